@@ -1,0 +1,31 @@
+# The two commands of the README: `make run` and `make test`.
+JOBS ?= $(shell nproc)
+
+.PHONY: run test bench deps format clean
+
+deps:
+	@scripts/abhaengigkeiten.sh
+
+build/release/CMakeCache.txt: | deps
+	cmake -S . -B build/release -DCMAKE_BUILD_TYPE=Release
+
+build/debug/CMakeCache.txt: | deps
+	cmake -S . -B build/debug -DCMAKE_BUILD_TYPE=Debug
+
+run: deps build/release/CMakeCache.txt
+	cmake --build build/release -j $(JOBS) --target korvalt
+	cd build/release && ./korvalt $(ARGS)
+
+test: deps build/debug/CMakeCache.txt
+	cmake --build build/debug -j $(JOBS)
+	cd build/debug && ctest --output-on-failure -j $(JOBS)
+
+bench: deps build/release/CMakeCache.txt
+	cmake --build build/release -j $(JOBS)
+	cd build/release && for b in bench/bench_*; do ./$$b; done
+
+format:
+	clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	rm -rf build

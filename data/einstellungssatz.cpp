@@ -1,0 +1,66 @@
+// Layout of the settings record. Positions below are 1-based as in the record description.
+#include "einstellungssatz.h"
+
+#include <algorithm>
+#include <string>
+
+#include "zahlen.h"
+
+namespace korvalt {
+
+namespace {
+
+unsigned char& stelle(Einstellungssatz& satz, int position) {
+    return satz[position - 1];
+}
+unsigned char stelle(const Einstellungssatz& satz, int position) {
+    return satz[position - 1];
+}
+
+void dreiZiffernSchreiben(Einstellungssatz& satz, int position, Integer wert) {
+    const std::string text = "00" + ganzzahlText(wert);
+    const std::string letzte = text.substr(text.size() - 3);
+    for (int k = 0; k < 3; ++k) stelle(satz, position + k) = static_cast<unsigned char>(letzte[k]);
+}
+
+Integer dreiZiffernLesen(const Einstellungssatz& satz, int position) {
+    const std::string text(reinterpret_cast<const char*>(&satz[position - 1]), 3);
+    return static_cast<Integer>(std::clamp<double>(rundeGerade(zahlAmAnfang(text)), 0, 600));
+}
+
+}  // namespace
+
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Fenstertabellen& t) {
+    Einstellungssatz satz;
+    stelle(satz, 1) = 's';
+    stelle(satz, 2) = 't';
+    stelle(satz, 3) =
+        static_cast<unsigned char>(std::clamp<double>(rundeGerade(startgruppe), 1, 15));
+    for (int c = 1; c <= 4; ++c) {
+        dreiZiffernSchreiben(satz, 3 * c + 1, t.grdauerN(c));
+        dreiZiffernSchreiben(satz, 3 * c + 13, t.grdauerI(c));
+        for (int s = 1; s <= 6; ++s) {
+            stelle(satz, 6 * c + 21 + s) =
+                static_cast<unsigned char>(std::clamp<int>(t.stufendauer(1, c, s), 0, 255));
+            stelle(satz, 6 * c + 45 + s) =
+                static_cast<unsigned char>(std::clamp<int>(t.stufendauer(2, c, s), 0, 255));
+        }
+    }
+    return satz;
+}
+
+std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
+                                                        Fenstertabellen& t) {
+    if (stelle(satz, 1) != 's' || stelle(satz, 2) != 't') return std::nullopt;
+    for (int i = 1; i <= 4; ++i) {
+        t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
+        t.grdauerI(i) = dreiZiffernLesen(satz, 3 * i + 13);
+        for (int j = 1; j <= 6; ++j) {
+            t.stufendauer(1, i, j) = stelle(satz, 6 * i + 21 + j);
+            t.stufendauer(2, i, j) = stelle(satz, 6 * i + 45 + j);
+        }
+    }
+    return static_cast<Integer>(std::clamp<int>(stelle(satz, 3), 1, 15));
+}
+
+}  // namespace korvalt

@@ -1,0 +1,16 @@
+// The default case.
+#include "fenstertabellen.h"
+
+namespace korvalt {
+
+void standardfallSetzen(Fenstertabellen& t) {
+    constexpr Integer stufenmonateStandard[] = {12, 24, 36, 48, 60, 120};
+    for (int i = 1; i <= 4; ++i) {
+        for (int s = 1; s <= 2; ++s)
+            for (int j = 1; j <= 6; ++j) t.stufendauer(s, i, j) = stufenmonateStandard[j - 1];
+        t.grdauerN(i) = 120;
+        t.grdauerI(i) = 120;
+    }
+}
+
+}  // namespace korvalt

@@ -1,0 +1,19 @@
+// The message boxes the program needs, as a small interface: the window shows them, the command
+// line prints them.
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace korvalt {
+
+class Meldungen {
+  public:
+    virtual ~Meldungen() = default;
+    virtual void warnen(std::string_view titel, std::string_view text) = 0;
+    // A modal question with OK and Abbrechen: 1 for OK, 2 for Abbrechen (closing the box counts as
+    // Abbrechen).
+    virtual std::int16_t okAbbrechen(std::string_view titel, std::string_view text) = 0;
+};
+
+}  // namespace korvalt

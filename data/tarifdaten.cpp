@@ -1,0 +1,26 @@
+// The module procedures of TarifDaten.
+#include "tarifdaten.h"
+
+#include "tarifdatei.h"
+
+namespace korvalt {
+
+void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
+                      const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
+    datei.oeffnen(suchorte, meldungen);
+    daten.fallname(daten.fall.nummer()) = "Beispielfall";
+    // The tariff index is still 0 here, so the area's name lands in entry 0, where the caption
+    // reads it.
+    daten.tarifname(daten.fall.tarif()) = "TVöD-Gemeinden (VKA)";
+    daten.tarifjahr = 2006;
+    daten.tarifdatei = 14;
+}
+
+std::string fenstertitel(const TarifDaten& daten) {
+    return "Korvalt für " + std::string(daten.tarifname(daten.fall.tarif()).getrimmt()) +
+           ", Tariftabellen Stand " +
+           std::string(daten.monatsname(daten.fall.standmonat()).getrimmt()) + " " +
+           std::to_string(daten.tarifjahr) + daten.gebiet;
+}
+
+}  // namespace korvalt

@@ -1,0 +1,67 @@
+// The module TarifDaten: month names, case record, tariff names, settings record and the counters
+// of the run.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+
+#include <filesystem>
+#include <vector>
+
+#include "felder.h"
+#include "festertext.h"
+#include "meldungen.h"
+
+namespace korvalt {
+
+using Integer = std::int16_t;
+using Long = std::int32_t;
+using Single = float;
+
+// The case record: of its 21 elements, three carry meaning.
+struct Fall {
+    Feld<Integer, 0, 20> werte;
+    Integer& nummer() { return werte(0); }
+    Integer& tarif() { return werte(4); }
+    Integer& standmonat() { return werte(20); }
+    Integer nummer() const { return werte(0); }
+    Integer tarif() const { return werte(4); }
+    Integer standmonat() const { return werte(20); }
+};
+
+inline constexpr std::size_t einstellungssatzLaenge = 75;
+
+// 75 bytes; the start group and the step durations are stored as byte codes, not as digits.
+using Einstellungssatz = std::array<unsigned char, einstellungssatzLaenge>;
+
+struct TarifDaten {
+    TarifDaten() { einstellungssatz.fill(' '); }
+
+    Feld<FesterText<40>, 0, 11> monatsname;
+    Feld<FesterText<35>, 0, 0> fallname;
+    Feld<FesterText<35>, 0, 12> tarifname;
+    Integer ost = 0;
+    std::string gebiet;
+    Fall fall;
+    Integer satzbasis = 0;
+    Integer tarifjahr = 2006;
+    Integer tarifdatei = 14;
+    Integer einstellungsnr = 0;
+    Einstellungssatz einstellungssatz;
+    Feld<Long, 1, 27> tarifsatz;
+    Integer antwort = 0;
+    Integer monatsanzahl = 0;
+    Feld<Integer, 0, 7> druckspalte;
+};
+
+class Tarifdatei;
+
+// Opens the tariff file for the whole run and names the case, the tariff area and the tariff year.
+void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
+                      const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
+
+// The window caption: "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST".
+std::string fenstertitel(const TarifDaten& daten);
+
+}  // namespace korvalt

@@ -1,0 +1,147 @@
+// The month-by-month progression of one case through the steps of the four columns.
+#include <algorithm>
+#include <string>
+
+#include "rechner.h"
+#include "zahlen.h"
+
+namespace korvalt {
+
+namespace {
+
+// The guarantee tops a small gain up to 25 euros in groups 1..8 and to 50 euros in groups 9..15.
+void garantieBestimmen(Single& garantie, Integer gruppe, Single gewinn) {
+    Single grenze;
+    if (gruppe >= 1 && gruppe <= 8)
+        grenze = 25;
+    else if (gruppe >= 9 && gruppe <= 15)
+        grenze = 50;
+    else
+        return;
+    garantie = gewinn >= grenze ? Single{0} : grenze - gewinn;
+}
+
+}  // namespace
+
+void Rechner::stufenregel(int seite, int spalte, int stufe) {
+    const Integer dauer = t_.stufendauer(seite, spalte, stufe);
+    Integer& monate = t_.stufenmonate(seite, spalte, stufe);
+    Integer& ende = t_.stufenende(seite, spalte, stufe);
+    if (t_.restmonate >= dauer) {
+        monate = dauer;
+        t_.restmonate = static_cast<Integer>(t_.restmonate - dauer);
+        ende = dauer >= 1 ? static_cast<Integer>(t_.summemonate + dauer) : Integer{0};
+        t_.summemonate = static_cast<Integer>(t_.summemonate + dauer);
+        t_.bisherbetrag = t_.entgelt(spalte, stufe);
+    } else if (t_.restmonate >= 1) {
+        monate = t_.restmonate;
+        ende = static_cast<Integer>(t_.summemonate + t_.restmonate);
+        t_.summemonate = static_cast<Integer>(t_.summemonate + t_.restmonate);
+        t_.restmonate = 0;
+        t_.bisherbetrag = t_.entgelt(spalte, stufe);
+    } else {
+        monate = 0;
+        ende = 0;
+    }
+}
+
+void Rechner::fortschreiten(Seite seite) {
+    const int s = static_cast<int>(seite);
+    auto& garantie = t_.garantie(seite);
+    const auto& grdauer = t_.grdauer(seite);
+
+    // Each case starts from nothing, whatever ran before.
+    t_.bisherbetrag = 0;
+    garantie.fuellen(0);
+
+    t_.letztermonat(s) = 0;
+    t_.summemonate = 0;
+    t_.restmonate = grdauer(1);
+    for (int stufe = 1; stufe <= 6; ++stufe) stufenregel(s, 1, stufe);
+
+    for (int spalte = 2; spalte <= 4; ++spalte) {
+        // Months left over in the previous column are dropped.
+        t_.restmonate = grdauer(spalte);
+        for (int stufe = 2; stufe <= 6; ++stufe) {
+            // The promotion enters the lowest step whose pay is at least the pay so far.
+            if (t_.entgelt(spalte, stufe) < t_.bisherbetrag) {
+                t_.stufenmonate(s, spalte, stufe) = 0;
+                t_.stufenende(s, spalte, stufe) = 0;
+                continue;
+            }
+            const Single gewinn = t_.entgelt(spalte, stufe) - t_.bisherbetrag;
+            garantieBestimmen(garantie(spalte, stufe), t_.gruppe(spalte), gewinn);
+            if (stufe == 6) garantie(spalte, 6) = 0;
+            stufenregel(s, spalte, stufe);
+        }
+    }
+
+    for (int spalte = 1; spalte <= 4; ++spalte)
+        for (int stufe = 1; stufe <= 6; ++stufe) stufeZeigen(seite, spalte, stufe);
+}
+
+void Rechner::stufeZeigen(Seite seite, int spalte, int stufe) {
+    const int s = static_cast<int>(seite);
+    const bool normal = seite == Seite::normal;
+    auto& garantie = t_.garantie(seite);
+    const Integer monate = t_.stufenmonate(s, spalte, stufe);
+    t_.restmonate = t_.stufenende(s, spalte, stufe);
+    const bool erreicht = monate >= 1;
+    if (erreicht) {
+        t_.anfangsmonat = static_cast<Integer>(t_.restmonate - monate + 1);
+    } else {
+        t_.anfangsmonat = 0;
+        if (spalte >= 2) garantie(spalte, stufe) = 0;
+    }
+
+    const FeldId betragFeld = betrag(spalte, stufe);
+    if (normal) {
+        felder_.setzeHintergrund(traeger(spalte, stufe),
+                                 erreicht ? farben::hellgruen : farben::hellgrau);
+        felder_.setzeDeckend(betragFeld, false);
+        felder_.setzeText(spaltenfeld(Feldname::nende1, 1, spalte, stufe),
+                          ganzzahlText(t_.restmonate));
+        felder_.setzeText(spaltenfeld(Feldname::nanfang1, 1, spalte, stufe),
+                          ganzzahlText(t_.anfangsmonat));
+        if (spalte >= 2) {
+            const Single g = garantie(spalte, stufe);
+            felder_.setzeText(spaltenfeld(Feldname::Garn2, 2, spalte, stufe),
+                              g > 0 ? " " + allgemeinText(g) : std::string());
+        }
+    } else {
+        const Farbe farbe = erreicht ? farben::hellgelb : farben::hellgrau;
+        for (Feldname f : {Feldname::ianfang1, Feldname::iende1, Feldname::gelb1})
+            felder_.setzeHintergrund(spaltenfeld(f, 1, spalte, stufe), farbe);
+        if (!erreicht) felder_.setzeDeckend(betragFeld, false);
+        felder_.setzeText(spaltenfeld(Feldname::iende1, 1, spalte, stufe),
+                          ganzzahlText(t_.restmonate));
+        felder_.setzeText(spaltenfeld(Feldname::ianfang1, 1, spalte, stufe),
+                          ganzzahlText(t_.anfangsmonat));
+        if (spalte >= 2) {
+            const Single g = garantie(spalte, stufe);
+            const FeldId gar = spaltenfeld(Feldname::Gar2, 2, spalte, stufe);
+            felder_.setzeText(gar, g > 0 ? allgemeinText(g) : std::string());
+            felder_.setzeHintergrund(gar, g > 0 ? farben::hellgelb : farben::hellgruen);
+        }
+    }
+
+    // The month series hold months 0..600: a longer case ends there, its captions keep the true
+    // months.
+    const Integer bisMonat = std::min<Integer>(t_.restmonate, letzterMonat);
+    if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
+
+    // The month pays the whole-euro amount as displayed plus the guarantee to the cent.
+    const Single monatsbetrag =
+        static_cast<Single>(angezeigtenBetragLesen(felder_.text(betragFeld)) +
+                            static_cast<double>(garantie(spalte, stufe)));
+    auto& betraege = t_.monatsbetrag(seite);
+    auto& gruppen = t_.monatsgruppe(seite);
+    auto& stufen = t_.monatsstufe(seite);
+    for (int m = t_.anfangsmonat; m <= bisMonat; ++m) {
+        betraege(m) = monatsbetrag;
+        gruppen(m) = t_.gruppe(spalte);
+        stufen(m) = static_cast<Integer>(stufe);
+    }
+}
+
+}  // namespace korvalt

@@ -1,0 +1,13 @@
+// The month list of a case as CSV (UTF-8, ";" separated): one line per month and the totals.
+#pragma once
+
+#include <string>
+
+#include "fenstertabellen.h"
+#include "tarifdaten.h"
+
+namespace korvalt {
+
+std::string monatslisteCsv(const TarifDaten& daten, const Fenstertabellen& t);
+
+}  // namespace korvalt

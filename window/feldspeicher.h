@@ -1,0 +1,51 @@
+// The plain in-memory store of display fields: the calculation runs against it without any window.
+#pragma once
+
+#include <array>
+#include <string>
+
+#include "anzeigefelder.h"
+#include "feldtabelle.h"
+
+namespace korvalt {
+
+struct Feldzustand {
+    std::string text;
+    Farbe hintergrund = farben::hellgrau;
+    bool deckend = false;
+    bool sichtbar = true;
+    bool vorhanden = false;
+};
+
+class Feldspeicher : public Anzeigefelder {
+  public:
+    Feldspeicher();
+
+    std::string text(FeldId feld) const override { return zustand(feld).text; }
+    void setzeText(FeldId feld, std::string_view text) override { zustand(feld).text = text; }
+    void setzeHintergrund(FeldId feld, Farbe farbe) override { zustand(feld).hintergrund = farbe; }
+    void setzeDeckend(FeldId feld, bool deckend) override { zustand(feld).deckend = deckend; }
+    void setzeSichtbar(FeldId feld, bool sichtbar) override { zustand(feld).sichtbar = sichtbar; }
+
+    Gitterspeicher& gitter() override { return gitter_; }
+    void gitterVerbergen() override {
+        gitterSichtbar_ = false;
+        ++gitterVerborgen_;
+    }
+    void gitterZeigen() override { gitterSichtbar_ = true; }
+
+    const Feldzustand& zustand(FeldId feld) const;
+    const Gitterspeicher& gitter() const { return gitter_; }
+    bool gitterSichtbar() const { return gitterSichtbar_; }
+    int wieOftGitterVerborgen() const { return gitterVerborgen_; }
+
+  private:
+    Feldzustand& zustand(FeldId feld);
+
+    std::array<std::array<Feldzustand, groessterIndex + 1>, feldnamenAnzahl> felder_;
+    Gitterspeicher gitter_;
+    bool gitterSichtbar_ = true;
+    int gitterVerborgen_ = 0;
+};
+
+}  // namespace korvalt
