@@ -28,7 +28,7 @@ const Feldzustand& Feldspeicher::zustand(FeldId feld) const {
     return z;
 }
 
-Feldzustand& Feldspeicher::zustand(FeldId feld) {
+Feldzustand& Feldspeicher::veraenderbar(FeldId feld) {
     return const_cast<Feldzustand&>(static_cast<const Feldspeicher*>(this)->zustand(feld));
 }
 

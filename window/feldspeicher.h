@@ -22,10 +22,14 @@ class Feldspeicher : public Anzeigefelder {
     Feldspeicher();
 
     std::string text(FeldId feld) const override { return zustand(feld).text; }
-    void setzeText(FeldId feld, std::string_view text) override { zustand(feld).text = text; }
-    void setzeHintergrund(FeldId feld, Farbe farbe) override { zustand(feld).hintergrund = farbe; }
-    void setzeDeckend(FeldId feld, bool deckend) override { zustand(feld).deckend = deckend; }
-    void setzeSichtbar(FeldId feld, bool sichtbar) override { zustand(feld).sichtbar = sichtbar; }
+    void setzeText(FeldId feld, std::string_view text) override { veraenderbar(feld).text = text; }
+    void setzeHintergrund(FeldId feld, Farbe farbe) override {
+        veraenderbar(feld).hintergrund = farbe;
+    }
+    void setzeDeckend(FeldId feld, bool deckend) override { veraenderbar(feld).deckend = deckend; }
+    void setzeSichtbar(FeldId feld, bool sichtbar) override {
+        veraenderbar(feld).sichtbar = sichtbar;
+    }
 
     Gitterspeicher& gitter() override { return gitter_; }
     void gitterVerbergen() override {
@@ -40,7 +44,7 @@ class Feldspeicher : public Anzeigefelder {
     int wieOftGitterVerborgen() const { return gitterVerborgen_; }
 
   private:
-    Feldzustand& zustand(FeldId feld);
+    Feldzustand& veraenderbar(FeldId feld);
 
     std::array<std::array<Feldzustand, groessterIndex + 1>, feldnamenAnzahl> felder_;
     Gitterspeicher gitter_;

@@ -1,0 +1,132 @@
+// The month list as CSV, and exporting it from the command line.
+#include <gtest/gtest.h>
+
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
+#include "einstellungsdatei.h"
+#include "einstellungssatz.h"
+#include "kommandozeile.h"
+#include "monatsliste_csv.h"
+#include "tariftabelle.h"
+
+using namespace korvalt;
+
+namespace {
+
+// Runs the export in an empty working directory; the tariff file is found beside the "program".
+class ExportTest : public ::testing::Test {
+  protected:
+    void SetUp() override {
+        programmverzeichnis = std::filesystem::current_path();
+        ASSERT_EQ(::chdir(arbeitsverzeichnis.pfad().c_str()), 0);
+    }
+    void TearDown() override { std::filesystem::current_path(programmverzeichnis); }
+
+    int exportieren(std::vector<std::string> argumente) {
+        aus.str("");
+        fehler.str("");
+        std::string grund;
+        const auto aufruf = aufrufLesen(argumente, grund);
+        if (!aufruf) return -1;
+        return monatslisteCsvExportieren(*aufruf, programmverzeichnis, aus, fehler);
+    }
+
+    static std::string zeile(const std::string& csv, int nummer) {
+        std::istringstream zeilen(csv);
+        std::string z;
+        for (int i = 0; i <= nummer && std::getline(zeilen, z); ++i) {
+        }
+        return z;
+    }
+
+    void einstellungenSchreiben(const std::filesystem::path& datei, double startgruppe,
+                                Integer grdauerI4) {
+        Fenstertabellen t;
+        standardfallSetzen(t);
+        t.grdauerI(4) = grdauerI4;
+        std::string grund;
+        ASSERT_TRUE(
+            einstellungsdateiSchreiben(datei, einstellungssatzBilden(startgruppe, t), grund));
+    }
+
+    std::filesystem::path programmverzeichnis;
+    test::TemporaeresVerzeichnis arbeitsverzeichnis;
+    std::ostringstream aus, fehler;
+};
+
+TEST_F(ExportTest, StandardfallAufDieStandardausgabe) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut) << fehler.str();
+    const std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 0), "Monat;EGr.;Stufe;Entgelt;EGr.;Stufe;Entgelt;Differenz");
+    EXPECT_EQ(zeile(csv, 1), "1;9;1;2061,00;9;1;2061,00;0");
+    EXPECT_EQ(zeile(csv, 121), "121;10;3;2800,00;10;3;2800,00;0");
+    EXPECT_EQ(zeile(csv, 480), "480;12;6;4200,00;12;6;4200,00;0");
+    EXPECT_EQ(zeile(csv, 481), "Summe;;;1604172;;;1604172;0");
+    EXPECT_EQ(std::count(csv.begin(), csv.end(), '\n'), 482);
+    EXPECT_EQ(csv.find('\r'), std::string::npos);
+    EXPECT_TRUE(fehler.str().empty());
+}
+
+TEST_F(ExportTest, FallAusDerEinstellungsdatei) {
+    einstellungenSchreiben("fall.dat", 11, 140);
+    ASSERT_EQ(exportieren({"--monatsliste", "liste.csv", "--einstellungen", "fall.dat"}), exitGut)
+        << fehler.str();
+    std::ifstream datei("liste.csv");
+    const std::string csv((std::istreambuf_iterator<char>(datei)), {});
+    EXPECT_EQ(zeile(csv, 1).substr(0, 5), "1;11;");
+    // The individual case runs 20 months longer; the normal case shows no group or step there.
+    EXPECT_EQ(zeile(csv, 481).substr(0, 12), "481;;;0,00;1");
+    EXPECT_EQ(zeile(csv, 501).substr(0, 6), "Summe;");
+}
+
+TEST_F(ExportTest, EigeneEinstellungsdateiImArbeitsverzeichnis) {
+    einstellungenSchreiben(einstellungsdateiName, 13, 120);
+    ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut);
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 5), "1;13;");
+
+    // A record not beginning with "st" there means the default case.
+    std::ofstream(einstellungsdateiName, std::ios::binary)
+        << std::string("ST") + std::string(73, '1');
+    ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut);
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 4), "1;9;");
+}
+
+TEST_F(ExportTest, FehlerGebenDenRichtigenStatus) {
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--einstellungen", "fehlt.dat"}),
+              exitEingabefehler);
+    EXPECT_NE(fehler.str().find("fehlt.dat"), std::string::npos);
+
+    std::ofstream("falsch.dat", std::ios::binary) << std::string(75, 'x');
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--einstellungen", "falsch.dat"}),
+              exitEingabefehler);
+
+    EXPECT_EQ(exportieren({"--monatsliste", "kein/verzeichnis/liste.csv"}), exitSchreibfehler);
+    EXPECT_NE(fehler.str().find("kann nicht geschrieben werden"), std::string::npos);
+
+    // Without the tariff file the amounts would all be 0: no list, an error.
+    std::ostringstream leer;
+    std::string grund;
+    const auto aufruf = aufrufLesen({"--monatsliste", "-"}, grund);
+    EXPECT_EQ(monatslisteCsvExportieren(*aufruf, arbeitsverzeichnis.pfad(), aus, fehler),
+              exitEingabefehler);
+    EXPECT_NE(fehler.str().find("zelbar06.1tr"), std::string::npos);
+}
+
+TEST(Aufruf, ArgumenteWerdenGeprueft) {
+    std::string fehler;
+    EXPECT_TRUE(aufrufLesen({}, fehler)->fensterOeffnen());
+    EXPECT_TRUE(aufrufLesen({"--help"}, fehler)->hilfe);
+    EXPECT_EQ(
+        aufrufLesen({"--monatsliste", "a.csv", "--einstellungen", "e.dat"}, fehler)->einstellungen,
+        "e.dat");
+    EXPECT_FALSE(aufrufLesen({"--monatsliste"}, fehler));
+    EXPECT_NE(fehler.find("Dateiname"), std::string::npos);
+    EXPECT_FALSE(aufrufLesen({"--unbekannt"}, fehler));
+    EXPECT_NE(fehler.find("--unbekannt"), std::string::npos);
+    EXPECT_FALSE(aufrufLesen({"--einstellungen", "e.dat"}, fehler));
+}
+
+}  // namespace
