@@ -1,0 +1,120 @@
+// The main window Korvaltei: every field of the design on real widgets, scaled with the window.
+//
+// Map: tariff file -> pay table -> normal and individual progression -> comparison -> display
+// fields -> this window -> printouts (output/). The window owns the state of the run (TarifDaten,
+// the case tables, the open tariff file) and the Rechner that computes on it, and it is the
+// Anzeigefelder the Rechner writes into. The output side (Speichern, Ergebnisdrucken, Liste)
+// reaches that state through the accessors below and attaches its work to the buttons with
+// setzeKlick.
+#pragma once
+
+#include <QWidget>
+#include <array>
+#include <filesystem>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "anzeigefelder.h"
+#include "einstellungsdatei.h"
+#include "fenstertabellen.h"
+#include "meldungen.h"
+#include "rechner.h"
+#include "tarifdatei.h"
+#include "tarifdaten.h"
+
+class QPainter;
+
+namespace korvalt {
+
+class Feldwidgets;
+class Hilfefenster;
+
+// Where the start-up finds its files.
+struct Startorte {
+    std::vector<std::filesystem::path> tarifdatei;  // searched in this order
+    // The saved case; a relative name resolves against the working directory.
+    std::filesystem::path einstellungsdatei = einstellungsdateiName;
+};
+
+class Korvaltei : public QWidget, public Anzeigefelder {
+  public:
+    // The design's client area in twips; fields and fonts scale with the window against it.
+    static constexpr int entwurfBreite = 11025;
+    static constexpr int entwurfHoehe = 9030;
+
+    // `meldungen` shows the warnings and questions of the run (a QMessageBox one in the program, a
+    // recording one in tests) and must outlive the window.
+    explicit Korvaltei(Meldungen& meldungen, QWidget* parent = nullptr);
+    ~Korvaltei() override;
+
+    // The start-up, once, before the window is shown: the saved case is read from the settings
+    // file, then month names, focus values, tariff file, caption, grid headings, the saved or the
+    // default case, the durations into their fields and the first full recalculation.
+    void laden(const Startorte& orte);
+
+    // The state of the run, for the output side.
+    Rechner& rechner() { return rechner_; }
+    TarifDaten& daten() { return daten_; }
+    Fenstertabellen& tabellen() { return tabellen_; }
+    Meldungen& meldungen() { return meldungen_; }
+    const std::filesystem::path& einstellungsdatei() const { return einstellungsdatei_; }
+
+    // The click of a button whose work lives in output/ (Speichern, Ergebnisdrucken, Liste);
+    // replaces an earlier action. Until one is set the button does nothing.
+    void setzeKlick(Feldname knopf, std::function<void()> aktion);
+
+    // The height of the client area in twips at the screen's resolution.
+    int hoeheTwips() const;
+    // Sets the client area's height and runs the resize handling. With `felderSkalieren` false the
+    // fields keep their place and size (only the grid follows the width), so that a field below the
+    // design area, Unterschrift, comes into view for a printout; restore the height the same way.
+    void setzeHoeheTwips(int twips, bool felderSkalieren = true);
+    // The height of a field in twips as it is laid out now (Unterschrift for the printout).
+    int feldhoeheTwips(FeldId feld) const;
+    // Paints the client area, with every field that is visible now, at its size in pixels onto
+    // `maler`, whose origin is the client area's top left corner.
+    void clientbereichZeichnen(QPainter& maler);
+
+    // The widget of a field, nullptr for the window itself and for indices that do not exist.
+    QWidget* feldwidget(FeldId feld) const;
+
+    // Anzeigefelder. Besides the fields, FeldId{Feldname::Korvaltei} is the window (its text is the
+    // caption, its background the window's background) and setzeHintergrund on MSFlexGrid1 sets
+    // the grid's background behind cells without a colour of their own.
+    std::string text(FeldId feld) const override;
+    void setzeText(FeldId feld, std::string_view text) override;
+    void setzeHintergrund(FeldId feld, Farbe farbe) override;
+    void setzeDeckend(FeldId feld, bool deckend) override;
+    void setzeSichtbar(FeldId feld, bool sichtbar) override;
+    Gitterspeicher& gitter() override;
+    void gitterVerbergen() override;
+    void gitterZeigen() override;
+
+    // Opens the help at the topic of a context number (Hilfe and F1 use 135).
+    void hilfeaufrufen(int kontext);
+
+  protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+    void closeEvent(QCloseEvent* ereignis) override;
+
+  private:
+    void formResize();
+    void anordnen(bool felderSkalieren);
+    void knopfGedrueckt(Feldname knopf);
+
+    Meldungen& meldungen_;
+    TarifDaten daten_;
+    Fenstertabellen tabellen_;
+    Tarifdatei datei_;
+    std::unique_ptr<Feldwidgets> felder_;
+    Rechner rechner_;
+    std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
+    std::array<std::function<void()>, feldnamenAnzahl> klicks_;
+    std::unique_ptr<Hilfefenster> hilfe_;
+    int hilfekontext_ = 0;
+    bool angeordnet_ = false;
+};
+
+}  // namespace korvalt
