@@ -1,0 +1,49 @@
+// How long one full recalculation takes on the plain field store: the default case and 600 months
+// in both cases.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "ohnefenster.h"
+
+namespace {
+
+class NurZaehlen : public korvalt::Meldungen {
+  public:
+    void warnen(std::string_view, std::string_view) override { ++warnungen; }
+    std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
+    int warnungen = 0;
+};
+
+std::unique_ptr<korvalt::OhneFenster> geladenerFall(benchmark::State& state) {
+    auto fall = std::make_unique<korvalt::OhneFenster>();
+    NurZaehlen meldungen;
+    fall->rechner.laden({"."}, meldungen);
+    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+    return fall;
+}
+
+void startenStandardfall(benchmark::State& state) {
+    auto fall = geladenerFall(state);
+    for (auto _ : state) {
+        fall->rechner.starten();
+        benchmark::DoNotOptimize(fall->tabellen.gesamtbetrag(1));
+    }
+    state.counters["Monate"] = fall->daten.monatsanzahl;
+}
+BENCHMARK(startenStandardfall)->Unit(benchmark::kMicrosecond);
+
+void starten600Monate(benchmark::State& state) {
+    auto fall = geladenerFall(state);
+    for (int c = 1; c <= 4; ++c) fall->tabellen.grdauerN(c) = fall->tabellen.grdauerI(c) = 300;
+    for (auto _ : state) {
+        fall->rechner.starten();
+        benchmark::DoNotOptimize(fall->tabellen.gesamtbetrag(2));
+    }
+    state.counters["Monate"] = fall->daten.monatsanzahl;
+}
+BENCHMARK(starten600Monate)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
