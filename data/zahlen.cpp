@@ -75,6 +75,10 @@ std::string ganzzahlText(std::int64_t wert) {
     return std::to_string(wert);
 }
 
+std::string zahlpostenText(std::int64_t wert) {
+    return (wert < 0 ? "" : " ") + std::to_string(wert) + " ";
+}
+
 std::string tausenderText(double wert) {
     const double gerundet = std::round(wert);  // a half away from zero
     const bool negativ = gerundet < 0;

@@ -23,6 +23,10 @@ std::int32_t alsLong(double wert);
 // A whole number as plain decimal text: "-12", "0", "600".
 std::string ganzzahlText(std::int64_t wert);
 
+// A printer's number item: one blank or a minus sign, the digits, one blank.
+// 9 -> " 9 ", -3 -> "-3 ".
+std::string zahlpostenText(std::int64_t wert);
+
 // The patterns "##,##0" and "##,###,##0": a full stop every three digits, a half rounded away from
 // zero.
 std::string tausenderText(double wert);

@@ -1,0 +1,66 @@
+// Recording printer: keeps the calls and what each printed item looked like.
+#include "aufzeichnender_drucker.h"
+
+#include "zahlen.h"
+
+namespace korvalt {
+
+void AufzeichnenderDrucker::schriftname(std::string_view name) {
+    befehle_.push_back({Druckbefehl::Art::schriftname, std::string(name)});
+    schrift_ = name;
+}
+
+void AufzeichnenderDrucker::schriftgroesse(double punkte) {
+    befehle_.push_back({Druckbefehl::Art::schriftgroesse, {}, punkte});
+    groesse_ = punkte;
+}
+
+void AufzeichnenderDrucker::fett(bool an) {
+    befehle_.push_back({Druckbefehl::Art::fett, {}, an ? 1.0 : 0.0});
+    fett_ = an;
+}
+
+void AufzeichnenderDrucker::position(int twips) {
+    befehle_.push_back({Druckbefehl::Art::position, {}, double(twips)});
+    twips_ = twips;
+}
+
+void AufzeichnenderDrucker::text(std::string_view text, Zeile zeile) {
+    befehle_.push_back({Druckbefehl::Art::text, std::string(text), 0, zeile});
+    drucken(std::string(text), zeile);
+}
+
+void AufzeichnenderDrucker::zahl(std::int16_t wert, Zeile zeile) {
+    befehle_.push_back({Druckbefehl::Art::zahl, {}, double(wert), zeile});
+    drucken(zahlpostenText(wert), zeile);
+}
+
+void AufzeichnenderDrucker::leerzeile() {
+    befehle_.push_back({Druckbefehl::Art::leerzeile, {}});
+    ++zeile_;
+    twips_ = 0;
+}
+
+bool AufzeichnenderDrucker::dokumentBeenden(std::string&) {
+    befehle_.push_back({Druckbefehl::Art::dokumentBeenden, {}});
+    ++dokumente_;
+    return true;
+}
+
+void AufzeichnenderDrucker::drucken(std::string text, Zeile zeile) {
+    posten_.push_back({zeile_, twips_, schrift_, groesse_, fett_, std::move(text)});
+    twips_ = -1;
+    if (zeile == Zeile::endet) {
+        ++zeile_;
+        twips_ = 0;
+    }
+}
+
+std::vector<Druckposten> AufzeichnenderDrucker::zeile(int nummer) const {
+    std::vector<Druckposten> ergebnis;
+    for (const Druckposten& p : posten_)
+        if (p.zeile == nummer) ergebnis.push_back(p);
+    return ergebnis;
+}
+
+}  // namespace korvalt

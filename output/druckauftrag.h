@@ -1,0 +1,55 @@
+// A printout sent to the default printer, or to a PDF file: when there is no printer or it refuses
+// the job, the user is told and offered a PDF file instead.
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "meldungen.h"
+
+class QPrinter;
+class QWidget;
+
+namespace korvalt {
+
+// Runs one printout on the given printer; false with a German reason when it failed.
+using Druckvorgang = std::function<bool(QPrinter&, std::string& fehler)>;
+
+// What a printout needs from the desktop besides message boxes; tests swap it.
+class Druckumgebung {
+  public:
+    virtual ~Druckumgebung() = default;
+    // The default printer, or nothing when none is set up.
+    virtual std::unique_ptr<QPrinter> standarddrucker() = 0;
+    // The PDF file to write instead, asked with a file dialog; nothing when the user cancels.
+    virtual std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) = 0;
+};
+
+// The desktop's default printer and a file dialog over `eltern`.
+class Desktopdruck : public Druckumgebung {
+  public:
+    explicit Desktopdruck(QWidget* eltern) : eltern_(eltern) {}
+    std::unique_ptr<QPrinter> standarddrucker() override;
+    std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override;
+
+  private:
+    QWidget* eltern_;
+};
+
+// A printer that writes an A4 PDF file.
+std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei);
+
+// Writes the printout as a PDF file, whole or not at all: a temporary file replaces `datei` only
+// when the printout succeeded.
+bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::string& fehler);
+
+// Prints on the default printer; without one, or when it refuses the job, explains why and offers
+// to save `was` ("die Monatsliste") as a PDF file, proposing `vorschlag` as its name. True when the
+// printout was printed or saved.
+bool druckenOderPdf(const Druckvorgang& drucken, std::string_view was, std::string_view vorschlag,
+                    Druckumgebung& umgebung, Meldungen& meldungen);
+
+}  // namespace korvalt

@@ -1,0 +1,23 @@
+// The save command: after confirmation the current case goes to the settings file as the record
+// that the next start restores.
+#pragma once
+
+#include <filesystem>
+
+#include "anzeigefelder.h"
+#include "fenstertabellen.h"
+#include "meldungen.h"
+#include "tarifdaten.h"
+
+namespace korvalt {
+
+inline constexpr const char* speichernTitel = "Neue Einstellungen speichern";
+
+// Asks with OK/Abbrechen; on OK builds the record from the start-group text and the durations and
+// replaces the file with it. A failed save shows why and leaves the file and `einstellungssatz` as
+// they were. True when the record was written.
+bool einstellungenSpeichern(TarifDaten& daten, const Fenstertabellen& t,
+                            const Anzeigefelder& felder, Meldungen& meldungen,
+                            const std::filesystem::path& datei);
+
+}  // namespace korvalt

@@ -1,0 +1,157 @@
+// Sending a printout to the default printer, and the way out to a PDF file when there is no printer
+// or it refuses the job.
+#include <gtest/gtest.h>
+
+#include <QPrinter>
+#include <fstream>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "druckauftrag.h"
+#include "meldungsprotokoll.h"
+#include "pdftext.h"
+#include "qt_anwendung.h"
+#include "qtdrucker.h"
+#include "tariftabelle.h"
+
+using namespace korvalt;
+
+namespace {
+
+enum class Standarddrucker { keiner, lehntAb, druckt };
+
+// A desktop whose default printer writes into the test directory (or fails), with a file dialog
+// that answers as told.
+class Testdesktop : public Druckumgebung {
+  public:
+    Testdesktop(const std::filesystem::path& verzeichnis, Standarddrucker drucker,
+                std::optional<std::string> wahl)
+        : verzeichnis_(verzeichnis), drucker_(drucker), wahl_(std::move(wahl)) {}
+
+    std::unique_ptr<QPrinter> standarddrucker() override {
+        switch (drucker_) {
+            case Standarddrucker::keiner:
+                return nullptr;
+            case Standarddrucker::lehntAb:
+                return pdfDrucker((verzeichnis_ / "fehlt" / "papier.pdf").string());
+            case Standarddrucker::druckt:
+                return pdfDrucker((verzeichnis_ / "papier.pdf").string());
+        }
+        return nullptr;
+    }
+    std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override {
+        vorschlaege.emplace_back(vorschlag);
+        if (!wahl_) return std::nullopt;
+        return (verzeichnis_ / *wahl_).string();
+    }
+
+    std::vector<std::string> vorschlaege;
+
+  private:
+    std::filesystem::path verzeichnis_;
+    Standarddrucker drucker_;
+    std::optional<std::string> wahl_;
+};
+
+bool zweiZeilenDrucken(QPrinter& printer, std::string& fehler) {
+    QtDrucker drucker(printer);
+    drucker.position(1000);
+    drucker.text("Monatsliste", Zeile::endet);
+    drucker.position(1800);
+    drucker.zahl(-42, Zeile::endet);
+    return drucker.dokumentBeenden(fehler);
+}
+
+TEST(Druckauftrag, OhneDruckerOderBeiAblehnungWirdPdfAngeboten) {
+    const std::string frage =
+        "\n\nSoll die Monatsliste stattdessen als PDF-Datei gespeichert werden?";
+    struct Fall {
+        const char* name;
+        Standarddrucker drucker;
+        std::int16_t antwort;
+        std::optional<std::string> wahl;
+        bool erfolg;
+        std::string gefragt;  // the question's text, "" when nothing was asked
+        bool dialog;
+        const char* geschrieben;  // the file that holds the printout afterwards
+        std::string warnung;
+    };
+    const std::string keiner = "Es ist kein Standarddrucker eingerichtet.";
+    const Fall faelle[] = {
+        {"Drucker druckt", Standarddrucker::druckt, 2, std::nullopt, true, "", false, "papier.pdf",
+         ""},
+        {"kein Drucker, Abbrechen", Standarddrucker::keiner, 2, "liste.pdf", false, keiner, false,
+         nullptr, ""},
+        {"kein Drucker, Dialog abgebrochen", Standarddrucker::keiner, 1, std::nullopt, false,
+         keiner, true, nullptr, ""},
+        {"kein Drucker, PDF", Standarddrucker::keiner, 1, "liste.pdf", true, keiner, true,
+         "liste.pdf", ""},
+        {"Drucker lehnt ab, PDF", Standarddrucker::lehntAb, 1, "liste.pdf", true,
+         "kann nicht geschrieben werden.", true, "liste.pdf", ""},
+        {"PDF nicht schreibbar", Standarddrucker::keiner, 1, "fehlt/liste.pdf", false, keiner, true,
+         nullptr, "Speichern nicht möglich: Die PDF-Datei"},
+    };
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        test::TemporaeresVerzeichnis verzeichnis;
+        Testdesktop desktop(verzeichnis.pfad(), f.drucker, f.wahl);
+        test::Meldungsprotokoll meldungen;
+        meldungen.antwort = f.antwort;
+
+        EXPECT_EQ(druckenOderPdf(zweiZeilenDrucken, "die Monatsliste", "Monatsliste.pdf", desktop,
+                                 meldungen),
+                  f.erfolg);
+
+        if (f.gefragt.empty()) {
+            EXPECT_TRUE(meldungen.fragen.empty());
+        } else {
+            ASSERT_EQ(meldungen.fragen.size(), 1u);
+            const std::string& gestellt = meldungen.fragen[0];
+            EXPECT_EQ(gestellt.rfind("Drucken nicht möglich: ", 0), 0u) << gestellt;
+            EXPECT_NE(gestellt.find(f.gefragt + frage), std::string::npos) << gestellt;
+        }
+        EXPECT_EQ(desktop.vorschlaege, f.dialog ? std::vector<std::string>{"Monatsliste.pdf"}
+                                                : std::vector<std::string>{});
+        if (f.warnung.empty()) {
+            EXPECT_TRUE(meldungen.warnungen.empty());
+        } else {
+            ASSERT_EQ(meldungen.warnungen.size(), 1u);
+            EXPECT_EQ(meldungen.warnungen[0].rfind(f.warnung, 0), 0u) << meldungen.warnungen[0];
+        }
+        std::vector<std::string> pdfs;
+        for (const auto& eintrag :
+             std::filesystem::recursive_directory_iterator(verzeichnis.pfad()))
+            if (eintrag.is_regular_file()) pdfs.push_back(eintrag.path().filename().string());
+        if (f.geschrieben) {
+            EXPECT_EQ(pdfs, std::vector<std::string>{f.geschrieben});
+            const std::string text = test::pdfText(verzeichnis.pfad() / f.geschrieben);
+            EXPECT_NE(text.find("Monatsliste"), std::string::npos) << text;
+            EXPECT_NE(text.find("-42"), std::string::npos) << text;
+        } else {
+            EXPECT_TRUE(pdfs.empty()) << pdfs.front();
+        }
+    }
+}
+
+TEST(Druckauftrag, PdfErsetztEineAlteDateiErstNachDemDruck) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto ziel = verzeichnis.pfad() / "Ergebnis.pdf";
+    { std::ofstream(ziel) << "alt"; }
+    std::string fehler;
+    const auto scheitert = [](QPrinter&, std::string& grund) {
+        grund = "Testfehler";
+        return false;
+    };
+    EXPECT_FALSE(pdfSchreiben(ziel.string(), scheitert, fehler));
+    EXPECT_EQ(fehler,
+              "Die PDF-Datei \u201E" + ziel.string() + "\u201C kann nicht geschrieben werden.");
+    EXPECT_EQ(test::ausgabeVon("cat '" + ziel.string() + "'"), "alt");
+    EXPECT_FALSE(std::filesystem::exists(ziel.string() + ".neu"));
+
+    EXPECT_TRUE(pdfSchreiben(ziel.string(), zweiZeilenDrucken, fehler));
+    EXPECT_EQ(test::pdfSeiten(ziel), 1);
+}
+
+}  // namespace

@@ -1,0 +1,287 @@
+// The month list through the recording printer: positions, fonts, bold and the items of the title
+// block, the month lines and the footer.
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "aufzeichnender_drucker.h"
+#include "meldungsprotokoll.h"
+#include "monatsliste.h"
+#include "ohnefenster.h"
+
+using namespace korvalt;
+
+namespace {
+
+const std::string regel(75, '_');
+const std::string titel = "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST";
+
+// Line numbers of the list: the title block takes lines 0..7, the column heads 8..10.
+constexpr int kopfzeile = 8;
+constexpr int ersteMonatszeile = 11;
+
+struct Posten {
+    int twips;
+    std::string text;
+};
+
+std::vector<Posten> posten(const AufzeichnenderDrucker& drucker, int zeile) {
+    std::vector<Posten> ergebnis;
+    for (const Druckposten& p : drucker.zeile(zeile)) ergebnis.push_back({p.twips, p.text});
+    return ergebnis;
+}
+
+void erwartePosten(const AufzeichnenderDrucker& drucker, int zeile,
+                   const std::vector<Posten>& erwartet) {
+    const auto gedruckt = posten(drucker, zeile);
+    ASSERT_EQ(gedruckt.size(), erwartet.size()) << "Zeile " << zeile;
+    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+        EXPECT_EQ(gedruckt[i].twips, erwartet[i].twips) << "Zeile " << zeile << ", Posten " << i;
+        EXPECT_EQ(gedruckt[i].text, erwartet[i].text) << "Zeile " << zeile << ", Posten " << i;
+    }
+}
+
+// A case made by hand: state as the calculation would leave it, without running it.
+struct Handfall {
+    Handfall() {
+        daten.fallname(0) = "Beispielfall";
+        t.monatsdifferenz = 77;
+    }
+
+    // Months 1..letzter of one case, all in group 9, step 1, with the given pay.
+    void fall(Seite seite, int letzter, float betrag) {
+        t.letztermonat(static_cast<int>(seite)) = static_cast<Integer>(letzter);
+        for (int m = 1; m <= letzter; ++m) {
+            t.monatsgruppe(seite)(m) = 9;
+            t.monatsstufe(seite)(m) = 1;
+            t.monatsbetrag(seite)(m) = betrag;
+        }
+        daten.monatsanzahl = std::max(t.letztermonat(1), t.letztermonat(2));
+    }
+
+    AufzeichnenderDrucker drucken() {
+        AufzeichnenderDrucker drucker;
+        std::string fehler;
+        EXPECT_TRUE(monatslisteDrucken(daten, t, titel, drucker, fehler));
+        return drucker;
+    }
+
+    TarifDaten daten;
+    Fenstertabellen t;
+};
+
+TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
+    auto fall = std::make_unique<OhneFenster>();
+    test::Meldungsprotokoll meldungen;
+    fall->rechner.laden({"."}, meldungen);
+    ASSERT_TRUE(meldungen.warnungen.empty());
+    ASSERT_EQ(fall->daten.monatsanzahl, 480);
+
+    AufzeichnenderDrucker drucker;
+    std::string fehler;
+    ASSERT_TRUE(monatslisteDrucken(fall->daten, fall->tabellen,
+                                   fall->felder.text({Feldname::Korvaltei}), drucker, fehler));
+
+    const std::string summeN = fall->felder.text({Feldname::Ergebnis1}) + " €";
+    const std::string summeI = fall->felder.text({Feldname::Ergebnis2}) + " €";
+    erwartePosten(drucker, 0, {{1800, titel}});
+    erwartePosten(drucker, 1, {{1000, regel}});
+    erwartePosten(drucker, 2,
+                  {{1800, "N o r m a l f a l l"},
+                   {4000, "Beispielfall                       "},
+                   {6200, "Differenz"}});
+    erwartePosten(drucker, 3, {{1800, summeN}, {4000, summeI}, {6200, "0 €"}});
+    erwartePosten(drucker, 4, {{1000, regel}});
+    erwartePosten(drucker, 5, {});
+    erwartePosten(drucker, 6, {{1000, "Im einzelnen:"}});
+    erwartePosten(drucker, 7, {});
+    erwartePosten(drucker, kopfzeile,
+                  {{1000, "Monat"},
+                   {1800, "EGr."},
+                   {2400, "Stufe"},
+                   {3000, "Entgelt"},
+                   {4000, "EGr."},
+                   {4600, "Stufe"},
+                   {5200, "Entgelt"},
+                   {6200, "Differenz"}});
+    erwartePosten(drucker, kopfzeile + 1, {{1000, regel}});
+    erwartePosten(drucker, kopfzeile + 2, {});
+    // EGr. 9, step 1 pays 2.061 euros in the tariff of 2006.
+    erwartePosten(drucker, ersteMonatszeile,
+                  {{1000, "  1"},
+                   {1400, "|"},
+                   {1800, " 9 "},
+                   {2400, " 1 "},
+                   {3000, " 2.061   |"},
+                   {4000, " 9 "},
+                   {4600, " 1 "},
+                   {5200, " 2.061   |"},
+                   {6200, "     0"}});
+    const int letzte = ersteMonatszeile + 479;
+    erwartePosten(drucker, letzte,
+                  {{1000, "480"},
+                   {1400, "|"},
+                   {1800, " 12 "},
+                   {2400, " 6 "},
+                   {3000, " " + fall->felder.text(betrag(4, 6)) + "   |"},
+                   {4000, " 12 "},
+                   {4600, " 6 "},
+                   {5200, " " + fall->felder.text(betrag(4, 6)) + "   |"},
+                   {6200, "     0"}});
+    erwartePosten(drucker, letzte + 1, {{1000, regel}});
+    erwartePosten(drucker, letzte + 2, {{1000, "Korvalt, Version " KORVALT_VERSION}});
+    EXPECT_EQ(drucker.zeilenAnzahl(), letzte + 3);
+    EXPECT_EQ(drucker.befehle().back().art, Druckbefehl::Art::dokumentBeenden);
+    EXPECT_EQ(drucker.dokumente(), 1);
+}
+
+TEST(Monatsliste, SchriftenJeAbschnitt) {
+    Handfall fall;
+    fall.fall(Seite::normal, 3, 2475);
+    fall.fall(Seite::individuell, 3, 2475);
+    const AufzeichnenderDrucker drucker = fall.drucken();
+
+    struct Schrift {
+        const char* name;
+        double groesse;
+        bool fett;
+    };
+    auto erwarteSchrift = [&](int zeile, Schrift s) {
+        const auto posten = drucker.zeile(zeile);
+        ASSERT_FALSE(posten.empty()) << "Zeile " << zeile;
+        for (const Druckposten& p : posten) {
+            EXPECT_EQ(p.schrift, s.name) << "Zeile " << zeile << ": " << p.text;
+            EXPECT_EQ(p.groesse, s.groesse) << "Zeile " << zeile << ": " << p.text;
+            EXPECT_EQ(p.fett, s.fett) << "Zeile " << zeile << ": " << p.text;
+        }
+    };
+    for (int zeile : {0, 1, 2, 3, 4, 6}) erwarteSchrift(zeile, {"Arial", 10, true});
+    for (int zeile : {kopfzeile, kopfzeile + 1}) erwarteSchrift(zeile, {"Arial", 10, false});
+    for (int zeile = ersteMonatszeile; zeile < ersteMonatszeile + 3; ++zeile)
+        erwarteSchrift(zeile, {"courier new", 8, false});
+    erwarteSchrift(ersteMonatszeile + 3, {"Arial", 8, false});
+    erwarteSchrift(ersteMonatszeile + 4, {"Arial", 8, false});
+}
+
+TEST(Monatsliste, OhneMonateFolgtAufDieKoepfeDieSchlussregel) {
+    Handfall fall;
+    const AufzeichnenderDrucker drucker = fall.drucken();
+    erwartePosten(drucker, 3, {{1800, "0 €"}, {4000, "0 €"}, {6200, "0 €"}});
+    erwartePosten(drucker, kopfzeile + 1, {{1000, regel}});
+    erwartePosten(drucker, kopfzeile + 2, {});
+    erwartePosten(drucker, ersteMonatszeile, {{1000, regel}});
+    erwartePosten(drucker, ersteMonatszeile + 1, {{1000, "Korvalt, Version " KORVALT_VERSION}});
+    EXPECT_EQ(drucker.zeilenAnzahl(), ersteMonatszeile + 2);
+    EXPECT_EQ(fall.t.monatsdifferenz, 77) << "without month lines no difference is formed";
+}
+
+TEST(Monatsliste, HinterDemEndeDesKuerzerenFallsKeineGruppeUndStufe) {
+    Handfall fall;
+    fall.fall(Seite::normal, 480, 2475);
+    fall.fall(Seite::individuell, 500, 2600);
+    // What the comparison leaves behind the end of the normal case: no pay, and series that may
+    // still hold an earlier, longer run.
+    for (int m = 481; m <= 500; ++m) {
+        fall.t.monatsbetragN(m) = 0;
+        fall.t.monatsgruppeN(m) = 11;
+        fall.t.monatsstufeN(m) = 4;
+    }
+    const AufzeichnenderDrucker drucker = fall.drucken();
+    erwartePosten(drucker, ersteMonatszeile + 479,
+                  {{1000, "480"},
+                   {1400, "|"},
+                   {1800, " 9 "},
+                   {2400, " 1 "},
+                   {3000, " 2.475   |"},
+                   {4000, " 9 "},
+                   {4600, " 1 "},
+                   {5200, " 2.600   |"},
+                   {6200, "   125"}});
+    for (int zeile : {ersteMonatszeile + 480, ersteMonatszeile + 499}) {
+        const std::string monat = zeile == ersteMonatszeile + 480 ? "481" : "500";
+        erwartePosten(drucker, zeile,
+                      {{1000, monat},
+                       {1400, "|"},
+                       {3000, "     0   |"},
+                       {4000, " 9 "},
+                       {4600, " 1 "},
+                       {5200, " 2.600   |"},
+                       {6200, " 2.600"}});
+    }
+    erwartePosten(drucker, ersteMonatszeile + 500, {{1000, regel}});
+    EXPECT_EQ(fall.t.monatsdifferenz, 2600) << "the difference of the last month stays";
+    const int spalten[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
+    for (int n = 0; n <= 7; ++n) EXPECT_EQ(fall.daten.druckspalte(n), spalten[n]);
+}
+
+TEST(Monatsliste, MonatsnummernUndDifferenzen) {
+    struct Fall {
+        int monat;
+        float normal;
+        float individuell;
+        const char* nummer;
+        const char* differenz;
+    };
+    const Fall faelle[] = {
+        {1, 2475, 2355, "  1", "  -120"},      {10, 2475, 2474.5f, " 10", "     0"},
+        {100, 2475, 2477.5f, "100", "     2"}, {101, 2475, 2476.5f, "101", "     2"},
+        {102, 22345, 10000, "102", "-12.345"}, {103, 0, 123456, "103", "123.456"},
+        {104, 10, 9.5f, "104", "     0"},
+    };
+    Handfall fall;
+    fall.fall(Seite::normal, 104, 1);
+    fall.fall(Seite::individuell, 104, 1);
+    for (const Fall& f : faelle) {
+        fall.t.monatsbetragN(f.monat) = f.normal;
+        fall.t.monatsbetragI(f.monat) = f.individuell;
+    }
+    const AufzeichnenderDrucker drucker = fall.drucken();
+    for (const Fall& f : faelle) {
+        const auto zeile = posten(drucker, ersteMonatszeile + f.monat - 1);
+        ASSERT_EQ(zeile.size(), 9u) << "Monat " << f.monat;
+        EXPECT_EQ(zeile.front().text, f.nummer);
+        EXPECT_EQ(zeile.back().twips, 6200);
+        EXPECT_EQ(zeile.back().text, f.differenz) << "Monat " << f.monat;
+    }
+    // A pay of more than six places is printed whole, its first digits included.
+    EXPECT_EQ(posten(drucker, ersteMonatszeile + 102)[7].text, "123.456   |");
+    EXPECT_EQ(posten(drucker, ersteMonatszeile + 101)[4].text, "22.345   |");
+}
+
+TEST(Monatsliste, Summen) {
+    struct Fall {
+        Long normal;
+        Long individuell;
+        const char* textN;
+        const char* textI;
+        const char* differenz;
+    };
+    const Fall faelle[] = {
+        {2475000, 2500000, "2.475.000 €", "2.500.000 €", "25.000 €"},
+        {1234, 0, "1.234 €", "0 €", "-1.234 €"},
+        {0, 0, "0 €", "0 €", "0 €"},
+        {999, 1000, "999 €", "1.000 €", "1 €"},
+    };
+    for (const Fall& f : faelle) {
+        Handfall fall;
+        fall.t.gesamtbetrag(1) = f.normal;
+        fall.t.gesamtbetrag(2) = f.individuell;
+        const AufzeichnenderDrucker drucker = fall.drucken();
+        erwartePosten(drucker, 3, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
+    }
+}
+
+TEST(Monatsliste, ZweimalGedrucktGibtDieselbenBefehle) {
+    Handfall fall;
+    fall.fall(Seite::normal, 30, 2475);
+    fall.fall(Seite::individuell, 40, 2512.5f);
+    const AufzeichnenderDrucker erster = fall.drucken();
+    fall.daten.druckspalte.fuellen(0);
+    const AufzeichnenderDrucker zweiter = fall.drucken();
+    EXPECT_EQ(erster.befehle(), zweiter.befehle());
+    EXPECT_EQ(erster.posten(), zweiter.posten());
+}
+
+}  // namespace

@@ -1,0 +1,132 @@
+// The save command: confirmation, the exact record in the settings file, restoring it at the next
+// start, and a failed save that keeps the old file.
+#include <gtest/gtest.h>
+
+#include <sys/stat.h>
+#include <unistd.h>
+#include <fstream>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include "einstellungsdatei.h"
+#include "meldungsprotokoll.h"
+#include "ohnefenster.h"
+#include "speichern.h"
+#include "tariftabelle.h"
+
+using namespace korvalt;
+
+namespace {
+
+std::string dateiinhalt(const std::filesystem::path& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), {}};
+}
+
+std::string standardsatz() {
+    std::string satz = "st\x09";
+    for (int i = 0; i < 8; ++i) satz += "120";
+    for (int i = 0; i < 8; ++i) satz += "\x0C\x18\x24\x30\x3C\x78";
+    return satz;
+}
+
+class SpeichernTest : public ::testing::Test {
+  protected:
+    SpeichernTest() { fall->rechner.laden({"."}, meldungen); }
+
+    bool speichern() {
+        return einstellungenSpeichern(fall->daten, fall->tabellen, fall->felder, meldungen, datei);
+    }
+
+    test::TemporaeresVerzeichnis verzeichnis;
+    std::filesystem::path datei = verzeichnis.pfad() / einstellungsdateiName;
+    std::unique_ptr<OhneFenster> fall = std::make_unique<OhneFenster>();
+    test::Meldungsprotokoll meldungen;
+};
+
+TEST_F(SpeichernTest, AbbrechenSchreibtNichts) {
+    meldungen.antwort = 2;
+    const Einstellungssatz vorher = fall->daten.einstellungssatz;
+    EXPECT_FALSE(speichern());
+    ASSERT_EQ(meldungen.fragen.size(), 1u);
+    EXPECT_EQ(meldungen.fragen[0], "Neue Einstellungen speichern: ");
+    EXPECT_EQ(fall->daten.antwort, 2);
+    EXPECT_FALSE(std::filesystem::exists(datei));
+    EXPECT_EQ(fall->daten.einstellungssatz, vorher);
+    EXPECT_TRUE(meldungen.warnungen.empty());
+}
+
+TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
+    meldungen.antwort = 1;
+    EXPECT_TRUE(speichern());
+    EXPECT_EQ(fall->daten.antwort, 1);
+    const std::string erwartet = standardsatz();
+    ASSERT_EQ(erwartet.size(), 75u);
+    EXPECT_EQ(dateiinhalt(datei), erwartet);
+    EXPECT_EQ(std::string(fall->daten.einstellungssatz.begin(), fall->daten.einstellungssatz.end()),
+              erwartet);
+    EXPECT_EQ(fall->daten.einstellungsnr, 1);
+    EXPECT_TRUE(meldungen.warnungen.empty());
+    EXPECT_FALSE(std::filesystem::exists(datei.string() + ".neu"));
+
+    // Saving again without a change writes the identical record.
+    EXPECT_TRUE(speichern());
+    EXPECT_EQ(dateiinhalt(datei), erwartet);
+}
+
+TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
+    fall->felder.setzeText({Feldname::Startgruppe}, "11");
+    fall->tabellen.grdauerN(2) = 5;
+    fall->tabellen.grdauerI(4) = 600;
+    fall->tabellen.stufendauer(1, 3, 6) = 0;
+    fall->tabellen.stufendauer(2, 1, 3) = 255;
+    fall->tabellen.stufendauer(2, 4, 1) = 7;
+    fall->rechner.starten();
+    meldungen.antwort = 1;
+    ASSERT_TRUE(speichern());
+
+    auto neu = std::make_unique<OhneFenster>();
+    const auto satz = einstellungsdateiLesen(datei);
+    ASSERT_TRUE(satz);
+    neu->daten.einstellungssatz = *satz;
+    neu->rechner.laden({"."}, meldungen);
+    EXPECT_EQ(neu->felder.text({Feldname::Startgruppe}), "11");
+    EXPECT_EQ(neu->tabellen.gruppe(1), 11);
+    EXPECT_EQ(neu->tabellen.grdauerN, fall->tabellen.grdauerN);
+    EXPECT_EQ(neu->tabellen.grdauerI, fall->tabellen.grdauerI);
+    EXPECT_EQ(neu->tabellen.stufendauer, fall->tabellen.stufendauer);
+    EXPECT_EQ(neu->felder.text({Feldname::GrDauer, 2}), "5");
+    EXPECT_EQ(neu->felder.text(spaltenfeld(Feldname::indi1, 1, 1, 3)), "255");
+    EXPECT_EQ(neu->tabellen.gesamtbetrag, fall->tabellen.gesamtbetrag);
+}
+
+TEST_F(SpeichernTest, MisslungenesSpeichernLaesstDieAlteDateiStehen) {
+    const std::string alt = standardsatz();
+    { std::ofstream(datei, std::ios::binary) << alt; }
+    fall->felder.setzeText({Feldname::Startgruppe}, "3");
+    const Einstellungssatz vorher = fall->daten.einstellungssatz;
+    meldungen.antwort = 1;
+
+    // The directory refuses new files; as root, whom permissions do not stop, the name of the new
+    // file is taken by a directory instead.
+    const bool root = ::geteuid() == 0;
+    if (root)
+        std::filesystem::create_directory(datei.string() + ".neu");
+    else
+        ::chmod(verzeichnis.pfad().c_str(), 0555);
+    const bool gespeichert = speichern();
+    ::chmod(verzeichnis.pfad().c_str(), 0755);
+
+    EXPECT_FALSE(gespeichert);
+    EXPECT_EQ(dateiinhalt(datei), alt);
+    EXPECT_EQ(fall->daten.einstellungssatz, vorher);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_EQ(meldungen.warnungen[0].rfind("Speichern nicht möglich: Die Einstellungen wurden "
+                                           "nicht gespeichert",
+                                           0),
+              0u)
+        << meldungen.warnungen[0];
+}
+
+}  // namespace
