@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "kommandozeile.h"
+#include "programm.h"
 
 namespace {
 
@@ -29,8 +30,9 @@ int main(int argc, char** argv) {
         std::cout << aufrufHilfe();
         return exitGut;
     }
-    Aufruf export_ = *aufruf;
-    // Until the window exists, the program without arguments writes the month list of the case.
-    if (export_.fensterOeffnen()) export_.monatsliste = "-";
-    return monatslisteCsvExportieren(export_, programmverzeichnis(), std::cout, std::cerr);
+    if (aufruf->fensterOeffnen()) {
+        const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
+        return fensterAusfuehren(argc, argv, orte);
+    }
+    return monatslisteCsvExportieren(*aufruf, programmverzeichnis(), std::cout, std::cerr);
 }

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <span>
+#include <string>
 #include <string_view>
 
 #include "farbe.h"
@@ -12,6 +13,25 @@
 namespace korvalt {
 
 enum class Feldart : std::uint8_t { Fenster, Textfeld, Beschriftung, Tafel, Knopf, Gitter, Linie };
+
+// A rectangle of the design in twips (1/1440 inch).
+struct Rechteck {
+    int x = 0;
+    int y = 0;
+    int breite = 0;
+    int hoehe = 0;
+    bool operator==(const Rechteck&) const = default;
+};
+
+// What a field's design rectangle is relative to.
+enum class Anordnung : std::uint8_t {
+    Fenster,      // the window's client area
+    Spaltenkopf,  // the head of the column that the field's index names (GrDauer, grün, gelb...)
+    Stufentafel,  // the step panels Träger<k>(j): column k, step row j
+    inTafel,      // the step panel of the field's column and index (normal<k>(j) in Träger<k>(j))
+};
+
+enum class Ausrichtung : std::uint8_t { links, mitte, rechts };
 
 struct Feldbeschreibung {
     Feldname name;
@@ -25,9 +45,32 @@ struct Feldbeschreibung {
     bool sichtbar = true;
     double schriftgroesse = 8.25;
     bool fett = false;
+    Rechteck lage = {};
+    Anordnung anordnung = Anordnung::Fenster;
+    Ausrichtung ausrichtung = Ausrichtung::links;
+    std::int8_t spalte = 0;  // the column digit of a column array (3 for Träger3), 0 otherwise
+    std::optional<Farbe> schriftfarbe = {};  // the window text colour without one
 
     bool istArray() const { return !(von == 0 && bis == 0); }
     bool hatIndex(int i) const { return i >= von && i <= bis && i != luecke; }
+
+    constexpr Feldbeschreibung bei(int x, int y, int breite, int hoehe,
+                                   Anordnung a = Anordnung::Fenster) const {
+        Feldbeschreibung b = *this;
+        b.lage = {x, y, breite, hoehe};
+        b.anordnung = a;
+        return b;
+    }
+    constexpr Feldbeschreibung inSchriftfarbe(Farbe f) const {
+        Feldbeschreibung b = *this;
+        b.schriftfarbe = f;
+        return b;
+    }
+    constexpr Feldbeschreibung ausgerichtet(Ausrichtung a) const {
+        Feldbeschreibung b = *this;
+        b.ausrichtung = a;
+        return b;
+    }
 };
 
 std::span<const Feldbeschreibung> feldtabelle();
@@ -39,5 +82,17 @@ std::string anfangstext(FeldId feld);
 
 // "Betrag2" index 4 as the text "Betrag2(4)", for messages and tests.
 std::string feldText(FeldId feld);
+
+// The design's left edge of group column k = 1..4 and top edge of step row j = 1..6, in twips.
+int spaltenlinks(int spalte);
+int stufenoben(int stufe);
+
+// The panel that holds a field laid out inside a step panel (Träger2(4) for Betrag2(4)).
+std::optional<FeldId> traegerVon(FeldId feld);
+
+// A field's design rectangle relative to what holds it (the window or its step panel), and
+// relative to the window.
+Rechteck entwurfsrechteck(FeldId feld);
+Rechteck fensterrechteck(FeldId feld);
 
 }  // namespace korvalt

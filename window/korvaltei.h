@@ -13,6 +13,7 @@
 #include <filesystem>
 #include <functional>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -101,20 +102,24 @@ class Korvaltei : public QWidget, public Anzeigefelder {
 
   private:
     void formResize();
-    void anordnen(bool felderSkalieren);
+    void anordnen();
     void knopfGedrueckt(Feldname knopf);
+    double pixelProTwipX() const;
+    double pixelProTwipY() const;
 
     Meldungen& meldungen_;
     TarifDaten daten_;
     Fenstertabellen tabellen_;
     Tarifdatei datei_;
+    Gitterspeicher gitterspeicher_;
     std::unique_ptr<Feldwidgets> felder_;
     Rechner rechner_;
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
     std::array<std::function<void()>, feldnamenAnzahl> klicks_;
-    std::unique_ptr<Hilfefenster> hilfe_;
-    int hilfekontext_ = 0;
-    bool angeordnet_ = false;
+    Hilfefenster* hilfe_ = nullptr;
+    // While a printout has made the window taller without scaling the fields: the height in pixels
+    // the fields are laid out for.
+    std::optional<int> skalierhoehe_;
 };
 
 }  // namespace korvalt

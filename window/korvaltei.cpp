@@ -1,0 +1,247 @@
+// The main window: start-up, resizing, closing, help, and the display fields on its widgets.
+#include "korvaltei.h"
+
+#include <QCloseEvent>
+#include <QCoreApplication>
+#include <QPainter>
+#include <QPushButton>
+#include <QShortcut>
+#include <cassert>
+#include <cmath>
+
+#include "eingabefeld.h"
+#include "eingabefelder.h"
+#include "feldwidgets.h"
+#include "gittermasse.h"
+#include "hilfefenster.h"
+#include "monatsgitter.h"
+#include "pfeiltasten.h"
+
+namespace korvalt {
+
+namespace {
+
+constexpr int hilfekontext = 135;
+
+QColor alsQColor(Farbe f) {
+    return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
+}
+
+bool istFenster(FeldId feld) {
+    return feld.name == Feldname::Korvaltei;
+}
+
+// Tab order: the start group, then column by column its group durations and its steps.
+std::vector<FeldId> eingabereihenfolge() {
+    std::vector<FeldId> reihe{{Feldname::Startgruppe}};
+    for (int k = 1; k <= 4; ++k) {
+        const auto spalte = static_cast<std::int8_t>(k);
+        reihe.push_back({Feldname::GrDauer, spalte});
+        reihe.push_back({Feldname::GrDauer1, spalte});
+        for (int j = 1; j <= 6; ++j) {
+            reihe.push_back(spaltenfeld(Feldname::normal1, 1, k, j));
+            reihe.push_back(spaltenfeld(Feldname::indi1, 1, k, j));
+        }
+    }
+    return reihe;
+}
+
+}  // namespace
+
+Korvaltei::Korvaltei(Meldungen& meldungen, QWidget* parent)
+    : QWidget(parent),
+      meldungen_(meldungen),
+      felder_(std::make_unique<Feldwidgets>(*this, gitterspeicher_)),
+      rechner_(daten_, tabellen_, *this, datei_) {
+    setObjectName("Korvaltei");
+    setAutoFillBackground(true);
+    setzeHintergrund({Feldname::Korvaltei}, *beschreibung(Feldname::Korvaltei).hintergrund);
+
+    QWidget* vorher = nullptr;
+    for (const FeldId feld : eingabereihenfolge()) {
+        assert(istEingabefeld(feld));
+        Eingabefeld* f = felder_->eingabefeld(feld);
+        f->setzeHandler(
+            [this, feld] { eingabefeldFokus(tabellen_, feld); },
+            [this, feld](int zeichen) { return eingabefeldTaste(rechner_, feld, zeichen); });
+        if (vorher) setTabOrder(vorher, f);
+        vorher = f;
+    }
+    for (const auto& b : feldtabelle()) {
+        if (b.art != Feldart::Knopf) continue;
+        auto* knopf = static_cast<QPushButton*>(felder_->widget({b.name}));
+        const Feldname name = b.name;
+        connect(knopf, &QPushButton::clicked, this, [this, name] { knopfGedrueckt(name); });
+    }
+    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
+    f1->setContext(Qt::WindowShortcut);
+    connect(f1, &QShortcut::activated, this, [this] { hilfeaufrufen(hilfekontext); });
+
+    // The design size at the screen's resolution.
+    resize(int(std::lround(entwurfBreite * pixelProTwipX())),
+           int(std::lround(entwurfHoehe * pixelProTwipY())));
+    // The cursor starts in the field the arrow buttons act on after start-up, indi1(3).
+    felder_->widget(spaltenfeld(Feldname::indi1, 1, 1, 3))->setFocus();
+}
+
+// The fields go first, while the grid store and the state they show still exist.
+Korvaltei::~Korvaltei() {
+    qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
+}
+
+void Korvaltei::laden(const Startorte& orte) {
+    einstellungsdatei_ = orte.einstellungsdatei;
+    if (const auto satz = einstellungsdateiLesen(einstellungsdatei_))
+        daten_.einstellungssatz = *satz;
+    rechner_.laden(orte.tarifdatei, meldungen_);
+}
+
+void Korvaltei::setzeKlick(Feldname knopf, std::function<void()> aktion) {
+    assert(beschreibung(knopf).art == Feldart::Knopf);
+    klicks_[static_cast<std::size_t>(knopf)] = std::move(aktion);
+}
+
+void Korvaltei::knopfGedrueckt(Feldname knopf) {
+    switch (knopf) {
+        case Feldname::nachoben:
+            korvalt::nachoben(rechner_);
+            return;
+        case Feldname::nachunten:
+            korvalt::nachunten(rechner_);
+            return;
+        case Feldname::Hilfe:
+            hilfeaufrufen(hilfekontext);
+            return;
+        case Feldname::Schließen:
+            close();
+            return;
+        default:
+            if (const auto& aktion = klicks_[static_cast<std::size_t>(knopf)]) aktion();
+            return;
+    }
+}
+
+void Korvaltei::hilfeaufrufen(int kontext) {
+    if (!hilfe_) hilfe_ = new Hilfefenster(this);
+    hilfe_->zeigen(kontext);
+}
+
+void Korvaltei::closeEvent(QCloseEvent* ereignis) {
+    // Closing the window ends the program, whatever other window is open.
+    ereignis->accept();
+    if (hilfe_) hilfe_->close();
+    QCoreApplication::quit();
+}
+
+double Korvaltei::pixelProTwipX() const {
+    return logicalDpiX() / 1440.0;
+}
+
+double Korvaltei::pixelProTwipY() const {
+    return logicalDpiY() / 1440.0;
+}
+
+int Korvaltei::hoeheTwips() const {
+    return int(std::lround(height() / pixelProTwipY()));
+}
+
+void Korvaltei::setzeHoeheTwips(int twips, bool felderSkalieren) {
+    const int pixel = int(std::lround(twips * pixelProTwipY()));
+    if (felderSkalieren)
+        skalierhoehe_.reset();
+    else if (!skalierhoehe_)
+        skalierhoehe_ = height();
+    resize(width(), pixel);
+    if (skalierhoehe_ && *skalierhoehe_ == pixel) skalierhoehe_.reset();
+}
+
+int Korvaltei::feldhoeheTwips(FeldId feld) const {
+    const QWidget* w = istFenster(feld) ? this : felder_->widget(feld);
+    assert(w);
+    return int(std::lround(w->height() / pixelProTwipY()));
+}
+
+void Korvaltei::clientbereichZeichnen(QPainter& maler) {
+    render(&maler, QPoint(), QRegion(), QWidget::DrawWindowBackground | QWidget::DrawChildren);
+}
+
+QWidget* Korvaltei::feldwidget(FeldId feld) const {
+    return istFenster(feld) ? nullptr : felder_->widget(feld);
+}
+
+void Korvaltei::resizeEvent(QResizeEvent* ereignis) {
+    QWidget::resizeEvent(ereignis);
+    anordnen();
+}
+
+// The resizer: every field and its font in proportion to the client area against the design
+// size; then Form_Resize.
+void Korvaltei::anordnen() {
+    const int hoehe = skalierhoehe_.value_or(height());
+    const double x = width() / double(entwurfBreite);
+    const double y = hoehe / double(entwurfHoehe);
+    const double schriftfaktor = std::min(x / pixelProTwipX(), y / pixelProTwipY());
+    felder_->anordnen(x, y, schriftfaktor);
+    felder_->gitter().setzeMassstab(pixelProTwipY(), schriftfaktor);
+    formResize();
+}
+
+// The grid takes 55 % of the window's width from the left edge of nachoben.
+void Korvaltei::formResize() {
+    const Gittermasse m = gittermasse(int(std::lround(width() / pixelProTwipX())));
+    auto pixel = [&](int twips) { return int(std::lround(twips * pixelProTwipX())); };
+    Monatsgitter& gitter = felder_->gitter();
+    const QWidget* oben = felder_->widget({Feldname::nachoben});
+    gitter.setGeometry(oben->x(), gitter.y(), pixel(m.breite), gitter.height());
+    std::array<int, gitterSpalten> spalten{};
+    for (std::size_t s = 0; s < spalten.size(); ++s) spalten[s] = pixel(m.spalten[s]);
+    gitter.setzeSpaltenbreiten(spalten);
+}
+
+std::string Korvaltei::text(FeldId feld) const {
+    if (istFenster(feld)) return windowTitle().toStdString();
+    return felder_->text(feld);
+}
+
+void Korvaltei::setzeText(FeldId feld, std::string_view text) {
+    if (istFenster(feld)) {
+        setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        return;
+    }
+    felder_->setzeText(feld, text);
+}
+
+void Korvaltei::setzeHintergrund(FeldId feld, Farbe farbe) {
+    if (istFenster(feld)) {
+        QPalette p = palette();
+        p.setColor(QPalette::Window, alsQColor(farbe));
+        setPalette(p);
+        return;
+    }
+    felder_->setzeHintergrund(feld, farbe);
+}
+
+void Korvaltei::setzeDeckend(FeldId feld, bool deckend) {
+    if (!istFenster(feld)) felder_->setzeDeckend(feld, deckend);
+}
+
+void Korvaltei::setzeSichtbar(FeldId feld, bool sichtbar) {
+    if (istFenster(feld))
+        setVisible(sichtbar);
+    else
+        felder_->setzeSichtbar(feld, sichtbar);
+}
+
+Gitterspeicher& Korvaltei::gitter() {
+    return gitterspeicher_;
+}
+
+void Korvaltei::gitterVerbergen() {
+    felder_->gitter().verbergen();
+}
+
+void Korvaltei::gitterZeigen() {
+    felder_->gitter().zeigen();
+}
+
+}  // namespace korvalt

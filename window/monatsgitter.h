@@ -1,0 +1,66 @@
+// The month grid MSFlexGrid1: a table view over the grid store whose two heading rows stay in
+// place while the months scroll beneath them.
+#pragma once
+
+#include <QAbstractTableModel>
+#include <QTableView>
+#include <array>
+
+#include "farbe.h"
+#include "gitterspeicher.h"
+
+namespace korvalt {
+
+// The grid store as a table model. The store is written between zuruecksetzenBeginnen and
+// zuruecksetzenEnden; the views ask only for the cells they paint.
+class Gittermodell : public QAbstractTableModel {
+  public:
+    Gittermodell(Gitterspeicher& speicher, QObject* eltern);
+
+    int rowCount(const QModelIndex& eltern = {}) const override;
+    int columnCount(const QModelIndex& eltern = {}) const override;
+    QVariant data(const QModelIndex& index, int rolle) const override;
+
+    void zuruecksetzenBeginnen();
+    void zuruecksetzenEnden();
+    bool wirdZurueckgesetzt() const { return zuruecksetzen_; }
+    // The colour of cells without one of their own; fixed cells have the button face.
+    void setzeGrund(Farbe farbe);
+
+  private:
+    Gitterspeicher& speicher_;
+    bool zuruecksetzen_ = false;
+};
+
+class Monatsgitter : public QTableView {
+  public:
+    Monatsgitter(Gitterspeicher& speicher, QWidget* eltern);
+
+    Gittermodell& modell() { return *modell_; }
+    void verbergen();  // begins a fill
+    void zeigen();     // ends it: rows, merged headings, heights
+    void setzeGrund(Farbe farbe);
+
+    // Fonts and row heights follow the window: `pixelProTwip` of the screen times the window's
+    // font factor; column widths in pixels from the grid widths in twips.
+    void setzeMassstab(double pixelProTwip, double schriftfaktor);
+    void setzeSpaltenbreiten(const std::array<int, gitterSpalten>& pixel);
+
+    // The fixed heading rows, painted over the top of the scrolling rows.
+    QTableView& kopf() { return *kopf_; }
+
+  protected:
+    void resizeEvent(QResizeEvent* ereignis) override;
+
+  private:
+    void zeilenAnwenden();
+    void kopfAnordnen();
+
+    Gitterspeicher& speicher_;
+    Gittermodell* modell_;
+    QTableView* kopf_;
+    double pixelProTwip_ = 1.0 / 15;
+    double schriftfaktor_ = 1.0;
+};
+
+}  // namespace korvalt
