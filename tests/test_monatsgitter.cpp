@@ -1,0 +1,106 @@
+// The month grid on the window: a table view over the grid store with fixed, merged headings,
+// cell colours, one reset per fill.
+#include <QScrollBar>
+#include <QSignalSpy>
+#include <QTableView>
+
+#include "fensterpruefung.h"
+#include "monatsgitter.h"
+
+using namespace korvalt;
+using korvalt::test::finde;
+
+namespace {
+
+class MonatsgitterTest : public test::FensterTest {
+  protected:
+    void SetUp() override {
+        starten();
+        gitter = finde<Monatsgitter>(*fenster, "MSFlexGrid1");
+        ASSERT_NE(gitter, nullptr);
+    }
+    QVariant zelle(int zeile, int spalte, int rolle = Qt::DisplayRole) const {
+        return gitter->model()->data(gitter->model()->index(zeile, spalte), rolle);
+    }
+    QColor grund(int zeile, int spalte) const {
+        return zelle(zeile, spalte, Qt::BackgroundRole).value<QColor>();
+    }
+    Monatsgitter* gitter = nullptr;
+};
+
+TEST_F(MonatsgitterTest, UeberschriftenSindVerbundenUndBleibenStehen) {
+    const QString kopf[] = {"Monat",
+                            "D u r c h s c h n i t t",
+                            "D u r c h s c h n i t t",
+                            "D u r c h s c h n i t t",
+                            "Beispielfall",
+                            "Beispielfall",
+                            "Beispielfall",
+                            "Differenz"};
+    const QString unterkopf[] = {"", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", ""};
+    for (int s = 0; s < 8; ++s) {
+        EXPECT_EQ(zelle(0, s).toString(), kopf[s]);
+        EXPECT_EQ(zelle(1, s).toString(), unterkopf[s]);
+    }
+    for (QTableView* v : {static_cast<QTableView*>(gitter), &gitter->kopf()}) {
+        EXPECT_EQ(v->columnSpan(0, 0), 1);
+        EXPECT_EQ(v->columnSpan(0, 1), 3);
+        EXPECT_EQ(v->columnSpan(0, 4), 3);
+        EXPECT_EQ(v->columnSpan(0, 7), 1);
+        EXPECT_EQ(v->columnSpan(1, 1), 1);
+        EXPECT_GT(v->rowHeight(0), v->rowHeight(1));
+    }
+    // Scrolled to the last month, the headings still cover the top of the grid.
+    gitter->verticalScrollBar()->setValue(gitter->verticalScrollBar()->maximum());
+    EXPECT_GT(gitter->verticalScrollBar()->value(), 0);
+    EXPECT_TRUE(gitter->kopf().isVisible());
+    EXPECT_EQ(gitter->kopf().geometry().top(), gitter->viewport()->geometry().top());
+    EXPECT_GE(gitter->kopf().height(), gitter->rowHeight(0) + gitter->rowHeight(1));
+    EXPECT_EQ(gitter->kopf().indexAt(QPoint(5, 2)).row(), 0);
+    EXPECT_GT(gitter->indexAt(QPoint(5, gitter->kopf().height() + 2)).row(), 400);
+}
+
+TEST_F(MonatsgitterTest, MonatszeilenMitFarbenUndLeererSchlusszeile) {
+    const int monate = fenster->daten().monatsanzahl;
+    EXPECT_EQ(monate, 480);
+    EXPECT_EQ(gitter->model()->rowCount(), monate + 4);
+    EXPECT_EQ(zelle(3, 0).toString(), "1");
+    EXPECT_EQ(zelle(3, 1).toString(), "9");
+    EXPECT_EQ(zelle(3, 2).toString(), "1");
+    EXPECT_EQ(zelle(3, 3).toString(), "2.061");
+    EXPECT_EQ(zelle(3, 7).toString(), "0");
+    EXPECT_EQ(grund(3, 3), QColor(128, 255, 128));
+    EXPECT_EQ(grund(3, 6), QColor(255, 255, 0));
+    EXPECT_EQ(grund(3, 1), QColor(238, 238, 238));
+    EXPECT_EQ(grund(3, 0), QApplication::palette().color(QPalette::Button));
+    EXPECT_EQ(zelle(monate + 2, 0).toString(), "480");
+    for (int s = 0; s < 8; ++s) EXPECT_EQ(zelle(monate + 3, s).toString(), "") << s;
+    EXPECT_EQ(grund(monate + 3, 3), QColor(238, 238, 238));
+    EXPECT_EQ(grund(monate + 3, 6), QColor(238, 238, 238));
+    EXPECT_EQ(gitter->rowHeight(5), gitter->rowHeight(monate + 2));
+}
+
+TEST_F(MonatsgitterTest, JedeFuellungSetztDasModellEinmalZurueck) {
+    QSignalSpy zurueckgesetzt(gitter->model(), &QAbstractItemModel::modelReset);
+    ersetzen(feld("GrDauer1", 4), "60");
+    EXPECT_EQ(zurueckgesetzt.count(), 1);
+    ersetzen(feld("GrDauer", 4), "60");
+    EXPECT_EQ(zurueckgesetzt.count(), 2);
+    // Both cases are 60 months shorter: the rows behind the new closing row are gone.
+    EXPECT_EQ(gitter->model()->rowCount(), 420 + 4);
+    EXPECT_EQ(zelle(423, 0).toString(), "");
+    EXPECT_EQ(gitter->columnSpan(0, 1), 3);
+    klicken("nachoben");
+    EXPECT_EQ(zurueckgesetzt.count(), 3);
+}
+
+TEST_F(MonatsgitterTest, GitterhintergrundGiltFuerZellenOhneEigeneFarbe) {
+    fenster->setzeHintergrund({Feldname::MSFlexGrid1}, rgb(255, 255, 255));
+    EXPECT_EQ(grund(3, 1), QColor(255, 255, 255));
+    EXPECT_EQ(grund(3, 3), QColor(128, 255, 128));
+    EXPECT_EQ(gitter->palette().color(QPalette::Base), QColor(255, 255, 255));
+    fenster->setzeHintergrund({Feldname::MSFlexGrid1}, rgb(238, 238, 238));
+    EXPECT_EQ(grund(3, 1), QColor(238, 238, 238));
+}
+
+}  // namespace
