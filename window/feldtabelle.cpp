@@ -235,7 +235,11 @@ Rechteck fensterrechteck(FeldId feld) {
 std::string feldText(FeldId feld) {
     const auto& b = beschreibung(feld.name);
     std::string text(b.text);
-    if (b.istArray()) text += "(" + std::to_string(feld.index) + ")";
+    if (b.istArray()) {
+        text += '(';
+        text += std::to_string(feld.index);
+        text += ')';
+    }
     return text;
 }
 

@@ -1,0 +1,110 @@
+// The window's speed: Enter in a duration field of a case of 600 months through the real key
+// handler until every field and the grid model are updated, and the program's start-up to its
+// first painted window.
+#include <benchmark/benchmark.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <QApplication>
+#include <QLineEdit>
+#include <QTest>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <memory>
+
+#include "korvaltei.h"
+
+extern char** environ;
+
+namespace {
+
+class NurZaehlen : public korvalt::Meldungen {
+  public:
+    void warnen(std::string_view, std::string_view) override { ++warnungen; }
+    std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
+    int warnungen = 0;
+};
+
+std::filesystem::path programmverzeichnis;
+
+// Both cases 150 months in each of the four groups: 600 months, the longest case there is.
+std::filesystem::path einstellungen600Monate() {
+    const auto datei = std::filesystem::temp_directory_path() / "korvalt-bench-600.dat";
+    std::string satz = "st";
+    satz.push_back(9);
+    for (int i = 0; i < 8; ++i) satz += "150";
+    for (int i = 0; i < 8; ++i)
+        for (int s : {12, 24, 36, 48, 60, 120}) satz.push_back(static_cast<char>(s));
+    std::ofstream(datei, std::ios::binary) << satz;
+    return datei;
+}
+
+void enterInDauerfeld(benchmark::State& state, const char* name, int index) {
+    NurZaehlen meldungen;
+    korvalt::Korvaltei fenster(meldungen);
+    const auto datei = einstellungen600Monate();
+    fenster.laden({{"."}, datei});
+    std::filesystem::remove(datei);
+    fenster.show();
+    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+    if (fenster.daten().monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
+    QLineEdit* feld = nullptr;
+    for (auto* f : fenster.findChildren<QLineEdit*>(name))
+        if (f->property("index").toInt() == index) feld = f;
+    if (!feld) {
+        state.SkipWithError("Feld nicht gefunden");
+        return;
+    }
+    for (auto _ : state) {
+        QTest::keyClick(feld, Qt::Key_Return);
+        benchmark::DoNotOptimize(fenster.tabellen().gesamtbetrag(2));
+    }
+    state.counters["Monate"] = fenster.daten().monatsanzahl;
+}
+
+void enterGruppendauerIndividuell(benchmark::State& state) {
+    enterInDauerfeld(state, "GrDauer1", 1);
+}
+BENCHMARK(enterGruppendauerIndividuell)->Unit(benchmark::kMicrosecond);
+
+void enterStufendauerNormal(benchmark::State& state) {
+    enterInDauerfeld(state, "normal1", 3);
+}
+BENCHMARK(enterStufendauerNormal)->Unit(benchmark::kMicrosecond);
+
+// A separate process, started as the program is, that ends after its first painted window.
+void startBisZumErstenFenster(benchmark::State& state) {
+    const std::string programm = (programmverzeichnis / "korvalt_start").string();
+    for (auto _ : state) {
+        char* argv[] = {const_cast<char*>(programm.c_str()), nullptr};
+        pid_t kind = 0;
+        if (posix_spawn(&kind, programm.c_str(), nullptr, nullptr, argv, environ) != 0) {
+            state.SkipWithError("korvalt_start lässt sich nicht starten");
+            return;
+        }
+        int status = 0;
+        waitpid(kind, &status, 0);
+        if (!WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("korvalt_start endete mit einem Fehler");
+            return;
+        }
+    }
+}
+BENCHMARK(startBisZumErstenFenster)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(20);
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    // Without a display the benchmark measures offscreen; its child processes inherit the setting.
+    if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY"))
+        setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    std::error_code fehler;
+    const auto selbst = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    if (!fehler) programmverzeichnis = selbst.parent_path();
+    QApplication anwendung(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    benchmark::Shutdown();
+    return 0;
+}

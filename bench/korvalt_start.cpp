@@ -1,0 +1,50 @@
+// The program's start-up up to the first painted window, then the end: bench_fenster times it from
+// outside. With --offen the window stays open, with --groesse BxH it opens at that size (for
+// looking at it under a virtual screen).
+#include <QCoreApplication>
+#include <QEvent>
+#include <QTimer>
+#include <cstring>
+#include <filesystem>
+#include <string>
+
+#include "programm.h"
+
+namespace {
+
+class ErstesBild : public QObject {
+  public:
+    bool eventFilter(QObject* ziel, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint && !gemalt_) {
+            gemalt_ = true;
+            QTimer::singleShot(0, [] { QCoreApplication::quit(); });
+        }
+        return QObject::eventFilter(ziel, ereignis);
+    }
+
+  private:
+    bool gemalt_ = false;
+};
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    bool offen = false;
+    int breite = 0;
+    int hoehe = 0;
+    for (int i = 1; i < argc; ++i) {
+        if (std::strcmp(argv[i], "--offen") == 0) offen = true;
+        if (std::strcmp(argv[i], "--groesse") == 0 && i + 1 < argc)
+            std::sscanf(argv[i + 1], "%dx%d", &breite, &hoehe);
+    }
+    std::error_code fehler;
+    const auto programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    const korvalt::Startorte orte{
+        korvalt::tarifdateiSuchorte(fehler ? std::filesystem::path() : programm.parent_path()),
+        korvalt::einstellungsdateiName};
+    ErstesBild erstesBild;
+    return korvalt::fensterAusfuehren(argc, argv, orte, [&](korvalt::Korvaltei& fenster) {
+        if (breite > 0 && hoehe > 0) fenster.resize(breite, hoehe);
+        if (!offen) fenster.installEventFilter(&erstesBild);
+    });
+}
