@@ -1,6 +1,7 @@
 // Choosing where a printout goes, and the way out to a PDF file.
 #include "druckauftrag.h"
 
+#include <cstdio>
 #include <filesystem>
 
 #include <QDir>
@@ -49,6 +50,13 @@ std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei) {
 
 bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::string& fehler) {
     const std::string temporaer = datei + ".neu";
+    // A file that cannot be created is reported here, before the printer tries and complains.
+    if (std::FILE* probe = std::fopen(temporaer.c_str(), "wb")) {
+        std::fclose(probe);
+    } else {
+        fehler = dateiFehler(datei);
+        return false;
+    }
     bool gut = false;
     {
         const auto printer = pdfDrucker(temporaer);

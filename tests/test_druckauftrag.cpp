@@ -5,7 +5,6 @@
 #include <QPrinter>
 #include <fstream>
 #include <memory>
-#include <optional>
 #include <string>
 #include <vector>
 
@@ -15,45 +14,13 @@
 #include "qt_anwendung.h"
 #include "qtdrucker.h"
 #include "tariftabelle.h"
+#include "testdesktop.h"
 
 using namespace korvalt;
 
 namespace {
 
-enum class Standarddrucker { keiner, lehntAb, druckt };
-
-// A desktop whose default printer writes into the test directory (or fails), with a file dialog
-// that answers as told.
-class Testdesktop : public Druckumgebung {
-  public:
-    Testdesktop(const std::filesystem::path& verzeichnis, Standarddrucker drucker,
-                std::optional<std::string> wahl)
-        : verzeichnis_(verzeichnis), drucker_(drucker), wahl_(std::move(wahl)) {}
-
-    std::unique_ptr<QPrinter> standarddrucker() override {
-        switch (drucker_) {
-            case Standarddrucker::keiner:
-                return nullptr;
-            case Standarddrucker::lehntAb:
-                return pdfDrucker((verzeichnis_ / "fehlt" / "papier.pdf").string());
-            case Standarddrucker::druckt:
-                return pdfDrucker((verzeichnis_ / "papier.pdf").string());
-        }
-        return nullptr;
-    }
-    std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override {
-        vorschlaege.emplace_back(vorschlag);
-        if (!wahl_) return std::nullopt;
-        return (verzeichnis_ / *wahl_).string();
-    }
-
-    std::vector<std::string> vorschlaege;
-
-  private:
-    std::filesystem::path verzeichnis_;
-    Standarddrucker drucker_;
-    std::optional<std::string> wahl_;
-};
+using test::Standarddrucker;
 
 bool zweiZeilenDrucken(QPrinter& printer, std::string& fehler) {
     QtDrucker drucker(printer);
@@ -96,7 +63,7 @@ TEST(Druckauftrag, OhneDruckerOderBeiAblehnungWirdPdfAngeboten) {
     for (const Fall& f : faelle) {
         SCOPED_TRACE(f.name);
         test::TemporaeresVerzeichnis verzeichnis;
-        Testdesktop desktop(verzeichnis.pfad(), f.drucker, f.wahl);
+        test::Testdesktop desktop(verzeichnis.pfad(), f.drucker, f.wahl);
         test::Meldungsprotokoll meldungen;
         meldungen.antwort = f.antwort;
 
