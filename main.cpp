@@ -5,7 +5,9 @@
 #include <string>
 #include <vector>
 
+#include "ausgabeknoepfe.h"
 #include "kommandozeile.h"
+#include "pdf_export.h"
 #include "programm.h"
 
 namespace {
@@ -32,7 +34,10 @@ int main(int argc, char** argv) {
     }
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
-        return fensterAusfuehren(argc, argv, orte);
+        return fensterAusfuehren(argc, argv, orte,
+                                 [](Korvaltei& fenster) { ausgabeAnschliessen(fenster); });
     }
+    if (aufruf->brauchtQt())
+        return exportierenMitQt(argc, argv, *aufruf, programmverzeichnis(), std::cout, std::cerr);
     return monatslisteCsvExportieren(*aufruf, programmverzeichnis(), std::cout, std::cerr);
 }

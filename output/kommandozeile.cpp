@@ -1,6 +1,7 @@
 // Reading the command line and exporting the month list as CSV.
 #include "kommandozeile.h"
 
+#include <cctype>
 #include <fstream>
 #include <memory>
 
@@ -8,6 +9,17 @@
 #include "monatsliste_csv.h"
 
 namespace korvalt {
+
+bool istPdfZiel(std::string_view ziel) {
+    if (ziel.size() < 4) return false;
+    std::string endung(ziel.substr(ziel.size() - 4));
+    for (char& c : endung) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    return endung == ".pdf";
+}
+
+bool Aufruf::brauchtQt() const {
+    return !hilfe && (istPdfZiel(monatsliste) || !ergebnis.empty());
+}
 
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
     Aufruf aufruf;
@@ -38,6 +50,12 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             "\u201E--ergebnis\u201C.";
         return std::nullopt;
     }
+    if (!aufruf.hilfe && !aufruf.ergebnis.empty() && !istPdfZiel(aufruf.ergebnis)) {
+        fehler =
+            "\u201E--ergebnis\u201C schreibt eine PDF-Datei; der Dateiname muss auf "
+            "\u201E.pdf\u201C enden.";
+        return std::nullopt;
+    }
     return aufruf;
 }
 
@@ -47,8 +65,10 @@ std::string aufrufHilfe() {
            "\n"
            "  --monatsliste DATEI     schreibt die Monatsliste des Falls, ohne ein Fenster zu "
            "öffnen:\n"
-           "                          als CSV (\";\"-getrennt, UTF-8), bei DATEI \"-\" auf die "
-           "Standardausgabe\n"
+           "                          bei DATEI.pdf als PDF, wie der Drucker sie druckt,\n"
+           "                          sonst als CSV (\";\"-getrennt, UTF-8), bei DATEI \"-\" auf "
+           "die Standardausgabe\n"
+           "  --ergebnis DATEI.pdf    schreibt den Ergebnisdruck (das Fenster als Seite) als PDF\n"
            "  --einstellungen DATEI   nimmt den Fall aus dieser Einstellungsdatei (75 Bytes, "
            "beginnt mit \"st\");\n"
            "                          sonst aus \"korvalt-einstellungen.dat\" im "

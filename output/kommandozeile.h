@@ -5,6 +5,7 @@
 #include <optional>
 #include <ostream>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "meldungen.h"
@@ -20,7 +21,12 @@ struct Aufruf {
     std::string ergebnis;       // target file of the result printout
     std::string einstellungen;  // settings file that names the case
     bool fensterOeffnen() const { return !hilfe && monatsliste.empty() && ergebnis.empty(); }
+    // PDF files are drawn with Qt's printing, which needs a QApplication.
+    bool brauchtQt() const;
 };
+
+// Whether a target names a PDF file (".pdf" in any case).
+bool istPdfZiel(std::string_view ziel);
 
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler);
 std::string aufrufHilfe();

@@ -1,0 +1,83 @@
+// The main window as a Druckfenster on a QPrinter.
+#include "ergebnisseite.h"
+
+#include <QPainter>
+#include <QPicture>
+#include <QPrinter>
+#include <algorithm>
+
+#include "ergebnisdruck.h"
+#include "korvaltei.h"
+#include "qtdrucker.h"
+
+namespace korvalt {
+
+namespace {
+
+class Fensterbogen : public Druckfenster {
+  public:
+    Fensterbogen(Korvaltei& fenster, QPrinter& printer) : fenster_(fenster), printer_(printer) {}
+
+    Anzeigefelder& felder() override { return fenster_; }
+    int hoeheTwips() const override { return fenster_.hoeheTwips(); }
+    void setzeHoeheTwips(int twips) override { fenster_.setzeHoeheTwips(twips, false); }
+    int feldhoeheTwips(FeldId feld) const override { return fenster_.feldhoeheTwips(feld); }
+
+    bool clientbereichDrucken(std::string& fehler) override {
+        // At the screen's resolution a hairline of the window prints as wide as it shows.
+        printer_.setResolution(fenster_.logicalDpiY());
+        QPainter maler;
+        if (!maler.begin(&printer_)) {
+            fehler = druckfehlerText(printer_);
+            return false;
+        }
+        const double faktor = std::min(double(printer_.width()) / fenster_.width(),
+                                       double(printer_.height()) / fenster_.height());
+        maler.scale(faktor, faktor);
+        zeichnen(maler, fenster_, QWidget::DrawWindowBackground);
+        for (QObject* kind : fenster_.children()) {
+            auto* widget = qobject_cast<QWidget*>(kind);
+            if (widget && !widget->isWindow() && !widget->isHidden())
+                zeichnen(maler, *widget, QWidget::DrawChildren);
+        }
+        if (!maler.end() || printer_.printerState() == QPrinter::Error ||
+            printer_.printerState() == QPrinter::Aborted) {
+            fehler = druckfehlerText(printer_);
+            return false;
+        }
+        return true;
+    }
+
+  private:
+    // Widgets render straight onto a printer only as one screen-resolution bitmap; recorded as a
+    // picture first they keep their text and lines, sharp and searchable in a PDF. Each of the
+    // window's direct children is recorded on its own at the picture's origin: recorded at any
+    // other place, a nested widget such as the grid's viewport gets a shifted paint region from
+    // Qt and the grid loses its lines.
+    void zeichnen(QPainter& maler, QWidget& widget, QWidget::RenderFlags art) {
+        QPicture bild;
+        {
+            QPainter aufnahme(&bild);
+            widget.render(&aufnahme, QPoint(), QRegion(), art);
+        }
+        maler.save();
+        if (&widget != &fenster_) maler.translate(widget.pos());
+        // Playing a picture back scales it from its resolution to the printer's by itself.
+        maler.scale(double(bild.logicalDpiX()) / printer_.logicalDpiX(),
+                    double(bild.logicalDpiY()) / printer_.logicalDpiY());
+        maler.drawPicture(0, 0, bild);
+        maler.restore();
+    }
+
+    Korvaltei& fenster_;
+    QPrinter& printer_;
+};
+
+}  // namespace
+
+bool ergebnisseiteDrucken(Korvaltei& fenster, QPrinter& printer, std::string& fehler) {
+    Fensterbogen bogen(fenster, printer);
+    return ergebnisDrucken(fenster.daten(), bogen, fehler);
+}
+
+}  // namespace korvalt

@@ -1,0 +1,97 @@
+// PDF export of the month list and the result page.
+#include "pdf_export.h"
+
+#include <QApplication>
+#include <QPrinter>
+#include <memory>
+
+#include "ausgabeknoepfe.h"
+#include "druckauftrag.h"
+#include "einstellungsdatei.h"
+#include "ergebnisseite.h"
+#include "korvaltei.h"
+#include "monatsliste.h"
+#include "qtdrucker.h"
+#include "tarifdatei.h"
+
+namespace korvalt {
+
+namespace {
+
+int melden(std::ostream& fehlerausgabe, const std::string& fehler, int status) {
+    fehlerausgabe << "korvalt: " << fehler << "\n";
+    return status;
+}
+
+}  // namespace
+
+int monatslistePdfExportieren(const Aufruf& aufruf,
+                              const std::filesystem::path& programmverzeichnis,
+                              std::ostream& fehlerausgabe) {
+    auto fall = std::make_unique<OhneFenster>();
+    std::string fehler;
+    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler))
+        return melden(fehlerausgabe, fehler, exitEingabefehler);
+    const auto drucken = [&](QPrinter& printer, std::string& grund) {
+        QtDrucker drucker(printer);
+        return monatslisteDrucken(fall->daten, fall->tabellen,
+                                  fall->felder.text({Feldname::Korvaltei}), drucker, grund);
+    };
+    if (!pdfSchreiben(aufruf.monatsliste, drucken, fehler))
+        return melden(fehlerausgabe, fehler, exitSchreibfehler);
+    return exitGut;
+}
+
+int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& programmverzeichnis,
+                           std::ostream& fehlerausgabe) {
+    std::string fehler;
+    TarifDaten pruefung;
+    if (!einstellungenFuerAufruf(aufruf, pruefung, fehler))
+        return melden(fehlerausgabe, fehler, exitEingabefehler);
+    Startorte orte{tarifdateiSuchorte(programmverzeichnis),
+                   aufruf.einstellungen.empty() ? std::filesystem::path(einstellungsdateiName)
+                                                : std::filesystem::path(aufruf.einstellungen)};
+    GesammelteMeldungen meldungen;
+    Korvaltei fenster(meldungen);
+    fenster.laden(orte);
+    if (!meldungen.text().empty()) {
+        std::string text = meldungen.text();
+        text.pop_back();
+        return melden(fehlerausgabe, text, exitEingabefehler);
+    }
+    // Laid out as on screen, without appearing on any screen.
+    fenster.setAttribute(Qt::WA_DontShowOnScreen);
+    fenster.show();
+    const auto drucken = [&](QPrinter& printer, std::string& grund) {
+        return ergebnisseiteDrucken(fenster, printer, grund);
+    };
+    if (!pdfSchreiben(aufruf.ergebnis, drucken, fehler))
+        return melden(fehlerausgabe, fehler, exitSchreibfehler);
+    return exitGut;
+}
+
+int exportieren(const Aufruf& aufruf, const std::filesystem::path& programmverzeichnis,
+                std::ostream& aus, std::ostream& fehlerausgabe) {
+    int status = exitGut;
+    if (!aufruf.monatsliste.empty()) {
+        status = istPdfZiel(aufruf.monatsliste)
+                     ? monatslistePdfExportieren(aufruf, programmverzeichnis, fehlerausgabe)
+                     : monatslisteCsvExportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
+    }
+    if (!aufruf.ergebnis.empty() && status == exitGut)
+        status = ergebnisPdfExportieren(aufruf, programmverzeichnis, fehlerausgabe);
+    return status;
+}
+
+int exportierenMitQt(int& argc, char** argv, const Aufruf& aufruf,
+                     const std::filesystem::path& programmverzeichnis, std::ostream& aus,
+                     std::ostream& fehlerausgabe) {
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") && qEnvironmentVariableIsEmpty("DISPLAY") &&
+        qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication anwendung(argc, argv);
+    QApplication::setApplicationName("Korvalt");
+    return exportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
+}
+
+}  // namespace korvalt
