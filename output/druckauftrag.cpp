@@ -34,6 +34,9 @@ std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorsch
         QFileDialog::getSaveFileName(eltern_, QStringLiteral("Als PDF speichern"), vorgabe,
                                      QStringLiteral("PDF-Dateien (*.pdf)"));
     if (datei.isEmpty()) return std::nullopt;
+    // A name typed without its ending still becomes a PDF file that opens as one.
+    if (!datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+        return (datei + QLatin1String(".pdf")).toStdString();
     return datei.toStdString();
 }
 
