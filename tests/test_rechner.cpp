@@ -183,6 +183,7 @@ TEST_F(RechnerTest, UebersprungeneStufenUndGarantie) {
     EXPECT_EQ(text(garn(2, 4)), " 15");
     EXPECT_EQ(text(gar(2, 4)), "15");
     EXPECT_EQ(zustand(gar(2, 4)).hintergrund, farben::hellgelb);
+    EXPECT_TRUE(zustand(gar(2, 4)).deckend);
     EXPECT_EQ(t().monatsbetragN(121), 2010.0f + 15.0f);
     // Exactly 25 euros more: no guarantee, an empty caption on green.
     EXPECT_EQ(t().garantieN(2, 5), 0.0f);

@@ -148,9 +148,9 @@ constexpr std::array tabelle{
     KORVALT_GARANTIE(Garn, 2, " 50", fb::garantiegruen, 0, 255).inSchriftfarbe(rgb(0, 0, 255)),
     KORVALT_GARANTIE(Garn, 3, " 50", fb::garantiegruen, 0, 255).inSchriftfarbe(rgb(0, 0, 255)),
     KORVALT_GARANTIE(Garn, 4, " 50", fb::garantiegruen, 0, 255).inSchriftfarbe(rgb(0, 0, 255)),
-    KORVALT_GARANTIE(Gar, 2, "50", {}, 795, 225),
-    KORVALT_GARANTIE(Gar, 3, "50", {}, 795, 225),
-    KORVALT_GARANTIE(Gar, 4, "50", {}, 795, 225),
+    KORVALT_GARANTIE(Gar, 2, "50", fb::hellgruen, 795, 225),
+    KORVALT_GARANTIE(Gar, 3, "50", fb::hellgruen, 795, 225),
+    KORVALT_GARANTIE(Gar, 4, "50", fb::hellgruen, 795, 225),
 };
 #undef KORVALT_GARANTIE
 #undef KORVALT_VIER
