@@ -14,17 +14,11 @@
 #include <memory>
 
 #include "korvaltei.h"
+#include "zaehlende_meldungen.h"
 
 extern char** environ;
 
 namespace {
-
-class NurZaehlen : public korvalt::Meldungen {
-  public:
-    void warnen(std::string_view, std::string_view) override { ++warnungen; }
-    std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
-    int warnungen = 0;
-};
 
 std::filesystem::path programmverzeichnis;
 
@@ -41,7 +35,7 @@ std::filesystem::path einstellungen600Monate() {
 }
 
 void enterInDauerfeld(benchmark::State& state, const char* name, int index) {
-    NurZaehlen meldungen;
+    korvalt::bench::ZaehlendeMeldungen meldungen;
     korvalt::Korvaltei fenster(meldungen);
     const auto datei = einstellungen600Monate();
     fenster.laden({{"."}, datei});

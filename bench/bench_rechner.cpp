@@ -5,19 +5,13 @@
 #include <memory>
 
 #include "ohnefenster.h"
+#include "zaehlende_meldungen.h"
 
 namespace {
 
-class NurZaehlen : public korvalt::Meldungen {
-  public:
-    void warnen(std::string_view, std::string_view) override { ++warnungen; }
-    std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
-    int warnungen = 0;
-};
-
 std::unique_ptr<korvalt::OhneFenster> geladenerFall(benchmark::State& state) {
     auto fall = std::make_unique<korvalt::OhneFenster>();
-    NurZaehlen meldungen;
+    korvalt::bench::ZaehlendeMeldungen meldungen;
     fall->rechner.laden({"."}, meldungen);
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
     return fall;

@@ -76,7 +76,10 @@ std::string ganzzahlText(std::int64_t wert) {
 }
 
 std::string zahlpostenText(std::int64_t wert) {
-    return (wert < 0 ? "" : " ") + std::to_string(wert) + " ";
+    std::string text(wert < 0 ? "" : " ");
+    text += std::to_string(wert);
+    text += ' ';
+    return text;
 }
 
 std::string tausenderText(double wert) {

@@ -105,8 +105,9 @@ void Rechner::stufeZeigen(Seite seite, int spalte, int stufe) {
                           ganzzahlText(t_.anfangsmonat));
         if (spalte >= 2) {
             const Single g = garantie(spalte, stufe);
-            felder_.setzeText(spaltenfeld(Feldname::Garn2, 2, spalte, stufe),
-                              g > 0 ? " " + allgemeinText(g) : std::string());
+            std::string text;
+            if (g > 0) text = ' ' + allgemeinText(g);
+            felder_.setzeText(spaltenfeld(Feldname::Garn2, 2, spalte, stufe), text);
         }
     } else {
         const Farbe farbe = erreicht ? farben::hellgelb : farben::hellgrau;
