@@ -12,16 +12,13 @@
 #include "fensterpruefung.h"
 #include "gittermasse.h"
 #include "ohnefenster.h"
+#include "qtfarbe.h"
 
 using namespace korvalt;
 using korvalt::test::einstellungssatzText;
 using korvalt::test::finde;
 
 namespace {
-
-QColor farbeVon(Farbe f) {
-    return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
-}
 
 class KorvalteiTest : public test::FensterTest {
   protected:
@@ -71,7 +68,7 @@ TEST_F(KorvalteiTest, FrischerStartZeigtDenBeispielfallVollstaendig) {
                 const auto& z = ohne->felder.zustand(id);
                 const auto gezeigt = grund(beschriftung(name, i));
                 if (z.deckend)
-                    EXPECT_EQ(gezeigt, farbeVon(z.hintergrund)) << feldText(id);
+                    EXPECT_EQ(gezeigt, alsQColor(z.hintergrund)) << feldText(id);
                 else
                     EXPECT_FALSE(gezeigt) << feldText(id);
             }

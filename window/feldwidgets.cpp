@@ -10,14 +10,11 @@
 #include "eingabefeld.h"
 #include "monatsgitter.h"
 #include "pfeilbild.h"
+#include "qtfarbe.h"
 
 namespace korvalt {
 
 namespace {
-
-QColor alsQColor(Farbe f) {
-    return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
-}
 
 QString qtext(std::string_view text) {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));

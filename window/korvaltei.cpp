@@ -16,16 +16,13 @@
 #include "hilfefenster.h"
 #include "monatsgitter.h"
 #include "pfeiltasten.h"
+#include "qtfarbe.h"
 
 namespace korvalt {
 
 namespace {
 
 constexpr int hilfekontext = 135;
-
-QColor alsQColor(Farbe f) {
-    return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
-}
 
 bool istFenster(FeldId feld) {
     return feld.name == Feldname::Korvaltei;

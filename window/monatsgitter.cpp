@@ -1,5 +1,6 @@
 // The month grid's model and views.
 #include "monatsgitter.h"
+#include "qtfarbe.h"
 
 #include <QApplication>
 #include <QHeaderView>
@@ -12,10 +13,6 @@
 namespace korvalt {
 
 namespace {
-
-QColor alsQColor(Farbe f) {
-    return QColor(rotAnteil(f), gruenAnteil(f), blauAnteil(f));
-}
 
 // A text wider than its cell is set in a narrower cut of the font rather than cut short, so that
 // "Monat" reads whole in its narrow column.
