@@ -1,5 +1,6 @@
 // Choosing where a printout goes, and the way out to a PDF file.
 #include "druckauftrag.h"
+#include "qtumwandlung.h"
 
 #include <cstdio>
 #include <filesystem>
@@ -28,8 +29,7 @@ std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
 }
 
 std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorschlag) {
-    const QString vorgabe =
-        QDir::current().filePath(QString::fromUtf8(vorschlag.data(), qsizetype(vorschlag.size())));
+    const QString vorgabe = QDir::current().filePath(alsQString(vorschlag));
     const QString datei =
         QFileDialog::getSaveFileName(eltern_, QStringLiteral("Als PDF speichern"), vorgabe,
                                      QStringLiteral("PDF-Dateien (*.pdf)"));

@@ -5,12 +5,13 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "qtumwandlung.h"
 #include "zahlen.h"
 
 namespace korvalt {
 
 QString druckschrift(std::string_view name) {
-    const QString schrift = QString::fromUtf8(name.data(), qsizetype(name.size()));
+    const QString schrift = alsQString(name);
     if (schrift.compare(QLatin1String("Arial"), Qt::CaseInsensitive) == 0)
         return QStringLiteral("Liberation Sans");
     if (schrift.compare(QLatin1String("Courier New"), Qt::CaseInsensitive) == 0)
@@ -85,7 +86,7 @@ void QtDrucker::text(std::string_view text, Zeile zeile) {
         }
         zeileBegonnen_ = true;
     }
-    const QString inhalt = QString::fromUtf8(text.data(), qsizetype(text.size()));
+    const QString inhalt = alsQString(text);
     maler_->setFont(QFont(schrift_, &printer_));
     maler_->drawText(QPointF(x_, y_ + metrik.ascent()), inhalt);
     x_ += metrik.horizontalAdvance(inhalt);

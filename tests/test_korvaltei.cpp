@@ -12,7 +12,7 @@
 #include "fensterpruefung.h"
 #include "gittermasse.h"
 #include "ohnefenster.h"
-#include "qtfarbe.h"
+#include "qtumwandlung.h"
 
 using namespace korvalt;
 using korvalt::test::einstellungssatzText;

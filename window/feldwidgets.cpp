@@ -10,15 +10,11 @@
 #include "eingabefeld.h"
 #include "monatsgitter.h"
 #include "pfeilbild.h"
-#include "qtfarbe.h"
+#include "qtumwandlung.h"
 
 namespace korvalt {
 
 namespace {
-
-QString qtext(std::string_view text) {
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 Qt::Alignment ausrichtung(const Feldbeschreibung& b) {
     switch (b.ausrichtung) {
@@ -67,7 +63,7 @@ Feldwidgets::Feldwidgets(QWidget& fenster, Gitterspeicher& gitter)
         e.deckend = b.hintergrund.has_value() || b.art != Feldart::Beschriftung;
         if (b.hintergrund) e.hintergrund = *b.hintergrund;
         e.widget = erzeugen(b, feld, eltern);
-        e.widget->setObjectName(qtext(b.text));
+        e.widget->setObjectName(alsQString(b.text));
         if (b.istArray()) e.widget->setProperty("index", int(feld.index));
         if (b.schriftfarbe) {
             QPalette p = e.widget->palette();
@@ -83,7 +79,7 @@ Feldwidgets::Feldwidgets(QWidget& fenster, Gitterspeicher& gitter)
 }
 
 QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* eltern) {
-    const QString text = qtext(eintrag(feld).text);
+    const QString text = alsQString(eintrag(feld).text);
     switch (b.art) {
         case Feldart::Textfeld: {
             auto* f = new Eingabefeld(eltern);
@@ -163,7 +159,7 @@ void Feldwidgets::setzeText(FeldId feld, std::string_view text) {
     switch (beschreibung(feld.name).art) {
         case Feldart::Textfeld: {
             auto* f = static_cast<Eingabefeld*>(e.widget);
-            const QString neu = qtext(text);
+            const QString neu = alsQString(text);
             if (f->text() != neu) f->setText(neu);
             return;
         }
@@ -171,11 +167,11 @@ void Feldwidgets::setzeText(FeldId feld, std::string_view text) {
         case Feldart::Tafel:
             if (e.text == text) return;
             e.text = text;
-            static_cast<QLabel*>(e.widget)->setText(qtext(text));
+            static_cast<QLabel*>(e.widget)->setText(alsQString(text));
             return;
         case Feldart::Knopf:
             e.text = text;
-            static_cast<QPushButton*>(e.widget)->setText(qtext(text));
+            static_cast<QPushButton*>(e.widget)->setText(alsQString(text));
             return;
         case Feldart::Gitter:
         case Feldart::Linie:

@@ -16,7 +16,7 @@
 #include "hilfefenster.h"
 #include "monatsgitter.h"
 #include "pfeiltasten.h"
-#include "qtfarbe.h"
+#include "qtumwandlung.h"
 
 namespace korvalt {
 
@@ -202,7 +202,7 @@ std::string Korvaltei::text(FeldId feld) const {
 
 void Korvaltei::setzeText(FeldId feld, std::string_view text) {
     if (istFenster(feld)) {
-        setWindowTitle(QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())));
+        setWindowTitle(alsQString(text));
         return;
     }
     felder_->setzeText(feld, text);

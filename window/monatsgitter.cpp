@@ -1,6 +1,6 @@
 // The month grid's model and views.
 #include "monatsgitter.h"
-#include "qtfarbe.h"
+#include "qtumwandlung.h"
 
 #include <QApplication>
 #include <QHeaderView>
