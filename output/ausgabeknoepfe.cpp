@@ -5,14 +5,15 @@
 #include "korvaltei.h"
 #include "monatsliste.h"
 #include "qtdrucker.h"
+#include "rechner.h"
 #include "speichern.h"
 
 namespace korvalt {
 
-bool monatslisteDrucken(Korvaltei& fenster, QPrinter& printer, std::string& fehler) {
+bool monatslisteDrucken(Rechner& rechner, QPrinter& printer, std::string& fehler) {
     QtDrucker drucker(printer);
-    return monatslisteDrucken(fenster.daten(), fenster.tabellen(),
-                              fenster.text({Feldname::Korvaltei}), drucker, fehler);
+    return monatslisteDrucken(rechner.daten(), rechner.tabellen(),
+                              rechner.felder().text({Feldname::Korvaltei}), drucker, fehler);
 }
 
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung) {
@@ -24,7 +25,7 @@ void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umge
     fenster.setzeKlick(Feldname::Liste, [&fenster, umgebung] {
         druckenOderPdf(
             [&fenster](QPrinter& printer, std::string& fehler) {
-                return monatslisteDrucken(fenster, printer, fehler);
+                return monatslisteDrucken(fenster.rechner(), printer, fehler);
             },
             "die Monatsliste", "Monatsliste.pdf", *umgebung, fenster.meldungen());
     });

@@ -10,8 +10,6 @@
 #include "einstellungsdatei.h"
 #include "ergebnisseite.h"
 #include "korvaltei.h"
-#include "monatsliste.h"
-#include "qtdrucker.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -33,9 +31,7 @@ int monatslistePdfExportieren(const Aufruf& aufruf,
     if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler))
         return melden(fehlerausgabe, fehler, exitEingabefehler);
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
-        QtDrucker drucker(printer);
-        return monatslisteDrucken(fall->daten, fall->tabellen,
-                                  fall->felder.text({Feldname::Korvaltei}), drucker, grund);
+        return monatslisteDrucken(fall->rechner, printer, grund);
     };
     if (!pdfSchreiben(aufruf.monatsliste, drucken, fehler))
         return melden(fehlerausgabe, fehler, exitSchreibfehler);
