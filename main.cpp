@@ -2,6 +2,7 @@
 // individual case.
 #include <filesystem>
 #include <iostream>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -34,7 +35,8 @@ int main(int argc, char** argv) {
     }
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
-        return fensterAusfuehren(argc, argv, orte,
+        const auto sitzung = std::make_unique<Sitzung>();
+        return fensterAusfuehren(argc, argv, *sitzung, orte,
                                  [](Korvaltei& fenster) { ausgabeAnschliessen(fenster); });
     }
     if (aufruf->brauchtQt())

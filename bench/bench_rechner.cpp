@@ -4,15 +4,15 @@
 
 #include <memory>
 
-#include "ohnefenster.h"
+#include "speicherfall.h"
 #include "zaehlende_meldungen.h"
 
 namespace {
 
-std::unique_ptr<korvalt::OhneFenster> geladenerFall(benchmark::State& state) {
-    auto fall = std::make_unique<korvalt::OhneFenster>();
+std::unique_ptr<korvalt::Speicherfall> geladenerFall(benchmark::State& state) {
+    auto fall = std::make_unique<korvalt::Speicherfall>();
     korvalt::bench::ZaehlendeMeldungen meldungen;
-    fall->rechner.laden({"."}, meldungen);
+    fall->anzeige.laden({"."}, meldungen);
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
     return fall;
 }
@@ -20,21 +20,22 @@ std::unique_ptr<korvalt::OhneFenster> geladenerFall(benchmark::State& state) {
 void startenStandardfall(benchmark::State& state) {
     auto fall = geladenerFall(state);
     for (auto _ : state) {
-        fall->rechner.starten();
-        benchmark::DoNotOptimize(fall->tabellen.gesamtbetrag(1));
+        fall->anzeige.starten();
+        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(1));
     }
-    state.counters["Monate"] = fall->daten.monatsanzahl;
+    state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
 }
 BENCHMARK(startenStandardfall)->Unit(benchmark::kMicrosecond);
 
 void starten600Monate(benchmark::State& state) {
     auto fall = geladenerFall(state);
-    for (int c = 1; c <= 4; ++c) fall->tabellen.grdauerN(c) = fall->tabellen.grdauerI(c) = 300;
+    for (int c = 1; c <= 4; ++c)
+        fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
     for (auto _ : state) {
-        fall->rechner.starten();
-        benchmark::DoNotOptimize(fall->tabellen.gesamtbetrag(2));
+        fall->anzeige.starten();
+        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(2));
     }
-    state.counters["Monate"] = fall->daten.monatsanzahl;
+    state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
 }
 BENCHMARK(starten600Monate)->Unit(benchmark::kMicrosecond);
 

@@ -6,6 +6,7 @@
 #include <QTimer>
 #include <cstring>
 #include <filesystem>
+#include <memory>
 #include <string>
 
 #include "programm.h"
@@ -43,7 +44,8 @@ int main(int argc, char** argv) {
         korvalt::tarifdateiSuchorte(fehler ? std::filesystem::path() : programm.parent_path()),
         korvalt::einstellungsdateiName};
     ErstesBild erstesBild;
-    return korvalt::fensterAusfuehren(argc, argv, orte, [&](korvalt::Korvaltei& fenster) {
+    const auto sitzung = std::make_unique<korvalt::Sitzung>();
+    return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte, [&](korvalt::Korvaltei& fenster) {
         if (breite > 0 && hoehe > 0) fenster.resize(breite, hoehe);
         if (!offen) fenster.installEventFilter(&erstesBild);
     });

@@ -1,4 +1,4 @@
-// Layout of the settings record. Positions below are 1-based as in the record description.
+// Layout of the settings record. Positions below count from 1, the first byte being position 1.
 #include "einstellungssatz.h"
 
 #include <algorithm>
@@ -25,32 +25,33 @@ void dreiZiffernSchreiben(Einstellungssatz& satz, int position, Integer wert) {
 
 Integer dreiZiffernLesen(const Einstellungssatz& satz, int position) {
     const std::string text(reinterpret_cast<const char*>(&satz[position - 1]), 3);
-    return static_cast<Integer>(std::clamp<double>(rundeGerade(zahlAmAnfang(text)), 0, 600));
+    return static_cast<Integer>(
+        std::clamp<double>(rundeGerade(zahlAmAnfang(text)), 0, groessteGruppendauer));
 }
 
 }  // namespace
 
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Fenstertabellen& t) {
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t) {
     Einstellungssatz satz;
     stelle(satz, 1) = 's';
     stelle(satz, 2) = 't';
-    stelle(satz, 3) =
-        static_cast<unsigned char>(std::clamp<double>(rundeGerade(startgruppe), 1, 15));
+    stelle(satz, 3) = static_cast<unsigned char>(
+        std::clamp<double>(rundeGerade(startgruppe), kleinsteStartgruppe, groessteStartgruppe));
     for (int c = 1; c <= 4; ++c) {
         dreiZiffernSchreiben(satz, 3 * c + 1, t.grdauerN(c));
         dreiZiffernSchreiben(satz, 3 * c + 13, t.grdauerI(c));
         for (int s = 1; s <= 6; ++s) {
-            stelle(satz, 6 * c + 21 + s) =
-                static_cast<unsigned char>(std::clamp<int>(t.stufendauer(1, c, s), 0, 255));
-            stelle(satz, 6 * c + 45 + s) =
-                static_cast<unsigned char>(std::clamp<int>(t.stufendauer(2, c, s), 0, 255));
+            stelle(satz, 6 * c + 21 + s) = static_cast<unsigned char>(
+                std::clamp<int>(t.stufendauer(1, c, s), 0, groessteStufendauer));
+            stelle(satz, 6 * c + 45 + s) = static_cast<unsigned char>(
+                std::clamp<int>(t.stufendauer(2, c, s), 0, groessteStufendauer));
         }
     }
     return satz;
 }
 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Fenstertabellen& t) {
+                                                        Falltabellen& t) {
     if (stelle(satz, 1) != 's' || stelle(satz, 2) != 't') return std::nullopt;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -60,7 +61,8 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
             t.stufendauer(2, i, j) = stelle(satz, 6 * i + 45 + j);
         }
     }
-    return static_cast<Integer>(std::clamp<int>(stelle(satz, 3), 1, 15));
+    return static_cast<Integer>(
+        std::clamp<int>(stelle(satz, 3), kleinsteStartgruppe, groessteStartgruppe));
 }
 
 }  // namespace korvalt

@@ -3,18 +3,20 @@
 
 #include <optional>
 
-#include "fenstertabellen.h"
+#include "falltabellen.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
 
 // "st", the start group as a byte code, eight group durations as three digits, 48 step durations as
-// byte codes. The start group is the number of the start-group text, limited to 1..15.
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Fenstertabellen& t);
+// byte codes. The start group is the number of the start-group text, limited to the start-group
+// range.
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t);
 
-// When the record begins with exactly "st": restores the durations (limited to 0..600 and 0..255)
-// and returns the start group, limited to 1..15. Otherwise restores nothing.
+// When the record begins with exactly "st": restores the durations (limited to the group and step
+// duration limits) and returns the start group, limited to the start-group range. Otherwise
+// restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Fenstertabellen& t);
+                                                        Falltabellen& t);
 
 }  // namespace korvalt

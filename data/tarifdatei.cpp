@@ -17,7 +17,8 @@ std::vector<std::filesystem::path> tarifdateiSuchorte(
     return orte;
 }
 
-void Tarifdatei::oeffnen(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
+void Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& suchorte,
+                           Meldungen& meldungen) {
     datei_.reset();
     pfad_.clear();
     std::string gesucht;

@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "felder.h"
 #include "meldungen.h"
+#include "reihen.h"
 
 namespace korvalt {
 
@@ -18,7 +18,7 @@ inline constexpr const char* tarifdateiName = "zelbar06.1tr";
 inline constexpr int tarifsatzLaenge = 108;
 inline constexpr int tarifsaetzeNoetig = 214;
 
-using Tarifsatz = Feld<std::int32_t, 1, 27>;
+using Tarifsatz = Reihe<std::int32_t, 1, 27>;
 
 // Where the program looks for the tariff file: the working directory, beside the program,
 // then the installed data directory.
@@ -29,7 +29,7 @@ class Tarifdatei {
   public:
     // Opens the first file found and keeps it open. A missing or too-short file is reported once;
     // the amounts then read as 0. Never creates a file.
-    void oeffnen(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
+    void aufsuchen(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
 
     // Reads record `satznummer` (counted from 1); what lies beyond the end of the file reads as 0.
     void lesen(int satznummer, Tarifsatz& satz);

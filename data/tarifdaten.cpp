@@ -7,7 +7,7 @@ namespace korvalt {
 
 void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
                       const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
-    datei.oeffnen(suchorte, meldungen);
+    datei.aufsuchen(suchorte, meldungen);
     daten.fallname(daten.fall.nummer()) = "Beispielfall";
     // The tariff index is still 0 here, so the area's name lands in entry 0, where the caption
     // reads it.

@@ -1,5 +1,5 @@
-// The module TarifDaten: month names, case record, tariff names, settings record and the counters
-// of the run.
+// TarifDaten, the state shared by the whole run: month names, case record, tariff names, settings
+// record and the counters.
 #pragma once
 
 #include <array>
@@ -9,9 +9,9 @@
 #include <filesystem>
 #include <vector>
 
-#include "felder.h"
 #include "festertext.h"
 #include "meldungen.h"
+#include "reihen.h"
 
 namespace korvalt {
 
@@ -21,7 +21,7 @@ using Single = float;
 
 // The case record: of its 21 elements, three carry meaning.
 struct Fall {
-    Feld<Integer, 0, 20> werte;
+    Reihe<Integer, 0, 20> werte;
     Integer& nummer() { return werte(0); }
     Integer& tarif() { return werte(4); }
     Integer& standmonat() { return werte(20); }
@@ -38,9 +38,9 @@ using Einstellungssatz = std::array<unsigned char, einstellungssatzLaenge>;
 struct TarifDaten {
     TarifDaten() { einstellungssatz.fill(' '); }
 
-    Feld<FesterText<40>, 0, 11> monatsname;
-    Feld<FesterText<35>, 0, 0> fallname;
-    Feld<FesterText<35>, 0, 12> tarifname;
+    Reihe<FesterText<40>, 0, 11> monatsname;
+    Reihe<FesterText<35>, 0, 0> fallname;
+    Reihe<FesterText<35>, 0, 12> tarifname;
     Integer ost = 0;
     std::string gebiet;
     Fall fall;
@@ -49,10 +49,10 @@ struct TarifDaten {
     Integer tarifdatei = 14;
     Integer einstellungsnr = 0;
     Einstellungssatz einstellungssatz;
-    Feld<Long, 1, 27> tarifsatz;
+    Reihe<Long, 1, 27> tarifsatz;
     Integer antwort = 0;
     Integer monatsanzahl = 0;
-    Feld<Integer, 0, 7> druckspalte;
+    Reihe<Integer, 0, 7> druckspalte;
 };
 
 class Tarifdatei;

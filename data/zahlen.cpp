@@ -71,6 +71,15 @@ std::int32_t alsLong(double wert) {
     return begrenzt<std::int32_t>(wert);
 }
 
+std::int64_t alsGanz64(double wert) {
+    // 2^63 itself is one above the largest value, so the upper test is >=.
+    constexpr double grenze = 9223372036854775808.0;
+    const double gerundet = rundeGerade(wert);
+    if (!(gerundet >= -grenze)) return std::numeric_limits<std::int64_t>::min();
+    if (gerundet >= grenze) return std::numeric_limits<std::int64_t>::max();
+    return static_cast<std::int64_t>(gerundet);
+}
+
 std::string ganzzahlText(std::int64_t wert) {
     return std::to_string(wert);
 }

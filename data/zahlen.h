@@ -19,6 +19,8 @@ double rundeGerade(double wert);
 // range.
 std::int16_t alsInteger(double wert);
 std::int32_t alsLong(double wert);
+// The same for the 64-bit totals.
+std::int64_t alsGanz64(double wert);
 
 // A whole number as plain decimal text: "-12", "0", "600".
 std::string ganzzahlText(std::int64_t wert);

@@ -1,9 +1,7 @@
 // The month-by-month progression of one case through the steps of the four columns.
 #include <algorithm>
-#include <string>
 
 #include "rechner.h"
-#include "zahlen.h"
 
 namespace korvalt {
 
@@ -77,64 +75,34 @@ void Rechner::fortschreiten(Seite seite) {
     }
 
     for (int spalte = 1; spalte <= 4; ++spalte)
-        for (int stufe = 1; stufe <= 6; ++stufe) stufeZeigen(seite, spalte, stufe);
+        for (int stufe = 1; stufe <= 6; ++stufe) monateZuordnen(seite, spalte, stufe);
 }
 
-void Rechner::stufeZeigen(Seite seite, int spalte, int stufe) {
+Integer Rechner::anfangsmonat(Seite seite, int spalte, int stufe) const {
     const int s = static_cast<int>(seite);
-    const bool normal = seite == Seite::normal;
-    auto& garantie = t_.garantie(seite);
     const Integer monate = t_.stufenmonate(s, spalte, stufe);
-    t_.restmonate = t_.stufenende(s, spalte, stufe);
-    const bool erreicht = monate >= 1;
-    if (erreicht) {
-        t_.anfangsmonat = static_cast<Integer>(t_.restmonate - monate + 1);
-    } else {
-        t_.anfangsmonat = 0;
-        if (spalte >= 2) garantie(spalte, stufe) = 0;
-    }
+    if (monate < 1) return 0;
+    return static_cast<Integer>(t_.stufenende(s, spalte, stufe) - monate + 1);
+}
 
-    const FeldId betragFeld = betrag(spalte, stufe);
-    if (normal) {
-        felder_.setzeHintergrund(traeger(spalte, stufe),
-                                 erreicht ? farben::hellgruen : farben::hellgrau);
-        felder_.setzeDeckend(betragFeld, false);
-        felder_.setzeText(spaltenfeld(Feldname::nende1, 1, spalte, stufe),
-                          ganzzahlText(t_.restmonate));
-        felder_.setzeText(spaltenfeld(Feldname::nanfang1, 1, spalte, stufe),
-                          ganzzahlText(t_.anfangsmonat));
-        if (spalte >= 2) {
-            const Single g = garantie(spalte, stufe);
-            std::string text;
-            if (g > 0) text = ' ' + allgemeinText(g);
-            felder_.setzeText(spaltenfeld(Feldname::Garn2, 2, spalte, stufe), text);
-        }
-    } else {
-        const Farbe farbe = erreicht ? farben::hellgelb : farben::hellgrau;
-        for (Feldname f : {Feldname::ianfang1, Feldname::iende1, Feldname::gelb1})
-            felder_.setzeHintergrund(spaltenfeld(f, 1, spalte, stufe), farbe);
-        if (!erreicht) felder_.setzeDeckend(betragFeld, false);
-        felder_.setzeText(spaltenfeld(Feldname::iende1, 1, spalte, stufe),
-                          ganzzahlText(t_.restmonate));
-        felder_.setzeText(spaltenfeld(Feldname::ianfang1, 1, spalte, stufe),
-                          ganzzahlText(t_.anfangsmonat));
-        if (spalte >= 2) {
-            const Single g = garantie(spalte, stufe);
-            const FeldId gar = spaltenfeld(Feldname::Gar2, 2, spalte, stufe);
-            felder_.setzeText(gar, g > 0 ? allgemeinText(g) : std::string());
-            felder_.setzeHintergrund(gar, g > 0 ? farben::hellgelb : farben::hellgruen);
-        }
-    }
+void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
+    const int s = static_cast<int>(seite);
+    auto& garantie = t_.garantie(seite);
+    t_.restmonate = t_.stufenende(s, spalte, stufe);
+    t_.anfangsmonat = anfangsmonat(seite, spalte, stufe);
+    // A step the case never entered pays no guarantee.
+    if (t_.anfangsmonat == 0 && spalte >= 2) garantie(spalte, stufe) = 0;
 
     // The month series hold months 0..600: a longer case ends there, its captions keep the true
     // months.
     const Integer bisMonat = std::min<Integer>(t_.restmonate, letzterMonat);
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
-    // The month pays the whole-euro amount as displayed plus the guarantee to the cent.
+    // The month pays the whole euros of the amount shown (cents cut off toward zero) plus the
+    // guarantee to the cent.
+    const double angezeigt = static_cast<double>(t_.entgeltCent(spalte, stufe) / 100);
     const Single monatsbetrag =
-        static_cast<Single>(angezeigtenBetragLesen(felder_.text(betragFeld)) +
-                            static_cast<double>(garantie(spalte, stufe)));
+        static_cast<Single>(angezeigt + static_cast<double>(garantie(spalte, stufe)));
     auto& betraege = t_.monatsbetrag(seite);
     auto& gruppen = t_.monatsgruppe(seite);
     auto& stufen = t_.monatsstufe(seite);

@@ -1,17 +1,11 @@
-// The calculation chain: tariff file -> pay table -> normal and individual progression ->
-// comparison -> display fields.
+// The calculation: tariff file -> pay table -> normal and individual progression -> comparison.
 //
-// `starten` runs the whole chain for the start group in the field Startgruppe; a duration edit runs
-// only the progression of its case and `vergleichen`. Every procedure reads and writes the shared
-// state (TarifDaten and the case tables) and the display fields, and nothing else.
+// `starten` runs the whole chain for a start group; a duration edit runs only the progression of
+// its case and `vergleichen`. Every procedure reads and writes the shared state (TarifDaten and the
+// case tables) and nothing else: showing the results is the board's job.
 #pragma once
 
-#include <filesystem>
-#include <vector>
-
-#include "anzeigefelder.h"
-#include "fenstertabellen.h"
-#include "meldungen.h"
+#include "falltabellen.h"
 #include "tarifdatei.h"
 #include "tarifdaten.h"
 
@@ -19,15 +13,12 @@ namespace korvalt {
 
 class Rechner {
   public:
-    Rechner(TarifDaten& daten, Fenstertabellen& tabellen, Anzeigefelder& felder, Tarifdatei& datei)
-        : daten_(daten), t_(tabellen), felder_(felder), datei_(datei) {}
+    Rechner(TarifDaten& daten, Falltabellen& tabellen, Tarifdatei& datei)
+        : daten_(daten), t_(tabellen), datei_(datei) {}
 
-    // The start-up of the window up to its first complete result: month names, focus, tariff file,
-    // caption, grid headings, the saved case from `einstellungssatz` or the default case, then
-    // `starten`.
-    void laden(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
-
-    void starten();
+    // The full recalculation: the four columns' groups, their pay table, both progressions and the
+    // comparison.
+    void starten(Integer startgruppe);
     void tabellefüllen();
     void vonbisdurchschnitt() { fortschreiten(Seite::normal); }
     void vonbisindividuell() { fortschreiten(Seite::individuell); }
@@ -36,21 +27,15 @@ class Rechner {
     // The progression of one case; the two named procedures above are this for side 1 and side 2.
     void fortschreiten(Seite seite);
 
-    // Writes the stored durations of both cases into their input fields.
-    void dauernZeigen();
-
-    TarifDaten& daten() { return daten_; }
-    Fenstertabellen& tabellen() { return t_; }
-    Anzeigefelder& felder() { return felder_; }
+    // The first month of a step, 0 for a step the case never entered.
+    Integer anfangsmonat(Seite seite, int spalte, int stufe) const;
 
   private:
     void stufenregel(int seite, int spalte, int stufe);
-    void stufeZeigen(Seite seite, int spalte, int stufe);
-    void gitterVorbereiten();
+    void monateZuordnen(Seite seite, int spalte, int stufe);
 
     TarifDaten& daten_;
-    Fenstertabellen& t_;
-    Anzeigefelder& felder_;
+    Falltabellen& t_;
     Tarifdatei& datei_;
 };
 

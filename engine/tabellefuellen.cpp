@@ -1,6 +1,5 @@
 // The pay table of the four columns, read from the tariff file on every full recalculation.
 #include "rechner.h"
-#include "zahlen.h"
 
 namespace korvalt {
 
@@ -9,19 +8,12 @@ void Rechner::tabellefüllen() {
     if (daten_.fall.tarif() < 10) daten_.fall.tarif() = 12;
     daten_.satzbasis = static_cast<Integer>(20 * daten_.fall.tarif() - 40);
     for (int k = 1; k <= 4; ++k) {
-        if (t_.gruppe(k) >= 1) {
-            datei_.lesen(daten_.satzbasis + 15 - t_.gruppe(k), daten_.tarifsatz);
-            for (int stufe = 1; stufe <= 6; ++stufe) {
-                const Long cent = daten_.tarifsatz(stufe);
-                t_.entgelt(k, stufe) = static_cast<Single>(cent / 100.0);
-                felder_.setzeText(betrag(k, stufe), betragsanzeige(cent));
-            }
-        } else {
-            for (int stufe = 1; stufe <= 6; ++stufe) {
-                // A number, never an empty text: the progressions read it back as the month's pay.
-                felder_.setzeText(betrag(k, stufe), "    0");
-                t_.entgelt(k, stufe) = 0;
-            }
+        const bool hatGruppe = t_.gruppe(k) >= 1;
+        if (hatGruppe) datei_.lesen(daten_.satzbasis + 15 - t_.gruppe(k), daten_.tarifsatz);
+        for (int stufe = 1; stufe <= 6; ++stufe) {
+            const Long cent = hatGruppe ? daten_.tarifsatz(stufe) : 0;
+            t_.entgeltCent(k, stufe) = cent;
+            t_.entgelt(k, stufe) = static_cast<Single>(cent / 100.0);
         }
     }
 }

@@ -5,27 +5,27 @@
 #include "korvaltei.h"
 #include "monatsliste.h"
 #include "qtdrucker.h"
-#include "rechner.h"
+#include "sitzung.h"
 #include "speichern.h"
 
 namespace korvalt {
 
-bool monatslisteDrucken(Rechner& rechner, QPrinter& printer, std::string& fehler) {
+bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler) {
     QtDrucker drucker(printer);
-    return monatslisteDrucken(rechner.daten(), rechner.tabellen(),
-                              rechner.felder().text({Feldname::Korvaltei}), drucker, fehler);
+    return monatslisteDrucken(sitzung.daten, sitzung.tabellen, sitzung.titel, drucker, fehler);
 }
 
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung) {
     if (!umgebung) umgebung = std::make_shared<Desktopdruck>(&fenster);
     fenster.setzeKlick(Feldname::Speichern, [&fenster] {
-        einstellungenSpeichern(fenster.daten(), fenster.tabellen(), fenster, fenster.meldungen(),
-                               fenster.einstellungsdatei());
+        Sitzung& sitzung = fenster.sitzung();
+        einstellungenSpeichern(sitzung.daten, sitzung.tabellen, fenster, fenster.meldungen(),
+                               sitzung.einstellungsdatei);
     });
     fenster.setzeKlick(Feldname::Liste, [&fenster, umgebung] {
         druckenOderPdf(
             [&fenster](QPrinter& printer, std::string& fehler) {
-                return monatslisteDrucken(fenster.rechner(), printer, fehler);
+                return monatslisteDrucken(fenster.sitzung(), printer, fehler);
             },
             "die Monatsliste", "Monatsliste.pdf", *umgebung, fenster.meldungen());
     });

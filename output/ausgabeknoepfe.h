@@ -9,14 +9,14 @@
 namespace korvalt {
 
 class Korvaltei;
-class Rechner;
+class Sitzung;
 
 // Without `umgebung` the printouts go to the desktop's default printer and ask with a file dialog
 // for a PDF file when there is none.
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung = nullptr);
 
-// The month list of the computed case on a printer, headed by the window caption its fields hold;
-// false with a German reason. The same for the button and for the command line.
-bool monatslisteDrucken(Rechner& rechner, QPrinter& printer, std::string& fehler);
+// The month list of the computed case on a printer, headed by the window caption; false with a
+// German reason. The same for the button and for the command line.
+bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler);
 
 }  // namespace korvalt

@@ -77,7 +77,7 @@ class Fensterbogen : public Druckfenster {
 
 bool ergebnisseiteDrucken(Korvaltei& fenster, QPrinter& printer, std::string& fehler) {
     Fensterbogen bogen(fenster, printer);
-    return ergebnisDrucken(fenster.daten(), bogen, fehler);
+    return ergebnisDrucken(fenster.sitzung().daten, bogen, fehler);
 }
 
 }  // namespace korvalt

@@ -99,11 +99,11 @@ bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::strin
     return true;
 }
 
-bool fallRechnen(const Aufruf& aufruf, OhneFenster& fall,
+bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
                  const std::filesystem::path& programmverzeichnis, std::string& fehler) {
-    if (!einstellungenFuerAufruf(aufruf, fall.daten, fehler)) return false;
+    if (!einstellungenFuerAufruf(aufruf, fall.sitzung.daten, fehler)) return false;
     GesammelteMeldungen meldungen;
-    fall.rechner.laden(tarifdateiSuchorte(programmverzeichnis), meldungen);
+    fall.anzeige.laden(tarifdateiSuchorte(programmverzeichnis), meldungen);
     if (!meldungen.text().empty()) {
         fehler = meldungen.text();
         if (fehler.back() == '\n') fehler.pop_back();
@@ -129,14 +129,14 @@ bool textSchreiben(const std::string& ziel, const std::string& text, std::ostrea
 int monatslisteCsvExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis, std::ostream& aus,
                               std::ostream& fehlerausgabe) {
-    auto fall = std::make_unique<OhneFenster>();
+    auto fall = std::make_unique<Speicherfall>();
     std::string fehler;
     if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitEingabefehler;
     }
-    if (!textSchreiben(aufruf.monatsliste, monatslisteCsv(fall->daten, fall->tabellen), aus,
-                       fehler)) {
+    if (!textSchreiben(aufruf.monatsliste,
+                       monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen), aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;
     }

@@ -9,7 +9,7 @@
 #include <vector>
 
 #include "meldungen.h"
-#include "ohnefenster.h"
+#include "speicherfall.h"
 
 namespace korvalt {
 
@@ -49,7 +49,7 @@ bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::strin
 
 // Loads the case for the command line and computes it; false with a German message when input is
 // unreadable.
-bool fallRechnen(const Aufruf& aufruf, OhneFenster& fall,
+bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
                  const std::filesystem::path& programmverzeichnis, std::string& fehler);
 
 // Writes a text whole to a file or, for "-", to `standardausgabe`.

@@ -33,7 +33,7 @@ std::string monatslisteFusszeile() {
     return "Korvalt, Version " KORVALT_VERSION;
 }
 
-bool monatslisteDrucken(TarifDaten& daten, Fenstertabellen& t, std::string_view fenstertitel,
+bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
                         Drucker& drucker, std::string& fehler) {
     static constexpr int spalten[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
     for (int n = 0; n <= 7; ++n) daten.druckspalte(n) = static_cast<Integer>(spalten[n]);

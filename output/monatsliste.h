@@ -5,7 +5,7 @@
 #include <string_view>
 
 #include "drucker.h"
-#include "fenstertabellen.h"
+#include "falltabellen.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -15,7 +15,7 @@ std::string monatslisteFusszeile();
 
 // Prints the list of the current case as the last recalculation left it. Sets `druckspalte` and,
 // line by line, `monatsdifferenz`. False with a German reason when the printer failed.
-bool monatslisteDrucken(TarifDaten& daten, Fenstertabellen& t, std::string_view fenstertitel,
+bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
                         Drucker& drucker, std::string& fehler);
 
 }  // namespace korvalt

@@ -5,7 +5,7 @@
 
 namespace korvalt {
 
-std::string monatslisteCsv(const TarifDaten& daten, const Fenstertabellen& t) {
+std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t) {
     std::string csv = "Monat;EGr.;Stufe;Entgelt;EGr.;Stufe;Entgelt;Differenz\n";
     csv.reserve(csv.size() + std::size_t(daten.monatsanzahl) * 48 + 64);
     for (int m = 1; m <= daten.monatsanzahl; ++m) {

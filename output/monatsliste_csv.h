@@ -3,11 +3,11 @@
 
 #include <string>
 
-#include "fenstertabellen.h"
+#include "falltabellen.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
 
-std::string monatslisteCsv(const TarifDaten& daten, const Fenstertabellen& t);
+std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t);
 
 }  // namespace korvalt

@@ -26,12 +26,12 @@ int melden(std::ostream& fehlerausgabe, const std::string& fehler, int status) {
 int monatslistePdfExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis,
                               std::ostream& fehlerausgabe) {
-    auto fall = std::make_unique<OhneFenster>();
+    auto fall = std::make_unique<Speicherfall>();
     std::string fehler;
     if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler))
         return melden(fehlerausgabe, fehler, exitEingabefehler);
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
-        return monatslisteDrucken(fall->rechner, printer, grund);
+        return monatslisteDrucken(fall->sitzung, printer, grund);
     };
     if (!pdfSchreiben(aufruf.monatsliste, drucken, fehler))
         return melden(fehlerausgabe, fehler, exitSchreibfehler);
@@ -48,7 +48,8 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
                    aufruf.einstellungen.empty() ? std::filesystem::path(einstellungsdateiName)
                                                 : std::filesystem::path(aufruf.einstellungen)};
     GesammelteMeldungen meldungen;
-    Korvaltei fenster(meldungen);
+    const auto sitzung = std::make_unique<Sitzung>();
+    Korvaltei fenster(*sitzung, meldungen);
     fenster.laden(orte);
     if (!meldungen.text().empty()) {
         std::string text = meldungen.text();

@@ -34,7 +34,7 @@ class QtDrucker : public Drucker {
     void leerzeile() override;
     bool dokumentBeenden(std::string& fehler) override;
 
-    int seiten() const { return seiten_; }
+    int seitenzahl() const { return seiten_; }
 
   private:
     bool bereit();

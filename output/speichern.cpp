@@ -9,9 +9,8 @@
 
 namespace korvalt {
 
-bool einstellungenSpeichern(TarifDaten& daten, const Fenstertabellen& t,
-                            const Anzeigefelder& felder, Meldungen& meldungen,
-                            const std::filesystem::path& datei) {
+bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anzeigefelder& felder,
+                            Meldungen& meldungen, const std::filesystem::path& datei) {
     daten.antwort = meldungen.okAbbrechen(speichernTitel, "");
     if (daten.antwort != 1) return false;
     const Einstellungssatz satz =

@@ -5,7 +5,7 @@
 #include <filesystem>
 
 #include "anzeigefelder.h"
-#include "fenstertabellen.h"
+#include "falltabellen.h"
 #include "meldungen.h"
 #include "tarifdaten.h"
 
@@ -16,8 +16,7 @@ inline constexpr const char* speichernTitel = "Neue Einstellungen speichern";
 // Asks with OK/Abbrechen; on OK builds the record from the start-group text and the durations and
 // replaces the file with it. A failed save shows why and leaves the file and `einstellungssatz` as
 // they were. True when the record was written.
-bool einstellungenSpeichern(TarifDaten& daten, const Fenstertabellen& t,
-                            const Anzeigefelder& felder, Meldungen& meldungen,
-                            const std::filesystem::path& datei);
+bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anzeigefelder& felder,
+                            Meldungen& meldungen, const std::filesystem::path& datei);
 
 }  // namespace korvalt

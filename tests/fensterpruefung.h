@@ -53,7 +53,9 @@ class FensterTest : public ::testing::Test {
                  std::vector<std::filesystem::path> tarifOrte = {"."}) {
         const auto datei = verzeichnis.pfad() / "korvalt-einstellungen.dat";
         if (einstellungen) std::ofstream(datei, std::ios::binary) << *einstellungen;
-        fenster = std::make_unique<Korvaltei>(meldungen);
+        fenster.reset();
+        sitzung = std::make_unique<Sitzung>();
+        fenster = std::make_unique<Korvaltei>(*sitzung, meldungen);
         fenster->laden({std::move(tarifOrte), datei});
         fenster->show();
         fenster->activateWindow();
@@ -100,12 +102,13 @@ class FensterTest : public ::testing::Test {
     void klicken(const std::string& name) const { QTest::mouseClick(knopf(name), Qt::LeftButton); }
 
     std::array<int, 4> fokuswerte() const {
-        const Fenstertabellen& t = fenster->tabellen();
-        return {t.fokusart, t.fokusseite, t.fokusspalte, t.fokusstufe};
+        const Falltabellen& t = sitzung->tabellen;
+        return {static_cast<int>(t.fokusart), t.fokusseite, t.fokusspalte, t.fokusstufe};
     }
 
     TemporaeresVerzeichnis verzeichnis;
     Meldungsprotokoll meldungen;
+    std::unique_ptr<Sitzung> sitzung;
     std::unique_ptr<Korvaltei> fenster;
 };
 

@@ -4,7 +4,7 @@
 
 #include "eingabefelder.h"
 #include "fensterpruefung.h"
-#include "ohnefenster.h"
+#include "speicherfall.h"
 
 using namespace korvalt;
 
@@ -17,7 +17,7 @@ FeldId in(Feldname erste, int spalte, int stufe) {
 class EingabefelderTest : public test::FensterTest {
   protected:
     void SetUp() override { starten(); }
-    const Fenstertabellen& t() const { return fenster->tabellen(); }
+    const Falltabellen& t() const { return sitzung->tabellen; }
 };
 
 TEST_F(EingabefelderTest, NurZiffernKommenInsFeld) {
@@ -119,8 +119,8 @@ TEST_F(EingabefelderTest, FokusMerktSichDasFeldFuerDiePfeiltasten) {
 // The handlers themselves, on the plain store.
 class EingabehandlerTest : public ::testing::Test {
   protected:
-    void SetUp() override { fall->rechner.laden({"."}, meldungen); }
-    std::unique_ptr<OhneFenster> fall = std::make_unique<OhneFenster>();
+    void SetUp() override { fall->anzeige.laden({"."}, meldungen); }
+    std::unique_ptr<Speicherfall> fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
 };
 
@@ -140,12 +140,14 @@ TEST_F(EingabehandlerTest, JedesEingabefeldSetztSeineVierFokuswerte) {
         }
     }
     ASSERT_EQ(tabelle.size(), 57u);
-    Fenstertabellen& t = fall->tabellen;
+    Falltabellen& t = fall->sitzung.tabellen;
     for (const Zeile& z : tabelle) {
         EXPECT_TRUE(istEingabefeld(z.feld)) << feldText(z.feld);
-        t.fokusart = t.fokusseite = t.fokusspalte = t.fokusstufe = 9;
+        t.fokusart = Fokusart{9};
+        t.fokusseite = t.fokusspalte = t.fokusstufe = 9;
         eingabefeldFokus(t, z.feld);
-        EXPECT_EQ((std::array<int, 4>{t.fokusart, t.fokusseite, t.fokusspalte, t.fokusstufe}),
+        EXPECT_EQ((std::array<int, 4>{static_cast<int>(t.fokusart), t.fokusseite, t.fokusspalte,
+                                      t.fokusstufe}),
                   z.fokus)
             << feldText(z.feld);
     }
@@ -158,14 +160,14 @@ TEST_F(EingabehandlerTest, AllesAusserZiffernRuecktasteUndEingabeWirdVerschluckt
     for (int zeichen = -5; zeichen <= 9000; ++zeichen) {
         if (zeichen == zeichenRueckschritt || zeichen == zeichenEingabe) continue;
         const bool ziffer = zeichen >= '0' && zeichen <= '9';
-        ASSERT_EQ(eingabefeldTaste(fall->rechner, feld, zeichen), ziffer ? zeichen : 0) << zeichen;
+        ASSERT_EQ(eingabefeldTaste(fall->anzeige, feld, zeichen), ziffer ? zeichen : 0) << zeichen;
     }
     EXPECT_EQ(fall->felder.text(feld), "36");
-    EXPECT_EQ(eingabefeldTaste(fall->rechner, feld, zeichenRueckschritt), 0);
+    EXPECT_EQ(eingabefeldTaste(fall->anzeige, feld, zeichenRueckschritt), 0);
     EXPECT_EQ(fall->felder.text(feld), "");
-    EXPECT_EQ(fall->tabellen.stufendauer(2, 2, 3), 36);
-    EXPECT_EQ(eingabefeldTaste(fall->rechner, feld, zeichenEingabe), zeichenEingabe);
-    EXPECT_EQ(fall->tabellen.stufendauer(2, 2, 3), 0);
+    EXPECT_EQ(fall->sitzung.tabellen.stufendauer(2, 2, 3), 36);
+    EXPECT_EQ(eingabefeldTaste(fall->anzeige, feld, zeichenEingabe), zeichenEingabe);
+    EXPECT_EQ(fall->sitzung.tabellen.stufendauer(2, 2, 3), 0);
 }
 
 }  // namespace

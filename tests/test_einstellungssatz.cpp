@@ -25,7 +25,7 @@ Einstellungssatz ausText(const std::string& text) {
 }  // namespace
 
 TEST(Einstellungssatz, StandardfallErgibtDieBekanntenBytes) {
-    Fenstertabellen t;
+    Falltabellen t;
     standardfallSetzen(t);
     std::string erwartet = "st\x09";
     for (int i = 0; i < 8; ++i) erwartet += "120";
@@ -35,7 +35,7 @@ TEST(Einstellungssatz, StandardfallErgibtDieBekanntenBytes) {
 }
 
 TEST(Einstellungssatz, DauernStehenAnIhrenStellen) {
-    Fenstertabellen t;
+    Falltabellen t;
     standardfallSetzen(t);
     t.grdauerN(1) = 600;
     t.grdauerN(4) = 5;
@@ -52,7 +52,7 @@ TEST(Einstellungssatz, DauernStehenAnIhrenStellen) {
 }
 
 TEST(Einstellungssatz, HinUndZurueckGibtDenselbenFall) {
-    Fenstertabellen t;
+    Falltabellen t;
     for (int c = 1; c <= 4; ++c) {
         t.grdauerN(c) = static_cast<Integer>(c * 150);
         t.grdauerI(c) = static_cast<Integer>(600 - c * 7);
@@ -64,7 +64,7 @@ TEST(Einstellungssatz, HinUndZurueckGibtDenselbenFall) {
     t.stufendauer(1, 1, 1) = 0;
     t.stufendauer(2, 1, 1) = 255;
     const Einstellungssatz satz = einstellungssatzBilden(13, t);
-    Fenstertabellen zurueck;
+    Falltabellen zurueck;
     ASSERT_EQ(einstellungssatzWiederherstellen(satz, zurueck), std::optional<Integer>(13));
     EXPECT_EQ(zurueck.grdauerN, t.grdauerN);
     EXPECT_EQ(zurueck.grdauerI, t.grdauerI);
@@ -73,29 +73,29 @@ TEST(Einstellungssatz, HinUndZurueckGibtDenselbenFall) {
 }
 
 TEST(Einstellungssatz, OhneKennungWirdNichtsWiederhergestellt) {
-    Fenstertabellen t;
+    Falltabellen t;
     standardfallSetzen(t);
     std::string text = alsText(einstellungssatzBilden(9, t));
     for (const char* anfang : {"ST", "  ", "sT", "St"}) {
         text.replace(0, 2, anfang);
-        Fenstertabellen ziel;
+        Falltabellen ziel;
         EXPECT_FALSE(einstellungssatzWiederherstellen(ausText(text), ziel)) << anfang;
         EXPECT_EQ(ziel.grdauerN(1), 0);
     }
     Einstellungssatz leer;
     leer.fill(' ');
-    Fenstertabellen ziel;
+    Falltabellen ziel;
     EXPECT_FALSE(einstellungssatzWiederherstellen(leer, ziel));
 }
 
 TEST(Einstellungssatz, WiederherstellenBegrenztAufDieEingabegrenzen) {
-    Fenstertabellen t;
+    Falltabellen t;
     standardfallSetzen(t);
     std::string text = alsText(einstellungssatzBilden(9, t));
     text[2] = '\x1E';            // start group 30
     text.replace(3, 3, "999");   // group duration 999
     text.replace(15, 3, "7x1");  // leading number 7
-    Fenstertabellen ziel;
+    Falltabellen ziel;
     EXPECT_EQ(einstellungssatzWiederherstellen(ausText(text), ziel), std::optional<Integer>(15));
     EXPECT_EQ(ziel.grdauerN(1), 600);
     EXPECT_EQ(ziel.grdauerI(1), 7);
@@ -104,7 +104,7 @@ TEST(Einstellungssatz, WiederherstellenBegrenztAufDieEingabegrenzen) {
 }
 
 TEST(Einstellungssatz, StartgruppeWirdBeimBildenBegrenzt) {
-    Fenstertabellen t;
+    Falltabellen t;
     standardfallSetzen(t);
     EXPECT_EQ(einstellungssatzBilden(0, t)[2], 1);    // an empty start-group text
     EXPECT_EQ(einstellungssatzBilden(20, t)[2], 15);  // unconfirmed digits
@@ -115,7 +115,7 @@ TEST(Einstellungssatz, StartgruppeWirdBeimBildenBegrenzt) {
 TEST(Einstellungsdatei, SchreibtGanzOderGarNicht) {
     test::TemporaeresVerzeichnis verzeichnis;
     const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    Fenstertabellen t;
+    Falltabellen t;
     standardfallSetzen(t);
     const Einstellungssatz satz = einstellungssatzBilden(9, t);
     std::string fehler;

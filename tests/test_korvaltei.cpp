@@ -11,8 +11,8 @@
 #include "feldtabelle.h"
 #include "fensterpruefung.h"
 #include "gittermasse.h"
-#include "ohnefenster.h"
 #include "qtumwandlung.h"
+#include "speicherfall.h"
 
 using namespace korvalt;
 using korvalt::test::einstellungssatzText;
@@ -50,9 +50,9 @@ TEST_F(KorvalteiTest, FrischerStartZeigtDenBeispielfallVollstaendig) {
     }
 
     // The window shows exactly what the same start-up leaves in the plain store.
-    auto ohne = std::make_unique<OhneFenster>();
+    auto ohne = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll stumm;
-    ohne->rechner.laden({"."}, stumm);
+    ohne->anzeige.laden({"."}, stumm);
     int verglichen = 0;
     for (const auto& b : feldtabelle()) {
         if (b.art == Feldart::Fenster || b.art == Feldart::Gitter || b.art == Feldart::Linie)
@@ -87,13 +87,13 @@ TEST_F(KorvalteiTest, FrischerStartZeigtDenBeispielfallVollstaendig) {
 TEST_F(KorvalteiTest, GespeicherterFallMitStartgruppe11KommtZurueck) {
     starten(einstellungssatzText(11, 90, {6, 12, 18, 24, 30, 60}));
     EXPECT_EQ(text("Startgruppe"), "11");
-    EXPECT_EQ(fenster->tabellen().gruppe(1), 11);
+    EXPECT_EQ(sitzung->tabellen.gruppe(1), 11);
     EXPECT_EQ(text("Gruppetit", 2), "EGr. 12");
     EXPECT_EQ(text("Gruppetit", 3), "EGr. 13");
     EXPECT_EQ(text("Gruppetit", 4), "EGr. 14");
     EXPECT_EQ(text("GrDauer", 2), "90");
     EXPECT_EQ(text("indi4", 6), "60");
-    EXPECT_EQ(fenster->tabellen().stufendauer(2, 4, 6), 60);
+    EXPECT_EQ(sitzung->tabellen.stufendauer(2, 4, 6), 60);
 }
 
 TEST_F(KorvalteiTest, SatzMitGrossemSTGiltNichtUndDerBeispielfallKommt) {

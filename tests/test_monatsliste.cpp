@@ -9,7 +9,7 @@
 #include "aufzeichnender_drucker.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste.h"
-#include "ohnefenster.h"
+#include "speicherfall.h"
 
 using namespace korvalt;
 
@@ -69,19 +69,19 @@ struct Handfall {
     }
 
     TarifDaten daten;
-    Fenstertabellen t;
+    Falltabellen t;
 };
 
 TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
-    auto fall = std::make_unique<OhneFenster>();
+    auto fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
-    fall->rechner.laden({"."}, meldungen);
+    fall->anzeige.laden({"."}, meldungen);
     ASSERT_TRUE(meldungen.warnungen.empty());
-    ASSERT_EQ(fall->daten.monatsanzahl, 480);
+    ASSERT_EQ(fall->sitzung.daten.monatsanzahl, 480);
 
     AufzeichnenderDrucker drucker;
     std::string fehler;
-    ASSERT_TRUE(monatslisteDrucken(fall->daten, fall->tabellen,
+    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten, fall->sitzung.tabellen,
                                    fall->felder.text({Feldname::Korvaltei}), drucker, fehler));
 
     const std::string summeN = fall->felder.text({Feldname::Ergebnis1}) + " €";

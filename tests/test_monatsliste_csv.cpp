@@ -44,7 +44,7 @@ class ExportTest : public ::testing::Test {
 
     void einstellungenSchreiben(const std::filesystem::path& datei, double startgruppe,
                                 Integer grdauerI4) {
-        Fenstertabellen t;
+        Falltabellen t;
         standardfallSetzen(t);
         t.grdauerI(4) = grdauerI4;
         std::string grund;

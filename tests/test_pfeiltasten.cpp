@@ -3,8 +3,8 @@
 #include <memory>
 
 #include "fensterpruefung.h"
-#include "ohnefenster.h"
 #include "pfeiltasten.h"
+#include "speicherfall.h"
 
 using namespace korvalt;
 
@@ -13,7 +13,7 @@ namespace {
 class PfeiltastenTest : public test::FensterTest {
   protected:
     void SetUp() override { starten(); }
-    const Fenstertabellen& t() const { return fenster->tabellen(); }
+    const Falltabellen& t() const { return sitzung->tabellen; }
 };
 
 TEST_F(PfeiltastenTest, HochGleichNachDemStartErhoehtIndi1Von3Auf37) {
@@ -96,18 +96,18 @@ TEST_F(PfeiltastenTest, StartgruppeSteigtMitJedemDruckUndRechnetAllesNeu) {
 
 // On the plain store: focus values that name no field change nothing but the comparison runs.
 TEST(PfeiltastenOhneFenster, UnbekannteFokuswerteRechnenNurDenVergleich) {
-    auto fall = std::make_unique<OhneFenster>();
+    auto fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
-    fall->rechner.laden({"."}, meldungen);
-    const auto vorher = fall->tabellen.stufendauer;
+    fall->anzeige.laden({"."}, meldungen);
+    const auto vorher = fall->sitzung.tabellen.stufendauer;
     fall->felder.setzeText({Feldname::Ergebnis1}, "x");
     for (auto [art, seite] : {std::pair{0, 2}, {4, 1}, {1, 3}}) {
-        fall->tabellen.fokusart = static_cast<Integer>(art);
-        fall->tabellen.fokusseite = static_cast<Integer>(seite);
-        nachoben(fall->rechner);
-        nachunten(fall->rechner);
+        fall->sitzung.tabellen.fokusart = static_cast<Fokusart>(art);
+        fall->sitzung.tabellen.fokusseite = static_cast<Integer>(seite);
+        nachoben(fall->anzeige);
+        nachunten(fall->anzeige);
     }
-    EXPECT_TRUE(fall->tabellen.stufendauer == vorher);
+    EXPECT_TRUE(fall->sitzung.tabellen.stufendauer == vorher);
     EXPECT_NE(fall->felder.text({Feldname::Ergebnis1}), "x");
 }
 

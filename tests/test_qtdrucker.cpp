@@ -11,10 +11,10 @@
 #include "druckauftrag.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste.h"
-#include "ohnefenster.h"
 #include "pdftext.h"
 #include "qt_anwendung.h"
 #include "qtdrucker.h"
+#include "speicherfall.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -31,17 +31,17 @@ class QtDruckerTest : public ::testing::Test {
 
     // The month list of the default case as a PDF file.
     std::filesystem::path standardliste() {
-        auto fall = std::make_unique<OhneFenster>();
+        auto fall = std::make_unique<Speicherfall>();
         test::Meldungsprotokoll meldungen;
-        fall->rechner.laden({"."}, meldungen);
+        fall->anzeige.laden({"."}, meldungen);
         const auto pdf = datei("Monatsliste.pdf");
         auto printer = pdfDrucker(pdf.string());
         QtDrucker drucker(*printer);
         std::string fehler;
-        EXPECT_TRUE(monatslisteDrucken(fall->daten, fall->tabellen,
+        EXPECT_TRUE(monatslisteDrucken(fall->sitzung.daten, fall->sitzung.tabellen,
                                        fall->felder.text({Feldname::Korvaltei}), drucker, fehler))
             << fehler;
-        seiten = drucker.seiten();
+        seiten = drucker.seitenzahl();
         return pdf;
     }
 

@@ -8,7 +8,7 @@
 #include "einstellungssatz.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
-#include "ohnefenster.h"
+#include "speicherfall.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -28,15 +28,15 @@ FeldId gar(int spalte, int stufe) {
 class RechnerTest : public ::testing::Test {
   protected:
     // The real tariff table of 2006, built beside the tests.
-    void laden() { fall->rechner.laden({"."}, meldungen); }
+    void laden() { fall->anzeige.laden({"."}, meldungen); }
 
     void ladenMit(const test::Centtabelle& tabelle) {
         test::tarifdateiSchreiben(verzeichnis.pfad() / tarifdateiName, tabelle);
-        fall->rechner.laden({verzeichnis.pfad()}, meldungen);
+        fall->anzeige.laden({verzeichnis.pfad()}, meldungen);
     }
 
-    Fenstertabellen& t() { return fall->tabellen; }
-    Rechner& rechner() { return fall->rechner; }
+    Falltabellen& t() { return fall->sitzung.tabellen; }
+    Fallanzeige& fallanzeige() { return fall->anzeige; }
     std::string text(FeldId feld) const { return fall->felder.text(feld); }
     const Feldzustand& zustand(FeldId feld) const { return fall->felder.zustand(feld); }
     const std::string& zelle(int zeile, int spalte) const {
@@ -45,7 +45,7 @@ class RechnerTest : public ::testing::Test {
 
     void startgruppe(const char* text) {
         fall->felder.setzeText({Feldname::Startgruppe}, text);
-        rechner().starten();
+        fallanzeige().starten();
     }
 
     // Months of one step as the window shows them: "first-last", "0-0" for a step without months.
@@ -75,7 +75,7 @@ class RechnerTest : public ::testing::Test {
         return alles;
     }
 
-    std::unique_ptr<OhneFenster> fall = std::make_unique<OhneFenster>();
+    std::unique_ptr<Speicherfall> fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
     test::TemporaeresVerzeichnis verzeichnis;
 };
@@ -104,15 +104,15 @@ TEST_F(RechnerTest, StandardfallSpalteEinsUndAufstieg) {
     EXPECT_EQ(normalMonate(4, 6), "421-480");
     EXPECT_EQ(text(garn(2, 3)), "");  // a gain of 70 euros needs no guarantee
     EXPECT_EQ(t().letztermonat(1), 480);
-    EXPECT_EQ(fall->daten.monatsanzahl, 480);
+    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 480);
     EXPECT_EQ(t().gesamtbetrag(1), 1604172);
     EXPECT_EQ(text({Feldname::Ergebnis1}), "1.604.172");
     EXPECT_EQ(text({Feldname::Ergebnis2}), "1.604.172");
     EXPECT_EQ(text({Feldname::Differenz}), "0");
     EXPECT_EQ(zustand({Feldname::Differenz}).hintergrund, farben::schwarz);
-    EXPECT_EQ(fall->daten.fall.tarif(), 12);
-    EXPECT_EQ(fall->daten.satzbasis, 200);
-    EXPECT_EQ(fall->daten.tarifname(0).text(), "TVöD-Gemeinden (VKA)               ");
+    EXPECT_EQ(fall->sitzung.daten.fall.tarif(), 12);
+    EXPECT_EQ(fall->sitzung.daten.satzbasis, 200);
+    EXPECT_EQ(fall->sitzung.daten.tarifname(0).text(), "TVöD-Gemeinden (VKA)               ");
 }
 
 TEST_F(RechnerTest, StartgruppeBestimmtDieVierSpalten) {
@@ -129,9 +129,10 @@ TEST_F(RechnerTest, StartgruppeBestimmtDieVierSpalten) {
         {"15", {15, 0, 0, 0}, {"entfällt", "entfällt", "entfällt"}, 1},
     };
     for (const auto& f : faelle) {
-        const long vorher = fall->datei.lesezugriffe();
+        const long vorher = fall->sitzung.tarifdatei.lesezugriffe();
         startgruppe(f.startgruppe);
-        EXPECT_EQ(fall->datei.lesezugriffe() - vorher, f.lesezugriffe) << f.startgruppe;
+        EXPECT_EQ(fall->sitzung.tarifdatei.lesezugriffe() - vorher, f.lesezugriffe)
+            << f.startgruppe;
         for (int k = 1; k <= 4; ++k) EXPECT_EQ(t().gruppe(k), f.gruppen[k - 1]) << f.startgruppe;
         for (int k = 2; k <= 4; ++k)
             EXPECT_EQ(text({Feldname::Gruppetit, static_cast<std::int8_t>(k)}), f.titel[k - 2]);
@@ -154,14 +155,14 @@ TEST_F(RechnerTest, StartgruppeBestimmtDieVierSpalten) {
 TEST_F(RechnerTest, MonateEndenGenauMitEinerStufe) {
     laden();
     t().grdauerN(1) = 36;
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::normal);
     EXPECT_EQ(normalMonate(1, 2), "13-36");
     EXPECT_EQ(normalMonate(1, 3), "0-0");
     EXPECT_EQ(zustand(traeger(1, 3)).hintergrund, farben::hellgrau);
     EXPECT_EQ(t().bisherbetrag, 0.0f + t().entgelt(4, 6));  // the case went on to column 4, step 6
 
     t().grdauerN(1) = 600;
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::normal);
     EXPECT_EQ(normalMonate(1, 6), "181-300");
     // After step 6 of EGr. 9 (3,180) the lowest step of EGr. 10 paying as much is step 5 (3,380).
     EXPECT_EQ(normalMonate(2, 4), "0-0");
@@ -201,7 +202,7 @@ TEST_F(RechnerTest, GarantieGruppenNeunBisFuenfzehnUndStufeSechs) {
     tabelle[10] = {0, 100000, 150000, 200000, 255000, 258000, 259000};
     ladenMit(tabelle);
     t().grdauerN(1) = 600;
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::normal);
     EXPECT_EQ(normalMonate(1, 6), "181-300");
     EXPECT_EQ(normalMonate(2, 3), "0-0");
     EXPECT_EQ(normalMonate(2, 4), "301-348");
@@ -231,9 +232,9 @@ TEST_F(RechnerTest, GarantieMitCentUndSummenNachJedemMonatGerundet) {
         grdauer(3) = 0;
         grdauer(4) = 0;
     }
-    rechner().vonbisdurchschnitt();
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
+    fallanzeige().fortschreiten(Seite::normal);
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
     EXPECT_EQ(text(garn(2, 2)), " 0,5");
     EXPECT_EQ(t().monatsbetragN(13), 2024.5f);
     // 24,000 after column 1; every month of 2,024.50 adds 2,024 because the running total is
@@ -245,7 +246,7 @@ TEST_F(RechnerTest, GarantieMitCentUndSummenNachJedemMonatGerundet) {
 TEST_F(RechnerTest, StufendauerNull) {
     laden();
     t().stufendauer(1, 1, 2) = 0;
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::normal);
     EXPECT_EQ(normalMonate(1, 2), "0-0");
     EXPECT_EQ(zustand(traeger(1, 2)).hintergrund, farben::hellgrau);
     EXPECT_EQ(normalMonate(1, 3), "13-48");
@@ -256,22 +257,22 @@ TEST_F(RechnerTest, StufendauerNull) {
     for (int s = 3; s <= 6; ++s) t().stufendauer(1, 1, s) = 24;
     t().stufendauer(1, 1, 2) = 0;
     t().grdauerN(2) = t().grdauerN(3) = t().grdauerN(4) = 0;
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::normal);
     EXPECT_EQ(t().bisherbetrag, t().entgelt(1, 2));
 }
 
 TEST_F(RechnerTest, FallUeber600MonateEndetBeiMonat600) {
     laden();
     for (int c = 1; c <= 4; ++c) t().grdauerN(c) = t().grdauerI(c) = 300;
-    rechner().vonbisdurchschnitt();
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
+    fallanzeige().fortschreiten(Seite::normal);
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
     EXPECT_EQ(normalMonate(1, 6), "181-300");
     EXPECT_EQ(normalMonate(3, 6), "541-660");
     EXPECT_EQ(normalMonate(4, 6), "721-840");  // the captions keep the true months
     EXPECT_EQ(t().letztermonat(1), 600);
     EXPECT_EQ(t().letztermonat(2), 600);
-    EXPECT_EQ(fall->daten.monatsanzahl, 600);
+    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 600);
     EXPECT_EQ(fall->felder.gitter().zeilenzahl(), 604);
     EXPECT_EQ(zelle(602, 0), "600");
     EXPECT_EQ(zelle(602, 1), "11");
@@ -297,9 +298,9 @@ TEST_F(RechnerTest, GitterZeilenUndSchlusszeile) {
     // blank.
     for (int c = 1; c <= 4; ++c) t().grdauerN(c) = t().grdauerI(c) = c == 1 ? 24 : 0;
     const int verborgen = fall->felder.wieOftGitterVerborgen();
-    rechner().vonbisdurchschnitt();
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
+    fallanzeige().fortschreiten(Seite::normal);
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
     EXPECT_EQ(fall->felder.wieOftGitterVerborgen(), verborgen + 1);
     EXPECT_TRUE(fall->felder.gitterSichtbar());
     EXPECT_EQ(gitter.zeilenzahl(), 28);
@@ -309,11 +310,11 @@ TEST_F(RechnerTest, GitterZeilenUndSchlusszeile) {
 
     // No months at all: four rows, totals 0 on black.
     t().grdauerN(1) = t().grdauerI(1) = 0;
-    rechner().vonbisdurchschnitt();
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
+    fallanzeige().fortschreiten(Seite::normal);
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
     EXPECT_EQ(gitter.zeilenzahl(), 4);
-    EXPECT_EQ(fall->daten.monatsanzahl, 0);
+    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 0);
     EXPECT_EQ(text({Feldname::Differenz}), "0");
     EXPECT_EQ(zustand({Feldname::Differenz}).hintergrund, farben::schwarz);
 }
@@ -322,12 +323,12 @@ TEST_F(RechnerTest, KuerzererFallZeigtHinterSeinemEndeNichts) {
     laden();
     t().grdauerI(4) = 140;  // the individual case runs 20 months longer, to month 500
     t().grdauerN(4) = 140;
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::normal);
     t().grdauerN(4) = 120;  // the normal case once ran to 500; now it ends at 480
-    rechner().vonbisdurchschnitt();
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
-    EXPECT_EQ(fall->daten.monatsanzahl, 500);
+    fallanzeige().fortschreiten(Seite::normal);
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
+    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 500);
     EXPECT_EQ(fall->felder.gitter().zeilenzahl(), 504);
     for (int m = 481; m <= 500; ++m) {
         EXPECT_EQ(zelle(m + 2, 1), "") << m;
@@ -339,15 +340,15 @@ TEST_F(RechnerTest, KuerzererFallZeigtHinterSeinemEndeNichts) {
     EXPECT_EQ(zelle(482, 1), "12");
     EXPECT_EQ(t().gesamtbetrag(2) - t().gesamtbetrag(1), 20 * 4200);
     EXPECT_EQ(text({Feldname::Differenz}), "84.000");
-    const std::string csv = monatslisteCsv(fall->daten, t());
+    const std::string csv = monatslisteCsv(fall->sitzung.daten, t());
     EXPECT_NE(csv.find("\n481;;;0,00;12;6;4200,00;4200\n"), std::string::npos);
 }
 
 TEST_F(RechnerTest, IndividuellerFallMitKuerzererErsterStufe) {
     laden();
     t().stufendauer(2, 1, 1) = 6;
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
     const char* erwartet[] = {"1-6", "7-30", "31-66", "67-114", "115-120", "0-0"};
     for (int stufe = 1; stufe <= 6; ++stufe)
         EXPECT_EQ(individuelleMonate(1, stufe), erwartet[stufe - 1]) << stufe;
@@ -375,8 +376,8 @@ TEST_F(RechnerTest, GleicheDauernGebenGleicheFaelle) {
 TEST_F(RechnerTest, NegativeDifferenzAufRot) {
     laden();
     t().grdauerI(4) = 0;
-    rechner().vonbisindividuell();
-    rechner().vergleichen();
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
     const Long differenz = t().gesamtbetrag(2) - t().gesamtbetrag(1);
     EXPECT_EQ(differenz, -492000);
     EXPECT_EQ(text({Feldname::Differenz}), "-492.000");
@@ -386,35 +387,35 @@ TEST_F(RechnerTest, NegativeDifferenzAufRot) {
 TEST_F(RechnerTest, ZweitesStartenGibtDasselbe) {
     laden();
     const std::string erstesMal = anzeige();
-    const std::string ersteListe = monatslisteCsv(fall->daten, t());
-    rechner().starten();
+    const std::string ersteListe = monatslisteCsv(fall->sitzung.daten, t());
+    fallanzeige().starten();
     EXPECT_EQ(anzeige(), erstesMal);
-    EXPECT_EQ(monatslisteCsv(fall->daten, t()), ersteListe);
+    EXPECT_EQ(monatslisteCsv(fall->sitzung.daten, t()), ersteListe);
 }
 
 TEST_F(RechnerTest, JederFallBeginntOhneVorgeschichte) {
     // Column 1 without months: column 2 starts from nothing, whatever the other case left behind.
     laden();
     t().grdauerN(1) = 0;
-    rechner().vonbisindividuell();  // leaves the pay of EGr. 12, step 6 behind
-    rechner().vonbisdurchschnitt();
+    fallanzeige().fortschreiten(Seite::individuell);  // leaves the pay of EGr. 12, step 6 behind
+    fallanzeige().fortschreiten(Seite::normal);
     const std::string nachIndividuell = anzeige();
 
-    auto frisch = std::make_unique<OhneFenster>();
-    frisch->rechner.laden({"."}, meldungen);
-    frisch->tabellen.grdauerN(1) = 0;
-    frisch->rechner.vonbisdurchschnitt();
+    auto frisch = std::make_unique<Speicherfall>();
+    frisch->anzeige.laden({"."}, meldungen);
+    frisch->sitzung.tabellen.grdauerN(1) = 0;
+    frisch->anzeige.fortschreiten(Seite::normal);
     std::swap(fall, frisch);
     EXPECT_EQ(anzeige(), nachIndividuell);
     EXPECT_EQ(normalMonate(2, 2), "1-24");
 }
 
 TEST_F(RechnerTest, GespeicherterFallWirdBeimLadenUebernommen) {
-    Fenstertabellen vorlage;
+    Falltabellen vorlage;
     standardfallSetzen(vorlage);
     vorlage.grdauerI(2) = 99;
     vorlage.stufendauer(1, 3, 4) = 7;
-    fall->daten.einstellungssatz = einstellungssatzBilden(11, vorlage);
+    fall->sitzung.daten.einstellungssatz = einstellungssatzBilden(11, vorlage);
     laden();
     EXPECT_EQ(text({Feldname::Startgruppe}), "11");
     EXPECT_EQ(text({Feldname::Gruppetit, 2}), "EGr. 12");
@@ -425,7 +426,7 @@ TEST_F(RechnerTest, GespeicherterFallWirdBeimLadenUebernommen) {
 }
 
 TEST_F(RechnerTest, FehlendeTarifdateiRechnetMitNull) {
-    fall->rechner.laden({verzeichnis.pfad()}, meldungen);
+    fall->anzeige.laden({verzeichnis.pfad()}, meldungen);
     EXPECT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(text(betrag(1, 1)), "0");
     EXPECT_EQ(t().monatsbetragN(120), 0.0f);

@@ -11,7 +11,7 @@
 
 #include "einstellungsdatei.h"
 #include "meldungsprotokoll.h"
-#include "ohnefenster.h"
+#include "speicherfall.h"
 #include "speichern.h"
 #include "tariftabelle.h"
 
@@ -33,40 +33,42 @@ std::string standardsatz() {
 
 class SpeichernTest : public ::testing::Test {
   protected:
-    SpeichernTest() { fall->rechner.laden({"."}, meldungen); }
+    SpeichernTest() { fall->anzeige.laden({"."}, meldungen); }
 
     bool speichern() {
-        return einstellungenSpeichern(fall->daten, fall->tabellen, fall->felder, meldungen, datei);
+        return einstellungenSpeichern(fall->sitzung.daten, fall->sitzung.tabellen, fall->felder,
+                                      meldungen, datei);
     }
 
     test::TemporaeresVerzeichnis verzeichnis;
     std::filesystem::path datei = verzeichnis.pfad() / einstellungsdateiName;
-    std::unique_ptr<OhneFenster> fall = std::make_unique<OhneFenster>();
+    std::unique_ptr<Speicherfall> fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
 };
 
 TEST_F(SpeichernTest, AbbrechenSchreibtNichts) {
     meldungen.antwort = 2;
-    const Einstellungssatz vorher = fall->daten.einstellungssatz;
+    const Einstellungssatz vorher = fall->sitzung.daten.einstellungssatz;
     EXPECT_FALSE(speichern());
     ASSERT_EQ(meldungen.fragen.size(), 1u);
     EXPECT_EQ(meldungen.fragen[0], "Neue Einstellungen speichern: ");
-    EXPECT_EQ(fall->daten.antwort, 2);
+    EXPECT_EQ(fall->sitzung.daten.antwort, 2);
     EXPECT_FALSE(std::filesystem::exists(datei));
-    EXPECT_EQ(fall->daten.einstellungssatz, vorher);
+    EXPECT_EQ(fall->sitzung.daten.einstellungssatz, vorher);
     EXPECT_TRUE(meldungen.warnungen.empty());
 }
 
 TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
     meldungen.antwort = 1;
     EXPECT_TRUE(speichern());
-    EXPECT_EQ(fall->daten.antwort, 1);
+    EXPECT_EQ(fall->sitzung.daten.antwort, 1);
     const std::string erwartet = standardsatz();
     ASSERT_EQ(erwartet.size(), 75u);
     EXPECT_EQ(dateiinhalt(datei), erwartet);
-    EXPECT_EQ(std::string(fall->daten.einstellungssatz.begin(), fall->daten.einstellungssatz.end()),
+    EXPECT_EQ(std::string(fall->sitzung.daten.einstellungssatz.begin(),
+                          fall->sitzung.daten.einstellungssatz.end()),
               erwartet);
-    EXPECT_EQ(fall->daten.einstellungsnr, 1);
+    EXPECT_EQ(fall->sitzung.daten.einstellungsnr, 1);
     EXPECT_TRUE(meldungen.warnungen.empty());
     EXPECT_FALSE(std::filesystem::exists(datei.string() + ".neu"));
 
@@ -77,35 +79,35 @@ TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
 
 TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
     fall->felder.setzeText({Feldname::Startgruppe}, "11");
-    fall->tabellen.grdauerN(2) = 5;
-    fall->tabellen.grdauerI(4) = 600;
-    fall->tabellen.stufendauer(1, 3, 6) = 0;
-    fall->tabellen.stufendauer(2, 1, 3) = 255;
-    fall->tabellen.stufendauer(2, 4, 1) = 7;
-    fall->rechner.starten();
+    fall->sitzung.tabellen.grdauerN(2) = 5;
+    fall->sitzung.tabellen.grdauerI(4) = 600;
+    fall->sitzung.tabellen.stufendauer(1, 3, 6) = 0;
+    fall->sitzung.tabellen.stufendauer(2, 1, 3) = 255;
+    fall->sitzung.tabellen.stufendauer(2, 4, 1) = 7;
+    fall->anzeige.starten();
     meldungen.antwort = 1;
     ASSERT_TRUE(speichern());
 
-    auto neu = std::make_unique<OhneFenster>();
+    auto neu = std::make_unique<Speicherfall>();
     const auto satz = einstellungsdateiLesen(datei);
     ASSERT_TRUE(satz);
-    neu->daten.einstellungssatz = *satz;
-    neu->rechner.laden({"."}, meldungen);
+    neu->sitzung.daten.einstellungssatz = *satz;
+    neu->anzeige.laden({"."}, meldungen);
     EXPECT_EQ(neu->felder.text({Feldname::Startgruppe}), "11");
-    EXPECT_EQ(neu->tabellen.gruppe(1), 11);
-    EXPECT_EQ(neu->tabellen.grdauerN, fall->tabellen.grdauerN);
-    EXPECT_EQ(neu->tabellen.grdauerI, fall->tabellen.grdauerI);
-    EXPECT_EQ(neu->tabellen.stufendauer, fall->tabellen.stufendauer);
+    EXPECT_EQ(neu->sitzung.tabellen.gruppe(1), 11);
+    EXPECT_EQ(neu->sitzung.tabellen.grdauerN, fall->sitzung.tabellen.grdauerN);
+    EXPECT_EQ(neu->sitzung.tabellen.grdauerI, fall->sitzung.tabellen.grdauerI);
+    EXPECT_EQ(neu->sitzung.tabellen.stufendauer, fall->sitzung.tabellen.stufendauer);
     EXPECT_EQ(neu->felder.text({Feldname::GrDauer, 2}), "5");
     EXPECT_EQ(neu->felder.text(spaltenfeld(Feldname::indi1, 1, 1, 3)), "255");
-    EXPECT_EQ(neu->tabellen.gesamtbetrag, fall->tabellen.gesamtbetrag);
+    EXPECT_EQ(neu->sitzung.tabellen.gesamtbetrag, fall->sitzung.tabellen.gesamtbetrag);
 }
 
 TEST_F(SpeichernTest, MisslungenesSpeichernLaesstDieAlteDateiStehen) {
     const std::string alt = standardsatz();
     { std::ofstream(datei, std::ios::binary) << alt; }
     fall->felder.setzeText({Feldname::Startgruppe}, "3");
-    const Einstellungssatz vorher = fall->daten.einstellungssatz;
+    const Einstellungssatz vorher = fall->sitzung.daten.einstellungssatz;
     meldungen.antwort = 1;
 
     // The directory refuses new files; as root, whom permissions do not stop, the name of the new
@@ -120,7 +122,7 @@ TEST_F(SpeichernTest, MisslungenesSpeichernLaesstDieAlteDateiStehen) {
 
     EXPECT_FALSE(gespeichert);
     EXPECT_EQ(dateiinhalt(datei), alt);
-    EXPECT_EQ(fall->daten.einstellungssatz, vorher);
+    EXPECT_EQ(fall->sitzung.daten.einstellungssatz, vorher);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Speichern nicht möglich: Die Einstellungen wurden "
                                            "nicht gespeichert",

@@ -24,7 +24,7 @@ TEST(Tarifdatei, GebauteDateiHaeltDieTabelleVon2006) {
     ASSERT_EQ(std::filesystem::file_size(tarifdateiName), 214u * 108u);
     test::Meldungsprotokoll meldungen;
     Tarifdatei datei;
-    datei.oeffnen({"."}, meldungen);
+    datei.aufsuchen({"."}, meldungen);
     ASSERT_TRUE(datei.offen());
     EXPECT_TRUE(meldungen.warnungen.empty());
 
@@ -49,7 +49,7 @@ TEST(Tarifdatei, FehlendeDateiWirdGemeldetUndNichtAngelegt) {
     test::TemporaeresVerzeichnis verzeichnis;
     test::Meldungsprotokoll meldungen;
     Tarifdatei datei;
-    datei.oeffnen({verzeichnis.pfad()}, meldungen);
+    datei.aufsuchen({verzeichnis.pfad()}, meldungen);
     EXPECT_FALSE(datei.offen());
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("nicht gefunden"), std::string::npos);
@@ -63,7 +63,7 @@ TEST(Tarifdatei, ZuKurzeDateiLiefertHinterDemEndeNullen) {
     test::tarifdateiSchreiben(verzeichnis.pfad() / tarifdateiName, test::steigendeTabelle(), 205);
     test::Meldungsprotokoll meldungen;
     Tarifdatei datei;
-    datei.oeffnen({verzeichnis.pfad()}, meldungen);
+    datei.aufsuchen({verzeichnis.pfad()}, meldungen);
     ASSERT_TRUE(datei.offen());
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("zu kurz"), std::string::npos);
@@ -82,7 +82,7 @@ TEST(Tarifdatei, SuchtErstImArbeitsverzeichnisDannBeimProgramm) {
     test::tarifdateiSchreiben(mitDatei.pfad() / tarifdateiName, test::steigendeTabelle());
     test::Meldungsprotokoll meldungen;
     Tarifdatei datei;
-    datei.oeffnen({leer.pfad(), mitDatei.pfad()}, meldungen);
+    datei.aufsuchen({leer.pfad(), mitDatei.pfad()}, meldungen);
     EXPECT_EQ(datei.pfad(), mitDatei.pfad() / tarifdateiName);
     EXPECT_TRUE(meldungen.warnungen.empty());
 }
@@ -94,6 +94,6 @@ TEST(Tarifdatei, NegativeBetraegeBleibenVorzeichenrichtig) {
     test::tarifdateiSchreiben(verzeichnis.pfad() / tarifdateiName, tabelle);
     test::Meldungsprotokoll meldungen;
     Tarifdatei datei;
-    datei.oeffnen({verzeichnis.pfad()}, meldungen);
+    datei.aufsuchen({verzeichnis.pfad()}, meldungen);
     EXPECT_EQ(satzAus(datei, 206)(2), -150);
 }

@@ -1,4 +1,4 @@
-// Number conversions and number texts: where a port goes wrong first.
+// Number conversions and number texts: the cases where German number formats and roundings differ.
 #include <gtest/gtest.h>
 
 #include <cmath>

@@ -9,6 +9,7 @@
 #include <cassert>
 #include <cmath>
 
+#include "dauerfelder.h"
 #include "eingabefeld.h"
 #include "eingabefelder.h"
 #include "feldwidgets.h"
@@ -45,11 +46,11 @@ std::vector<FeldId> eingabereihenfolge() {
 
 }  // namespace
 
-Korvaltei::Korvaltei(Meldungen& meldungen, QWidget* parent)
+Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
     : QWidget(parent),
+      sitzung_(sitzung),
       meldungen_(meldungen),
-      felder_(std::make_unique<Feldwidgets>(*this, gitterspeicher_)),
-      rechner_(daten_, tabellen_, *this, datei_) {
+      felder_(std::make_unique<Feldwidgets>(*this, gitterspeicher_)) {
     setObjectName("Korvaltei");
     setAutoFillBackground(true);
     setzeHintergrund({Feldname::Korvaltei}, *beschreibung(Feldname::Korvaltei).hintergrund);
@@ -59,8 +60,8 @@ Korvaltei::Korvaltei(Meldungen& meldungen, QWidget* parent)
         assert(istEingabefeld(feld));
         Eingabefeld* f = felder_->eingabefeld(feld);
         f->setzeHandler(
-            [this, feld] { eingabefeldFokus(tabellen_, feld); },
-            [this, feld](int zeichen) { return eingabefeldTaste(rechner_, feld, zeichen); });
+            [this, feld] { eingabefeldFokus(sitzung_.tabellen, feld); },
+            [this, feld](int zeichen) { return eingabefeldTaste(anzeige_, feld, zeichen); });
         if (vorher) setTabOrder(vorher, f);
         vorher = f;
     }
@@ -77,20 +78,21 @@ Korvaltei::Korvaltei(Meldungen& meldungen, QWidget* parent)
     // The design size at the screen's resolution.
     resize(int(std::lround(entwurfBreite * pixelProTwipX())),
            int(std::lround(entwurfHoehe * pixelProTwipY())));
-    // The cursor starts in the field the arrow buttons act on after start-up, indi1(3).
-    felder_->widget(spaltenfeld(Feldname::indi1, 1, 1, 3))->setFocus();
+    // The cursor starts in the field the arrow buttons act on after start-up.
+    felder_
+        ->widget(
+            feldVon(Dauerfeld{Seite(anfangsFokusseite), anfangsFokusspalte, anfangsFokusstufe}))
+        ->setFocus();
 }
 
-// The fields go first, while the grid store and the state they show still exist.
+// The fields go first, while the grid store they show still exists.
 Korvaltei::~Korvaltei() {
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
 void Korvaltei::laden(const Startorte& orte) {
-    einstellungsdatei_ = orte.einstellungsdatei;
-    if (const auto satz = einstellungsdateiLesen(einstellungsdatei_))
-        daten_.einstellungssatz = *satz;
-    rechner_.laden(orte.tarifdatei, meldungen_);
+    sitzung_.einstellungsdateiLesen(orte.einstellungsdatei);
+    anzeige_.laden(orte.tarifdatei, meldungen_);
 }
 
 void Korvaltei::setzeKlick(Feldname knopf, std::function<void()> aktion) {
@@ -101,10 +103,10 @@ void Korvaltei::setzeKlick(Feldname knopf, std::function<void()> aktion) {
 void Korvaltei::knopfGedrueckt(Feldname knopf) {
     switch (knopf) {
         case Feldname::nachoben:
-            korvalt::nachoben(rechner_);
+            korvalt::nachoben(anzeige_);
             return;
         case Feldname::nachunten:
-            korvalt::nachunten(rechner_);
+            korvalt::nachunten(anzeige_);
             return;
         case Feldname::Hilfe:
             hilfeaufrufen(hilfekontext);
@@ -172,7 +174,7 @@ void Korvaltei::resizeEvent(QResizeEvent* ereignis) {
 }
 
 // The resizer: every field and its font in proportion to the client area against the design
-// size; then Form_Resize.
+// size; then the grid follows the width.
 void Korvaltei::anordnen() {
     const int hoehe = skalierhoehe_.value_or(height());
     const double x = width() / double(entwurfBreite);

@@ -1,11 +1,10 @@
-// The main window Korvaltei: every field of the design on real widgets, scaled with the window.
+// The main window Korvaltei: every field of the board on real widgets, scaled with the window.
 //
-// Map: tariff file -> pay table -> normal and individual progression -> comparison -> display
-// fields -> this window -> printouts (output/). The window owns the state of the run (TarifDaten,
-// the case tables, the open tariff file) and the Rechner that computes on it, and it is the
-// Anzeigefelder the Rechner writes into. The output side (Speichern, Ergebnisdrucken, Liste)
-// reaches that state through the accessors below and attaches its work to the buttons with
-// setzeKlick.
+// Map: tariff file -> pay table -> normal and individual progression -> comparison (engine/, on the
+// Sitzung) -> display fields (board/) -> this window -> printouts (output/). The window shows a
+// Sitzung it is handed and never owns calculation state: it is the Anzeigefelder the board's
+// Fallanzeige writes into, and it passes keys and clicks to the board's rules. The output side
+// (Speichern, Ergebnisdrucken, Liste) attaches its work to the buttons with setzeKlick.
 #pragma once
 
 #include <QWidget>
@@ -18,12 +17,9 @@
 #include <vector>
 
 #include "anzeigefelder.h"
-#include "einstellungsdatei.h"
-#include "fenstertabellen.h"
+#include "fallanzeige.h"
 #include "meldungen.h"
-#include "rechner.h"
-#include "tarifdatei.h"
-#include "tarifdaten.h"
+#include "sitzung.h"
 
 class QPainter;
 
@@ -32,22 +28,16 @@ namespace korvalt {
 class Feldwidgets;
 class Hilfefenster;
 
-// Where the start-up finds its files.
-struct Startorte {
-    std::vector<std::filesystem::path> tarifdatei;  // searched in this order
-    // The saved case; a relative name resolves against the working directory.
-    std::filesystem::path einstellungsdatei = einstellungsdateiName;
-};
-
 class Korvaltei : public QWidget, public Anzeigefelder {
   public:
     // The design's client area in twips; fields and fonts scale with the window against it.
     static constexpr int entwurfBreite = 11025;
     static constexpr int entwurfHoehe = 9030;
 
-    // `meldungen` shows the warnings and questions of the run (a QMessageBox one in the program, a
-    // recording one in tests) and must outlive the window.
-    explicit Korvaltei(Meldungen& meldungen, QWidget* parent = nullptr);
+    // `sitzung` is the case the window shows; `meldungen` shows the warnings and questions of the
+    // run (a QMessageBox one in the program, a recording one in tests). Both must outlive the
+    // window.
+    Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent = nullptr);
     ~Korvaltei() override;
 
     // The start-up, once, before the window is shown: the saved case is read from the settings
@@ -55,12 +45,10 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     // default case, the durations into their fields and the first full recalculation.
     void laden(const Startorte& orte);
 
-    // The state of the run, for the output side.
-    Rechner& rechner() { return rechner_; }
-    TarifDaten& daten() { return daten_; }
-    Fenstertabellen& tabellen() { return tabellen_; }
+    // The case shown, for the output side.
+    Sitzung& sitzung() { return sitzung_; }
+    Fallanzeige& anzeige() { return anzeige_; }
     Meldungen& meldungen() { return meldungen_; }
-    const std::filesystem::path& einstellungsdatei() const { return einstellungsdatei_; }
 
     // The click of a button whose work lives in output/ (Speichern, Ergebnisdrucken, Liste);
     // replaces an earlier action. Until one is set the button does nothing.
@@ -107,14 +95,12 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     double pixelProTwipX() const;
     double pixelProTwipY() const;
 
+    Sitzung& sitzung_;
     Meldungen& meldungen_;
-    TarifDaten daten_;
-    Fenstertabellen tabellen_;
-    Tarifdatei datei_;
+    // What the grid view shows; written by the board between gitterVerbergen and gitterZeigen.
     Gitterspeicher gitterspeicher_;
     std::unique_ptr<Feldwidgets> felder_;
-    Rechner rechner_;
-    std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
+    Fallanzeige anzeige_{sitzung_, *this};
     std::array<std::function<void()>, feldnamenAnzahl> klicks_;
     Hilfefenster* hilfe_ = nullptr;
     // While a printout has made the window taller without scaling the fields: the height in pixels

@@ -108,6 +108,10 @@ void Gittermodell::zuruecksetzenEnden() {
 
 void Gittermodell::setzeGrund(Farbe farbe) {
     speicher_.hintergrund = farbe;
+    // Every cell without a colour of its own changes; during a fill the reset tells the views.
+    if (!zuruecksetzen_ && rowCount() > 0)
+        emit dataChanged(index(0, 0), index(rowCount() - 1, gitterSpalten - 1),
+                         {Qt::BackgroundRole});
 }
 
 Monatsgitter::Monatsgitter(Gitterspeicher& speicher, QWidget* eltern)
@@ -148,7 +152,6 @@ void Monatsgitter::setzeGrund(Farbe farbe) {
         QPalette p = t->palette();
         p.setColor(QPalette::Base, alsQColor(farbe));
         t->setPalette(p);
-        t->viewport()->update();
     }
 }
 

@@ -9,7 +9,7 @@
 
 namespace korvalt {
 
-int fensterAusfuehren(int& argc, char** argv, const Startorte& orte,
+int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
                       const std::function<void(Korvaltei&)>& vorDemZeigen) {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName("Korvalt");
@@ -19,7 +19,7 @@ int fensterAusfuehren(int& argc, char** argv, const Startorte& orte,
         QApplication::installTranslator(&qtTexte);
 
     Meldungsfenster meldungen;
-    Korvaltei fenster(meldungen);
+    Korvaltei fenster(sitzung, meldungen);
     fenster.laden(orte);
     if (vorDemZeigen) vorDemZeigen(fenster);
     meldungen.setzeEltern(&fenster);

@@ -8,9 +8,10 @@
 
 namespace korvalt {
 
-// `vorDemZeigen` runs after the start-up, before the window is first shown: the place to attach
-// the buttons whose work lives elsewhere (setzeKlick). Returns the application's exit status.
-int fensterAusfuehren(int& argc, char** argv, const Startorte& orte,
+// Shows `sitzung` in the window. `vorDemZeigen` runs after the start-up, before the window is first
+// shown: the place to attach the buttons whose work lives elsewhere (setzeKlick). Returns the
+// application's exit status.
+int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
                       const std::function<void(Korvaltei&)>& vorDemZeigen = {});
 
 }  // namespace korvalt

@@ -2,9 +2,9 @@
 // lets digits through, empties the field on Backspace and confirms the value on Enter.
 #pragma once
 
+#include "fallanzeige.h"
+#include "falltabellen.h"
 #include "feldname.h"
-#include "fenstertabellen.h"
-#include "rechner.h"
 
 namespace korvalt {
 
@@ -15,13 +15,13 @@ inline constexpr int zeichenEingabe = 13;
 bool istEingabefeld(FeldId feld);
 
 // Sets the four focus values together for the field that has just received the focus.
-void eingabefeldFokus(Fenstertabellen& t, FeldId feld);
+void eingabefeldFokus(Falltabellen& t, FeldId feld);
 
 // Sees a character key before the field does and returns the code the field receives, 0 when the
 // key is swallowed. Only digits pass, so the field only ever holds digits. Backspace empties the
-// field and stores nothing. Enter stores the field's number, limited to 255 (a step), 600 (a group)
-// or 1..15 (the start group, in its text), and recalculates the case it belongs to: a number of any
-// length is limited like any other number above the limit.
-int eingabefeldTaste(Rechner& rechner, FeldId feld, int zeichen);
+// field and stores nothing. Enter stores the field's number, limited to its duration limit or the
+// start-group range (in its text), and recalculates the case it belongs to: a number of any length
+// is limited like any other number above the limit.
+int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen);
 
 }  // namespace korvalt

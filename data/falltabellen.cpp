@@ -1,9 +1,9 @@
 // The default case.
-#include "fenstertabellen.h"
+#include "falltabellen.h"
 
 namespace korvalt {
 
-void standardfallSetzen(Fenstertabellen& t) {
+void standardfallSetzen(Falltabellen& t) {
     constexpr Integer stufenmonateStandard[] = {12, 24, 36, 48, 60, 120};
     for (int i = 1; i <= 4; ++i) {
         for (int s = 1; s <= 2; ++s)

@@ -2,14 +2,14 @@
 // the focus by one and recalculate at once, leaving the focus values as they are.
 #pragma once
 
-#include "rechner.h"
+#include "fallanzeige.h"
 
 namespace korvalt {
 
-// A duration goes up to 255 (a step) or 600 (a group), the start group up to 15; the stored value
+// A duration goes up to its limit, the start group up to the highest group; the stored value
 // changes, so digits typed into the field but not confirmed are overwritten.
-void nachoben(Rechner& rechner);
+void nachoben(Fallanzeige& anzeige);
 // A duration goes down to 0, the start group down to 1.
-void nachunten(Rechner& rechner);
+void nachunten(Fallanzeige& anzeige);
 
 }  // namespace korvalt

@@ -11,7 +11,7 @@ namespace korvalt {
 enum class Feldname : std::uint8_t {
     Korvaltei,  // the window itself; its text is the caption
     Startgruppe,
-    Label1,
+    Label1,  // "EGr." above the start-group field
     Ergebnis1,
     Ergebnis2,
     Differenz,
@@ -24,23 +24,23 @@ enum class Feldname : std::uint8_t {
     Liste,
     Hilfe,
     Schließen,
-    MSFlexGrid1,
+    MSFlexGrid1,  // the month grid of both cases
     fürwen,
     Unterschrift,
-    Label2,
-    Label3,
-    Label4,
-    Label5,
-    Label6,
-    Label7,
-    Line1,
-    Line2,
-    Line3,
+    Label2,  // the step number 1 at the left edge, beside step row 1
+    Label3,  // step number 2
+    Label4,  // step number 3
+    Label5,  // step number 4
+    Label6,  // step number 5
+    Label7,  // step number 6
+    Line1,   // the vertical rule between group columns 1 and 2
+    Line2,   // between columns 2 and 3
+    Line3,   // between columns 3 and 4
     GrDauer,
     GrDauer1,
     grün,
     gelb,
-    Label8,
+    Label8,  // " Monate in" under each column head, above the column title
     Gruppetit,
     Träger1,
     Träger2,

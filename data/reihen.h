@@ -1,5 +1,5 @@
-// Fixed-size arrays with the index ranges of the data model (1-based where it is 1-based), checked
-// in debug builds.
+// Fixed-size arrays (rows, tables, blocks) with the index ranges of the data model, 1-based where
+// it is 1-based, checked in debug builds.
 #pragma once
 
 #include <array>
@@ -9,7 +9,7 @@
 namespace korvalt {
 
 template <typename T, int Von, int Bis>
-class Feld {
+class Reihe {
     static_assert(Bis >= Von);
 
   public:
@@ -19,7 +19,7 @@ class Feld {
     T& operator()(int i) { return werte_[stelle(i)]; }
     const T& operator()(int i) const { return werte_[stelle(i)]; }
     void fuellen(const T& wert) { werte_.fill(wert); }
-    bool operator==(const Feld&) const = default;
+    bool operator==(const Reihe&) const = default;
 
   private:
     static std::size_t stelle(int i) {
@@ -30,12 +30,12 @@ class Feld {
 };
 
 template <typename T, int V1, int B1, int V2, int B2>
-class Feld2 {
+class Reihe2 {
   public:
     T& operator()(int i, int j) { return werte_[stelle(i, j)]; }
     const T& operator()(int i, int j) const { return werte_[stelle(i, j)]; }
     void fuellen(const T& wert) { werte_.fill(wert); }
-    bool operator==(const Feld2&) const = default;
+    bool operator==(const Reihe2&) const = default;
 
   private:
     static constexpr int breite2 = B2 - V2 + 1;
@@ -47,12 +47,12 @@ class Feld2 {
 };
 
 template <typename T, int V1, int B1, int V2, int B2, int V3, int B3>
-class Feld3 {
+class Reihe3 {
   public:
     T& operator()(int i, int j, int k) { return werte_[stelle(i, j, k)]; }
     const T& operator()(int i, int j, int k) const { return werte_[stelle(i, j, k)]; }
     void fuellen(const T& wert) { werte_.fill(wert); }
-    bool operator==(const Feld3&) const = default;
+    bool operator==(const Reihe3&) const = default;
 
   private:
     static constexpr int breite3 = B3 - V3 + 1;

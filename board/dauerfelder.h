@@ -1,0 +1,27 @@
+// Which stored duration an input field shows, and back: the one mapping between the duration fields
+// and the case tables.
+#pragma once
+
+#include <optional>
+
+#include "falltabellen.h"
+#include "feldname.h"
+
+namespace korvalt {
+
+// A group duration (stufe 0) or a step duration of one case in one column.
+struct Dauerfeld {
+    Seite seite;
+    int spalte;
+    int stufe;
+    bool istGruppe() const { return stufe == 0; }
+    int grenze() const { return istGruppe() ? groessteGruppendauer : groessteStufendauer; }
+};
+
+// GrDauer(i), GrDauer1(i), normal<n>(j) and indi<n>(j); nothing for any other field. The index is
+// not checked against the existing range.
+std::optional<Dauerfeld> dauerfeld(FeldId feld);
+FeldId feldVon(const Dauerfeld& d);
+Integer& gespeicherterWert(Falltabellen& t, const Dauerfeld& d);
+
+}  // namespace korvalt

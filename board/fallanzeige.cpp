@@ -1,0 +1,220 @@
+// The results of both cases on the display fields.
+#include "fallanzeige.h"
+
+#include <array>
+#include <string>
+#include <string_view>
+
+#include "dauerfelder.h"
+#include "zahlen.h"
+
+namespace korvalt {
+
+namespace {
+
+// What differs between the two cases' step displays: which fields a step has and how they look.
+struct Seitenfelder {
+    Farbe erreichtFarbe;
+    std::array<Feldname, 3> gefaerbt;  // the step's coloured fields, the first `gefaerbtAnzahl`
+    int gefaerbtAnzahl;
+    Feldname anfang;
+    Feldname ende;
+    Feldname garantie;  // the guarantee field of column 2
+    std::string_view garantieVorsatz;
+    // The normal case's amount is always see-through; the individual case leaves a reached step's
+    // amount to the comparison's marking.
+    bool betragImmerDurchsichtig;
+    // The individual guarantee field shows yellow with a guarantee, green without.
+    bool garantieGefaerbt;
+};
+
+constexpr Seitenfelder normalFelder{farben::hellgruen,
+                                    {Feldname::Träger1, Feldname::Träger1, Feldname::Träger1},
+                                    1,
+                                    Feldname::nanfang1,
+                                    Feldname::nende1,
+                                    Feldname::Garn2,
+                                    " ",
+                                    true,
+                                    false};
+constexpr Seitenfelder individuelleFelder{farben::hellgelb,
+                                          {Feldname::ianfang1, Feldname::iende1, Feldname::gelb1},
+                                          3,
+                                          Feldname::ianfang1,
+                                          Feldname::iende1,
+                                          Feldname::Gar2,
+                                          "",
+                                          false,
+                                          true};
+
+const Seitenfelder& felderDer(Seite seite) {
+    return seite == Seite::normal ? normalFelder : individuelleFelder;
+}
+
+}  // namespace
+
+void Fallanzeige::laden(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
+    const auto gespeichert = sitzung_.laden(suchorte, meldungen);
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
+    gitterVorbereiten();
+    if (gespeichert) felder_.setzeText({Feldname::Startgruppe}, ganzzahlText(*gespeichert));
+    dauernZeigen();
+    starten();
+}
+
+void Fallanzeige::starten() {
+    sitzung_.rechner.starten(alsInteger(zahlAmAnfang(felder_.text({Feldname::Startgruppe}))));
+    spaltenZeigen();
+    seiteZeigen(Seite::normal);
+    seiteZeigen(Seite::individuell);
+    vergleichZeigen();
+}
+
+void Fallanzeige::fortschreiten(Seite seite) {
+    sitzung_.rechner.fortschreiten(seite);
+    seiteZeigen(seite);
+}
+
+void Fallanzeige::vergleichen() {
+    sitzung_.rechner.vergleichen();
+    vergleichZeigen();
+}
+
+// The column titles and the six amounts of every column.
+void Fallanzeige::spaltenZeigen() {
+    const Falltabellen& t = sitzung_.tabellen;
+    for (int k = 2; k <= 4; ++k) {
+        const FeldId titel{Feldname::Gruppetit, static_cast<std::int8_t>(k)};
+        felder_.setzeText(
+            titel, t.gruppe(k) < 1 ? std::string("entfällt") : "EGr. " + ganzzahlText(t.gruppe(k)));
+    }
+    // Without a start group the pay table was not read, and the amounts stay as they were.
+    if (t.gruppe(1) < 1) return;
+    for (int k = 1; k <= 4; ++k)
+        for (int stufe = 1; stufe <= 6; ++stufe)
+            felder_.setzeText(betrag(k, stufe), t.gruppe(k) >= 1
+                                                    ? betragsanzeige(t.entgeltCent(k, stufe))
+                                                    : std::string("    0"));
+}
+
+void Fallanzeige::seiteZeigen(Seite seite) {
+    for (int spalte = 1; spalte <= 4; ++spalte)
+        for (int stufe = 1; stufe <= 6; ++stufe) stufeZeigen(seite, spalte, stufe);
+}
+
+void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
+    const Seitenfelder& f = felderDer(seite);
+    const Falltabellen& t = sitzung_.tabellen;
+    const int s = static_cast<int>(seite);
+    const Integer anfang = sitzung_.rechner.anfangsmonat(seite, spalte, stufe);
+    const bool erreicht = anfang >= 1;
+
+    const Farbe farbe = erreicht ? f.erreichtFarbe : farben::hellgrau;
+    for (int i = 0; i < f.gefaerbtAnzahl; ++i)
+        felder_.setzeHintergrund(spaltenfeld(f.gefaerbt[std::size_t(i)], 1, spalte, stufe), farbe);
+    if (f.betragImmerDurchsichtig || !erreicht) felder_.setzeDeckend(betrag(spalte, stufe), false);
+    felder_.setzeText(spaltenfeld(f.ende, 1, spalte, stufe),
+                      ganzzahlText(t.stufenende(s, spalte, stufe)));
+    felder_.setzeText(spaltenfeld(f.anfang, 1, spalte, stufe), ganzzahlText(anfang));
+    if (spalte >= 2) {
+        const Single g = t.garantie(seite)(spalte, stufe);
+        const FeldId feld = spaltenfeld(f.garantie, 2, spalte, stufe);
+        felder_.setzeText(
+            feld, g > 0 ? std::string(f.garantieVorsatz) + allgemeinText(g) : std::string());
+        if (f.garantieGefaerbt)
+            felder_.setzeHintergrund(feld, g > 0 ? farben::hellgelb : farben::hellgruen);
+    }
+}
+
+void Fallanzeige::vergleichZeigen() {
+    const Falltabellen& t = sitzung_.tabellen;
+    // A step only the individual case reaches gets a yellow amount; otherwise its step panel shows
+    // through.
+    for (int stufe = 1; stufe <= 6; ++stufe) {
+        for (int g = 1; g <= 4; ++g) {
+            const FeldId feld = betrag(g, stufe);
+            if (t.stufenmonate(1, g, stufe) == 0 && t.stufenmonate(2, g, stufe) > 0) {
+                felder_.setzeHintergrund(feld, farben::hellgelb);
+                felder_.setzeDeckend(feld, true);
+            } else {
+                felder_.setzeDeckend(feld, false);
+            }
+        }
+    }
+
+    const int anzahl = sitzung_.daten.monatsanzahl;
+    felder_.gitterVerbergen();
+    Gitterspeicher& gitter = felder_.gitter();
+    gitter.setzeZeilenzahl(anzahl + 4);
+    auto gruppeOderLeer = [](bool imFall, Integer wert) {
+        return imFall ? ganzzahlText(wert) : std::string();
+    };
+    for (int m = 1; m <= anzahl; ++m) {
+        const int zeile = m + 2;
+        const bool normal = m <= t.letztermonat(1);
+        const bool individuell = m <= t.letztermonat(2);
+        const double betragN = t.monatsbetragN(m);
+        const double betragI = t.monatsbetragI(m);
+        gitter.setzeText(zeile, 0, ganzzahlText(m));
+        gitter.setzeText(zeile, 1, gruppeOderLeer(normal, t.monatsgruppeN(m)));
+        gitter.setzeText(zeile, 2, gruppeOderLeer(normal, t.monatsstufeN(m)));
+        gitter.setzeText(zeile, 3, tausenderText(betragN));
+        gitter.setzeFarbe(zeile, 3, farben::hellgruen);
+        gitter.setzeText(zeile, 4, gruppeOderLeer(individuell, t.monatsgruppeI(m)));
+        gitter.setzeText(zeile, 5, gruppeOderLeer(individuell, t.monatsstufeI(m)));
+        gitter.setzeText(zeile, 6, tausenderText(betragI));
+        gitter.setzeFarbe(zeile, 6, farben::hellgelb);
+        gitter.setzeText(zeile, 7, ganzzahlText(alsLong(betragI - betragN)));
+    }
+    const int schlusszeile = anzahl + 3;
+    for (int spalte = 0; spalte < gitterSpalten; ++spalte)
+        gitter.setzeText(schlusszeile, spalte, {});
+    gitter.setzeFarbe(schlusszeile, 3, farben::gitterGrund);
+    gitter.setzeFarbe(schlusszeile, 6, farben::gitterGrund);
+    felder_.gitterZeigen();
+
+    felder_.setzeText({Feldname::Ergebnis1}, tausenderText(double(t.gesamtbetrag(1))));
+    felder_.setzeText({Feldname::Ergebnis2}, tausenderText(double(t.gesamtbetrag(2))));
+    const std::int64_t differenz = t.gesamtbetrag(2) - t.gesamtbetrag(1);
+    felder_.setzeHintergrund({Feldname::Differenz},
+                             differenz < 0 ? farben::hellrot : farben::schwarz);
+    felder_.setzeText({Feldname::Differenz}, tausenderText(double(differenz)));
+}
+
+void Fallanzeige::gitterVorbereiten() {
+    Gitterspeicher& gitter = felder_.gitter();
+    gitter.setzeZeilenhoehe(0, static_cast<int>(rundeGerade(gitter.zeilenhoehe(0) * 1.5)));
+    gitter.verbindenErlaubt = true;
+    gitter.kopfzeileVerbinden = true;
+    gitter.schriftgroesse = 10;
+    gitter.fett = true;
+    const TarifDaten& daten = sitzung_.daten;
+    const std::string fall(daten.fallname(daten.fall.nummer()).getrimmt());
+    const std::string kopf[gitterSpalten] = {"Monat",
+                                             "D u r c h s c h n i t t",
+                                             "D u r c h s c h n i t t",
+                                             "D u r c h s c h n i t t",
+                                             fall,
+                                             fall,
+                                             fall,
+                                             "Differenz"};
+    for (int spalte = 0; spalte < gitterSpalten; ++spalte)
+        gitter.setzeText(0, spalte, kopf[spalte]);
+    const char* unterkopf[] = {"EGr.", "Stufe", "Entgelt"};
+    for (int i = 0; i < 3; ++i) {
+        gitter.setzeText(1, 1 + i, unterkopf[i]);
+        gitter.setzeText(1, 4 + i, unterkopf[i]);
+    }
+}
+
+void Fallanzeige::dauernZeigen() {
+    Falltabellen& t = sitzung_.tabellen;
+    for (Seite seite : {Seite::normal, Seite::individuell})
+        for (int spalte = 1; spalte <= 4; ++spalte)
+            for (int stufe = 0; stufe <= 6; ++stufe) {
+                const Dauerfeld d{seite, spalte, stufe};
+                felder_.setzeText(feldVon(d), ganzzahlText(gespeicherterWert(t, d)));
+            }
+}
+
+}  // namespace korvalt

@@ -1,0 +1,47 @@
+// Shows a case on the display fields and runs the recalculations the board asks for: each named
+// step of the calculation (`starten`, `fortschreiten`, `vergleichen`) computes through the Rechner
+// and then writes its results into the fields.
+#pragma once
+
+#include <filesystem>
+#include <vector>
+
+#include "anzeigefelder.h"
+#include "meldungen.h"
+#include "sitzung.h"
+
+namespace korvalt {
+
+class Fallanzeige {
+  public:
+    Fallanzeige(Sitzung& sitzung, Anzeigefelder& felder) : sitzung_(sitzung), felder_(felder) {}
+
+    // The start-up up to the first complete result: the session's start-up, caption, grid
+    // headings, the start group and every duration into their fields, then `starten`.
+    void laden(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
+
+    // The full recalculation for the start group in the field Startgruppe.
+    void starten();
+    // The progression of one case, after one of its durations changed.
+    void fortschreiten(Seite seite);
+    void vergleichen();
+
+    // Writes the stored durations of both cases into their input fields.
+    void dauernZeigen();
+
+    Sitzung& sitzung() { return sitzung_; }
+    Falltabellen& tabellen() { return sitzung_.tabellen; }
+    Anzeigefelder& felder() { return felder_; }
+
+  private:
+    void gitterVorbereiten();
+    void spaltenZeigen();
+    void seiteZeigen(Seite seite);
+    void stufeZeigen(Seite seite, int spalte, int stufe);
+    void vergleichZeigen();
+
+    Sitzung& sitzung_;
+    Anzeigefelder& felder_;
+};
+
+}  // namespace korvalt

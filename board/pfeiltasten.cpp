@@ -1,0 +1,59 @@
+// The click handlers of the arrow buttons.
+#include "pfeiltasten.h"
+
+#include "dauerfelder.h"
+#include "zahlen.h"
+
+namespace korvalt {
+
+namespace {
+
+void dauerSchritt(Fallanzeige& anzeige, int schritt) {
+    Falltabellen& t = anzeige.tabellen();
+    const Dauerfeld d{t.fokusseite == 1 ? Seite::normal : Seite::individuell, t.fokusspalte,
+                      t.fokusart == Fokusart::Gruppendauer ? 0 : t.fokusstufe};
+    Integer& wert = gespeicherterWert(t, d);
+    int neu = wert + schritt;
+    if (schritt > 0 && neu > d.grenze()) neu = d.grenze();
+    if (schritt < 0 && neu < 0) neu = 0;
+    wert = static_cast<Integer>(neu);
+    anzeige.felder().setzeText(feldVon(d), ganzzahlText(wert));
+    anzeige.fortschreiten(d.seite);
+}
+
+void startgruppeSchritt(Fallanzeige& anzeige, int schritt) {
+    Anzeigefelder& felder = anzeige.felder();
+    const FeldId feld{Feldname::Startgruppe};
+    // The field holds only digits, so its number is whole; beyond the groups it is limited at once
+    // instead of being written out first, which keeps a long unconfirmed number from overflowing.
+    const double zahl = zahlAmAnfang(felder.text(feld)) + schritt;
+    if (zahl < kleinsteStartgruppe) {
+        felder.setzeText(feld, ganzzahlText(kleinsteStartgruppe));
+    } else if (zahl > groessteStartgruppe) {
+        felder.setzeText(feld, ganzzahlText(groessteStartgruppe));
+    } else {
+        felder.setzeText(feld, ganzzahlText(alsInteger(zahl)));
+    }
+    anzeige.starten();
+}
+
+void pfeiltaste(Fallanzeige& anzeige, int schritt) {
+    const Falltabellen& t = anzeige.tabellen();
+    const bool seiteBekannt = t.fokusseite == 1 || t.fokusseite == 2;
+    const bool dauer = t.fokusart == Fokusart::Gruppendauer || t.fokusart == Fokusart::Stufendauer;
+    if (dauer && seiteBekannt) dauerSchritt(anzeige, schritt);
+    if (t.fokusart == Fokusart::Startgruppe) startgruppeSchritt(anzeige, schritt);
+    anzeige.vergleichen();
+}
+
+}  // namespace
+
+void nachoben(Fallanzeige& anzeige) {
+    pfeiltaste(anzeige, +1);
+}
+
+void nachunten(Fallanzeige& anzeige) {
+    pfeiltaste(anzeige, -1);
+}
+
+}  // namespace korvalt

@@ -1,0 +1,97 @@
+// The case tables: pay table, durations, progression results and month series of both cases, and
+// the focus values the arrow buttons act on.
+#pragma once
+
+#include <cstdint>
+
+#include "grenzen.h"
+#include "tarifdaten.h"
+
+namespace korvalt {
+
+// Side index of the three-dimensional tables: 1 = normal case, 2 = individual case.
+enum class Seite : int { normal = 1, individuell = 2 };
+
+// The kind of input field that last had the focus. A value outside these three makes the arrow
+// buttons change nothing but the comparison.
+enum class Fokusart : Integer { Gruppendauer = 1, Stufendauer = 2, Startgruppe = 3 };
+
+// The focus values at start-up name the individual duration of step 3 in column 1, so that the
+// arrow buttons act on that field until the user focuses another one.
+inline constexpr Fokusart anfangsFokusart = Fokusart::Stufendauer;
+inline constexpr Integer anfangsFokusseite = 2;
+inline constexpr Integer anfangsFokusspalte = 1;
+inline constexpr Integer anfangsFokusstufe = 3;
+
+using Monatsbetraege = Reihe<Single, 0, letzterMonat>;
+using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
+using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
+
+struct Falltabellen {
+    Reihe<Integer, 1, 4> gruppe;
+    Spaltentabelle entgelt;
+    // The same pay in cents as read from the tariff file; its whole euros are the amount shown and
+    // paid per month.
+    Reihe2<Long, 1, 4, 1, 6> entgeltCent;
+    Spaltentabelle garantieN;
+    Spaltentabelle garantieI;
+    Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufendauer;
+    Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufenende;
+    Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufenmonate;
+    Single bisherbetrag = 0;
+    Reihe<Integer, 1, 4> grdauerN;
+    Reihe<Integer, 1, 4> grdauerI;
+    Integer restmonate = 0;
+    Integer anfangsmonat = 0;
+    Integer summemonate = 0;
+    Monatsbetraege monatsbetragN;
+    Monatsbetraege monatsbetragI;
+    Monatszahlen monatsgruppeN;
+    Monatszahlen monatsgruppeI;
+    Monatszahlen monatsstufeN;
+    Monatszahlen monatsstufeI;
+    Reihe<Integer, 1, 2> letztermonat;
+    // 64 bits, so that neither the running totals nor their difference can overflow.
+    Reihe<std::int64_t, 1, 2> gesamtbetrag;
+    Long monatsdifferenz = 0;
+    Fokusart fokusart = anfangsFokusart;
+    Integer fokusseite = anfangsFokusseite;
+    Integer fokusspalte = anfangsFokusspalte;
+    Integer fokusstufe = anfangsFokusstufe;
+
+    void anfangsfokusSetzen() {
+        fokusart = anfangsFokusart;
+        fokusseite = anfangsFokusseite;
+        fokusspalte = anfangsFokusspalte;
+        fokusstufe = anfangsFokusstufe;
+    }
+
+    // The tables of one side, so that a procedure given for both cases is written once.
+    Spaltentabelle& garantie(Seite s) { return s == Seite::normal ? garantieN : garantieI; }
+    const Spaltentabelle& garantie(Seite s) const {
+        return s == Seite::normal ? garantieN : garantieI;
+    }
+    Reihe<Integer, 1, 4>& grdauer(Seite s) { return s == Seite::normal ? grdauerN : grdauerI; }
+    Monatsbetraege& monatsbetrag(Seite s) {
+        return s == Seite::normal ? monatsbetragN : monatsbetragI;
+    }
+    Monatszahlen& monatsgruppe(Seite s) {
+        return s == Seite::normal ? monatsgruppeN : monatsgruppeI;
+    }
+    Monatszahlen& monatsstufe(Seite s) { return s == Seite::normal ? monatsstufeN : monatsstufeI; }
+    const Monatsbetraege& monatsbetrag(Seite s) const {
+        return s == Seite::normal ? monatsbetragN : monatsbetragI;
+    }
+    const Monatszahlen& monatsgruppe(Seite s) const {
+        return s == Seite::normal ? monatsgruppeN : monatsgruppeI;
+    }
+    const Monatszahlen& monatsstufe(Seite s) const {
+        return s == Seite::normal ? monatsstufeN : monatsstufeI;
+    }
+};
+
+// The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
+// 120 per group.
+void standardfallSetzen(Falltabellen& t);
+
+}  // namespace korvalt

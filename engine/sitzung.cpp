@@ -1,0 +1,32 @@
+// The start-up of a case up to its first calculation.
+#include "sitzung.h"
+
+#include "einstellungssatz.h"
+
+namespace korvalt {
+
+void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei) {
+    einstellungsdatei = datei;
+    if (const auto satz = korvalt::einstellungsdateiLesen(datei)) daten.einstellungssatz = *satz;
+}
+
+std::optional<Integer> Sitzung::laden(const std::vector<std::filesystem::path>& suchorte,
+                                      Meldungen& meldungen) {
+    static constexpr const char* monate[] = {"JANUAR",    "FEBRUAR", "MÄRZ",     "APRIL",
+                                             "MAI",       "JUNI",    "JULI",     "AUGUST",
+                                             "SEPTEMBER", "OKTOBER", "NOVEMBER", "DEZEMBER"};
+    for (int i = 0; i <= 11; ++i) daten.monatsname(i) = monate[i];
+    tabellen.anfangsfokusSetzen();
+    daten.gebiet = daten.ost == 0 ? " WEST" : " OST";
+    tarifdateiöffnen(daten, tarifdatei, suchorte, meldungen);
+    titel = fenstertitel(daten);
+
+    const auto startgruppe = einstellungssatzWiederherstellen(daten.einstellungssatz, tabellen);
+    if (startgruppe)
+        tabellen.gruppe(1) = *startgruppe;
+    else
+        standardfallSetzen(tabellen);
+    return startgruppe;
+}
+
+}  // namespace korvalt
