@@ -243,6 +243,26 @@ TEST_F(RechnerTest, GarantieMitCentUndSummenNachJedemMonatGerundet) {
     EXPECT_EQ(zelle(3 + 12, 3), "2.025");  // the grid rounds a half away from zero
 }
 
+// An odd total before a month of x.50 and an even one after it: rounding a half to even, cutting it
+// off and rounding it up give three different totals.
+TEST_F(RechnerTest, LaufendeSummeRundetHalbZurGeradenZahl) {
+    auto tabelle = test::steigendeTabelle();
+    tabelle[4][1] = 200100;
+    tabelle[5][2] = 202550;  // 24.50 more: a month pay of 2,025 + 0.50 guarantee
+    ladenMit(tabelle);
+    startgruppe("4");
+    t().stufendauer(1, 1, 1) = 13;
+    t().grdauerN(1) = 13;
+    t().grdauerN(2) = 2;
+    t().grdauerN(3) = t().grdauerN(4) = 0;
+    fallanzeige().fortschreiten(Seite::normal);
+    fallanzeige().vergleichen();
+    ASSERT_EQ(t().monatsbetragN(14), 2025.5f);
+    // 26,013 + 2,025.50 = 28,038.50 -> 28,038; + 2,025.50 = 30,063.50 -> 30,064.
+    EXPECT_EQ(t().gesamtbetrag(1), 30064);
+    EXPECT_EQ(text({Feldname::Ergebnis1}), "30.064");
+}
+
 TEST_F(RechnerTest, StufendauerNull) {
     laden();
     t().stufendauer(1, 1, 2) = 0;
