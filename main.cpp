@@ -33,6 +33,10 @@ int main(int argc, char** argv) {
         std::cout << aufrufHilfe();
         return exitGut;
     }
+    if (aufruf->version) {
+        std::cout << versionsText();
+        return exitGut;
+    }
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         const auto sitzung = std::make_unique<Sitzung>();

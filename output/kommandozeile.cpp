@@ -18,7 +18,7 @@ bool istPdfZiel(std::string_view ziel) {
 }
 
 bool Aufruf::brauchtQt() const {
-    return !hilfe && (istPdfZiel(monatsliste) || !ergebnis.empty());
+    return !hilfe && !version && (istPdfZiel(monatsliste) || !ergebnis.empty());
 }
 
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
@@ -27,6 +27,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         const std::string& a = argumente[i];
         if (a == "--help" || a == "-h") {
             aufruf.hilfe = true;
+            continue;
+        }
+        if (a == "--version") {
+            aufruf.version = true;
             continue;
         }
         std::string* ziel = nullptr;
@@ -43,6 +47,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         }
         *ziel = argumente[++i];
     }
+    if (aufruf.version) return aufruf;
     if (!aufruf.hilfe && !aufruf.einstellungen.empty() && aufruf.monatsliste.empty() &&
         aufruf.ergebnis.empty()) {
         fehler =
@@ -61,6 +66,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
 
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
+           "       korvalt --version\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
            "\n"
            "  --monatsliste DATEI     schreibt die Monatsliste des Falls, ohne ein Fenster zu "
@@ -75,9 +81,14 @@ std::string aufrufHilfe() {
            "Arbeitsverzeichnis,\n"
            "                          sonst den Beispielfall\n"
            "  --help                  zeigt diese Hilfe\n"
+           "  --version               zeigt Programmname und Version\n"
            "\n"
            "Rückgabewerte: 0 gelungen, 1 Ausgabe nicht schreibbar, 2 falscher Aufruf oder Eingabe "
            "nicht lesbar.\n";
+}
+
+std::string versionsText() {
+    return "Korvalt " KORVALT_VERSION "\n";
 }
 
 void GesammelteMeldungen::warnen(std::string_view titel, std::string_view text) {

@@ -17,10 +17,13 @@ enum Exitstatus : int { exitGut = 0, exitSchreibfehler = 1, exitEingabefehler = 
 
 struct Aufruf {
     bool hilfe = false;
+    bool version = false;
     std::string monatsliste;    // target file of the month list; "-" is standard output
     std::string ergebnis;       // target file of the result printout
     std::string einstellungen;  // settings file that names the case
-    bool fensterOeffnen() const { return !hilfe && monatsliste.empty() && ergebnis.empty(); }
+    bool fensterOeffnen() const {
+        return !hilfe && !version && monatsliste.empty() && ergebnis.empty();
+    }
     // PDF files are drawn with Qt's printing, which needs a QApplication.
     bool brauchtQt() const;
 };
@@ -30,6 +33,8 @@ bool istPdfZiel(std::string_view ziel);
 
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler);
 std::string aufrufHilfe();
+// The answer to --version: program name and version.
+std::string versionsText();
 
 // Collects the warnings of a run without a window, to print them and end with an error status.
 class GesammelteMeldungen : public Meldungen {

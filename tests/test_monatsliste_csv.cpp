@@ -119,6 +119,9 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     std::string fehler;
     EXPECT_TRUE(aufrufLesen({}, fehler)->fensterOeffnen());
     EXPECT_TRUE(aufrufLesen({"--help"}, fehler)->hilfe);
+    EXPECT_TRUE(aufrufLesen({"--version"}, fehler)->version);
+    EXPECT_FALSE(aufrufLesen({"--version"}, fehler)->fensterOeffnen());
+    EXPECT_EQ(versionsText(), "Korvalt " KORVALT_VERSION "\n");
     EXPECT_EQ(
         aufrufLesen({"--monatsliste", "a.csv", "--einstellungen", "e.dat"}, fehler)->einstellungen,
         "e.dat");
