@@ -1,8 +1,10 @@
 #!/usr/bin/env bash
-# Installs what building, running and testing Korvalt needs on Debian 12, and only what is missing.
+# Installs what building, running, testing and packaging Korvalt needs on Debian 12, and only what
+# is missing. Further package names given as arguments are installed the same way.
 set -euo pipefail
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-liberation poppler-utils xvfb xauth)
+        libbenchmark-dev fonts-liberation poppler-utils xvfb xauth
+        librsvg2-bin desktop-file-utils appstream shared-mime-info "$@")
 fehlt=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
