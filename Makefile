@@ -1,7 +1,7 @@
-# The two commands of the README: `make run` and `make test`.
+# The commands of the README: `make run`, `make test` and `make deb`.
 JOBS ?= $(shell nproc)
 
-.PHONY: run test bench deps format clean
+.PHONY: run test bench deb deps format clean
 
 deps:
 	@scripts/abhaengigkeiten.sh
@@ -23,6 +23,11 @@ test: deps build/debug/CMakeCache.txt
 bench: deps build/release/CMakeCache.txt
 	cmake --build build/release -j $(JOBS)
 	cd build/release && for b in bench/bench_*; do ./$$b; done
+
+# The Debian package korvalt_<version>_amd64.deb in build/release, from a release build.
+deb: deps build/release/CMakeCache.txt
+	cmake --build build/release -j $(JOBS)
+	cd build/release && cpack -G DEB
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

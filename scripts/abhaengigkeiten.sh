@@ -4,7 +4,7 @@
 set -euo pipefail
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
         libbenchmark-dev fonts-liberation poppler-utils xvfb xauth
-        librsvg2-bin desktop-file-utils appstream shared-mime-info "$@")
+        librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file "$@")
 fehlt=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
