@@ -32,6 +32,8 @@ int main(int argc, char** argv) {
         std::cout << aufrufHilfe();
         return exitGut;
     }
+    if (aufruf->tabellenZeigen)
+        return tabellenAuflisten(programmverzeichnis(), std::cout, std::cerr);
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         return fensterAusfuehren(argc, argv, orte,

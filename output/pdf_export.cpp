@@ -42,7 +42,8 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
                            std::ostream& fehlerausgabe) {
     std::string fehler;
     TarifDaten pruefung;
-    if (!einstellungenFuerAufruf(aufruf, pruefung, fehler))
+    if (!einstellungenFuerAufruf(aufruf, pruefung, fehler) ||
+        !tabelleFuerAufruf(aufruf, tarifdateiSuchorte(programmverzeichnis), pruefung, fehler))
         return melden(fehlerausgabe, fehler, exitEingabefehler);
     Startorte orte{tarifdateiSuchorte(programmverzeichnis),
                    aufruf.einstellungen.empty() ? std::filesystem::path(einstellungsdateiName)
