@@ -1,0 +1,84 @@
+// The step-keeping promotion rule: the step held at the end of a column and the entry step, with
+// pays of the table of May 2026.
+#include <gtest/gtest.h>
+
+#include "stufengleich.h"
+
+using namespace korvalt;
+
+namespace {
+
+Gruppenentgelte entgelte(std::initializer_list<Stufenentgelt> cent) {
+    Gruppenentgelte e;
+    int stufe = 1;
+    for (const auto& c : cent) e(stufe++) = c;
+    return e;
+}
+
+const Gruppenentgelte egr1 = entgelte({std::nullopt, 253455, 256883, 261169, 265164, 275450});
+const Gruppenentgelte egr2 = entgelte({276754, 297532, 302712, 310104, 326352, 343349});
+const Gruppenentgelte egr8 = entgelte({348640, 369729, 384336, 399240, 415350, 423097});
+const Gruppenentgelte egr9a = entgelte({365861, 387794, 409767, 458677, 469743, 497997});
+const Gruppenentgelte egr9b = entgelte({377984, 403901, 420356, 469055, 497911, 531337});
+
+Stufendauern dauern(std::initializer_list<int> monate) {
+    Stufendauern d;
+    int stufe = 1;
+    for (int m : monate) d(stufe++) = m;
+    return d;
+}
+
+const Stufendauern standard = dauern({12, 24, 36, 48, 60, 120});
+
+}  // namespace
+
+TEST(Stufengleich, GehalteneStufe) {
+    const struct {
+        const char* name;
+        int eintritt, bisher, gruppendauer;
+        Stufendauern dauer;
+        const Gruppenentgelte& entgelte;
+        int erwartet;
+    } faelle[] = {
+        {"120 Monate ab Stufe 1 enden genau mit Stufe 4", 1, 1, 120, standard, egr8, 4},
+        {"120 Monate ab Stufe 4 enden in Stufe 6", 4, 4, 120, standard, egr9a, 6},
+        {"EGr. 1 beginnt mit Stufe 2 und endet in Stufe 5", 1, 1, 120, standard, egr1, 5},
+        {"eine Spalte ohne Monate behält die Stufe von vorher", 2, 3, 0, standard, egr9a, 3},
+        {"vor jedem Monat Stufe 1", 1, 1, 0, standard, egr8, 1},
+        {"Stufe 4 mit Dauer 0 mitten in der Spalte zählt nicht am Ende", 1, 1, 120,
+         dauern({12, 24, 36, 0, 60, 120}), egr8, 5},
+        {"Stufe 5 mit Dauer 0 direkt nach dem letzten Monat zählt", 1, 1, 120,
+         dauern({12, 24, 36, 48, 0, 120}), egr8, 5},
+        {"ein Monat in Stufe 5 zählt", 1, 1, 121, standard, egr8, 5},
+        {"Stufe 6 mit Dauer 0 hinter der nicht erreichten Stufe 5 zählt nicht", 1, 1, 120,
+         dauern({12, 24, 36, 48, 60, 0}), egr8, 4},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(gehalteneStufe(f.eintritt, f.bisher, f.gruppendauer, f.dauer, f.entgelte),
+                  f.erwartet)
+            << f.name;
+}
+
+TEST(Stufengleich, Eintrittsstufe) {
+    const struct {
+        const char* name;
+        int gehalten;
+        bool ausErsterGruppe;
+        const Gruppenentgelte &bisher, &neu;
+        int erwartet;
+    } faelle[] = {
+        // The rule of 2006 would enter 9a in step 3 (4097,67 is the first pay above 3992,40).
+        {"8 Stufe 4 nach 9a", 4, false, egr8, egr9a, 4},
+        {"9a Stufe 4 nach 9b", 4, false, egr9a, egr9b, 4},
+        {"mindestens Stufe 2", 1, false, egr8, egr9a, 2},
+        {"Stufe 6 bleibt", 6, false, egr9a, egr9b, 6},
+        {"aus EGr. 1 nach dem Entgelt", 5, true, egr1, egr2, 2},
+        {"aus EGr. 1 ohne bisheriges Entgelt", 1, true, egr1, egr2, 2},
+        {"aus EGr. 1, wenn keine Stufe reicht, die höchste", 6, true, egr9b, egr1, 6},
+        {"eine fehlende Stufe wird übersprungen", 1, false, egr2,
+         entgelte({1, std::nullopt, 3, 4, 5, 6}), 3},
+    };
+    for (const auto& f : faelle)
+        EXPECT_EQ(eintrittsstufe(f.gehalten, f.ausErsterGruppe, f.bisher, f.neu), f.erwartet)
+            << f.name;
+}
