@@ -50,6 +50,8 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
                                                 : std::filesystem::path(aufruf.einstellungen)};
     GesammelteMeldungen meldungen;
     Korvaltei fenster(meldungen);
+    // The case's table, from the settings file or --tabelle; the window reads only the case itself.
+    fenster.daten().einstellungssatz2 = pruefung.einstellungssatz2;
     fenster.laden(orte);
     if (!meldungen.text().empty()) {
         std::string text = meldungen.text();
