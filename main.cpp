@@ -37,6 +37,8 @@ int main(int argc, char** argv) {
         std::cout << versionsText();
         return exitGut;
     }
+    if (aufruf->tabellenZeigen)
+        return tabellenAuflisten(programmverzeichnis(), std::cout, std::cerr);
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         const auto sitzung = std::make_unique<Sitzung>();

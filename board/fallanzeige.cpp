@@ -57,13 +57,15 @@ void Fallanzeige::laden(const std::vector<std::filesystem::path>& suchorte, Meld
     const auto gespeichert = sitzung_.laden(suchorte, meldungen);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
     gitterVorbereiten();
-    if (gespeichert) felder_.setzeText({Feldname::Startgruppe}, ganzzahlText(*gespeichert));
+    if (gespeichert)
+        felder_.setzeText({Feldname::Startgruppe}, tabelle().gruppenbezeichnung(*gespeichert));
     dauernZeigen();
     starten();
 }
 
 void Fallanzeige::starten() {
-    sitzung_.rechner.starten(alsInteger(zahlAmAnfang(felder_.text({Feldname::Startgruppe}))));
+    sitzung_.rechner.starten(
+        static_cast<Integer>(tabelle().startgruppeLesen(felder_.text({Feldname::Startgruppe}))));
     spaltenZeigen();
     seiteZeigen(Seite::normal);
     seiteZeigen(Seite::individuell);
@@ -85,8 +87,8 @@ void Fallanzeige::spaltenZeigen() {
     const Falltabellen& t = sitzung_.tabellen;
     for (int k = 2; k <= 4; ++k) {
         const FeldId titel{Feldname::Gruppetit, static_cast<std::int8_t>(k)};
-        felder_.setzeText(
-            titel, t.gruppe(k) < 1 ? std::string("entfällt") : "EGr. " + ganzzahlText(t.gruppe(k)));
+        felder_.setzeText(titel, t.gruppe(k) < 1 ? std::string("entfällt")
+                                                 : "EGr. " + tabelle().gruppentext(t.gruppe(k)));
     }
     // Without a start group the pay table was not read, and the amounts stay as they were.
     if (t.gruppe(1) < 1) return;
@@ -146,8 +148,13 @@ void Fallanzeige::vergleichZeigen() {
     felder_.gitterVerbergen();
     Gitterspeicher& gitter = felder_.gitter();
     gitter.setzeZeilenzahl(anzahl + 4);
-    auto gruppeOderLeer = [](bool imFall, Integer wert) {
+    auto zahlOderLeer = [](bool imFall, Integer wert) {
         return imFall ? ganzzahlText(wert) : std::string();
+    };
+    // The tables with cents show every amount as its cents rounded to whole euros.
+    const bool inCent = tabelle().regel == Aufstiegsregel::stufengleich;
+    auto betragText = [inCent](double betrag, std::int64_t cent) {
+        return inCent ? tausenderText(double(euroGerundet(cent))) : tausenderText(betrag);
     };
     for (int m = 1; m <= anzahl; ++m) {
         const int zeile = m + 2;
@@ -155,16 +162,22 @@ void Fallanzeige::vergleichZeigen() {
         const bool individuell = m <= t.letztermonat(2);
         const double betragN = t.monatsbetragN(m);
         const double betragI = t.monatsbetragI(m);
+        const std::int64_t centN = t.monatscentN(m);
+        const std::int64_t centI = t.monatscentI(m);
         gitter.setzeText(zeile, 0, ganzzahlText(m));
-        gitter.setzeText(zeile, 1, gruppeOderLeer(normal, t.monatsgruppeN(m)));
-        gitter.setzeText(zeile, 2, gruppeOderLeer(normal, t.monatsstufeN(m)));
-        gitter.setzeText(zeile, 3, tausenderText(betragN));
+        gitter.setzeText(zeile, 1,
+                         normal ? tabelle().gruppentext(t.monatsgruppeN(m)) : std::string());
+        gitter.setzeText(zeile, 2, zahlOderLeer(normal, t.monatsstufeN(m)));
+        gitter.setzeText(zeile, 3, betragText(betragN, centN));
         gitter.setzeFarbe(zeile, 3, farben::hellgruen);
-        gitter.setzeText(zeile, 4, gruppeOderLeer(individuell, t.monatsgruppeI(m)));
-        gitter.setzeText(zeile, 5, gruppeOderLeer(individuell, t.monatsstufeI(m)));
-        gitter.setzeText(zeile, 6, tausenderText(betragI));
+        gitter.setzeText(zeile, 4,
+                         individuell ? tabelle().gruppentext(t.monatsgruppeI(m)) : std::string());
+        gitter.setzeText(zeile, 5, zahlOderLeer(individuell, t.monatsstufeI(m)));
+        gitter.setzeText(zeile, 6, betragText(betragI, centI));
         gitter.setzeFarbe(zeile, 6, farben::hellgelb);
-        gitter.setzeText(zeile, 7, ganzzahlText(alsLong(betragI - betragN)));
+        gitter.setzeText(zeile, 7,
+                         inCent ? ganzzahlText(euroGerundet(centI - centN))
+                                : ganzzahlText(alsLong(betragI - betragN)));
     }
     const int schlusszeile = anzahl + 3;
     for (int spalte = 0; spalte < gitterSpalten; ++spalte)
@@ -175,10 +188,22 @@ void Fallanzeige::vergleichZeigen() {
 
     felder_.setzeText({Feldname::Ergebnis1}, tausenderText(double(t.gesamtbetrag(1))));
     felder_.setzeText({Feldname::Ergebnis2}, tausenderText(double(t.gesamtbetrag(2))));
-    const std::int64_t differenz = t.gesamtbetrag(2) - t.gesamtbetrag(1);
+    const std::int64_t differenz = t.gesamtdifferenz;
     felder_.setzeHintergrund({Feldname::Differenz},
                              differenz < 0 ? farben::hellrot : farben::schwarz);
     felder_.setzeText({Feldname::Differenz}, tausenderText(double(differenz)));
+}
+
+void Fallanzeige::tabelleWechseln(const Tariftabelle& neu) {
+    const Tariftabelle& alt = tabelle();
+    const int gruppe =
+        gruppeUebertragen(alt, alt.startgruppeLesen(felder_.text({Feldname::Startgruppe})), neu);
+    TarifDaten& daten = sitzung_.daten;
+    daten.tabelle = neu.schluessel;
+    sitzung_.titel = fenstertitel(daten, sitzung_.titeltarif);
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
+    felder_.setzeText({Feldname::Startgruppe}, neu.gruppenbezeichnung(gruppe));
+    starten();
 }
 
 void Fallanzeige::gitterVorbereiten() {

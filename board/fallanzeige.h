@@ -29,6 +29,13 @@ class Fallanzeige {
     // Writes the stored durations of both cases into their input fields.
     void dauernZeigen();
 
+    // Calculates the case in another table of the tariff file: the start group keeps its label
+    // where the table has it, the durations stay, the caption follows.
+    void tabelleWechseln(const Tariftabelle& neu);
+
+    // The table the case is calculated in.
+    const Tariftabelle& tabelle() const { return sitzung_.rechner.tabelle(); }
+
     Sitzung& sitzung() { return sitzung_; }
     Falltabellen& tabellen() { return sitzung_.tabellen; }
     Anzeigefelder& felder() { return felder_; }

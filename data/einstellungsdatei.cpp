@@ -8,18 +8,22 @@
 
 namespace korvalt {
 
-std::optional<Einstellungssatz> einstellungsdateiLesen(const std::filesystem::path& pfad) {
+std::optional<Einstellungssatz> einstellungsdateiLesen(const std::filesystem::path& pfad,
+                                                       int satznummer) {
+    if (satznummer < 1) return std::nullopt;
     std::FILE* datei = std::fopen(pfad.string().c_str(), "rb");
     if (!datei) return std::nullopt;
     Einstellungssatz satz;
-    const std::size_t gelesen = std::fread(satz.data(), 1, satz.size(), datei);
+    std::size_t gelesen = 0;
+    if (std::fseek(datei, long(satznummer - 1) * long(satz.size()), SEEK_SET) == 0)
+        gelesen = std::fread(satz.data(), 1, satz.size(), datei);
     std::fclose(datei);
     if (gelesen != satz.size()) return std::nullopt;
     return satz;
 }
 
-bool einstellungsdateiSchreiben(const std::filesystem::path& pfad, const Einstellungssatz& satz,
-                                std::string& fehler) {
+bool einstellungsdateiSchreiben(const std::filesystem::path& pfad,
+                                const std::vector<Einstellungssatz>& saetze, std::string& fehler) {
     const std::filesystem::path temporaer = pfad.string() + ".neu";
     auto grund = [] { return std::string(std::strerror(errno)); };
     std::FILE* datei = std::fopen(temporaer.string().c_str(), "wb");
@@ -28,7 +32,9 @@ bool einstellungsdateiSchreiben(const std::filesystem::path& pfad, const Einstel
                  "\u201C kann nicht angelegt werden: " + grund();
         return false;
     }
-    bool gut = std::fwrite(satz.data(), 1, satz.size(), datei) == satz.size();
+    bool gut = true;
+    for (const auto& satz : saetze)
+        gut = gut && std::fwrite(satz.data(), 1, satz.size(), datei) == satz.size();
     gut = std::fflush(datei) == 0 && gut;
     gut = ::fsync(fileno(datei)) == 0 && gut;
     if (!gut) fehler = "Die Einstellungen konnten nicht geschrieben werden: " + grund();

@@ -1,9 +1,10 @@
-// Layout of the settings record. Positions below count from 1, the first byte being position 1.
+// Layout of the settings records. Positions below count from 1, the first byte being position 1.
 #include "einstellungssatz.h"
 
 #include <algorithm>
 #include <string>
 
+#include "festertext.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -31,12 +32,13 @@ Integer dreiZiffernLesen(const Einstellungssatz& satz, int position) {
 
 }  // namespace
 
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t) {
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t,
+                                        int gruppenzahl) {
     Einstellungssatz satz;
     stelle(satz, 1) = 's';
     stelle(satz, 2) = 't';
     stelle(satz, 3) = static_cast<unsigned char>(
-        std::clamp<double>(rundeGerade(startgruppe), kleinsteStartgruppe, groessteStartgruppe));
+        std::clamp<double>(rundeGerade(startgruppe), kleinsteStartgruppe, gruppenzahl));
     for (int c = 1; c <= 4; ++c) {
         dreiZiffernSchreiben(satz, 3 * c + 1, t.grdauerN(c));
         dreiZiffernSchreiben(satz, 3 * c + 13, t.grdauerI(c));
@@ -51,7 +53,7 @@ Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& 
 }
 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Falltabellen& t) {
+                                                        Falltabellen& t, int gruppenzahl) {
     if (stelle(satz, 1) != 's' || stelle(satz, 2) != 't') return std::nullopt;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -61,8 +63,46 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
             t.stufendauer(2, i, j) = stelle(satz, 6 * i + 45 + j);
         }
     }
-    return static_cast<Integer>(
-        std::clamp<int>(stelle(satz, 3), kleinsteStartgruppe, groessteStartgruppe));
+    return static_cast<Integer>(std::clamp<int>(stelle(satz, 3), kleinsteStartgruppe, gruppenzahl));
+}
+
+Einstellungssatz tabellensatzBilden(std::string_view schluessel) {
+    Einstellungssatz satz;
+    satz.fill(' ');
+    stelle(satz, 1) = 't';
+    stelle(satz, 2) = 'b';
+    const std::size_t laenge = std::min(schluessel.size(), satz.size() - 2);
+    std::copy_n(schluessel.begin(), laenge, satz.begin() + 2);
+    return satz;
+}
+
+std::optional<std::string> tabellensatzLesen(const Einstellungssatz& satz) {
+    if (stelle(satz, 1) != 't' || stelle(satz, 2) != 'b') return std::nullopt;
+    const std::string text(satz.begin() + 2, satz.end());
+    return std::string(getrimmt(text));
+}
+
+std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog& katalog,
+                            Meldungen& meldungen) {
+    const auto schluessel = tabellensatzLesen(satz2);
+    if (!schluessel) return katalog.standard().schluessel;
+    if (katalog.finden(*schluessel)) return *schluessel;
+    meldungen.warnen("Einstellungen",
+                     "Der gespeicherte Fall nennt die Tariftabelle \u201E" + *schluessel +
+                         "\u201C, die Korvalt nicht kennt (bekannt: " + katalog.schluesselliste() +
+                         ").\nEr wird mit der Tabelle " + katalog.standard().schluessel +
+                         " gerechnet; die Einstellungsdatei bleibt unverändert.");
+    return katalog.standard().schluessel;
+}
+
+std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
+                                                       const Falltabellen& t,
+                                                       const Tariftabelle& tabelle) {
+    std::vector<Einstellungssatz> saetze{einstellungssatzBilden(
+        tabelle.startgruppeLesen(startgruppentext), t, tabelle.gruppenzahl())};
+    if (tabelle.schluessel != standardtabelle)
+        saetze.push_back(tabellensatzBilden(tabelle.schluessel));
+    return saetze;
 }
 
 }  // namespace korvalt

@@ -2,21 +2,43 @@
 #pragma once
 
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "falltabellen.h"
+#include "meldungen.h"
 #include "tarifdaten.h"
+#include "tariftabellen.h"
 
 namespace korvalt {
 
 // "st", the start group as a byte code, eight group durations as three digits, 48 step durations as
-// byte codes. The start group is the number of the start-group text, limited to the start-group
-// range.
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t);
+// byte codes. The start group is its number in the case's table, limited to 1..`gruppenzahl`.
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t,
+                                        int gruppenzahl = gruppen2006);
 
-// When the record begins with exactly "st": restores the durations (limited to the group and step
-// duration limits) and returns the start group, limited to the start-group range. Otherwise
-// restores nothing.
+// When the record begins with exactly "st": restores the durations (limited to the duration limits)
+// and returns the start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Falltabellen& t);
+                                                        Falltabellen& t,
+                                                        int gruppenzahl = gruppen2006);
+
+// The second record of a case in any table but the one of 2006: "tb", the table's key, blanks.
+Einstellungssatz tabellensatzBilden(std::string_view schluessel);
+
+// The key in a second record, without the blanks; nothing when it does not begin with "tb".
+std::optional<std::string> tabellensatzLesen(const Einstellungssatz& satz);
+
+// The table of a saved case: without a second record the standard table. A key the list of tables
+// lacks is reported, and the case is calculated in the standard table; the file is left alone.
+std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog& katalog,
+                            Meldungen& meldungen);
+
+// The records that save a case: the first, and the second when its table is not the standard one,
+// so that a case of 2006 is saved exactly as before there were other tables.
+std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
+                                                       const Falltabellen& t,
+                                                       const Tariftabelle& tabelle);
 
 }  // namespace korvalt

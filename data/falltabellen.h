@@ -25,6 +25,7 @@ inline constexpr Integer anfangsFokusstufe = 3;
 
 using Monatsbetraege = Reihe<Single, 0, letzterMonat>;
 using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
+using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
 
 struct Falltabellen {
@@ -33,6 +34,8 @@ struct Falltabellen {
     // The same pay in cents as read from the tariff file; its whole euros are the amount shown and
     // paid per month.
     Reihe2<Long, 1, 4, 1, 6> entgeltCent;
+    // Whether the table has the step at all (EGr. 1 has no step 1 in the tables from 2024).
+    Reihe2<bool, 1, 4, 1, 6> stufeVorhanden;
     Spaltentabelle garantieN;
     Spaltentabelle garantieI;
     Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufendauer;
@@ -50,9 +53,15 @@ struct Falltabellen {
     Monatszahlen monatsgruppeI;
     Monatszahlen monatsstufeN;
     Monatszahlen monatsstufeI;
+    // The month pays in cents: what the tables with cents total, exactly.
+    Monatscent monatscentN;
+    Monatscent monatscentI;
     Reihe<Integer, 1, 2> letztermonat;
     // 64 bits, so that neither the running totals nor their difference can overflow.
     Reihe<std::int64_t, 1, 2> gesamtbetrag;
+    // The totals in cents, and the difference of the totals in whole euros as shown.
+    Reihe<std::int64_t, 1, 2> gesamtcent;
+    std::int64_t gesamtdifferenz = 0;
     Long monatsdifferenz = 0;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
@@ -79,6 +88,10 @@ struct Falltabellen {
         return s == Seite::normal ? monatsgruppeN : monatsgruppeI;
     }
     Monatszahlen& monatsstufe(Seite s) { return s == Seite::normal ? monatsstufeN : monatsstufeI; }
+    Monatscent& monatscent(Seite s) { return s == Seite::normal ? monatscentN : monatscentI; }
+    const Monatscent& monatscent(Seite s) const {
+        return s == Seite::normal ? monatscentN : monatscentI;
+    }
     const Monatsbetraege& monatsbetrag(Seite s) const {
         return s == Seite::normal ? monatsbetragN : monatsbetragI;
     }

@@ -17,8 +17,8 @@ std::vector<std::filesystem::path> tarifdateiSuchorte(
     return orte;
 }
 
-void Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& suchorte,
-                           Meldungen& meldungen) {
+Tabellenkatalog Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& suchorte,
+                                      Meldungen& meldungen) {
     datei_.reset();
     pfad_.clear();
     std::string gesucht;
@@ -40,17 +40,19 @@ void Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& suchorte,
         meldungen.warnen(titel, std::string("Die Tarifdatei \u201E") + tarifdateiName +
                                     "\u201C wurde nicht gefunden (gesucht in: " + gesucht +
                                     ").\nAlle Tabellenentgelte werden mit 0 gerechnet.");
-        return;
+        return {};
     }
+    Tabellenkatalog katalog = tabellenlisteLaden(pfad_.parent_path(), meldungen);
     std::error_code fehler;
     const auto groesse = std::filesystem::file_size(pfad_, fehler);
-    constexpr std::uintmax_t noetig = std::uintmax_t{tarifsaetzeNoetig} * tarifsatzLaenge;
+    const std::uintmax_t noetig = std::uintmax_t(katalog.saetzeNoetig()) * tarifsatzLaenge;
     if (fehler || groesse < noetig) {
         meldungen.warnen(titel, "Die Tarifdatei \u201E" + pfad_.string() + "\u201C ist zu kurz (" +
                                     tausenderText(fehler ? 0.0 : double(groesse)) +
                                     " Bytes statt mindestens " + tausenderText(double(noetig)) +
                                     ").\nFehlende Tabellenentgelte werden mit 0 gerechnet.");
     }
+    return katalog;
 }
 
 void Tarifdatei::lesen(int satznummer, Tarifsatz& satz) {
@@ -62,12 +64,20 @@ void Tarifdatei::lesen(int satznummer, Tarifsatz& satz) {
         (void)std::fread(bytes, 1, tarifsatzLaenge, datei_.get());
         std::clearerr(datei_.get());
     }
-    for (int k = 1; k <= 27; ++k) {
-        const unsigned char* b = bytes + 4 * (k - 1);
-        const std::uint32_t wert = std::uint32_t(b[0]) | std::uint32_t(b[1]) << 8 |
-                                   std::uint32_t(b[2]) << 16 | std::uint32_t(b[3]) << 24;
-        satz(k) = static_cast<std::int32_t>(wert);
-    }
+    for (int k = 1; k <= tarifsatzElemente; ++k) satz(k) = elementLesen(bytes, k);
+}
+
+Gruppenentgelte gruppenentgelte(const Tarifsatz& satz) {
+    Gruppenentgelte entgelte;
+    for (int stufe = 1; stufe <= tarifStufen; ++stufe)
+        if (satz(stufe) != keineStufe) entgelte(stufe) = satz(stufe);
+    return entgelte;
+}
+
+Gruppenentgelte gruppenentgelteLesen(Tarifdatei& datei, const Tariftabelle& tabelle, int gruppe) {
+    Tarifsatz satz;
+    datei.lesen(tabelle.satznummer(gruppe), satz);
+    return gruppenentgelte(satz);
 }
 
 }  // namespace korvalt

@@ -1,5 +1,5 @@
-// The tariff data file "zelbar06.1tr": 108-byte records of 27 little-endian 32-bit integers, read
-// by number.
+// The tariff data file "zelbar06.1tr" (layout in tarifdateiformat.h), read by record number, and
+// the list of tables beside it.
 #pragma once
 
 #include <cstdint>
@@ -11,14 +11,14 @@
 
 #include "meldungen.h"
 #include "reihen.h"
+#include "tarifdateiformat.h"
+#include "tariftabellen.h"
 
 namespace korvalt {
 
 inline constexpr const char* tarifdateiName = "zelbar06.1tr";
-inline constexpr int tarifsatzLaenge = 108;
-inline constexpr int tarifsaetzeNoetig = 214;
 
-using Tarifsatz = Reihe<std::int32_t, 1, 27>;
+using Tarifsatz = Reihe<std::int32_t, 1, tarifsatzElemente>;
 
 // Where the program looks for the tariff file: the working directory, beside the program,
 // then the installed data directory.
@@ -27,9 +27,11 @@ std::vector<std::filesystem::path> tarifdateiSuchorte(
 
 class Tarifdatei {
   public:
-    // Opens the first file found and keeps it open. A missing or too-short file is reported once;
-    // the amounts then read as 0. Never creates a file.
-    void aufsuchen(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
+    // Opens the first file found and keeps it open, and returns the list of tables beside it. A
+    // missing file, or one too short for the tables of the list, is reported once; the amounts then
+    // read as 0. Never creates a file.
+    Tabellenkatalog aufsuchen(const std::vector<std::filesystem::path>& suchorte,
+                              Meldungen& meldungen);
 
     // Reads record `satznummer` (counted from 1); what lies beyond the end of the file reads as 0.
     void lesen(int satznummer, Tarifsatz& satz);
@@ -46,5 +48,11 @@ class Tarifdatei {
     std::filesystem::path pfad_;
     long lesezugriffe_ = 0;
 };
+
+// The pays of steps 1..6 in a record; a step the table lacks stays empty.
+Gruppenentgelte gruppenentgelte(const Tarifsatz& satz);
+
+// The pays of group `gruppe` (1..number of groups) of a table.
+Gruppenentgelte gruppenentgelteLesen(Tarifdatei& datei, const Tariftabelle& tabelle, int gruppe);
 
 }  // namespace korvalt

@@ -1,24 +1,28 @@
 // The module procedures of TarifDaten.
 #include "tarifdaten.h"
 
+#include "einstellungssatz.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
 
 void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
                       const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
-    datei.aufsuchen(suchorte, meldungen);
+    daten.tabellenkatalog = datei.aufsuchen(suchorte, meldungen);
     daten.fallname(daten.fall.nummer()) = "Beispielfall";
     // The tariff index is still 0 here, so the area's name lands in entry 0, where the caption
     // reads it.
     daten.tarifname(daten.fall.tarif()) = "TVöD-Gemeinden (VKA)";
     daten.tarifjahr = 2006;
     daten.tarifdatei = 14;
+    daten.tabelle = tabelleDesFalls(daten.einstellungssatz2, daten.tabellenkatalog, meldungen);
 }
 
-std::string fenstertitel(const TarifDaten& daten) {
-    return "Korvalt für " + std::string(daten.tarifname(daten.fall.tarif()).getrimmt()) +
-           ", Tariftabellen Stand " +
+std::string fenstertitel(const TarifDaten& daten, Integer tarif) {
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    const std::string anfang = "Korvalt für " + std::string(daten.tarifname(tarif).getrimmt());
+    if (tabelle.schluessel != standardtabelle) return anfang + ", " + tabelle.ueberschrift;
+    return anfang + ", Tariftabellen Stand " +
            std::string(daten.monatsname(daten.fall.standmonat()).getrimmt()) + " " +
            std::to_string(daten.tarifjahr) + daten.gebiet;
 }

@@ -1,5 +1,5 @@
 // TarifDaten, the state shared by the whole run: month names, case record, tariff names, settings
-// record and the counters.
+// records, the tables of the tariff file and the counters.
 #pragma once
 
 #include <array>
@@ -12,6 +12,7 @@
 #include "festertext.h"
 #include "meldungen.h"
 #include "reihen.h"
+#include "tariftabellen.h"
 
 namespace korvalt {
 
@@ -36,7 +37,10 @@ inline constexpr std::size_t einstellungssatzLaenge = 75;
 using Einstellungssatz = std::array<unsigned char, einstellungssatzLaenge>;
 
 struct TarifDaten {
-    TarifDaten() { einstellungssatz.fill(' '); }
+    TarifDaten() {
+        einstellungssatz.fill(' ');
+        einstellungssatz2.fill(' ');
+    }
 
     Reihe<FesterText<40>, 0, 11> monatsname;
     Reihe<FesterText<35>, 0, 0> fallname;
@@ -53,15 +57,23 @@ struct TarifDaten {
     Integer antwort = 0;
     Integer monatsanzahl = 0;
     Reihe<Integer, 0, 7> druckspalte;
+
+    // The tables of the tariff file, and the key of the one the case is calculated in.
+    Tabellenkatalog tabellenkatalog;
+    std::string tabelle = standardtabelle;
+    // The second record of the settings file, naming the case's table; blank when there is none.
+    Einstellungssatz einstellungssatz2;
 };
 
 class Tarifdatei;
 
-// Opens the tariff file for the whole run and names the case, the tariff area and the tariff year.
+// Opens the tariff file for the whole run, takes its list of tables, names the case, the tariff
+// area and the tariff year, and chooses the case's table from `einstellungssatz2`.
 void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
                       const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
 
-// The window caption: "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST".
-std::string fenstertitel(const TarifDaten& daten);
+// The window caption: "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST", or
+// with the caption of the case's table, "…, Tariftabellen Stand MAI 2026".
+std::string fenstertitel(const TarifDaten& daten, Integer tarif);
 
 }  // namespace korvalt

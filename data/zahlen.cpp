@@ -123,6 +123,27 @@ std::string zweiStellenText(double wert) {
     return text;
 }
 
+std::string centText(std::int64_t cent) {
+    // Unsigned, so that the most negative amount has a magnitude too.
+    const std::uint64_t betrag =
+        cent < 0 ? 0 - static_cast<std::uint64_t>(cent) : static_cast<std::uint64_t>(cent);
+    const std::uint64_t rest = betrag % 100;
+    std::string text = cent < 0 ? "-" : "";
+    text += std::to_string(betrag / 100);
+    text += ',';
+    text += static_cast<char>('0' + rest / 10);
+    text += static_cast<char>('0' + rest % 10);
+    return text;
+}
+
+std::int64_t euroGerundet(std::int64_t cent) {
+    const std::int64_t ganz = cent / 100;  // toward zero
+    const std::int64_t rest = cent % 100;  // carries the sign of `cent`
+    if (rest >= 50) return ganz + 1;
+    if (rest <= -50) return ganz - 1;
+    return ganz;
+}
+
 std::string betragsanzeige(std::int32_t cent) {
     const std::int64_t euro = cent / 100;  // C++ division truncates toward zero
     return gruppiert(static_cast<std::uint64_t>(euro < 0 ? -euro : euro), euro < 0);

@@ -39,6 +39,13 @@ std::string allgemeinText(float wert);
 // An amount with exactly two decimals and a decimal comma, no grouping: "2061,00".
 std::string zweiStellenText(double wert);
 
+// An amount in cents with two decimals and a decimal comma, exactly, no grouping: 458677 ->
+// "4586,77", -1230 -> "-12,30", -5 -> "-0,05".
+std::string centText(std::int64_t cent);
+
+// Cents as whole euros, a half rounded away from zero, exactly: 250 -> 3, -250 -> -3, 249 -> 2.
+std::int64_t euroGerundet(std::int64_t cent);
+
 // The caption of a table amount: whole euros truncated toward zero, grouped (-150 cents -> "-1").
 std::string betragsanzeige(std::int32_t cent);
 

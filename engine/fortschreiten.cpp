@@ -1,7 +1,10 @@
 // The month-by-month progression of one case through the steps of the four columns.
 #include <algorithm>
+#include <optional>
 
 #include "rechner.h"
+#include "stufengleich.h"
+#include "zahlen.h"
 
 namespace korvalt {
 
@@ -21,7 +24,11 @@ void garantieBestimmen(Single& garantie, Integer gruppe, Single gewinn) {
 
 }  // namespace
 
-void Rechner::stufenregel(int seite, int spalte, int stufe) {
+const Tariftabelle& Rechner::tabelle() const {
+    return daten_.tabellenkatalog.tabelle(daten_.tabelle);
+}
+
+bool Rechner::stufenregel(int seite, int spalte, int stufe) {
     const Integer dauer = t_.stufendauer(seite, spalte, stufe);
     Integer& monate = t_.stufenmonate(seite, spalte, stufe);
     Integer& ende = t_.stufenende(seite, spalte, stufe);
@@ -31,29 +38,47 @@ void Rechner::stufenregel(int seite, int spalte, int stufe) {
         ende = dauer >= 1 ? static_cast<Integer>(t_.summemonate + dauer) : Integer{0};
         t_.summemonate = static_cast<Integer>(t_.summemonate + dauer);
         t_.bisherbetrag = t_.entgelt(spalte, stufe);
-    } else if (t_.restmonate >= 1) {
+        return true;
+    }
+    if (t_.restmonate >= 1) {
         monate = t_.restmonate;
         ende = static_cast<Integer>(t_.summemonate + t_.restmonate);
         t_.summemonate = static_cast<Integer>(t_.summemonate + t_.restmonate);
         t_.restmonate = 0;
         t_.bisherbetrag = t_.entgelt(spalte, stufe);
-    } else {
-        monate = 0;
-        ende = 0;
+        return true;
     }
+    monate = 0;
+    ende = 0;
+    return false;
+}
+
+void Rechner::keineMonate(int seite, int spalte, int stufe) {
+    t_.stufenmonate(seite, spalte, stufe) = 0;
+    t_.stufenende(seite, spalte, stufe) = 0;
 }
 
 void Rechner::fortschreiten(Seite seite) {
     const int s = static_cast<int>(seite);
-    auto& garantie = t_.garantie(seite);
-    const auto& grdauer = t_.grdauer(seite);
-
     // Each case starts from nothing, whatever ran before.
     t_.bisherbetrag = 0;
-    garantie.fuellen(0);
-
+    t_.garantie(seite).fuellen(0);
     t_.letztermonat(s) = 0;
     t_.summemonate = 0;
+
+    if (tabelle().regel == Aufstiegsregel::stufengleich)
+        stufengleichGehen(seite);
+    else
+        regel2006Gehen(seite);
+
+    for (int spalte = 1; spalte <= 4; ++spalte)
+        for (int stufe = 1; stufe <= 6; ++stufe) monateZuordnen(seite, spalte, stufe);
+}
+
+void Rechner::regel2006Gehen(Seite seite) {
+    const int s = static_cast<int>(seite);
+    auto& garantie = t_.garantie(seite);
+    const auto& grdauer = t_.grdauer(seite);
     t_.restmonate = grdauer(1);
     for (int stufe = 1; stufe <= 6; ++stufe) stufenregel(s, 1, stufe);
 
@@ -63,8 +88,7 @@ void Rechner::fortschreiten(Seite seite) {
         for (int stufe = 2; stufe <= 6; ++stufe) {
             // The promotion enters the lowest step whose pay is at least the pay so far.
             if (t_.entgelt(spalte, stufe) < t_.bisherbetrag) {
-                t_.stufenmonate(s, spalte, stufe) = 0;
-                t_.stufenende(s, spalte, stufe) = 0;
+                keineMonate(s, spalte, stufe);
                 continue;
             }
             const Single gewinn = t_.entgelt(spalte, stufe) - t_.bisherbetrag;
@@ -73,9 +97,44 @@ void Rechner::fortschreiten(Seite seite) {
             stufenregel(s, spalte, stufe);
         }
     }
+}
 
-    for (int spalte = 1; spalte <= 4; ++spalte)
-        for (int stufe = 1; stufe <= 6; ++stufe) monateZuordnen(seite, spalte, stufe);
+// The promotion keeps the step held in the last month of the previous column, at least step 2,
+// and the time in it starts anew; from the table's first group the pay decides. No guarantee.
+void Rechner::stufengleichGehen(Seite seite) {
+    const int s = static_cast<int>(seite);
+    const auto& grdauer = t_.grdauer(seite);
+    // The step held and, when it was held in the table's first group, its pay. Before any month
+    // the case holds step 1.
+    struct Gehalten {
+        int stufe = 1;
+        std::optional<std::int64_t> centInErsterGruppe;
+    } gehalten;
+
+    for (int spalte = 1; spalte <= 4; ++spalte) {
+        // Months left over in the previous column are dropped.
+        t_.restmonate = grdauer(spalte);
+        int einstieg = 1;
+        if (spalte >= 2) {
+            Gruppenentgelte neu;
+            for (int stufe = 1; stufe <= 6; ++stufe)
+                if (t_.stufeVorhanden(spalte, stufe)) neu(stufe) = t_.entgeltCent(spalte, stufe);
+            einstieg = eintrittsstufe(gehalten.stufe, gehalten.centInErsterGruppe, neu);
+        }
+        // A column without months leaves the step held before it.
+        const Gehalten vorher = gehalten;
+        for (int stufe = spalte == 1 ? 1 : 2; stufe <= 6; ++stufe) {
+            if (stufe < einstieg || !t_.stufeVorhanden(spalte, stufe)) {
+                keineMonate(s, spalte, stufe);
+                continue;
+            }
+            if (!stufenregel(s, spalte, stufe)) continue;
+            gehalten.stufe = stufe;
+            gehalten.centInErsterGruppe.reset();
+            if (t_.gruppe(spalte) == 1) gehalten.centInErsterGruppe = t_.entgeltCent(spalte, stufe);
+        }
+        if (grdauer(spalte) <= 0) gehalten = vorher;
+    }
 }
 
 Integer Rechner::anfangsmonat(Seite seite, int spalte, int stufe) const {
@@ -98,16 +157,24 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     const Integer bisMonat = std::min<Integer>(t_.restmonate, letzterMonat);
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
-    // The month pays the whole euros of the amount shown (cents cut off toward zero) plus the
-    // guarantee to the cent.
-    const double angezeigt = static_cast<double>(t_.entgeltCent(spalte, stufe) / 100);
-    const Single monatsbetrag =
-        static_cast<Single>(angezeigt + static_cast<double>(garantie(spalte, stufe)));
+    // Under the rule of 2006 the month pays the whole euros of the amount shown (cents cut off
+    // toward zero) plus the guarantee to the cent; the tables with cents pay the table pay.
+    const Long tabellencent = t_.entgeltCent(spalte, stufe);
+    Long cent = tabellencent;
+    Single monatsbetrag = static_cast<Single>(tabellencent / 100.0);
+    if (tabelle().regel == Aufstiegsregel::von2006) {
+        const double angezeigt = static_cast<double>(tabellencent / 100);
+        monatsbetrag =
+            static_cast<Single>(angezeigt + static_cast<double>(garantie(spalte, stufe)));
+        cent = alsLong(static_cast<double>(monatsbetrag) * 100.0);
+    }
     auto& betraege = t_.monatsbetrag(seite);
+    auto& cents = t_.monatscent(seite);
     auto& gruppen = t_.monatsgruppe(seite);
     auto& stufen = t_.monatsstufe(seite);
     for (int m = t_.anfangsmonat; m <= bisMonat; ++m) {
         betraege(m) = monatsbetrag;
+        cents(m) = cent;
         gruppen(m) = t_.gruppe(spalte);
         stufen(m) = static_cast<Integer>(stufe);
     }

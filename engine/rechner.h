@@ -8,6 +8,7 @@
 #include "falltabellen.h"
 #include "tarifdatei.h"
 #include "tarifdaten.h"
+#include "tariftabellen.h"
 
 namespace korvalt {
 
@@ -30,8 +31,15 @@ class Rechner {
     // The first month of a step, 0 for a step the case never entered.
     Integer anfangsmonat(Seite seite, int spalte, int stufe) const;
 
+    // The table the case is calculated in.
+    const Tariftabelle& tabelle() const;
+
   private:
-    void stufenregel(int seite, int spalte, int stufe);
+    // Returns whether the step was served: then it is the step held and its pay the pay so far.
+    bool stufenregel(int seite, int spalte, int stufe);
+    void regel2006Gehen(Seite seite);
+    void stufengleichGehen(Seite seite);
+    void keineMonate(int seite, int spalte, int stufe);
     void monateZuordnen(Seite seite, int spalte, int stufe);
 
     TarifDaten& daten_;

@@ -8,6 +8,8 @@ namespace korvalt {
 void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei) {
     einstellungsdatei = datei;
     if (const auto satz = korvalt::einstellungsdateiLesen(datei)) daten.einstellungssatz = *satz;
+    if (const auto satz2 = korvalt::einstellungsdateiLesen(datei, 2))
+        daten.einstellungssatz2 = *satz2;
 }
 
 std::optional<Integer> Sitzung::laden(const std::vector<std::filesystem::path>& suchorte,
@@ -19,9 +21,11 @@ std::optional<Integer> Sitzung::laden(const std::vector<std::filesystem::path>& 
     tabellen.anfangsfokusSetzen();
     daten.gebiet = daten.ost == 0 ? " WEST" : " OST";
     tarifdateiöffnen(daten, tarifdatei, suchorte, meldungen);
-    titel = fenstertitel(daten);
+    titeltarif = daten.fall.tarif();
+    titel = fenstertitel(daten, titeltarif);
 
-    const auto startgruppe = einstellungssatzWiederherstellen(daten.einstellungssatz, tabellen);
+    const auto startgruppe = einstellungssatzWiederherstellen(daten.einstellungssatz, tabellen,
+                                                              rechner.tabelle().gruppenzahl());
     if (startgruppe)
         tabellen.gruppe(1) = *startgruppe;
     else

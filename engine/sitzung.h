@@ -40,9 +40,11 @@ class Sitzung {
     Falltabellen tabellen;
     Tarifdatei tarifdatei;
     Rechner rechner{daten, tabellen, tarifdatei};
-    // The window caption as built at start-up. It must be kept: once the first pay table is read,
-    // the tariff-area index no longer names the entry that holds the area's name.
+    // The window caption as built at start-up, and the tariff-area index it was built with: once
+    // the first pay table is read, the index in the case record no longer names the entry that
+    // holds the area's name.
     std::string titel;
+    Integer titeltarif = 0;
     // The settings file the case came from and that Speichern writes.
     std::filesystem::path einstellungsdatei = einstellungsdateiName;
 };

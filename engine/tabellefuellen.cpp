@@ -6,12 +6,18 @@ namespace korvalt {
 void Rechner::tabellefüllen() {
     if (t_.gruppe(1) < 1) return;
     if (daten_.fall.tarif() < 10) daten_.fall.tarif() = 12;
-    daten_.satzbasis = static_cast<Integer>(20 * daten_.fall.tarif() - 40);
+    const Tariftabelle& tabelle = daten_.tabellenkatalog.tabelle(daten_.tabelle);
+    daten_.satzbasis = static_cast<Integer>(tabelle.satzbasis);
     for (int k = 1; k <= 4; ++k) {
         const bool hatGruppe = t_.gruppe(k) >= 1;
-        if (hatGruppe) datei_.lesen(daten_.satzbasis + 15 - t_.gruppe(k), daten_.tarifsatz);
+        if (hatGruppe)
+            datei_.lesen(tarifsatzNummer(daten_.satzbasis, tabelle.gruppenzahl(), t_.gruppe(k)),
+                         daten_.tarifsatz);
         for (int stufe = 1; stufe <= 6; ++stufe) {
-            const Long cent = hatGruppe ? daten_.tarifsatz(stufe) : 0;
+            const bool vorhanden = hatGruppe && daten_.tarifsatz(stufe) != keineStufe;
+            // A step the table lacks shows and pays 0, as EGr. 1 step 1 does in 2006.
+            const Long cent = vorhanden ? daten_.tarifsatz(stufe) : 0;
+            t_.stufeVorhanden(k, stufe) = vorhanden;
             t_.entgeltCent(k, stufe) = cent;
             t_.entgelt(k, stufe) = static_cast<Single>(cent / 100.0);
         }

@@ -12,8 +12,10 @@ void Rechner::vergleichen() {
         auto& betraege = t_.monatsbetrag(seite);
         auto& gruppen = t_.monatsgruppe(seite);
         auto& stufen = t_.monatsstufe(seite);
+        auto& cents = t_.monatscent(seite);
         for (int m = t_.letztermonat(static_cast<int>(seite)) + 1; m <= letzterMonat; ++m) {
             betraege(m) = 0;
+            cents(m) = 0;
             gruppen(m) = 0;
             stufen(m) = 0;
         }
@@ -23,7 +25,21 @@ void Rechner::vergleichen() {
     daten_.monatsanzahl = anzahl;
     t_.gesamtbetrag(1) = 0;
     t_.gesamtbetrag(2) = 0;
+    t_.gesamtcent(1) = 0;
+    t_.gesamtcent(2) = 0;
     t_.monatsdifferenz = 0;
+    if (tabelle().regel == Aufstiegsregel::stufengleich) {
+        // Summed exactly in cents; only what is shown is rounded, to whole euros.
+        for (int m = 1; m <= anzahl; ++m) {
+            t_.gesamtcent(1) += t_.monatscentN(m);
+            t_.gesamtcent(2) += t_.monatscentI(m);
+            t_.monatsdifferenz = static_cast<Long>(
+                euroGerundet(std::int64_t{t_.monatscentI(m)} - t_.monatscentN(m)));
+        }
+        for (int s = 1; s <= 2; ++s) t_.gesamtbetrag(s) = euroGerundet(t_.gesamtcent(s));
+        t_.gesamtdifferenz = euroGerundet(t_.gesamtcent(2) - t_.gesamtcent(1));
+        return;
+    }
     for (int m = 1; m <= anzahl; ++m) {
         const double betragN = t_.monatsbetragN(m);
         const double betragI = t_.monatsbetragI(m);
@@ -32,6 +48,8 @@ void Rechner::vergleichen() {
         t_.gesamtbetrag(1) = alsGanz64(static_cast<double>(t_.gesamtbetrag(1)) + betragN);
         t_.gesamtbetrag(2) = alsGanz64(static_cast<double>(t_.gesamtbetrag(2)) + betragI);
     }
+    for (int s = 1; s <= 2; ++s) t_.gesamtcent(s) = t_.gesamtbetrag(s) * 100;
+    t_.gesamtdifferenz = t_.gesamtbetrag(2) - t_.gesamtbetrag(1);
 }
 
 }  // namespace korvalt

@@ -1,12 +1,16 @@
 // Reading the command line and exporting the month list as CSV.
 #include "kommandozeile.h"
 
+#include <algorithm>
 #include <cctype>
 #include <fstream>
 #include <memory>
+#include <utility>
 
 #include "einstellungsdatei.h"
+#include "einstellungssatz.h"
 #include "monatsliste_csv.h"
+#include "tarifdatei.h"
 
 namespace korvalt {
 
@@ -33,27 +37,35 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             aufruf.version = true;
             continue;
         }
+        if (a == "--tabellen") {
+            aufruf.tabellenZeigen = true;
+            continue;
+        }
         std::string* ziel = nullptr;
         if (a == "--monatsliste") ziel = &aufruf.monatsliste;
         if (a == "--ergebnis") ziel = &aufruf.ergebnis;
         if (a == "--einstellungen") ziel = &aufruf.einstellungen;
+        if (a == "--tabelle") ziel = &aufruf.tabelle;
         if (!ziel) {
             fehler = "Unbekanntes Argument \u201E" + a + "\u201C.";
             return std::nullopt;
         }
         if (i + 1 >= argumente.size() || argumente[i + 1].empty()) {
-            fehler = "Nach \u201E" + a + "\u201C fehlt der Dateiname.";
+            fehler = "Nach \u201E" + a + "\u201C fehlt " +
+                     (ziel == &aufruf.tabelle ? "der Schlüssel der Tabelle." : "der Dateiname.");
             return std::nullopt;
         }
         *ziel = argumente[++i];
     }
     if (aufruf.version) return aufruf;
-    if (!aufruf.hilfe && !aufruf.einstellungen.empty() && aufruf.monatsliste.empty() &&
-        aufruf.ergebnis.empty()) {
-        fehler =
-            "\u201E--einstellungen\u201C braucht \u201E--monatsliste\u201C oder "
-            "\u201E--ergebnis\u201C.";
-        return std::nullopt;
+    const bool ausgabe = !aufruf.monatsliste.empty() || !aufruf.ergebnis.empty();
+    for (const auto& [wert, name] : {std::pair{&aufruf.einstellungen, "--einstellungen"},
+                                     std::pair{&aufruf.tabelle, "--tabelle"}}) {
+        if (!aufruf.hilfe && !aufruf.tabellenZeigen && !wert->empty() && !ausgabe) {
+            fehler = std::string("\u201E") + name +
+                     "\u201C braucht \u201E--monatsliste\u201C oder \u201E--ergebnis\u201C.";
+            return std::nullopt;
+        }
     }
     if (!aufruf.hilfe && !aufruf.ergebnis.empty() && !istPdfZiel(aufruf.ergebnis)) {
         fehler =
@@ -67,6 +79,8 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
            "       korvalt --version\n"
+           "               [--tabelle SCHLÜSSEL]\n"
+           "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
            "\n"
            "  --monatsliste DATEI     schreibt die Monatsliste des Falls, ohne ein Fenster zu "
@@ -80,6 +94,12 @@ std::string aufrufHilfe() {
            "                          sonst aus \"korvalt-einstellungen.dat\" im "
            "Arbeitsverzeichnis,\n"
            "                          sonst den Beispielfall\n"
+           "  --tabelle SCHLÜSSEL     rechnet den Fall in dieser Tariftabelle (z. B. 2026-05) "
+           "statt in "
+           "der,\n"
+           "                          die die Einstellungsdatei nennt (sonst 2006)\n"
+           "  --tabellen              zeigt die Schlüssel der Tariftabellen mit ihren "
+           "Überschriften\n"
            "  --help                  zeigt diese Hilfe\n"
            "  --version               zeigt Programmname und Version\n"
            "\n"
@@ -96,6 +116,8 @@ void GesammelteMeldungen::warnen(std::string_view titel, std::string_view text) 
 }
 
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler) {
+    const std::string datei =
+        aufruf.einstellungen.empty() ? std::string(einstellungsdateiName) : aufruf.einstellungen;
     if (!aufruf.einstellungen.empty()) {
         const auto satz = einstellungsdateiLesen(aufruf.einstellungen);
         if (!satz || (*satz)[0] != 's' || (*satz)[1] != 't') {
@@ -106,15 +128,64 @@ bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::strin
         daten.einstellungssatz = *satz;
     } else if (const auto satz = einstellungsdateiLesen(einstellungsdateiName)) {
         daten.einstellungssatz = *satz;
+    } else {
+        return true;
     }
+    if (const auto satz2 = einstellungsdateiLesen(datei, 2)) daten.einstellungssatz2 = *satz2;
     return true;
+}
+
+bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::path>& suchorte,
+                       TarifDaten& daten, std::string& fehler) {
+    if (aufruf.tabelle.empty()) return true;
+    // The keys are those of the list beside the tariff file the run will use.
+    Tarifdatei datei;
+    GesammelteMeldungen meldungen;
+    const Tabellenkatalog katalog = datei.aufsuchen(suchorte, meldungen);
+    if (!meldungen.text().empty()) {
+        fehler = meldungen.text();
+        fehler.pop_back();
+        return false;
+    }
+    if (!katalog.finden(aufruf.tabelle)) {
+        fehler = "Die Tariftabelle \u201E" + aufruf.tabelle +
+                 "\u201C gibt es nicht. Bekannte Tabellen: " + katalog.schluesselliste() + ".";
+        return false;
+    }
+    if (aufruf.tabelle == katalog.standard().schluessel)
+        daten.einstellungssatz2.fill(' ');
+    else
+        daten.einstellungssatz2 = tabellensatzBilden(aufruf.tabelle);
+    daten.tabelle = aufruf.tabelle;
+    return true;
+}
+
+int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ostream& aus,
+                      std::ostream& fehlerausgabe) {
+    Tarifdatei datei;
+    GesammelteMeldungen meldungen;
+    const Tabellenkatalog katalog =
+        datei.aufsuchen(tarifdateiSuchorte(programmverzeichnis), meldungen);
+    if (!meldungen.text().empty()) {
+        fehlerausgabe << "korvalt: " << meldungen.text();
+        return exitEingabefehler;
+    }
+    std::size_t breite = 0;
+    for (const auto& t : katalog.tabellen()) breite = std::max(breite, t.schluessel.size());
+    for (const auto& t : katalog.tabellen())
+        aus << t.schluessel << std::string(breite + 2 - t.schluessel.size(), ' ') << t.ueberschrift
+            << "\n";
+    aus << std::flush;
+    return aus ? exitGut : exitSchreibfehler;
 }
 
 bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
                  const std::filesystem::path& programmverzeichnis, std::string& fehler) {
     if (!einstellungenFuerAufruf(aufruf, fall.sitzung.daten, fehler)) return false;
+    const auto suchorte = tarifdateiSuchorte(programmverzeichnis);
+    if (!tabelleFuerAufruf(aufruf, suchorte, fall.sitzung.daten, fehler)) return false;
     GesammelteMeldungen meldungen;
-    fall.anzeige.laden(tarifdateiSuchorte(programmverzeichnis), meldungen);
+    fall.anzeige.laden(suchorte, meldungen);
     if (!meldungen.text().empty()) {
         fehler = meldungen.text();
         if (fehler.back() == '\n') fehler.pop_back();

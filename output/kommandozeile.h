@@ -21,8 +21,10 @@ struct Aufruf {
     std::string monatsliste;    // target file of the month list; "-" is standard output
     std::string ergebnis;       // target file of the result printout
     std::string einstellungen;  // settings file that names the case
+    std::string tabelle;        // key of the tariff table, in place of the one the case names
+    bool tabellenZeigen = false;
     bool fensterOeffnen() const {
-        return !hilfe && !version && monatsliste.empty() && ergebnis.empty();
+        return !hilfe && !version && !tabellenZeigen && monatsliste.empty() && ergebnis.empty();
     }
     // PDF files are drawn with Qt's printing, which needs a QApplication.
     bool brauchtQt() const;
@@ -51,6 +53,15 @@ class GesammelteMeldungen : public Meldungen {
 // and begin with "st"), else the program's settings file in the working directory, else the default
 // case.
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler);
+
+// Applies --tabelle: a key of the tariff file's list of tables replaces the table the settings name
+// (their second record). False with a German message, listing the keys, for a key the list lacks.
+bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::path>& suchorte,
+                       TarifDaten& daten, std::string& fehler);
+
+// Prints the keys of the tables with their captions (--tabellen); returns the exit status.
+int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ostream& aus,
+                      std::ostream& fehlerausgabe);
 
 // Loads the case for the command line and computes it; false with a German message when input is
 // unreadable.

@@ -1,4 +1,5 @@
-// The month list of a case as CSV (UTF-8, ";" separated): one line per month and the totals.
+// The month list of a case as CSV (UTF-8, ";" separated): one line per month and the totals; in the
+// tables from 2024 with group labels and amounts to the cent.
 #pragma once
 
 #include <string>

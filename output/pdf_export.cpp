@@ -42,7 +42,8 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
                            std::ostream& fehlerausgabe) {
     std::string fehler;
     TarifDaten pruefung;
-    if (!einstellungenFuerAufruf(aufruf, pruefung, fehler))
+    if (!einstellungenFuerAufruf(aufruf, pruefung, fehler) ||
+        !tabelleFuerAufruf(aufruf, tarifdateiSuchorte(programmverzeichnis), pruefung, fehler))
         return melden(fehlerausgabe, fehler, exitEingabefehler);
     Startorte orte{tarifdateiSuchorte(programmverzeichnis),
                    aufruf.einstellungen.empty() ? std::filesystem::path(einstellungsdateiName)
@@ -50,6 +51,8 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
     GesammelteMeldungen meldungen;
     const auto sitzung = std::make_unique<Sitzung>();
     Korvaltei fenster(*sitzung, meldungen);
+    // The case's table, from the settings file or --tabelle; the window reads only the case itself.
+    sitzung->daten.einstellungssatz2 = pruefung.einstellungssatz2;
     fenster.laden(orte);
     if (!meldungen.text().empty()) {
         std::string text = meldungen.text();

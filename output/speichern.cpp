@@ -5,7 +5,6 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
-#include "zahlen.h"
 
 namespace korvalt {
 
@@ -13,17 +12,21 @@ bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anze
                             Meldungen& meldungen, const std::filesystem::path& datei) {
     daten.antwort = meldungen.okAbbrechen(speichernTitel, "");
     if (daten.antwort != 1) return false;
-    const Einstellungssatz satz =
-        einstellungssatzBilden(zahlAmAnfang(felder.text({Feldname::Startgruppe})), t);
+    const auto saetze = einstellungssaetzeBilden(felder.text({Feldname::Startgruppe}), t,
+                                                 daten.tabellenkatalog.tabelle(daten.tabelle));
     std::string fehler;
-    if (!einstellungsdateiSchreiben(datei, satz, fehler)) {
+    if (!einstellungsdateiSchreiben(datei, saetze, fehler)) {
         meldungen.warnen("Speichern nicht möglich",
                          "Die Einstellungen wurden nicht gespeichert; die zuletzt gespeicherten "
                          "bleiben erhalten.\n" +
                              fehler);
         return false;
     }
-    daten.einstellungssatz = satz;
+    daten.einstellungssatz = saetze[0];
+    if (saetze.size() > 1)
+        daten.einstellungssatz2 = saetze[1];
+    else
+        daten.einstellungssatz2.fill(' ');
     // The file holds exactly one record, so the record just written is number 1.
     daten.einstellungsnr = 1;
     return true;

@@ -13,10 +13,11 @@ namespace korvalt {
 
 inline constexpr const char* speichernTitel = "Neue Einstellungen speichern";
 
-// Asks with OK/Abbrechen; on OK builds the record from the start-group text and the durations and
-// replaces the file with it. A failed save shows why and leaves the file and `einstellungssatz` as
-// they were. True when the record was written.
-bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anzeigefelder& felder,
-                            Meldungen& meldungen, const std::filesystem::path& datei);
+// Asks with OK/Abbrechen; on OK builds the records from the start-group text, the durations and the
+// case's table and replaces the file with them. A failed save shows why and leaves the file and
+// the records in `daten` as they were. True when the records were written.
+bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t,
+                            const Anzeigefelder& felder, Meldungen& meldungen,
+                            const std::filesystem::path& datei);
 
 }  // namespace korvalt

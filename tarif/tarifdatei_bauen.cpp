@@ -1,89 +1,138 @@
-// Builds the tariff data file "zelbar06.1tr" from the table of monthly pay in euro cents (CSV,
-// groups 15..1).
+// Builds the tariff file "zelbar06.1tr" and the list of tables beside it from tarif/tabellen.txt
+// and the tables it names (monthly pay in euro cents, CSV, one line per group).
 //
-// The file holds 214 records of 108 bytes: record 215 - g is pay group g (steps 1..6 in cents, the
-// 21 reserved elements 0); records 1..199 are all zero.
-#include <array>
+// Each table is a block of 20 records, the first line of the list (the table of 2006) from record
+// 200, the next from 220 and so on; all other records are zero. The list is copied unchanged, so
+// the program reads the same lines the file was built from.
 #include <cstdint>
 #include <cstdio>
 #include <fstream>
 #include <iostream>
+#include <limits>
 #include <sstream>
 #include <string>
 #include <vector>
 
+#include "tarifdateiformat.h"
+#include "tariftabellen.h"
+
 namespace {
 
-constexpr int satzLaenge = 108;
-constexpr int saetze = 214;
+using namespace korvalt;
 
-bool zeileLesen(const std::string& zeile, std::array<long long, 7>& werte) {
-    std::stringstream teile(zeile);
+// One line of a table: the group label and six cells, an empty cell for a step the group lacks.
+bool zeileLesen(const std::string& zeile, std::string& gruppe, std::int32_t (&cent)[tarifStufen]) {
+    std::vector<std::string> teile;
+    std::stringstream strom(zeile);
     std::string teil;
-    for (std::size_t i = 0; i < werte.size(); ++i) {
-        if (!std::getline(teile, teil, ';')) return false;
+    while (std::getline(strom, teil, ';')) teile.push_back(teil);
+    if (!zeile.empty() && zeile.back() == ';') teile.emplace_back();
+    if (teile.size() != 1 + tarifStufen) return false;
+    gruppe = teile[0];
+    for (int stufe = 1; stufe <= tarifStufen; ++stufe) {
+        const std::string& zelle = teile[std::size_t(stufe)];
+        if (zelle.empty()) {
+            cent[stufe - 1] = keineStufe;
+            continue;
+        }
         try {
             std::size_t gelesen = 0;
-            werte[i] = std::stoll(teil, &gelesen);
-            if (gelesen != teil.size() && teil.substr(gelesen) != "\r") return false;
+            const long long wert = std::stoll(zelle, &gelesen);
+            if (gelesen != zelle.size() || wert < 0 ||
+                wert > std::numeric_limits<std::int32_t>::max())
+                return false;
+            cent[stufe - 1] = static_cast<std::int32_t>(wert);
         } catch (...) {
             return false;
         }
     }
-    return !std::getline(teile, teil, ';');
+    return true;
+}
+
+bool tabelleEintragen(const Tariftabelle& tabelle, const std::string& csv,
+                      std::vector<unsigned char>& inhalt) {
+    std::ifstream quelle(csv);
+    if (!quelle) {
+        std::cerr << "Die Tariftabelle \u201E" << csv << "\u201C kann nicht gelesen werden.\n";
+        return false;
+    }
+    std::vector<bool> gesehen(std::size_t(tabelle.gruppenzahl()) + 1, false);
+    std::string zeile;
+    std::getline(quelle, zeile);  // the heading
+    int nummer = 1;
+    while (std::getline(quelle, zeile)) {
+        ++nummer;
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        if (zeile.empty()) continue;
+        std::string bezeichnung;
+        std::int32_t cent[tarifStufen];
+        const bool gelesen = zeileLesen(zeile, bezeichnung, cent);
+        const auto gruppe = tabelle.gruppennummer(bezeichnung);
+        if (!gelesen || !gruppe || gesehen[std::size_t(*gruppe)]) {
+            std::cerr << csv << ":" << nummer << ": erwartet: eine Gruppe der Tabelle "
+                      << tabelle.schluessel
+                      << " (einmal) und sechs Beträge in Cent, leer für eine fehlende Stufe\n";
+            return false;
+        }
+        gesehen[std::size_t(*gruppe)] = true;
+        unsigned char* satz =
+            inhalt.data() + std::size_t(tabelle.satznummer(*gruppe) - 1) * tarifsatzLaenge;
+        for (int stufe = 1; stufe <= tarifStufen; ++stufe)
+            elementSchreiben(satz, stufe, cent[stufe - 1]);
+    }
+    for (int g = 1; g <= tabelle.gruppenzahl(); ++g) {
+        if (!gesehen[std::size_t(g)]) {
+            std::cerr << csv << ": EGr. " << tabelle.gruppenbezeichnung(g) << " fehlt\n";
+            return false;
+        }
+    }
+    return true;
+}
+
+// Writes a whole file through a temporary one that then replaces the target.
+bool schreiben(const std::string& ziel, const std::string& inhalt) {
+    const std::string temporaer = ziel + ".neu";
+    std::ofstream datei(temporaer, std::ios::binary | std::ios::trunc);
+    datei.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+    datei.close();
+    if (!datei || std::rename(temporaer.c_str(), ziel.c_str()) != 0) {
+        std::cerr << "Die Datei \u201E" << ziel << "\u201C kann nicht geschrieben werden.\n";
+        std::remove(temporaer.c_str());
+        return false;
+    }
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv) {
     if (argc != 3) {
-        std::cerr << "Aufruf: tarifdatei_bauen TABELLE.csv ZIELDATEI\n";
+        std::cerr << "Aufruf: tarifdatei_bauen tabellen.txt ZIELDATEI\n"
+                     "Schreibt ZIELDATEI und daneben die Liste der Tabellen \""
+                  << tabellenlisteName << "\".\n";
         return 2;
     }
-    std::ifstream quelle(argv[1]);
+    const std::filesystem::path liste = argv[1];
+    const std::filesystem::path ziel = argv[2];
+    std::ifstream quelle(liste, std::ios::binary);
     if (!quelle) {
-        std::cerr << "Die Tariftabelle \u201E" << argv[1] << "\u201C kann nicht gelesen werden.\n";
+        std::cerr << "Die Liste der Tabellen \u201E" << liste.string()
+                  << "\u201C kann nicht gelesen werden.\n";
         return 1;
     }
-    std::vector<unsigned char> inhalt(std::size_t{saetze} * satzLaenge, 0);
-    std::array<bool, 16> gesehen{};
-    std::string zeile;
-    std::getline(quelle, zeile);  // the heading
-    int nummer = 1;
-    while (std::getline(quelle, zeile)) {
-        ++nummer;
-        if (zeile.empty() || zeile == "\r") continue;
-        std::array<long long, 7> werte{};
-        if (!zeileLesen(zeile, werte) || werte[0] < 1 || werte[0] > 15 || gesehen[werte[0]]) {
-            std::cerr << argv[1] << ":" << nummer
-                      << ": erwartet: EGr. 1..15 (einmal) und sechs Beträge in Cent\n";
-            return 1;
-        }
-        gesehen[werte[0]] = true;
-        const std::size_t satz = static_cast<std::size_t>(215 - werte[0]);
-        for (int stufe = 1; stufe <= 6; ++stufe) {
-            const auto wert = static_cast<std::uint32_t>(static_cast<std::int32_t>(werte[stufe]));
-            const std::size_t stelle = (satz - 1) * satzLaenge + 4 * (stufe - 1);
-            for (int b = 0; b < 4; ++b)
-                inhalt[stelle + b] = static_cast<unsigned char>(wert >> (8 * b));
-        }
-    }
-    for (int g = 1; g <= 15; ++g) {
-        if (!gesehen[g]) {
-            std::cerr << argv[1] << ": EGr. " << g << " fehlt\n";
-            return 1;
-        }
-    }
-    const std::string temporaer = std::string(argv[2]) + ".neu";
-    std::ofstream ziel(temporaer, std::ios::binary | std::ios::trunc);
-    ziel.write(reinterpret_cast<const char*>(inhalt.data()),
-               static_cast<std::streamsize>(inhalt.size()));
-    ziel.close();
-    if (!ziel || std::rename(temporaer.c_str(), argv[2]) != 0) {
-        std::cerr << "Die Tarifdatei \u201E" << argv[2]
-                  << "\u201C kann nicht geschrieben werden.\n";
-        std::remove(temporaer.c_str());
+    const std::string text((std::istreambuf_iterator<char>(quelle)), {});
+    std::istringstream zeilen(text);
+    std::string fehler;
+    const auto katalog = tabellenlisteLesen(zeilen, fehler);
+    if (!katalog) {
+        std::cerr << liste.string() << ": " << fehler << "\n";
         return 1;
     }
-    return 0;
+    std::vector<unsigned char> inhalt(std::size_t(katalog->saetzeNoetig()) * tarifsatzLaenge, 0);
+    for (const auto& tabelle : katalog->tabellen())
+        if (!tabelleEintragen(tabelle, (liste.parent_path() / tabelle.quelle).string(), inhalt))
+            return 1;
+    const bool gut = schreiben(ziel.string(), std::string(inhalt.begin(), inhalt.end())) &&
+                     schreiben((ziel.parent_path() / tabellenlisteName).string(), text);
+    return gut ? 0 : 1;
 }

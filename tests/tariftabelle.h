@@ -9,6 +9,8 @@
 #include <string>
 #include <vector>
 
+#include "tarifdateiformat.h"
+
 namespace korvalt::test {
 
 // Pay in cents, index [group][step], groups 1..15 and steps 1..6 (index 0 unused).
@@ -42,19 +44,16 @@ class TemporaeresVerzeichnis {
     std::filesystem::path pfad_;
 };
 
-// Writes `saetze` records of 108 bytes, record 215 - g holding group g.
+// Writes `saetze` records, the groups of the table of 2006 in their records 200..214.
 inline void tarifdateiSchreiben(const std::filesystem::path& datei, const Centtabelle& tabelle,
-                                int saetze = 214) {
-    std::vector<unsigned char> bytes(std::size_t(saetze) * 108, 0);
+                                int saetze = tarifsaetzeNoetig) {
+    std::vector<unsigned char> bytes(std::size_t(saetze) * tarifsatzLaenge, 0);
     for (int g = 1; g <= 15; ++g) {
-        const int satz = 215 - g;
+        const int satz = tarifsatzNummer(bereichSatzbasis(bereich2006), 15, g);
         if (satz > saetze) continue;
-        for (int s = 1; s <= 6; ++s) {
-            const auto wert = static_cast<std::uint32_t>(tabelle[g][s]);
-            for (int b = 0; b < 4; ++b)
-                bytes[std::size_t(satz - 1) * 108 + 4 * (s - 1) + b] =
-                    static_cast<unsigned char>(wert >> (8 * b));
-        }
+        for (int s = 1; s <= tarifStufen; ++s)
+            elementSchreiben(bytes.data() + std::size_t(satz - 1) * tarifsatzLaenge, s,
+                             tabelle[g][s]);
     }
     std::ofstream(datei, std::ios::binary)
         .write(reinterpret_cast<const char*>(bytes.data()),

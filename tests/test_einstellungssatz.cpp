@@ -1,10 +1,11 @@
-// The 75-byte settings record: its bytes, its round trip and what restoring accepts.
+// The 75-byte settings records: their bytes, their round trip and what restoring accepts.
 #include <gtest/gtest.h>
 
 #include <string>
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
+#include "meldungsprotokoll.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -134,4 +135,82 @@ TEST(Einstellungsdatei, SchreibtGanzOderGarNicht) {
     EXPECT_FALSE(einstellungsdateiSchreiben(verzeichnis.pfad() / "fehlt" / einstellungsdateiName,
                                             satz, fehler));
     EXPECT_NE(fehler.find("kann nicht"), std::string::npos);
+}
+
+TEST(Einstellungssatz, ZweiterSatzNenntDieTabelle) {
+    const Einstellungssatz satz = tabellensatzBilden("2026-05");
+    EXPECT_EQ(alsText(satz), "tb2026-05" + std::string(66, ' '));
+    EXPECT_EQ(tabellensatzLesen(satz), std::optional<std::string>("2026-05"));
+    Einstellungssatz leer;
+    leer.fill(' ');
+    EXPECT_FALSE(tabellensatzLesen(leer));
+    EXPECT_FALSE(tabellensatzLesen(ausText("TB2026-05")));
+}
+
+TEST(Einstellungssatz, StartgruppeReichtInDenNeuenTabellenBis17) {
+    Falltabellen t;
+    standardfallSetzen(t);
+    EXPECT_EQ(einstellungssatzBilden(17, t, 17)[2], 17);
+    EXPECT_EQ(einstellungssatzBilden(20, t, 17)[2], 17);
+    Falltabellen zurueck;
+    EXPECT_EQ(einstellungssatzWiederherstellen(einstellungssatzBilden(17, t, 17), zurueck, 17),
+              std::optional<Integer>(17));
+}
+
+TEST(Einstellungsdatei, FallDerNeuenTabelleHinUndZurueck) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    Falltabellen t;
+    standardfallSetzen(t);
+    Tariftabelle mai2026 = tabelle2006();
+    mai2026.schluessel = "2026-05";
+    mai2026.gruppen = {"1",  "2",  "3",  "4",  "5",  "6",  "7",  "8", "9a",
+                       "9b", "9c", "10", "11", "12", "13", "14", "15"};
+    const Tabellenkatalog katalog({tabelle2006(), mai2026});
+    std::string fehler;
+
+    // A case of 2006 writes the one record it always wrote.
+    const auto saetze2006 = einstellungssaetzeBilden("9", t, katalog.standard());
+    ASSERT_EQ(saetze2006.size(), 1u);
+    EXPECT_EQ(saetze2006[0], einstellungssatzBilden(9, t));
+    ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze2006, fehler)) << fehler;
+    EXPECT_EQ(std::filesystem::file_size(datei), 75u);
+    EXPECT_FALSE(einstellungsdateiLesen(datei, 2));
+
+    // A case in 9b of May 2026: group number 10 in record 1, the table in record 2.
+    const auto saetze = einstellungssaetzeBilden("9b", t, mai2026);
+    ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze, fehler)) << fehler;
+    EXPECT_EQ(std::filesystem::file_size(datei), 150u);
+    const auto satz1 = einstellungsdateiLesen(datei);
+    const auto satz2 = einstellungsdateiLesen(datei, 2);
+    ASSERT_TRUE(satz1 && satz2);
+    EXPECT_EQ((*satz1)[2], 10);
+    test::Meldungsprotokoll meldungen;
+    EXPECT_EQ(tabelleDesFalls(*satz2, katalog, meldungen), "2026-05");
+    Einstellungssatz keinSatz;
+    keinSatz.fill(' ');
+    EXPECT_EQ(tabelleDesFalls(keinSatz, katalog, meldungen), "2006");
+    EXPECT_TRUE(meldungen.warnungen.empty());
+}
+
+TEST(Einstellungsdatei, UnbekannteTabelleWirdGemeldetUndDieDateiBleibt) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    Falltabellen t;
+    standardfallSetzen(t);
+    std::string fehler;
+    ASSERT_TRUE(einstellungsdateiSchreiben(
+        datei, {einstellungssatzBilden(12, t, 17), tabellensatzBilden("2031-01")}, fehler));
+    const auto vorher = std::filesystem::last_write_time(datei);
+
+    test::Meldungsprotokoll meldungen;
+    const auto satz2 = einstellungsdateiLesen(datei, 2);
+    ASSERT_TRUE(satz2);
+    EXPECT_EQ(tabelleDesFalls(*satz2, Tabellenkatalog(), meldungen), "2006");
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("\u201E2031-01\u201C, die Korvalt nicht kennt"),
+              std::string::npos)
+        << meldungen.warnungen[0];
+    EXPECT_EQ(std::filesystem::file_size(datei), 150u);
+    EXPECT_EQ(std::filesystem::last_write_time(datei), vorher);
 }

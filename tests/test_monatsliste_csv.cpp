@@ -4,6 +4,7 @@
 #include <unistd.h>
 #include <filesystem>
 #include <fstream>
+#include <regex>
 #include <sstream>
 
 #include "einstellungsdatei.h"
@@ -115,6 +116,65 @@ TEST_F(ExportTest, FehlerGebenDenRichtigenStatus) {
     EXPECT_NE(fehler.str().find("zelbar06.1tr"), std::string::npos);
 }
 
+TEST_F(ExportTest, TabelleAusKommandozeileUndEinstellungsdatei) {
+    // The months of the tables from 2024 have cents, their groups labels.
+    const std::regex monatszeile(
+        R"(\d+;(\d+[abc]?)?;\d?;\d+,\d\d;(\d+[abc]?)?;\d?;\d+,\d\d;-?\d+,\d\d)");
+    const std::regex summenzeile(R"(Summe;;;\d+,\d\d;;;\d+,\d\d;-?\d+,\d\d)");
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05"}), exitGut) << fehler.str();
+    std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 0), "Monat;EGr.;Stufe;Entgelt;EGr.;Stufe;Entgelt;Differenz");
+    EXPECT_EQ(zeile(csv, 1).substr(0, 12), "1;9a;1;3658,");
+    EXPECT_TRUE(std::regex_match(zeile(csv, 1), monatszeile)) << zeile(csv, 1);
+    EXPECT_TRUE(std::regex_match(zeile(csv, 480), monatszeile)) << zeile(csv, 480);
+    EXPECT_TRUE(std::regex_match(zeile(csv, 481), summenzeile)) << zeile(csv, 481);
+
+    // A saved case names its table in a second record; --tabelle replaces it.
+    Falltabellen t;
+    standardfallSetzen(t);
+    std::string grund;
+    ASSERT_TRUE(einstellungsdateiSchreiben(
+        einstellungsdateiName, {einstellungssatzBilden(10, t, 17), tabellensatzBilden("2024-03")},
+        grund));
+    ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut) << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 12), "1;9b;1;3566,");
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05"}), exitGut);
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 12), "1;9b;1;3779,");
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2006"}), exitGut);
+    EXPECT_EQ(zeile(aus.str(), 1), "1;10;1;2340,00;10;1;2340,00;0");
+}
+
+TEST_F(ExportTest, UnbekannteTabelleEndetMitStatus2) {
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2031-01"}), exitEingabefehler);
+    EXPECT_NE(fehler.str().find("Die Tariftabelle \u201E2031-01\u201C gibt es nicht. Bekannte "
+                                "Tabellen: 2006, 2024-03, 2025-04, 2026-05"),
+              std::string::npos)
+        << fehler.str();
+    EXPECT_TRUE(aus.str().empty());
+
+    // A key the list lacks in the settings file: the warning, and no list.
+    Falltabellen t;
+    standardfallSetzen(t);
+    std::string grund;
+    ASSERT_TRUE(einstellungsdateiSchreiben(
+        "fall.dat", {einstellungssatzBilden(9, t), tabellensatzBilden("2031-01")}, grund));
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--einstellungen", "fall.dat"}),
+              exitEingabefehler);
+    EXPECT_NE(fehler.str().find("die Korvalt nicht kennt"), std::string::npos) << fehler.str();
+    EXPECT_EQ(std::filesystem::file_size("fall.dat"), 150u);
+}
+
+TEST_F(ExportTest, TabellenWerdenAufgelistet) {
+    EXPECT_EQ(tabellenAuflisten(programmverzeichnis, aus, fehler), exitGut);
+    const std::string liste = aus.str();
+    EXPECT_EQ(zeile(liste, 0), "2006     Tariftabellen Stand JANUAR 2006 WEST");
+    EXPECT_EQ(zeile(liste, 3), "2026-05  Tariftabellen Stand MAI 2026");
+    EXPECT_TRUE(fehler.str().empty());
+    aus.str("");
+    EXPECT_EQ(tabellenAuflisten(arbeitsverzeichnis.pfad(), aus, fehler), exitEingabefehler);
+    EXPECT_NE(fehler.str().find("nicht gefunden"), std::string::npos);
+}
+
 TEST(Aufruf, ArgumenteWerdenGeprueft) {
     std::string fehler;
     EXPECT_TRUE(aufrufLesen({}, fehler)->fensterOeffnen());
@@ -130,6 +190,16 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     EXPECT_FALSE(aufrufLesen({"--unbekannt"}, fehler));
     EXPECT_NE(fehler.find("--unbekannt"), std::string::npos);
     EXPECT_FALSE(aufrufLesen({"--einstellungen", "e.dat"}, fehler));
+
+    EXPECT_EQ(aufrufLesen({"--monatsliste", "-", "--tabelle", "2026-05"}, fehler)->tabelle,
+              "2026-05");
+    EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--tabelle"}, fehler));
+    EXPECT_NE(fehler.find("Schlüssel der Tabelle"), std::string::npos);
+    EXPECT_FALSE(aufrufLesen({"--tabelle", "2026-05"}, fehler));
+    EXPECT_NE(fehler.find("\u201E--tabelle\u201C braucht"), std::string::npos);
+    const auto tabellen = aufrufLesen({"--tabellen"}, fehler);
+    EXPECT_TRUE(tabellen->tabellenZeigen);
+    EXPECT_FALSE(tabellen->fensterOeffnen());
 }
 
 }  // namespace

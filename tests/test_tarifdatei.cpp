@@ -1,8 +1,10 @@
-// The tariff file: the file built from the tariff table, and reading short, missing and made-up
-// files.
+// The tariff file: the file built from the tariff tables, its record layout, and reading short,
+// missing and made-up files.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <filesystem>
+#include <fstream>
 
 #include "meldungsprotokoll.h"
 #include "tarifdatei.h"
@@ -21,12 +23,15 @@ Tarifsatz satzAus(Tarifdatei& datei, int nummer) {
 }  // namespace
 
 TEST(Tarifdatei, GebauteDateiHaeltDieTabelleVon2006) {
-    ASSERT_EQ(std::filesystem::file_size(tarifdateiName), 214u * 108u);
     test::Meldungsprotokoll meldungen;
     Tarifdatei datei;
-    datei.aufsuchen({"."}, meldungen);
+    const Tabellenkatalog katalog = datei.aufsuchen({"."}, meldungen);
     ASSERT_TRUE(datei.offen());
     EXPECT_TRUE(meldungen.warnungen.empty());
+    // The file ends with the last table of the list; the one of 2006 stays in records 200..214.
+    EXPECT_EQ(std::filesystem::file_size(tarifdateiName),
+              std::uintmax_t(katalog.saetzeNoetig()) * tarifsatzLaenge);
+    EXPECT_EQ(katalog.standard().satzbasis, 200);
 
     const struct {
         int gruppe;
@@ -96,4 +101,61 @@ TEST(Tarifdatei, NegativeBetraegeBleibenVorzeichenrichtig) {
     Tarifdatei datei;
     datei.aufsuchen({verzeichnis.pfad()}, meldungen);
     EXPECT_EQ(satzAus(datei, 206)(2), -150);
+}
+
+// EGr. 9 of 2006 (record 206): steps 1..6 as little-endian 32-bit integers, then 21 zero elements.
+TEST(Tarifdatei, SatzlayoutAlsBytes) {
+    const unsigned char anfang[] = {0x14, 0x25, 0x03, 0x00, 0x88, 0x7e, 0x03, 0x00,
+                                    0x68, 0xad, 0x03, 0x00, 0x68, 0x2a, 0x04, 0x00,
+                                    0x10, 0x8c, 0x04, 0x00, 0x30, 0xda, 0x04, 0x00};
+    unsigned char golden[tarifsatzLaenge] = {};
+    std::copy(std::begin(anfang), std::end(anfang), golden);
+
+    unsigned char geschrieben[tarifsatzLaenge] = {};
+    const std::int32_t cent[] = {206100, 229000, 241000, 273000, 298000, 318000};
+    for (int stufe = 1; stufe <= 6; ++stufe) elementSchreiben(geschrieben, stufe, cent[stufe - 1]);
+    EXPECT_TRUE(std::equal(std::begin(golden), std::end(golden), geschrieben));
+    for (int stufe = 1; stufe <= 6; ++stufe)
+        EXPECT_EQ(elementLesen(golden, stufe), cent[stufe - 1]);
+    EXPECT_EQ(tarifsatzNummer(bereichSatzbasis(bereich2006), 15, 9), 206);
+
+    std::ifstream datei(tarifdateiName, std::ios::binary);
+    datei.seekg(205 * tarifsatzLaenge);
+    unsigned char gebaut[tarifsatzLaenge] = {};
+    datei.read(reinterpret_cast<char*>(gebaut), tarifsatzLaenge);
+    EXPECT_TRUE(std::equal(std::begin(golden), std::end(golden), gebaut));
+}
+
+TEST(Tarifdatei, GebauteDateiHaeltDieTabellenAb2024) {
+    test::Meldungsprotokoll meldungen;
+    Tarifdatei datei;
+    const Tabellenkatalog katalog = datei.aufsuchen({"."}, meldungen);
+    const Tariftabelle* mai2026 = katalog.finden("2026-05");
+    ASSERT_NE(mai2026, nullptr);
+    const Gruppenentgelte neunA = gruppenentgelteLesen(datei, *mai2026, 9);
+    EXPECT_EQ(neunA(4), 458677);
+    const Gruppenentgelte eins = gruppenentgelteLesen(datei, *mai2026, 1);
+    EXPECT_FALSE(eins(1).has_value());  // EGr. 1 runs from step 2
+    EXPECT_EQ(eins(2), 253455);
+    EXPECT_EQ(gruppenentgelteLesen(datei, *mai2026, 17)(6), 820411);  // EGr. 15
+    // In 2006 the missing step is written as 0, and read as a pay of 0.
+    EXPECT_EQ(gruppenentgelteLesen(datei, katalog.standard(), 1)(1), 0);
+}
+
+TEST(Tarifdatei, ZuKurzFuerDieTabellenDerListe) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    test::tarifdateiSchreiben(verzeichnis.pfad() / tarifdateiName, test::steigendeTabelle());
+    std::ofstream(verzeichnis.pfad() / tabellenlisteName)
+        << "schluessel;ueberschrift;gruppen;regel;datei\n"
+           "2006;Tariftabellen Stand JANUAR 2006 WEST;1 2 3 4 5 6 7 8 9 10 11 12 13 14 "
+           "15;2006;a.csv\n"
+           "2024-03;Tariftabellen Stand MÄRZ 2024;1 2 9a 9b;stufengleich;b.csv\n";
+    test::Meldungsprotokoll meldungen;
+    Tarifdatei datei;
+    const Tabellenkatalog katalog = datei.aufsuchen({verzeichnis.pfad()}, meldungen);
+    EXPECT_EQ(katalog.tabellen().size(), 2u);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("zu kurz (23.112 Bytes statt mindestens 24.084)"),
+              std::string::npos)
+        << meldungen.warnungen[0];
 }

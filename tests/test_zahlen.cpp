@@ -91,6 +91,32 @@ TEST(Zahlen, AngezeigterBetragWirdZurueckgelesen) {
         EXPECT_DOUBLE_EQ(angezeigtenBetragLesen(betragsanzeige(cent)), double(cent / 100)) << cent;
 }
 
+TEST(Zahlen, CentMitZweiNachkommastellen) {
+    const struct {
+        std::int64_t cent;
+        const char* erwartet;
+    } faelle[] = {{458677, "4586,77"},
+                  {-1230, "-12,30"},
+                  {0, "0,00"},
+                  {5, "0,05"},
+                  {-5, "-0,05"},
+                  {100, "1,00"},
+                  {-100, "-1,00"},
+                  {160417200, "1604172,00"},
+                  {std::numeric_limits<std::int64_t>::min(), "-92233720368547758,08"}};
+    for (const auto& f : faelle) EXPECT_EQ(centText(f.cent), f.erwartet) << f.cent;
+}
+
+TEST(Zahlen, CentAufGanzeEuroHalbVonNullWeg) {
+    // 250 and 350 tell half away from zero from half to even, 249 and 251 from truncation.
+    const struct {
+        std::int64_t cent, euro;
+    } faelle[] = {{250, 3}, {350, 4},   {-250, -3},     {-350, -4},      {249, 2},
+                  {251, 3}, {-249, -2}, {-251, -3},     {50, 1},         {-50, -1},
+                  {49, 0},  {0, 0},     {458677, 4587}, {-458649, -4586}};
+    for (const auto& f : faelle) EXPECT_EQ(euroGerundet(f.cent), f.euro) << f.cent;
+}
+
 TEST(Zahlen, ZweiNachkommastellen) {
     EXPECT_EQ(zweiStellenText(2061.0), "2061,00");
     EXPECT_EQ(zweiStellenText(0.0), "0,00");

@@ -1,0 +1,228 @@
+// The list of tariff tables: reading it and the group labels of each table.
+#include "tariftabellen.h"
+
+#include <algorithm>
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <system_error>
+
+#include "festertext.h"
+#include "zahlen.h"
+
+namespace korvalt {
+
+namespace {
+
+bool istZiffer(char c) {
+    return c >= '0' && c <= '9';
+}
+
+// The leading digits of a label: 9 for "9b".
+long zifferteil(std::string_view bezeichnung) {
+    long wert = 0;
+    for (char c : bezeichnung) {
+        if (!istZiffer(c)) break;
+        wert = wert * 10 + (c - '0');
+    }
+    return wert;
+}
+
+// A label is digits with at most one lower-case letter after them: "9", "9a", "15".
+bool istBezeichnung(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && istZiffer(text[i])) ++i;
+    if (i == 0 || i > 3) return false;
+    if (i == text.size()) return true;
+    return i + 1 == text.size() && text[i] >= 'a' && text[i] <= 'z';
+}
+
+bool istSchluessel(std::string_view text) {
+    if (text.empty() || text.size() > std::size_t(schluesselLaengeHoechst)) return false;
+    return std::all_of(text.begin(), text.end(), [](char c) {
+        return istZiffer(c) || (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') || c == '-';
+    });
+}
+
+std::vector<std::string> teilen(const std::string& zeile, char trenner) {
+    std::vector<std::string> teile;
+    std::string teil;
+    std::istringstream strom(zeile);
+    while (std::getline(strom, teil, trenner)) teile.push_back(teil);
+    if (!zeile.empty() && zeile.back() == trenner) teile.emplace_back();
+    return teile;
+}
+
+// The letter typed directly after the leading digits of a start-group text, in lower case.
+std::optional<char> buchstabeNachZiffern(std::string_view text) {
+    std::size_t i = 0;
+    while (i < text.size() && text[i] == ' ') ++i;
+    if (i < text.size() && (text[i] == '+' || text[i] == '-')) ++i;
+    const std::size_t anfang = i;
+    while (i < text.size() && istZiffer(text[i])) ++i;
+    if (i == anfang || i >= text.size()) return std::nullopt;
+    const char c = text[i];
+    if (c >= 'a' && c <= 'z') return c;
+    if (c >= 'A' && c <= 'Z') return static_cast<char>(c - 'A' + 'a');
+    return std::nullopt;
+}
+
+}  // namespace
+
+std::string Tariftabelle::gruppentext(int gruppe) const {
+    const std::string bezeichnung = gruppenbezeichnung(gruppe);
+    return bezeichnung.empty() ? std::to_string(gruppe) : bezeichnung;
+}
+
+bool Tariftabelle::hatBuchstabengruppen() const {
+    for (const std::string& g : gruppen)
+        if (!g.empty() && (g.back() < '0' || g.back() > '9')) return true;
+    return false;
+}
+
+std::string Tariftabelle::gruppenbezeichnung(int gruppe) const {
+    if (gruppe < 1 || gruppe > gruppenzahl()) return {};
+    return gruppen[std::size_t(gruppe - 1)];
+}
+
+std::optional<int> Tariftabelle::gruppennummer(std::string_view bezeichnung) const {
+    const auto stelle = std::find(gruppen.begin(), gruppen.end(), bezeichnung);
+    if (stelle == gruppen.end()) return std::nullopt;
+    return static_cast<int>(stelle - gruppen.begin()) + 1;
+}
+
+int Tariftabelle::startgruppeLesen(std::string_view text) const {
+    const double zahl = std::clamp(rundeGerade(zahlAmAnfang(text)), -1e9, 1e9);
+    if (const auto buchstabe = buchstabeNachZiffern(text)) {
+        const std::string bezeichnung = std::to_string(static_cast<long>(zahl)) + *buchstabe;
+        if (const auto nummer = gruppennummer(bezeichnung)) return *nummer;
+    }
+    // The first group whose digits reach the number: "9" is 9a; past the last group, the last.
+    for (int g = 1; g <= gruppenzahl(); ++g)
+        if (zifferteil(gruppen[std::size_t(g - 1)]) >= zahl) return g;
+    return gruppenzahl();
+}
+
+Tariftabelle tabelle2006() {
+    Tariftabelle t;
+    t.schluessel = standardtabelle;
+    t.ueberschrift = "Tariftabellen Stand JANUAR 2006 WEST";
+    for (int g = 1; g <= gruppen2006; ++g) t.gruppen.push_back(std::to_string(g));
+    t.regel = Aufstiegsregel::von2006;
+    t.quelle = "tvoed-vka-west-2006.csv";
+    t.satzbasis = bereichSatzbasis(bereich2006);
+    return t;
+}
+
+const Tariftabelle* Tabellenkatalog::finden(std::string_view schluessel) const {
+    for (const auto& t : tabellen_)
+        if (t.schluessel == schluessel) return &t;
+    return nullptr;
+}
+
+const Tariftabelle& Tabellenkatalog::tabelle(std::string_view schluessel) const {
+    const Tariftabelle* t = finden(schluessel);
+    return t ? *t : standard();
+}
+
+std::string Tabellenkatalog::schluesselliste() const {
+    std::string liste;
+    for (const auto& t : tabellen_) {
+        if (!liste.empty()) liste += ", ";
+        liste += t.schluessel;
+    }
+    return liste;
+}
+
+int Tabellenkatalog::saetzeNoetig() const {
+    int noetig = 0;
+    for (const auto& t : tabellen_) noetig = std::max(noetig, t.letzterSatz());
+    return noetig;
+}
+
+std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::string& fehler) {
+    std::vector<Tariftabelle> tabellen;
+    std::set<std::string> schluessel;
+    std::string zeile;
+    int nummer = 0;
+    auto falsch = [&](const std::string& grund) {
+        fehler = "Zeile " + std::to_string(nummer) + ": " + grund;
+        return std::nullopt;
+    };
+    bool kopf = true;
+    while (std::getline(quelle, zeile)) {
+        ++nummer;
+        if (!zeile.empty() && zeile.back() == '\r') zeile.pop_back();
+        if (kopf) {
+            kopf = false;
+            continue;
+        }
+        if (zeile.empty()) continue;
+        const auto felder = teilen(zeile, ';');
+        if (felder.size() != 5)
+            return falsch("erwartet: Schlüssel;Überschrift;Gruppen;Regel;Datei");
+        Tariftabelle t;
+        t.schluessel = felder[0];
+        t.ueberschrift = std::string(getrimmt(felder[1]));
+        t.quelle = felder[4];
+        if (!istSchluessel(t.schluessel))
+            return falsch("Der Schlüssel \u201E" + t.schluessel +
+                          "\u201C muss aus 1 bis 73 Ziffern, Buchstaben oder \u201E-\u201C "
+                          "bestehen.");
+        if (!schluessel.insert(t.schluessel).second)
+            return falsch("Der Schlüssel \u201E" + t.schluessel + "\u201C steht zweimal da.");
+        if (tabellen.empty() && t.schluessel != standardtabelle)
+            return falsch(std::string("Die erste Tabelle muss \u201E") + standardtabelle +
+                          "\u201C sein.");
+        if (t.ueberschrift.empty()) return falsch("Die Überschrift fehlt.");
+        for (const auto& g : teilen(felder[2], ' ')) {
+            if (g.empty()) continue;
+            if (!istBezeichnung(g))
+                return falsch("Die Gruppe \u201E" + g +
+                              "\u201C ist keine Zahl mit höchstens einem Buchstaben a-z.");
+            if (t.gruppennummer(g))
+                return falsch("Die Gruppe \u201E" + g + "\u201C steht zweimal da.");
+            if (!t.gruppen.empty() && zifferteil(g) < zifferteil(t.gruppen.back()))
+                return falsch("Die Gruppen müssen aufsteigen.");
+            t.gruppen.push_back(g);
+        }
+        if (t.gruppen.empty() || t.gruppenzahl() > bereichSaetze)
+            return falsch("Eine Tabelle hat 1 bis " + std::to_string(bereichSaetze) + " Gruppen.");
+        if (felder[3] == "2006")
+            t.regel = Aufstiegsregel::von2006;
+        else if (felder[3] == "stufengleich")
+            t.regel = Aufstiegsregel::stufengleich;
+        else
+            return falsch("Die Regel \u201E" + felder[3] +
+                          "\u201C ist unbekannt (2006 oder stufengleich).");
+        if (t.quelle.empty()) return falsch("Die Datei fehlt.");
+        t.satzbasis = bereichSatzbasis(bereich2006 + static_cast<int>(tabellen.size()));
+        tabellen.push_back(std::move(t));
+    }
+    if (tabellen.empty()) {
+        fehler = "Die Liste nennt keine Tabelle.";
+        return std::nullopt;
+    }
+    return Tabellenkatalog(std::move(tabellen));
+}
+
+Tabellenkatalog tabellenlisteLaden(const std::filesystem::path& verzeichnis, Meldungen& meldungen) {
+    const auto pfad = verzeichnis / tabellenlisteName;
+    std::error_code fehlerCode;
+    if (!std::filesystem::is_regular_file(pfad, fehlerCode)) return {};
+    std::ifstream quelle(pfad);
+    std::string fehler = "Die Datei ist nicht lesbar.";
+    if (quelle) {
+        if (auto katalog = tabellenlisteLesen(quelle, fehler)) return *std::move(katalog);
+    }
+    meldungen.warnen("Tarifdatei", "Die Liste der Tariftabellen \u201E" + pfad.string() +
+                                       "\u201C ist fehlerhaft (" + fehler +
+                                       ").\nEs gilt nur die Tabelle von 2006.");
+    return {};
+}
+
+int gruppeUebertragen(const Tariftabelle& von, int gruppe, const Tariftabelle& nach) {
+    return nach.startgruppeLesen(von.gruppenbezeichnung(gruppe));
+}
+
+}  // namespace korvalt

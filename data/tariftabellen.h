@@ -1,0 +1,97 @@
+// The tariff tables the program knows: key, caption, ordered group labels and promotion rule of
+// each, read at start-up from the list of tables beside the tariff file.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <istream>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "meldungen.h"
+#include "reihen.h"
+#include "tarifdateiformat.h"
+
+namespace korvalt {
+
+// The list of tables lies beside the tariff file and has this name.
+inline constexpr const char* tabellenlisteName = "zelbar06.tabellen";
+// The table of a case whose settings name none, and the first line of the list.
+inline constexpr const char* standardtabelle = "2006";
+inline constexpr int gruppen2006 = 15;
+inline constexpr int schluesselLaengeHoechst = 73;
+
+enum class Aufstiegsregel {
+    von2006,       // entry step chosen by pay, small gains topped up by the guarantee
+    stufengleich,  // the step is kept (at least step 2), no guarantee
+};
+
+// The pay of one step in cents; empty when the table has no such step.
+using Stufenentgelt = std::optional<std::int32_t>;
+using Gruppenentgelte = Reihe<Stufenentgelt, 1, tarifStufen>;
+
+struct Tariftabelle {
+    std::string schluessel;            // "2026-05"
+    std::string ueberschrift;          // "Tariftabellen Stand MAI 2026"
+    std::vector<std::string> gruppen;  // labels; the group number is the position, from 1
+    Aufstiegsregel regel = Aufstiegsregel::von2006;
+    std::string quelle;  // the CSV the tariff file is built from
+    int satzbasis = 0;   // first record of the table's block in the tariff file
+
+    int gruppenzahl() const { return static_cast<int>(gruppen.size()); }
+    // Whether some group has a letter after its digits ("9a"); then the start group is typed and
+    // shown by its label, otherwise by its number.
+    bool hatBuchstabengruppen() const;
+    // "9a" for group 9 of the tables from 2024, "9" in the one of 2006; empty outside the table.
+    std::string gruppenbezeichnung(int gruppe) const;
+    // The label where the table has the group, otherwise the group's number.
+    std::string gruppentext(int gruppe) const;
+    std::optional<int> gruppennummer(std::string_view bezeichnung) const;
+    // A typed start group, limited to the table's groups: "9" alone means the first 9 ("9a"), a
+    // letter after the digits picks 9a/9b/9c (either case), a letter the table lacks is ignored.
+    // Numbers are read as everywhere in the program: "10.5" is 10, below the first group is 1.
+    int startgruppeLesen(std::string_view text) const;
+    int satznummer(int gruppe) const { return tarifsatzNummer(satzbasis, gruppenzahl(), gruppe); }
+    int letzterSatz() const { return satznummer(1); }
+};
+
+// The table of 2006 as the program knew it before it had a list: what applies when a tariff file
+// comes without one.
+Tariftabelle tabelle2006();
+
+class Tabellenkatalog {
+  public:
+    Tabellenkatalog() : tabellen_{tabelle2006()} {}
+    explicit Tabellenkatalog(std::vector<Tariftabelle> tabellen) : tabellen_(std::move(tabellen)) {}
+
+    const std::vector<Tariftabelle>& tabellen() const { return tabellen_; }
+    const Tariftabelle* finden(std::string_view schluessel) const;
+    const Tariftabelle& standard() const { return tabellen_.front(); }
+    // The table of a key, the standard table for a key the list lacks.
+    const Tariftabelle& tabelle(std::string_view schluessel) const;
+    // "2006, 2024-03, 2025-04, 2026-05"
+    std::string schluesselliste() const;
+    // The records the tariff file must hold for every table of the list.
+    int saetzeNoetig() const;
+
+  private:
+    std::vector<Tariftabelle> tabellen_;
+};
+
+// Reads the list: a heading line, then one line per table
+// "key;caption;group labels separated by blanks;rule (2006 or stufengleich);CSV file".
+// The n-th table (from 0) is the block of tariff area 12 + n; the first must be the one of 2006.
+// Nothing and a German reason with the line number when the list is not sound.
+std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::string& fehler);
+
+// The list in `verzeichnis`. Without one the table of 2006 alone applies, silently; a damaged list
+// is reported and the table of 2006 applies.
+Tabellenkatalog tabellenlisteLaden(const std::filesystem::path& verzeichnis, Meldungen& meldungen);
+
+// A group of one table in another, by its label: "10" stays "10", "9" becomes "9a", and 9a, 9b
+// and 9c become "9" in the table of 2006.
+int gruppeUebertragen(const Tariftabelle& von, int gruppe, const Tariftabelle& nach);
+
+}  // namespace korvalt
