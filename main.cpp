@@ -1,7 +1,10 @@
 // Korvalt: step progression under the TVöD for a start pay group and the next three, normal and
 // individual case.
+#include <stdlib.h>
+#include <cstdlib>
 #include <filesystem>
 #include <iostream>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -18,6 +21,34 @@ std::filesystem::path programmverzeichnis() {
     return fehler ? std::filesystem::path() : pfad.parent_path();
 }
 
+// Without XDG_RUNTIME_DIR (root on a bare console or in a container) Qt prints an English warning
+// at every start: a private runtime folder for the run keeps it quiet and is removed at the end.
+class Laufzeitordner {
+  public:
+    Laufzeitordner() {
+        const char* vorhanden = std::getenv("XDG_RUNTIME_DIR");
+        if (vorhanden && *vorhanden) return;
+        std::error_code fehler;
+        auto basis = std::filesystem::temp_directory_path(fehler);
+        if (fehler) basis = "/tmp";
+        std::string muster = (basis / "korvalt-laufzeit-XXXXXX").string();
+        // mkdtemp gives the folder mode 0700, as Qt demands of a runtime folder.
+        if (!::mkdtemp(muster.data())) return;
+        pfad_ = muster;
+        ::setenv("XDG_RUNTIME_DIR", pfad_.c_str(), 1);
+    }
+    ~Laufzeitordner() {
+        if (pfad_.empty()) return;
+        std::error_code fehler;
+        std::filesystem::remove_all(pfad_, fehler);
+    }
+    Laufzeitordner(const Laufzeitordner&) = delete;
+    Laufzeitordner& operator=(const Laufzeitordner&) = delete;
+
+  private:
+    std::filesystem::path pfad_;
+};
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -32,6 +63,8 @@ int main(int argc, char** argv) {
         std::cout << aufrufHilfe();
         return exitGut;
     }
+    std::optional<Laufzeitordner> laufzeitordner;
+    if (aufruf->fensterOeffnen() || aufruf->brauchtQt()) laufzeitordner.emplace();
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         return fensterAusfuehren(argc, argv, orte,
