@@ -1,6 +1,7 @@
 // Korvalt: step progression under the TVöD for a start pay group and the next three, normal and
 // individual case.
 #include <stdlib.h>
+#include <csignal>
 #include <cstdlib>
 #include <filesystem>
 #include <iostream>
@@ -53,6 +54,9 @@ class Laufzeitordner {
 
 int main(int argc, char** argv) {
     using namespace korvalt;
+    // A write beyond the file size limit then fails with EFBIG and is reported, instead of ending
+    // the program and leaving a temporary file behind.
+    std::signal(SIGXFSZ, SIG_IGN);
     std::string fehler;
     const auto aufruf = aufrufLesen(std::vector<std::string>(argv + 1, argv + argc), fehler);
     if (!aufruf) {

@@ -1,10 +1,10 @@
 // Reading and replacing the settings file.
 #include "einstellungsdatei.h"
 
-#include <unistd.h>
-#include <cerrno>
 #include <cstdio>
-#include <cstring>
+#include <string_view>
+
+#include "sicheredatei.h"
 
 namespace korvalt {
 
@@ -20,29 +20,8 @@ std::optional<Einstellungssatz> einstellungsdateiLesen(const std::filesystem::pa
 
 bool einstellungsdateiSchreiben(const std::filesystem::path& pfad, const Einstellungssatz& satz,
                                 std::string& fehler) {
-    const std::filesystem::path temporaer = pfad.string() + ".neu";
-    auto grund = [] { return std::string(std::strerror(errno)); };
-    std::FILE* datei = std::fopen(temporaer.string().c_str(), "wb");
-    if (!datei) {
-        fehler = "Die Datei \u201E" + temporaer.string() +
-                 "\u201C kann nicht angelegt werden: " + grund();
-        return false;
-    }
-    bool gut = std::fwrite(satz.data(), 1, satz.size(), datei) == satz.size();
-    gut = std::fflush(datei) == 0 && gut;
-    gut = ::fsync(fileno(datei)) == 0 && gut;
-    if (!gut) fehler = "Die Einstellungen konnten nicht geschrieben werden: " + grund();
-    if (std::fclose(datei) != 0 && gut) {
-        gut = false;
-        fehler = "Die Einstellungen konnten nicht geschrieben werden: " + grund();
-    }
-    if (gut && std::rename(temporaer.string().c_str(), pfad.string().c_str()) != 0) {
-        gut = false;
-        fehler =
-            "Die Datei \u201E" + pfad.string() + "\u201C kann nicht ersetzt werden: " + grund();
-    }
-    if (!gut) std::remove(temporaer.string().c_str());
-    return gut;
+    const std::string_view bytes(reinterpret_cast<const char*>(satz.data()), satz.size());
+    return dateiSchreiben(pfad, bytes, fehler);
 }
 
 }  // namespace korvalt

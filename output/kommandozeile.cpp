@@ -2,11 +2,11 @@
 #include "kommandozeile.h"
 
 #include <cctype>
-#include <fstream>
 #include <memory>
 
 #include "einstellungsdatei.h"
 #include "monatsliste_csv.h"
+#include "sicheredatei.h"
 
 namespace korvalt {
 
@@ -119,11 +119,7 @@ bool textSchreiben(const std::string& ziel, const std::string& text, std::ostrea
         if (!standardausgabe) fehler = "Die Standardausgabe kann nicht geschrieben werden.";
         return bool(standardausgabe);
     }
-    std::ofstream datei(ziel, std::ios::binary | std::ios::trunc);
-    datei << text;
-    datei.close();
-    if (!datei) fehler = "Die Datei \u201E" + ziel + "\u201C kann nicht geschrieben werden.";
-    return bool(datei);
+    return dateiSchreiben(ziel, text, fehler);
 }
 
 int monatslisteCsvExportieren(const Aufruf& aufruf,

@@ -52,7 +52,7 @@ bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::strin
 bool fallRechnen(const Aufruf& aufruf, OhneFenster& fall,
                  const std::filesystem::path& programmverzeichnis, std::string& fehler);
 
-// Writes a text whole to a file or, for "-", to `standardausgabe`.
+// Writes a text to a file, whole or not at all, or, for "-", to `standardausgabe`.
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,
                    std::string& fehler);
 

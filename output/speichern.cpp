@@ -19,9 +19,7 @@ bool einstellungenSpeichern(TarifDaten& daten, const Fenstertabellen& t,
     std::string fehler;
     if (!einstellungsdateiSchreiben(datei, satz, fehler)) {
         meldungen.warnen("Speichern nicht möglich",
-                         "Die Einstellungen wurden nicht gespeichert; die zuletzt gespeicherten "
-                         "bleiben erhalten.\n" +
-                             fehler);
+                         "Die Einstellungen wurden nicht gespeichert.\n" + fehler);
         return false;
     }
     daten.einstellungssatz = satz;

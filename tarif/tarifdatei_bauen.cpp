@@ -5,12 +5,14 @@
 // 21 reserved elements 0); records 1..199 are all zero.
 #include <array>
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "sicheredatei.h"
 
 namespace {
 
@@ -74,15 +76,10 @@ int main(int argc, char** argv) {
             return 1;
         }
     }
-    const std::string temporaer = std::string(argv[2]) + ".neu";
-    std::ofstream ziel(temporaer, std::ios::binary | std::ios::trunc);
-    ziel.write(reinterpret_cast<const char*>(inhalt.data()),
-               static_cast<std::streamsize>(inhalt.size()));
-    ziel.close();
-    if (!ziel || std::rename(temporaer.c_str(), argv[2]) != 0) {
-        std::cerr << "Die Tarifdatei \u201E" << argv[2]
-                  << "\u201C kann nicht geschrieben werden.\n";
-        std::remove(temporaer.c_str());
+    std::string fehler;
+    const std::string_view bytes(reinterpret_cast<const char*>(inhalt.data()), inhalt.size());
+    if (!korvalt::dateiSchreiben(argv[2], bytes, fehler)) {
+        std::cerr << fehler << "\n";
         return 1;
     }
     return 0;

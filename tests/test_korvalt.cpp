@@ -1,4 +1,5 @@
-// The program as the user runs it: a start without XDG_RUNTIME_DIR that prints nothing.
+// The program as the user runs it: exports that meet a write the system refuses, and a start
+// without XDG_RUNTIME_DIR that prints nothing.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
@@ -7,6 +8,8 @@
 #include <unistd.h>
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 #include <vector>
 
@@ -62,11 +65,47 @@ Lauf korvalt(const std::vector<std::string>& argumente, const Bedingungen& b) {
     return lauf;
 }
 
+std::string inhalt(const std::filesystem::path& pfad) {
+    std::ifstream datei(pfad, std::ios::binary);
+    return {std::istreambuf_iterator<char>(datei), {}};
+}
+
 std::vector<std::string> namen(const std::filesystem::path& ordner) {
     std::vector<std::string> liste;
     for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
         liste.push_back(eintrag.path().filename().string());
     return liste;
+}
+
+// A file size limit of 4 KB makes every export fail partway, as a full disk does; the old file
+// must survive byte for byte and the program must say so and end with status 1.
+TEST(Korvalt, ExportDerMittendrinScheitertLaesstDieAlteDatei) {
+    const std::vector<std::vector<std::string>> aufrufe = {
+        {"--monatsliste", "liste.csv"},
+        {"--monatsliste", "liste.pdf"},
+        {"--ergebnis", "ergebnis.pdf"},
+    };
+    for (const auto& aufruf : aufrufe) {
+        SCOPED_TRACE(aufruf[1]);
+        korvalt::test::TemporaeresVerzeichnis verzeichnis;
+        const auto ziel = verzeichnis.pfad() / aufruf[1];
+        std::string alt;
+        for (int i = 0; alt.size() < 20000; ++i) alt += "alte Zeile " + std::to_string(i) + "\n";
+        std::ofstream(ziel, std::ios::binary) << alt;
+
+        const Lauf lauf = korvalt(aufruf, {verzeichnis.pfad(), 4096, false, {}});
+        EXPECT_EQ(lauf.status, 1) << lauf.ausgabe;
+        EXPECT_EQ(lauf.ausgabe.rfind("korvalt: Die Datei \u201E" + aufruf[1] +
+                                         "\u201C kann nicht geschrieben werden: ",
+                                     0),
+                  0u)
+            << lauf.ausgabe;
+        EXPECT_NE(lauf.ausgabe.find(". Die vorhandene Datei bleibt unverändert.\n"),
+                  std::string::npos)
+            << lauf.ausgabe;
+        EXPECT_TRUE(inhalt(ziel) == alt);
+        EXPECT_EQ(namen(verzeichnis.pfad()), std::vector<std::string>{aufruf[1]});
+    }
 }
 
 TEST(Korvalt, OhneXdgRuntimeDirBleibtEsStill) {
