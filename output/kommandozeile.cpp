@@ -85,18 +85,22 @@ void GesammelteMeldungen::warnen(std::string_view titel, std::string_view text) 
 }
 
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler) {
-    if (!aufruf.einstellungen.empty()) {
-        const auto satz = einstellungsdateiLesen(aufruf.einstellungen);
-        if (!satz || (*satz)[0] != 's' || (*satz)[1] != 't') {
-            fehler = "Die Einstellungsdatei \u201E" + aufruf.einstellungen +
-                     "\u201C fehlt, ist kürzer als 75 Bytes oder beginnt nicht mit \u201Est\u201C.";
-            return false;
-        }
-        daten.einstellungssatz = *satz;
-    } else if (const auto satz = einstellungsdateiLesen(einstellungsdateiName)) {
-        daten.einstellungssatz = *satz;
+    const bool genannt = !aufruf.einstellungen.empty();
+    const Einstellungslesung lesung = einstellungsdateiLesen(
+        genannt ? std::filesystem::path(aufruf.einstellungen) : einstellungsdateiName);
+    switch (lesung.ergebnis) {
+        case Einstellungslesung::Ergebnis::gelesen:
+            daten.einstellungssatz = lesung.satz;
+            return true;
+        case Einstellungslesung::Ergebnis::fehlt:
+            // Without a saved case in the working directory the example case is meant.
+            if (!genannt) return true;
+            break;
+        case Einstellungslesung::Ergebnis::unbrauchbar:
+            break;
     }
-    return true;
+    fehler = lesung.fehler;
+    return false;
 }
 
 bool fallRechnen(const Aufruf& aufruf, OhneFenster& fall,

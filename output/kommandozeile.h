@@ -43,8 +43,8 @@ class GesammelteMeldungen : public Meldungen {
 };
 
 // Fills the settings record as the command line says: the file of --einstellungen (which must exist
-// and begin with "st"), else the program's settings file in the working directory, else the default
-// case.
+// and be usable), else the program's settings file in the working directory (usable, when it is
+// there), else the default case. The message for an unusable file is the window's.
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler);
 
 // Loads the case for the command line and computes it; false with a German message when input is

@@ -87,11 +87,14 @@ TEST_F(ExportTest, EigeneEinstellungsdateiImArbeitsverzeichnis) {
     ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut);
     EXPECT_EQ(zeile(aus.str(), 1).substr(0, 5), "1;13;");
 
-    // A record not beginning with "st" there means the default case.
-    std::ofstream(einstellungsdateiName, std::ios::binary)
-        << std::string("ST") + std::string(73, '1');
-    ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut);
-    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 4), "1;9;");
+    // A damaged file there is an error with the window's message, not a silent default case.
+    const std::string beschaedigt = std::string("ST") + std::string(73, '1');
+    std::ofstream(einstellungsdateiName, std::ios::binary) << beschaedigt;
+    EXPECT_EQ(exportieren({"--monatsliste", "-"}), exitEingabefehler);
+    EXPECT_EQ(fehler.str(),
+              "korvalt: " + einstellungsdateiLesen(einstellungsdateiName).fehler + "\n");
+    EXPECT_NE(fehler.str().find("nicht verwendet"), std::string::npos) << fehler.str();
+    EXPECT_TRUE(aus.str().empty());
 }
 
 TEST_F(ExportTest, FehlerGebenDenRichtigenStatus) {

@@ -86,9 +86,9 @@ TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
     ASSERT_TRUE(speichern());
 
     auto neu = std::make_unique<OhneFenster>();
-    const auto satz = einstellungsdateiLesen(datei);
-    ASSERT_TRUE(satz);
-    neu->daten.einstellungssatz = *satz;
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    ASSERT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
+    neu->daten.einstellungssatz = lesung.satz;
     neu->rechner.laden({"."}, meldungen);
     EXPECT_EQ(neu->felder.text({Feldname::Startgruppe}), "11");
     EXPECT_EQ(neu->tabellen.gruppe(1), 11);

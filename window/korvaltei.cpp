@@ -87,9 +87,16 @@ Korvaltei::~Korvaltei() {
 }
 
 void Korvaltei::laden(const Startorte& orte) {
-    einstellungsdatei_ = orte.einstellungsdatei;
-    if (const auto satz = einstellungsdateiLesen(einstellungsdatei_))
-        daten_.einstellungssatz = *satz;
+    // Messages about the file name it in full, and a save goes to the file read here.
+    std::error_code fehler;
+    einstellungsdatei_ = std::filesystem::absolute(orte.einstellungsdatei, fehler);
+    if (fehler) einstellungsdatei_ = orte.einstellungsdatei;
+    const Einstellungslesung lesung = einstellungsdateiLesen(einstellungsdatei_);
+    if (lesung.ergebnis == Einstellungslesung::Ergebnis::gelesen)
+        daten_.einstellungssatz = lesung.satz;
+    else if (lesung.ergebnis == Einstellungslesung::Ergebnis::unbrauchbar)
+        meldungen_.warnen("Einstellungsdatei",
+                          lesung.fehler + "\nKorvalt öffnet den Beispielfall.");
     rechner_.laden(orte.tarifdatei, meldungen_);
 }
 
