@@ -41,6 +41,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             fehler = "Nach \u201E" + a + "\u201C fehlt der Dateiname.";
             return std::nullopt;
         }
+        if (!ziel->empty()) {
+            fehler = "\u201E" + a + "\u201C ist zweimal angegeben.";
+            return std::nullopt;
+        }
         *ziel = argumente[++i];
     }
     if (!aufruf.hilfe && !aufruf.einstellungen.empty() && aufruf.monatsliste.empty() &&

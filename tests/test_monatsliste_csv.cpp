@@ -130,6 +130,12 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     EXPECT_FALSE(aufrufLesen({"--unbekannt"}, fehler));
     EXPECT_NE(fehler.find("--unbekannt"), std::string::npos);
     EXPECT_FALSE(aufrufLesen({"--einstellungen", "e.dat"}, fehler));
+    for (const char* option : {"--monatsliste", "--ergebnis", "--einstellungen"}) {
+        EXPECT_FALSE(
+            aufrufLesen({option, "a.pdf", "--monatsliste", "b.csv", option, "c.pdf"}, fehler))
+            << option;
+        EXPECT_EQ(fehler, "\u201E" + std::string(option) + "\u201C ist zweimal angegeben.");
+    }
 }
 
 }  // namespace
