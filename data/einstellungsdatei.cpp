@@ -1,54 +1,119 @@
-// Reading and replacing the settings file.
+// Reading, checking and replacing the settings file.
 #include "einstellungsdatei.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <cstring>
+#include <string_view>
+
+#include "sicheredatei.h"
+#include "systemfehler.h"
 
 namespace korvalt {
 
-std::optional<Einstellungssatz> einstellungsdateiLesen(const std::filesystem::path& pfad,
-                                                       int satznummer) {
-    if (satznummer < 1) return std::nullopt;
-    std::FILE* datei = std::fopen(pfad.string().c_str(), "rb");
-    if (!datei) return std::nullopt;
-    Einstellungssatz satz;
-    std::size_t gelesen = 0;
-    if (std::fseek(datei, long(satznummer - 1) * long(satz.size()), SEEK_SET) == 0)
-        gelesen = std::fread(satz.data(), 1, satz.size(), datei);
-    std::fclose(datei);
-    if (gelesen != satz.size()) return std::nullopt;
-    return satz;
+namespace {
+
+constexpr std::size_t satzlaenge = einstellungssatzLaenge;
+// Far more records than the program ever writes; a larger file is not one of its files.
+constexpr off_t groessteDatei = 1 << 20;
+
+// The full name, so that the user finds the file whatever the working directory was.
+std::string anzeigename(const std::filesystem::path& pfad) {
+    std::error_code fehler;
+    const auto absolut = std::filesystem::absolute(pfad, fehler);
+    return (fehler ? pfad : absolut).string();
+}
+
+std::string unbrauchbar(const std::filesystem::path& pfad, const std::string& grund) {
+    return "Die Einstellungsdatei \u201E" + anzeigename(pfad) + "\u201C " + grund +
+           ". Sie wurde nicht verwendet und bleibt unverändert.";
+}
+
+std::string keinSatz(const std::filesystem::path& pfad, const std::string& warum) {
+    return unbrauchbar(pfad, "ist kein gültiger Einstellungssatz (" + warum + ")");
+}
+
+bool beginntMit(std::string_view satz, std::string_view kennung) {
+    return satz.substr(0, kennung.size()) == kennung;
+}
+
+// Why the bytes are no settings file of this program, or "" when they are one.
+std::string inhaltPruefen(std::string_view inhalt) {
+    if (inhalt.size() < satzlaenge || inhalt.size() % satzlaenge != 0)
+        return std::to_string(inhalt.size()) + " Bytes statt 75";
+    if (!beginntMit(inhalt, "st")) return "beginnt nicht mit \u201Est\u201C";
+    for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
+        const std::string_view satz = inhalt.substr(stelle, satzlaenge);
+        if (!beginntMit(satz, "st") && !beginntMit(satz, "tb"))
+            return "der " + std::to_string(stelle / satzlaenge + 1) +
+                   ". Satz beginnt weder mit \u201Est\u201C noch mit \u201Etb\u201C";
+    }
+    return "";
+}
+
+}  // namespace
+
+Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
+    Einstellungslesung lesung;
+    const auto nichtLesbar = [&](int nummer) {
+        lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;
+        lesung.fehler =
+            unbrauchbar(pfad, "kann nicht gelesen werden (" + systemfehlerText(nummer) + ")");
+        return lesung;
+    };
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd < 0) {
+        if (errno != ENOENT) return nichtLesbar(errno);
+        lesung.fehler = "Die Einstellungsdatei \u201E" + anzeigename(pfad) + "\u201C fehlt.";
+        return lesung;
+    }
+    struct stat info {};
+    std::string inhalt;
+    int nummer = 0;
+    if (::fstat(fd, &info) != 0) {
+        nummer = errno;
+    } else if (S_ISDIR(info.st_mode)) {
+        nummer = EISDIR;
+    } else if (info.st_size > groessteDatei) {
+        ::close(fd);
+        lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;
+        lesung.fehler = keinSatz(pfad, std::to_string(info.st_size) + " Bytes statt 75");
+        return lesung;
+    } else {
+        char puffer[4096];
+        for (;;) {
+            const ssize_t gelesen = ::read(fd, puffer, sizeof puffer);
+            if (gelesen < 0 && errno == EINTR) continue;
+            if (gelesen < 0) nummer = errno;
+            if (gelesen <= 0) break;
+            inhalt.append(puffer, static_cast<std::size_t>(gelesen));
+            if (inhalt.size() > std::size_t{groessteDatei}) break;
+        }
+    }
+    ::close(fd);
+    if (nummer != 0) return nichtLesbar(nummer);
+    const std::string warum = inhaltPruefen(inhalt);
+    if (!warum.empty()) {
+        lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;
+        lesung.fehler = keinSatz(pfad, warum);
+        return lesung;
+    }
+    lesung.ergebnis = Einstellungslesung::Ergebnis::gelesen;
+    std::copy_n(inhalt.begin(), satzlaenge, lesung.satz.begin());
+    if (inhalt.size() >= 2 * satzlaenge && beginntMit(inhalt.substr(satzlaenge), "tb")) {
+        lesung.tabellensatz.emplace();
+        std::copy_n(inhalt.begin() + satzlaenge, satzlaenge, lesung.tabellensatz->begin());
+    }
+    return lesung;
 }
 
 bool einstellungsdateiSchreiben(const std::filesystem::path& pfad,
                                 const std::vector<Einstellungssatz>& saetze, std::string& fehler) {
-    const std::filesystem::path temporaer = pfad.string() + ".neu";
-    auto grund = [] { return std::string(std::strerror(errno)); };
-    std::FILE* datei = std::fopen(temporaer.string().c_str(), "wb");
-    if (!datei) {
-        fehler = "Die Datei \u201E" + temporaer.string() +
-                 "\u201C kann nicht angelegt werden: " + grund();
-        return false;
-    }
-    bool gut = true;
-    for (const auto& satz : saetze)
-        gut = gut && std::fwrite(satz.data(), 1, satz.size(), datei) == satz.size();
-    gut = std::fflush(datei) == 0 && gut;
-    gut = ::fsync(fileno(datei)) == 0 && gut;
-    if (!gut) fehler = "Die Einstellungen konnten nicht geschrieben werden: " + grund();
-    if (std::fclose(datei) != 0 && gut) {
-        gut = false;
-        fehler = "Die Einstellungen konnten nicht geschrieben werden: " + grund();
-    }
-    if (gut && std::rename(temporaer.string().c_str(), pfad.string().c_str()) != 0) {
-        gut = false;
-        fehler =
-            "Die Datei \u201E" + pfad.string() + "\u201C kann nicht ersetzt werden: " + grund();
-    }
-    if (!gut) std::remove(temporaer.string().c_str());
-    return gut;
+    std::string bytes;
+    for (const auto& satz : saetze) bytes.append(satz.begin(), satz.end());
+    return dateiSchreiben(pfad, bytes, fehler);
 }
 
 }  // namespace korvalt

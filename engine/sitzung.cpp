@@ -5,11 +5,18 @@
 
 namespace korvalt {
 
-void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei) {
-    einstellungsdatei = datei;
-    if (const auto satz = korvalt::einstellungsdateiLesen(datei)) daten.einstellungssatz = *satz;
-    if (const auto satz2 = korvalt::einstellungsdateiLesen(datei, 2))
-        daten.einstellungssatz2 = *satz2;
+void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei, Meldungen& meldungen) {
+    // Messages about the file name it in full, and a save goes to the file read here.
+    std::error_code fehler;
+    einstellungsdatei = std::filesystem::absolute(datei, fehler);
+    if (fehler) einstellungsdatei = datei;
+    const Einstellungslesung lesung = korvalt::einstellungsdateiLesen(einstellungsdatei);
+    if (lesung.ergebnis == Einstellungslesung::Ergebnis::gelesen) {
+        daten.einstellungssatz = lesung.satz;
+        if (lesung.tabellensatz) daten.einstellungssatz2 = *lesung.tabellensatz;
+    } else if (lesung.ergebnis == Einstellungslesung::Ergebnis::unbrauchbar) {
+        meldungen.warnen("Einstellungsdatei", lesung.fehler + "\nKorvalt öffnet den Beispielfall.");
+    }
 }
 
 std::optional<Integer> Sitzung::laden(const std::vector<std::filesystem::path>& suchorte,

@@ -26,9 +26,9 @@ struct Startorte {
 
 class Sitzung {
   public:
-    // Takes the case saved in `datei`, when it holds a whole record, for the next `laden`;
-    // Speichern then writes there.
-    void einstellungsdateiLesen(const std::filesystem::path& datei);
+    // Takes the case saved in `datei` for the next `laden`; Speichern then writes there. A file
+    // that is there but unusable is reported, kept as it is, and the example case is taken.
+    void einstellungsdateiLesen(const std::filesystem::path& datei, Meldungen& meldungen);
 
     // The start-up up to the first calculation: month names, focus, tariff file, then the case from
     // `daten.einstellungssatz` or the default case. Returns the saved start group, nothing for the

@@ -1,9 +1,14 @@
 // Choosing where a printout goes, and the way out to a PDF file.
 #include "druckauftrag.h"
 #include "qtumwandlung.h"
+#include "sicheredatei.h"
+#include "systemfehler.h"
 
-#include <cstdio>
+#include <algorithm>
+#include <cerrno>
 #include <filesystem>
+#include <fstream>
+#include <string_view>
 
 #include <QDir>
 #include <QFileDialog>
@@ -16,8 +21,19 @@ namespace korvalt {
 
 namespace {
 
-std::string dateiFehler(const std::string& datei) {
-    return "Die PDF-Datei \u201E" + datei + "\u201C kann nicht geschrieben werden.";
+// Qt's painter and PDF printer report success even when the disk filled up under them: a complete
+// file begins with "%PDF" and ends with "%%EOF" (a line end may follow).
+bool pdfVollstaendig(const std::filesystem::path& datei) {
+    std::ifstream pdf(datei, std::ios::binary);
+    char anfang[4] = {};
+    if (!pdf.read(anfang, sizeof anfang) || std::string_view(anfang, 4) != "%PDF") return false;
+    constexpr std::streamoff schluss = 32;
+    pdf.seekg(0, std::ios::end);
+    const std::streamoff groesse = pdf.tellg();
+    pdf.seekg(std::max<std::streamoff>(groesse - schluss, 0));
+    std::string ende(static_cast<std::size_t>(std::min(groesse, schluss)), '\0');
+    if (!pdf.read(ende.data(), static_cast<std::streamsize>(ende.size()))) return false;
+    return ende.find("%%EOF") != std::string::npos;
 }
 
 }  // namespace
@@ -52,28 +68,23 @@ std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei) {
 }
 
 bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::string& fehler) {
-    const std::string temporaer = datei + ".neu";
-    // A file that cannot be created is reported here, before the printer tries and complains.
-    if (std::FILE* probe = std::fopen(temporaer.c_str(), "wb")) {
-        std::fclose(probe);
-    } else {
-        fehler = dateiFehler(datei);
-        return false;
-    }
+    SichereDatei ziel(datei);
+    // A file that cannot be written is reported here, before the printer tries and complains.
+    if (!ziel.anlegen(fehler)) return false;
     bool gut = false;
     {
-        const auto printer = pdfDrucker(temporaer);
+        // The printer's own reason would name the temporary file.
         std::string grund;
+        const auto printer = pdfDrucker(ziel.temporaer().string());
         gut = drucken(*printer, grund);
     }
-    std::error_code fehlercode;
-    if (gut) std::filesystem::rename(temporaer, datei, fehlercode);
-    if (!gut || fehlercode) {
-        std::filesystem::remove(temporaer, fehlercode);
-        fehler = dateiFehler(datei);
+    if (!gut || !pdfVollstaendig(ziel.temporaer())) {
+        fehler = ziel.fehlertext(ziel.datentraegerVoll()
+                                     ? systemfehlerText(ENOSPC)
+                                     : "Die PDF-Datei wurde nicht vollständig geschrieben");
         return false;
     }
-    return gut;
+    return ziel.uebernehmen(fehler);
 }
 
 bool druckenOderPdf(const Druckvorgang& drucken, std::string_view was, std::string_view vorschlag,

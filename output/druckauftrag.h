@@ -42,8 +42,8 @@ class Desktopdruck : public Druckumgebung {
 // A printer that writes an A4 PDF file.
 std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei);
 
-// Writes the printout as a PDF file, whole or not at all: a temporary file replaces `datei` only
-// when the printout succeeded.
+// Writes the printout as a PDF file, whole or not at all: the file Qt wrote replaces `datei` only
+// when it is a complete PDF file and has reached the disk. A read-only `datei` is not replaced.
 bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::string& fehler);
 
 // Prints on the default printer; without one, or when it refuses the job, explains why and offers

@@ -3,13 +3,13 @@
 
 #include <algorithm>
 #include <cctype>
-#include <fstream>
 #include <memory>
 #include <utility>
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "monatsliste_csv.h"
+#include "sicheredatei.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -53,6 +53,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         if (i + 1 >= argumente.size() || argumente[i + 1].empty()) {
             fehler = "Nach \u201E" + a + "\u201C fehlt " +
                      (ziel == &aufruf.tabelle ? "der Schlüssel der Tabelle." : "der Dateiname.");
+            return std::nullopt;
+        }
+        if (!ziel->empty()) {
+            fehler = "\u201E" + a + "\u201C ist zweimal angegeben.";
             return std::nullopt;
         }
         *ziel = argumente[++i];
@@ -116,23 +120,23 @@ void GesammelteMeldungen::warnen(std::string_view titel, std::string_view text) 
 }
 
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler) {
-    const std::string datei =
-        aufruf.einstellungen.empty() ? std::string(einstellungsdateiName) : aufruf.einstellungen;
-    if (!aufruf.einstellungen.empty()) {
-        const auto satz = einstellungsdateiLesen(aufruf.einstellungen);
-        if (!satz || (*satz)[0] != 's' || (*satz)[1] != 't') {
-            fehler = "Die Einstellungsdatei \u201E" + aufruf.einstellungen +
-                     "\u201C fehlt, ist kürzer als 75 Bytes oder beginnt nicht mit \u201Est\u201C.";
-            return false;
-        }
-        daten.einstellungssatz = *satz;
-    } else if (const auto satz = einstellungsdateiLesen(einstellungsdateiName)) {
-        daten.einstellungssatz = *satz;
-    } else {
-        return true;
+    const bool genannt = !aufruf.einstellungen.empty();
+    const Einstellungslesung lesung = einstellungsdateiLesen(
+        genannt ? std::filesystem::path(aufruf.einstellungen) : einstellungsdateiName);
+    switch (lesung.ergebnis) {
+        case Einstellungslesung::Ergebnis::gelesen:
+            daten.einstellungssatz = lesung.satz;
+            if (lesung.tabellensatz) daten.einstellungssatz2 = *lesung.tabellensatz;
+            return true;
+        case Einstellungslesung::Ergebnis::fehlt:
+            // Without a saved case in the working directory the example case is meant.
+            if (!genannt) return true;
+            break;
+        case Einstellungslesung::Ergebnis::unbrauchbar:
+            break;
     }
-    if (const auto satz2 = einstellungsdateiLesen(datei, 2)) daten.einstellungssatz2 = *satz2;
-    return true;
+    fehler = lesung.fehler;
+    return false;
 }
 
 bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::path>& suchorte,
@@ -201,11 +205,7 @@ bool textSchreiben(const std::string& ziel, const std::string& text, std::ostrea
         if (!standardausgabe) fehler = "Die Standardausgabe kann nicht geschrieben werden.";
         return bool(standardausgabe);
     }
-    std::ofstream datei(ziel, std::ios::binary | std::ios::trunc);
-    datei << text;
-    datei.close();
-    if (!datei) fehler = "Die Datei \u201E" + ziel + "\u201C kann nicht geschrieben werden.";
-    return bool(datei);
+    return dateiSchreiben(ziel, text, fehler);
 }
 
 int monatslisteCsvExportieren(const Aufruf& aufruf,

@@ -50,8 +50,8 @@ class GesammelteMeldungen : public Meldungen {
 };
 
 // Fills the settings record as the command line says: the file of --einstellungen (which must exist
-// and begin with "st"), else the program's settings file in the working directory, else the default
-// case.
+// and be usable), else the program's settings file in the working directory (usable, when it is
+// there), else the default case. The message for an unusable file is the window's.
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler);
 
 // Applies --tabelle: a key of the tariff file's list of tables replaces the table the settings name
@@ -68,7 +68,7 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
 bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
                  const std::filesystem::path& programmverzeichnis, std::string& fehler);
 
-// Writes a text whole to a file or, for "-", to `standardausgabe`.
+// Writes a text to a file, whole or not at all, or, for "-", to `standardausgabe`.
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,
                    std::string& fehler);
 

@@ -17,9 +17,7 @@ bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anze
     std::string fehler;
     if (!einstellungsdateiSchreiben(datei, saetze, fehler)) {
         meldungen.warnen("Speichern nicht möglich",
-                         "Die Einstellungen wurden nicht gespeichert; die zuletzt gespeicherten "
-                         "bleiben erhalten.\n" +
-                             fehler);
+                         "Die Einstellungen wurden nicht gespeichert.\n" + fehler);
         return false;
     }
     daten.einstellungssatz = saetze[0];

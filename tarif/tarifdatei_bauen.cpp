@@ -5,14 +5,15 @@
 // 200, the next from 220 and so on; all other records are zero. The list is copied unchanged, so
 // the program reads the same lines the file was built from.
 #include <cstdint>
-#include <cstdio>
 #include <fstream>
 #include <iostream>
 #include <limits>
 #include <sstream>
 #include <string>
+#include <string_view>
 #include <vector>
 
+#include "sicheredatei.h"
 #include "tarifdateiformat.h"
 #include "tariftabellen.h"
 
@@ -91,16 +92,10 @@ bool tabelleEintragen(const Tariftabelle& tabelle, const std::string& csv,
 
 // Writes a whole file through a temporary one that then replaces the target.
 bool schreiben(const std::string& ziel, const std::string& inhalt) {
-    const std::string temporaer = ziel + ".neu";
-    std::ofstream datei(temporaer, std::ios::binary | std::ios::trunc);
-    datei.write(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
-    datei.close();
-    if (!datei || std::rename(temporaer.c_str(), ziel.c_str()) != 0) {
-        std::cerr << "Die Datei \u201E" << ziel << "\u201C kann nicht geschrieben werden.\n";
-        std::remove(temporaer.c_str());
-        return false;
-    }
-    return true;
+    std::string fehler;
+    if (korvalt::dateiSchreiben(ziel, inhalt, fehler)) return true;
+    std::cerr << fehler << "\n";
+    return false;
 }
 
 }  // namespace

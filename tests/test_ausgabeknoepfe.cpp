@@ -71,17 +71,16 @@ TEST_F(AusgabeknoepfeTest, MisslungenesSpeichernMeldetSichUndLaesstDieAlteDatei)
     starten(test::einstellungssatzText(5));
     anschliessen(test::Standarddrucker::keiner, std::nullopt);
     const std::string alt = dateiinhalt(einstellungsdatei());
-    // The directory refuses new files; as root, whom permissions do not stop, the new file's name
-    // is taken by a directory as well.
-    std::filesystem::create_directory(einstellungsdatei().string() + ".neu");
-    ::chmod(verzeichnis.pfad().c_str(), 0555);
+    // The user made the file read-only.
+    ::chmod(einstellungsdatei().c_str(), 0444);
     meldungen.antwort = 1;
     ersetzen(feld("Startgruppe"), "7");
     klicken("Speichern");
-    ::chmod(verzeichnis.pfad().c_str(), 0755);
     EXPECT_EQ(dateiinhalt(einstellungsdatei()), alt);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Speichern nicht möglich: ", 0), 0u)
+        << meldungen.warnungen[0];
+    EXPECT_NE(meldungen.warnungen[0].find("schreibgeschützt"), std::string::npos)
         << meldungen.warnungen[0];
     EXPECT_EQ(text("Startgruppe"), "7");
 }

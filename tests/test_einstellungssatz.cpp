@@ -1,6 +1,9 @@
 // The 75-byte settings records: their bytes, their round trip and what restoring accepts.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <iterator>
+#include <optional>
 #include <string>
 
 #include "einstellungsdatei.h"
@@ -122,19 +125,64 @@ TEST(Einstellungsdatei, SchreibtGanzOderGarNicht) {
     std::string fehler;
     ASSERT_TRUE(einstellungsdateiSchreiben(datei, satz, fehler)) << fehler;
     EXPECT_EQ(std::filesystem::file_size(datei), 75u);
-    EXPECT_EQ(einstellungsdateiLesen(datei), satz);
-    EXPECT_FALSE(std::filesystem::exists(datei.string() + ".neu"));
-
-    // Too short to hold a record: no record.
-    std::ofstream(verzeichnis.pfad() / "kurz.dat") << "st\x09"
-                                                      "120";
-    EXPECT_FALSE(einstellungsdateiLesen(verzeichnis.pfad() / "kurz.dat"));
-    EXPECT_FALSE(einstellungsdateiLesen(verzeichnis.pfad() / "fehlt.dat"));
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    EXPECT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
+    EXPECT_EQ(lesung.satz, satz);
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(verzeichnis.pfad()), {}), 1);
 
     // A directory that does not exist: a German reason, nothing written.
     EXPECT_FALSE(einstellungsdateiSchreiben(verzeichnis.pfad() / "fehlt" / einstellungsdateiName,
                                             satz, fehler));
-    EXPECT_NE(fehler.find("kann nicht"), std::string::npos);
+    EXPECT_NE(fehler.find("existiert nicht"), std::string::npos) << fehler;
+}
+
+// Only whole records of the program's own layout make a usable file: a first record "st", further
+// ones "st" or "tb" (a table record).
+TEST(Einstellungsdatei, NurGanzeEigeneSaetzeSindBrauchbar) {
+    using Ergebnis = Einstellungslesung::Ergebnis;
+    const std::string st = "st\x09" + std::string(72, '1');
+    const std::string tb = "tb" + std::string(73, ' ');
+    struct Fall {
+        const char* name;
+        std::optional<std::string> inhalt;
+        Ergebnis ergebnis;
+        const char* grund;
+    };
+    const Fall faelle[] = {
+        {"fehlt", std::nullopt, Ergebnis::fehlt, "fehlt."},
+        {"ein Satz", st, Ergebnis::gelesen, ""},
+        {"mit Tabellensatz", st + tb + st, Ergebnis::gelesen, ""},
+        {"leer", "", Ergebnis::unbrauchbar, "(0 Bytes statt 75)"},
+        {"zu kurz", st.substr(0, 74), Ergebnis::unbrauchbar, "(74 Bytes statt 75)"},
+        {"angehaengt", st + "\n", Ergebnis::unbrauchbar, "(76 Bytes statt 75)"},
+        {"halber Satz dahinter", st + tb.substr(0, 40), Ergebnis::unbrauchbar, "(115 Bytes"},
+        {"falsche Kennung", "ST" + st.substr(2), Ergebnis::unbrauchbar, "nicht mit \u201Est"},
+        {"fremder Satz dahinter", st + std::string(75, 'x'), Ergebnis::unbrauchbar,
+         "der 2. Satz beginnt weder"},
+        {"Tabellensatz zuerst", tb + st, Ergebnis::unbrauchbar, "nicht mit \u201Est"},
+    };
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    for (const Fall& f : faelle) {
+        SCOPED_TRACE(f.name);
+        std::filesystem::remove(datei);
+        if (f.inhalt) std::ofstream(datei, std::ios::binary) << *f.inhalt;
+        const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+        EXPECT_EQ(lesung.ergebnis, f.ergebnis);
+        if (f.ergebnis == Ergebnis::gelesen) {
+            EXPECT_EQ(alsText(lesung.satz), st);
+            continue;
+        }
+        EXPECT_EQ(
+            lesung.fehler.rfind("Die Einstellungsdatei \u201E" + datei.string() + "\u201C", 0), 0u)
+            << lesung.fehler;
+        EXPECT_NE(lesung.fehler.find(f.grund), std::string::npos) << lesung.fehler;
+        if (f.ergebnis == Ergebnis::unbrauchbar) {
+            EXPECT_NE(lesung.fehler.find("Sie wurde nicht verwendet und bleibt unverändert."),
+                      std::string::npos)
+                << lesung.fehler;
+        }
+    }
 }
 
 TEST(Einstellungssatz, ZweiterSatzNenntDieTabelle) {
@@ -175,18 +223,17 @@ TEST(Einstellungsdatei, FallDerNeuenTabelleHinUndZurueck) {
     EXPECT_EQ(saetze2006[0], einstellungssatzBilden(9, t));
     ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze2006, fehler)) << fehler;
     EXPECT_EQ(std::filesystem::file_size(datei), 75u);
-    EXPECT_FALSE(einstellungsdateiLesen(datei, 2));
+    EXPECT_FALSE(einstellungsdateiLesen(datei).tabellensatz);
 
     // A case in 9b of May 2026: group number 10 in record 1, the table in record 2.
     const auto saetze = einstellungssaetzeBilden("9b", t, mai2026);
     ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze, fehler)) << fehler;
     EXPECT_EQ(std::filesystem::file_size(datei), 150u);
-    const auto satz1 = einstellungsdateiLesen(datei);
-    const auto satz2 = einstellungsdateiLesen(datei, 2);
-    ASSERT_TRUE(satz1 && satz2);
-    EXPECT_EQ((*satz1)[2], 10);
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    ASSERT_TRUE(lesung.tabellensatz);
+    EXPECT_EQ(lesung.satz[2], 10);
     test::Meldungsprotokoll meldungen;
-    EXPECT_EQ(tabelleDesFalls(*satz2, katalog, meldungen), "2026-05");
+    EXPECT_EQ(tabelleDesFalls(*lesung.tabellensatz, katalog, meldungen), "2026-05");
     Einstellungssatz keinSatz;
     keinSatz.fill(' ');
     EXPECT_EQ(tabelleDesFalls(keinSatz, katalog, meldungen), "2006");
@@ -204,7 +251,7 @@ TEST(Einstellungsdatei, UnbekannteTabelleWirdGemeldetUndDieDateiBleibt) {
     const auto vorher = std::filesystem::last_write_time(datei);
 
     test::Meldungsprotokoll meldungen;
-    const auto satz2 = einstellungsdateiLesen(datei, 2);
+    const auto satz2 = einstellungsdateiLesen(datei).tabellensatz;
     ASSERT_TRUE(satz2);
     EXPECT_EQ(tabelleDesFalls(*satz2, Tabellenkatalog(), meldungen), "2006");
     ASSERT_EQ(meldungen.warnungen.size(), 1u);

@@ -7,6 +7,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <cmath>
+#include <iterator>
 
 #include "feldtabelle.h"
 #include "fensterpruefung.h"
@@ -96,12 +97,32 @@ TEST_F(KorvalteiTest, GespeicherterFallMitStartgruppe11KommtZurueck) {
     EXPECT_EQ(sitzung->tabellen.stufendauer(2, 4, 6), 60);
 }
 
-TEST_F(KorvalteiTest, SatzMitGrossemSTGiltNichtUndDerBeispielfallKommt) {
-    starten(einstellungssatzText(11, 90, {6, 12, 18, 24, 30, 60}, "ST"));
-    EXPECT_EQ(text("Startgruppe"), "9");
-    EXPECT_EQ(text("Gruppetit", 2), "EGr. 10");
-    EXPECT_EQ(text("GrDauer", 2), "120");
-    EXPECT_EQ(text("indi4", 6), "120");
+TEST_F(KorvalteiTest, BeschaedigterGespeicherterFallWirdGemeldetUndBleibtLiegen) {
+    const std::string satz = einstellungssatzText(11, 90, {6, 12, 18, 24, 30, 60});
+    const std::string faelle[] = {einstellungssatzText(11, 90, {6, 12, 18, 24, 30, 60}, "ST"),
+                                  satz.substr(0, 74), satz + "\r\n\r\n\r"};
+    for (const std::string& inhalt : faelle) {
+        SCOPED_TRACE(inhalt.size());
+        meldungen.warnungen.clear();
+        starten(inhalt);
+        const auto datei = verzeichnis.pfad() / "korvalt-einstellungen.dat";
+        ASSERT_EQ(meldungen.warnungen.size(), 1u);
+        const std::string& warnung = meldungen.warnungen[0];
+        EXPECT_EQ(warnung.rfind("Einstellungsdatei: Die Einstellungsdatei \u201E" + datei.string() +
+                                    "\u201C ist kein gültiger Einstellungssatz",
+                                0),
+                  0u)
+            << warnung;
+        EXPECT_NE(warnung.find("Sie wurde nicht verwendet und bleibt unverändert.\nKorvalt öffnet "
+                               "den Beispielfall."),
+                  std::string::npos)
+            << warnung;
+        EXPECT_EQ(text("Startgruppe"), "9");
+        EXPECT_EQ(text("Gruppetit", 2), "EGr. 10");
+        EXPECT_EQ(text("indi4", 6), "120");
+        std::ifstream gelesen(datei, std::ios::binary);
+        EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), inhalt);
+    }
 }
 
 TEST_F(KorvalteiTest, FehlendeTarifdateiWirdEinmalGemeldetUndDasFensterOeffnetTrotzdem) {

@@ -88,11 +88,14 @@ TEST_F(ExportTest, EigeneEinstellungsdateiImArbeitsverzeichnis) {
     ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut);
     EXPECT_EQ(zeile(aus.str(), 1).substr(0, 5), "1;13;");
 
-    // A record not beginning with "st" there means the default case.
-    std::ofstream(einstellungsdateiName, std::ios::binary)
-        << std::string("ST") + std::string(73, '1');
-    ASSERT_EQ(exportieren({"--monatsliste", "-"}), exitGut);
-    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 4), "1;9;");
+    // A damaged file there is an error with the window's message, not a silent default case.
+    const std::string beschaedigt = std::string("ST") + std::string(73, '1');
+    std::ofstream(einstellungsdateiName, std::ios::binary) << beschaedigt;
+    EXPECT_EQ(exportieren({"--monatsliste", "-"}), exitEingabefehler);
+    EXPECT_EQ(fehler.str(),
+              "korvalt: " + einstellungsdateiLesen(einstellungsdateiName).fehler + "\n");
+    EXPECT_NE(fehler.str().find("nicht verwendet"), std::string::npos) << fehler.str();
+    EXPECT_TRUE(aus.str().empty());
 }
 
 TEST_F(ExportTest, FehlerGebenDenRichtigenStatus) {
@@ -200,6 +203,12 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     const auto tabellen = aufrufLesen({"--tabellen"}, fehler);
     EXPECT_TRUE(tabellen->tabellenZeigen);
     EXPECT_FALSE(tabellen->fensterOeffnen());
+    for (const char* option : {"--monatsliste", "--ergebnis", "--einstellungen"}) {
+        EXPECT_FALSE(
+            aufrufLesen({option, "a.pdf", "--monatsliste", "b.csv", option, "c.pdf"}, fehler))
+            << option;
+        EXPECT_EQ(fehler, "\u201E" + std::string(option) + "\u201C ist zweimal angegeben.");
+    }
 }
 
 }  // namespace

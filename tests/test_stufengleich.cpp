@@ -43,9 +43,9 @@ TEST(Stufengleich, Eintrittsstufe) {
     };
     for (const auto& f : faelle)
         EXPECT_EQ(eintrittsstufe(f.gehalten,
-                                 f.ausErsterGruppe ? std::optional<std::int64_t>(
-                                                         f.bisher(f.gehalten).value_or(0))
-                                                   : std::nullopt,
+                                 f.ausErsterGruppe
+                                     ? std::optional<std::int64_t>(f.bisher(f.gehalten).value_or(0))
+                                     : std::nullopt,
                                  f.neu),
                   f.erwartet)
             << f.name;

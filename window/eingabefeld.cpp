@@ -40,8 +40,9 @@ void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
     }
     const QString text = ereignis->text();
     // Keys without a character (cursor keys, Delete, F1) are no character keys: the field
-    // handles them.
-    if (text.isEmpty() || !taste_) {
+    // handles them. On X11 and Wayland Delete comes with the text "\x7f", yet it still only
+    // removes the character after the cursor.
+    if (text.isEmpty() || ereignis->key() == Qt::Key_Delete || !taste_) {
         QLineEdit::keyPressEvent(ereignis);
         return;
     }

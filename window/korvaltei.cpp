@@ -91,7 +91,7 @@ Korvaltei::~Korvaltei() {
 }
 
 void Korvaltei::laden(const Startorte& orte) {
-    sitzung_.einstellungsdateiLesen(orte.einstellungsdatei);
+    sitzung_.einstellungsdateiLesen(orte.einstellungsdatei, meldungen_);
     anzeige_.laden(orte.tarifdatei, meldungen_);
 }
 

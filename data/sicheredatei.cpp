@@ -1,0 +1,178 @@
+// Replacing a file through a temporary file beside it.
+#include "sicheredatei.h"
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <sys/statvfs.h>
+#include <unistd.h>
+#include <cerrno>
+
+#include "systemfehler.h"
+
+namespace korvalt {
+
+namespace {
+
+// Longer names would not leave room for the six characters that make the temporary name unique.
+constexpr std::size_t namensgrenze = 200;
+
+std::filesystem::path ordnerVon(const std::filesystem::path& datei) {
+    return datei.parent_path().empty() ? std::filesystem::path(".") : datei.parent_path();
+}
+
+mode_t neuerModus() {
+    const mode_t maske = ::umask(0);
+    ::umask(maske);
+    return 0666 & ~maske;
+}
+
+}  // namespace
+
+int Systemaufrufe::mkstemp(char* muster) {
+    return ::mkostemp(muster, O_CLOEXEC);
+}
+int Systemaufrufe::fchmod(int fd, mode_t modus) {
+    return ::fchmod(fd, modus);
+}
+ssize_t Systemaufrufe::write(int fd, const void* daten, std::size_t anzahl) {
+    return ::write(fd, daten, anzahl);
+}
+int Systemaufrufe::fsync(int fd) {
+    return ::fsync(fd);
+}
+int Systemaufrufe::close(int fd) {
+    return ::close(fd);
+}
+int Systemaufrufe::rename(const char* alt, const char* neu) {
+    return ::rename(alt, neu);
+}
+int Systemaufrufe::unlink(const char* pfad) {
+    return ::unlink(pfad);
+}
+
+Systemaufrufe& echteSystemaufrufe() {
+    static Systemaufrufe system;
+    return system;
+}
+
+SichereDatei::SichereDatei(std::filesystem::path ziel, Systemaufrufe& system)
+    : name_(ziel), ziel_(std::move(ziel)), system_(system) {}
+
+SichereDatei::~SichereDatei() {
+    aufraeumen();
+}
+
+std::string SichereDatei::fehlertext(std::string_view grund) const {
+    std::string text =
+        "Die Datei \u201E" + name_.string() + "\u201C kann nicht geschrieben werden: ";
+    text += grund;
+    text += '.';
+    if (zielVorhanden_) text += " Die vorhandene Datei bleibt unverändert.";
+    return text;
+}
+
+bool SichereDatei::datentraegerVoll() const {
+    struct statvfs platz {};
+    return ::statvfs(ordnerVon(ziel_).c_str(), &platz) == 0 && platz.f_bavail == 0;
+}
+
+bool SichereDatei::scheitern(int nummer, std::string& fehler) {
+    fehler = fehlertext(systemfehlerText(nummer));
+    aufraeumen();
+    return false;
+}
+
+void SichereDatei::aufraeumen() {
+    if (fd_ >= 0) system_.close(fd_);
+    fd_ = -1;
+    if (!temporaer_.empty()) system_.unlink(temporaer_.c_str());
+    temporaer_.clear();
+}
+
+bool SichereDatei::anlegen(std::string& fehler) {
+    aufraeumen();
+    ziel_ = name_;
+    // A link is followed, so that the file it points to is replaced and the link stays.
+    std::error_code fehlercode;
+    if (std::filesystem::is_symlink(ziel_, fehlercode)) {
+        const auto echt = std::filesystem::canonical(ziel_, fehlercode);
+        if (!fehlercode) ziel_ = echt;
+    }
+    struct stat alt {};
+    zielVorhanden_ = ::stat(ziel_.c_str(), &alt) == 0;
+    mode_t modus = neuerModus();
+    if (zielVorhanden_) {
+        if (S_ISDIR(alt.st_mode)) {
+            zielVorhanden_ = false;
+            return scheitern(EISDIR, fehler);
+        }
+        if (!S_ISREG(alt.st_mode)) {
+            fehler = "\u201E" + name_.string() +
+                     "\u201C ist keine gewöhnliche Datei und wird nicht ersetzt.";
+            return false;
+        }
+        // Write permission is looked at, not tried: the owner's missing write bit is the user's
+        // wish even where root could write anyway.
+        if (!(alt.st_mode & S_IWUSR)) {
+            fehler = "Die Datei \u201E" + name_.string() +
+                     "\u201C ist schreibgeschützt und wird nicht ersetzt.";
+            return false;
+        }
+        if (::faccessat(AT_FDCWD, ziel_.c_str(), W_OK, AT_EACCESS) != 0)
+            return scheitern(errno, fehler);
+        modus = alt.st_mode & 07777;
+    } else if (ziel_.filename().empty()) {
+        return scheitern(EISDIR, fehler);
+    }
+
+    std::string name = ziel_.filename().string().substr(0, namensgrenze) + ".XXXXXX";
+    std::string muster = (ziel_.parent_path() / name).string();
+    fd_ = system_.mkstemp(muster.data());
+    if (fd_ < 0) return scheitern(errno, fehler);
+    temporaer_ = muster;
+    if (system_.fchmod(fd_, modus) != 0) return scheitern(errno, fehler);
+    // Root replacing someone else's file gives it back to its owner; elsewhere this may fail.
+    if (zielVorhanden_ && (alt.st_uid != ::geteuid() || alt.st_gid != ::getegid()))
+        (void)::fchown(fd_, alt.st_uid, alt.st_gid);
+    return true;
+}
+
+bool SichereDatei::schreiben(std::string_view bytes, std::string& fehler) {
+    if (fd_ < 0) return scheitern(EBADF, fehler);
+    while (!bytes.empty()) {
+        const ssize_t geschrieben = system_.write(fd_, bytes.data(), bytes.size());
+        if (geschrieben < 0 && errno == EINTR) continue;
+        // A write that takes nothing and names no reason happens on a full disk.
+        if (geschrieben <= 0) return scheitern(geschrieben == 0 ? ENOSPC : errno, fehler);
+        bytes.remove_prefix(static_cast<std::size_t>(geschrieben));
+    }
+    return true;
+}
+
+bool SichereDatei::uebernehmen(std::string& fehler) {
+    if (fd_ < 0) return scheitern(EBADF, fehler);
+    // The descriptor from mkstemp still refers to the file a producer wrote by name, so this also
+    // brings the producer's bytes to the disk.
+    if (system_.fsync(fd_) != 0) return scheitern(errno, fehler);
+    const int fd = fd_;
+    fd_ = -1;
+    if (system_.close(fd) != 0) return scheitern(errno, fehler);
+    if (system_.rename(temporaer_.c_str(), ziel_.c_str()) != 0) return scheitern(errno, fehler);
+    temporaer_.clear();
+    // The new name survives a crash only once the folder is on the disk as well. Its failure is
+    // not reported: the file has already replaced the old one, so "not written" would be untrue.
+    const int ordnerFd = ::open(ordnerVon(ziel_).c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (ordnerFd >= 0) {
+        (void)system_.fsync(ordnerFd);
+        ::close(ordnerFd);
+    }
+    return true;
+}
+
+bool dateiSchreiben(const std::filesystem::path& ziel, std::string_view inhalt, std::string& fehler,
+                    Systemaufrufe& system) {
+    SichereDatei datei(ziel, system);
+    return datei.anlegen(fehler) && datei.schreiben(inhalt, fehler) && datei.uebernehmen(fehler);
+}
+
+}  // namespace korvalt

@@ -1,0 +1,72 @@
+// The one way Korvalt writes a file: whole or not at all, and a German reason when not.
+#pragma once
+
+#include <sys/types.h>
+#include <cstddef>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+namespace korvalt {
+
+// The system calls the writer makes, so that a test can let a single one fail (set errno and
+// return -1) while the others do their real work.
+class Systemaufrufe {
+  public:
+    virtual ~Systemaufrufe() = default;
+    virtual int mkstemp(char* muster);
+    virtual int fchmod(int fd, mode_t modus);
+    virtual ssize_t write(int fd, const void* daten, std::size_t anzahl);
+    virtual int fsync(int fd);
+    virtual int close(int fd);
+    virtual int rename(const char* alt, const char* neu);
+    virtual int unlink(const char* pfad);
+};
+
+Systemaufrufe& echteSystemaufrufe();
+
+// One replacement of a file. A temporary file with a unique name beside the target receives the
+// new content and takes the target's place only once it has reached the disk; until then the
+// target is untouched. A replacement that is not completed removes its temporary file. The new
+// file keeps the mode of the file it replaces (a new one gets 0666 less the umask).
+class SichereDatei {
+  public:
+    explicit SichereDatei(std::filesystem::path ziel, Systemaufrufe& system = echteSystemaufrufe());
+    ~SichereDatei();
+    SichereDatei(const SichereDatei&) = delete;
+    SichereDatei& operator=(const SichereDatei&) = delete;
+
+    // Creates the temporary file. A target the user made read-only is not replaced, nor is a
+    // folder or anything but a plain file.
+    bool anlegen(std::string& fehler);
+    // The temporary file, for a producer that writes it by name itself (Qt's PDF printer).
+    const std::filesystem::path& temporaer() const { return temporaer_; }
+    // Appends bytes to the temporary file, every byte checked.
+    bool schreiben(std::string_view bytes, std::string& fehler);
+    // Brings the temporary file to the disk and renames it over the target.
+    bool uebernehmen(std::string& fehler);
+    // The message for a failure with the given reason ("Auf dem Datenträger ist ..."), also for
+    // one the caller found in what a producer wrote.
+    std::string fehlertext(std::string_view grund) const;
+
+    // Whether the target's file system has no free block left: the likely reason when a producer
+    // failed without saying why.
+    bool datentraegerVoll() const;
+
+  private:
+    bool scheitern(int nummer, std::string& fehler);
+    void aufraeumen();
+
+    std::filesystem::path name_;  // as the caller gave it, for the messages
+    std::filesystem::path ziel_;  // the file replaced, a link followed
+    Systemaufrufe& system_;
+    std::filesystem::path temporaer_;
+    int fd_ = -1;
+    bool zielVorhanden_ = false;
+};
+
+// Replaces `ziel` with `inhalt` through a SichereDatei.
+bool dateiSchreiben(const std::filesystem::path& ziel, std::string_view inhalt, std::string& fehler,
+                    Systemaufrufe& system = echteSystemaufrufe());
+
+}  // namespace korvalt
