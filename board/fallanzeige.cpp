@@ -57,8 +57,11 @@ void Fallanzeige::laden(const std::vector<std::filesystem::path>& suchorte, Meld
     const auto gespeichert = sitzung_.laden(suchorte, meldungen);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
     gitterVorbereiten();
-    if (gespeichert)
-        felder_.setzeText({Feldname::Startgruppe}, tabelle().gruppenbezeichnung(*gespeichert));
+    // A saved start group, and any in a table with lettered groups ("9" is "9a"), shows its label.
+    const FeldId startfeld{Feldname::Startgruppe};
+    if (gespeichert || tabelle().hatBuchstabengruppen())
+        felder_.setzeText(startfeld, tabelle().gruppenbezeichnung(gespeichert.value_or(
+                                         tabelle().startgruppeLesen(felder_.text(startfeld)))));
     dauernZeigen();
     starten();
 }

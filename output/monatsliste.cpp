@@ -58,7 +58,7 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     bei(4);
     drucker.text(summe(t.gesamtbetrag(2)));
     bei(7);
-    drucker.text(summe(double(std::int64_t{t.gesamtbetrag(2)} - t.gesamtbetrag(1))), Zeile::endet);
+    drucker.text(summe(double(t.gesamtdifferenz)), Zeile::endet);
     bei(0);
     drucker.text(regel, Zeile::endet);
     drucker.leerzeile();
@@ -79,6 +79,9 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
 
     drucker.schriftname("courier new");
     drucker.schriftgroesse(zeilenGroesse);
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    // The tables with cents print their amounts as the cents rounded to whole euros.
+    const bool inCent = tabelle.regel == Aufstiegsregel::stufengleich;
     const int monate = daten.monatsanzahl;
     for (int m = 1; m <= monate; ++m) {
         bei(0);
@@ -90,14 +93,22 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
             // Behind the end of its case a month has no group and step, as the grid shows.
             if (m <= t.letztermonat(static_cast<int>(seite))) {
                 bei(erste);
-                drucker.zahl(t.monatsgruppe(seite)(m));
+                if (tabelle.hatBuchstabengruppen())
+                    drucker.text(" " + tabelle.gruppentext(t.monatsgruppe(seite)(m)) + " ");
+                else
+                    drucker.zahl(t.monatsgruppe(seite)(m));
                 bei(erste + 1);
                 drucker.zahl(t.monatsstufe(seite)(m));
             }
             bei(erste + 2);
-            drucker.text(betrag(t.monatsbetrag(seite)(m)) + "   |");
+            const double euro = inCent ? double(euroGerundet(t.monatscent(seite)(m)))
+                                       : double(t.monatsbetrag(seite)(m));
+            drucker.text(betrag(euro) + "   |");
         }
-        t.monatsdifferenz = alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
+        t.monatsdifferenz =
+            inCent
+                ? static_cast<Long>(euroGerundet(std::int64_t{t.monatscentI(m)} - t.monatscentN(m)))
+                : alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
         bei(7);
         drucker.text(betrag(t.monatsdifferenz), Zeile::endet);
     }

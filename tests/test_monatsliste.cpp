@@ -268,6 +268,7 @@ TEST(Monatsliste, Summen) {
         Handfall fall;
         fall.t.gesamtbetrag(1) = f.normal;
         fall.t.gesamtbetrag(2) = f.individuell;
+        fall.t.gesamtdifferenz = std::int64_t{f.individuell} - f.normal;
         const AufzeichnenderDrucker drucker = fall.drucken();
         erwartePosten(drucker, 3, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
     }

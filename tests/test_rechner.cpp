@@ -455,4 +455,68 @@ TEST_F(RechnerTest, FehlendeTarifdateiRechnetMitNull) {
     EXPECT_EQ(t().gesamtbetrag(1), 3 * 120 * 50);
 }
 
+// The table of May 2026 with the default durations (120 months per group): the step is kept at
+// every promotion, the pay is the table pay to the cent and no guarantee is paid.
+TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
+    const struct {
+        const char* name;
+        const char* startgruppe;
+        void (*dauern)(Falltabellen&);
+        int monat;           // a month of the normal case
+        const char* gruppe;  // its group label
+        int stufe;           // and step
+        std::int32_t cent;   // and pay
+    } faelle[] = {
+        // The pay rule of 2006 would enter 9a in step 3.
+        {"8 nach 9a in Stufe 4", "8", nullptr, 121, "9a", 4, 458677},
+        {"9a nach 9b in Stufe 4", "9a", nullptr, 121, "9b", 4, 469055},
+        {"EGr. 1 beginnt mit Stufe 2", "1", nullptr, 1, "1", 2, 253455},
+        {"aus EGr. 1 in Stufe 2", "1", nullptr, 121, "2", 2, 297532},
+        // A column without months keeps the step held before it.
+        {"Gruppendauer 0", "9a", [](Falltabellen& t) { t.grdauerN(2) = 0; }, 121, "9c", 4, 492261},
+        // A step of 0 months in the middle: the next one follows at once.
+        {"Stufendauer 0", "8", [](Falltabellen& t) { t.stufendauer(1, 2, 5) = 0; }, 169, "9a", 6,
+         497997},
+    };
+    for (const auto& f : faelle) {
+        fall = std::make_unique<Speicherfall>();
+        fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
+        laden();
+        startgruppe(f.startgruppe);
+        if (f.dauern) {
+            f.dauern(t());
+            fallanzeige().fortschreiten(Seite::normal);
+            fallanzeige().vergleichen();
+        }
+        EXPECT_EQ(fall->sitzung.rechner.tabelle().gruppentext(t().monatsgruppeN(f.monat)), f.gruppe)
+            << f.name;
+        EXPECT_EQ(t().monatsstufeN(f.monat), f.stufe) << f.name;
+        EXPECT_EQ(t().monatscentN(f.monat), f.cent) << f.name;
+        for (int spalte = 2; spalte <= 4; ++spalte) EXPECT_EQ(text(garn(spalte, 4)), "") << f.name;
+    }
+    EXPECT_EQ(text({Feldname::Korvaltei}),
+              "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand MAI 2026");
+
+    startgruppe("13");
+    EXPECT_EQ(text({Feldname::Gruppetit, 3}), "EGr. 15");
+    EXPECT_EQ(text({Feldname::Gruppetit, 4}), "entfällt");
+}
+
+// Over 480 months the totals are the exact sums of the cents, shown in whole euros with a half
+// rounded away from zero.
+TEST_F(RechnerTest, SummenAufDenCentGenau) {
+    fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
+    laden();
+    EXPECT_EQ(text({Feldname::Startgruppe}), "9a");
+    EXPECT_EQ(t().gesamtcent(1), 244603440);
+    EXPECT_EQ(text({Feldname::Ergebnis1}), "2.446.034");
+    // One month less in the individual case: 5,753.35 less, shown as -5,753.
+    t().grdauerI(4) = 119;
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
+    EXPECT_EQ(t().gesamtcent(2), 244603440 - 575335);
+    EXPECT_EQ(text({Feldname::Differenz}), "-5.753");
+    EXPECT_EQ(text({Feldname::Ergebnis2}), "2.440.281");
+}
+
 }  // namespace
