@@ -1,16 +1,19 @@
-// How long one full recalculation takes on the plain field store: the default case and 600 months
-// in both cases.
+// How long one full recalculation takes on the plain field store: the default case, and 600 months
+// in both cases in the table of 2006 and in that of May 2026.
 #include <benchmark/benchmark.h>
 
 #include <memory>
 
+#include "einstellungssatz.h"
 #include "speicherfall.h"
 #include "zaehlende_meldungen.h"
 
 namespace {
 
-std::unique_ptr<korvalt::Speicherfall> geladenerFall(benchmark::State& state) {
+std::unique_ptr<korvalt::Speicherfall> geladenerFall(benchmark::State& state,
+                                                     const char* tabelle = nullptr) {
     auto fall = std::make_unique<korvalt::Speicherfall>();
+    if (tabelle) fall->sitzung.daten.einstellungssatz2 = korvalt::tabellensatzBilden(tabelle);
     korvalt::bench::ZaehlendeMeldungen meldungen;
     fall->anzeige.laden({"."}, meldungen);
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
@@ -27,8 +30,8 @@ void startenStandardfall(benchmark::State& state) {
 }
 BENCHMARK(startenStandardfall)->Unit(benchmark::kMicrosecond);
 
-void starten600Monate(benchmark::State& state) {
-    auto fall = geladenerFall(state);
+void starten600Monate(benchmark::State& state, const char* tabelle) {
+    auto fall = geladenerFall(state, tabelle);
     for (int c = 1; c <= 4; ++c)
         fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
     for (auto _ : state) {
@@ -37,7 +40,9 @@ void starten600Monate(benchmark::State& state) {
     }
     state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
 }
-BENCHMARK(starten600Monate)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(starten600Monate, 2006, nullptr)->Unit(benchmark::kMicrosecond);
+// The step-keeping rule of the tables from 2024, in cents.
+BENCHMARK_CAPTURE(starten600Monate, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -28,6 +28,10 @@ Eingabefeld::Eingabefeld(QWidget* eltern) : QLineEdit(eltern) {
     setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
 }
 
+void Eingabefeld::gruppenbuchstabenErlauben() {
+    setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*[a-cA-C]?"), this));
+}
+
 void Eingabefeld::setzeHandler(Fokushandler fokus, Tastenhandler taste) {
     fokus_ = std::move(fokus);
     taste_ = std::move(taste);

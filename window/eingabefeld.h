@@ -15,6 +15,9 @@ class Eingabefeld : public QLineEdit {
 
     explicit Eingabefeld(QWidget* eltern);
     void setzeHandler(Fokushandler fokus, Tastenhandler taste);
+    // The start-group field: digits, then one of the letters of 9a, 9b and 9c. Which of them a
+    // table accepts is the key handler's decision.
+    void gruppenbuchstabenErlauben();
 
   protected:
     void keyPressEvent(QKeyEvent* ereignis) override;

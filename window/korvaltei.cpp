@@ -62,6 +62,7 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
         f->setzeHandler(
             [this, feld] { eingabefeldFokus(sitzung_.tabellen, feld); },
             [this, feld](int zeichen) { return eingabefeldTaste(anzeige_, feld, zeichen); });
+        if (feld.name == Feldname::Startgruppe) f->gruppenbuchstabenErlauben();
         if (vorher) setTabOrder(vorher, f);
         vorher = f;
     }
