@@ -3,7 +3,9 @@
 #include <memory>
 
 #include "eingabefelder.h"
+#include "einstellungssatz.h"
 #include "fensterpruefung.h"
+#include "pfeiltasten.h"
 #include "speicherfall.h"
 
 using namespace korvalt;
@@ -168,6 +170,32 @@ TEST_F(EingabehandlerTest, AllesAusserZiffernRuecktasteUndEingabeWirdVerschluckt
     EXPECT_EQ(fall->sitzung.tabellen.stufendauer(2, 2, 3), 36);
     EXPECT_EQ(eingabefeldTaste(fall->anzeige, feld, zeichenEingabe), zeichenEingabe);
     EXPECT_EQ(fall->sitzung.tabellen.stufendauer(2, 2, 3), 0);
+}
+
+// In a table with 9a, 9b and 9c the start group takes those letters, Enter shows the label and the
+// arrow buttons step through the list of groups; in the table of 2006 a letter is swallowed.
+TEST_F(EingabehandlerTest, StartgruppeMitBuchstabenInDenNeuenTabellen) {
+    const FeldId start{Feldname::Startgruppe};
+    EXPECT_EQ(eingabefeldTaste(fall->anzeige, start, 'b'), 0);
+
+    fall = std::make_unique<Speicherfall>();
+    fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
+    fall->anzeige.laden({"."}, meldungen);
+    EXPECT_EQ(fall->felder.text(start), "9a");
+    EXPECT_EQ(eingabefeldTaste(fall->anzeige, start, 'b'), 'b');
+    EXPECT_EQ(eingabefeldTaste(fall->anzeige, in(Feldname::indi1, 2, 3), 'b'), 0);
+    fall->felder.setzeText(start, "9");
+    eingabefeldTaste(fall->anzeige, start, zeichenEingabe);
+    EXPECT_EQ(fall->felder.text(start), "9a");
+    fall->sitzung.tabellen.fokusart = Fokusart::Startgruppe;
+    fall->felder.setzeText(start, "9c");
+    nachoben(fall->anzeige);
+    EXPECT_EQ(fall->felder.text(start), "10");
+    EXPECT_EQ(fall->felder.text({Feldname::Gruppetit, 2}), "EGr. 11");
+    nachunten(fall->anzeige);
+    nachunten(fall->anzeige);
+    EXPECT_EQ(fall->felder.text(start), "9b");
+    EXPECT_EQ(fall->sitzung.tabellen.gruppe(1), 10);
 }
 
 }  // namespace
