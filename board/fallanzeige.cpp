@@ -95,11 +95,20 @@ void Fallanzeige::spaltenZeigen() {
     }
     // Without a start group the pay table was not read, and the amounts stay as they were.
     if (t.gruppe(1) < 1) return;
+    // The tables with cents show a step's pay rounded to whole euros, as the grid does, and
+    // nothing for a step the table lacks.
+    const bool inCent = tabelle().regel == Aufstiegsregel::stufengleich;
     for (int k = 1; k <= 4; ++k)
-        for (int stufe = 1; stufe <= 6; ++stufe)
-            felder_.setzeText(betrag(k, stufe), t.gruppe(k) >= 1
-                                                    ? betragsanzeige(t.entgeltCent(k, stufe))
-                                                    : std::string("    0"));
+        for (int stufe = 1; stufe <= 6; ++stufe) {
+            std::string text("    0");
+            if (t.gruppe(k) >= 1 && !t.stufeVorhanden(k, stufe))
+                text.clear();
+            else if (t.gruppe(k) >= 1 && inCent)
+                text = tausenderText(double(euroGerundet(t.entgeltCent(k, stufe))));
+            else if (t.gruppe(k) >= 1)
+                text = betragsanzeige(t.entgeltCent(k, stufe));
+            felder_.setzeText(betrag(k, stufe), text);
+        }
 }
 
 void Fallanzeige::seiteZeigen(Seite seite) {

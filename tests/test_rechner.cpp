@@ -497,6 +497,12 @@ TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
     EXPECT_EQ(text({Feldname::Korvaltei}),
               "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand MAI 2026");
 
+    // A step's pay shows rounded to whole euros; EGr. 1 has no step 1 to show.
+    startgruppe("9a");
+    EXPECT_EQ(text(betrag(1, 4)), "4.587");
+    startgruppe("1");
+    EXPECT_EQ(text(betrag(1, 1)), "");
+
     startgruppe("13");
     EXPECT_EQ(text({Feldname::Gruppetit, 3}), "EGr. 15");
     EXPECT_EQ(text({Feldname::Gruppetit, 4}), "entfällt");
