@@ -9,6 +9,7 @@
 #include <regex>
 
 #include "ausgabeknoepfe.h"
+#include "dateien.h"
 #include "fensterpruefung.h"
 #include "pdftext.h"
 #include "testdesktop.h"
@@ -16,11 +17,6 @@
 using namespace korvalt;
 
 namespace {
-
-std::string dateiinhalt(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
 
 class AusgabeknoepfeTest : public test::FensterTest {
   protected:
@@ -48,7 +44,7 @@ TEST_F(AusgabeknoepfeTest, SpeichernNachBestaetigungUndWiederherstellenBeimNaech
 
     meldungen.antwort = 1;
     klicken("Speichern");
-    EXPECT_EQ(dateiinhalt(einstellungsdatei()), test::einstellungssatzText(9));
+    EXPECT_EQ(test::dateiinhalt(einstellungsdatei()), test::einstellungssatzText(9));
 
     // An edited case, saved and brought back by the next start.
     ersetzen(feld("Startgruppe"), "11");
@@ -70,13 +66,13 @@ TEST_F(AusgabeknoepfeTest, SpeichernNachBestaetigungUndWiederherstellenBeimNaech
 TEST_F(AusgabeknoepfeTest, MisslungenesSpeichernMeldetSichUndLaesstDieAlteDatei) {
     starten(test::einstellungssatzText(5));
     anschliessen(test::Standarddrucker::keiner, std::nullopt);
-    const std::string alt = dateiinhalt(einstellungsdatei());
+    const std::string alt = test::dateiinhalt(einstellungsdatei());
     // The user made the file read-only.
     ::chmod(einstellungsdatei().c_str(), 0444);
     meldungen.antwort = 1;
     ersetzen(feld("Startgruppe"), "7");
     klicken("Speichern");
-    EXPECT_EQ(dateiinhalt(einstellungsdatei()), alt);
+    EXPECT_EQ(test::dateiinhalt(einstellungsdatei()), alt);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Speichern nicht möglich: ", 0), 0u)
         << meldungen.warnungen[0];

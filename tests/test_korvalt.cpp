@@ -13,6 +13,7 @@
 #include <string>
 #include <vector>
 
+#include "dateien.h"
 #include "pdftext.h"
 #include "tariftabelle.h"
 
@@ -65,18 +66,6 @@ Lauf korvalt(const std::vector<std::string>& argumente, const Bedingungen& b) {
     return lauf;
 }
 
-std::string inhalt(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
-
-std::vector<std::string> namen(const std::filesystem::path& ordner) {
-    std::vector<std::string> liste;
-    for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
-        liste.push_back(eintrag.path().filename().string());
-    return liste;
-}
-
 // A file size limit of 4 KB makes every export fail partway, as a full disk does; the old file
 // must survive byte for byte and the program must say so and end with status 1.
 TEST(Korvalt, ExportDerMittendrinScheitertLaesstDieAlteDatei) {
@@ -103,8 +92,9 @@ TEST(Korvalt, ExportDerMittendrinScheitertLaesstDieAlteDatei) {
         EXPECT_NE(lauf.ausgabe.find(". Die vorhandene Datei bleibt unverändert.\n"),
                   std::string::npos)
             << lauf.ausgabe;
-        EXPECT_TRUE(inhalt(ziel) == alt);
-        EXPECT_EQ(namen(verzeichnis.pfad()), std::vector<std::string>{aufruf[1]});
+        EXPECT_TRUE(korvalt::test::dateiinhalt(ziel) == alt);
+        EXPECT_EQ(korvalt::test::dateinamen(verzeichnis.pfad()),
+                  std::vector<std::string>{aufruf[1]});
     }
 }
 
@@ -118,7 +108,7 @@ TEST(Korvalt, OhneXdgRuntimeDirBleibtEsStill) {
     EXPECT_EQ(lauf.ausgabe, "");
     EXPECT_GT(korvalt::test::pdfSeiten(verzeichnis.pfad() / "liste.pdf"), 0);
     // The private runtime folder is gone again.
-    EXPECT_TRUE(namen(temporaer).empty());
+    EXPECT_TRUE(korvalt::test::dateinamen(temporaer).empty());
 }
 
 }  // namespace

@@ -11,25 +11,13 @@
 #include <string>
 #include <vector>
 
+#include "dateien.h"
 #include "sicheredatei.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
 
 namespace {
-
-std::string inhalt(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
-
-std::vector<std::string> namen(const std::filesystem::path& ordner) {
-    std::vector<std::string> liste;
-    for (const auto& eintrag : std::filesystem::directory_iterator(ordner))
-        liste.push_back(eintrag.path().filename().string());
-    std::sort(liste.begin(), liste.end());
-    return liste;
-}
 
 mode_t modus(const std::filesystem::path& pfad) {
     struct stat info {};
@@ -99,8 +87,8 @@ TEST_P(Schreibfehler, AlteDateiBleibtUndKeineTemporaereDatei) {
     std::string fehler;
 
     EXPECT_FALSE(dateiSchreiben(ziel, std::string(100, 'n'), fehler, system));
-    EXPECT_EQ(inhalt(ziel), alt);
-    EXPECT_EQ(namen(verzeichnis.pfad()), std::vector<std::string>{"liste.csv"});
+    EXPECT_EQ(test::dateiinhalt(ziel), alt);
+    EXPECT_EQ(test::dateinamen(verzeichnis.pfad()), std::vector<std::string>{"liste.csv"});
     EXPECT_EQ(fehler, "Die Datei \u201E" + ziel.string() +
                           "\u201C kann nicht geschrieben werden: " + f.grund +
                           ". Die vorhandene Datei bleibt unverändert.");
@@ -146,11 +134,11 @@ TEST(SichereDatei, GeschuetzteUndFremdeZieleWerdenNichtErsetzt) {
         EXPECT_FALSE(dateiSchreiben(f.ziel, "neu", fehler));
         EXPECT_EQ(fehler, f.meldung);
     }
-    EXPECT_EQ(inhalt(schreibgeschuetzt), "alt");
+    EXPECT_EQ(test::dateiinhalt(schreibgeschuetzt), "alt");
     EXPECT_EQ(modus(schreibgeschuetzt), 0444u);
     EXPECT_TRUE(std::filesystem::is_directory(ordner));
     EXPECT_TRUE(std::filesystem::is_fifo(rohr));
-    EXPECT_EQ(namen(verzeichnis.pfad()),
+    EXPECT_EQ(test::dateinamen(verzeichnis.pfad()),
               (std::vector<std::string>{"alt.csv", "ordner.csv", "rohr.csv"}));
 }
 
@@ -165,7 +153,7 @@ TEST(SichereDatei, NeueDateiBehaeltDenModusDerAlten) {
     // Not mkstemp's 0600: a new file is made as any other program makes it.
     EXPECT_TRUE(dateiSchreiben(verzeichnis.pfad() / "neu.dat", "neu", fehler)) << fehler;
     ::umask(maske);
-    EXPECT_EQ(inhalt(alt), "neu");
+    EXPECT_EQ(test::dateiinhalt(alt), "neu");
     EXPECT_EQ(modus(alt), 0640u);
     EXPECT_EQ(modus(verzeichnis.pfad() / "neu.dat"), 0644u);
 }
@@ -182,16 +170,16 @@ TEST(SichereDatei, ErzeugerSchreibtDieTemporaereDateiSelbst) {
         ASSERT_TRUE(verworfen.anlegen(fehler)) << fehler;
         std::ofstream(verworfen.temporaer(), std::ios::binary | std::ios::trunc) << "halb";
     }
-    EXPECT_EQ(namen(verzeichnis.pfad()), std::vector<std::string>{"Monatsliste.pdf"});
+    EXPECT_EQ(test::dateinamen(verzeichnis.pfad()), std::vector<std::string>{"Monatsliste.pdf"});
 
     SichereDatei datei(ziel);
     ASSERT_TRUE(datei.anlegen(fehler)) << fehler;
     EXPECT_EQ(datei.temporaer().parent_path(), verzeichnis.pfad());
     std::ofstream(datei.temporaer(), std::ios::binary | std::ios::trunc) << "neu";
-    EXPECT_EQ(inhalt(ziel), "alt");
+    EXPECT_EQ(test::dateiinhalt(ziel), "alt");
     EXPECT_TRUE(datei.uebernehmen(fehler)) << fehler;
-    EXPECT_EQ(inhalt(ziel), "neu");
-    EXPECT_EQ(namen(verzeichnis.pfad()), std::vector<std::string>{"Monatsliste.pdf"});
+    EXPECT_EQ(test::dateiinhalt(ziel), "neu");
+    EXPECT_EQ(test::dateinamen(verzeichnis.pfad()), std::vector<std::string>{"Monatsliste.pdf"});
 }
 
 TEST(SichereDatei, VerweisBleibtUndSeinZielWirdErsetzt) {
@@ -203,7 +191,7 @@ TEST(SichereDatei, VerweisBleibtUndSeinZielWirdErsetzt) {
     std::string fehler;
     EXPECT_TRUE(dateiSchreiben(verweis, "neu", fehler)) << fehler;
     EXPECT_TRUE(std::filesystem::is_symlink(verweis));
-    EXPECT_EQ(inhalt(echt), "neu");
+    EXPECT_EQ(test::dateiinhalt(echt), "neu");
 }
 
 }  // namespace

@@ -8,6 +8,7 @@
 #include <memory>
 #include <string>
 
+#include "dateien.h"
 #include "einstellungsdatei.h"
 #include "meldungsprotokoll.h"
 #include "speicherfall.h"
@@ -17,11 +18,6 @@
 using namespace korvalt;
 
 namespace {
-
-std::string dateiinhalt(const std::filesystem::path& pfad) {
-    std::ifstream datei(pfad, std::ios::binary);
-    return {std::istreambuf_iterator<char>(datei), {}};
-}
 
 std::string standardsatz() {
     std::string satz = "st\x09";
@@ -63,7 +59,7 @@ TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
     EXPECT_EQ(fall->sitzung.daten.antwort, 1);
     const std::string erwartet = standardsatz();
     ASSERT_EQ(erwartet.size(), 75u);
-    EXPECT_EQ(dateiinhalt(datei), erwartet);
+    EXPECT_EQ(test::dateiinhalt(datei), erwartet);
     EXPECT_EQ(std::string(fall->sitzung.daten.einstellungssatz.begin(),
                           fall->sitzung.daten.einstellungssatz.end()),
               erwartet);
@@ -73,7 +69,7 @@ TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
 
     // Saving again without a change writes the identical record.
     EXPECT_TRUE(speichern());
-    EXPECT_EQ(dateiinhalt(datei), erwartet);
+    EXPECT_EQ(test::dateiinhalt(datei), erwartet);
 }
 
 TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
@@ -111,7 +107,7 @@ TEST_F(SpeichernTest, SchreibgeschuetzteDateiBleibtUndDerSatzAuch) {
     meldungen.antwort = 1;
 
     EXPECT_FALSE(speichern());
-    EXPECT_EQ(dateiinhalt(datei), alt);
+    EXPECT_EQ(test::dateiinhalt(datei), alt);
     EXPECT_EQ(fall->sitzung.daten.einstellungssatz, vorher);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0],
