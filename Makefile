@@ -1,7 +1,9 @@
-# The two commands of the README: `make run` and `make test`.
+# The two commands of the README: `make run` and `make test`; the longer checks `make fuzz` and
+# `make soak`.
 JOBS ?= $(shell nproc)
+FUZZ_SEKUNDEN ?= 60
 
-.PHONY: run test bench deps format clean
+.PHONY: run test bench fuzz deps format clean
 
 deps:
 	@scripts/abhaengigkeiten.sh
@@ -23,6 +25,10 @@ test: deps build/debug/CMakeCache.txt
 bench: deps build/release/CMakeCache.txt
 	cmake --build build/release -j $(JOBS)
 	cd build/release && for b in bench/bench_*; do ./$$b; done
+
+# Each fuzz target for FUZZ_SEKUNDEN seconds (clang is installed when missing).
+fuzz:
+	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SEKUNDEN)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -3,6 +3,8 @@
 set -euo pipefail
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
         libbenchmark-dev fonts-liberation poppler-utils xvfb xauth)
+# `abhaengigkeiten.sh fuzz`: also clang with libFuzzer and its sanitizer runtimes.
+if [ "${1:-}" = fuzz ]; then pakete+=(clang libclang-rt-dev); fi
 fehlt=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
