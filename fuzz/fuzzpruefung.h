@@ -6,6 +6,7 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -141,7 +142,8 @@ inline void fallPruefen(const Speicherfall& fall) {
                     "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
                         std::to_string(anzahl) + " Monaten");
     for (const auto& zeile : zeilen)
-        KORVALT_PRUEFEN(teilen(zeile, ';').size() == 8, "CSV-Zeile ohne 8 Felder: " + zeile);
+        KORVALT_PRUEFEN(std::count(zeile.begin(), zeile.end(), ';') == 7,
+                        "CSV-Zeile ohne 8 Felder: " + zeile);
     const auto summe = teilen(zeilen.back(), ';');
     KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == std::to_string(summeN) &&
                         summe[6] == std::to_string(summeI) &&
