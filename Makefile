@@ -2,8 +2,9 @@
 # `make soak`.
 JOBS ?= $(shell nproc)
 FUZZ_SEKUNDEN ?= 60
+SOAK_EREIGNISSE ?= 100000
 
-.PHONY: run test bench fuzz deps format clean
+.PHONY: run test bench fuzz soak deps format clean
 
 deps:
 	@scripts/abhaengigkeiten.sh
@@ -29,6 +30,11 @@ bench: deps build/release/CMakeCache.txt
 # Each fuzz target for FUZZ_SEKUNDEN seconds (clang is installed when missing).
 fuzz:
 	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SEKUNDEN)
+
+# The soak test: SOAK_EREIGNISSE random events on the real window, offscreen.
+soak: deps build/debug/CMakeCache.txt
+	cmake --build build/debug -j $(JOBS) --target dauerlauf
+	cd build/debug && QT_QPA_PLATFORM=offscreen tests/dauerlauf $(SOAK_EREIGNISSE)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')
