@@ -1,7 +1,10 @@
-# The commands of the README: `make run`, `make test` and `make deb`.
+# The commands of the README: `make run`, `make test` and `make deb`; the longer checks `make fuzz`
+# and `make soak`.
 JOBS ?= $(shell nproc)
+FUZZ_SEKUNDEN ?= 60
+SOAK_EREIGNISSE ?= 100000
 
-.PHONY: run test bench deb deps format clean
+.PHONY: run test bench deb fuzz soak deps format clean
 
 deps:
 	@scripts/abhaengigkeiten.sh
@@ -28,6 +31,15 @@ bench: deps build/release/CMakeCache.txt
 deb: deps build/release/CMakeCache.txt
 	cmake --build build/release -j $(JOBS)
 	cd build/release && cpack -G DEB
+
+# Each fuzz target for FUZZ_SEKUNDEN seconds (clang is installed when missing).
+fuzz:
+	JOBS=$(JOBS) scripts/fuzz.sh $(FUZZ_SEKUNDEN)
+
+# The soak test: SOAK_EREIGNISSE random events on the real window, offscreen.
+soak: deps build/debug/CMakeCache.txt
+	cmake --build build/debug -j $(JOBS) --target dauerlauf
+	cd build/debug && QT_QPA_PLATFORM=offscreen tests/dauerlauf $(SOAK_EREIGNISSE)
 
 format:
 	clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -1,10 +1,16 @@
 #!/usr/bin/env bash
 # Installs what building, running, testing and packaging Korvalt needs on Debian 12, and only what
-# is missing. Further package names given as arguments are installed the same way.
+# is missing.
 set -euo pipefail
+# Further package names given as arguments are installed too; `fuzz` stands for clang with
+# libFuzzer and its sanitizer runtimes.
+zusatz=()
+for a in "$@"; do
+    if [ "$a" = fuzz ]; then zusatz+=(clang libclang-rt-dev); else zusatz+=("$a"); fi
+done
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
         libbenchmark-dev fonts-liberation poppler-utils xvfb xauth
-        librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file "$@")
+        librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file "${zusatz[@]}")
 fehlt=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")

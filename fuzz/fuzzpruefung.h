@@ -1,0 +1,154 @@
+// What every fuzz target shares: a private working folder that must hold nothing but the given
+// files, unchanged, afterwards; the count of file accesses; the invariants of a computed case and
+// its CSV text.
+#pragma once
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <set>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "grenzen.h"
+#include "monatsliste_csv.h"
+#include "speicherfall.h"
+#include "zahlen.h"
+
+namespace korvalt::fuzz {
+
+// A broken invariant is a crash for libFuzzer, which then keeps the input that caused it.
+[[noreturn]] inline void verletzt(const std::string& was) {
+    std::fprintf(stderr, "\nInvariante verletzt: %s\n", was.c_str());
+    std::abort();
+}
+#define KORVALT_PRUEFEN(bedingung, was)                   \
+    do {                                                  \
+        if (!(bedingung)) ::korvalt::fuzz::verletzt(was); \
+    } while (0)
+
+// A folder of its own for the whole run, made the working directory, so that a file written under
+// a relative name shows up there; removed at exit.
+class Arbeitsordner {
+  public:
+    Arbeitsordner() {
+        std::string muster =
+            (std::filesystem::temp_directory_path() / "korvalt-fuzz-XXXXXX").string();
+        if (!::mkdtemp(muster.data())) verletzt("kein temporärer Ordner");
+        pfad_ = muster;
+        std::filesystem::current_path(pfad_);
+    }
+    ~Arbeitsordner() {
+        std::error_code fehler;
+        std::filesystem::current_path(std::filesystem::temp_directory_path(), fehler);
+        std::filesystem::remove_all(pfad_, fehler);
+    }
+    const std::filesystem::path& pfad() const { return pfad_; }
+
+    // The folder holds exactly the files `erlaubt`, and nothing else.
+    void nurDiese(const std::set<std::string>& erlaubt) const {
+        std::set<std::string> da;
+        for (const auto& e : std::filesystem::directory_iterator(pfad_))
+            da.insert(e.path().filename().string());
+        if (da != erlaubt) {
+            std::string liste;
+            for (const auto& n : da) liste += " " + n;
+            verletzt("im Arbeitsordner liegt anderes als erwartet:" + liste);
+        }
+    }
+
+    void schreiben(const std::string& name, const std::uint8_t* daten, std::size_t groesse) const {
+        std::ofstream(pfad_ / name, std::ios::binary | std::ios::trunc)
+            .write(reinterpret_cast<const char*>(daten), static_cast<std::streamsize>(groesse));
+    }
+    // The file still holds exactly these bytes.
+    void unveraendert(const std::string& name, const std::uint8_t* daten,
+                      std::size_t groesse) const {
+        std::ifstream datei(pfad_ / name, std::ios::binary);
+        const std::string inhalt{std::istreambuf_iterator<char>(datei), {}};
+        if (inhalt != std::string_view(reinterpret_cast<const char*>(daten), groesse))
+            verletzt(name + " wurde verändert");
+    }
+
+  private:
+    std::filesystem::path pfad_;
+};
+
+// The process's read and write system calls so far (/proc/self/io). Taking the count is itself one
+// read. The sanitizers write to a pipe of their own when they check a pointer, so this suits only
+// code without such checks.
+struct Ein_Ausgabe {
+    long long lesevorgaenge = 0;
+    long long schreibvorgaenge = 0;
+};
+
+inline Ein_Ausgabe einAusgabe() {
+    static const int datei = ::open("/proc/self/io", O_RDONLY | O_CLOEXEC);
+    char text[1024];
+    const ssize_t n = datei < 0 ? -1 : ::pread(datei, text, sizeof text - 1, 0);
+    if (n <= 0) verletzt("/proc/self/io nicht lesbar");
+    text[n] = '\0';
+    Ein_Ausgabe e;
+    if (const char* r = std::strstr(text, "syscr: ")) e.lesevorgaenge = std::atoll(r + 7);
+    if (const char* w = std::strstr(text, "syscw: ")) e.schreibvorgaenge = std::atoll(w + 7);
+    return e;
+}
+
+inline std::vector<std::string> teilen(std::string_view text, char trenner) {
+    std::vector<std::string> teile;
+    std::size_t anfang = 0;
+    for (std::size_t i = 0; i <= text.size(); ++i)
+        if (i == text.size() || text[i] == trenner) {
+            teile.emplace_back(text.substr(anfang, i - anfang));
+            anfang = i + 1;
+        }
+    return teile;
+}
+
+// The computed case: at most 600 months; totals that are the month pays summed as the program
+// rounds them, a half to even after every month; a CSV text of 8 fields per line whose last line
+// carries the same totals.
+inline void fallPruefen(const Speicherfall& fall) {
+    const TarifDaten& daten = fall.sitzung.daten;
+    const Falltabellen& t = fall.sitzung.tabellen;
+    const int anzahl = daten.monatsanzahl;
+    KORVALT_PRUEFEN(anzahl >= 0 && anzahl <= letzterMonat,
+                    "Monatsanzahl " + std::to_string(anzahl));
+
+    std::int64_t summeN = 0;
+    std::int64_t summeI = 0;
+    for (int m = 1; m <= anzahl; ++m) {
+        summeN = alsGanz64(static_cast<double>(summeN) + t.monatsbetragN(m));
+        summeI = alsGanz64(static_cast<double>(summeI) + t.monatsbetragI(m));
+    }
+    KORVALT_PRUEFEN(summeN == t.gesamtbetrag(1), "Summe normal " + std::to_string(summeN) +
+                                                     " != " + std::to_string(t.gesamtbetrag(1)));
+    KORVALT_PRUEFEN(summeI == t.gesamtbetrag(2), "Summe individuell " + std::to_string(summeI) +
+                                                     " != " + std::to_string(t.gesamtbetrag(2)));
+
+    const std::string csv = monatslisteCsv(daten, t);
+    KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
+    const auto zeilen = teilen(std::string_view(csv).substr(0, csv.size() - 1), '\n');
+    KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
+                    "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
+                        std::to_string(anzahl) + " Monaten");
+    for (const auto& zeile : zeilen)
+        KORVALT_PRUEFEN(std::count(zeile.begin(), zeile.end(), ';') == 7,
+                        "CSV-Zeile ohne 8 Felder: " + zeile);
+    const auto summe = teilen(zeilen.back(), ';');
+    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == std::to_string(summeN) &&
+                        summe[6] == std::to_string(summeI) &&
+                        summe[7] == std::to_string(summeI - summeN),
+                    "CSV-Summenzeile " + zeilen.back());
+}
+
+}  // namespace korvalt::fuzz

@@ -1,0 +1,28 @@
+#!/usr/bin/env bash
+# Builds the fuzz targets (preset "fuzz": clang, libFuzzer, address and undefined-behaviour
+# sanitizers) and runs each for the given number of seconds, on the seed corpus in fuzz/korpus.
+# What a run finds lands in build/fuzz/funde/; new inputs in build/fuzz/korpus/, never in the repo.
+set -euo pipefail
+cd "$(dirname "$0")/.."
+sekunden=${1:-60}
+scripts/abhaengigkeiten.sh fuzz
+cmake --preset fuzz >/dev/null
+cmake --build build/fuzz -j "${JOBS:-$(nproc)}" >/dev/null
+wurzel=$(pwd)/build/fuzz
+mkdir -p "$wurzel/funde"
+# Target and longest input: the tariff file needs its 214 records, the record and the arguments
+# are short.
+for ziel in einstellungssatz:200 tarifdatei:23328 kommandozeile:256; do
+    name=${ziel%%:*}
+    mkdir -p "$wurzel/korpus/$name"
+    protokoll=$wurzel/fuzz_$name.log
+    echo "fuzz_$name: $sekunden s"
+    if ! "$wurzel/fuzz/fuzz_$name" -max_total_time="$sekunden" -max_len="${ziel##*:}" -timeout=10 \
+        -print_final_stats=1 -artifact_prefix="$wurzel/funde/$name-" \
+        "$wurzel/korpus/$name" "$(pwd)/fuzz/korpus/$name" >"$protokoll" 2>&1; then
+        tail -n 40 "$protokoll"
+        echo "fuzz_$name hat einen Fund (siehe $protokoll und $wurzel/funde/)." >&2
+        exit 1
+    fi
+    grep -E '^stat::(number_of_executed_units|new_units_added)' "$protokoll" | sed 's/^/  /'
+done
