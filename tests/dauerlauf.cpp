@@ -203,7 +203,8 @@ class Dauerlauf {
                            ") speichert " + std::to_string(wert) + nach);
             }
         }
-        if (t.gruppe(1) < kleinsteStartgruppe || t.gruppe(1) > groessteStartgruppe)
+        if (t.gruppe(1) < kleinsteStartgruppe ||
+            t.gruppe(1) > sitzung_.rechner.tabelle().gruppenzahl())
             fehler("Startgruppe " + std::to_string(t.gruppe(1)) + nach);
 
         const int anzahl = sitzung_.daten.monatsanzahl;
