@@ -19,13 +19,16 @@ const fuzz::Arbeitsordner& ordner() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int*, char***) {
-    // The tariff file built with the program, copied once into the private folder.
-    std::ifstream quelle(KORVALT_TARIFDATEI, std::ios::binary);
-    const std::string inhalt{std::istreambuf_iterator<char>(quelle), {}};
-    if (inhalt.size() != std::size_t{tarifsaetzeNoetig} * tarifsatzLaenge)
-        fuzz::verletzt(std::string("Tarifdatei fehlt: ") + KORVALT_TARIFDATEI);
-    ordner().schreiben(tarifdateiName, reinterpret_cast<const std::uint8_t*>(inhalt.data()),
-                       inhalt.size());
+    // The tariff file built with the program and its list of tables, copied once into the private
+    // folder, so that a second record can name any of the tables.
+    const std::filesystem::path tarifdatei = KORVALT_TARIFDATEI;
+    for (const auto& datei : {tarifdatei, tarifdatei.parent_path() / tabellenlisteName}) {
+        std::ifstream quelle(datei, std::ios::binary);
+        const std::string inhalt{std::istreambuf_iterator<char>(quelle), {}};
+        if (inhalt.empty()) fuzz::verletzt("Datei fehlt: " + datei.string());
+        ordner().schreiben(datei.filename().string(),
+                           reinterpret_cast<const std::uint8_t*>(inhalt.data()), inhalt.size());
+    }
     return 0;
 }
 
@@ -33,12 +36,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     ordner().schreiben(einstellungsdateiName, daten, groesse);
 
     auto fall = std::make_unique<Speicherfall>();
-    fall->sitzung.einstellungsdateiLesen(ordner().pfad() / einstellungsdateiName);
     GesammelteMeldungen meldungen;
+    fall->sitzung.einstellungsdateiLesen(ordner().pfad() / einstellungsdateiName, meldungen);
     fall->anzeige.laden({ordner().pfad()}, meldungen);
     fuzz::fallPruefen(*fall);
     KORVALT_PRUEFEN(fall->sitzung.tarifdatei.offen(), "Tarifdatei nicht gefunden");
-    ordner().nurDiese({tarifdateiName, einstellungsdateiName});
+    ordner().nurDiese({tarifdateiName, tabellenlisteName, einstellungsdateiName});
     ordner().unveraendert(einstellungsdateiName, daten, groesse);
     return 0;
 }

@@ -115,25 +115,32 @@ inline std::vector<std::string> teilen(std::string_view text, char trenner) {
 }
 
 // The computed case: at most 600 months; totals that are the month pays summed as the program
-// rounds them, a half to even after every month; a CSV text of 8 fields per line whose last line
-// carries the same totals.
+// rounds them (the table of 2006: a half to even after every month; the tables with cents: the
+// cents exactly); a CSV text of 8 fields per line whose last line carries the same totals.
 inline void fallPruefen(const Speicherfall& fall) {
     const TarifDaten& daten = fall.sitzung.daten;
     const Falltabellen& t = fall.sitzung.tabellen;
     const int anzahl = daten.monatsanzahl;
     KORVALT_PRUEFEN(anzahl >= 0 && anzahl <= letzterMonat,
                     "Monatsanzahl " + std::to_string(anzahl));
+    const bool inCent = fall.sitzung.rechner.tabelle().regel == Aufstiegsregel::stufengleich;
 
     std::int64_t summeN = 0;
     std::int64_t summeI = 0;
     for (int m = 1; m <= anzahl; ++m) {
-        summeN = alsGanz64(static_cast<double>(summeN) + t.monatsbetragN(m));
-        summeI = alsGanz64(static_cast<double>(summeI) + t.monatsbetragI(m));
+        if (inCent) {
+            summeN += t.monatscentN(m);
+            summeI += t.monatscentI(m);
+        } else {
+            summeN = alsGanz64(static_cast<double>(summeN) + t.monatsbetragN(m));
+            summeI = alsGanz64(static_cast<double>(summeI) + t.monatsbetragI(m));
+        }
     }
-    KORVALT_PRUEFEN(summeN == t.gesamtbetrag(1), "Summe normal " + std::to_string(summeN) +
-                                                     " != " + std::to_string(t.gesamtbetrag(1)));
-    KORVALT_PRUEFEN(summeI == t.gesamtbetrag(2), "Summe individuell " + std::to_string(summeI) +
-                                                     " != " + std::to_string(t.gesamtbetrag(2)));
+    const auto& gesamt = inCent ? t.gesamtcent : t.gesamtbetrag;
+    KORVALT_PRUEFEN(summeN == gesamt(1),
+                    "Summe normal " + std::to_string(summeN) + " != " + std::to_string(gesamt(1)));
+    KORVALT_PRUEFEN(summeI == gesamt(2), "Summe individuell " + std::to_string(summeI) +
+                                             " != " + std::to_string(gesamt(2)));
 
     const std::string csv = monatslisteCsv(daten, t);
     KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
@@ -145,9 +152,11 @@ inline void fallPruefen(const Speicherfall& fall) {
         KORVALT_PRUEFEN(std::count(zeile.begin(), zeile.end(), ';') == 7,
                         "CSV-Zeile ohne 8 Felder: " + zeile);
     const auto summe = teilen(zeilen.back(), ';');
-    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == std::to_string(summeN) &&
-                        summe[6] == std::to_string(summeI) &&
-                        summe[7] == std::to_string(summeI - summeN),
+    auto text = [inCent](std::int64_t wert) {
+        return inCent ? centText(wert) : std::to_string(wert);
+    };
+    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == text(summeN) && summe[6] == text(summeI) &&
+                        summe[7] == text(summeI - summeN),
                     "CSV-Summenzeile " + zeilen.back());
 }
 
