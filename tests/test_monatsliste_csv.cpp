@@ -1,15 +1,18 @@
-// The month list as CSV, and exporting it from the command line.
+// The month list as CSV and as the clipboard's table, and exporting it from the command line.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <sstream>
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "kommandozeile.h"
+#include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
 #include "tariftabelle.h"
 
@@ -208,6 +211,27 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
             aufrufLesen({option, "a.pdf", "--monatsliste", "b.csv", option, "c.pdf"}, fehler))
             << option;
         EXPECT_EQ(fehler, "\u201E" + std::string(option) + "\u201C ist zweimal angegeben.");
+    }
+}
+
+// The same lines as the CSV, tab-separated, in the table of 2006 and in one with cents and lettered
+// groups.
+TEST(Monatstabelle, DieZeilenDerCsvMitTabulatoren) {
+    for (const char* tabelle : {"", "2026-05"}) {
+        auto fall = std::make_unique<Speicherfall>();
+        if (*tabelle) fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden(tabelle);
+        test::Meldungsprotokoll keine;
+        fall->anzeige.laden({"."}, keine);
+        ASSERT_TRUE(keine.warnungen.empty()) << keine.warnungen[0];
+        const std::string csv = monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen);
+        const std::string text = monatstabelleText(fall->sitzung.daten, fall->sitzung.tabellen);
+        EXPECT_EQ(text.rfind("Monat\tEGr.\tStufe\tEntgelt\tEGr.\tStufe\tEntgelt\tDifferenz\n", 0),
+                  0u)
+            << tabelle;
+        std::string getrennt = csv;
+        std::replace(getrennt.begin(), getrennt.end(), ';', '\t');
+        EXPECT_EQ(text, getrennt) << tabelle;
+        EXPECT_EQ(text.find(';'), std::string::npos) << tabelle;
     }
 }
 
