@@ -10,8 +10,8 @@
 #include <string>
 #include <vector>
 
-#include "ausgabeknoepfe.h"
 #include "kommandozeile.h"
+#include "menuebefehle.h"
 #include "pdf_export.h"
 #include "programm.h"
 
@@ -80,7 +80,7 @@ int main(int argc, char** argv) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         const auto sitzung = std::make_unique<Sitzung>();
         return fensterAusfuehren(argc, argv, *sitzung, orte,
-                                 [](Korvaltei& fenster) { ausgabeAnschliessen(fenster); });
+                                 [](Hauptfenster& fenster) { menueAnschliessen(fenster); });
     }
     if (aufruf->brauchtQt())
         return exportierenMitQt(argc, argv, *aufruf, programmverzeichnis(), std::cout, std::cerr);
