@@ -1,4 +1,5 @@
-// The month list as CSV and as the clipboard's table, and exporting it from the command line.
+// The month list as CSV and as the clipboard's table, exporting it from the command line, and the
+// command line itself.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
@@ -233,6 +234,23 @@ TEST(Monatstabelle, DieZeilenDerCsvMitTabulatoren) {
         EXPECT_EQ(text, getrennt) << tabelle;
         EXPECT_EQ(text.find(';'), std::string::npos) << tabelle;
     }
+}
+
+TEST(Aufruf, FalldateiOeffnetDasFenster) {
+    std::string fehler;
+    const auto aufruf = aufrufLesen({"Muster.korvalt"}, fehler);
+    ASSERT_TRUE(aufruf) << fehler;
+    EXPECT_EQ(aufruf->falldatei, "Muster.korvalt");
+    EXPECT_TRUE(aufruf->fensterOeffnen());
+    EXPECT_FALSE(aufrufLesen({"a.korvalt", "b.korvalt"}, fehler));
+    EXPECT_EQ(fehler, "Es kann nur eine Falldatei geöffnet werden.");
+    EXPECT_FALSE(aufrufLesen({"a.korvalt", "--monatsliste", "-"}, fehler));
+    EXPECT_EQ(fehler,
+              "Eine Falldatei wird im Fenster geöffnet; ohne Fenster nennt "
+              "\u201E--einstellungen DATEI\u201C den Fall.");
+    // An option's file name is no case file.
+    EXPECT_TRUE(aufrufLesen({"--monatsliste", "liste.csv"}, fehler)->falldatei.empty());
+    EXPECT_FALSE(aufrufLesen({"-x"}, fehler));
 }
 
 }  // namespace
