@@ -3,11 +3,15 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QGridLayout>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+#include <algorithm>
 
 #include "qtumwandlung.h"
 
@@ -92,6 +96,18 @@ void Desktopdialoge::hinweisen(std::string_view titel, std::string_view text) {
     QMessageBox box(QMessageBox::Information, alsQString(titel), alsQString(text), QMessageBox::Ok,
                     eltern_);
     box.setTextFormat(Qt::PlainText);
+    // Wide enough for its longest line, a file path, up to most of the screen: a message box
+    // otherwise wraps at a fixed width and breaks paths in two.
+    int breite = 0;
+    for (const QString& zeile : alsQString(text).split('\n'))
+        breite = std::max(breite, box.fontMetrics().horizontalAdvance(zeile));
+    // The icon stands beside the text.
+    breite += box.iconPixmap().width() + 4 * box.fontMetrics().averageCharWidth();
+    if (const QScreen* schirm = box.screen())
+        breite = std::min(breite, schirm->availableGeometry().width() * 3 / 4);
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout()))
+        raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                        raster->rowCount(), 0, 1, raster->columnCount());
     box.exec();
 }
 

@@ -103,6 +103,8 @@ void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
     const auto was = dialoge.ausdruckWaehlen("Drucken");
     if (!was) return;
     QPrinter printer(QPrinter::HighResolution);
+    // The name of the print job, and the file name the dialog proposes for printing to a file.
+    printer.setDocName(alsQString(ausdruckName(*was)));
     if (!dialoge.druckerWaehlen(printer)) return;
     std::string fehler;
     if (!druckvorgang(fenster.korvaltei(), *was)(printer, fehler))

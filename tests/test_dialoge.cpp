@@ -148,16 +148,24 @@ TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
               datei.string());
 }
 
+// Plain text, and wide enough that a long path stays on one line.
 TEST_F(DialogeTest, HinweisZeigtDenTextWieErIst) {
+    const QString pfad =
+        "Einstellungsdatei: /home/benutzer/Dokumente/Korvalt/korvalt-einstellungen.dat";
     QString text;
+    int breite = 0;
+    int pfadbreite = 0;
     imDialog([&](QWidget& dialog) {
         auto& box = dynamic_cast<QMessageBox&>(dialog);
         text = box.text();
         EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        breite = box.width();
+        pfadbreite = box.fontMetrics().horizontalAdvance(pfad);
         box.accept();
     });
-    dialoge.hinweisen("Über Korvalt", "Korvalt <1>\nZweite Zeile");
-    EXPECT_EQ(text, "Korvalt <1>\nZweite Zeile");
+    dialoge.hinweisen("Über Korvalt", "Korvalt <1>\n" + pfad.toStdString());
+    EXPECT_EQ(text, "Korvalt <1>\n" + pfad);
+    EXPECT_GT(breite, pfadbreite);
 }
 
 }  // namespace

@@ -257,7 +257,9 @@ TEST_F(MenuebefehleTest, DruckenUndSeitenansichtNachWahlDesAusdrucks) {
     starten();
     dialoge->ausdruck = Ausdruck::monatsliste;
     taste(Qt::Key_P, Qt::ControlModifier);
-    EXPECT_EQ(dialoge->gefragt, (std::vector<std::string>{"Ausdruck? Drucken", "Drucker?"}));
+    // The job's name is the printout's, and the file name a dialog proposes for printing to a file.
+    EXPECT_EQ(dialoge->gefragt,
+              (std::vector<std::string>{"Ausdruck? Drucken", "Drucker? Monatsliste"}));
     EXPECT_NE(test::pdfText(dialoge->papier()).find("Im einzelnen:"), std::string::npos);
 
     dialoge->ausdruck = Ausdruck::ergebnis;
@@ -273,8 +275,8 @@ TEST_F(MenuebefehleTest, DruckenUndSeitenansichtNachWahlDesAusdrucks) {
     dialoge->ausdruck = Ausdruck::monatsliste;
     dialoge->druckerGewaehlt = false;
     waehlen(Menuepunkt::drucken);
-    EXPECT_EQ(dialoge->gefragt,
-              (std::vector<std::string>{"Ausdruck? Drucken", "Ausdruck? Drucken", "Drucker?"}));
+    EXPECT_EQ(dialoge->gefragt, (std::vector<std::string>{"Ausdruck? Drucken", "Ausdruck? Drucken",
+                                                          "Drucker? Monatsliste"}));
     EXPECT_FALSE(std::filesystem::exists(dialoge->papier()));
 
     dialoge->gefragt.clear();

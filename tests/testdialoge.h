@@ -45,7 +45,7 @@ class Testdialoge : public Dialoge {
         return ausdruck;
     }
     bool druckerWaehlen(QPrinter& printer) override {
-        gefragt.push_back("Drucker?");
+        gefragt.push_back("Drucker? " + printer.docName().toStdString());
         if (!druckerGewaehlt) return false;
         // As the user who picks "print to file" in the printer dialog.
         printer.setOutputFormat(QPrinter::PdfFormat);
