@@ -10,8 +10,10 @@
 #include <string>
 #include <vector>
 
-#include "ausgabeknoepfe.h"
+#include <QTimer>
+
 #include "kommandozeile.h"
+#include "menuebefehle.h"
 #include "pdf_export.h"
 #include "programm.h"
 
@@ -79,8 +81,15 @@ int main(int argc, char** argv) {
     if (aufruf->fensterOeffnen()) {
         const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         const auto sitzung = std::make_unique<Sitzung>();
-        return fensterAusfuehren(argc, argv, *sitzung, orte,
-                                 [](Korvaltei& fenster) { ausgabeAnschliessen(fenster); });
+        const std::filesystem::path falldatei = aufruf->falldatei;
+        return fensterAusfuehren(argc, argv, *sitzung, orte, [&falldatei](Hauptfenster& fenster) {
+            menueAnschliessen(fenster);
+            // Once the window is up, so that a bad file's message stands over it; the window
+            // then keeps the case it started with.
+            if (!falldatei.empty())
+                QTimer::singleShot(0, &fenster,
+                                   [&fenster, falldatei] { fallOeffnen(fenster, falldatei); });
+        });
     }
     if (aufruf->brauchtQt())
         return exportierenMitQt(argc, argv, *aufruf, programmverzeichnis(), std::cout, std::cerr);

@@ -45,8 +45,11 @@ int main(int argc, char** argv) {
         korvalt::einstellungsdateiName};
     ErstesBild erstesBild;
     const auto sitzung = std::make_unique<korvalt::Sitzung>();
-    return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte, [&](korvalt::Korvaltei& fenster) {
-        if (breite > 0 && hoehe > 0) fenster.resize(breite, hoehe);
-        if (!offen) fenster.installEventFilter(&erstesBild);
-    });
+    return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte,
+                                      [&](korvalt::Hauptfenster& fenster) {
+                                          if (breite > 0 && hoehe > 0)
+                                              fenster.resize(breite, hoehe);
+                                          if (!offen)
+                                              fenster.korvaltei().installEventFilter(&erstesBild);
+                                      });
 }

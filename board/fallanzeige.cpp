@@ -6,6 +6,7 @@
 #include <string_view>
 
 #include "dauerfelder.h"
+#include "einstellungssatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -57,7 +58,23 @@ void Fallanzeige::laden(const std::vector<std::filesystem::path>& suchorte, Meld
     const auto gespeichert = sitzung_.laden(suchorte, meldungen);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
     gitterVorbereiten();
-    // A saved start group, and any in a table with lettered groups ("9" is "9a"), shows its label.
+    fallZeigen(gespeichert);
+}
+
+bool Fallanzeige::fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
+                            Meldungen& meldungen) {
+    if (!istFallsatz(satz)) return false;
+    TarifDaten& daten = sitzung_.daten;
+    daten.tabelle = tabelleDesFalls(tabellensatz, daten.tabellenkatalog, meldungen);
+    sitzung_.titel = fenstertitel(daten, sitzung_.titeltarif);
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
+    fallZeigen(einstellungssatzWiederherstellen(satz, sitzung_.tabellen, tabelle().gruppenzahl()));
+    return true;
+}
+
+// A saved start group, and any in a table with lettered groups ("9" is "9a"), shows its label;
+// without a saved one the field keeps the start group it shows (the default case's).
+void Fallanzeige::fallZeigen(std::optional<Integer> gespeichert) {
     const FeldId startfeld{Feldname::Startgruppe};
     if (gespeichert || tabelle().hatBuchstabengruppen())
         felder_.setzeText(startfeld, tabelle().gruppenbezeichnung(gespeichert.value_or(

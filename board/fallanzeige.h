@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <optional>
 #include <vector>
 
 #include "anzeigefelder.h"
@@ -19,6 +20,13 @@ class Fallanzeige {
     // The start-up up to the first complete result: the session's start-up, caption, grid
     // headings, the start group and every duration into their fields, then `starten`.
     void laden(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
+
+    // Another case after start-up, from the records of a case file: the table the second record
+    // names (the standard table without one; an unknown key is reported through `meldungen`), the
+    // durations and the start group, shown, then `starten`. A first record that does not begin
+    // with "st" changes nothing; then false.
+    bool fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
+                   Meldungen& meldungen);
 
     // The full recalculation for the start group in the field Startgruppe.
     void starten();
@@ -41,6 +49,7 @@ class Fallanzeige {
     Anzeigefelder& felder() { return felder_; }
 
   private:
+    void fallZeigen(std::optional<Integer> startgruppe);
     void gitterVorbereiten();
     void spaltenZeigen();
     void seiteZeigen(Seite seite);

@@ -52,9 +52,13 @@ Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& 
     return satz;
 }
 
+bool istFallsatz(const Einstellungssatz& satz) {
+    return stelle(satz, 1) == 's' && stelle(satz, 2) == 't';
+}
+
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Falltabellen& t, int gruppenzahl) {
-    if (stelle(satz, 1) != 's' || stelle(satz, 2) != 't') return std::nullopt;
+    if (!istFallsatz(satz)) return std::nullopt;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
         t.grdauerI(i) = dreiZiffernLesen(satz, 3 * i + 13);

@@ -18,6 +18,9 @@ namespace korvalt {
 Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t,
                                         int gruppenzahl = gruppen2006);
 
+// Whether the record is a saved case: it begins with exactly "st".
+bool istFallsatz(const Einstellungssatz& satz);
+
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and returns the start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,

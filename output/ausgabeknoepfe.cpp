@@ -15,13 +15,15 @@ bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler
     return monatslisteDrucken(sitzung.daten, sitzung.tabellen, sitzung.titel, drucker, fehler);
 }
 
+void speichernAusfuehren(Korvaltei& fenster) {
+    Sitzung& sitzung = fenster.sitzung();
+    einstellungenSpeichern(sitzung.daten, sitzung.tabellen, fenster, fenster.meldungen(),
+                           sitzung.einstellungsdatei);
+}
+
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung) {
     if (!umgebung) umgebung = std::make_shared<Desktopdruck>(&fenster);
-    fenster.setzeKlick(Feldname::Speichern, [&fenster] {
-        Sitzung& sitzung = fenster.sitzung();
-        einstellungenSpeichern(sitzung.daten, sitzung.tabellen, fenster, fenster.meldungen(),
-                               sitzung.einstellungsdatei);
-    });
+    fenster.setzeKlick(Feldname::Speichern, [&fenster] { speichernAusfuehren(fenster); });
     fenster.setzeKlick(Feldname::Liste, [&fenster, umgebung] {
         druckenOderPdf(
             [&fenster](QPrinter& printer, std::string& fehler) {

@@ -15,6 +15,10 @@ class Sitzung;
 // for a PDF file when there is none.
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung = nullptr);
 
+// What the button Speichern does: asks, then writes the case shown into the settings file the
+// session came from ("korvalt-einstellungen.dat" in the working directory).
+void speichernAusfuehren(Korvaltei& fenster);
+
 // The month list of the computed case on a printer, headed by the window caption; false with a
 // German reason. The same for the button and for the command line.
 bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler);

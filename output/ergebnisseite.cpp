@@ -1,8 +1,10 @@
 // The main window as a Druckfenster on a QPrinter.
 #include "ergebnisseite.h"
 
+#include <QApplication>
 #include <QPainter>
 #include <QPicture>
+#include <QPointer>
 #include <QPrinter>
 #include <algorithm>
 
@@ -13,6 +15,28 @@
 namespace korvalt {
 
 namespace {
+
+// The blinking text cursor of the input field that has the focus is no part of the page: the
+// field gives the focus up while the page is drawn and gets it back afterwards. (A click on a
+// button took it away anyway; a menu item or its key leaves it in the field.)
+class OhneSchreibmarke {
+  public:
+    explicit OhneSchreibmarke(QWidget& fenster) {
+        QWidget* fokus = QApplication::focusWidget();
+        if (fokus && fenster.isAncestorOf(fokus)) {
+            fokus_ = fokus;
+            fokus->clearFocus();
+        }
+    }
+    ~OhneSchreibmarke() {
+        if (fokus_) fokus_->setFocus(Qt::OtherFocusReason);
+    }
+    OhneSchreibmarke(const OhneSchreibmarke&) = delete;
+    OhneSchreibmarke& operator=(const OhneSchreibmarke&) = delete;
+
+  private:
+    QPointer<QWidget> fokus_;
+};
 
 class Fensterbogen : public Druckfenster {
   public:
@@ -34,11 +58,14 @@ class Fensterbogen : public Druckfenster {
         const double faktor = std::min(double(printer_.width()) / fenster_.width(),
                                        double(printer_.height()) / fenster_.height());
         maler.scale(faktor, faktor);
-        zeichnen(maler, fenster_, QWidget::DrawWindowBackground);
-        for (QObject* kind : fenster_.children()) {
-            auto* widget = qobject_cast<QWidget*>(kind);
-            if (widget && !widget->isWindow() && !widget->isHidden())
-                zeichnen(maler, *widget, QWidget::DrawChildren);
+        {
+            const OhneSchreibmarke ohne(fenster_);
+            zeichnen(maler, fenster_, QWidget::DrawWindowBackground);
+            for (QObject* kind : fenster_.children()) {
+                auto* widget = qobject_cast<QWidget*>(kind);
+                if (widget && !widget->isWindow() && !widget->isHidden())
+                    zeichnen(maler, *widget, QWidget::DrawChildren);
+            }
         }
         if (!maler.end() || printer_.printerState() == QPrinter::Error ||
             printer_.printerState() == QPrinter::Aborted) {

@@ -41,6 +41,15 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             aufruf.tabellenZeigen = true;
             continue;
         }
+        // A name without an option before it is the case file the window opens on.
+        if (!a.empty() && a[0] != '-') {
+            if (!aufruf.falldatei.empty()) {
+                fehler = "Es kann nur eine Falldatei geöffnet werden.";
+                return std::nullopt;
+            }
+            aufruf.falldatei = a;
+            continue;
+        }
         std::string* ziel = nullptr;
         if (a == "--monatsliste") ziel = &aufruf.monatsliste;
         if (a == "--ergebnis") ziel = &aufruf.ergebnis;
@@ -71,6 +80,12 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             return std::nullopt;
         }
     }
+    if (!aufruf.hilfe && !aufruf.falldatei.empty() && !aufruf.fensterOeffnen()) {
+        fehler =
+            "Eine Falldatei wird im Fenster geöffnet; ohne Fenster nennt "
+            "\u201E--einstellungen DATEI\u201C den Fall.";
+        return std::nullopt;
+    }
     if (!aufruf.hilfe && !aufruf.ergebnis.empty() && !istPdfZiel(aufruf.ergebnis)) {
         fehler =
             "\u201E--ergebnis\u201C schreibt eine PDF-Datei; der Dateiname muss auf "
@@ -86,6 +101,8 @@ std::string aufrufHilfe() {
            "               [--tabelle SCHLÜSSEL]\n"
            "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
+           "\"korvalt FALLDATEI\" öffnet das Fenster mit dem Fall aus FALLDATEI (z. B. "
+           "Muster.korvalt).\n"
            "\n"
            "  --monatsliste DATEI     schreibt die Monatsliste des Falls, ohne ein Fenster zu "
            "öffnen:\n"

@@ -23,6 +23,7 @@ struct Aufruf {
     std::string einstellungen;  // settings file that names the case
     std::string tabelle;        // key of the tariff table, in place of the one the case names
     bool tabellenZeigen = false;
+    std::string falldatei;  // case file the window opens on
     bool fensterOeffnen() const {
         return !hilfe && !version && !tabellenZeigen && monatsliste.empty() && ergebnis.empty();
     }

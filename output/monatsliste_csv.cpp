@@ -1,45 +1,67 @@
-// CSV export of the month list.
+// The month list as separated text: CSV and the clipboard's tab-separated table.
 #include "monatsliste_csv.h"
 
 #include "zahlen.h"
 
 namespace korvalt {
 
-std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t) {
+namespace {
+
+std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, char trenner) {
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     // The tables with cents list cents, summed exactly; the one of 2006 keeps its whole-euro
     // differences and totals.
     const bool mitCent = tabelle.regel == Aufstiegsregel::stufengleich;
-    std::string csv = "Monat;EGr.;Stufe;Entgelt;EGr.;Stufe;Entgelt;Differenz\n";
-    csv.reserve(csv.size() + std::size_t(daten.monatsanzahl) * 48 + 64);
+    std::string text;
+    for (const char* spalte :
+         {"Monat", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", "Differenz"}) {
+        if (!text.empty()) text += trenner;
+        text += spalte;
+    }
+    text += '\n';
+    text.reserve(text.size() + std::size_t(daten.monatsanzahl) * 48 + 64);
     for (int m = 1; m <= daten.monatsanzahl; ++m) {
-        csv += ganzzahlText(m);
+        text += ganzzahlText(m);
         for (Seite seite : {Seite::normal, Seite::individuell}) {
             // Behind the end of a case its group and step stay empty.
             const bool imFall = m <= t.letztermonat(static_cast<int>(seite));
-            csv += ';';
-            if (imFall) csv += tabelle.gruppentext(t.monatsgruppe(seite)(m));
-            csv += ';';
-            if (imFall) csv += ganzzahlText(t.monatsstufe(seite)(m));
-            csv += ';';
-            csv += mitCent ? centText(t.monatscent(seite)(m))
-                           : zweiStellenText(t.monatsbetrag(seite)(m));
+            text += trenner;
+            if (imFall) text += tabelle.gruppentext(t.monatsgruppe(seite)(m));
+            text += trenner;
+            if (imFall) text += ganzzahlText(t.monatsstufe(seite)(m));
+            text += trenner;
+            text += mitCent ? centText(t.monatscent(seite)(m))
+                            : zweiStellenText(t.monatsbetrag(seite)(m));
         }
-        csv += ';';
+        text += trenner;
         if (mitCent) {
-            csv += centText(std::int64_t{t.monatscentI(m)} - t.monatscentN(m));
+            text += centText(std::int64_t{t.monatscentI(m)} - t.monatscentN(m));
         } else {
-            csv += ganzzahlText(alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m))));
+            text += ganzzahlText(alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m))));
         }
-        csv += '\n';
+        text += '\n';
     }
+    const std::string leer(2, trenner);
+    const auto summe = [&](const std::string& n, const std::string& i, const std::string& d) {
+        return "Summe" + leer + trenner + n + leer + trenner + i + trenner + d + "\n";
+    };
     if (mitCent)
-        csv += "Summe;;;" + centText(t.gesamtcent(1)) + ";;;" + centText(t.gesamtcent(2)) + ";" +
-               centText(t.gesamtcent(2) - t.gesamtcent(1)) + "\n";
+        text += summe(centText(t.gesamtcent(1)), centText(t.gesamtcent(2)),
+                      centText(t.gesamtcent(2) - t.gesamtcent(1)));
     else
-        csv += "Summe;;;" + ganzzahlText(t.gesamtbetrag(1)) + ";;;" +
-               ganzzahlText(t.gesamtbetrag(2)) + ";" + ganzzahlText(t.gesamtdifferenz) + "\n";
-    return csv;
+        text += summe(ganzzahlText(t.gesamtbetrag(1)), ganzzahlText(t.gesamtbetrag(2)),
+                      ganzzahlText(t.gesamtdifferenz));
+    return text;
+}
+
+}  // namespace
+
+std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t) {
+    return monatslisteGetrennt(daten, t, ';');
+}
+
+std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t) {
+    return monatslisteGetrennt(daten, t, '\t');
 }
 
 }  // namespace korvalt

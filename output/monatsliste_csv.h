@@ -1,5 +1,6 @@
-// The month list of a case as CSV (UTF-8, ";" separated): one line per month and the totals; in the
-// tables from 2024 with group labels and amounts to the cent.
+// The month list of a case as text for other programs, one line per month and the totals: as CSV
+// (UTF-8, ";" separated) and as tab-separated text for the clipboard. Both have the same columns;
+// in the tables from 2024 with group labels and amounts to the cent.
 #pragma once
 
 #include <string>
@@ -10,5 +11,10 @@
 namespace korvalt {
 
 std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t);
+
+// The same lines separated by tabs, so that a spreadsheet pastes one value per cell. Amounts keep
+// the decimal comma and have no digit grouping: "2061,00" reads as a number in a German
+// spreadsheet, where a full stop could be taken for a date or a decimal point elsewhere.
+std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t);
 
 }  // namespace korvalt

@@ -1,15 +1,19 @@
-// The month list as CSV, and exporting it from the command line.
+// The month list as CSV and as the clipboard's table, exporting it from the command line, and the
+// command line itself.
 #include <gtest/gtest.h>
 
 #include <unistd.h>
+#include <algorithm>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <regex>
 #include <sstream>
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "kommandozeile.h"
+#include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
 #include "tariftabelle.h"
 
@@ -209,6 +213,44 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
             << option;
         EXPECT_EQ(fehler, "\u201E" + std::string(option) + "\u201C ist zweimal angegeben.");
     }
+}
+
+// The same lines as the CSV, tab-separated, in the table of 2006 and in one with cents and lettered
+// groups.
+TEST(Monatstabelle, DieZeilenDerCsvMitTabulatoren) {
+    for (const char* tabelle : {"", "2026-05"}) {
+        auto fall = std::make_unique<Speicherfall>();
+        if (*tabelle) fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden(tabelle);
+        test::Meldungsprotokoll keine;
+        fall->anzeige.laden({"."}, keine);
+        ASSERT_TRUE(keine.warnungen.empty()) << keine.warnungen[0];
+        const std::string csv = monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen);
+        const std::string text = monatstabelleText(fall->sitzung.daten, fall->sitzung.tabellen);
+        EXPECT_EQ(text.rfind("Monat\tEGr.\tStufe\tEntgelt\tEGr.\tStufe\tEntgelt\tDifferenz\n", 0),
+                  0u)
+            << tabelle;
+        std::string getrennt = csv;
+        std::replace(getrennt.begin(), getrennt.end(), ';', '\t');
+        EXPECT_EQ(text, getrennt) << tabelle;
+        EXPECT_EQ(text.find(';'), std::string::npos) << tabelle;
+    }
+}
+
+TEST(Aufruf, FalldateiOeffnetDasFenster) {
+    std::string fehler;
+    const auto aufruf = aufrufLesen({"Muster.korvalt"}, fehler);
+    ASSERT_TRUE(aufruf) << fehler;
+    EXPECT_EQ(aufruf->falldatei, "Muster.korvalt");
+    EXPECT_TRUE(aufruf->fensterOeffnen());
+    EXPECT_FALSE(aufrufLesen({"a.korvalt", "b.korvalt"}, fehler));
+    EXPECT_EQ(fehler, "Es kann nur eine Falldatei geöffnet werden.");
+    EXPECT_FALSE(aufrufLesen({"a.korvalt", "--monatsliste", "-"}, fehler));
+    EXPECT_EQ(fehler,
+              "Eine Falldatei wird im Fenster geöffnet; ohne Fenster nennt "
+              "\u201E--einstellungen DATEI\u201C den Fall.");
+    // An option's file name is no case file.
+    EXPECT_TRUE(aufrufLesen({"--monatsliste", "liste.csv"}, fehler)->falldatei.empty());
+    EXPECT_FALSE(aufrufLesen({"-x"}, fehler));
 }
 
 }  // namespace

@@ -23,8 +23,6 @@ namespace korvalt {
 
 namespace {
 
-constexpr int hilfekontext = 135;
-
 bool istFenster(FeldId feld) {
     return feld.name == Feldname::Korvaltei;
 }

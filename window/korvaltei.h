@@ -81,8 +81,9 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     void gitterVerbergen() override;
     void gitterZeigen() override;
 
-    // Opens the help at the topic of a context number (Hilfe and F1 use 135).
+    // Opens the help at the topic of a context number (Hilfe and F1 use `hilfekontext`).
     void hilfeaufrufen(int kontext);
+    static constexpr int hilfekontext = 135;
 
   protected:
     void resizeEvent(QResizeEvent* ereignis) override;

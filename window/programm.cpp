@@ -10,7 +10,7 @@
 namespace korvalt {
 
 int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
-                      const std::function<void(Korvaltei&)>& vorDemZeigen) {
+                      const std::function<void(Hauptfenster&)>& vorDemZeigen) {
     QApplication anwendung(argc, argv);
     QApplication::setApplicationName("Korvalt");
     // Qt's own texts (the buttons of the message boxes) in German, as the rest of the program.
@@ -19,8 +19,8 @@ int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte&
         QApplication::installTranslator(&qtTexte);
 
     Meldungsfenster meldungen;
-    Korvaltei fenster(sitzung, meldungen);
-    fenster.laden(orte);
+    Hauptfenster fenster(sitzung, meldungen);
+    fenster.korvaltei().laden(orte);
     if (vorDemZeigen) vorDemZeigen(fenster);
     meldungen.setzeEltern(&fenster);
     fenster.show();

@@ -1,17 +1,17 @@
 // The program with its window: the Qt application in German, the message boxes, the start-up of
-// Korvaltei and its event loop until the window closes.
+// the main window and its event loop until the window closes.
 #pragma once
 
 #include <functional>
 
-#include "korvaltei.h"
+#include "hauptfenster.h"
 
 namespace korvalt {
 
-// Shows `sitzung` in the window. `vorDemZeigen` runs after the start-up, before the window is first
-// shown: the place to attach the buttons whose work lives elsewhere (setzeKlick). Returns the
-// application's exit status.
+// Shows `sitzung` in the main window. `vorDemZeigen` runs after the start-up, before the window is
+// first shown: the place to attach the buttons and menu items whose work lives elsewhere
+// (setzeKlick, setzeAktion). Returns the application's exit status.
 int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
-                      const std::function<void(Korvaltei&)>& vorDemZeigen = {});
+                      const std::function<void(Hauptfenster&)>& vorDemZeigen = {});
 
 }  // namespace korvalt

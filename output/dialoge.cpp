@@ -1,0 +1,114 @@
+// Qt's file, printer and preview dialogs behind the dialog interface.
+#include "dialoge.h"
+
+#include <QDir>
+#include <QFileDialog>
+#include <QGridLayout>
+#include <QMessageBox>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QScreen>
+#include <QSpacerItem>
+#include <algorithm>
+
+#include "qtumwandlung.h"
+
+namespace korvalt {
+
+std::unique_ptr<QPrinter> Desktopdialoge::standarddrucker() {
+    return druck_.standarddrucker();
+}
+
+std::optional<std::string> Desktopdialoge::pdfDateiWaehlen(std::string_view vorschlag) {
+    return druck_.pdfDateiWaehlen(vorschlag);
+}
+
+std::optional<std::string> Desktopdialoge::oeffnenWaehlen(std::string_view titel,
+                                                          std::string_view filter) {
+    const QString datei = QFileDialog::getOpenFileName(eltern_, alsQString(titel),
+                                                       QDir::currentPath(), alsQString(filter));
+    if (datei.isEmpty()) return std::nullopt;
+    return datei.toStdString();
+}
+
+std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view titel,
+                                                            std::string_view vorschlag,
+                                                            std::string_view filter,
+                                                            std::string_view endung) {
+    QFileDialog dialog(eltern_, alsQString(titel), QDir::current().filePath(alsQString(vorschlag)),
+                       alsQString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    // The dialog adds the ending before it asks whether to replace a file, so it asks about the
+    // file that is then written.
+    dialog.setDefaultSuffix(alsQString(endung));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().constFirst().toStdString();
+}
+
+std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) {
+    QMessageBox box(QMessageBox::Question, alsQString(titel),
+                    QStringLiteral("Was soll gedruckt werden?"), QMessageBox::NoButton, eltern_);
+    box.setInformativeText(
+        QStringLiteral("Ergebnis: das Fenster als eine Seite.\n"
+                       "Monatsliste: jeder Monat beider Fälle mit den Summen."));
+    QPushButton* ergebnis = box.addButton(QStringLiteral("Ergebnis"), QMessageBox::AcceptRole);
+    QPushButton* liste = box.addButton(QStringLiteral("Monatsliste"), QMessageBox::AcceptRole);
+    box.addButton(QMessageBox::Cancel);
+    box.setDefaultButton(ergebnis);
+    box.setEscapeButton(QMessageBox::Cancel);
+    box.exec();
+    if (box.clickedButton() == ergebnis) return Ausdruck::ergebnis;
+    if (box.clickedButton() == liste) return Ausdruck::monatsliste;
+    return std::nullopt;
+}
+
+bool Desktopdialoge::druckerWaehlen(QPrinter& printer) {
+    QPrintDialog dialog(&printer, eltern_);
+    dialog.setWindowTitle(QStringLiteral("Drucken"));
+    return dialog.exec() == QDialog::Accepted;
+}
+
+bool Desktopdialoge::vorschauZeigen(std::string_view titel, const Druckvorgang& drucken,
+                                    std::string& fehler) {
+    // The resolution the printouts have on a real printer, so the preview shows what prints.
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintPreviewDialog vorschau(&printer, eltern_);
+    vorschau.setWindowTitle(alsQString(titel));
+    if (eltern_) vorschau.resize(eltern_->window()->size());
+    bool gut = true;
+    // Qt asks for the pages again whenever the page setup changes, and once more when the user
+    // prints from the preview.
+    QObject::connect(&vorschau, &QPrintPreviewDialog::paintRequested, [&](QPrinter* seite) {
+        std::string grund;
+        if (!drucken(*seite, grund) && gut) {
+            gut = false;
+            fehler = grund;
+        }
+    });
+    vorschau.exec();
+    return gut;
+}
+
+void Desktopdialoge::hinweisen(std::string_view titel, std::string_view text) {
+    QMessageBox box(QMessageBox::Information, alsQString(titel), alsQString(text), QMessageBox::Ok,
+                    eltern_);
+    box.setTextFormat(Qt::PlainText);
+    // Wide enough for its longest line, a file path, up to most of the screen: a message box
+    // otherwise wraps at a fixed width and breaks paths in two.
+    int breite = 0;
+    for (const QString& zeile : alsQString(text).split('\n'))
+        breite = std::max(breite, box.fontMetrics().horizontalAdvance(zeile));
+    // The icon stands beside the text.
+    breite += box.iconPixmap().width() + 4 * box.fontMetrics().averageCharWidth();
+    if (const QScreen* schirm = box.screen())
+        breite = std::min(breite, schirm->availableGeometry().width() * 3 / 4);
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout()))
+        raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                        raster->rowCount(), 0, 1, raster->columnCount());
+    box.exec();
+}
+
+}  // namespace korvalt

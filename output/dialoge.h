@@ -1,0 +1,64 @@
+// The dialogs the menu items need besides message boxes: file dialogs, the choice of printout, the
+// printer dialog and the print preview. They extend what a printout needs from the desktop
+// (Druckumgebung), so that buttons and menus share one object; tests swap it.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "druckauftrag.h"
+
+namespace korvalt {
+
+// The two printouts.
+enum class Ausdruck { ergebnis, monatsliste };
+
+class Dialoge : public Druckumgebung {
+  public:
+    // The file to open, nothing when the user cancels. `filter` as Qt writes it:
+    // "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)".
+    virtual std::optional<std::string> oeffnenWaehlen(std::string_view titel,
+                                                      std::string_view filter) = 0;
+    // The file to write, proposing `vorschlag`; a name typed without any ending gets `endung`
+    // ("korvalt", no dot), a name with an ending is taken as typed. Nothing when the user cancels.
+    virtual std::optional<std::string> speichernWaehlen(std::string_view titel,
+                                                        std::string_view vorschlag,
+                                                        std::string_view filter,
+                                                        std::string_view endung) = 0;
+    // Which printout, asked before the printer dialog or the preview; nothing when cancelled.
+    virtual std::optional<Ausdruck> ausdruckWaehlen(std::string_view titel) = 0;
+    // The printer dialog on `printer`; false when the user cancels.
+    virtual bool druckerWaehlen(QPrinter& printer) = 0;
+    // The print preview of a printout, which can also be printed from there. Returns after the
+    // preview is closed; false with a German reason when a page could not be drawn.
+    virtual bool vorschauZeigen(std::string_view titel, const Druckvorgang& drucken,
+                                std::string& fehler) = 0;
+    // A modal box with information and OK (Über Korvalt).
+    virtual void hinweisen(std::string_view titel, std::string_view text) = 0;
+};
+
+// Qt's dialogs over `eltern`, and the desktop's default printer.
+class Desktopdialoge : public Dialoge {
+  public:
+    explicit Desktopdialoge(QWidget* eltern) : eltern_(eltern), druck_(eltern) {}
+
+    std::unique_ptr<QPrinter> standarddrucker() override;
+    std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override;
+    std::optional<std::string> oeffnenWaehlen(std::string_view titel,
+                                              std::string_view filter) override;
+    std::optional<std::string> speichernWaehlen(std::string_view titel, std::string_view vorschlag,
+                                                std::string_view filter,
+                                                std::string_view endung) override;
+    std::optional<Ausdruck> ausdruckWaehlen(std::string_view titel) override;
+    bool druckerWaehlen(QPrinter& printer) override;
+    bool vorschauZeigen(std::string_view titel, const Druckvorgang& drucken,
+                        std::string& fehler) override;
+    void hinweisen(std::string_view titel, std::string_view text) override;
+
+  private:
+    QWidget* eltern_;
+    Desktopdruck druck_;
+};
+
+}  // namespace korvalt

@@ -1,0 +1,171 @@
+// Qt's dialogs behind the dialog interface, offscreen: each opens as the dialog it should be and
+// answers with what the user did there. What the printouts paint is tested with the printouts.
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPainter>
+#include <QPrintDialog>
+#include <QPrintPreviewDialog>
+#include <QPrintPreviewWidget>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTimer>
+#include <fstream>
+#include <functional>
+
+#include "dialoge.h"
+#include "qt_anwendung.h"
+#include "tariftabelle.h"
+
+using namespace korvalt;
+
+namespace {
+
+// Runs `handeln` on the modal dialog as soon as it is open; the dialog is closed afterwards.
+void imDialog(std::function<void(QWidget&)> handeln) {
+    auto* warten = new QTimer;
+    warten->setInterval(5);
+    QObject::connect(warten, &QTimer::timeout, [warten, handeln] {
+        if (QWidget* dialog = QApplication::activeModalWidget()) {
+            warten->stop();
+            warten->deleteLater();
+            handeln(*dialog);
+            // A check that failed inside `handeln` must not leave the test waiting on the dialog.
+            if (auto* offen = qobject_cast<QDialog*>(dialog); offen && offen->isVisible())
+                offen->reject();
+        }
+    });
+    warten->start();
+}
+
+class DialogeTest : public ::testing::Test {
+  protected:
+    QWidget eltern;
+    Desktopdialoge dialoge{&eltern};
+    test::TemporaeresVerzeichnis verzeichnis;
+};
+
+TEST_F(DialogeTest, SeitenansichtZeigtDieSeitenDesDruckvorgangs) {
+    int gemalt = 0;
+    const Druckvorgang seite = [&gemalt](QPrinter& printer, std::string&) {
+        ++gemalt;
+        QPainter maler(&printer);
+        maler.drawText(100, 100, "Seite");
+        return true;
+    };
+    int seiten = -1;
+    QString titel;
+    imDialog([&](QWidget& dialog) {
+        titel = dialog.windowTitle();
+        auto* vorschau = qobject_cast<QPrintPreviewDialog*>(&dialog);
+        ASSERT_NE(vorschau, nullptr);
+        seiten = vorschau->findChild<QPrintPreviewWidget*>()->pageCount();
+        vorschau->reject();
+    });
+    std::string fehler;
+    EXPECT_TRUE(dialoge.vorschauZeigen("Seitenansicht \u2013 Test", seite, fehler));
+    EXPECT_EQ(titel, "Seitenansicht \u2013 Test");
+    EXPECT_EQ(seiten, 1);
+    EXPECT_GE(gemalt, 1);
+
+    // A page that cannot be drawn is reported after the preview closes.
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+    const Druckvorgang kaputt = [](QPrinter&, std::string& grund) {
+        grund = "Der Drucker ist kaputt.";
+        return false;
+    };
+    EXPECT_FALSE(dialoge.vorschauZeigen("Seitenansicht", kaputt, fehler));
+    EXPECT_EQ(fehler, "Der Drucker ist kaputt.");
+}
+
+TEST_F(DialogeTest, DruckerdialogAbgebrochenDrucktNicht) {
+    QPrinter printer(QPrinter::HighResolution);
+    QString titel;
+    imDialog([&](QWidget& dialog) {
+        titel = dialog.windowTitle();
+        EXPECT_NE(qobject_cast<QPrintDialog*>(&dialog), nullptr);
+        static_cast<QDialog&>(dialog).reject();
+    });
+    EXPECT_FALSE(dialoge.druckerWaehlen(printer));
+    EXPECT_EQ(titel, "Drucken");
+}
+
+TEST_F(DialogeTest, AusdruckNachDemGedruecktenKnopf) {
+    auto drueckt = [](const char* knopf) {
+        return [knopf](QWidget& dialog) {
+            for (auto* k : dialog.findChildren<QPushButton*>())
+                if (k->text() == knopf) return k->click();
+            ADD_FAILURE() << knopf;
+        };
+    };
+    imDialog(drueckt("Monatsliste"));
+    EXPECT_EQ(dialoge.ausdruckWaehlen("Drucken"), Ausdruck::monatsliste);
+    imDialog(drueckt("Ergebnis"));
+    EXPECT_EQ(dialoge.ausdruckWaehlen("Drucken"), Ausdruck::ergebnis);
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+    EXPECT_EQ(dialoge.ausdruckWaehlen("Drucken"), std::nullopt);
+}
+
+// A name typed without any ending gets the offered one; a name with an ending is kept.
+TEST_F(DialogeTest, SpeichernHaengtDieEndungNurOhneEndungAn) {
+    const std::string filter = "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)";
+    const auto vorschlag = (verzeichnis.pfad() / "Fall.korvalt").string();
+    for (const auto& [getippt, erwartet] : {std::pair{"Neu", "Neu.korvalt"},
+                                            {"Neu.korvalt", "Neu.korvalt"},
+                                            {"Neu.dat", "Neu.dat"}}) {
+        QString titel;
+        imDialog([&](QWidget& dialog) {
+            titel = dialog.windowTitle();
+            // Typed into the name field, as the user does.
+            auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+            ASSERT_NE(name, nullptr);
+            name->setText(getippt);
+            static_cast<QDialog&>(dialog).accept();
+        });
+        EXPECT_EQ(dialoge.speichernWaehlen("Fall speichern unter", vorschlag, filter, "korvalt"),
+                  (verzeichnis.pfad() / erwartet).string());
+        EXPECT_EQ(titel, "Fall speichern unter");
+    }
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).reject(); });
+    EXPECT_EQ(dialoge.speichernWaehlen("Fall speichern unter", vorschlag, filter, "korvalt"),
+              std::nullopt);
+}
+
+TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
+    const auto datei = verzeichnis.pfad() / "Muster.korvalt";
+    std::ofstream(datei) << "st";
+    imDialog([&](QWidget& dialog) {
+        EXPECT_EQ(dialog.windowTitle(), "Fall öffnen");
+        auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+        ASSERT_NE(name, nullptr);
+        name->setText(QString::fromStdString(datei.string()));
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(dialoge.oeffnenWaehlen("Fall öffnen", "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)"),
+              datei.string());
+}
+
+// Plain text, and wide enough that a long path stays on one line.
+TEST_F(DialogeTest, HinweisZeigtDenTextWieErIst) {
+    const QString pfad =
+        "Einstellungsdatei: /home/benutzer/Dokumente/Korvalt/korvalt-einstellungen.dat";
+    QString text;
+    int breite = 0;
+    int pfadbreite = 0;
+    imDialog([&](QWidget& dialog) {
+        auto& box = dynamic_cast<QMessageBox&>(dialog);
+        text = box.text();
+        EXPECT_EQ(box.textFormat(), Qt::PlainText);
+        breite = box.width();
+        pfadbreite = box.fontMetrics().horizontalAdvance(pfad);
+        box.accept();
+    });
+    dialoge.hinweisen("Über Korvalt", "Korvalt <1>\n" + pfad.toStdString());
+    EXPECT_EQ(text, "Korvalt <1>\n" + pfad);
+    EXPECT_GT(breite, pfadbreite);
+}
+
+}  // namespace

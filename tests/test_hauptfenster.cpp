@@ -1,0 +1,185 @@
+// The main window around the client area: its menus and keys, the title with the open case file,
+// the start size, and that every way of closing it ends the program.
+#include <QAction>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QTableView>
+#include <QTextBrowser>
+#include <QTimer>
+#include <cmath>
+#include <utility>
+#include <vector>
+
+#include "hauptfensterpruefung.h"
+
+using namespace korvalt;
+
+namespace {
+
+const QString caption =
+    QStringLiteral("Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST");
+
+using Punkte = std::vector<std::pair<QString, QString>>;  // caption, shortcut
+
+// The items of a menu without its separators.
+Punkte punkte(const QMenu& menue) {
+    Punkte p;
+    for (const QAction* a : menue.actions())
+        if (!a->isSeparator())
+            p.emplace_back(a->text(), a->shortcut().toString(QKeySequence::PortableText));
+    return p;
+}
+
+class HauptfensterMenueTest : public test::HauptfensterTest {};
+
+TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
+    starten();
+    const std::vector<std::pair<QString, Punkte>> erwartet = {
+        {"&Datei",
+         {{"Fall öffnen…", "Ctrl+O"},
+          {"Fall speichern", "Ctrl+S"},
+          {"Fall speichern unter…", "Ctrl+Shift+S"},
+          {"Ergebnis als PDF…", ""},
+          {"Monatsliste als PDF…", ""},
+          {"Monatsliste als CSV…", ""},
+          {"Drucken…", "Ctrl+P"},
+          {"Seitenansicht…", ""},
+          {"Beenden", "Ctrl+Q"}}},
+        {"&Bearbeiten", {{"Monatstabelle kopieren", "Ctrl+C"}}},
+        {"&Hilfe", {{"Hilfe", "F1"}, {"Über Korvalt", ""}}},
+    };
+    const QList<QAction*> menues = fenster->menuBar()->actions();
+    ASSERT_EQ(menues.size(), qsizetype(erwartet.size()));
+    for (std::size_t i = 0; i < erwartet.size(); ++i) {
+        EXPECT_EQ(menues[i]->text(), erwartet[i].first);
+        ASSERT_NE(menues[i]->menu(), nullptr);
+        EXPECT_EQ(punkte(*menues[i]->menu()), erwartet[i].second)
+            << erwartet[i].first.toStdString();
+    }
+    // Items whose work is not attached are greyed out; the window's own are not.
+    EXPECT_FALSE(fenster->aktion(Menuepunkt::fallOeffnen).isEnabled());
+    EXPECT_TRUE(fenster->aktion(Menuepunkt::beenden).isEnabled());
+    EXPECT_TRUE(fenster->aktion(Menuepunkt::hilfe).isEnabled());
+
+    // A later menu goes before Hilfe, which stays last.
+    fenster->menueEinfuegen("&Tabelle");
+    const QList<QAction*> danach = fenster->menuBar()->actions();
+    ASSERT_EQ(danach.size(), 4);
+    EXPECT_EQ(danach[2]->text(), "&Tabelle");
+    EXPECT_EQ(danach[3]->text(), "&Hilfe");
+}
+
+TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
+    starten();
+    std::vector<Menuepunkt> gerufen;
+    for (Menuepunkt p :
+         {Menuepunkt::fallOeffnen, Menuepunkt::fallSpeichern, Menuepunkt::fallSpeichernUnter,
+          Menuepunkt::drucken, Menuepunkt::monatstabelleKopieren})
+        fenster->setzeAktion(p, [&gerufen, p] { gerufen.push_back(p); });
+    EXPECT_TRUE(fenster->aktion(Menuepunkt::fallOeffnen).isEnabled());
+
+    QTest::mouseClick(widget<QLineEdit>("normal2", 3), Qt::LeftButton);
+    taste(Qt::Key_O, Qt::ControlModifier);
+    taste(Qt::Key_S, Qt::ControlModifier);
+    taste(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    taste(Qt::Key_P, Qt::ControlModifier);
+    // Ctrl+C in an input field is the field's own copy, not the month table.
+    taste(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(gerufen,
+              (std::vector<Menuepunkt>{Menuepunkt::fallOeffnen, Menuepunkt::fallSpeichern,
+                                       Menuepunkt::fallSpeichernUnter, Menuepunkt::drucken}));
+    EXPECT_EQ(text("normal2", 3), "36");
+    // Nor anywhere else outside the grid.
+    widget<QPushButton>("Liste")->setFocus();
+    taste(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(gerufen.size(), 4u);
+
+    auto* gitter = widget<QTableView>("MSFlexGrid1");
+    QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
+    ASSERT_TRUE(gitter->hasFocus());
+    taste(Qt::Key_C, Qt::ControlModifier);
+    EXPECT_EQ(gerufen.back(), Menuepunkt::monatstabelleKopieren);
+}
+
+TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
+    starten();
+    auto hilfefenster = [] {
+        for (QWidget* w : QApplication::topLevelWidgets())
+            if (w->objectName() == "Hilfefenster") return w;
+        return static_cast<QWidget*>(nullptr);
+    };
+    // F1 belongs to the client area and the menu item alike: pressed in the window it must still
+    // open the help, not be lost between two owners.
+    QTest::mouseClick(widget<QLineEdit>("normal2", 3), Qt::LeftButton);
+    taste(Qt::Key_F1);
+    QWidget* hilfe = hilfefenster();
+    ASSERT_NE(hilfe, nullptr);
+    EXPECT_TRUE(hilfe->isVisible());
+    hilfe->close();
+
+    fenster->aktion(Menuepunkt::hilfe).trigger();
+    EXPECT_TRUE(hilfe->isVisible());
+    EXPECT_TRUE(hilfe->findChild<QTextBrowser*>()->toPlainText().contains("Normalfall"));
+    hilfe->close();
+}
+
+TEST_F(HauptfensterMenueTest, TitelIstDieBeschriftungUndNenntDieOffeneFalldatei) {
+    starten();
+    EXPECT_EQ(fenster->windowTitle(), caption);
+    auto* anzeige = fenster->statusBar()->findChild<QLabel*>("Falldatei");
+    ASSERT_NE(anzeige, nullptr);
+    EXPECT_TRUE(anzeige->text().isEmpty());
+
+    fenster->setzeFalldatei(std::filesystem::path("/home/a/Fälle/Muster.korvalt"));
+    EXPECT_EQ(fenster->windowTitle(), caption + " \u2013 Muster.korvalt");
+    EXPECT_EQ(anzeige->text(), "Fall: /home/a/Fälle/Muster.korvalt");
+    // The client area keeps the bare caption: the result printout prints it as its last line.
+    EXPECT_EQ(fenster->korvaltei().windowTitle(), caption);
+
+    // A caption set on the client area reaches the title, the file name stays behind it.
+    fenster->korvaltei().setzeText({Feldname::Korvaltei}, "Anderer Titel");
+    EXPECT_EQ(fenster->windowTitle(), "Anderer Titel \u2013 Muster.korvalt");
+
+    fenster->setzeFalldatei(std::nullopt);
+    EXPECT_EQ(fenster->windowTitle(), "Anderer Titel");
+    EXPECT_TRUE(anzeige->text().isEmpty());
+}
+
+TEST_F(HauptfensterMenueTest, ClientbereichHatAnfangsDieEntwurfsgroesse) {
+    starten();
+    const Korvaltei& k = fenster->korvaltei();
+    EXPECT_EQ(k.width(), int(std::lround(Korvaltei::entwurfBreite * k.logicalDpiX() / 1440.0)));
+    EXPECT_EQ(k.height(), int(std::lround(Korvaltei::entwurfHoehe * k.logicalDpiY() / 1440.0)));
+    EXPECT_EQ(k.y(), fenster->menuBar()->height());
+    EXPECT_EQ(fenster->height(),
+              fenster->menuBar()->height() + k.height() + fenster->statusBar()->height());
+}
+
+// The event loop ends, so the program ends, whichever way the window is closed.
+void schliessenBeendetDieSchleife(QWidget& fenster, const std::function<void()>& schliessen) {
+    QTimer::singleShot(0, schliessen);
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+    EXPECT_FALSE(fenster.isVisible());
+}
+
+TEST_F(HauptfensterMenueTest, BeendenSchliessfeldUndSchliessenBeendenDasProgramm) {
+    starten();
+    schliessenBeendetDieSchleife(*fenster, [this] { taste(Qt::Key_Q, Qt::ControlModifier); });
+    starten();
+    schliessenBeendetDieSchleife(*fenster, [this] {
+        // What the window system sends when the user clicks the close box.
+        QCloseEvent schliessen;
+        QApplication::sendEvent(fenster->windowHandle(), &schliessen);
+    });
+    starten();
+    QTimer::singleShot(
+        0, [this] { QTest::mouseClick(widget<QPushButton>("Schließen"), Qt::LeftButton); });
+    QTimer::singleShot(5000, [] { QCoreApplication::exit(99); });
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace

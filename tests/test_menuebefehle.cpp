@@ -1,0 +1,323 @@
+// The menu items at work in the real window: cases opened from and saved to files of their own,
+// the exports, printing through the printer dialog, the preview, the month table on the clipboard
+// and the About box.
+#include <QApplication>
+#include <QClipboard>
+#include <QPushButton>
+#include <QStatusBar>
+#include <QTableView>
+#include <fstream>
+#include <memory>
+
+#include "dateien.h"
+#include "einstellungssatz.h"
+#include "ergebnisseite.h"
+#include "feldtabelle.h"
+#include "hauptfensterpruefung.h"
+#include "menuebefehle.h"
+#include "monatsliste_csv.h"
+#include "pdftext.h"
+#include "speicherfall.h"
+#include "testdialoge.h"
+
+using namespace korvalt;
+using test::dateiinhalt;
+
+namespace {
+
+// The field of the table with that name.
+Feldname beschreibungNach(std::string_view name) {
+    for (const auto& b : feldtabelle())
+        if (b.text == name) return b.name;
+    ADD_FAILURE() << name;
+    return Feldname::Korvaltei;
+}
+
+const std::string caption =
+    "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST";
+const std::string fallFilter = "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)";
+
+class MenuebefehleTest : public test::HauptfensterTest {
+  protected:
+    void starten(std::optional<std::string> einstellungen = {}) {
+        dialoge = std::make_shared<test::Testdialoge>(verzeichnis.pfad());
+        HauptfensterTest::starten(std::move(einstellungen),
+                                  [this](Hauptfenster& f) { menueAnschliessen(f, dialoge); });
+    }
+    void waehlen(Menuepunkt punkt) { fenster->aktion(punkt).trigger(); }
+    std::filesystem::path pfad(const std::string& name) const { return verzeichnis.pfad() / name; }
+    std::string csv() const { return monatslisteCsv(sitzung->daten, sitzung->tabellen); }
+
+    // What the window shows of a case: the start group, some durations, the totals.
+    std::vector<std::string> fallbild() const {
+        return {text("Startgruppe"), text("GrDauer1", 2), text("normal1", 1),
+                text("indi1", 3),    text("Ergebnis1"),   text("Ergebnis2")};
+    }
+
+    std::shared_ptr<test::Testdialoge> dialoge;
+};
+
+// Every case file shows its case as a start from that file as settings file would: a case of 2006,
+// and one with a second record that names a current table.
+TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
+    starten();
+    const std::string satz = test::einstellungssatzText(11, 60, {6, 12, 24, 36, 48, 60});
+    std::ofstream(pfad("Muster.korvalt"), std::ios::binary) << satz;
+    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
+    std::ofstream(pfad("Neu 2026.dat"), std::ios::binary)
+        << test::einstellungssatzText(3, 24, {6, 12, 24, 36, 48, 60})
+        << std::string(tabelle.begin(), tabelle.end());
+
+    // Back and forth between the tables: a file without a table record is a case of 2006.
+    for (const char* name : {"Neu 2026.dat", "Muster.korvalt", "Neu 2026.dat"}) {
+        dialoge->datei = name;
+        taste(Qt::Key_O, Qt::ControlModifier);
+        EXPECT_EQ(dialoge->gefragt.back(), "Fall öffnen | " + fallFilter);
+        EXPECT_TRUE(meldungen.warnungen.empty()) << meldungen.warnungen[0];
+        EXPECT_EQ(fenster->falldatei(), pfad(name));
+
+        const auto start = std::make_unique<Speicherfall>();
+        test::Meldungsprotokoll keine;
+        start->sitzung.einstellungsdateiLesen(pfad(name), keine);
+        start->anzeige.laden({"."}, keine);
+        EXPECT_EQ(titel(), start->sitzung.titel + " \u2013 " + name);
+        EXPECT_EQ(csv(), monatslisteCsv(start->sitzung.daten, start->sitzung.tabellen)) << name;
+        for (const auto& [feld, index] : {std::pair{"Startgruppe", 0},
+                                          {"GrDauer1", 4},
+                                          {"normal1", 1},
+                                          {"indi4", 6},
+                                          {"Gruppetit", 2},
+                                          {"Ergebnis2", 0},
+                                          {"iende1", 1}})
+            EXPECT_EQ(text(feld, index),
+                      start->felder.text({beschreibungNach(feld), std::int8_t(index)}))
+                << name << " " << feld;
+    }
+    EXPECT_NE(titel().find("2026"), std::string::npos) << titel();
+
+    // The button Speichern still writes the settings file, not the case file.
+    meldungen.antwort = 1;
+    QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
+    EXPECT_EQ(dateiinhalt(einstellungsdatei()), dateiinhalt(pfad("Neu 2026.dat")));
+    EXPECT_EQ(dateiinhalt(pfad("Muster.korvalt")), satz);
+}
+
+TEST_F(MenuebefehleTest, SchlechteFalldateiWirdGemeldetUndAendertNichts) {
+    starten(test::einstellungssatzText(7));
+    ersetzen("indi1", 3, "7");
+    const auto vorher = fallbild();
+    const std::string titelVorher = titel();
+    std::ofstream(pfad("kurz.korvalt"), std::ios::binary)
+        << test::einstellungssatzText(11).substr(0, 74);
+    std::ofstream(pfad("fremd.korvalt"), std::ios::binary)
+        << test::einstellungssatzText(11, 120, {12, 24, 36, 48, 60, 120}, "St");
+    std::filesystem::create_directory(pfad("Ordner.korvalt"));
+    for (const char* name : {"fehlt.korvalt", "kurz.korvalt", "fremd.korvalt", "Ordner.korvalt"}) {
+        meldungen.warnungen.clear();
+        dialoge->datei = name;
+        waehlen(Menuepunkt::fallOeffnen);
+        ASSERT_EQ(meldungen.warnungen.size(), 1u) << name;
+        const std::string& w = meldungen.warnungen[0];
+        EXPECT_EQ(w.rfind("Fall öffnen nicht möglich: ", 0), 0u) << w;
+        EXPECT_NE(w.find(pfad(name).string()), std::string::npos) << w;
+        EXPECT_NE(w.find("Der angezeigte Fall bleibt, wie er ist."), std::string::npos) << w;
+        EXPECT_EQ(fallbild(), vorher) << name;
+        EXPECT_EQ(titel(), titelVorher) << name;
+        EXPECT_FALSE(fenster->falldatei()) << name;
+    }
+    // Cancelled: no message, nothing changes.
+    meldungen.warnungen.clear();
+    dialoge->datei.reset();
+    waehlen(Menuepunkt::fallOeffnen);
+    EXPECT_TRUE(meldungen.warnungen.empty());
+    EXPECT_EQ(fallbild(), vorher);
+}
+
+TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
+    starten();
+    ersetzen("Startgruppe", 0, "11");
+    ersetzen("GrDauer1", 2, "60");
+    ersetzen("indi1", 3, "7");
+    const auto gespeichert = fallbild();
+
+    dialoge->datei = "Neu.korvalt";
+    taste(Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "Fall speichern unter | Fall.korvalt | " + fallFilter + " | korvalt");
+    EXPECT_TRUE(meldungen.fragen.empty());
+    EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
+    EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Neu.korvalt"), -1);
+    EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
+    // The same record as the button Speichern writes for this case.
+    meldungen.antwort = 1;
+    QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
+    EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")), dateiinhalt(einstellungsdatei()));
+    EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")).size(), 75u);
+
+    // Fall speichern is the button: its question, the settings file, the case file as it was.
+    ersetzen("Startgruppe", 0, "5");
+    meldungen.fragen.clear();
+    taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(meldungen.fragen, std::vector<std::string>{"Neue Einstellungen speichern: "});
+    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(einstellungsdatei())[2]), 5);
+    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 11);
+
+    // Opened again, the saved case is back.
+    ersetzen("indi1", 3, "30");
+    dialoge->datei = "Neu.korvalt";
+    waehlen(Menuepunkt::fallOeffnen);
+    EXPECT_EQ(fallbild(), gespeichert);
+
+    // The next Speichern unter proposes the open file; a failed one says so and keeps the name.
+    dialoge->datei = "fehlt/Anders.korvalt";
+    waehlen(Menuepunkt::fallSpeichernUnter);
+    EXPECT_EQ(dialoge->gefragt.back(), "Fall speichern unter | " + pfad("Neu.korvalt").string() +
+                                           " | " + fallFilter + " | korvalt");
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_EQ(meldungen.warnungen[0].rfind(
+                  "Speichern nicht möglich: Der Fall wurde nicht gespeichert.\n", 0),
+              0u)
+        << meldungen.warnungen[0];
+    EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
+}
+
+TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
+    starten();
+    ersetzen("indi1", 1, "6");
+    dialoge->datei = "Liste.csv";
+    waehlen(Menuepunkt::monatslisteCsv);
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "Monatsliste als CSV speichern | Monatsliste.csv | CSV-Dateien (*.csv);;Alle Dateien "
+              "(*) | csv");
+    EXPECT_EQ(dateiinhalt(pfad("Liste.csv")), csv());
+
+    dialoge->datei = "Liste.pdf";
+    waehlen(Menuepunkt::monatslistePdf);
+    EXPECT_EQ(dialoge->gefragt.back(), "PDF Monatsliste.pdf");
+    const std::string liste = test::pdfText(pfad("Liste.pdf"));
+    EXPECT_NE(liste.find(caption), std::string::npos);
+    EXPECT_NE(liste.find("Im einzelnen:"), std::string::npos);
+
+    dialoge->datei = "Ergebnis.pdf";
+    waehlen(Menuepunkt::ergebnisPdf);
+    EXPECT_EQ(dialoge->gefragt.back(), "PDF Ergebnis.pdf");
+    EXPECT_NE(test::pdfText(pfad("Ergebnis.pdf")).find("Berechnung für Beispielfall"),
+              std::string::npos);
+    EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Ergebnis.pdf"), -1);
+    EXPECT_TRUE(meldungen.warnungen.empty());
+
+    dialoge->datei = "fehlt/Liste.csv";
+    waehlen(Menuepunkt::monatslisteCsv);
+    dialoge->datei = "fehlt/Liste.pdf";
+    waehlen(Menuepunkt::monatslistePdf);
+    ASSERT_EQ(meldungen.warnungen.size(), 2u);
+    for (const auto& w : meldungen.warnungen)
+        EXPECT_EQ(w.rfind("Speichern nicht möglich: ", 0), 0u) << w;
+}
+
+// The window inside the main window prints as the bare client area does: the same page, pixel
+// for pixel, with the caption line below it and nothing of the menu or the status line.
+TEST_F(MenuebefehleTest, ErgebnisseiteImHauptfensterIstDieSeiteDesClientbereichs) {
+    starten();
+    // The field with the focus shows a text cursor, which the page leaves out.
+    QWidget* fokus = QApplication::focusWidget();
+    ASSERT_NE(qobject_cast<QLineEdit*>(fokus), nullptr);
+    dialoge->datei = "Hauptfenster.pdf";
+    waehlen(Menuepunkt::ergebnisPdf);
+    EXPECT_EQ(QApplication::focusWidget(), fokus);
+    const QSize groesse = fenster->korvaltei().size();
+
+    const auto allein = std::make_unique<Sitzung>();
+    test::Meldungsprotokoll keine;
+    Korvaltei clientbereich(*allein, keine);
+    clientbereich.laden({{"."}, einstellungsdatei()});
+    clientbereich.setAttribute(Qt::WA_DontShowOnScreen);
+    clientbereich.show();
+    ASSERT_EQ(clientbereich.size(), groesse);
+    std::string fehler;
+    ASSERT_TRUE(pdfSchreiben(
+        pfad("Clientbereich.pdf").string(),
+        [&](QPrinter& p, std::string& f) { return ergebnisseiteDrucken(clientbereich, p, f); },
+        fehler))
+        << fehler;
+
+    auto bild = [this](const std::string& pdf) {
+        const auto ziel = pfad(pdf + "-bild");
+        test::ausgabeVon("pdftoppm -r 60 -gray -singlefile '" + pfad(pdf).string() + "' '" +
+                         ziel.string() + "'");
+        return dateiinhalt(ziel.string() + ".pgm");
+    };
+    const std::string seite = bild("Hauptfenster.pdf");
+    ASSERT_GT(seite.size(), 1000u);
+    EXPECT_TRUE(seite == bild("Clientbereich.pdf"));
+    EXPECT_EQ(fenster->korvaltei().size(), groesse);
+}
+
+TEST_F(MenuebefehleTest, DruckenUndSeitenansichtNachWahlDesAusdrucks) {
+    starten();
+    dialoge->ausdruck = Ausdruck::monatsliste;
+    taste(Qt::Key_P, Qt::ControlModifier);
+    // The job's name is the printout's, and the file name a dialog proposes for printing to a file.
+    EXPECT_EQ(dialoge->gefragt,
+              (std::vector<std::string>{"Ausdruck? Drucken", "Drucker? Monatsliste"}));
+    EXPECT_NE(test::pdfText(dialoge->papier()).find("Im einzelnen:"), std::string::npos);
+
+    dialoge->ausdruck = Ausdruck::ergebnis;
+    waehlen(Menuepunkt::drucken);
+    EXPECT_NE(test::pdfText(dialoge->papier()).find("Berechnung für Beispielfall"),
+              std::string::npos);
+
+    // Cancelled at either dialog: nothing is printed.
+    std::filesystem::remove(dialoge->papier());
+    dialoge->gefragt.clear();
+    dialoge->ausdruck.reset();
+    waehlen(Menuepunkt::drucken);
+    dialoge->ausdruck = Ausdruck::monatsliste;
+    dialoge->druckerGewaehlt = false;
+    waehlen(Menuepunkt::drucken);
+    EXPECT_EQ(dialoge->gefragt, (std::vector<std::string>{"Ausdruck? Drucken", "Ausdruck? Drucken",
+                                                          "Drucker? Monatsliste"}));
+    EXPECT_FALSE(std::filesystem::exists(dialoge->papier()));
+
+    dialoge->gefragt.clear();
+    dialoge->ausdruck = Ausdruck::ergebnis;
+    waehlen(Menuepunkt::seitenansicht);
+    EXPECT_EQ(dialoge->gefragt,
+              (std::vector<std::string>{"Ausdruck? Seitenansicht",
+                                        "Vorschau Seitenansicht \u2013 Ergebnis"}));
+    EXPECT_EQ(test::pdfSeiten(dialoge->vorschau()), 1);
+    EXPECT_NE(test::pdfText(dialoge->vorschau()).find("Berechnung für Beispielfall"),
+              std::string::npos);
+    EXPECT_TRUE(widget<QPushButton>("Speichern")->isVisible());
+    EXPECT_TRUE(meldungen.warnungen.empty());
+}
+
+TEST_F(MenuebefehleTest, MonatstabelleAufDerZwischenablage) {
+    starten();
+    ersetzen("indi1", 1, "6");
+    QApplication::clipboard()->clear();
+    auto* gitter = widget<QTableView>("MSFlexGrid1");
+    QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
+    taste(Qt::Key_C, Qt::ControlModifier);
+
+    const std::string text = QApplication::clipboard()->text().toStdString();
+    EXPECT_EQ(text, monatstabelleText(sitzung->daten, sitzung->tabellen));
+    // Month 7: the individual case is in step 2 already.
+    EXPECT_NE(text.find("\n7\t9\t1\t2061,00\t9\t2\t2290,00\t229\n"), std::string::npos) << text;
+    EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Monatstabelle kopiert"), -1);
+}
+
+TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
+    starten();
+    waehlen(Menuepunkt::ueber);
+    ASSERT_EQ(dialoge->hinweise.size(), 1u);
+    const std::string& text = dialoge->hinweise[0];
+    EXPECT_EQ(text.rfind("Über Korvalt: Korvalt " KORVALT_VERSION "\n", 0), 0u) << text;
+    for (const std::string& teil :
+         {"Tariftabelle: " + caption, std::string("Lizenz: "),
+          "Einstellungsdatei: " + einstellungsdatei().string() + " (noch nicht angelegt)",
+          "Tarifdatei: " + (std::filesystem::current_path() / "zelbar06.1tr").string()})
+        EXPECT_NE(text.find(teil), std::string::npos) << teil << "\n" << text;
+}
+
+}  // namespace

@@ -1,0 +1,85 @@
+// Test helper: dialogs that answer as told and note what they were asked, and a printer dialog
+// whose printer writes a PDF file into the test directory.
+#pragma once
+
+#include <QPrinter>
+#include <filesystem>
+#include <memory>
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "dialoge.h"
+
+namespace korvalt::test {
+
+class Testdialoge : public Dialoge {
+  public:
+    explicit Testdialoge(std::filesystem::path verzeichnis)
+        : verzeichnis_(std::move(verzeichnis)) {}
+
+    // What the chosen printer printed, and what the preview showed, as PDF files.
+    std::filesystem::path papier() const { return verzeichnis_ / "papier.pdf"; }
+    std::filesystem::path vorschau() const { return verzeichnis_ / "vorschau.pdf"; }
+
+    // No default printer.
+    std::unique_ptr<QPrinter> standarddrucker() override { return nullptr; }
+    std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override {
+        gefragt.push_back("PDF " + std::string(vorschlag));
+        return antwort();
+    }
+    std::optional<std::string> oeffnenWaehlen(std::string_view titel,
+                                              std::string_view filter) override {
+        gefragt.push_back(std::string(titel) + " | " + std::string(filter));
+        return antwort();
+    }
+    std::optional<std::string> speichernWaehlen(std::string_view titel, std::string_view vorschlag,
+                                                std::string_view filter,
+                                                std::string_view endung) override {
+        gefragt.push_back(std::string(titel) + " | " + std::string(vorschlag) + " | " +
+                          std::string(filter) + " | " + std::string(endung));
+        return antwort();
+    }
+    std::optional<Ausdruck> ausdruckWaehlen(std::string_view titel) override {
+        gefragt.push_back("Ausdruck? " + std::string(titel));
+        return ausdruck;
+    }
+    bool druckerWaehlen(QPrinter& printer) override {
+        gefragt.push_back("Drucker? " + printer.docName().toStdString());
+        if (!druckerGewaehlt) return false;
+        // As the user who picks "print to file" in the printer dialog.
+        printer.setOutputFormat(QPrinter::PdfFormat);
+        printer.setOutputFileName(QString::fromStdString(papier().string()));
+        return true;
+    }
+    bool vorschauZeigen(std::string_view titel, const Druckvorgang& drucken,
+                        std::string& fehler) override {
+        gefragt.push_back("Vorschau " + std::string(titel));
+        bool gut = false;
+        {
+            const auto printer = pdfDrucker(vorschau().string());
+            gut = drucken(*printer, fehler);
+        }
+        return gut;
+    }
+    void hinweisen(std::string_view titel, std::string_view text) override {
+        hinweise.push_back(std::string(titel) + ": " + std::string(text));
+    }
+
+    // The file the next file dialog answers with, in the test directory; nothing: cancelled.
+    std::optional<std::string> datei;
+    std::optional<Ausdruck> ausdruck;
+    bool druckerGewaehlt = true;
+    std::vector<std::string> gefragt;
+    std::vector<std::string> hinweise;
+
+  private:
+    std::optional<std::string> antwort() const {
+        if (!datei) return std::nullopt;
+        return (verzeichnis_ / *datei).string();
+    }
+
+    std::filesystem::path verzeichnis_;
+};
+
+}  // namespace korvalt::test

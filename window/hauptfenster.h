@@ -1,0 +1,79 @@
+// The program's main window: the menu bar, the client area Korvaltei below it and a status line.
+//
+// Korvaltei stays the design's client area, with its fields, buttons, caption and printouts; this
+// window only frames it. It builds the menus and their items with captions and shortcuts, and the
+// work of an item is attached from outside with setzeAktion, as the buttons' work is attached to
+// Korvaltei with setzeKlick (output/menuebefehle.h). Beenden and Hilfe are the window's own.
+#pragma once
+
+#include <QMainWindow>
+#include <array>
+#include <cstddef>
+#include <filesystem>
+#include <functional>
+#include <optional>
+
+#include "korvaltei.h"
+
+class QAction;
+class QLabel;
+class QMenu;
+
+namespace korvalt {
+
+enum class Menuepunkt : std::size_t {
+    fallOeffnen,
+    fallSpeichern,
+    fallSpeichernUnter,
+    ergebnisPdf,
+    monatslistePdf,
+    monatslisteCsv,
+    drucken,
+    seitenansicht,
+    beenden,
+    monatstabelleKopieren,
+    hilfe,
+    ueber,
+};
+inline constexpr std::size_t menuepunktAnzahl = std::size_t(Menuepunkt::ueber) + 1;
+
+class Hauptfenster : public QMainWindow {
+  public:
+    // `sitzung` and `meldungen` as for Korvaltei; both must outlive the window.
+    Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* eltern = nullptr);
+
+    Korvaltei& korvaltei() { return *korvaltei_; }
+
+    QAction& aktion(Menuepunkt punkt) const { return *aktionen_[std::size_t(punkt)]; }
+    // The work of a menu item; replaces an earlier one. An item without work is greyed out.
+    void setzeAktion(Menuepunkt punkt, std::function<void()> arbeit);
+
+    // A new menu in the menu bar before Hilfe, which stays the last menu.
+    QMenu* menueEinfuegen(const QString& titel);
+
+    // The case file the window shows: its name follows the caption in the title ("… –
+    // Muster.korvalt"), its full path stands in the status line. Nothing: the case came from the
+    // settings file or is the example case.
+    void setzeFalldatei(std::optional<std::filesystem::path> datei);
+    const std::optional<std::filesystem::path>& falldatei() const { return falldatei_; }
+
+    // A short note in the status line that goes again after a while.
+    void melden(const QString& text);
+
+  protected:
+    void closeEvent(QCloseEvent* ereignis) override;
+
+  private:
+    QAction* neueAktion(QMenu* menue, Menuepunkt punkt, const QString& text,
+                        const QKeySequence& taste = {});
+    void titelSetzen();
+
+    Korvaltei* korvaltei_;
+    std::array<QAction*, menuepunktAnzahl> aktionen_{};
+    std::array<std::function<void()>, menuepunktAnzahl> arbeiten_;
+    QMenu* hilfemenue_ = nullptr;
+    QLabel* dateianzeige_ = nullptr;
+    std::optional<std::filesystem::path> falldatei_;
+};
+
+}  // namespace korvalt
