@@ -49,9 +49,13 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Seitenansicht…", ""},
           {"Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle kopieren", "Ctrl+C"}}},
+        {"&Tabelle",
+         {{"Januar 2006 West", ""}, {"März 2024", ""}, {"April 2025", ""}, {"Mai 2026", ""}}},
         {"&Hilfe", {{"Hilfe", "F1"}, {"Über Korvalt", ""}}},
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
+    // The tables are listed as the menu opens.
+    emit menues[2]->menu()->aboutToShow();
     ASSERT_EQ(menues.size(), qsizetype(erwartet.size()));
     for (std::size_t i = 0; i < erwartet.size(); ++i) {
         EXPECT_EQ(menues[i]->text(), erwartet[i].first);
@@ -65,11 +69,45 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     EXPECT_TRUE(fenster->aktion(Menuepunkt::hilfe).isEnabled());
 
     // A later menu goes before Hilfe, which stays last.
-    fenster->menueEinfuegen("&Tabelle");
+    fenster->menueEinfuegen("&Weiteres");
     const QList<QAction*> danach = fenster->menuBar()->actions();
-    ASSERT_EQ(danach.size(), 4);
-    EXPECT_EQ(danach[2]->text(), "&Tabelle");
-    EXPECT_EQ(danach[3]->text(), "&Hilfe");
+    ASSERT_EQ(danach.size(), 5);
+    EXPECT_EQ(danach[3]->text(), "&Weiteres");
+    EXPECT_EQ(danach[4]->text(), "&Hilfe");
+}
+
+// Choosing a table keeps the start group by its label and every duration, recalculates and names
+// the table in the caption; the menu checks the case's table.
+TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
+    starten();
+    ersetzen("GrDauer", 2, "60");
+    QMenu* menue = fenster->menuBar()->findChild<QMenu*>("Tabellenmenue");
+    ASSERT_NE(menue, nullptr);
+    auto waehlen = [&](const QString& text) {
+        emit menue->aboutToShow();
+        for (QAction* a : menue->actions())
+            if (a->text() == text) a->trigger();
+    };
+    waehlen("Mai 2026");
+    EXPECT_EQ(titel(), "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand MAI 2026");
+    EXPECT_EQ(text("Startgruppe"), "9a");
+    EXPECT_EQ(text("Gruppetit", 2), "EGr. 9b");
+    EXPECT_EQ(text("GrDauer", 2), "60");
+    EXPECT_EQ(text("Betrag1", 4), "4.587");
+    emit menue->aboutToShow();
+    EXPECT_TRUE(menue->actions().at(3)->isChecked());
+
+    ersetzen("Startgruppe", 0, "9c");
+    waehlen("Januar 2006 West");
+    EXPECT_EQ(titel(), caption.toStdString());
+    EXPECT_EQ(text("Startgruppe"), "9");
+    EXPECT_EQ(text("Gruppetit", 2), "EGr. 10");
+    waehlen("April 2025");
+    EXPECT_EQ(text("Startgruppe"), "9a");
+    waehlen("Mai 2026");
+    ersetzen("Startgruppe", 0, "10");
+    waehlen("Januar 2006 West");
+    EXPECT_EQ(text("Startgruppe"), "10");
 }
 
 TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {

@@ -1,5 +1,6 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
+#include "tabellenmenue.h"
 
 #include <QAction>
 #include <QCloseEvent>
@@ -54,6 +55,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     hilfe->setShortcutContext(Qt::WidgetShortcut);
     setzeAktion(Menuepunkt::hilfe, [this] { korvaltei_->hilfeaufrufen(Korvaltei::hilfekontext); });
     neueAktion(hilfemenue_, Menuepunkt::ueber, "Über Korvalt");
+    tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
     dateianzeige_->setObjectName("Falldatei");
