@@ -10,7 +10,8 @@ for a in "$@"; do
 done
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools libgl-dev libgtest-dev libgmock-dev
         libbenchmark-dev fonts-liberation poppler-utils xvfb xauth
-        librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file "${zusatz[@]}")
+        qt6-translations-l10n librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
+        "${zusatz[@]}")
 fehlt=()
 for p in "${pakete[@]}"; do
     dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || fehlt+=("$p")
