@@ -64,9 +64,8 @@ void Fallanzeige::laden(const std::vector<std::filesystem::path>& suchorte, Meld
 bool Fallanzeige::fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
                             Meldungen& meldungen) {
     if (!istFallsatz(satz)) return false;
-    TarifDaten& daten = sitzung_.daten;
-    daten.tabelle = tabelleDesFalls(tabellensatz, daten.tabellenkatalog, meldungen);
-    sitzung_.titel = fenstertitel(daten, sitzung_.titeltarif);
+    sitzung_.tabelleSetzen(
+        tabelleDesFalls(tabellensatz, sitzung_.daten.tabellenkatalog, meldungen));
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
     fallZeigen(einstellungssatzWiederherstellen(satz, sitzung_.tabellen, tabelle().gruppenzahl()));
     return true;
@@ -227,9 +226,7 @@ void Fallanzeige::tabelleWechseln(const Tariftabelle& neu) {
     const Tariftabelle& alt = tabelle();
     const int gruppe =
         gruppeUebertragen(alt, alt.startgruppeLesen(felder_.text({Feldname::Startgruppe})), neu);
-    TarifDaten& daten = sitzung_.daten;
-    daten.tabelle = neu.schluessel;
-    sitzung_.titel = fenstertitel(daten, sitzung_.titeltarif);
+    sitzung_.tabelleSetzen(neu.schluessel);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
     felder_.setzeText({Feldname::Startgruppe}, neu.gruppenbezeichnung(gruppe));
     starten();

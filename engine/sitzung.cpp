@@ -19,6 +19,11 @@ void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei, Meldung
     }
 }
 
+void Sitzung::tabelleSetzen(const std::string& schluessel) {
+    daten.tabelle = schluessel;
+    titel = fenstertitel(daten, titeltarif);
+}
+
 std::optional<Integer> Sitzung::laden(const std::vector<std::filesystem::path>& suchorte,
                                       Meldungen& meldungen) {
     static constexpr const char* monate[] = {"JANUAR",    "FEBRUAR", "MÄRZ",     "APRIL",

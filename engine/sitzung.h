@@ -36,6 +36,9 @@ class Sitzung {
     std::optional<Integer> laden(const std::vector<std::filesystem::path>& suchorte,
                                  Meldungen& meldungen);
 
+    // Calculates the case in the table of `schluessel` from now on; the caption follows.
+    void tabelleSetzen(const std::string& schluessel);
+
     TarifDaten daten;
     Falltabellen tabellen;
     Tarifdatei tarifdatei;
