@@ -52,11 +52,42 @@ Tabellenkatalog Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& 
                                     " Bytes statt mindestens " + tausenderText(double(noetig)) +
                                     ").\nFehlende Tabellenentgelte werden mit 0 gerechnet.");
     }
+    entgelteVorpruefen(katalog, meldungen);
     return katalog;
+}
+
+// Pays that large are read and calculated as they are, but they can only come from a damaged or
+// foreign file: the user hears of it once.
+void Tarifdatei::entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& meldungen) {
+    constexpr std::int64_t groessterPlausiblerCent = std::int64_t{1'000'000} * 100;
+    for (const Tariftabelle& tabelle : katalog.tabellen())
+        for (int gruppe = 1; gruppe <= tabelle.gruppenzahl(); ++gruppe) {
+            Tarifsatz satz;
+            satzLesen(tabelle.satznummer(gruppe), satz);
+            for (int stufe = 1; stufe <= tarifStufen; ++stufe) {
+                const std::int32_t cent = satz(stufe);
+                if (cent == keineStufe) continue;
+                if (cent > groessterPlausiblerCent || cent < -groessterPlausiblerCent) {
+                    meldungen.warnen("Tarifdatei",
+                                     "Die Tarifdatei \u201E" + pfad_.string() +
+                                         "\u201C enthält Monatsentgelte über 1.000.000 Euro (" +
+                                         tabelle.schluessel + ", EGr. " +
+                                         tabelle.gruppenbezeichnung(gruppe) + ", Stufe " +
+                                         std::to_string(stufe) +
+                                         ").\nSie ist vermutlich beschädigt; Korvalt rechnet mit "
+                                         "den Beträgen, wie sie sind.");
+                    return;
+                }
+            }
+        }
 }
 
 void Tarifdatei::lesen(int satznummer, Tarifsatz& satz) {
     ++lesezugriffe_;
+    satzLesen(satznummer, satz);
+}
+
+void Tarifdatei::satzLesen(int satznummer, Tarifsatz& satz) {
     unsigned char bytes[tarifsatzLaenge] = {};
     if (datei_ && satznummer >= 1 &&
         std::fseek(datei_.get(), long(satznummer - 1) * tarifsatzLaenge, SEEK_SET) == 0) {

@@ -41,6 +41,10 @@ class Tarifdatei {
     long lesezugriffe() const { return lesezugriffe_; }
 
   private:
+    // Reads a record without counting it as a read of the calculation.
+    void satzLesen(int satznummer, Tarifsatz& satz);
+    void entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& meldungen);
+
     struct Schliessen {
         void operator()(std::FILE* f) const { std::fclose(f); }
     };

@@ -263,6 +263,33 @@ TEST_F(RechnerTest, LaufendeSummeRundetHalbZurGeradenZahl) {
     EXPECT_EQ(text({Feldname::Ergebnis1}), "30.064");
 }
 
+// Pays near the 32-bit limit: one warning, and totals and their difference beyond 32 bits that the
+// window and the CSV show alike.
+TEST_F(RechnerTest, RiesigeEntgelteOhneUeberlauf) {
+    auto tabelle = test::steigendeTabelle();
+    for (int g = 9; g <= 12; ++g)
+        for (int s = 1; s <= 6; ++s) tabelle[g][s] = 2'147'483'600;
+    ladenMit(tabelle);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("über 1.000.000 Euro"), std::string::npos);
+    t().grdauerI(4) = 0;
+    fallanzeige().fortschreiten(Seite::individuell);
+    fallanzeige().vergleichen();
+    const std::int64_t differenz = t().gesamtbetrag(2) - t().gesamtbetrag(1);
+    EXPECT_GT(t().gesamtbetrag(1), std::int64_t{INT32_MAX});
+    EXPECT_LT(differenz, std::int64_t{INT32_MIN});
+    auto ohnePunkte = [](std::string text) {
+        std::erase(text, '.');
+        return text;
+    };
+    const std::string csv = monatslisteCsv(fall->sitzung.daten, t());
+    const std::string summe = csv.substr(csv.rfind("Summe;"));
+    EXPECT_EQ(summe, "Summe;;;" + ohnePunkte(text({Feldname::Ergebnis1})) + ";;;" +
+                         ohnePunkte(text({Feldname::Ergebnis2})) + ";" +
+                         ohnePunkte(text({Feldname::Differenz})) + "\n");
+    EXPECT_EQ(ohnePunkte(text({Feldname::Differenz})), std::to_string(differenz));
+}
+
 TEST_F(RechnerTest, StufendauerNull) {
     laden();
     t().stufendauer(1, 1, 2) = 0;
