@@ -2,6 +2,7 @@
 # Builds the fuzz targets (preset "fuzz": clang, libFuzzer, address and undefined-behaviour
 # sanitizers) and runs each for the given number of seconds, on the seed corpus in fuzz/korpus.
 # What a run finds lands in build/fuzz/funde/; new inputs in build/fuzz/korpus/, never in the repo.
+# FUZZ_SEED fixes libFuzzer's random seed, so that a run can be repeated (CI does).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 sekunden=${1:-60}
@@ -18,6 +19,7 @@ for ziel in einstellungssatz:200 tarifdatei:23328 kommandozeile:256; do
     protokoll=$wurzel/fuzz_$name.log
     echo "fuzz_$name: $sekunden s"
     if ! "$wurzel/fuzz/fuzz_$name" -max_total_time="$sekunden" -max_len="${ziel##*:}" -timeout=10 \
+        ${FUZZ_SEED:+-seed="$FUZZ_SEED"} \
         -print_final_stats=1 -artifact_prefix="$wurzel/funde/$name-" \
         "$wurzel/korpus/$name" "$(pwd)/fuzz/korpus/$name" >"$protokoll" 2>&1; then
         tail -n 40 "$protokoll"
