@@ -21,9 +21,7 @@ constexpr off_t groessteDatei = 1 << 20;
 
 // The full name, so that the user finds the file whatever the working directory was.
 std::string anzeigename(const std::filesystem::path& pfad) {
-    std::error_code fehler;
-    const auto absolut = std::filesystem::absolute(pfad, fehler);
-    return (fehler ? pfad : absolut).string();
+    return vollerPfad(pfad).string();
 }
 
 std::string unbrauchbar(const std::filesystem::path& pfad, const std::string& grund) {

@@ -11,6 +11,12 @@
 
 namespace korvalt {
 
+std::filesystem::path vollerPfad(const std::filesystem::path& pfad) {
+    std::error_code fehler;
+    const auto voll = std::filesystem::absolute(pfad, fehler);
+    return fehler ? pfad : voll.lexically_normal();
+}
+
 namespace {
 
 // Longer names would not leave room for the six characters that make the temporary name unique.

@@ -66,6 +66,10 @@ class SichereDatei {
 };
 
 // Replaces `ziel` with `inhalt` through a SichereDatei.
+// The full name of a file, for messages and for a place to save to whatever the working
+// directory becomes; the name as given when it cannot be made full.
+std::filesystem::path vollerPfad(const std::filesystem::path& pfad);
+
 bool dateiSchreiben(const std::filesystem::path& ziel, std::string_view inhalt, std::string& fehler,
                     Systemaufrufe& system = echteSystemaufrufe());
 

@@ -2,14 +2,13 @@
 #include "sitzung.h"
 
 #include "einstellungssatz.h"
+#include "sicheredatei.h"
 
 namespace korvalt {
 
 void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei, Meldungen& meldungen) {
     // Messages about the file name it in full, and a save goes to the file read here.
-    std::error_code fehler;
-    einstellungsdatei = std::filesystem::absolute(datei, fehler);
-    if (fehler) einstellungsdatei = datei;
+    einstellungsdatei = vollerPfad(datei);
     const Einstellungslesung lesung = korvalt::einstellungsdateiLesen(einstellungsdatei);
     if (lesung.ergebnis == Einstellungslesung::Ergebnis::gelesen) {
         daten.einstellungssatz = lesung.satz;

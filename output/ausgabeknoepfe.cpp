@@ -21,22 +21,26 @@ void speichernAusfuehren(Korvaltei& fenster) {
                            sitzung.einstellungsdatei);
 }
 
+Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was) {
+    if (was == Ausdruck::ergebnis)
+        return [&fenster](QPrinter& printer, std::string& fehler) {
+            return ergebnisseiteDrucken(fenster, printer, fehler);
+        };
+    return [&fenster](QPrinter& printer, std::string& fehler) {
+        return monatslisteDrucken(fenster.sitzung(), printer, fehler);
+    };
+}
+
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung) {
     if (!umgebung) umgebung = std::make_shared<Desktopdruck>(&fenster);
     fenster.setzeKlick(Feldname::Speichern, [&fenster] { speichernAusfuehren(fenster); });
     fenster.setzeKlick(Feldname::Liste, [&fenster, umgebung] {
-        druckenOderPdf(
-            [&fenster](QPrinter& printer, std::string& fehler) {
-                return monatslisteDrucken(fenster.sitzung(), printer, fehler);
-            },
-            "die Monatsliste", "Monatsliste.pdf", *umgebung, fenster.meldungen());
+        druckenOderPdf(druckvorgang(fenster, Ausdruck::monatsliste), "die Monatsliste",
+                       "Monatsliste.pdf", *umgebung, fenster.meldungen());
     });
     fenster.setzeKlick(Feldname::Ergebnisdrucken, [&fenster, umgebung] {
-        druckenOderPdf(
-            [&fenster](QPrinter& printer, std::string& fehler) {
-                return ergebnisseiteDrucken(fenster, printer, fehler);
-            },
-            "das Ergebnis", "Ergebnis.pdf", *umgebung, fenster.meldungen());
+        druckenOderPdf(druckvorgang(fenster, Ausdruck::ergebnis), "das Ergebnis", "Ergebnis.pdf",
+                       *umgebung, fenster.meldungen());
     });
 }
 

@@ -19,6 +19,9 @@ void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umge
 // session came from ("korvalt-einstellungen.dat" in the working directory).
 void speichernAusfuehren(Korvaltei& fenster);
 
+// The painting of a printout, the same for the buttons, the menu, the dialog and the preview.
+Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was);
+
 // The month list of the computed case on a printer, headed by the window caption; false with a
 // German reason. The same for the button and for the command line.
 bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler);

@@ -11,9 +11,6 @@
 
 namespace korvalt {
 
-// The two printouts.
-enum class Ausdruck { ergebnis, monatsliste };
-
 class Dialoge : public Druckumgebung {
   public:
     // The file to open, nothing when the user cancels. `filter` as Qt writes it:

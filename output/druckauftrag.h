@@ -18,6 +18,9 @@ namespace korvalt {
 // Runs one printout on the given printer; false with a German reason when it failed.
 using Druckvorgang = std::function<bool(QPrinter&, std::string& fehler)>;
 
+// The two printouts.
+enum class Ausdruck { ergebnis, monatsliste };
+
 // What a printout needs from the desktop besides message boxes; tests swap it.
 class Druckumgebung {
   public:

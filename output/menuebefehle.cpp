@@ -10,11 +10,11 @@
 #include "ausgabeknoepfe.h"
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
-#include "ergebnisseite.h"
 #include "hauptfenster.h"
 #include "kommandozeile.h"
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
+#include "sicheredatei.h"
 
 namespace korvalt {
 
@@ -27,23 +27,6 @@ const std::string fallFilter =
 
 std::string ausdruckName(Ausdruck was) {
     return was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste";
-}
-
-// The same painting as the buttons Ergebnis drucken and Liste Drucken.
-Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was) {
-    if (was == Ausdruck::ergebnis)
-        return [&fenster](QPrinter& printer, std::string& fehler) {
-            return ergebnisseiteDrucken(fenster, printer, fehler);
-        };
-    return [&fenster](QPrinter& printer, std::string& fehler) {
-        return monatslisteDrucken(fenster.sitzung(), printer, fehler);
-    };
-}
-
-std::filesystem::path absolut(const std::filesystem::path& pfad) {
-    std::error_code fehler;
-    const auto a = std::filesystem::absolute(pfad, fehler);
-    return fehler ? pfad : a.lexically_normal();
 }
 
 void fallOeffnenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -70,7 +53,7 @@ void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
                              "Der Fall wurde nicht gespeichert.\n" + fehler);
         return;
     }
-    fenster.setzeFalldatei(absolut(*datei));
+    fenster.setzeFalldatei(vollerPfad(*datei));
     fenster.melden("Fall gespeichert: " + alsQString(*datei));
 }
 
@@ -128,7 +111,7 @@ void monatstabelleKopieren(Hauptfenster& fenster) {
 
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    const auto einstellungen = absolut(s.einstellungsdatei);
+    const auto einstellungen = vollerPfad(s.einstellungsdatei);
     std::error_code fehler;
     const bool gespeichert = std::filesystem::exists(einstellungen, fehler);
     const std::string text =
@@ -140,7 +123,7 @@ void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +
         (s.tarifdatei.pfad().empty() ? std::string("nicht gefunden")
-                                     : absolut(s.tarifdatei.pfad()).string());
+                                     : vollerPfad(s.tarifdatei.pfad()).string());
     dialoge.hinweisen("Über Korvalt", text);
 }
 
@@ -153,7 +136,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     if (lesung.ergebnis != Einstellungslesung::Ergebnis::gelesen) {
         const std::string grund =
             lesung.ergebnis == Einstellungslesung::Ergebnis::fehlt
-                ? "Die Datei \u201E" + absolut(datei).string() + "\u201C gibt es nicht."
+                ? "Die Datei \u201E" + vollerPfad(datei).string() + "\u201C gibt es nicht."
                 : lesung.fehler;
         k.meldungen().warnen("Fall öffnen nicht möglich",
                              grund + "\nDer angezeigte Fall bleibt, wie er ist.");
@@ -162,7 +145,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     Einstellungssatz tabellensatz;
     tabellensatz.fill(' ');
     k.anzeige().fallLaden(lesung.satz, lesung.tabellensatz.value_or(tabellensatz), k.meldungen());
-    fenster.setzeFalldatei(absolut(datei));
+    fenster.setzeFalldatei(vollerPfad(datei));
     return true;
 }
 
