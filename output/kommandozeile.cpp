@@ -164,8 +164,7 @@ bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::
     GesammelteMeldungen meldungen;
     const Tabellenkatalog katalog = datei.aufsuchen(suchorte, meldungen);
     if (!meldungen.text().empty()) {
-        fehler = meldungen.text();
-        fehler.pop_back();
+        fehler = meldungen.fehlertext();
         return false;
     }
     if (!katalog.finden(aufruf.tabelle)) {
@@ -208,8 +207,7 @@ bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
     GesammelteMeldungen meldungen;
     fall.anzeige.laden(suchorte, meldungen);
     if (!meldungen.text().empty()) {
-        fehler = meldungen.text();
-        if (fehler.back() == '\n') fehler.pop_back();
+        fehler = meldungen.fehlertext();
         return false;
     }
     return true;

@@ -45,6 +45,10 @@ class GesammelteMeldungen : public Meldungen {
     void warnen(std::string_view titel, std::string_view text) override;
     std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
     const std::string& text() const { return text_; }
+    // The warnings as one error message, without the last line break.
+    std::string fehlertext() const {
+        return text_.empty() || text_.back() != '\n' ? text_ : text_.substr(0, text_.size() - 1);
+    }
 
   private:
     std::string text_;

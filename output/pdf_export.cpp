@@ -54,11 +54,8 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
     // The case's table, from the settings file or --tabelle; the window reads only the case itself.
     sitzung->daten.einstellungssatz2 = pruefung.einstellungssatz2;
     fenster.laden(orte);
-    if (!meldungen.text().empty()) {
-        std::string text = meldungen.text();
-        text.pop_back();
-        return melden(fehlerausgabe, text, exitEingabefehler);
-    }
+    if (!meldungen.text().empty())
+        return melden(fehlerausgabe, meldungen.fehlertext(), exitEingabefehler);
     // Laid out as on screen, without appearing on any screen.
     fenster.setAttribute(Qt::WA_DontShowOnScreen);
     fenster.show();
