@@ -1,8 +1,11 @@
-// Focus and key handlers of the input fields.
+// Focus, key and arrow-key handlers of the input fields and their tooltips.
 #include "eingabefelder.h"
 
 #include "dauerfelder.h"
+#include "pfeiltasten.h"
 #include "zahlen.h"
+
+#include <cstdlib>
 
 namespace korvalt {
 
@@ -85,6 +88,26 @@ int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen) {
         dauerBestaetigen(anzeige, feld, *d);
     }
     return zeichen;
+}
+
+bool eingabefeldSchritt(Fallanzeige& anzeige, FeldId feld, int schritt) {
+    if (feld.name == Feldname::Startgruppe && std::abs(schritt) != 1) return false;
+    // The step acts on the field the focus values name: this one, whatever set them last.
+    eingabefeldFokus(anzeige.tabellen(), feld);
+    pfeilschritt(anzeige, schritt);
+    return true;
+}
+
+std::string eingabefeldHinweis(const Falltabellen& t, const Tariftabelle& tabelle, FeldId feld) {
+    if (feld.name == Feldname::Startgruppe) return "Startgruppe: EGr., in der beide Fälle beginnen";
+    const auto d = dauerfeld(feld);
+    if (!d) return {};
+    const int gruppe = t.gruppe(d->spalte);
+    const std::string spalte = gruppe < 1 ? "der " + std::to_string(d->spalte) + ". Spalte"
+                                          : "der EGr. " + tabelle.gruppentext(gruppe);
+    const std::string fall = d->seite == Seite::normal ? "Normalfall" : "Beispielfall";
+    if (d->istGruppe()) return "Monate in " + spalte + ", " + fall;
+    return "Monate in Stufe " + std::to_string(d->stufe) + " " + spalte + ", " + fall;
 }
 
 }  // namespace korvalt

@@ -1,10 +1,13 @@
 // The 57 input fields: the focus handler records the field for the arrow buttons, the key handler
-// lets digits through, empties the field on Backspace and confirms the value on Enter.
+// lets digits through, empties the field on Backspace and confirms the value on Enter; the arrow
+// keys step the value and the tooltip names the field.
 #pragma once
 
 #include "fallanzeige.h"
 #include "falltabellen.h"
 #include "feldname.h"
+
+#include <string>
 
 namespace korvalt {
 
@@ -23,5 +26,14 @@ void eingabefeldFokus(Falltabellen& t, FeldId feld);
 // start-group range (in its text), and recalculates the case it belongs to: a number of any length
 // is limited like any other number above the limit.
 int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen);
+
+// The arrow keys in a field: Up and Down step its value by one as the arrow buttons do, Page Up
+// and Page Down (`schritt` ±12) by twelve months in a duration field. Returns false for a step
+// the field does not take (twelve in the start group).
+bool eingabefeldSchritt(Fallanzeige& anzeige, FeldId feld, int schritt);
+
+// What the field is, by the groups of the case shown: "Monate in Stufe 3 der EGr. 9b,
+// Beispielfall".
+std::string eingabefeldHinweis(const Falltabellen& t, const Tariftabelle& tabelle, FeldId feld);
 
 }  // namespace korvalt

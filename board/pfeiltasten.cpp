@@ -48,7 +48,9 @@ void startgruppeSchritt(Fallanzeige& anzeige, int schritt) {
     anzeige.starten();
 }
 
-void pfeiltaste(Fallanzeige& anzeige, int schritt) {
+}  // namespace
+
+void pfeilschritt(Fallanzeige& anzeige, int schritt) {
     const Falltabellen& t = anzeige.tabellen();
     const bool seiteBekannt = t.fokusseite == 1 || t.fokusseite == 2;
     const bool dauer = t.fokusart == Fokusart::Gruppendauer || t.fokusart == Fokusart::Stufendauer;
@@ -57,14 +59,12 @@ void pfeiltaste(Fallanzeige& anzeige, int schritt) {
     anzeige.vergleichen();
 }
 
-}  // namespace
-
 void nachoben(Fallanzeige& anzeige) {
-    pfeiltaste(anzeige, +1);
+    pfeilschritt(anzeige, +1);
 }
 
 void nachunten(Fallanzeige& anzeige) {
-    pfeiltaste(anzeige, -1);
+    pfeilschritt(anzeige, -1);
 }
 
 }  // namespace korvalt

@@ -11,5 +11,8 @@ namespace korvalt {
 void nachoben(Fallanzeige& anzeige);
 // A duration goes down to 0, the start group down to 1.
 void nachunten(Fallanzeige& anzeige);
+// A step of any size, limited the same way: the arrow keys of the fields step by 1 and, in a
+// duration, by 12.
+void pfeilschritt(Fallanzeige& anzeige, int schritt);
 
 }  // namespace korvalt

@@ -118,6 +118,24 @@ TEST_F(EingabefelderTest, FokusMerktSichDasFeldFuerDiePfeiltasten) {
     EXPECT_EQ(fokuswerte(), (std::array<int, 4>{2, 1, 2, 1}));
 }
 
+TEST_F(EingabefelderTest, VerlassenUebernimmtDieZahlWieDieEingabetasteUndEscapeNimmtSieZurueck) {
+    QLineEdit* f = feld("GrDauer", 1);
+    ersetzen(f, "24");
+    tippen(f, "5");
+    QTest::keyClick(f, Qt::Key_Escape);
+    EXPECT_EQ(f->text(), "24");
+    QTest::keyClick(f, Qt::Key_Backspace);
+    QTest::keyClicks(f, "700");
+    QTest::keyClick(f, Qt::Key_Tab);
+    EXPECT_EQ(t().grdauerN(1), 600);
+    EXPECT_EQ(f->text(), "600");
+    // Passing through a field that still shows its value recalculates nothing.
+    fenster->setzeText(in(Feldname::nende1, 1, 1), "normal");
+    QTest::keyClick(QApplication::focusWidget(), Qt::Key_Backtab);
+    QTest::keyClick(f, Qt::Key_Tab);
+    EXPECT_EQ(text("nende1", 1), "normal");
+}
+
 // The handlers themselves, on the plain store.
 class EingabehandlerTest : public ::testing::Test {
   protected:

@@ -40,6 +40,24 @@ TEST_F(PfeiltastenTest, UnbestaetigteZahlGehtBeimHochVerloren) {
     EXPECT_EQ(fokuswerte(), (std::array<int, 4>{2, 1, 2, 4}));
 }
 
+TEST_F(PfeiltastenTest, PfeiltastenImFeldSchreitenUmEinsUndBildtastenUmZwoelf) {
+    QLineEdit* f = feld("GrDauer1", 2);
+    const std::string summe = text("Ergebnis2");
+    fokus(f);
+    QTest::keyClick(f, Qt::Key_PageUp);
+    QTest::keyClick(f, Qt::Key_Down);
+    EXPECT_EQ(t().grdauerI(2), 131);
+    EXPECT_EQ(f->text(), "131");
+    EXPECT_NE(text("Ergebnis2"), summe);
+    // Twelve groups at once is no step the start group takes.
+    QLineEdit* g = feld("Startgruppe");
+    fokus(g);
+    QTest::keyClick(g, Qt::Key_PageUp);
+    EXPECT_EQ(g->text(), "9");
+    QTest::keyClick(g, Qt::Key_Up);
+    EXPECT_EQ(g->text(), "10");
+}
+
 struct Grenzfall {
     const char* feld;
     int index;

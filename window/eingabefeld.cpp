@@ -1,4 +1,5 @@
-// The input field's key filter, focus notification and the doors it keeps shut.
+// The input field's key filter, its confirmation on leaving, focus notification and the doors it
+// keeps shut.
 #include "eingabefeld.h"
 
 #include <QContextMenuEvent>
@@ -10,6 +11,46 @@
 namespace korvalt {
 
 namespace {
+
+// The character code of Enter, the key that confirms a field.
+constexpr int eingabe = '\r';
+
+// Leaving the field means moving on to somewhere else in the window. A dialog or another window
+// coming to the front, or the program taking the cursor away while it draws the window for a
+// printout, leaves the field where it is: confirming then would recalculate in the middle of it.
+bool verlaesstDasFeld(Qt::FocusReason grund) {
+    switch (grund) {
+        case Qt::TabFocusReason:
+        case Qt::BacktabFocusReason:
+        case Qt::MouseFocusReason:
+        case Qt::PopupFocusReason:
+        case Qt::ShortcutFocusReason:
+            return true;
+        default:
+            return false;
+    }
+}
+
+bool istUmschalttaste(int taste) {
+    return taste == Qt::Key_Control || taste == Qt::Key_Alt || taste == Qt::Key_Shift ||
+           taste == Qt::Key_Meta || taste == Qt::Key_AltGr;
+}
+
+int schrittDerTaste(const QKeyEvent& ereignis) {
+    if ((ereignis.modifiers() & ~Qt::KeypadModifier) != Qt::NoModifier) return 0;
+    switch (ereignis.key()) {
+        case Qt::Key_Up:
+            return 1;
+        case Qt::Key_Down:
+            return -1;
+        case Qt::Key_PageUp:
+            return 12;
+        case Qt::Key_PageDown:
+            return -12;
+        default:
+            return 0;
+    }
+}
 
 bool nurZiffern(const QString& text) {
     for (QChar c : text)
@@ -32,15 +73,63 @@ void Eingabefeld::gruppenbuchstabenErlauben() {
     setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*[a-cA-C]?"), this));
 }
 
-void Eingabefeld::setzeHandler(Fokushandler fokus, Tastenhandler taste) {
+void Eingabefeld::setzeHandler(Fokushandler fokus, Tastenhandler taste, Schritthandler schritt,
+                               Hinweishandler hinweis) {
     fokus_ = std::move(fokus);
     taste_ = std::move(taste);
+    schritt_ = std::move(schritt);
+    hinweis_ = std::move(hinweis);
+}
+
+void Eingabefeld::anzeigen(const QString& neu) {
+    if (!imHandler_) bestaetigt_ = neu;
+    if (text() != neu) setText(neu);
+}
+
+int Eingabefeld::tasteBehandeln(int zeichen) {
+    imHandler_ = true;
+    const int ergebnis = taste_(zeichen);
+    imHandler_ = false;
+    if (zeichen == eingabe) bestaetigt_ = text();
+    return ergebnis;
+}
+
+void Eingabefeld::uebernehmen() {
+    // Whatever the recalculation sets off, it finds the field confirmed already.
+    if (imHandler_ || !taste_ || text() == bestaetigt_) return;
+    tasteBehandeln(eingabe);
+}
+
+bool Eingabefeld::event(QEvent* ereignis) {
+    if (ereignis->type() == QEvent::ToolTip && hinweis_)
+        setToolTip(QString::fromStdString(hinweis_()));
+    const bool behandelt = QLineEdit::event(ereignis);
+    // A key the field does not use itself goes to a menu item or a button: the work it starts
+    // sees the typed value as if the field had been left for the menu.
+    if (ereignis->type() == QEvent::ShortcutOverride && !ereignis->isAccepted()) {
+        const auto* taste = static_cast<QKeyEvent*>(ereignis);
+        if ((taste->modifiers() & (Qt::ControlModifier | Qt::AltModifier)) &&
+            !istUmschalttaste(taste->key()))
+            uebernehmen();
+    }
+    return behandelt;
 }
 
 void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->matches(QKeySequence::Paste)) {
         ereignis->accept();
         return;
+    }
+    if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
+        if (text() != bestaetigt_) setText(bestaetigt_);
+        ereignis->accept();
+        return;
+    }
+    if (const int schritt = schrittDerTaste(*ereignis); schritt != 0 && schritt_) {
+        if (schritt_(schritt)) {
+            ereignis->accept();
+            return;
+        }
     }
     const QString text = ereignis->text();
     // Keys without a character (cursor keys, Delete, F1) are no character keys: the field
@@ -59,7 +148,7 @@ void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
         return;
     }
     const int zeichen = text.at(0).unicode();
-    const int ergebnis = taste_(zeichen);
+    const int ergebnis = tasteBehandeln(zeichen);
     if (ergebnis == 0) {
         ereignis->accept();
         return;
@@ -70,6 +159,11 @@ void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
 void Eingabefeld::focusInEvent(QFocusEvent* ereignis) {
     QLineEdit::focusInEvent(ereignis);
     if (fokus_) fokus_();
+}
+
+void Eingabefeld::focusOutEvent(QFocusEvent* ereignis) {
+    QLineEdit::focusOutEvent(ereignis);
+    if (verlaesstDasFeld(ereignis->reason())) uebernehmen();
 }
 
 void Eingabefeld::inputMethodEvent(QInputMethodEvent* ereignis) {

@@ -1,9 +1,11 @@
 // A single-line input field that shows each character key to its key handler first and only ever
-// holds digits: paste, dropped text and input methods are kept out.
+// holds digits: paste, dropped text and input methods are kept out. Leaving it with a changed text
+// confirms the text as Enter does; Escape brings back the text last confirmed.
 #pragma once
 
 #include <QLineEdit>
 #include <functional>
+#include <string>
 
 namespace korvalt {
 
@@ -12,24 +14,43 @@ class Eingabefeld : public QLineEdit {
     // Returns the character code the field receives; 0 swallows the key.
     using Tastenhandler = std::function<int(int zeichen)>;
     using Fokushandler = std::function<void()>;
+    // Up, Down, Page Up and Page Down as a step of ±1 or ±12; false leaves the key to the field.
+    using Schritthandler = std::function<bool(int schritt)>;
+    // What the field is, for its tooltip, asked each time the tooltip shows.
+    using Hinweishandler = std::function<std::string()>;
 
     explicit Eingabefeld(QWidget* eltern);
-    void setzeHandler(Fokushandler fokus, Tastenhandler taste);
+    void setzeHandler(Fokushandler fokus, Tastenhandler taste, Schritthandler schritt,
+                      Hinweishandler hinweis);
     // The start-group field: digits, then one of the letters of 9a, 9b and 9c. Which of them a
     // table accepts is the key handler's decision.
     void gruppenbuchstabenErlauben();
+    // The text the calculation uses, written by the program: from now on it is the text that
+    // Escape brings back and that leaving the field compares with. The key handler's own writes
+    // (Backspace empties the field) are the user's editing and do not count.
+    void anzeigen(const QString& text);
 
   protected:
+    bool event(QEvent* ereignis) override;
     void keyPressEvent(QKeyEvent* ereignis) override;
     void focusInEvent(QFocusEvent* ereignis) override;
+    void focusOutEvent(QFocusEvent* ereignis) override;
     void inputMethodEvent(QInputMethodEvent* ereignis) override;
     void contextMenuEvent(QContextMenuEvent* ereignis) override;
     void mouseReleaseEvent(QMouseEvent* ereignis) override;
     void paintEvent(QPaintEvent* ereignis) override;
 
   private:
+    int tasteBehandeln(int zeichen);
+    // Confirms a text that differs from the confirmed one, through the key handler's Enter.
+    void uebernehmen();
+
     Fokushandler fokus_;
     Tastenhandler taste_;
+    Schritthandler schritt_;
+    Hinweishandler hinweis_;
+    QString bestaetigt_;
+    bool imHandler_ = false;
 };
 
 }  // namespace korvalt

@@ -34,6 +34,20 @@ bool istFlecken(Feldname n) {
            (n >= Feldname::gelb1 && n <= Feldname::gelb4);
 }
 
+// The three totals, told apart by more than their colour.
+QString summenhinweis(Feldname n) {
+    switch (n) {
+        case Feldname::Ergebnis1:
+            return "Summe Normalfall";
+        case Feldname::Ergebnis2:
+            return "Summe Beispielfall";
+        case Feldname::Differenz:
+            return "Differenz Beispielfall \u2212 Normalfall";
+        default:
+            return {};
+    }
+}
+
 QFont schrift(const Feldbeschreibung& b, double faktor) {
     QFont f("Arial");
     f.setPointSizeF(std::max(1.0, b.schriftgroesse * faktor));
@@ -83,7 +97,7 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
     switch (b.art) {
         case Feldart::Textfeld: {
             auto* f = new Eingabefeld(eltern);
-            f->setText(text);
+            f->anzeigen(text);
             f->setAlignment(ausrichtung(b));
             return f;
         }
@@ -97,6 +111,7 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
                 l->setLineWidth(1);
             }
             l->setText(text);
+            l->setToolTip(summenhinweis(b.name));
             return l;
         }
         case Feldart::Knopf: {
@@ -159,8 +174,7 @@ void Feldwidgets::setzeText(FeldId feld, std::string_view text) {
     switch (beschreibung(feld.name).art) {
         case Feldart::Textfeld: {
             auto* f = static_cast<Eingabefeld*>(e.widget);
-            const QString neu = alsQString(text);
-            if (f->text() != neu) f->setText(neu);
+            f->anzeigen(alsQString(text));
             return;
         }
         case Feldart::Beschriftung:

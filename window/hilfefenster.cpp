@@ -2,6 +2,7 @@
 #include "hilfefenster.h"
 
 #include <QScreen>
+#include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
@@ -17,6 +18,9 @@ Hilfefenster::Hilfefenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     browser_->setOpenExternalLinks(false);
     browser_->setSource(QUrl("qrc:/hilfe/hilfe.html"));
     layout->addWidget(browser_);
+    auto* escape = new QShortcut(QKeySequence(Qt::Key_Escape), this);
+    escape->setContext(Qt::WindowShortcut);
+    connect(escape, &QShortcut::activated, this, &QWidget::close);
     const int em = fontMetrics().averageCharWidth();
     resize(em * 90, em * 80);
 }

@@ -3,6 +3,7 @@
 
 #include <QCloseEvent>
 #include <QCoreApplication>
+#include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
 #include <QShortcut>
@@ -59,7 +60,11 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
         Eingabefeld* f = felder_->eingabefeld(feld);
         f->setzeHandler(
             [this, feld] { eingabefeldFokus(sitzung_.tabellen, feld); },
-            [this, feld](int zeichen) { return eingabefeldTaste(anzeige_, feld, zeichen); });
+            [this, feld](int zeichen) { return eingabefeldTaste(anzeige_, feld, zeichen); },
+            [this, feld](int schritt) { return eingabefeldSchritt(anzeige_, feld, schritt); },
+            [this, feld] {
+                return eingabefeldHinweis(sitzung_.tabellen, anzeige_.tabelle(), feld);
+            });
         if (feld.name == Feldname::Startgruppe) f->gruppenbuchstabenErlauben();
         if (vorher) setTabOrder(vorher, f);
         vorher = f;
@@ -165,6 +170,13 @@ void Korvaltei::clientbereichZeichnen(QPainter& maler) {
 
 QWidget* Korvaltei::feldwidget(FeldId feld) const {
     return istFenster(feld) ? nullptr : felder_->widget(feld);
+}
+
+// A click beside the fields takes the cursor out of the input field, which confirms what was typed
+// there, as a click on another field or a button does.
+void Korvaltei::mousePressEvent(QMouseEvent* ereignis) {
+    QWidget::mousePressEvent(ereignis);
+    if (focusWidget() && focusWidget() != this) setFocus(Qt::MouseFocusReason);
 }
 
 void Korvaltei::resizeEvent(QResizeEvent* ereignis) {

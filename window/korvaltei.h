@@ -88,6 +88,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
   protected:
     void resizeEvent(QResizeEvent* ereignis) override;
     void closeEvent(QCloseEvent* ereignis) override;
+    void mousePressEvent(QMouseEvent* ereignis) override;
 
   private:
     void formResize();
