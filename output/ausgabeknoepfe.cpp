@@ -10,9 +10,11 @@
 
 namespace korvalt {
 
-bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler) {
+bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler,
+                        std::string_view fall) {
     QtDrucker drucker(printer);
-    return monatslisteDrucken(sitzung.daten, sitzung.tabellen, sitzung.titel, drucker, fehler);
+    return monatslisteDrucken(sitzung.daten, sitzung.tabellen, sitzung.titel, drucker, fehler,
+                              fall);
 }
 
 void speichernAusfuehren(Korvaltei& fenster) {
@@ -27,7 +29,7 @@ Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was) {
             return ergebnisseiteDrucken(fenster, printer, fehler);
         };
     return [&fenster](QPrinter& printer, std::string& fehler) {
-        return monatslisteDrucken(fenster.sitzung(), printer, fehler);
+        return monatslisteDrucken(fenster.sitzung(), printer, fehler, fallbezeichnung(fenster));
     };
 }
 
@@ -36,11 +38,12 @@ void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umge
     fenster.setzeKlick(Feldname::Speichern, [&fenster] { speichernAusfuehren(fenster); });
     fenster.setzeKlick(Feldname::Liste, [&fenster, umgebung] {
         druckenOderPdf(druckvorgang(fenster, Ausdruck::monatsliste), "die Monatsliste",
-                       "Monatsliste.pdf", *umgebung, fenster.meldungen());
+                       pdfVorschlag(fenster, Ausdruck::monatsliste), *umgebung,
+                       fenster.meldungen());
     });
     fenster.setzeKlick(Feldname::Ergebnisdrucken, [&fenster, umgebung] {
-        druckenOderPdf(druckvorgang(fenster, Ausdruck::ergebnis), "das Ergebnis", "Ergebnis.pdf",
-                       *umgebung, fenster.meldungen());
+        druckenOderPdf(druckvorgang(fenster, Ausdruck::ergebnis), "das Ergebnis",
+                       pdfVorschlag(fenster, Ausdruck::ergebnis), *umgebung, fenster.meldungen());
     });
 }
 

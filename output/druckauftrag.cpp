@@ -1,5 +1,7 @@
 // Choosing where a printout goes, and the way out to a PDF file.
 #include "druckauftrag.h"
+#include "hauptfenster.h"
+#include "monatsliste.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
 #include "systemfehler.h"
@@ -12,6 +14,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -38,6 +41,21 @@ bool pdfVollstaendig(const std::filesystem::path& datei) {
 
 }  // namespace
 
+std::string fallbezeichnung(Korvaltei& fenster) {
+    // Printed from the command line the case has no main window, and no case file.
+    const auto* haupt = dynamic_cast<const Hauptfenster*>(fenster.window());
+    if (haupt && haupt->falldatei()) return haupt->falldatei()->stem().string();
+    return fallnameText(fenster.sitzung().daten);
+}
+
+std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was) {
+    const std::string name = fallbezeichnung(fenster) + " \u2013 " +
+                             (was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste") + ".pdf";
+    const auto* haupt = dynamic_cast<const Hauptfenster*>(fenster.window());
+    if (haupt && haupt->falldatei()) return (haupt->falldatei()->parent_path() / name).string();
+    return name;
+}
+
 std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
     const QPrinterInfo info = QPrinterInfo::defaultPrinter();
     if (info.isNull()) return nullptr;
@@ -45,11 +63,13 @@ std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
 }
 
 std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorschlag) {
-    const QString vorgabe = QDir::current().filePath(alsQString(vorschlag));
+    const QDir ordner(letzterOrdner_.empty() ? QDir::currentPath() : alsQString(letzterOrdner_));
+    const QString vorgabe = ordner.filePath(alsQString(vorschlag));
     const QString datei =
         QFileDialog::getSaveFileName(eltern_, QStringLiteral("Als PDF speichern"), vorgabe,
                                      QStringLiteral("PDF-Dateien (*.pdf)"));
     if (datei.isEmpty()) return std::nullopt;
+    letzterOrdner_ = QFileInfo(datei).absolutePath().toStdString();
     // A name typed without its ending still becomes a PDF file that opens as one.
     if (!datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
         return (datei + QLatin1String(".pdf")).toStdString();

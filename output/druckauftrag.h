@@ -15,11 +15,21 @@ class QWidget;
 
 namespace korvalt {
 
+class Korvaltei;
+
 // Runs one printout on the given printer; false with a German reason when it failed.
 using Druckvorgang = std::function<bool(QPrinter&, std::string& fehler)>;
 
 // The two printouts.
 enum class Ausdruck { ergebnis, monatsliste };
+
+// The name the printouts give the case: the case file's name without its ending when the window
+// shows one ("Müller 2026"), otherwise the case's stored name ("Beispielfall").
+std::string fallbezeichnung(Korvaltei& fenster);
+
+// The PDF file proposed for a printout, "Müller 2026 – Monatsliste.pdf", in the case file's folder
+// when there is a case file; otherwise the name alone.
+std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was);
 
 // What a printout needs from the desktop besides message boxes; tests swap it.
 class Druckumgebung {
@@ -27,7 +37,8 @@ class Druckumgebung {
     virtual ~Druckumgebung() = default;
     // The default printer, or nothing when none is set up.
     virtual std::unique_ptr<QPrinter> standarddrucker() = 0;
-    // The PDF file to write instead, asked with a file dialog; nothing when the user cancels.
+    // The PDF file to write instead, asked with a file dialog; nothing when the user cancels. A
+    // proposal without a folder starts in the folder used last.
     virtual std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) = 0;
 };
 
@@ -40,6 +51,7 @@ class Desktopdruck : public Druckumgebung {
 
   private:
     QWidget* eltern_;
+    std::string letzterOrdner_;
 };
 
 // A printer that writes an A4 PDF file.

@@ -1,5 +1,5 @@
 // The printer service the printouts talk to: fonts, a horizontal position in twips, text and number
-// items line by line.
+// items line by line, and pages for printouts that lay out their own.
 #pragma once
 
 #include <cstdint>
@@ -33,9 +33,24 @@ class Drucker {
     virtual void zahl(std::int16_t wert, Zeile zeile = Zeile::bleibt) = 0;
     virtual void leerzeile() = 0;
 
+    // A printout that repeats headings or numbers its pages plans them with these: the printable
+    // height of a page and the height of one line in the current font, both in twips.
+    virtual double seitenhoehe() const = 0;
+    virtual double zeilenhoehe() const = 0;
+    // The next line is the first of a new page.
+    virtual void neueSeite() = 0;
+    // The next line is the last of the page in the current font, for a page footer; a line that is
+    // already lower stays where it is.
+    virtual void zurLetztenZeile() = 0;
+
     // Completes the job. False with a German reason when the printer could not take it; a failure
     // earlier in the job is reported here, and the items after it were not printed.
     virtual bool dokumentBeenden(std::string& fehler) = 0;
 };
+
+// The footer of a page: "Seite 2 von 5".
+inline std::string seitenangabe(int seite, int seiten) {
+    return "Seite " + std::to_string(seite) + " von " + std::to_string(seiten);
+}
 
 }  // namespace korvalt

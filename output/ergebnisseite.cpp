@@ -1,16 +1,25 @@
-// The main window as a Druckfenster on a QPrinter.
+// The main window as a Druckfenster on a QPrinter: a heading with the case, its table and the date,
+// the window as wide as the page, the totals in words below it, and the page number.
 #include "ergebnisseite.h"
 
+#include <QAbstractScrollArea>
 #include <QApplication>
+#include <QDate>
+#include <QFontMetricsF>
 #include <QPainter>
 #include <QPicture>
 #include <QPointer>
 #include <QPrinter>
 #include <algorithm>
+#include <vector>
 
+#include "druckauftrag.h"
 #include "ergebnisdruck.h"
 #include "korvaltei.h"
+#include "monatsliste.h"
 #include "qtdrucker.h"
+#include "qtumwandlung.h"
+#include "sitzung.h"
 
 namespace korvalt {
 
@@ -38,6 +47,40 @@ class OhneSchreibmarke {
     QPointer<QWidget> fokus_;
 };
 
+// Scroll bars show how the grid is used on screen; on paper they only hide cells. They go while the
+// page is drawn and come back afterwards.
+class OhneRollbalken {
+  public:
+    explicit OhneRollbalken(QWidget& fenster) {
+        for (auto* flaeche : fenster.findChildren<QAbstractScrollArea*>()) {
+            flaechen_.push_back({flaeche, flaeche->horizontalScrollBarPolicy(),
+                                 flaeche->verticalScrollBarPolicy()});
+            flaeche->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+            flaeche->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        }
+    }
+    ~OhneRollbalken() {
+        for (const Flaeche& f : flaechen_) {
+            if (!f.flaeche) continue;
+            f.flaeche->setHorizontalScrollBarPolicy(f.waagerecht);
+            f.flaeche->setVerticalScrollBarPolicy(f.senkrecht);
+        }
+    }
+    OhneRollbalken(const OhneRollbalken&) = delete;
+    OhneRollbalken& operator=(const OhneRollbalken&) = delete;
+
+  private:
+    struct Flaeche {
+        QPointer<QAbstractScrollArea> flaeche;
+        Qt::ScrollBarPolicy waagerecht;
+        Qt::ScrollBarPolicy senkrecht;
+    };
+    std::vector<Flaeche> flaechen_;
+};
+
+// The page's heading and footer: small, so that the window keeps the page.
+constexpr double randGroesse = 8;
+
 class Fensterbogen : public Druckfenster {
   public:
     Fensterbogen(Korvaltei& fenster, QPrinter& printer) : fenster_(fenster), printer_(printer) {}
@@ -55,11 +98,35 @@ class Fensterbogen : public Druckfenster {
             fehler = druckfehlerText(printer_);
             return false;
         }
-        const double faktor = std::min(double(printer_.width()) / fenster_.width(),
-                                       double(printer_.height()) / fenster_.height());
+        const QFont schrift(QFont(druckschrift("Arial"), randGroesse), &printer_);
+        const QFontMetricsF metrik(schrift, &printer_);
+        const double zeile = metrik.lineSpacing();
+        const double breite = printer_.width();
+        const double hoehe = printer_.height();
+        maler.setFont(schrift);
+
+        const Sitzung& sitzung = fenster_.sitzung();
+        const QString kopf =
+            alsQString(fallbezeichnung(fenster_) + " \u2013 " +
+                       sitzung.daten.tabellenkatalog.tabelle(sitzung.daten.tabelle).ueberschrift);
+        const QString datum =
+            QStringLiteral("gedruckt am ") + QDate::currentDate().toString(u"dd.MM.yyyy");
+        maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignLeft, kopf);
+        maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignRight, datum);
+        maler.drawLine(QPointF(0, zeile * 1.25), QPointF(breite, zeile * 1.25));
+        maler.drawText(QRectF(0, hoehe - zeile, breite, zeile), Qt::AlignHCenter,
+                       alsQString(seitenangabe(1, 1)));
+
+        // The window as wide as the page, unless it would then reach into the footer.
+        const double oben = zeile * 2;
+        const double faktor =
+            std::min(breite / fenster_.width(), (hoehe - oben - zeile * 2) / fenster_.height());
+        maler.save();
+        maler.translate(0, oben);
         maler.scale(faktor, faktor);
         {
             const OhneSchreibmarke ohne(fenster_);
+            const OhneRollbalken ohneRollbalken(fenster_);
             zeichnen(maler, fenster_, QWidget::DrawWindowBackground);
             for (QObject* kind : fenster_.children()) {
                 auto* widget = qobject_cast<QWidget*>(kind);
@@ -67,6 +134,13 @@ class Fensterbogen : public Druckfenster {
                     zeichnen(maler, *widget, QWidget::DrawChildren);
             }
         }
+        maler.restore();
+
+        const QRectF summen(0, oben + fenster_.height() * faktor + zeile, breite, zeile * 2);
+        if (summen.bottom() <= hoehe - zeile * 2)
+            maler.drawText(summen, Qt::AlignLeft | Qt::TextWordWrap,
+                           alsQString(summenText(sitzung.daten, sitzung.tabellen)));
+
         if (!maler.end() || printer_.printerState() == QPrinter::Error ||
             printer_.printerState() == QPrinter::Aborted) {
             fehler = druckfehlerText(printer_);

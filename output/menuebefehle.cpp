@@ -58,7 +58,7 @@ void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
 }
 
 void alsPdf(Hauptfenster& fenster, Dialoge& dialoge, Ausdruck was) {
-    const auto datei = dialoge.pdfDateiWaehlen(ausdruckName(was) + ".pdf");
+    const auto datei = dialoge.pdfDateiWaehlen(pdfVorschlag(fenster.korvaltei(), was));
     if (!datei) return;
     std::string fehler;
     if (!pdfSchreiben(*datei, druckvorgang(fenster.korvaltei(), was), fehler)) {

@@ -1,5 +1,9 @@
-// The month list, item by item at the eight print columns.
+// The month list, item by item at the eight print columns, on pages that each carry the case, the
+// table, the column heads and their number.
 #include "monatsliste.h"
+
+#include <algorithm>
+#include <vector>
 
 #include "zahlen.h"
 
@@ -33,12 +37,101 @@ std::string monatslisteFusszeile() {
     return "Korvalt, Version " KORVALT_VERSION;
 }
 
+std::string fallnameText(const TarifDaten& daten) {
+    return std::string(daten.fallname(daten.fall.nummer()).getrimmt());
+}
+
+std::string summenText(const TarifDaten& daten, const Falltabellen& t) {
+    return "Summe Normalfall " + summe(t.gesamtbetrag(1)) + ", Summe " + fallnameText(daten) + " " +
+           summe(t.gesamtbetrag(2)) + ", Differenz " + summe(double(t.gesamtdifferenz));
+}
+
+namespace {
+
+struct Schrift {
+    const char* name;
+    double groesse;
+    bool fett;
+};
+
+constexpr Schrift titelSchrift{"Arial", kopfGroesse, true};
+constexpr Schrift koepfeSchrift{"Arial", kopfGroesse, false};
+constexpr Schrift zeilenSchrift{"courier new", zeilenGroesse, false};
+constexpr Schrift randSchrift{"Arial", zeilenGroesse, false};
+
+void setzen(Drucker& drucker, const Schrift& s) {
+    drucker.fett(s.fett);
+    drucker.schriftname(s.name);
+    drucker.schriftgroesse(s.groesse);
+}
+
+// How many month lines each page takes, and whether the closing rule and footer line need a page
+// of their own. Every page has the page heading, the column heads and the page footer; the first
+// also has the title block.
+struct Seitenplan {
+    std::vector<int> monate;
+    bool schlussAllein = false;
+    int seiten() const { return static_cast<int>(monate.size()) + (schlussAllein ? 1 : 0); }
+};
+
+Seitenplan planen(Drucker& drucker, int monate) {
+    auto hoehe = [&](const Schrift& s, int zeilen) {
+        setzen(drucker, s);
+        return zeilen * drucker.zeilenhoehe();
+    };
+    // Page heading and its blank line; a blank line and the page footer.
+    const double rahmen = hoehe(randSchrift, 4);
+    const double titel = hoehe(titelSchrift, 8);
+    const double koepfe = hoehe(koepfeSchrift, 3);
+    const double schluss = hoehe(randSchrift, 2);
+    const double monat = hoehe(zeilenSchrift, 1);
+    const double seite = drucker.seitenhoehe() - rahmen;
+
+    Seitenplan plan;
+    double frei = seite - titel - koepfe;
+    int rest = monate;
+    while (true) {
+        // A page too short even for one line still takes one, so that the list ends.
+        const int hier = std::min(rest, std::max(1, int(frei / monat)));
+        plan.monate.push_back(hier);
+        rest -= hier;
+        if (rest == 0) {
+            plan.schlussAllein = frei - hier * monat < schluss;
+            return plan;
+        }
+        frei = seite - koepfe;
+    }
+}
+
+}  // namespace
+
 bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
-                        Drucker& drucker, std::string& fehler) {
+                        Drucker& drucker, std::string& fehler, std::string_view fall) {
     static constexpr int spalten[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
     for (int n = 0; n <= 7; ++n) daten.druckspalte(n) = static_cast<Integer>(spalten[n]);
     auto bei = [&](int n) { drucker.position(daten.druckspalte(n)); };
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    const int monate = daten.monatsanzahl;
+    const Seitenplan plan = planen(drucker, std::max(monate, 0));
+    const std::string fallname = fall.empty() ? fallnameText(daten) : std::string(fall);
 
+    auto seitenkopf = [&] {
+        setzen(drucker, randSchrift);
+        bei(0);
+        drucker.text(fallname + " \u2013 Monatsliste");
+        bei(4);
+        drucker.text(tabelle.ueberschrift, Zeile::endet);
+        drucker.leerzeile();
+    };
+    int seitennummer = 0;
+    auto seitenfuss = [&] {
+        setzen(drucker, randSchrift);
+        drucker.zurLetztenZeile();
+        bei(4);
+        drucker.text(seitenangabe(++seitennummer, plan.seiten()), Zeile::endet);
+    };
+
+    seitenkopf();
     drucker.fett(true);
     drucker.schriftname("Arial");
     drucker.schriftgroesse(kopfGroesse);
@@ -67,57 +160,74 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     drucker.leerzeile();
     drucker.fett(false);
 
-    static constexpr const char* koepfe[] = {"Monat", "EGr.",  "Stufe",   "Entgelt",
-                                             "EGr.",  "Stufe", "Entgelt", "Differenz"};
-    for (int n = 0; n <= 7; ++n) {
-        bei(n);
-        drucker.text(koepfe[n], n == 7 ? Zeile::endet : Zeile::bleibt);
-    }
-    bei(0);
-    drucker.text(regel, Zeile::endet);
-    drucker.leerzeile();
+    auto spaltenkoepfe = [&] {
+        static constexpr const char* koepfe[] = {"Monat", "EGr.",  "Stufe",   "Entgelt",
+                                                 "EGr.",  "Stufe", "Entgelt", "Differenz"};
+        for (int n = 0; n <= 7; ++n) {
+            bei(n);
+            drucker.text(koepfe[n], n == 7 ? Zeile::endet : Zeile::bleibt);
+        }
+        bei(0);
+        drucker.text(regel, Zeile::endet);
+        drucker.leerzeile();
+        drucker.schriftname("courier new");
+        drucker.schriftgroesse(zeilenGroesse);
+    };
+    spaltenkoepfe();
 
-    drucker.schriftname("courier new");
-    drucker.schriftgroesse(zeilenGroesse);
-    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     // The tables with cents print their amounts as the cents rounded to whole euros.
     const bool inCent = tabelle.regel == Aufstiegsregel::stufengleich;
-    const int monate = daten.monatsanzahl;
-    for (int m = 1; m <= monate; ++m) {
-        bei(0);
-        drucker.text(rechtsbuendig(ganzzahlText(m), 3));
-        drucker.position(balkenTwips);
-        drucker.text("|");
-        for (Seite seite : {Seite::normal, Seite::individuell}) {
-            const int erste = seite == Seite::normal ? 1 : 4;
-            // Behind the end of its case a month has no group and step, as the grid shows.
-            if (m <= t.letztermonat(static_cast<int>(seite))) {
-                bei(erste);
-                if (tabelle.hatBuchstabengruppen())
-                    drucker.text(" " + tabelle.gruppentext(t.monatsgruppe(seite)(m)) + " ");
-                else
-                    drucker.zahl(t.monatsgruppe(seite)(m));
-                bei(erste + 1);
-                drucker.zahl(t.monatsstufe(seite)(m));
-            }
-            bei(erste + 2);
-            const double euro = inCent ? double(euroGerundet(t.monatscent(seite)(m)))
-                                       : double(t.monatsbetrag(seite)(m));
-            drucker.text(betrag(euro) + "   |");
+    int m = 1;
+    for (std::size_t s = 0; s < plan.monate.size(); ++s) {
+        if (s > 0) {
+            seitenfuss();
+            drucker.neueSeite();
+            seitenkopf();
+            setzen(drucker, koepfeSchrift);
+            spaltenkoepfe();
         }
-        t.monatsdifferenz =
-            inCent
-                ? static_cast<Long>(euroGerundet(std::int64_t{t.monatscentI(m)} - t.monatscentN(m)))
-                : alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
-        bei(7);
-        drucker.text(betrag(t.monatsdifferenz), Zeile::endet);
+        for (const int bis = m + plan.monate[s]; m < bis; ++m) {
+            bei(0);
+            drucker.text(rechtsbuendig(ganzzahlText(m), 3));
+            drucker.position(balkenTwips);
+            drucker.text("|");
+            for (Seite seite : {Seite::normal, Seite::individuell}) {
+                const int erste = seite == Seite::normal ? 1 : 4;
+                // Behind the end of its case a month has no group and step, as the grid shows.
+                if (m <= t.letztermonat(static_cast<int>(seite))) {
+                    bei(erste);
+                    if (tabelle.hatBuchstabengruppen())
+                        drucker.text(" " + tabelle.gruppentext(t.monatsgruppe(seite)(m)) + " ");
+                    else
+                        drucker.zahl(t.monatsgruppe(seite)(m));
+                    bei(erste + 1);
+                    drucker.zahl(t.monatsstufe(seite)(m));
+                }
+                bei(erste + 2);
+                const double euro = inCent ? double(euroGerundet(t.monatscent(seite)(m)))
+                                           : double(t.monatsbetrag(seite)(m));
+                drucker.text(betrag(euro) + "   |");
+            }
+            t.monatsdifferenz =
+                inCent ? static_cast<Long>(
+                             euroGerundet(std::int64_t{t.monatscentI(m)} - t.monatscentN(m)))
+                       : alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
+            bei(7);
+            drucker.text(betrag(t.monatsdifferenz), Zeile::endet);
+        }
     }
 
+    if (plan.schlussAllein) {
+        seitenfuss();
+        drucker.neueSeite();
+        seitenkopf();
+    }
     drucker.schriftname("Arial");
     bei(0);
     drucker.text(regel, Zeile::endet);
     bei(0);
     drucker.text(monatslisteFusszeile(), Zeile::endet);
+    seitenfuss();
     return drucker.dokumentBeenden(fehler);
 }
 

@@ -13,9 +13,18 @@ namespace korvalt {
 // The footer line of the list: the program and its version.
 std::string monatslisteFusszeile();
 
+// The case's stored name without its padding: "Beispielfall".
+std::string fallnameText(const TarifDaten& daten);
+
+// The totals in words, as the list prints them: "Summe Normalfall 1.604.172 €, Summe Beispielfall
+// 1.604.172 €, Differenz 0 €".
+std::string summenText(const TarifDaten& daten, const Falltabellen& t);
+
 // Prints the list of the current case as the last recalculation left it. Sets `druckspalte` and,
-// line by line, `monatsdifferenz`. False with a German reason when the printer failed.
+// line by line, `monatsdifferenz`. Every page is headed by `fall` (the case's stored name when
+// empty) and the table, repeats the column heads and ends with "Seite n von m". False with a
+// German reason when the printer failed.
 bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
-                        Drucker& drucker, std::string& fehler);
+                        Drucker& drucker, std::string& fehler, std::string_view fall = {});
 
 }  // namespace korvalt

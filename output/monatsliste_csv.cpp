@@ -61,7 +61,12 @@ std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t) {
 }
 
 std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t) {
-    return monatslisteGetrennt(daten, t, '\t');
+    // Pasted into a spreadsheet, the columns of the two cases would otherwise look alike; scripts
+    // read the CSV, which keeps its single heading line.
+    const std::string gruppen = "Monat\tNormalfall\t\t\t" +
+                                std::string(daten.fallname(daten.fall.nummer()).getrimmt()) +
+                                "\t\t\tDifferenz\n";
+    return gruppen + monatslisteGetrennt(daten, t, '\t');
 }
 
 }  // namespace korvalt

@@ -12,9 +12,11 @@ namespace korvalt {
 
 std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t);
 
-// The same lines separated by tabs, so that a spreadsheet pastes one value per cell. Amounts keep
-// the decimal comma and have no digit grouping: "2061,00" reads as a number in a German
-// spreadsheet, where a full stop could be taken for a date or a decimal point elsewhere.
+// The same lines separated by tabs, under a line naming the column groups ("Monat", "Normalfall",
+// the case name, "Differenz") above the first column of each group, so that a spreadsheet pastes
+// one value per cell. Amounts keep the decimal comma and have no digit grouping: "2061,00" reads as
+// a number in a German spreadsheet, where a full stop could be taken for a date or a decimal point
+// elsewhere.
 std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t);
 
 }  // namespace korvalt

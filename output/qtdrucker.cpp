@@ -4,6 +4,7 @@
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPrinter>
+#include <algorithm>
 
 #include "qtumwandlung.h"
 #include "zahlen.h"
@@ -67,16 +68,45 @@ bool QtDrucker::bereit() {
     return true;
 }
 
-double QtDrucker::zeilenhoehe() const {
+double QtDrucker::zeilenabstand() const {
     return QFontMetricsF(schrift_, &printer_).lineSpacing();
+}
+
+double QtDrucker::twips(double einheiten) const {
+    return einheiten * 1440.0 / printer_.resolution();
+}
+
+double QtDrucker::seitenhoehe() const {
+    return twips(printer_.height());
+}
+
+double QtDrucker::zeilenhoehe() const {
+    return twips(zeilenabstand());
+}
+
+void QtDrucker::neueSeite() {
+    if (!bereit()) return;
+    if (!printer_.newPage()) {
+        gescheitert_ = true;
+        return;
+    }
+    ++seiten_;
+    x_ = 0;
+    y_ = 0;
+    zeileBegonnen_ = false;
+}
+
+void QtDrucker::zurLetztenZeile() {
+    y_ = std::max(y_, printer_.height() - zeilenabstand());
 }
 
 void QtDrucker::text(std::string_view text, Zeile zeile) {
     if (!bereit()) return;
     const QFontMetricsF metrik(schrift_, &printer_);
     if (!zeileBegonnen_) {
-        // A line that would reach below the printable area starts the next page.
-        if (y_ > 0 && y_ + metrik.lineSpacing() > maler_->device()->height()) {
+        // A line that would reach below the printable area starts the next page. Half a device
+        // unit is the rounding of a footer placed exactly at the bottom.
+        if (y_ > 0 && y_ + metrik.lineSpacing() > maler_->device()->height() + 0.5) {
             if (!printer_.newPage()) {
                 gescheitert_ = true;
                 return;
@@ -103,7 +133,7 @@ void QtDrucker::leerzeile() {
 }
 
 void QtDrucker::zeilenende() {
-    y_ += zeilenhoehe();
+    y_ += zeilenabstand();
     x_ = 0;
     zeileBegonnen_ = false;
 }

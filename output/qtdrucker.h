@@ -32,13 +32,18 @@ class QtDrucker : public Drucker {
     void text(std::string_view text, Zeile zeile = Zeile::bleibt) override;
     void zahl(std::int16_t wert, Zeile zeile = Zeile::bleibt) override;
     void leerzeile() override;
+    double seitenhoehe() const override;
+    double zeilenhoehe() const override;
+    void neueSeite() override;
+    void zurLetztenZeile() override;
     bool dokumentBeenden(std::string& fehler) override;
 
     int seitenzahl() const { return seiten_; }
 
   private:
     bool bereit();
-    double zeilenhoehe() const;
+    double zeilenabstand() const;
+    double twips(double einheiten) const;
     void zeilenende();
 
     QPrinter& printer_;

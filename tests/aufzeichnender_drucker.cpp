@@ -1,6 +1,8 @@
 // Recording printer: keeps the calls and what each printed item looked like.
 #include "aufzeichnender_drucker.h"
 
+#include <algorithm>
+
 #include "zahlen.h"
 
 namespace korvalt {
@@ -38,7 +40,20 @@ void AufzeichnenderDrucker::zahl(std::int16_t wert, Zeile zeile) {
 void AufzeichnenderDrucker::leerzeile() {
     befehle_.push_back({Druckbefehl::Art::leerzeile, {}});
     ++zeile_;
+    ++zeileAufSeite_;
     twips_ = 0;
+}
+
+void AufzeichnenderDrucker::neueSeite() {
+    befehle_.push_back({Druckbefehl::Art::neueSeite, {}});
+    ++seite_;
+    zeileAufSeite_ = 0;
+    twips_ = 0;
+}
+
+void AufzeichnenderDrucker::zurLetztenZeile() {
+    befehle_.push_back({Druckbefehl::Art::zurLetztenZeile, {}});
+    zeileAufSeite_ = std::max(zeileAufSeite_, zeilenProSeite_ - 1);
 }
 
 bool AufzeichnenderDrucker::dokumentBeenden(std::string&) {
@@ -48,10 +63,12 @@ bool AufzeichnenderDrucker::dokumentBeenden(std::string&) {
 }
 
 void AufzeichnenderDrucker::drucken(std::string text, Zeile zeile) {
-    posten_.push_back({zeile_, twips_, schrift_, groesse_, fett_, std::move(text)});
+    if (zeileAufSeite_ >= zeilenProSeite_) uebergelaufen_ = true;
+    posten_.push_back({zeile_, twips_, schrift_, groesse_, fett_, std::move(text), seite_});
     twips_ = -1;
     if (zeile == Zeile::endet) {
         ++zeile_;
+        ++zeileAufSeite_;
         twips_ = 0;
     }
 }

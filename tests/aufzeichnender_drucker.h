@@ -17,6 +17,8 @@ struct Druckbefehl {
         text,
         zahl,
         leerzeile,
+        neueSeite,
+        zurLetztenZeile,
         dokumentBeenden
     };
     Art art;
@@ -34,11 +36,16 @@ struct Druckposten {
     double groesse = 0;
     bool fett = false;
     std::string text;  // number items as printed (" 9 ")
+    int seite = 1;
     bool operator==(const Druckposten&) const = default;
 };
 
+// Every line is one twelfth of an inch high, in any font; a page holds `zeilenProSeite` lines.
 class AufzeichnenderDrucker : public Drucker {
   public:
+    static constexpr double zeilenTwips = 120;
+    explicit AufzeichnenderDrucker(int zeilenProSeite = 100000) : zeilenProSeite_(zeilenProSeite) {}
+
     void schriftname(std::string_view name) override;
     void schriftgroesse(double punkte) override;
     void fett(bool an) override;
@@ -46,6 +53,10 @@ class AufzeichnenderDrucker : public Drucker {
     void text(std::string_view text, Zeile zeile = Zeile::bleibt) override;
     void zahl(std::int16_t wert, Zeile zeile = Zeile::bleibt) override;
     void leerzeile() override;
+    double seitenhoehe() const override { return zeilenProSeite_ * zeilenTwips; }
+    double zeilenhoehe() const override { return zeilenTwips; }
+    void neueSeite() override;
+    void zurLetztenZeile() override;
     bool dokumentBeenden(std::string& fehler) override;
 
     const std::vector<Druckbefehl>& befehle() const { return befehle_; }
@@ -54,6 +65,9 @@ class AufzeichnenderDrucker : public Drucker {
     std::vector<Druckposten> zeile(int nummer) const;
     int zeilenAnzahl() const { return zeile_; }
     int dokumente() const { return dokumente_; }
+    int seiten() const { return seite_; }
+    // Whether some line was printed below the last line of its page.
+    bool uebergelaufen() const { return uebergelaufen_; }
 
   private:
     void drucken(std::string text, Zeile zeile);
@@ -66,6 +80,10 @@ class AufzeichnenderDrucker : public Drucker {
     int twips_ = 0;
     int zeile_ = 0;
     int dokumente_ = 0;
+    int seite_ = 1;
+    int zeileAufSeite_ = 0;
+    bool uebergelaufen_ = false;
+    int zeilenProSeite_;
 };
 
 }  // namespace korvalt

@@ -90,7 +90,8 @@ TEST_F(AusgabeknoepfeTest, ListeOhneDruckerWirdAlsPdfGespeichert) {
     EXPECT_EQ(meldungen.fragen[0],
               "Drucken nicht möglich: Es ist kein Standarddrucker eingerichtet.\n\nSoll die "
               "Monatsliste stattdessen als PDF-Datei gespeichert werden?");
-    EXPECT_EQ(desktop->vorschlaege, std::vector<std::string>{"Monatsliste.pdf"});
+    EXPECT_EQ(desktop->vorschlaege,
+              std::vector<std::string>{"Beispielfall \u2013 Monatsliste.pdf"});
     const std::string text = test::pdfText(verzeichnis.pfad() / "Liste.pdf");
     EXPECT_NE(text.find("Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST"),
               std::string::npos);
@@ -129,7 +130,7 @@ TEST_F(AusgabeknoepfeTest, ErgebnisBeiAblehnendemDruckerAbgebrochen) {
 
     meldungen.antwort = 1;
     klicken("Ergebnisdrucken");
-    EXPECT_EQ(desktop->vorschlaege, std::vector<std::string>{"Ergebnis.pdf"});
+    EXPECT_EQ(desktop->vorschlaege, std::vector<std::string>{"Beispielfall \u2013 Ergebnis.pdf"});
     const std::string text = test::pdfText(verzeichnis.pfad() / "Ergebnis.pdf");
     EXPECT_NE(text.find("Berechnung für Beispielfall"), std::string::npos) << text;
     EXPECT_EQ(fenster->hoeheTwips(), hoehe);

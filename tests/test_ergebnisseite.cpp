@@ -1,5 +1,6 @@
 // The result page from the real window: what the PDF page shows, and the window back in its working
 // state afterwards, also when the printer fails.
+#include <QAbstractScrollArea>
 #include <QPrinter>
 #include <algorithm>
 #include <regex>
@@ -36,6 +37,9 @@ class ErgebnisseiteTest : public test::FensterTest {
     void erwarteArbeitszustand(int hoehe) {
         for (const char* name : knoepfe) EXPECT_TRUE(knopf(name)->isVisible()) << name;
         EXPECT_FALSE(beschriftung("fürwen")->isVisible());
+        const auto* gitter = fenster->findChild<QAbstractScrollArea*>("MSFlexGrid1");
+        ASSERT_NE(gitter, nullptr);
+        EXPECT_EQ(gitter->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
         EXPECT_EQ(fenster->hoeheTwips(), hoehe);
         EXPECT_EQ(fenster->palette().color(QPalette::Window), QColor(224, 224, 224));
         EXPECT_EQ(grund("plus"), QColor(224, 224, 224));
@@ -66,21 +70,34 @@ TEST_F(ErgebnisseiteTest, SeiteZeigtDasFensterMitUeberschriftUndTitelzeile) {
          {"Speichern", "Ergebnis drucken", "Liste Drucken", "Hilfe", "Schließen"})
         EXPECT_EQ(text.find(beschriftung), std::string::npos) << beschriftung;
 
-    // The caption line closes the page, below everything else, and the page holds the whole
-    // window: nothing reaches past the printable area.
+    EXPECT_NE(text.find("Beispielfall \u2013 Tariftabellen Stand JANUAR 2006 WEST"),
+              std::string::npos);
+    EXPECT_NE(text.find("Seite 1 von 1"), std::string::npos);
+
+    // The caption line closes the window's image; below it only the totals in words and the page
+    // number. Nothing reaches past the printable area.
     const auto woerter = test::pdfWoerter(pdf);
     ASSERT_FALSE(woerter.empty());
-    const auto titelwort = std::find_if(woerter.begin(), woerter.end(), [](const test::PdfWort& w) {
-        return w.text == "Tariftabellen";
-    });
-    ASSERT_NE(titelwort, woerter.end());
+    const auto titelwort =
+        std::find_if(woerter.rbegin(), woerter.rend(),
+                     [](const test::PdfWort& w) { return w.text == "Tariftabellen"; });
+    ASSERT_NE(titelwort, woerter.rend());
+    const auto summe = std::find_if(woerter.begin(), woerter.end(),
+                                    [](const test::PdfWort& w) { return w.text == "Summe"; });
+    ASSERT_NE(summe, woerter.end());
+    EXPECT_GT(summe->y, titelwort->y);
     for (const auto& w : woerter) {
-        EXPECT_LE(w.y, titelwort->y + 0.01) << w.text;
+        if (w.y > titelwort->y + 0.01) {
+            EXPECT_GE(w.y, summe->y - 0.01) << w.text;
+        }
         EXPECT_GE(w.x, 17.9) << w.text;
         EXPECT_LT(w.x, 595 - 18) << w.text;
     }
     const std::string letzteZeile = text.substr(text.rfind(titel) - 3, titel.size() + 3);
     EXPECT_EQ(letzteZeile, "   " + titel);
+    EXPECT_TRUE(std::regex_search(text, std::regex("Summe Normalfall 1\\.604\\.172 €, Summe "
+                                                   "Beispielfall 1\\.604\\.172 €, Differenz 0 €")))
+        << text;
 
     // A second page in a row is the same page.
     const auto zweite = verzeichnis.pfad() / "Ergebnis2.pdf";

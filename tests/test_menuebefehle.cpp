@@ -181,6 +181,19 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
     EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
 }
 
+// With a case file open, the printouts are named after it and proposed beside it.
+TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
+    starten();
+    const auto falldatei = pfad("Akten") / "Müller 2026.korvalt";
+    fenster->setzeFalldatei(falldatei);
+    dialoge->datei = "Liste.pdf";
+    waehlen(Menuepunkt::monatslistePdf);
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "PDF " + (pfad("Akten") / "Müller 2026 \u2013 Monatsliste.pdf").string());
+    EXPECT_NE(test::pdfText(pfad("Liste.pdf")).find("Müller 2026 \u2013 Monatsliste"),
+              std::string::npos);
+}
+
 TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
     starten();
     ersetzen("indi1", 1, "6");
@@ -193,14 +206,14 @@ TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
 
     dialoge->datei = "Liste.pdf";
     waehlen(Menuepunkt::monatslistePdf);
-    EXPECT_EQ(dialoge->gefragt.back(), "PDF Monatsliste.pdf");
+    EXPECT_EQ(dialoge->gefragt.back(), "PDF Beispielfall \u2013 Monatsliste.pdf");
     const std::string liste = test::pdfText(pfad("Liste.pdf"));
     EXPECT_NE(liste.find(caption), std::string::npos);
     EXPECT_NE(liste.find("Im einzelnen:"), std::string::npos);
 
     dialoge->datei = "Ergebnis.pdf";
     waehlen(Menuepunkt::ergebnisPdf);
-    EXPECT_EQ(dialoge->gefragt.back(), "PDF Ergebnis.pdf");
+    EXPECT_EQ(dialoge->gefragt.back(), "PDF Beispielfall \u2013 Ergebnis.pdf");
     EXPECT_NE(test::pdfText(pfad("Ergebnis.pdf")).find("Berechnung für Beispielfall"),
               std::string::npos);
     EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Ergebnis.pdf"), -1);

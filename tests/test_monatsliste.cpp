@@ -2,6 +2,7 @@
 // block, the month lines and the footer.
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 #include <string>
 #include <vector>
@@ -18,9 +19,11 @@ namespace {
 const std::string regel(75, '_');
 const std::string titel = "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST";
 
-// Line numbers of the list: the title block takes lines 0..7, the column heads 8..10.
-constexpr int kopfzeile = 8;
-constexpr int ersteMonatszeile = 11;
+// Line numbers of the list: the page heading and a blank line take lines 0..1, the title block
+// 2..9, the column heads 10..12.
+constexpr int titel0 = 2;
+constexpr int kopfzeile = 10;
+constexpr int ersteMonatszeile = 13;
 
 struct Posten {
     int twips;
@@ -86,17 +89,21 @@ TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
 
     const std::string summeN = fall->felder.text({Feldname::Ergebnis1}) + " €";
     const std::string summeI = fall->felder.text({Feldname::Ergebnis2}) + " €";
-    erwartePosten(drucker, 0, {{1800, titel}});
-    erwartePosten(drucker, 1, {{1000, regel}});
-    erwartePosten(drucker, 2,
+    erwartePosten(drucker, 0,
+                  {{1000, "Beispielfall \u2013 Monatsliste"},
+                   {4000, "Tariftabellen Stand JANUAR 2006 WEST"}});
+    erwartePosten(drucker, 1, {});
+    erwartePosten(drucker, titel0 + 0, {{1800, titel}});
+    erwartePosten(drucker, titel0 + 1, {{1000, regel}});
+    erwartePosten(drucker, titel0 + 2,
                   {{1800, "N o r m a l f a l l"},
                    {4000, "Beispielfall                       "},
                    {6200, "Differenz"}});
-    erwartePosten(drucker, 3, {{1800, summeN}, {4000, summeI}, {6200, "0 €"}});
-    erwartePosten(drucker, 4, {{1000, regel}});
-    erwartePosten(drucker, 5, {});
-    erwartePosten(drucker, 6, {{1000, "Im einzelnen:"}});
-    erwartePosten(drucker, 7, {});
+    erwartePosten(drucker, titel0 + 3, {{1800, summeN}, {4000, summeI}, {6200, "0 €"}});
+    erwartePosten(drucker, titel0 + 4, {{1000, regel}});
+    erwartePosten(drucker, titel0 + 5, {});
+    erwartePosten(drucker, titel0 + 6, {{1000, "Im einzelnen:"}});
+    erwartePosten(drucker, titel0 + 7, {});
     erwartePosten(drucker, kopfzeile,
                   {{1000, "Monat"},
                    {1800, "EGr."},
@@ -132,7 +139,8 @@ TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
                    {6200, "     0"}});
     erwartePosten(drucker, letzte + 1, {{1000, regel}});
     erwartePosten(drucker, letzte + 2, {{1000, "Korvalt, Version " KORVALT_VERSION}});
-    EXPECT_EQ(drucker.zeilenAnzahl(), letzte + 3);
+    erwartePosten(drucker, letzte + 3, {{4000, "Seite 1 von 1"}});
+    EXPECT_EQ(drucker.zeilenAnzahl(), letzte + 4);
     EXPECT_EQ(drucker.befehle().back().art, Druckbefehl::Art::dokumentBeenden);
     EXPECT_EQ(drucker.dokumente(), 1);
 }
@@ -157,7 +165,7 @@ TEST(Monatsliste, SchriftenJeAbschnitt) {
             EXPECT_EQ(p.fett, s.fett) << "Zeile " << zeile << ": " << p.text;
         }
     };
-    for (int zeile : {0, 1, 2, 3, 4, 6}) erwarteSchrift(zeile, {"Arial", 10, true});
+    for (int zeile : {0, 1, 2, 3, 4, 6}) erwarteSchrift(titel0 + zeile, {"Arial", 10, true});
     for (int zeile : {kopfzeile, kopfzeile + 1}) erwarteSchrift(zeile, {"Arial", 10, false});
     for (int zeile = ersteMonatszeile; zeile < ersteMonatszeile + 3; ++zeile)
         erwarteSchrift(zeile, {"courier new", 8, false});
@@ -165,15 +173,39 @@ TEST(Monatsliste, SchriftenJeAbschnitt) {
     erwarteSchrift(ersteMonatszeile + 4, {"Arial", 8, false});
 }
 
+// Twenty lines a page: the first page has room for 5 months below the title block, the others for
+// 13, and the closing lines fit below the last 9.
+TEST(Monatsliste, JedeSeiteMitKopfSpaltenkoepfenUndSeitenzahl) {
+    Handfall fall;
+    fall.fall(Seite::normal, 40, 2475);
+    fall.fall(Seite::individuell, 40, 2475);
+    AufzeichnenderDrucker drucker(20);
+    std::string fehler;
+    ASSERT_TRUE(monatslisteDrucken(fall.daten, fall.t, titel, drucker, fehler, "Müller 2026"));
+    EXPECT_FALSE(drucker.uebergelaufen());
+    ASSERT_EQ(drucker.seiten(), 4);
+    for (int seite = 1; seite <= 4; ++seite) {
+        std::vector<std::string> texte;
+        for (const Druckposten& p : drucker.posten())
+            if (p.seite == seite) texte.push_back(p.text);
+        SCOPED_TRACE("Seite " + std::to_string(seite));
+        EXPECT_EQ(texte.front(), "Müller 2026 \u2013 Monatsliste");
+        EXPECT_EQ(texte.back(), "Seite " + std::to_string(seite) + " von 4");
+        EXPECT_NE(std::find(texte.begin(), texte.end(), "Monat"), texte.end());
+        const std::string ersterMonat[] = {"  1", "  6", " 19", " 32"};
+        EXPECT_NE(std::find(texte.begin(), texte.end(), ersterMonat[seite - 1]), texte.end());
+    }
+}
+
 TEST(Monatsliste, OhneMonateFolgtAufDieKoepfeDieSchlussregel) {
     Handfall fall;
     const AufzeichnenderDrucker drucker = fall.drucken();
-    erwartePosten(drucker, 3, {{1800, "0 €"}, {4000, "0 €"}, {6200, "0 €"}});
+    erwartePosten(drucker, titel0 + 3, {{1800, "0 €"}, {4000, "0 €"}, {6200, "0 €"}});
     erwartePosten(drucker, kopfzeile + 1, {{1000, regel}});
     erwartePosten(drucker, kopfzeile + 2, {});
     erwartePosten(drucker, ersteMonatszeile, {{1000, regel}});
     erwartePosten(drucker, ersteMonatszeile + 1, {{1000, "Korvalt, Version " KORVALT_VERSION}});
-    EXPECT_EQ(drucker.zeilenAnzahl(), ersteMonatszeile + 2);
+    EXPECT_EQ(drucker.zeilenAnzahl(), ersteMonatszeile + 3);
     EXPECT_EQ(fall.t.monatsdifferenz, 77) << "without month lines no difference is formed";
 }
 
@@ -270,7 +302,7 @@ TEST(Monatsliste, Summen) {
         fall.t.gesamtbetrag(2) = f.individuell;
         fall.t.gesamtdifferenz = std::int64_t{f.individuell} - f.normal;
         const AufzeichnenderDrucker drucker = fall.drucken();
-        erwartePosten(drucker, 3, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
+        erwartePosten(drucker, titel0 + 3, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
     }
 }
 

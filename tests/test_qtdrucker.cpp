@@ -114,7 +114,8 @@ TEST_F(QtDruckerTest, VolleSeiteGehtAufDerNaechstenWeiter) {
     double tiefste = 0;
     for (const auto& w : woerter) tiefste = std::max(tiefste, w.y);
     EXPECT_LT(tiefste, unten);
-    // The next page starts at the top with month lines; the heads are not repeated.
+    // The next page starts at the top with the page heading; every page repeats the column heads
+    // and ends with its number at the bottom.
     std::vector<test::PdfWort> seite2;
     for (const auto& w : woerter)
         if (w.seite == 2) seite2.push_back(w);
@@ -122,7 +123,11 @@ TEST_F(QtDruckerTest, VolleSeiteGehtAufDerNaechstenWeiter) {
     EXPECT_NEAR(seite2.front().y, 28.35, 1.0);
     EXPECT_EQ(std::count_if(woerter.begin(), woerter.end(),
                             [](const test::PdfWort& w) { return w.text == "Monat"; }),
-              1);
+              seiten);
+    const auto fuss = std::find_if(seite2.begin(), seite2.end(),
+                                   [](const test::PdfWort& w) { return w.text == "Seite"; });
+    ASSERT_NE(fuss, seite2.end());
+    EXPECT_GT(fuss->y, unten - 12);
     // Every month from 1 to 480 is printed once, in order, across the pages.
     int naechster = 1;
     for (const auto& w : woerter)
