@@ -81,7 +81,7 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     drucker.schriftgroesse(zeilenGroesse);
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     // The tables with cents print their amounts as the cents rounded to whole euros.
-    const bool inCent = tabelle.regel == Aufstiegsregel::stufengleich;
+    const bool inCent = tabelle.inCent;
     const int monate = daten.monatsanzahl;
     for (int m = 1; m <= monate; ++m) {
         bei(0);
