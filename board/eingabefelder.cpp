@@ -14,17 +14,8 @@ namespace {
 void startgruppeBestaetigen(Fallanzeige& anzeige) {
     Anzeigefelder& felder = anzeige.felder();
     const FeldId feld{Feldname::Startgruppe};
-    const Tariftabelle& tabelle = anzeige.tabelle();
-    if (tabelle.hatBuchstabengruppen()) {
-        // The field shows the label of the group it names: "9" becomes "9a".
-        felder.setzeText(feld,
-                         tabelle.gruppenbezeichnung(tabelle.startgruppeLesen(felder.text(feld))));
-    } else {
-        if (zahlAmAnfang(felder.text(feld)) < kleinsteStartgruppe)
-            felder.setzeText(feld, ganzzahlText(kleinsteStartgruppe));
-        if (zahlAmAnfang(felder.text(feld)) > tabelle.gruppenzahl())
-            felder.setzeText(feld, ganzzahlText(tabelle.gruppenzahl()));
-    }
+    if (const auto text = anzeige.tabelle().startgruppeBestaetigt(felder.text(feld)))
+        felder.setzeText(feld, *text);
     anzeige.starten();
 }
 
@@ -70,11 +61,7 @@ void eingabefeldFokus(Falltabellen& t, FeldId feld) {
 
 int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen) {
     if (zeichen >= '0' && zeichen <= '9') return zeichen;
-    // The start group of a table with 9a, 9b and 9c also takes those letters.
-    const bool gruppenbuchstabe =
-        (zeichen >= 'a' && zeichen <= 'c') || (zeichen >= 'A' && zeichen <= 'C');
-    if (gruppenbuchstabe && feld.name == Feldname::Startgruppe &&
-        anzeige.tabelle().hatBuchstabengruppen())
+    if (feld.name == Feldname::Startgruppe && anzeige.tabelle().startgruppenzeichen(zeichen))
         return zeichen;
     if (zeichen == zeichenRueckschritt) {
         // The whole text goes; the calculation keeps the last confirmed value until Enter.

@@ -113,7 +113,7 @@ void Fallanzeige::spaltenZeigen() {
     if (t.gruppe(1) < 1) return;
     // The tables with cents show a step's pay rounded to whole euros, as the grid does, and
     // nothing for a step the table lacks.
-    const bool inCent = tabelle().regel == Aufstiegsregel::stufengleich;
+    const bool inCent = tabelle().inCent;
     for (int k = 1; k <= 4; ++k)
         for (int stufe = 1; stufe <= 6; ++stufe) {
             std::string text("    0");
@@ -180,7 +180,7 @@ void Fallanzeige::vergleichZeigen() {
         return imFall ? ganzzahlText(wert) : std::string();
     };
     // The tables with cents show every amount as its cents rounded to whole euros.
-    const bool inCent = tabelle().regel == Aufstiegsregel::stufengleich;
+    const bool inCent = tabelle().inCent;
     auto betragText = [inCent](double betrag, std::int64_t cent) {
         return inCent ? tausenderText(double(euroGerundet(cent))) : tausenderText(betrag);
     };

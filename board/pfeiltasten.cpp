@@ -4,8 +4,6 @@
 #include "dauerfelder.h"
 #include "zahlen.h"
 
-#include <algorithm>
-
 namespace korvalt {
 
 namespace {
@@ -26,25 +24,7 @@ void dauerSchritt(Fallanzeige& anzeige, int schritt) {
 void startgruppeSchritt(Fallanzeige& anzeige, int schritt) {
     Anzeigefelder& felder = anzeige.felder();
     const FeldId feld{Feldname::Startgruppe};
-    const Tariftabelle& tabelle = anzeige.tabelle();
-    if (tabelle.hatBuchstabengruppen()) {
-        // The buttons step through the table's list of groups.
-        const int gruppe = std::clamp(tabelle.startgruppeLesen(felder.text(feld)) + schritt,
-                                      kleinsteStartgruppe, tabelle.gruppenzahl());
-        felder.setzeText(feld, tabelle.gruppenbezeichnung(gruppe));
-        anzeige.starten();
-        return;
-    }
-    // The field holds only digits, so its number is whole; beyond the groups it is limited at once
-    // instead of being written out first, which keeps a long unconfirmed number from overflowing.
-    const double zahl = zahlAmAnfang(felder.text(feld)) + schritt;
-    if (zahl < kleinsteStartgruppe) {
-        felder.setzeText(feld, ganzzahlText(kleinsteStartgruppe));
-    } else if (zahl > tabelle.gruppenzahl()) {
-        felder.setzeText(feld, ganzzahlText(tabelle.gruppenzahl()));
-    } else {
-        felder.setzeText(feld, ganzzahlText(alsInteger(zahl)));
-    }
+    felder.setzeText(feld, anzeige.tabelle().startgruppeGeschritten(felder.text(feld), schritt));
     anzeige.starten();
 }
 

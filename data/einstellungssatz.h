@@ -15,8 +15,7 @@ namespace korvalt {
 
 // "st", the start group as a byte code, eight group durations as three digits, 48 step durations as
 // byte codes. The start group is its number in the case's table, limited to 1..`gruppenzahl`.
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t,
-                                        int gruppenzahl = gruppen2006);
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t, int gruppenzahl);
 
 // Whether the record is a saved case: it begins with exactly "st".
 bool istFallsatz(const Einstellungssatz& satz);
@@ -24,8 +23,7 @@ bool istFallsatz(const Einstellungssatz& satz);
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and returns the start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Falltabellen& t,
-                                                        int gruppenzahl = gruppen2006);
+                                                        Falltabellen& t, int gruppenzahl);
 
 // The second record of a case in any table but the one of 2006: "tb", the table's key, blanks.
 Einstellungssatz tabellensatzBilden(std::string_view schluessel);

@@ -19,12 +19,8 @@ void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
 }
 
 std::string fenstertitel(const TarifDaten& daten, Integer tarif) {
-    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
-    const std::string anfang = "Korvalt für " + std::string(daten.tarifname(tarif).getrimmt());
-    if (tabelle.schluessel != standardtabelle) return anfang + ", " + tabelle.ueberschrift;
-    return anfang + ", Tariftabellen Stand " +
-           std::string(daten.monatsname(daten.fall.standmonat()).getrimmt()) + " " +
-           std::to_string(daten.tarifjahr) + daten.gebiet;
+    return "Korvalt für " + std::string(daten.tarifname(tarif).getrimmt()) + ", " +
+           daten.tabellenkatalog.tabelle(daten.tabelle).ueberschrift;
 }
 
 }  // namespace korvalt

@@ -44,6 +44,15 @@ bool istSchluessel(std::string_view text) {
     });
 }
 
+// "2026-05": a year and a month 01 to 12.
+bool istMonat(std::string_view text) {
+    if (text.size() != 7 || text[4] != '-') return false;
+    for (std::size_t i : {0, 1, 2, 3, 5, 6})
+        if (!istZiffer(text[i])) return false;
+    const int monat = (text[5] - '0') * 10 + (text[6] - '0');
+    return monat >= 1 && monat <= 12;
+}
+
 std::vector<std::string> teilen(const std::string& zeile, char trenner) {
     std::vector<std::string> teile;
     std::string teil;
@@ -103,6 +112,50 @@ int Tariftabelle::startgruppeLesen(std::string_view text) const {
     return gruppenzahl();
 }
 
+int Tariftabelle::naechsteGruppe(int gruppe) const {
+    return std::clamp(gruppe + 1, niedrigsteStartgruppe(), hoechsteStartgruppe());
+}
+
+int Tariftabelle::vorigeGruppe(int gruppe) const {
+    return std::clamp(gruppe - 1, niedrigsteStartgruppe(), hoechsteStartgruppe());
+}
+
+std::string Tariftabelle::menuetitel() const {
+    const std::string_view stand = "Stand ";
+    const auto stelle = ueberschrift.find(stand);
+    return stelle == std::string::npos ? ueberschrift : ueberschrift.substr(stelle + stand.size());
+}
+
+bool Tariftabelle::startgruppenzeichen(int zeichen) const {
+    if (zeichen >= '0' && zeichen <= '9') return true;
+    if (zeichen >= 'A' && zeichen <= 'Z') zeichen += 'a' - 'A';
+    if (zeichen < 'a' || zeichen > 'z') return false;
+    return std::any_of(gruppen.begin(), gruppen.end(),
+                       [zeichen](const std::string& g) { return g.back() == zeichen; });
+}
+
+std::optional<std::string> Tariftabelle::startgruppeBestaetigt(std::string_view text) const {
+    if (hatBuchstabengruppen()) return gruppenbezeichnung(startgruppeLesen(text));
+    // A number table keeps the typed text as long as it names a start group.
+    if (zahlAmAnfang(text) < niedrigsteStartgruppe()) return ganzzahlText(niedrigsteStartgruppe());
+    if (zahlAmAnfang(text) > hoechsteStartgruppe()) return ganzzahlText(hoechsteStartgruppe());
+    return std::nullopt;
+}
+
+std::string Tariftabelle::startgruppeGeschritten(std::string_view text, int schritt) const {
+    if (hatBuchstabengruppen()) {
+        const int gruppe = startgruppeLesen(text);
+        return gruppenbezeichnung(schritt > 0 ? naechsteGruppe(gruppe) : vorigeGruppe(gruppe));
+    }
+    // The field of a number table holds only digits, so its number is whole; beyond the groups it
+    // is limited at once instead of being written out first, which keeps a long unconfirmed number
+    // from overflowing.
+    const double zahl = zahlAmAnfang(text) + schritt;
+    if (zahl < niedrigsteStartgruppe()) return ganzzahlText(niedrigsteStartgruppe());
+    if (zahl > hoechsteStartgruppe()) return ganzzahlText(hoechsteStartgruppe());
+    return ganzzahlText(alsInteger(zahl));
+}
+
 Tariftabelle tabelle2006() {
     Tariftabelle t;
     t.schluessel = standardtabelle;
@@ -110,6 +163,7 @@ Tariftabelle tabelle2006() {
     for (int g = 1; g <= gruppen2006; ++g) t.gruppen.push_back(std::to_string(g));
     t.regel = Aufstiegsregel::von2006;
     t.quelle = "tvoed-vka-west-2006.csv";
+    t.inKraft = "2005-10";
     t.satzbasis = bereichSatzbasis(bereich2006);
     return t;
 }
@@ -159,8 +213,8 @@ std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::str
         }
         if (zeile.empty()) continue;
         const auto felder = teilen(zeile, ';');
-        if (felder.size() != 5)
-            return falsch("erwartet: Schlüssel;Überschrift;Gruppen;Regel;Datei");
+        if (felder.size() != 5 && felder.size() != 7)
+            return falsch("erwartet: Schlüssel;Überschrift;Gruppen;Regel;Datei;Seite;in Kraft");
         Tariftabelle t;
         t.schluessel = felder[0];
         t.ueberschrift = std::string(getrimmt(felder[1]));
@@ -196,6 +250,18 @@ std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::str
             return falsch("Die Regel \u201E" + felder[3] +
                           "\u201C ist unbekannt (2006 oder stufengleich).");
         if (t.quelle.empty()) return falsch("Die Datei fehlt.");
+        if (felder.size() == 7) {
+            if (felder[5] == "bund")
+                t.seite = Arbeitgeberseite::bund;
+            else if (felder[5] != "vka")
+                return falsch("Die Seite \u201E" + felder[5] +
+                              "\u201C ist unbekannt (vka oder bund).");
+            if (!istMonat(felder[6]))
+                return falsch("Der Monat \u201E" + felder[6] +
+                              "\u201C, ab dem die Tabelle gilt, hat nicht die Form JJJJ-MM.");
+            t.inKraft = felder[6];
+        }
+        t.inCent = t.schluessel != standardtabelle;
         t.satzbasis = bereichSatzbasis(bereich2006 + static_cast<int>(tabellen.size()));
         tabellen.push_back(std::move(t));
     }

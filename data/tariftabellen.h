@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "grenzen.h"
 #include "meldungen.h"
 #include "reihen.h"
 #include "tarifdateiformat.h"
@@ -28,6 +29,12 @@ enum class Aufstiegsregel {
     stufengleich,  // the step is kept (at least step 2), no guarantee
 };
 
+// The side of the collective agreement that pays by the table.
+enum class Arbeitgeberseite {
+    vka,   // the municipalities
+    bund,  // the Federation
+};
+
 // The pay of one step in cents; empty when the table has no such step.
 using Stufenentgelt = std::optional<std::int32_t>;
 using Gruppenentgelte = Reihe<Stufenentgelt, 1, tarifStufen>;
@@ -39,8 +46,20 @@ struct Tariftabelle {
     Aufstiegsregel regel = Aufstiegsregel::von2006;
     std::string quelle;  // the CSV the tariff file is built from
     int satzbasis = 0;   // first record of the table's block in the tariff file
+    Arbeitgeberseite seite = Arbeitgeberseite::vka;
+    std::string inKraft;  // the first month the table is paid, "2026-05"
+    // The table of 2006 shows and totals whole euros as the program always did; the later tables
+    // show their cents rounded to whole euros and total the cents.
+    bool inCent = false;
 
     int gruppenzahl() const { return static_cast<int>(gruppen.size()); }
+    int niedrigsteStartgruppe() const { return kleinsteStartgruppe; }
+    int hoechsteStartgruppe() const { return gruppenzahl(); }
+    // The group an arrow button steps to, held within the start groups.
+    int naechsteGruppe(int gruppe) const;
+    int vorigeGruppe(int gruppe) const;
+    // The caption after "Stand ": "MAI 2026", "JANUAR 2006 WEST".
+    std::string menuetitel() const;
     // Whether some group has a letter after its digits ("9a"); then the start group is typed and
     // shown by its label, otherwise by its number.
     bool hatBuchstabengruppen() const;
@@ -53,6 +72,15 @@ struct Tariftabelle {
     // letter after the digits picks 9a/9b/9c (either case), a letter the table lacks is ignored.
     // Numbers are read as everywhere in the program: "10.5" is 10, below the first group is 1.
     int startgruppeLesen(std::string_view text) const;
+    // Whether a typed character belongs in the start group field: a digit, or a letter some group
+    // label of the table carries (either case).
+    bool startgruppenzeichen(int zeichen) const;
+    // The text the start group field shows once Enter confirms `text`: with lettered groups the
+    // label of the group it names ("9" becomes "9a"); otherwise the typed number, replaced only
+    // when it lies outside the start groups. Nothing when the text stays.
+    std::optional<std::string> startgruppeBestaetigt(std::string_view text) const;
+    // The field's text after an arrow button stepped the start group in `text` by `schritt`.
+    std::string startgruppeGeschritten(std::string_view text, int schritt) const;
     int satznummer(int gruppe) const { return tarifsatzNummer(satzbasis, gruppenzahl(), gruppe); }
     int letzterSatz() const { return satznummer(1); }
 };
@@ -81,7 +109,9 @@ class Tabellenkatalog {
 };
 
 // Reads the list: a heading line, then one line per table
-// "key;caption;group labels separated by blanks;rule (2006 or stufengleich);CSV file".
+// "key;caption;group labels separated by blanks;rule (2006 or stufengleich);CSV file;employer
+// side (vka or bund);month in force (YYYY-MM)"; a line without the last two is a VKA table whose
+// month in force is unknown.
 // The n-th table (from 0) is the block of tariff area 12 + n; the first must be the one of 2006.
 // Nothing and a German reason with the line number when the list is not sound.
 std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::string& fehler);

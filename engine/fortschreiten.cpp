@@ -157,12 +157,12 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     const Integer bisMonat = std::min<Integer>(t_.restmonate, letzterMonat);
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
-    // Under the rule of 2006 the month pays the whole euros of the amount shown (cents cut off
-    // toward zero) plus the guarantee to the cent; the tables with cents pay the table pay.
+    // A table in whole euros pays the whole euros of the amount shown (cents cut off toward zero)
+    // plus the guarantee to the cent; the tables with cents pay the table pay.
     const Long tabellencent = t_.entgeltCent(spalte, stufe);
     Long cent = tabellencent;
     Single monatsbetrag = static_cast<Single>(tabellencent / 100.0);
-    if (tabelle().regel == Aufstiegsregel::von2006) {
+    if (!tabelle().inCent) {
         const double angezeigt = static_cast<double>(tabellencent / 100);
         monatsbetrag =
             static_cast<Single>(angezeigt + static_cast<double>(garantie(spalte, stufe)));

@@ -28,7 +28,7 @@ void Rechner::vergleichen() {
     t_.gesamtcent(1) = 0;
     t_.gesamtcent(2) = 0;
     t_.monatsdifferenz = 0;
-    if (tabelle().regel == Aufstiegsregel::stufengleich) {
+    if (tabelle().inCent) {
         // Summed exactly in cents; only what is shown is rounded, to whole euros.
         for (int m = 1; m <= anzahl; ++m) {
             t_.gesamtcent(1) += t_.monatscentN(m);

@@ -176,7 +176,7 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     spaltenkoepfe();
 
     // The tables with cents print their amounts as the cents rounded to whole euros.
-    const bool inCent = tabelle.regel == Aufstiegsregel::stufengleich;
+    const bool inCent = tabelle.inCent;
     int m = 1;
     for (std::size_t s = 0; s < plan.monate.size(); ++s) {
         if (s > 0) {

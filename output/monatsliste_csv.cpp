@@ -11,7 +11,7 @@ std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, 
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     // The tables with cents list cents, summed exactly; the one of 2006 keeps its whole-euro
     // differences and totals.
-    const bool mitCent = tabelle.regel == Aufstiegsregel::stufengleich;
+    const bool mitCent = tabelle.inCent;
     std::string text;
     for (const char* spalte :
          {"Monat", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", "Differenz"}) {

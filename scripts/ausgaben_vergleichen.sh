@@ -1,16 +1,18 @@
 #!/usr/bin/env bash
 # Hält die Ausgaben von Korvalt für feste Fälle fest und prüft nach einem Umbau, dass sie gleich bleiben.
 #
-# Aufruf: ausgaben_vergleichen.sh erzeugen     PROGRAMM ZIELORDNER   schreibt die Ausgaben nach ZIELORDNER
-#         ausgaben_vergleichen.sh vergleichen  PROGRAMM ZIELORDNER   erzeugt sie neu und vergleicht mit ZIELORDNER
+# Aufruf: ausgaben_vergleichen.sh erzeugen     PROGRAMM ZIELORDNER [TABELLE]   schreibt die Ausgaben nach ZIELORDNER
+#         ausgaben_vergleichen.sh vergleichen  PROGRAMM ZIELORDNER [TABELLE]   erzeugt sie neu und vergleicht
+# Mit TABELLE (ein Schlüssel wie 2026-05) rechnen alle Fälle in dieser Tariftabelle, sonst in der ihren.
 # PROGRAMM ist das gebaute korvalt; die Tarifdatei zelbar06.1tr liegt neben ihm. Von den PDF-Dateien
 # bleibt nur der Text (pdftotext -layout), denn die PDF-Dateien tragen Erstellungszeit und Kennungen.
 # Rückgabewerte: 0 gleich bzw. erzeugt, 1 Unterschiede, 2 falscher Aufruf oder Fehler beim Erzeugen.
 set -euo pipefail
 
-hilfe() { sed -n '2,8s/^# \{0,1\}//p' "$0" >&2; exit 2; }
-[ $# -eq 3 ] || hilfe
-modus=$1 programm=$2 ziel=$3
+hilfe() { sed -n '2,9s/^# \{0,1\}//p' "$0" >&2; exit 2; }
+[ $# -eq 3 ] || [ $# -eq 4 ] || hilfe
+modus=$1 programm=$2 ziel=$3 tabelle=()
+[ $# -eq 4 ] && tabelle=(--tabelle "$4")
 [ "$modus" = erzeugen ] || [ "$modus" = vergleichen ] || hilfe
 [ -x "$programm" ] || { echo "Kein ausführbares Programm: $programm" >&2; exit 2; }
 command -v pdftotext >/dev/null || { echo "pdftotext fehlt (Paket poppler-utils)" >&2; exit 2; }
@@ -71,7 +73,7 @@ faelle=(
 ausfuehren() { # ORDNER ARGUMENTE...
     local ordner=$1; shift
     (cd "$arbeit/leer" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 TZ=UTC \
-        XDG_RUNTIME_DIR="$arbeit/laufzeit" "$programm" "$@") 2>>"$ordner/.fehler" ||
+        XDG_RUNTIME_DIR="$arbeit/laufzeit" "$programm" "$@" "${tabelle[@]}") 2>>"$ordner/.fehler" ||
         { echo "korvalt $* scheiterte:" >&2; cat "$ordner/.fehler" >&2; exit 2; }
 }
 

@@ -244,8 +244,8 @@ class Dauerlauf {
 
         // Saved and restored into fresh tables, the case is the same.
         Falltabellen wieder;
-        const auto startgruppe =
-            einstellungssatzWiederherstellen(einstellungssatzBilden(t.gruppe(1), t), wieder);
+        const auto startgruppe = einstellungssatzWiederherstellen(
+            einstellungssatzBilden(t.gruppe(1), t, gruppen2006), wieder, gruppen2006);
         if (!startgruppe || *startgruppe != t.gruppe(1) || wieder.grdauerN != t.grdauerN ||
             wieder.grdauerI != t.grdauerI || wieder.stufendauer != t.stufendauer)
             fehler("Speichern und Laden ergibt einen anderen Fall" + nach);

@@ -35,7 +35,7 @@ TEST(Einstellungssatz, StandardfallErgibtDieBekanntenBytes) {
     for (int i = 0; i < 8; ++i) erwartet += "120";
     for (int i = 0; i < 8; ++i) erwartet += "\x0C\x18\x24\x30\x3C\x78";
     ASSERT_EQ(erwartet.size(), 75u);
-    EXPECT_EQ(alsText(einstellungssatzBilden(9, t)), erwartet);
+    EXPECT_EQ(alsText(einstellungssatzBilden(9, t, gruppen2006)), erwartet);
 }
 
 TEST(Einstellungssatz, DauernStehenAnIhrenStellen) {
@@ -46,7 +46,7 @@ TEST(Einstellungssatz, DauernStehenAnIhrenStellen) {
     t.grdauerI(2) = 0;
     t.stufendauer(1, 3, 2) = 0;
     t.stufendauer(2, 4, 6) = 255;
-    const std::string satz = alsText(einstellungssatzBilden(11, t));
+    const std::string satz = alsText(einstellungssatzBilden(11, t, gruppen2006));
     EXPECT_EQ(satz[2], '\x0B');
     EXPECT_EQ(satz.substr(3, 3), "600");
     EXPECT_EQ(satz.substr(12, 3), "005");
@@ -67,53 +67,56 @@ TEST(Einstellungssatz, HinUndZurueckGibtDenselbenFall) {
     }
     t.stufendauer(1, 1, 1) = 0;
     t.stufendauer(2, 1, 1) = 255;
-    const Einstellungssatz satz = einstellungssatzBilden(13, t);
+    const Einstellungssatz satz = einstellungssatzBilden(13, t, gruppen2006);
     Falltabellen zurueck;
-    ASSERT_EQ(einstellungssatzWiederherstellen(satz, zurueck), std::optional<Integer>(13));
+    ASSERT_EQ(einstellungssatzWiederherstellen(satz, zurueck, gruppen2006),
+              std::optional<Integer>(13));
     EXPECT_EQ(zurueck.grdauerN, t.grdauerN);
     EXPECT_EQ(zurueck.grdauerI, t.grdauerI);
     EXPECT_EQ(zurueck.stufendauer, t.stufendauer);
-    EXPECT_EQ(alsText(einstellungssatzBilden(13, zurueck)), alsText(satz));
+    EXPECT_EQ(alsText(einstellungssatzBilden(13, zurueck, gruppen2006)), alsText(satz));
 }
 
 TEST(Einstellungssatz, OhneKennungWirdNichtsWiederhergestellt) {
     Falltabellen t;
     standardfallSetzen(t);
-    std::string text = alsText(einstellungssatzBilden(9, t));
+    std::string text = alsText(einstellungssatzBilden(9, t, gruppen2006));
     for (const char* anfang : {"ST", "  ", "sT", "St"}) {
         text.replace(0, 2, anfang);
         Falltabellen ziel;
-        EXPECT_FALSE(einstellungssatzWiederherstellen(ausText(text), ziel)) << anfang;
+        EXPECT_FALSE(einstellungssatzWiederherstellen(ausText(text), ziel, gruppen2006)) << anfang;
         EXPECT_EQ(ziel.grdauerN(1), 0);
     }
     Einstellungssatz leer;
     leer.fill(' ');
     Falltabellen ziel;
-    EXPECT_FALSE(einstellungssatzWiederherstellen(leer, ziel));
+    EXPECT_FALSE(einstellungssatzWiederherstellen(leer, ziel, gruppen2006));
 }
 
 TEST(Einstellungssatz, WiederherstellenBegrenztAufDieEingabegrenzen) {
     Falltabellen t;
     standardfallSetzen(t);
-    std::string text = alsText(einstellungssatzBilden(9, t));
+    std::string text = alsText(einstellungssatzBilden(9, t, gruppen2006));
     text[2] = '\x1E';            // start group 30
     text.replace(3, 3, "999");   // group duration 999
     text.replace(15, 3, "7x1");  // leading number 7
     Falltabellen ziel;
-    EXPECT_EQ(einstellungssatzWiederherstellen(ausText(text), ziel), std::optional<Integer>(15));
+    EXPECT_EQ(einstellungssatzWiederherstellen(ausText(text), ziel, gruppen2006),
+              std::optional<Integer>(15));
     EXPECT_EQ(ziel.grdauerN(1), 600);
     EXPECT_EQ(ziel.grdauerI(1), 7);
     text[2] = '\0';
-    EXPECT_EQ(einstellungssatzWiederherstellen(ausText(text), ziel), std::optional<Integer>(1));
+    EXPECT_EQ(einstellungssatzWiederherstellen(ausText(text), ziel, gruppen2006),
+              std::optional<Integer>(1));
 }
 
 TEST(Einstellungssatz, StartgruppeWirdBeimBildenBegrenzt) {
     Falltabellen t;
     standardfallSetzen(t);
-    EXPECT_EQ(einstellungssatzBilden(0, t)[2], 1);    // an empty start-group text
-    EXPECT_EQ(einstellungssatzBilden(20, t)[2], 15);  // unconfirmed digits
-    EXPECT_EQ(einstellungssatzBilden(70000, t)[2], 15);
-    EXPECT_EQ(einstellungssatzBilden(11.5, t)[2], 12);
+    EXPECT_EQ(einstellungssatzBilden(0, t, gruppen2006)[2], 1);    // an empty start-group text
+    EXPECT_EQ(einstellungssatzBilden(20, t, gruppen2006)[2], 15);  // unconfirmed digits
+    EXPECT_EQ(einstellungssatzBilden(70000, t, gruppen2006)[2], 15);
+    EXPECT_EQ(einstellungssatzBilden(11.5, t, gruppen2006)[2], 12);
 }
 
 TEST(Einstellungsdatei, SchreibtGanzOderGarNicht) {
@@ -121,7 +124,7 @@ TEST(Einstellungsdatei, SchreibtGanzOderGarNicht) {
     const auto datei = verzeichnis.pfad() / einstellungsdateiName;
     Falltabellen t;
     standardfallSetzen(t);
-    const Einstellungssatz satz = einstellungssatzBilden(9, t);
+    const Einstellungssatz satz = einstellungssatzBilden(9, t, gruppen2006);
     std::string fehler;
     ASSERT_TRUE(einstellungsdateiSchreiben(datei, satz, fehler)) << fehler;
     EXPECT_EQ(std::filesystem::file_size(datei), 75u);
@@ -220,7 +223,7 @@ TEST(Einstellungsdatei, FallDerNeuenTabelleHinUndZurueck) {
     // A case of 2006 writes the one record it always wrote.
     const auto saetze2006 = einstellungssaetzeBilden("9", t, katalog.standard());
     ASSERT_EQ(saetze2006.size(), 1u);
-    EXPECT_EQ(saetze2006[0], einstellungssatzBilden(9, t));
+    EXPECT_EQ(saetze2006[0], einstellungssatzBilden(9, t, gruppen2006));
     ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze2006, fehler)) << fehler;
     EXPECT_EQ(std::filesystem::file_size(datei), 75u);
     EXPECT_FALSE(einstellungsdateiLesen(datei).tabellensatz);

@@ -50,7 +50,13 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle kopieren", "Ctrl+C"}}},
         {"&Tabelle",
-         {{"Januar 2006 West", ""}, {"März 2024", ""}, {"April 2025", ""}, {"Mai 2026", ""}}},
+         {{"Januar 2006 West", ""},
+          {"März 2024", ""},
+          {"April 2025", ""},
+          {"Mai 2026", ""},
+          {"März 2024", ""},
+          {"April 2025", ""},
+          {"Mai 2026", ""}}},
         {"&Hilfe", {{"Hilfe", "F1"}, {"Über Korvalt", ""}}},
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
@@ -83,10 +89,11 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
     ersetzen("GrDauer", 2, "60");
     QMenu* menue = fenster->menuBar()->findChild<QMenu*>("Tabellenmenue");
     ASSERT_NE(menue, nullptr);
+    // The first item of that text: the VKA's tables come before the Federation's.
     auto waehlen = [&](const QString& text) {
         emit menue->aboutToShow();
         for (QAction* a : menue->actions())
-            if (a->text() == text) a->trigger();
+            if (a->text() == text) return a->trigger();
     };
     waehlen("Mai 2026");
     EXPECT_EQ(titel(), "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand MAI 2026");
@@ -95,7 +102,7 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
     EXPECT_EQ(text("GrDauer", 2), "60");
     EXPECT_EQ(text("Betrag1", 4), "4.587");
     emit menue->aboutToShow();
-    EXPECT_TRUE(menue->actions().at(3)->isChecked());
+    EXPECT_TRUE(menue->actions().at(4)->isChecked());
 
     ersetzen("Startgruppe", 0, "9c");
     waehlen("Januar 2006 West");
@@ -108,6 +115,15 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
     ersetzen("Startgruppe", 0, "10");
     waehlen("Januar 2006 West");
     EXPECT_EQ(text("Startgruppe"), "10");
+
+    // The Federation's tables follow under their own heading.
+    emit menue->aboutToShow();
+    const QList<QAction*> punkte = menue->actions();
+    ASSERT_EQ(punkte.size(), 9);
+    EXPECT_EQ(punkte.at(0)->text(), "VKA");
+    EXPECT_EQ(punkte.at(5)->text(), "Bund");
+    punkte.at(8)->trigger();
+    EXPECT_EQ(titel(), "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Bund Stand MAI 2026");
 }
 
 TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {

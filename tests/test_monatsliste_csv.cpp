@@ -53,8 +53,8 @@ class ExportTest : public ::testing::Test {
         standardfallSetzen(t);
         t.grdauerI(4) = grdauerI4;
         std::string grund;
-        ASSERT_TRUE(
-            einstellungsdateiSchreiben(datei, einstellungssatzBilden(startgruppe, t), grund));
+        ASSERT_TRUE(einstellungsdateiSchreiben(
+            datei, einstellungssatzBilden(startgruppe, t, gruppen2006), grund));
     }
 
     std::filesystem::path programmverzeichnis;
@@ -151,6 +151,17 @@ TEST_F(ExportTest, TabelleAusKommandozeileUndEinstellungsdatei) {
     EXPECT_EQ(zeile(aus.str(), 1), "1;10;1;2340,00;10;1;2340,00;0");
 }
 
+// A month's difference is the individual pay less the normal one: the month the individual case no
+// longer has is a loss.
+TEST_F(ExportTest, MonatsdifferenzInCentIstIndividuellWenigerNormal) {
+    einstellungenSchreiben("fall.dat", 9, 119);
+    ASSERT_EQ(
+        exportieren({"--monatsliste", "-", "--einstellungen", "fall.dat", "--tabelle", "2026-05"}),
+        exitGut)
+        << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 480), "480;10;6;5753,35;;;0,00;-5753,35");
+}
+
 TEST_F(ExportTest, UnbekannteTabelleEndetMitStatus2) {
     EXPECT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2031-01"}), exitEingabefehler);
     EXPECT_NE(fehler.str().find("Die Tariftabelle \u201E2031-01\u201C gibt es nicht. Bekannte "
@@ -164,7 +175,8 @@ TEST_F(ExportTest, UnbekannteTabelleEndetMitStatus2) {
     standardfallSetzen(t);
     std::string grund;
     ASSERT_TRUE(einstellungsdateiSchreiben(
-        "fall.dat", {einstellungssatzBilden(9, t), tabellensatzBilden("2031-01")}, grund));
+        "fall.dat", {einstellungssatzBilden(9, t, gruppen2006), tabellensatzBilden("2031-01")},
+        grund));
     EXPECT_EQ(exportieren({"--monatsliste", "-", "--einstellungen", "fall.dat"}),
               exitEingabefehler);
     EXPECT_NE(fehler.str().find("die Korvalt nicht kennt"), std::string::npos) << fehler.str();
@@ -174,8 +186,9 @@ TEST_F(ExportTest, UnbekannteTabelleEndetMitStatus2) {
 TEST_F(ExportTest, TabellenWerdenAufgelistet) {
     EXPECT_EQ(tabellenAuflisten(programmverzeichnis, aus, fehler), exitGut);
     const std::string liste = aus.str();
-    EXPECT_EQ(zeile(liste, 0), "2006     Tariftabellen Stand JANUAR 2006 WEST");
-    EXPECT_EQ(zeile(liste, 3), "2026-05  Tariftabellen Stand MAI 2026");
+    EXPECT_EQ(zeile(liste, 0), "2006          Tariftabellen Stand JANUAR 2006 WEST");
+    EXPECT_EQ(zeile(liste, 3), "2026-05       Tariftabellen Stand MAI 2026");
+    EXPECT_EQ(zeile(liste, 6), "bund-2026-05  Tariftabellen Bund Stand MAI 2026");
     EXPECT_TRUE(fehler.str().empty());
     aus.str("");
     EXPECT_EQ(tabellenAuflisten(arbeitsverzeichnis.pfad(), aus, fehler), exitEingabefehler);

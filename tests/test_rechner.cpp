@@ -462,7 +462,7 @@ TEST_F(RechnerTest, GespeicherterFallWirdBeimLadenUebernommen) {
     standardfallSetzen(vorlage);
     vorlage.grdauerI(2) = 99;
     vorlage.stufendauer(1, 3, 4) = 7;
-    fall->sitzung.daten.einstellungssatz = einstellungssatzBilden(11, vorlage);
+    fall->sitzung.daten.einstellungssatz = einstellungssatzBilden(11, vorlage, gruppen2006);
     laden();
     EXPECT_EQ(text({Feldname::Startgruppe}), "11");
     EXPECT_EQ(text({Feldname::Gruppetit, 2}), "EGr. 12");
@@ -550,6 +550,15 @@ TEST_F(RechnerTest, SummenAufDenCentGenau) {
     EXPECT_EQ(t().gesamtcent(2), 244603440 - 575335);
     EXPECT_EQ(text({Feldname::Differenz}), "-5.753");
     EXPECT_EQ(text({Feldname::Ergebnis2}), "2.440.281");
+}
+
+// A total ending in 50 cents or more rounds up to the next euro: ,64 here.
+TEST_F(RechnerTest, SummeMitCentAbFuenfzigAufgerundet) {
+    fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
+    laden();
+    startgruppe("1");
+    ASSERT_EQ(t().gesamtcent(1), 152868264);
+    EXPECT_EQ(t().gesamtbetrag(1), 1528683);
 }
 
 }  // namespace

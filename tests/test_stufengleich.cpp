@@ -50,3 +50,8 @@ TEST(Stufengleich, Eintrittsstufe) {
                   f.erwartet)
             << f.name;
 }
+
+// From EGr. 1 a step whose pay equals the old pay is reached: the lowest such step, not the next.
+TEST(Stufengleich, AusErsterGruppeReichtGleichesEntgelt) {
+    EXPECT_EQ(eintrittsstufe(5, egr2(3), egr2), 3);
+}

@@ -49,6 +49,13 @@ TEST(Tariftabellen, DieGebauteListe) {
     const Tariftabelle& mai2026 = katalog.tabelle("2026-05");
     EXPECT_EQ(mai2026.gruppenzahl(), 17);
     EXPECT_EQ(mai2026.regel, Aufstiegsregel::stufengleich);
+    EXPECT_TRUE(mai2026.inCent);
+    EXPECT_FALSE(katalog.standard().inCent);
+    EXPECT_EQ(mai2026.inKraft, "2026-05");
+    const Tariftabelle& bund2024 = katalog.tabelle("bund-2024-03");
+    EXPECT_EQ(bund2024.seite, Arbeitgeberseite::bund);
+    EXPECT_EQ(bund2024.satzbasis, 280);
+    EXPECT_EQ(bund2024.menuetitel(), "MÄRZ 2024");
     // Without a list the program knows the table of 2006 exactly as the list describes it.
     const Tariftabelle eingebaut = tabelle2006();
     EXPECT_EQ(eingebaut.ueberschrift, katalog.standard().ueberschrift);
@@ -127,6 +134,8 @@ TEST(Tariftabellen, FehlerhafteListenWerdenAbgewiesen) {
          "1 bis 20"},
         {"ohne Überschrift", kopf + zeile2006 + "2026-05; ;1;stufengleich;b.csv\n", "Überschrift"},
         {"ohne Datei", kopf + zeile2006 + "2026-05;X;1;stufengleich;\n", "Datei fehlt"},
+        {"Seite", kopf + zeile2006 + "2026-05;X;1;stufengleich;b.csv;land;2026-05\n", "Seite"},
+        {"Monat 13", kopf + zeile2006 + "2026-05;X;1;stufengleich;b.csv;bund;2026-13\n", "JJJJ-MM"},
     };
     for (const auto& f : faelle) {
         std::istringstream quelle(f.text);

@@ -1,6 +1,9 @@
 // The menu Tabelle of the main window.
 #include "tabellenmenue.h"
 
+#include <algorithm>
+#include <utility>
+
 #include <QActionGroup>
 #include <QMenu>
 #include <QStringList>
@@ -11,13 +14,31 @@
 namespace korvalt {
 
 QString tabellenmenuetext(const Tariftabelle& tabelle) {
-    QString text = alsQString(tabelle.ueberschrift);
-    text.remove(QStringLiteral("Tariftabellen Stand "));
-    QStringList woerter = text.split(' ', Qt::SkipEmptyParts);
+    QStringList woerter = alsQString(tabelle.menuetitel()).split(' ', Qt::SkipEmptyParts);
     for (QString& wort : woerter)
         if (wort.size() > 1 && wort.at(0).isLetter()) wort = wort.left(1) + wort.mid(1).toLower();
     return woerter.join(' ');
 }
+
+namespace {
+
+// The radio item of one table; choosing it calculates the case in that table.
+void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Korvaltei& korvaltei,
+                     const Tariftabelle& tabelle) {
+    const TarifDaten& daten = korvaltei.sitzung().daten;
+    QAction* aktion = menue->addAction(tabellenmenuetext(tabelle));
+    aktion->setCheckable(true);
+    aktion->setChecked(tabelle.schluessel == daten.tabelle);
+    gruppe->addAction(aktion);
+    const std::string schluessel = tabelle.schluessel;
+    QObject::connect(aktion, &QAction::triggered, menue, [&korvaltei, schluessel] {
+        const TarifDaten& d = korvaltei.sitzung().daten;
+        const Tariftabelle* neu = d.tabellenkatalog.finden(schluessel);
+        if (neu && neu->schluessel != d.tabelle) korvaltei.anzeige().tabelleWechseln(*neu);
+    });
+}
+
+}  // namespace
 
 QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
     QMenu* menue = fenster.menueEinfuegen("&Tabelle");
@@ -27,17 +48,15 @@ QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
         menue->clear();
         auto* gruppe = new QActionGroup(menue);
         const TarifDaten& daten = korvaltei.sitzung().daten;
-        for (const Tariftabelle& tabelle : daten.tabellenkatalog.tabellen()) {
-            QAction* aktion = menue->addAction(tabellenmenuetext(tabelle));
-            aktion->setCheckable(true);
-            aktion->setChecked(tabelle.schluessel == daten.tabelle);
-            gruppe->addAction(aktion);
-            const std::string schluessel = tabelle.schluessel;
-            QObject::connect(aktion, &QAction::triggered, menue, [&korvaltei, schluessel] {
-                const TarifDaten& d = korvaltei.sitzung().daten;
-                const Tariftabelle* neu = d.tabellenkatalog.finden(schluessel);
-                if (neu && neu->schluessel != d.tabelle) korvaltei.anzeige().tabelleWechseln(*neu);
-            });
+        for (const auto& [seite, name] :
+             {std::pair{Arbeitgeberseite::vka, "VKA"}, std::pair{Arbeitgeberseite::bund, "Bund"}}) {
+            const auto& tabellen = daten.tabellenkatalog.tabellen();
+            if (std::none_of(tabellen.begin(), tabellen.end(),
+                             [seite](const Tariftabelle& t) { return t.seite == seite; }))
+                continue;
+            menue->addSection(QString::fromUtf8(name));
+            for (const Tariftabelle& tabelle : tabellen)
+                if (tabelle.seite == seite) tabelleAnbieten(menue, gruppe, korvaltei, tabelle);
         }
     });
     return menue;

@@ -1,0 +1,56 @@
+// The calculation alone, in numbers without a display field or text: the month walk of both cases
+// and the comparison for 600 months, in the table of 2006 and in that of May 2026. Set beside
+// bench_rechner, it shows how much of a recalculation is filling the display.
+#include <benchmark/benchmark.h>
+
+#include <memory>
+
+#include "einstellungssatz.h"
+#include "speicherfall.h"
+#include "zaehlende_meldungen.h"
+
+namespace {
+
+// A loaded case whose groups each last 300 months, so that both cases fill all 600 months.
+std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, const char* tabelle) {
+    auto fall = std::make_unique<korvalt::Speicherfall>();
+    if (tabelle) fall->sitzung.daten.einstellungssatz2 = korvalt::tabellensatzBilden(tabelle);
+    korvalt::bench::ZaehlendeMeldungen meldungen;
+    fall->anzeige.laden({"."}, meldungen);
+    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+    for (int c = 1; c <= 4; ++c)
+        fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
+    fall->anzeige.starten();
+    return fall;
+}
+
+void gehenUndVergleichen(benchmark::State& state, const char* tabelle) {
+    auto fall = fall600Monate(state, tabelle);
+    korvalt::Rechner& rechner = fall->sitzung.rechner;
+    for (auto _ : state) {
+        rechner.fortschreiten(korvalt::Seite::normal);
+        rechner.fortschreiten(korvalt::Seite::individuell);
+        rechner.vergleichen();
+        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(2));
+    }
+    state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
+}
+BENCHMARK_CAPTURE(gehenUndVergleichen, 2006, nullptr)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gehenUndVergleichen, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
+
+// The whole chain of the Rechner, with the pay table read from the tariff file.
+void rechnerStarten(benchmark::State& state, const char* tabelle) {
+    auto fall = fall600Monate(state, tabelle);
+    korvalt::Rechner& rechner = fall->sitzung.rechner;
+    const korvalt::Integer startgruppe = fall->sitzung.tabellen.gruppe(1);
+    for (auto _ : state) {
+        rechner.starten(startgruppe);
+        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(2));
+    }
+}
+BENCHMARK_CAPTURE(rechnerStarten, 2006, nullptr)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rechnerStarten, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();
