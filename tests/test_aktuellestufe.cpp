@@ -19,7 +19,6 @@ TEST(AktuelleStufe, RestDerStufeAmBeginn) {
               (Stufendauern{0, 0, 9, 48, 60, 120}));
     EXPECT_EQ(aktuelleStufeAnrechnen(standard, {3, KalenderMonat(2023, 7)}, beginn, fehler),
               (Stufendauern{0, 0, 0, 48, 60, 120}));
-    EXPECT_EQ(aktuelleStufeAnrechnen(standard, {1, beginn}, beginn, fehler), standard);
 }
 
 TEST(AktuelleStufe, ZuLangeOderSpaeterAlsDerBeginn) {

@@ -59,16 +59,9 @@ TEST(Kalendersatz, BeschaedigterSatz) {
         const char* feld;
     } faelle[] = {
         {"kz202513       1000010000", "Beginn"},
-        {"kz202402       1000010000", "Beginn"},
         {"kz2025013      1000010000", "aktuelle Stufe"},
-        {"kz2025017202401"
-         "10000"
-         "10000",
-         "aktuelle Stufe"},
         {"kz202501       0009910000", "Arbeitszeitanteil"},
-        {"kz202501       10000     ", "Arbeitszeitanteil"},
         {"kz202501       1000010000101202704", "angenommene Erhöhung"},
-        {"kz202501       1000010000025", "angenommene Erhöhung"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -82,7 +75,6 @@ TEST(Kalendersatz, SatzartenNachDenErstenZweiBytes) {
     EXPECT_EQ(satzartVon(satzAus("st")), Satzart::fall);
     EXPECT_EQ(satzartVon(satzAus("tb2026-05")), Satzart::tabelle);
     EXPECT_EQ(satzartVon(satzAus("kz")), Satzart::kalender);
-    EXPECT_EQ(satzartVon(satzAus("KZ")), Satzart::unbekannt);
     Einstellungssatz spaeter = satzAus("x");
     spaeter[1] = 0x01;
     EXPECT_EQ(satzartVon(spaeter), Satzart::unbekannt);
