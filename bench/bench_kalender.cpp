@@ -1,0 +1,110 @@
+// How long the calendar-time rules take for 600 months: both cases' month pays by date under the
+// VKA tables with an assumed yearly raise and part-time, and the year view with the annual bonus.
+#include <benchmark/benchmark.h>
+
+#include <vector>
+
+#include "jahressonderzahlung.h"
+#include "jahresuebersicht.h"
+#include "tabellenfolge.h"
+#include "teilzeit.h"
+#include "zaehlende_meldungen.h"
+
+namespace {
+
+using namespace korvalt;
+
+const KalenderMonat beginn = fruehesterBeginn;
+constexpr int monate = 600;
+
+struct Vka {
+    std::vector<DatierteTabelle> tabellen;
+    Tariftabelle tabelle;
+};
+
+Vka vkaLaden(benchmark::State& state) {
+    bench::ZaehlendeMeldungen meldungen;
+    Tarifdatei datei;
+    const Tabellenkatalog katalog = datei.aufsuchen({"."}, meldungen);
+    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+    Vka vka;
+    for (const char* schluessel : {"2024-03", "2025-04", "2026-05"}) {
+        vka.tabelle = katalog.tabelle(schluessel);
+        vka.tabellen.push_back(
+            {*kalenderMonatLesen(schluessel), schluessel, entgelttabelleLesen(datei, vka.tabelle)});
+    }
+    return vka;
+}
+
+// Group and step of each month as the month walk leaves them: 9b, 9c, 10 and 11 for 150 months
+// each, the default step durations in every group.
+struct Verlauf {
+    std::vector<Integer> gruppe;
+    std::vector<Integer> stufe;
+};
+
+Verlauf verlauf() {
+    Verlauf v;
+    constexpr int stufenende[] = {12, 36, 72, 120};
+    for (int m = 0; m < monate; ++m) {
+        const int imGruppe = m % 150;
+        int stufe = 1;
+        while (stufe < 5 && imGruppe >= stufenende[stufe - 1]) ++stufe;
+        v.gruppe.push_back(static_cast<Integer>(10 + m / 150));
+        v.stufe.push_back(static_cast<Integer>(m < 150 ? stufe : std::max(stufe, 2)));
+    }
+    return v;
+}
+
+// The month pays of both cases, normal at full time and individual at 87,5 %.
+void monatscentFuellen(const Tabellenfolge& folge, const Verlauf& v, std::vector<Long>& normal,
+                       std::vector<Long>& individuell) {
+    for (int m = 0; m < monate; ++m) {
+        const Long cent =
+            folge.entgelt(beginn + m, v.gruppe[std::size_t(m)], v.stufe[std::size_t(m)])
+                .value_or(0);
+        normal[std::size_t(m)] = teilzeitCent(cent, vollzeitAnteil);
+        individuell[std::size_t(m)] = teilzeitCent(cent, 8750);
+    }
+}
+
+// The tables in force from 03/2024 (two agreed raises), 2,5 % a year from 04/2027: the raised
+// tables are built anew, as after every change of the settings.
+void monateNachDatum(benchmark::State& state) {
+    const Vka vka = vkaLaden(state);
+    const Verlauf v = verlauf();
+    std::vector<Long> normal(monate), individuell(monate);
+    for (auto _ : state) {
+        const Tabellenfolge folge(vka.tabellen, AngenommeneErhoehung{25, standardErhoehungAb},
+                                  beginn + (monate - 1));
+        monatscentFuellen(folge, v, normal, individuell);
+        benchmark::DoNotOptimize(individuell.back());
+    }
+}
+BENCHMARK(monateNachDatum)->Unit(benchmark::kMicrosecond);
+
+void jahresuebersichtMitSonderzahlung(benchmark::State& state) {
+    const Vka vka = vkaLaden(state);
+    const Verlauf v = verlauf();
+    std::vector<Long> normal(monate), individuell(monate);
+    monatscentFuellen(Tabellenfolge(vka.tabellen, AngenommeneErhoehung{25, standardErhoehungAb},
+                                    beginn + (monate - 1)),
+                      v, normal, individuell);
+    std::string fehler;
+    const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
+    if (!saetze) state.SkipWithError(fehler.c_str());
+    for (auto _ : state) {
+        const auto bonusN =
+            jahressonderzahlungen({beginn, normal, v.gruppe}, vka.tabelle, *saetze, "vka");
+        const auto bonusI =
+            jahressonderzahlungen({beginn, individuell, v.gruppe}, vka.tabelle, *saetze, "vka");
+        const auto uebersicht =
+            jahresuebersichtBilden({normal, bonusN}, {individuell, bonusI}, beginn);
+        benchmark::DoNotOptimize(uebersicht.gesamt.kumuliert);
+    }
+}
+BENCHMARK(jahresuebersichtMitSonderzahlung)->Unit(benchmark::kMicrosecond);
+
+}  // namespace
+
+BENCHMARK_MAIN();

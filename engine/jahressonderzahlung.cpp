@@ -1,0 +1,51 @@
+// The annual bonus of a case, year by year.
+#include "jahressonderzahlung.h"
+
+#include <algorithm>
+#include <cassert>
+
+#include "bruchrundung.h"
+
+namespace korvalt {
+
+std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
+                                                 const Tariftabelle& tabelle,
+                                                 const Sonderzahlungssaetze& saetze,
+                                                 std::string_view seite) {
+    assert(fall.cent.size() == fall.gruppe.size());
+    std::vector<Sonderzahlung> zahlungen;
+    if (fall.cent.empty()) return zahlungen;
+    const KalenderMonat beginn = fall.beginn;
+    const KalenderMonat ende = beginn + static_cast<int>(fall.cent.size()) - 1;
+    const auto index = [&](KalenderMonat m) { return std::size_t(m - beginn); };
+
+    for (int jahr = beginn.jahr(); jahr <= ende.jahr(); ++jahr) {
+        if (KalenderMonat(jahr, 12) < beginn || KalenderMonat(jahr, 12) > ende) continue;
+        Sonderzahlung z;
+        z.jahr = jahr;
+        z.gebucht = std::max(KalenderMonat(jahr, 11), beginn);
+        KalenderMonat gruppenmonat = KalenderMonat(jahr, 9);
+        if (beginn >= KalenderMonat(jahr, 10)) {
+            gruppenmonat = beginn;
+            z.basissumme = fall.cent[0];
+            z.basismonate = 1;
+        } else {
+            for (int monat = 7; monat <= 9; ++monat) {
+                if (KalenderMonat(jahr, monat) < beginn) continue;
+                z.basissumme += fall.cent[index(KalenderMonat(jahr, monat))];
+                ++z.basismonate;
+            }
+        }
+        const auto band = entgeltband(tabelle.gruppenbezeichnung(fall.gruppe[index(gruppenmonat)]));
+        const auto satz = saetze.satz(seite, jahr, band);
+        if (!satz) continue;
+        z.satz = *satz;
+        z.zwoelftel = beginn.jahr() < jahr ? 12 : 13 - beginn.monat();
+        z.cent = geteiltGerundet(z.basissumme * z.satz * z.zwoelftel,
+                                 std::int64_t{z.basismonate} * 10000 * 12);
+        zahlungen.push_back(z);
+    }
+    return zahlungen;
+}
+
+}  // namespace korvalt

@@ -1,0 +1,46 @@
+// The annual bonus (Jahressonderzahlung) of one case with a start month, by calendar year.
+#pragma once
+
+#include <cstdint>
+#include <span>
+#include <string_view>
+#include <vector>
+
+#include "kalendermonat.h"
+#include "sonderzahlungssaetze.h"
+#include "tarifdaten.h"
+#include "tariftabellen.h"
+
+namespace korvalt {
+
+// One case's months: month 1 is `beginn`, at index 0 of both series (`monatscent(1)` onwards, as
+// many as the case has months).
+struct Fallmonate {
+    KalenderMonat beginn;
+    std::span<const Long> cent;       // the month pays, part-time included
+    std::span<const Integer> gruppe;  // the group number in the case's table
+};
+
+struct Sonderzahlung {
+    int jahr = 0;
+    // November of the year; the first month for a case that begins in December.
+    KalenderMonat gebucht{0, 11};
+    std::int64_t cent = 0;
+    // The base is basissumme / basismonate: the pays of July to September in the case, or the
+    // first month's pay of a case that begins in October or later.
+    std::int64_t basissumme = 0;
+    int basismonate = 0;
+    int satz = 0;       // hundredths of a percent
+    int zwoelftel = 0;  // the months of the year in the case
+};
+
+// The bonus of every year whose 1 December lies in the case: base × rate × twelfths / 12, exactly,
+// rounded once to the cent, a half up. The rate is that of `seite` ("vka", "bund") in that year
+// for the group in September, or in the first month of a case beginning in October or later; a
+// year without a rate has no bonus.
+std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
+                                                 const Tariftabelle& tabelle,
+                                                 const Sonderzahlungssaetze& saetze,
+                                                 std::string_view seite);
+
+}  // namespace korvalt

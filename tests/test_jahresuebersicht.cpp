@@ -1,0 +1,71 @@
+// The year view: months and pays per year, bonuses in their month, the cumulated difference and
+// the month from which the individual case stays ahead.
+#include <gtest/gtest.h>
+
+#include "jahresuebersicht.h"
+
+using namespace korvalt;
+
+namespace {
+
+// EGr. 9b step 1 and 2 of 05/2026.
+constexpr Long stufe1 = 377984;
+constexpr Long stufe2 = 403901;
+
+}  // namespace
+
+// Beginn 10/2026: the normal case 4 months, the individual one 5, with its bonus of 803,22 in
+// November 2026.
+TEST(Jahresuebersicht, KalenderjahreAbDemBeginn) {
+    const std::vector<Long> normal(4, stufe1);
+    const std::vector<Long> individuell(5, stufe2);
+    Sonderzahlung bonus;
+    bonus.jahr = 2026;
+    bonus.gebucht = KalenderMonat(2026, 11);
+    bonus.cent = 80322;
+    const auto u =
+        jahresuebersichtBilden({normal, {}}, {individuell, {&bonus, 1}}, KalenderMonat(2026, 10));
+    ASSERT_EQ(u.jahre.size(), 2u);
+    EXPECT_EQ(u.jahre[0].jahr, 2026);
+    EXPECT_EQ(u.jahre[0].monateN, 3);
+    EXPECT_EQ(u.jahre[0].differenz, 3 * (stufe2 - stufe1) + 80322);
+    EXPECT_EQ(u.jahre[1].jahr, 2027);
+    EXPECT_EQ(u.jahre[1].monateN, 1);
+    EXPECT_EQ(u.jahre[1].monateI, 2);
+    EXPECT_EQ(u.jahre[1].kumuliert, 4 * (stufe2 - stufe1) + stufe2 + 80322);
+    EXPECT_EQ(u.gesamt.kumuliert, u.jahre[1].kumuliert);
+}
+
+TEST(Jahresuebersicht, FalljahreOhneBeginn) {
+    const std::vector<Long> monate(13, stufe1);
+    const auto u = jahresuebersichtBilden({monate, {}}, {monate, {}}, std::nullopt);
+    ASSERT_EQ(u.jahre.size(), 2u);
+    EXPECT_EQ(u.jahre[0].monateN, 12);
+    EXPECT_EQ(u.jahre[1].jahr, 2);
+    EXPECT_EQ(u.jahre[1].monateI, 1);
+    EXPECT_EQ(u.ausgleichsmonat, 1);
+}
+
+// Monthly differences +100, -300, +250, -60, +20, +100 cents: cumulated 100, -200, 50, -10, 10,
+// 110. It dips below 0 again in month 4, so it stays at 0 or above from month 5 on; a bonus of
+// the individual case booked in month 2 that covers the dips makes it month 1.
+TEST(Jahresuebersicht, AusgleichNachDemLetztenMinus) {
+    const std::vector<Long> normal(6, stufe1);
+    std::vector<Long> individuell = normal;
+    const int differenzen[] = {100, -300, 250, -60, 20, 100};
+    for (std::size_t m = 0; m < 6; ++m) individuell[m] += differenzen[m];
+    const KalenderMonat beginn(2026, 10);
+    auto u = jahresuebersichtBilden({normal, {}}, {individuell, {}}, beginn);
+    EXPECT_EQ(u.ausgleichsmonat, 5);
+    EXPECT_EQ(u.ausgleichKalendermonat(), KalenderMonat(2027, 2));
+
+    Sonderzahlung bonus;
+    bonus.gebucht = KalenderMonat(2026, 11);
+    bonus.cent = 200;
+    u = jahresuebersichtBilden({normal, {}}, {individuell, {&bonus, 1}}, beginn);
+    EXPECT_EQ(u.ausgleichsmonat, 1);
+
+    individuell.back() -= 200;
+    u = jahresuebersichtBilden({normal, {}}, {individuell, {}}, beginn);
+    EXPECT_FALSE(u.ausgleichsmonat);
+}
