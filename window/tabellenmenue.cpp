@@ -19,6 +19,21 @@ QString tabellenmenuetext(const Tariftabelle& tabelle) {
     return woerter.join(' ');
 }
 
+namespace {
+
+// The underlined letter of each item: its first letter that no item above has taken.
+QString mitKennbuchstabe(const QString& text, QString& vergeben) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar z = text.at(i).toLower();
+        if (!z.isLetter() || vergeben.contains(z)) continue;
+        vergeben += z;
+        return text.left(i) + '&' + text.mid(i);
+    }
+    return text;
+}
+
+}  // namespace
+
 QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
     QMenu* menue = fenster.menueEinfuegen("&Tabelle");
     menue->setObjectName("Tabellenmenue");
@@ -27,8 +42,10 @@ QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
         menue->clear();
         auto* gruppe = new QActionGroup(menue);
         const TarifDaten& daten = korvaltei.sitzung().daten;
+        QString vergeben;
         for (const Tariftabelle& tabelle : daten.tabellenkatalog.tabellen()) {
-            QAction* aktion = menue->addAction(tabellenmenuetext(tabelle));
+            QAction* aktion =
+                menue->addAction(mitKennbuchstabe(tabellenmenuetext(tabelle), vergeben));
             aktion->setCheckable(true);
             aktion->setChecked(tabelle.schluessel == daten.tabelle);
             gruppe->addAction(aktion);
