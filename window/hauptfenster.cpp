@@ -121,7 +121,6 @@ void Hauptfenster::titelSetzen() {
     if (falldatei_) titel += " \u2013 " + dateinameAlsText(falldatei_->filename());
     if (geaendert()) titel += '*';
     setWindowTitle(titel);
-    setWindowModified(geaendert());
 }
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
