@@ -58,7 +58,7 @@ class Hauptfenster : public QMainWindow {
 
     // The case file the window shows: its name follows the caption in the title ("… –
     // Muster.korvalt"), its full path stands in the status line. Nothing: the case came from the
-    // settings file or is the example case.
+    // settings file or is the example case. A named file goes to the top of the recent files.
     void setzeFalldatei(std::optional<std::filesystem::path> datei);
     const std::optional<std::filesystem::path>& falldatei() const { return falldatei_; }
 
