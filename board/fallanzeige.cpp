@@ -7,6 +7,7 @@
 
 #include "dauerfelder.h"
 #include "einstellungssatz.h"
+#include "feldtabelle.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -71,6 +72,16 @@ bool Fallanzeige::fallLaden(const Einstellungssatz& satz, const Einstellungssatz
     return true;
 }
 
+void Fallanzeige::beispielfallLaden(Meldungen& meldungen) {
+    Einstellungssatz ohneTabelle;
+    ohneTabelle.fill(' ');
+    sitzung_.tabelleSetzen(tabelleDesFalls(ohneTabelle, sitzung_.daten.tabellenkatalog, meldungen));
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
+    standardfallSetzen(sitzung_.tabellen);
+    felder_.setzeText({Feldname::Startgruppe}, beschreibung(Feldname::Startgruppe).anfangstext);
+    fallZeigen(std::nullopt);
+}
+
 // A saved start group, and any in a table with lettered groups ("9" is "9a"), shows its label;
 // without a saved one the field keeps the start group it shows (the default case's).
 void Fallanzeige::fallZeigen(std::optional<Integer> gespeichert) {
@@ -89,6 +100,7 @@ void Fallanzeige::starten() {
     seiteZeigen(Seite::normal);
     seiteZeigen(Seite::individuell);
     vergleichZeigen();
+    if (nachRechnung_) nachRechnung_();
 }
 
 void Fallanzeige::fortschreiten(Seite seite) {
@@ -99,6 +111,7 @@ void Fallanzeige::fortschreiten(Seite seite) {
 void Fallanzeige::vergleichen() {
     sitzung_.rechner.vergleichen();
     vergleichZeigen();
+    if (nachRechnung_) nachRechnung_();
 }
 
 // The column titles and the six amounts of every column.

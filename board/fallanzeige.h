@@ -4,6 +4,7 @@
 #pragma once
 
 #include <filesystem>
+#include <functional>
 #include <optional>
 #include <vector>
 
@@ -27,6 +28,13 @@ class Fallanzeige {
     // with "st" changes nothing; then false.
     bool fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
                    Meldungen& meldungen);
+
+    // The example case of the first start, in the standard table: the default durations and the
+    // design's start group.
+    void beispielfallLaden(Meldungen& meldungen);
+
+    // Runs after every recalculation, once its results are shown.
+    void setzeNachRechnung(std::function<void()> arbeit) { nachRechnung_ = std::move(arbeit); }
 
     // The full recalculation for the start group in the field Startgruppe.
     void starten();
@@ -58,6 +66,7 @@ class Fallanzeige {
 
     Sitzung& sitzung_;
     Anzeigefelder& felder_;
+    std::function<void()> nachRechnung_;
 };
 
 }  // namespace korvalt

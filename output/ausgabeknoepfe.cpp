@@ -17,10 +17,10 @@ bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler
                               fall);
 }
 
-void speichernAusfuehren(Korvaltei& fenster) {
+bool speichernAusfuehren(Korvaltei& fenster, bool fragen) {
     Sitzung& sitzung = fenster.sitzung();
-    einstellungenSpeichern(sitzung.daten, sitzung.tabellen, fenster, fenster.meldungen(),
-                           sitzung.einstellungsdatei);
+    return einstellungenSpeichern(sitzung.daten, sitzung.tabellen, fenster, fenster.meldungen(),
+                                  sitzung.einstellungsdatei, fragen);
 }
 
 Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was) {

@@ -16,8 +16,9 @@ class Sitzung;
 void ausgabeAnschliessen(Korvaltei& fenster, std::shared_ptr<Druckumgebung> umgebung = nullptr);
 
 // What the button Speichern does: asks, then writes the case shown into the settings file the
-// session came from ("korvalt-einstellungen.dat" in the working directory).
-void speichernAusfuehren(Korvaltei& fenster);
+// session came from ("korvalt-einstellungen.dat" in the working directory). True when it was
+// written; without `fragen` the user has already said so.
+bool speichernAusfuehren(Korvaltei& fenster, bool fragen = true);
 
 // The painting of a printout, the same for the buttons, the menu, the dialog and the preview.
 Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was);

@@ -13,6 +13,7 @@
 #include <QSpacerItem>
 #include <algorithm>
 
+#include "dateinamen.h"
 #include "qtumwandlung.h"
 
 namespace korvalt {
@@ -30,14 +31,15 @@ std::optional<std::string> Desktopdialoge::oeffnenWaehlen(std::string_view titel
     const QString datei = QFileDialog::getOpenFileName(eltern_, alsQString(titel),
                                                        QDir::currentPath(), alsQString(filter));
     if (datei.isEmpty()) return std::nullopt;
-    return datei.toStdString();
+    return dateinameDesSystems(datei).native();
 }
 
 std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view titel,
                                                             std::string_view vorschlag,
                                                             std::string_view filter,
                                                             std::string_view endung) {
-    QFileDialog dialog(eltern_, alsQString(titel), QDir::current().filePath(alsQString(vorschlag)),
+    QFileDialog dialog(eltern_, alsQString(titel),
+                       QDir::current().filePath(dateinameAlsText(std::string(vorschlag))),
                        alsQString(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -45,7 +47,7 @@ std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view tit
     // file that is then written.
     dialog.setDefaultSuffix(alsQString(endung));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dialog.selectedFiles().constFirst().toStdString();
+    return dateinameDesSystems(dialog.selectedFiles().constFirst()).native();
 }
 
 std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) {
@@ -109,6 +111,22 @@ void Desktopdialoge::hinweisen(std::string_view titel, std::string_view text) {
         raster->addItem(new QSpacerItem(breite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
                         raster->rowCount(), 0, 1, raster->columnCount());
     box.exec();
+}
+
+Aenderungsantwort Desktopdialoge::aenderungenFragen(std::string_view name) {
+    QMessageBox box(QMessageBox::Question, QStringLiteral("Korvalt"),
+                    QStringLiteral("Änderungen an \u201E%1\u201C speichern?").arg(alsQString(name)),
+                    QMessageBox::NoButton, eltern_);
+    box.setTextFormat(Qt::PlainText);
+    QPushButton* speichern = box.addButton(QStringLiteral("&Speichern"), QMessageBox::AcceptRole);
+    QPushButton* verwerfen =
+        box.addButton(QStringLiteral("&Verwerfen"), QMessageBox::DestructiveRole);
+    box.addButton(QStringLiteral("&Abbrechen"), QMessageBox::RejectRole);
+    box.setDefaultButton(speichern);
+    box.exec();
+    if (box.clickedButton() == speichern) return Aenderungsantwort::speichern;
+    if (box.clickedButton() == verwerfen) return Aenderungsantwort::verwerfen;
+    return Aenderungsantwort::abbrechen;
 }
 
 }  // namespace korvalt

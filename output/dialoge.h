@@ -11,6 +11,10 @@
 
 namespace korvalt {
 
+// The answers to the question whether a changed case is saved before it goes.
+enum class Aenderungsantwort { speichern, verwerfen, abbrechen };
+
+// File names come and go as the system's bytes, which need not be UTF-8.
 class Dialoge : public Druckumgebung {
   public:
     // The file to open, nothing when the user cancels. `filter` as Qt writes it:
@@ -33,6 +37,9 @@ class Dialoge : public Druckumgebung {
                                 std::string& fehler) = 0;
     // A modal box with information and OK (Über Korvalt).
     virtual void hinweisen(std::string_view titel, std::string_view text) = 0;
+    // "Änderungen an „NAME“ speichern?" with Speichern, Verwerfen and Abbrechen; closing the box
+    // is Abbrechen.
+    virtual Aenderungsantwort aenderungenFragen(std::string_view name) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer.
@@ -52,6 +59,7 @@ class Desktopdialoge : public Dialoge {
     bool vorschauZeigen(std::string_view titel, const Druckvorgang& drucken,
                         std::string& fehler) override;
     void hinweisen(std::string_view titel, std::string_view text) override;
+    Aenderungsantwort aenderungenFragen(std::string_view name) override;
 
   private:
     QWidget* eltern_;

@@ -13,6 +13,7 @@
 #include <string_view>
 
 #include <QDir>
+#include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QPageLayout>
@@ -88,16 +89,20 @@ std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei) {
 }
 
 bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::string& fehler) {
+    return pdfSchreiben(*pdfDrucker(datei), datei, drucken, fehler);
+}
+
+bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgang& drucken,
+                  std::string& fehler) {
     SichereDatei ziel(datei);
     // A file that cannot be written is reported here, before the printer tries and complains.
     if (!ziel.anlegen(fehler)) return false;
-    bool gut = false;
-    {
-        // The printer's own reason would name the temporary file.
-        std::string grund;
-        const auto printer = pdfDrucker(ziel.temporaer().string());
-        gut = drucken(*printer, grund);
-    }
+    // The printer's own reason would name the temporary file.
+    std::string grund;
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(ziel.temporaer())));
+    const bool gut = drucken(printer, grund);
+    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(datei)));
     if (!gut || !pdfVollstaendig(ziel.temporaer())) {
         fehler = ziel.fehlertext(ziel.datentraegerVoll()
                                      ? systemfehlerText(ENOSPC)

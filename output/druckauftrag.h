@@ -60,6 +60,10 @@ std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei);
 // Writes the printout as a PDF file, whole or not at all: the file Qt wrote replaces `datei` only
 // when it is a complete PDF file and has reached the disk. A read-only `datei` is not replaced.
 bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::string& fehler);
+// The same on a PDF printer set up elsewhere (the printer dialog's "print to file"), keeping its
+// page settings.
+bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgang& drucken,
+                  std::string& fehler);
 
 // Prints on the default printer; without one, or when it refuses the job, explains why and offers
 // to save `was` ("die Monatsliste") as a PDF file, proposing `vorschlag` as its name. True when the

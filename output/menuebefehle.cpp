@@ -2,12 +2,14 @@
 #include "menuebefehle.h"
 
 #include <QClipboard>
+#include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
 #include <sstream>
 #include <string>
 
 #include "ausgabeknoepfe.h"
+#include "dateinamen.h"
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "hauptfenster.h"
@@ -29,32 +31,79 @@ std::string ausdruckName(Ausdruck was) {
     return was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste";
 }
 
-void fallOeffnenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
-    if (const auto datei = dialoge.oeffnenWaehlen("Fall öffnen", fallFilter))
-        fallOeffnen(fenster, *datei);
+void gespeichertMelden(Hauptfenster& fenster, const std::filesystem::path& datei) {
+    fenster.melden("Fall gespeichert: " + dateinameAlsText(datei.filename()));
 }
 
-void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
+// The same records as the button Speichern writes: the case, and its table when that is not the
+// one of 2006.
+bool fallSchreiben(Hauptfenster& fenster, const std::filesystem::path& datei) {
     Korvaltei& k = fenster.korvaltei();
-    const std::string vorschlag = fenster.falldatei() ? fenster.falldatei()->string()
-                                                      : std::string("Fall.") + falldateiEndung;
-    const auto datei =
-        dialoge.speichernWaehlen("Fall speichern unter", vorschlag, fallFilter, falldateiEndung);
-    if (!datei) return;
-    // The same records as the button Speichern writes: the case, and its table when that is not
-    // the one of 2006.
     const TarifDaten& daten = k.sitzung().daten;
     const auto saetze =
         einstellungssaetzeBilden(k.text({Feldname::Startgruppe}), k.sitzung().tabellen,
                                  daten.tabellenkatalog.tabelle(daten.tabelle));
     std::string fehler;
-    if (!einstellungsdateiSchreiben(*datei, saetze, fehler)) {
+    if (!einstellungsdateiSchreiben(datei, saetze, fehler)) {
         k.meldungen().warnen("Speichern nicht möglich",
                              "Der Fall wurde nicht gespeichert.\n" + fehler);
-        return;
+        return false;
     }
-    fenster.setzeFalldatei(vollerPfad(*datei));
-    fenster.melden("Fall gespeichert: " + alsQString(*datei));
+    fenster.alsGespeichertMerken();
+    gespeichertMelden(fenster, datei);
+    return true;
+}
+
+// The case goes where it came from: its case file, or, for the case without one, the settings
+// file, as the button Speichern writes it.
+bool fallSpeichern(Hauptfenster& fenster, bool fragen) {
+    if (fenster.falldatei()) return fallSchreiben(fenster, *fenster.falldatei());
+    Korvaltei& k = fenster.korvaltei();
+    if (!speichernAusfuehren(k, fragen)) return false;
+    fenster.alsGespeichertMerken();
+    gespeichertMelden(fenster, k.sitzung().einstellungsdatei);
+    return true;
+}
+
+bool aenderungenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
+    const std::filesystem::path name =
+        fenster.falldatei() ? fenster.falldatei()->filename()
+                            : fenster.korvaltei().sitzung().einstellungsdatei.filename();
+    switch (dialoge.aenderungenFragen(name.native())) {
+        case Aenderungsantwort::speichern:
+            return fallSpeichern(fenster, false);
+        case Aenderungsantwort::verwerfen:
+            return true;
+        case Aenderungsantwort::abbrechen:
+            return false;
+    }
+    return false;
+}
+
+void fallOeffnenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
+    if (!fenster.aenderungenKlaeren()) return;
+    if (const auto datei = dialoge.oeffnenWaehlen("Fall öffnen", fallFilter))
+        fallOeffnen(fenster, *datei);
+}
+
+void neuerFall(Hauptfenster& fenster) {
+    if (!fenster.aenderungenKlaeren()) return;
+    Korvaltei& k = fenster.korvaltei();
+    k.anzeige().beispielfallLaden(k.meldungen());
+    fenster.setzeFalldatei(std::nullopt);
+    fenster.alsGespeichertMerken();
+    fenster.melden("Neuer Fall: der Beispielfall");
+}
+
+void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
+    const std::string vorschlag = fenster.falldatei() ? fenster.falldatei()->native()
+                                                      : std::string("Fall.") + falldateiEndung;
+    const auto datei =
+        dialoge.speichernWaehlen("Fall speichern unter", vorschlag, fallFilter, falldateiEndung);
+    if (!datei) return;
+    const std::filesystem::path ziel = vollerPfad(*datei);
+    if (!fallSchreiben(fenster, ziel)) return;
+    fenster.setzeFalldatei(ziel);
 }
 
 void alsPdf(Hauptfenster& fenster, Dialoge& dialoge, Ausdruck was) {
@@ -90,6 +139,16 @@ void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
     printer.setDocName(alsQString(ausdruckName(*was)));
     if (!dialoge.druckerWaehlen(printer)) return;
     std::string fehler;
+    if (printer.outputFormat() == QPrinter::PdfFormat) {
+        // Printing to a file writes it as every other file is written: whole or not at all.
+        const std::string datei = QFile::encodeName(printer.outputFileName()).toStdString();
+        if (!pdfSchreiben(printer, datei, druckvorgang(fenster.korvaltei(), *was), fehler)) {
+            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+            return;
+        }
+        fenster.melden(alsQString(ausdruckName(*was) + " gespeichert: ") + dateinameAlsText(datei));
+        return;
+    }
     if (!druckvorgang(fenster.korvaltei(), *was)(printer, fehler))
         fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
 }
@@ -118,7 +177,7 @@ void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
         "Korvalt " KORVALT_VERSION
         "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
         "Tariftabelle: " +
-        s.titel +
+        s.daten.tabellenkatalog.tabelle(s.daten.tabelle).ueberschrift +
         "\nLizenz: proprietär, alle Rechte vorbehalten.\n\n"
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +
@@ -146,6 +205,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     tabellensatz.fill(' ');
     k.anzeige().fallLaden(lesung.satz, lesung.tabellensatz.value_or(tabellensatz), k.meldungen());
     fenster.setzeFalldatei(vollerPfad(datei));
+    fenster.alsGespeichertMerken();
     return true;
 }
 
@@ -158,8 +218,21 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     auto mit = [&fenster, dialoge](Arbeit arbeit) {
         return [&fenster, dialoge, arbeit] { arbeit(fenster, *dialoge); };
     };
+    // The button saves into the settings file; that is the saved state only of the case without a
+    // case file.
+    k.setzeKlick(Feldname::Speichern, [&fenster, &k] {
+        if (!speichernAusfuehren(k)) return;
+        if (!fenster.falldatei()) fenster.alsGespeichertMerken();
+        gespeichertMelden(fenster, k.sitzung().einstellungsdatei);
+    });
+    fenster.setzeAenderungsfrage(
+        [&fenster, dialoge] { return aenderungenFragen(fenster, *dialoge); });
+    fenster.setzeZuletztOeffnen([&fenster](const std::filesystem::path& datei) {
+        if (fenster.aenderungenKlaeren()) fallOeffnen(fenster, datei);
+    });
+    fenster.setzeAktion(Menuepunkt::neu, [&fenster] { neuerFall(fenster); });
     fenster.setzeAktion(Menuepunkt::fallOeffnen, mit(fallOeffnenFragen));
-    fenster.setzeAktion(Menuepunkt::fallSpeichern, [&k] { speichernAusfuehren(k); });
+    fenster.setzeAktion(Menuepunkt::fallSpeichern, [&fenster] { fallSpeichern(fenster, true); });
     fenster.setzeAktion(Menuepunkt::fallSpeichernUnter, mit(fallSpeichernUnter));
     fenster.setzeAktion(Menuepunkt::ergebnisPdf,
                         mit([](Hauptfenster& f, Dialoge& d) { alsPdf(f, d, Ausdruck::ergebnis); }));

@@ -9,8 +9,8 @@
 namespace korvalt {
 
 bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anzeigefelder& felder,
-                            Meldungen& meldungen, const std::filesystem::path& datei) {
-    daten.antwort = meldungen.okAbbrechen(speichernTitel, "");
+                            Meldungen& meldungen, const std::filesystem::path& datei, bool fragen) {
+    daten.antwort = fragen ? meldungen.okAbbrechen(speichernTitel, "") : std::int16_t(1);
     if (daten.antwort != 1) return false;
     const auto saetze = einstellungssaetzeBilden(felder.text({Feldname::Startgruppe}), t,
                                                  daten.tabellenkatalog.tabelle(daten.tabelle));

@@ -13,10 +13,11 @@ namespace korvalt {
 
 inline constexpr const char* speichernTitel = "Neue Einstellungen speichern";
 
-// Asks with OK/Abbrechen; on OK builds the records from the start-group text, the durations and the
-// case's table and replaces the file with them. A failed save shows why and leaves the file and
-// the records in `daten` as they were. True when the records were written.
+// Asks with OK/Abbrechen (unless `fragen` is false); on OK builds the records from the start-group
+// text, the durations and the case's table and replaces the file with them. A failed save shows why
+// and leaves the file and the records in `daten` as they were. True when the records were written.
 bool einstellungenSpeichern(TarifDaten& daten, const Falltabellen& t, const Anzeigefelder& felder,
-                            Meldungen& meldungen, const std::filesystem::path& datei);
+                            Meldungen& meldungen, const std::filesystem::path& datei,
+                            bool fragen = true);
 
 }  // namespace korvalt

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QStandardPaths>
 #include <memory>
 
 namespace korvalt::test {
@@ -14,6 +15,8 @@ class QtAnwendung : public ::testing::Environment {
         static int argc = 1;
         static char name[] = "korvalt-test";
         static char* argv[] = {name, nullptr};
+        // QSettings writes into a test folder, never into the user's configuration.
+        QStandardPaths::setTestModeEnabled(true);
         anwendung_ = std::make_unique<QApplication>(argc, argv);
     }
     void TearDown() override { anwendung_.reset(); }

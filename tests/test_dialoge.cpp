@@ -134,6 +134,15 @@ TEST_F(DialogeTest, SpeichernHaengtDieEndungNurOhneEndungAn) {
               std::nullopt);
 }
 
+// A case file whose name is not UTF-8, proposed and accepted as it is, is the same file.
+TEST_F(DialogeTest, SpeichernUnterBehaeltEinenNamenInLatin1) {
+    const auto datei = verzeichnis.pfad() / "caf\xe9.korvalt";
+    std::ofstream(datei) << "st";
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    EXPECT_EQ(dialoge.speichernWaehlen("Fall speichern unter", datei.native(), "", "korvalt"),
+              datei.native());
+}
+
 TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
     const auto datei = verzeichnis.pfad() / "Muster.korvalt";
     std::ofstream(datei) << "st";

@@ -154,13 +154,17 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
     EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")), dateiinhalt(einstellungsdatei()));
     EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")).size(), 75u);
 
-    // Fall speichern is the button: its question, the settings file, the case file as it was.
+    // Fall speichern writes the open case file, without a question; the settings file stays.
+    const std::string einstellungen = dateiinhalt(einstellungsdatei());
     ersetzen("Startgruppe", 0, "5");
     meldungen.fragen.clear();
     taste(Qt::Key_S, Qt::ControlModifier);
-    EXPECT_EQ(meldungen.fragen, std::vector<std::string>{"Neue Einstellungen speichern: "});
-    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(einstellungsdatei())[2]), 5);
-    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 11);
+    EXPECT_TRUE(meldungen.fragen.empty());
+    EXPECT_EQ(dateiinhalt(einstellungsdatei()), einstellungen);
+    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 5);
+    EXPECT_EQ(fenster->statusBar()->currentMessage(), "Fall gespeichert: Neu.korvalt");
+    ersetzen("Startgruppe", 0, "11");
+    taste(Qt::Key_S, Qt::ControlModifier);
 
     // Opened again, the saved case is back.
     ersetzen("indi1", 3, "30");
@@ -192,6 +196,43 @@ TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
               "PDF " + (pfad("Akten") / "Müller 2026 \u2013 Monatsliste.pdf").string());
     EXPECT_NE(test::pdfText(pfad("Liste.pdf")).find("Müller 2026 \u2013 Monatsliste"),
               std::string::npos);
+}
+
+// A changed case carries "*" in the title; before it goes the user saves it, lets it go, or keeps
+// it.
+TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
+    starten();
+    dialoge->datei = "Fall.korvalt";
+    waehlen(Menuepunkt::fallSpeichernUnter);
+    ersetzen("Startgruppe", 0, "5");
+    EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt*");
+
+    dialoge->aenderungsantwort = Aenderungsantwort::abbrechen;
+    EXPECT_FALSE(fenster->close());
+    EXPECT_TRUE(fenster->isVisible());
+    EXPECT_EQ(dialoge->gefragt.back(), "Änderungen an Fall.korvalt?");
+
+    dialoge->aenderungsantwort = Aenderungsantwort::speichern;
+    dialoge->datei = "Fall.korvalt";
+    waehlen(Menuepunkt::fallOeffnen);
+    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Fall.korvalt"))[2]), 5);
+    EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt");
+    EXPECT_EQ(text("Startgruppe"), "5");
+}
+
+// The printer dialog's "print to file" replaces no file the user made read-only.
+TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
+    starten();
+    std::ofstream(dialoge->papier()) << "alt";
+    std::filesystem::permissions(dialoge->papier(), std::filesystem::perms::owner_read |
+                                                        std::filesystem::perms::group_read |
+                                                        std::filesystem::perms::others_read);
+    dialoge->ausdruck = Ausdruck::monatsliste;
+    waehlen(Menuepunkt::drucken);
+    EXPECT_EQ(dateiinhalt(dialoge->papier()), "alt");
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("schreibgeschützt"), std::string::npos)
+        << meldungen.warnungen[0];
 }
 
 TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
@@ -327,7 +368,8 @@ TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
     const std::string& text = dialoge->hinweise[0];
     EXPECT_EQ(text.rfind("Über Korvalt: Korvalt " KORVALT_VERSION "\n", 0), 0u) << text;
     for (const std::string& teil :
-         {"Tariftabelle: " + caption, std::string("Lizenz: "),
+         {std::string("Tariftabelle: Tariftabellen Stand JANUAR 2006 WEST\n"),
+          std::string("Lizenz: "),
           "Einstellungsdatei: " + einstellungsdatei().string() + " (noch nicht angelegt)",
           "Tarifdatei: " + (std::filesystem::current_path() / "zelbar06.1tr").string()})
         EXPECT_NE(text.find(teil), std::string::npos) << teil << "\n" << text;

@@ -65,11 +65,16 @@ class Testdialoge : public Dialoge {
     void hinweisen(std::string_view titel, std::string_view text) override {
         hinweise.push_back(std::string(titel) + ": " + std::string(text));
     }
+    Aenderungsantwort aenderungenFragen(std::string_view name) override {
+        gefragt.push_back("Änderungen an " + std::string(name) + "?");
+        return aenderungsantwort;
+    }
 
     // The file the next file dialog answers with, in the test directory; nothing: cancelled.
     std::optional<std::string> datei;
     std::optional<Ausdruck> ausdruck;
     bool druckerGewaehlt = true;
+    Aenderungsantwort aenderungsantwort = Aenderungsantwort::verwerfen;
     std::vector<std::string> gefragt;
     std::vector<std::string> hinweise;
 

@@ -1,5 +1,6 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
+#include "dateinamen.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -7,13 +8,18 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QSettings>
 #include <QStatusBar>
+#include <algorithm>
 
 namespace korvalt {
 
 namespace {
 
 constexpr int meldedauer = 5000;  // milliseconds a status note stays
+
+// Where QSettings keeps the list of case files opened last.
+constexpr const char* zuletztSchluessel = "zuletztGeoeffnet";
 
 }  // namespace
 
@@ -25,36 +31,39 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     setCentralWidget(korvaltei_);
 
     QMenu* datei = menuBar()->addMenu("&Datei");
-    neueAktion(datei, Menuepunkt::fallOeffnen, "Fall öffnen…", QKeySequence(Qt::CTRL | Qt::Key_O));
-    neueAktion(datei, Menuepunkt::fallSpeichern, "Fall speichern",
-               QKeySequence(Qt::CTRL | Qt::Key_S));
-    neueAktion(datei, Menuepunkt::fallSpeichernUnter, "Fall speichern unter…",
+    neueAktion(datei, Menuepunkt::neu, "&Neu", QKeySequence::New);
+    neueAktion(datei, Menuepunkt::fallOeffnen, "Fall ö&ffnen…", QKeySequence::Open);
+    zuletztMenue_ = datei->addMenu("&Zuletzt geöffnet");
+    zuletztMenue_->setObjectName("ZuletztGeoeffnet");
+    connect(zuletztMenue_, &QMenu::aboutToShow, this, [this] { zuletztZeigen(); });
+    neueAktion(datei, Menuepunkt::fallSpeichern, "Fall &speichern", QKeySequence::Save);
+    neueAktion(datei, Menuepunkt::fallSpeichernUnter, "Fall speichern &unter…",
                QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     datei->addSeparator();
-    neueAktion(datei, Menuepunkt::ergebnisPdf, "Ergebnis als PDF…");
-    neueAktion(datei, Menuepunkt::monatslistePdf, "Monatsliste als PDF…");
-    neueAktion(datei, Menuepunkt::monatslisteCsv, "Monatsliste als CSV…");
+    neueAktion(datei, Menuepunkt::ergebnisPdf, "&Ergebnis als PDF…");
+    neueAktion(datei, Menuepunkt::monatslistePdf, "&Monatsliste als PDF…");
+    neueAktion(datei, Menuepunkt::monatslisteCsv, "Monatsliste als &CSV…");
     datei->addSeparator();
-    neueAktion(datei, Menuepunkt::drucken, "Drucken…", QKeySequence(Qt::CTRL | Qt::Key_P));
-    neueAktion(datei, Menuepunkt::seitenansicht, "Seitenansicht…");
+    neueAktion(datei, Menuepunkt::drucken, "&Drucken…", QKeySequence::Print);
+    neueAktion(datei, Menuepunkt::seitenansicht, "Seiten&ansicht…");
     datei->addSeparator();
-    neueAktion(datei, Menuepunkt::beenden, "Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q));
+    neueAktion(datei, Menuepunkt::beenden, "&Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q));
     setzeAktion(Menuepunkt::beenden, [this] { close(); });
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
     QAction* kopieren = neueAktion(bearbeiten, Menuepunkt::monatstabelleKopieren,
-                                   "Monatstabelle kopieren", QKeySequence(Qt::CTRL | Qt::Key_C));
+                                   "Monatstabelle &kopieren", QKeySequence(Qt::CTRL | Qt::Key_C));
     // Ctrl+C copies the table only from the grid: in an input field it copies the field's text.
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     korvaltei_->feldwidget({Feldname::MSFlexGrid1})->addAction(kopieren);
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
-    QAction* hilfe = neueAktion(hilfemenue_, Menuepunkt::hilfe, "Hilfe", QKeySequence(Qt::Key_F1));
+    QAction* hilfe = neueAktion(hilfemenue_, Menuepunkt::hilfe, "&Hilfe", QKeySequence(Qt::Key_F1));
     // In the window F1 is Korvaltei's own key; the item shows it and takes it only in the open
     // menu, so that the two never compete for the key.
     hilfe->setShortcutContext(Qt::WidgetShortcut);
     setzeAktion(Menuepunkt::hilfe, [this] { korvaltei_->hilfeaufrufen(Korvaltei::hilfekontext); });
-    neueAktion(hilfemenue_, Menuepunkt::ueber, "Über Korvalt");
+    neueAktion(hilfemenue_, Menuepunkt::ueber, "Über &Korvalt");
     tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
@@ -63,6 +72,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
 
     // The caption is Korvaltei's text: its display field is the client area's window title.
     connect(korvaltei_, &QWidget::windowTitleChanged, this, [this] { titelSetzen(); });
+    // The Schließen button closes the client area: the case's changes are settled first.
+    korvaltei_->installEventFilter(this);
+    korvaltei_->anzeige().setzeNachRechnung([this] { standPruefen(); });
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -93,8 +105,8 @@ QMenu* Hauptfenster::menueEinfuegen(const QString& titel) {
 
 void Hauptfenster::setzeFalldatei(std::optional<std::filesystem::path> datei) {
     falldatei_ = std::move(datei);
-    dateianzeige_->setText(falldatei_ ? "Fall: " + QString::fromStdString(falldatei_->string())
-                                      : QString());
+    dateianzeige_->setText(falldatei_ ? "Fall: " + dateinameAlsText(*falldatei_) : QString());
+    if (falldatei_) zuletztMerken(*falldatei_);
     titelSetzen();
 }
 
@@ -102,16 +114,85 @@ void Hauptfenster::melden(const QString& text) {
     statusBar()->showMessage(text, meldedauer);
 }
 
+// The change mark stands where Qt's "[*]" would put it, at the end, without changing the title of
+// an unchanged case.
 void Hauptfenster::titelSetzen() {
     QString titel = korvaltei_->windowTitle();
-    if (falldatei_) titel += " \u2013 " + QString::fromStdString(falldatei_->filename().string());
+    if (falldatei_) titel += " \u2013 " + dateinameAlsText(falldatei_->filename());
+    if (geaendert()) titel += '*';
     setWindowTitle(titel);
+}
+
+std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
+    const Sitzung& s = korvaltei_->sitzung();
+    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen,
+                                    s.daten.tabellenkatalog.tabelle(s.daten.tabelle));
+}
+
+void Hauptfenster::standPruefen() {
+    stand_ = aktuellerStand();
+    // The first calculation, at start-up, is the case as it was saved.
+    if (gespeichert_.empty()) gespeichert_ = stand_;
+    titelSetzen();
+}
+
+void Hauptfenster::alsGespeichertMerken() {
+    stand_ = aktuellerStand();
+    gespeichert_ = stand_;
+    titelSetzen();
+}
+
+bool Hauptfenster::aenderungenKlaeren() {
+    return !geaendert() || !frage_ || frage_();
+}
+
+std::vector<std::filesystem::path> Hauptfenster::zuletztGeoeffnet() const {
+    std::vector<std::filesystem::path> dateien;
+    // The names as the system's bytes: a name that is not UTF-8 stays the file's own.
+    for (const QVariant& wert : QSettings().value(zuletztSchluessel).toList())
+        dateien.emplace_back(wert.toByteArray().toStdString());
+    return dateien;
+}
+
+void Hauptfenster::zuletztMerken(const std::filesystem::path& datei) {
+    auto dateien = zuletztGeoeffnet();
+    dateien.erase(std::remove(dateien.begin(), dateien.end(), datei), dateien.end());
+    dateien.insert(dateien.begin(), datei);
+    if (dateien.size() > std::size_t(zuletztAnzahl)) dateien.resize(zuletztAnzahl);
+    QVariantList werte;
+    for (const auto& d : dateien) werte.append(QByteArray::fromStdString(d.native()));
+    QSettings().setValue(zuletztSchluessel, werte);
+}
+
+void Hauptfenster::zuletztZeigen() {
+    zuletztMenue_->clear();
+    const auto dateien = zuletztGeoeffnet();
+    int nummer = 0;
+    for (const auto& datei : dateien) {
+        QString text = dateinameAlsText(datei);
+        text.replace('&', QLatin1String("&&"));
+        QAction* a = zuletztMenue_->addAction(QStringLiteral("&%1 %2").arg(++nummer).arg(text));
+        connect(a, &QAction::triggered, this, [this, datei] {
+            if (zuletztOeffnen_) zuletztOeffnen_(datei);
+        });
+    }
+    if (dateien.empty()) zuletztMenue_->addAction(QStringLiteral("(keine)"))->setEnabled(false);
 }
 
 // Closing the window ends the program as Korvaltei's own closing does.
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
-    korvaltei_->close();
-    ereignis->accept();
+    if (korvaltei_->close())
+        ereignis->accept();
+    else
+        ereignis->ignore();
+}
+
+bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
+    if (objekt == korvaltei_ && ereignis->type() == QEvent::Close && !aenderungenKlaeren()) {
+        ereignis->ignore();
+        return true;
+    }
+    return QMainWindow::eventFilter(objekt, ereignis);
 }
 
 }  // namespace korvalt

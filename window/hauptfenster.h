@@ -3,7 +3,9 @@
 // Korvaltei stays the design's client area, with its fields, buttons, caption and printouts; this
 // window only frames it. It builds the menus and their items with captions and shortcuts, and the
 // work of an item is attached from outside with setzeAktion, as the buttons' work is attached to
-// Korvaltei with setzeKlick (output/menuebefehle.h). Beenden and Hilfe are the window's own.
+// Korvaltei with setzeKlick (output/menuebefehle.h). Beenden and Hilfe are the window's own. It
+// knows whether the case was changed since it was opened or saved, and keeps the list of the case
+// files opened last in the user's configuration.
 #pragma once
 
 #include <QMainWindow>
@@ -12,7 +14,9 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <vector>
 
+#include "einstellungssatz.h"
 #include "korvaltei.h"
 
 class QAction;
@@ -22,6 +26,7 @@ class QMenu;
 namespace korvalt {
 
 enum class Menuepunkt : std::size_t {
+    neu,
     fallOeffnen,
     fallSpeichern,
     fallSpeichernUnter,
@@ -53,17 +58,40 @@ class Hauptfenster : public QMainWindow {
 
     // The case file the window shows: its name follows the caption in the title ("… –
     // Muster.korvalt"), its full path stands in the status line. Nothing: the case came from the
-    // settings file or is the example case.
+    // settings file or is the example case. A named file goes to the top of the recent files.
     void setzeFalldatei(std::optional<std::filesystem::path> datei);
     const std::optional<std::filesystem::path>& falldatei() const { return falldatei_; }
 
     // A short note in the status line that goes again after a while.
     void melden(const QString& text);
 
+    // Whether the case differs from the one last opened or saved; the title then carries "*".
+    bool geaendert() const { return stand_ != gespeichert_; }
+    // The case shown now counts as the one saved (after opening, saving, starting anew).
+    void alsGespeichertMerken();
+    // Asked before the case is closed or replaced while it has changes: saves it or lets it go,
+    // true to go on, false when the user keeps the case. Without it nothing is asked.
+    void setzeAenderungsfrage(std::function<bool()> frage) { frage_ = std::move(frage); }
+    // True when the case may be closed or replaced: no changes, or the question said so.
+    bool aenderungenKlaeren();
+
+    // The case files opened or saved last, newest first, at most `zuletztAnzahl`; the work of one
+    // chosen from Datei › Zuletzt geöffnet.
+    static constexpr int zuletztAnzahl = 8;
+    std::vector<std::filesystem::path> zuletztGeoeffnet() const;
+    void setzeZuletztOeffnen(std::function<void(const std::filesystem::path&)> arbeit) {
+        zuletztOeffnen_ = std::move(arbeit);
+    }
+
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
+    std::vector<Einstellungssatz> aktuellerStand() const;
+    void standPruefen();
+    void zuletztMerken(const std::filesystem::path& datei);
+    void zuletztZeigen();
     QAction* neueAktion(QMenu* menue, Menuepunkt punkt, const QString& text,
                         const QKeySequence& taste = {});
     void titelSetzen();
@@ -72,8 +100,14 @@ class Hauptfenster : public QMainWindow {
     std::array<QAction*, menuepunktAnzahl> aktionen_{};
     std::array<std::function<void()>, menuepunktAnzahl> arbeiten_;
     QMenu* hilfemenue_ = nullptr;
+    QMenu* zuletztMenue_ = nullptr;
     QLabel* dateianzeige_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
+    // The records the case would be saved as: now, and when it was last opened or saved.
+    std::vector<Einstellungssatz> stand_;
+    std::vector<Einstellungssatz> gespeichert_;
+    std::function<bool()> frage_;
+    std::function<void(const std::filesystem::path&)> zuletztOeffnen_;
 };
 
 }  // namespace korvalt

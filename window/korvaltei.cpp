@@ -43,6 +43,22 @@ std::vector<FeldId> eingabereihenfolge() {
     return reihe;
 }
 
+// The buttons' captions with their underlined letters, none of them a menu's (Datei, Bearbeiten,
+// Tabelle, Hilfe): the place of the letter in the design's caption, nothing for no letter.
+std::optional<int> kennbuchstabe(Feldname knopf) {
+    switch (knopf) {
+        case Feldname::Speichern:        // Speichern
+        case Feldname::Ergebnisdrucken:  // Ergebnis drucken
+        case Feldname::Liste:            // Liste Drucken
+            return 0;
+        case Feldname::Hilfe:      // Hilfe
+        case Feldname::Schließen:  // Schließen
+            return 1;
+        default:
+            return std::nullopt;
+    }
+}
+
 }  // namespace
 
 Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
@@ -73,6 +89,8 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
         if (b.art != Feldart::Knopf) continue;
         auto* knopf = static_cast<QPushButton*>(felder_->widget({b.name}));
         const Feldname name = b.name;
+        if (const auto stelle = kennbuchstabe(name))
+            knopf->setText(alsQString(b.anfangstext).insert(*stelle, '&'));
         connect(knopf, &QPushButton::clicked, this, [this, name] { knopfGedrueckt(name); });
     }
     auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);

@@ -2,7 +2,9 @@
 #include "meldungsfenster.h"
 #include "qtumwandlung.h"
 
+#include <QGridLayout>
 #include <QMessageBox>
+#include <QSpacerItem>
 
 namespace korvalt {
 
@@ -14,6 +16,14 @@ std::int16_t Meldungsfenster::okAbbrechen(std::string_view titel, std::string_vi
     QMessageBox box(QMessageBox::NoIcon, alsQString(titel), alsQString(text),
                     QMessageBox::Ok | QMessageBox::Cancel, eltern_);
     box.setEscapeButton(QMessageBox::Cancel);
+    // A box without text is as narrow as its buttons, and the title bar would cut the title short:
+    // room for the title, the title bar's icon and buttons, and a bold title font.
+    const QFontMetrics metrik = box.fontMetrics();
+    const int titelbreite =
+        metrik.horizontalAdvance(box.windowTitle()) * 6 / 5 + 16 * metrik.averageCharWidth();
+    if (auto* raster = qobject_cast<QGridLayout*>(box.layout()))
+        raster->addItem(new QSpacerItem(titelbreite, 0, QSizePolicy::Minimum, QSizePolicy::Minimum),
+                        raster->rowCount(), 0, 1, raster->columnCount());
     // Closing the box counts as Abbrechen.
     return box.exec() == QMessageBox::Ok ? 1 : 2;
 }

@@ -3,15 +3,45 @@
 
 #include <QApplication>
 #include <QLibraryInfo>
+#include <QStatusBar>
 #include <QTranslator>
+#include <algorithm>
+#include <string>
 
 #include "meldungsfenster.h"
+#include "qtumwandlung.h"
+#include "tabellenmenue.h"
 
 namespace korvalt {
+
+namespace {
+
+// The first start shows the table of 2006 and where the others are chosen.
+QString ersterStartHinweis(const TarifDaten& daten) {
+    QString text =
+        "Tabelle: " + tabellenmenuetext(daten.tabellenkatalog.tabelle(daten.tabelle)) + '.';
+    int von = 9999;
+    int bis = 0;
+    for (const Tariftabelle& t : daten.tabellenkatalog.tabellen()) {
+        if (t.schluessel == daten.tabelle) continue;
+        const int jahr = std::atoi(t.schluessel.substr(0, 4).c_str());
+        von = std::min(von, jahr);
+        bis = std::max(bis, jahr);
+    }
+    if (bis > 0)
+        text += QStringLiteral(" Die Tabellen von %1 bis %2 wählen Sie im Menü Tabelle.")
+                    .arg(von)
+                    .arg(bis);
+    return text;
+}
+
+}  // namespace
 
 int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
                       const std::function<void(Hauptfenster&)>& vorDemZeigen) {
     QApplication anwendung(argc, argv);
+    // QSettings then keeps the user's list of files in ~/.config/Korvalt/Korvalt.conf.
+    QApplication::setOrganizationName("Korvalt");
     QApplication::setApplicationName("Korvalt");
     // Qt's own texts (the buttons of the message boxes) in German, as the rest of the program.
     QTranslator qtTexte;
@@ -20,7 +50,10 @@ int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte&
 
     Meldungsfenster meldungen;
     Hauptfenster fenster(sitzung, meldungen);
+    std::error_code fehlt;
+    const bool ersterStart = !std::filesystem::exists(orte.einstellungsdatei, fehlt);
     fenster.korvaltei().laden(orte);
+    if (ersterStart) fenster.statusBar()->showMessage(ersterStartHinweis(sitzung.daten));
     if (vorDemZeigen) vorDemZeigen(fenster);
     meldungen.setzeEltern(&fenster);
     fenster.show();

@@ -22,11 +22,22 @@ QString tabellenmenuetext(const Tariftabelle& tabelle) {
 
 namespace {
 
+// The underlined letter of each item: its first letter that no item above has taken.
+QString mitKennbuchstabe(const QString& text, QString& vergeben) {
+    for (qsizetype i = 0; i < text.size(); ++i) {
+        const QChar z = text.at(i).toLower();
+        if (!z.isLetter() || vergeben.contains(z)) continue;
+        vergeben += z;
+        return text.left(i) + '&' + text.mid(i);
+    }
+    return text;
+}
+
 // The radio item of one table; choosing it calculates the case in that table.
 void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Korvaltei& korvaltei,
-                     const Tariftabelle& tabelle) {
+                     const Tariftabelle& tabelle, QString& vergeben) {
     const TarifDaten& daten = korvaltei.sitzung().daten;
-    QAction* aktion = menue->addAction(tabellenmenuetext(tabelle));
+    QAction* aktion = menue->addAction(mitKennbuchstabe(tabellenmenuetext(tabelle), vergeben));
     aktion->setCheckable(true);
     aktion->setChecked(tabelle.schluessel == daten.tabelle);
     gruppe->addAction(aktion);
@@ -48,6 +59,7 @@ QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
         menue->clear();
         auto* gruppe = new QActionGroup(menue);
         const TarifDaten& daten = korvaltei.sitzung().daten;
+        QString vergeben;
         for (const auto& [seite, name] :
              {std::pair{Arbeitgeberseite::vka, "VKA"}, std::pair{Arbeitgeberseite::bund, "Bund"}}) {
             const auto& tabellen = daten.tabellenkatalog.tabellen();
@@ -56,7 +68,8 @@ QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
                 continue;
             menue->addSection(QString::fromUtf8(name));
             for (const Tariftabelle& tabelle : tabellen)
-                if (tabelle.seite == seite) tabelleAnbieten(menue, gruppe, korvaltei, tabelle);
+                if (tabelle.seite == seite)
+                    tabelleAnbieten(menue, gruppe, korvaltei, tabelle, vergeben);
         }
     });
     return menue;
