@@ -116,16 +116,16 @@ inline std::vector<std::string> teilen(std::string_view text, char trenner) {
     return teile;
 }
 
-// The pieces of a text as views into it, without copying: the CSV has thousands of fields.
-inline std::vector<std::string_view> stuecke(std::string_view text, char trenner) {
-    std::vector<std::string_view> teile;
-    std::size_t anfang = 0;
-    for (std::size_t i = 0; i <= text.size(); ++i)
-        if (i == text.size() || text[i] == trenner) {
-            teile.push_back(text.substr(anfang, i - anfang));
-            anfang = i + 1;
-        }
-    return teile;
+// The pieces of a text as views into it, into `teile` (its memory kept for the next call): the CSV
+// has thousands of fields, and find() is not instrumented character by character.
+inline void stuecke(std::string_view text, char trenner, std::vector<std::string_view>& teile) {
+    teile.clear();
+    for (std::size_t anfang = 0;;) {
+        const std::size_t ende = text.find(trenner, anfang);
+        teile.push_back(text.substr(anfang, ende - anfang));
+        if (ende == std::string_view::npos) return;
+        anfang = ende + 1;
+    }
 }
 
 // An amount of the CSV ("-12,34") in cents, read digit by digit.
@@ -165,7 +165,9 @@ inline void fallPruefen(const Speicherfall& fall) {
 
     const std::string csv = monatslisteCsv(daten, t);
     KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
-    const auto zeilen = stuecke(std::string_view(csv).substr(0, csv.size() - 1), '\n');
+    std::vector<std::string_view> zeilen;
+    zeilen.reserve(std::size_t(letzterMonat) + 2);
+    stuecke(std::string_view(csv).substr(0, csv.size() - 1), '\n', zeilen);
     KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
                     "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
                         std::to_string(anzahl) + " Monaten");
@@ -173,7 +175,7 @@ inline void fallPruefen(const Speicherfall& fall) {
     std::int64_t centI = 0;
     std::vector<std::string_view> felder;
     for (std::size_t z = 0; z < zeilen.size(); ++z) {
-        felder = stuecke(zeilen[z], ';');
+        stuecke(zeilen[z], ';', felder);
         KORVALT_PRUEFEN(felder.size() == 8, "CSV-Zeile ohne 8 Felder: " + std::string(zeilen[z]));
         if (z == 0 || z + 1 == zeilen.size()) continue;
         centN += centAusText(felder[3]);
@@ -205,7 +207,8 @@ inline void fallPruefen(const Speicherfall& fall) {
     KORVALT_PRUEFEN(summeI == gesamt(2), "Summe individuell " + std::to_string(summeI) +
                                              " != " + std::to_string(gesamt(2)));
 
-    const auto summe = stuecke(zeilen.back(), ';');
+    std::vector<std::string_view> summe;
+    stuecke(zeilen.back(), ';', summe);
     auto text = [inCent](std::int64_t wert) {
         return inCent ? centText(wert) : std::to_string(wert);
     };
