@@ -61,7 +61,8 @@ Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
             unbrauchbar(pfad, "kann nicht gelesen werden (" + systemfehlerText(nummer) + ")");
         return lesung;
     };
-    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC);
+    // Without O_NONBLOCK, opening a FIFO would wait for a writer that never comes.
+    const int fd = ::open(pfad.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY);
     if (fd < 0) {
         if (errno != ENOENT) return nichtLesbar(errno);
         lesung.fehler = "Die Einstellungsdatei \u201E" + anzeigename(pfad) + "\u201C fehlt.";
@@ -74,6 +75,12 @@ Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
         nummer = errno;
     } else if (S_ISDIR(info.st_mode)) {
         nummer = EISDIR;
+    } else if (!S_ISREG(info.st_mode)) {
+        // A FIFO or a device would be read for ever or block; it cannot hold a saved case anyway.
+        ::close(fd);
+        lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;
+        lesung.fehler = unbrauchbar(pfad, "ist keine gewöhnliche Datei");
+        return lesung;
     } else if (info.st_size > groessteDatei) {
         ::close(fd);
         lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;

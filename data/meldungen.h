@@ -11,6 +11,9 @@ class Meldungen {
   public:
     virtual ~Meldungen() = default;
     virtual void warnen(std::string_view titel, std::string_view text) = 0;
+    // A warning after which the work goes on as usual: the window shows it as any warning, the
+    // command line prints it and still writes its output.
+    virtual void hinweisen(std::string_view titel, std::string_view text) { warnen(titel, text); }
     // A modal question with OK and Abbrechen: 1 for OK, 2 for Abbrechen (closing the box counts as
     // Abbrechen).
     virtual std::int16_t okAbbrechen(std::string_view titel, std::string_view text) = 0;

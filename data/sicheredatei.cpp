@@ -6,6 +6,8 @@
 #include <sys/statvfs.h>
 #include <unistd.h>
 #include <cerrno>
+#include <chrono>
+#include <string_view>
 
 #include "systemfehler.h"
 
@@ -24,6 +26,54 @@ constexpr std::size_t namensgrenze = 200;
 
 std::filesystem::path ordnerVon(const std::filesystem::path& datei) {
     return datei.parent_path().empty() ? std::filesystem::path(".") : datei.parent_path();
+}
+
+// How many links in a row are followed before the name counts as a loop, as the system does.
+constexpr int groessteVerknuepfungskette = 40;
+
+// Replaces a link's name by the name of the file it points to, through any chain of links, whether
+// that file exists or not. False for a loop.
+bool verknuepfungFolgen(std::filesystem::path& pfad) {
+    for (int schritt = 0; schritt < groessteVerknuepfungskette; ++schritt) {
+        std::error_code fehlercode;
+        if (!std::filesystem::is_symlink(pfad, fehlercode)) return true;
+        const auto ziel = std::filesystem::read_symlink(pfad, fehlercode);
+        if (fehlercode) return true;
+        pfad = ziel.is_absolute() ? ziel : ordnerVon(pfad) / ziel;
+    }
+    return false;
+}
+
+// The temporary files of a target are hidden and say whose they are: ".NAME.korvalt-tmp-" and six
+// characters. Left behind only when the program was killed while writing.
+constexpr std::string_view temporaerKennung = ".korvalt-tmp-";
+constexpr std::size_t temporaerZufall = 6;
+
+std::string temporaerPraefix(const std::filesystem::path& ziel) {
+    return "." + ziel.filename().string().substr(0, namensgrenze) + std::string(temporaerKennung);
+}
+
+// Temporary files of the same target older than this belong to no write still running.
+constexpr auto verwaistNach = std::chrono::hours(1);
+
+// Removes what a killed run left beside the target: only this target's temporary files, only plain
+// files, only old ones.
+void altesAufraeumen(const std::filesystem::path& ziel) {
+    const std::string praefix = temporaerPraefix(ziel);
+    std::error_code fehlercode;
+    std::filesystem::directory_iterator ordner(ordnerVon(ziel), fehlercode);
+    if (fehlercode) return;
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    for (const auto& eintrag : ordner) {
+        const std::string name = eintrag.path().filename().string();
+        if (name.size() != praefix.size() + temporaerZufall ||
+            name.compare(0, praefix.size(), praefix) != 0)
+            continue;
+        if (!eintrag.is_regular_file(fehlercode) || eintrag.is_symlink(fehlercode)) continue;
+        const auto zeit = eintrag.last_write_time(fehlercode);
+        if (fehlercode || jetzt - zeit < verwaistNach) continue;
+        std::filesystem::remove(eintrag.path(), fehlercode);
+    }
 }
 
 mode_t neuerModus() {
@@ -98,12 +148,9 @@ void SichereDatei::aufraeumen() {
 bool SichereDatei::anlegen(std::string& fehler) {
     aufraeumen();
     ziel_ = name_;
-    // A link is followed, so that the file it points to is replaced and the link stays.
-    std::error_code fehlercode;
-    if (std::filesystem::is_symlink(ziel_, fehlercode)) {
-        const auto echt = std::filesystem::canonical(ziel_, fehlercode);
-        if (!fehlercode) ziel_ = echt;
-    }
+    // A link is followed, also one whose file does not exist yet, so that the file it points to
+    // is written and the link stays.
+    if (!verknuepfungFolgen(ziel_)) return scheitern(ELOOP, fehler);
     struct stat alt {};
     zielVorhanden_ = ::stat(ziel_.c_str(), &alt) == 0;
     mode_t modus = neuerModus();
@@ -131,8 +178,8 @@ bool SichereDatei::anlegen(std::string& fehler) {
         return scheitern(EISDIR, fehler);
     }
 
-    std::string name = ziel_.filename().string().substr(0, namensgrenze) + ".XXXXXX";
-    std::string muster = (ziel_.parent_path() / name).string();
+    altesAufraeumen(ziel_);
+    std::string muster = (ziel_.parent_path() / temporaerPraefix(ziel_)).string() + "XXXXXX";
     fd_ = system_.mkstemp(muster.data());
     if (fd_ < 0) return scheitern(errno, fehler);
     temporaer_ = muster;

@@ -25,10 +25,12 @@ class Systemaufrufe {
 
 Systemaufrufe& echteSystemaufrufe();
 
-// One replacement of a file. A temporary file with a unique name beside the target receives the
-// new content and takes the target's place only once it has reached the disk; until then the
-// target is untouched. A replacement that is not completed removes its temporary file. The new
-// file keeps the mode of the file it replaces (a new one gets 0666 less the umask).
+// One replacement of a file. A temporary file beside the target (".NAME.korvalt-tmp-" and six
+// characters) receives the new content and takes the target's place only once it has reached the
+// disk; until then the target is untouched. A replacement that is not completed removes its
+// temporary file; those a killed run left behind are removed by the next write of the same target
+// once they are an hour old. The new file keeps the mode of the file it replaces (a new one gets
+// 0666 less the umask). A link, even one to a file not there yet, is written through.
 class SichereDatei {
   public:
     explicit SichereDatei(std::filesystem::path ziel, Systemaufrufe& system = echteSystemaufrufe());

@@ -24,6 +24,8 @@ std::string systemfehlerText(int nummer) {
             return "Der Ordner oder die Datei existiert nicht";
         case ENAMETOOLONG:
             return "Der Dateiname ist zu lang";
+        case ELOOP:
+            return "Die symbolischen Verknüpfungen führen im Kreis";
         case EIO:
             return "Ein- oder Ausgabefehler des Datenträgers";
         default:

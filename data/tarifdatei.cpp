@@ -27,7 +27,15 @@ Tabellenkatalog Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& 
         if (!gesucht.empty()) gesucht += ", ";
         gesucht += ort.string();
         std::error_code fehler;
-        if (!std::filesystem::is_regular_file(kandidat, fehler)) continue;
+        const auto art = std::filesystem::status(kandidat, fehler).type();
+        if (art == std::filesystem::file_type::not_found || fehler) continue;
+        // Opening a FIFO would wait for ever, a device would be read as endless zeros.
+        if (art != std::filesystem::file_type::regular) {
+            meldungen.warnen("Tarifdatei", "Die Tarifdatei \u201E" + kandidat.string() +
+                                               "\u201C ist keine gewöhnliche Datei und wird "
+                                               "nicht gelesen.");
+            continue;
+        }
         // "rb" opens an existing file only; a missing file is never created.
         datei_.reset(std::fopen(kandidat.string().c_str(), "rb"));
         if (datei_) {
@@ -56,10 +64,11 @@ Tabellenkatalog Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& 
     return katalog;
 }
 
-// Pays that large are read and calculated as they are, but they can only come from a damaged or
-// foreign file: the user hears of it once.
+// Pays that large, or below zero, are read and calculated as they are, but they can only come from
+// a damaged or foreign file: the user hears of each kind once.
 void Tarifdatei::entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& meldungen) {
-    constexpr std::int64_t groessterPlausiblerCent = std::int64_t{1'000'000} * 100;
+    bool zuGross = false;
+    bool negativ = false;
     for (const Tariftabelle& tabelle : katalog.tabellen())
         for (int gruppe = 1; gruppe <= tabelle.gruppenzahl(); ++gruppe) {
             Tarifsatz satz;
@@ -67,17 +76,19 @@ void Tarifdatei::entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& m
             for (int stufe = 1; stufe <= tarifStufen; ++stufe) {
                 const std::int32_t cent = satz(stufe);
                 if (cent == keineStufe) continue;
-                if (cent > groessterPlausiblerCent || cent < -groessterPlausiblerCent) {
-                    meldungen.warnen("Tarifdatei",
-                                     "Die Tarifdatei \u201E" + pfad_.string() +
-                                         "\u201C enthält Monatsentgelte über 1.000.000 Euro (" +
-                                         tabelle.schluessel + ", EGr. " +
-                                         tabelle.gruppenbezeichnung(gruppe) + ", Stufe " +
-                                         std::to_string(stufe) +
-                                         ").\nSie ist vermutlich beschädigt; Korvalt rechnet mit "
-                                         "den Beträgen, wie sie sind.");
-                    return;
-                }
+                const bool gross = cent > groessterPlausiblerCent;
+                const bool unterNull = cent < 0;
+                if (!(gross && !zuGross) && !(unterNull && !negativ)) continue;
+                zuGross = zuGross || gross;
+                negativ = negativ || unterNull;
+                meldungen.hinweisen(
+                    "Tarifdatei",
+                    "Die Tarifdatei \u201E" + pfad_.string() + "\u201C enthält " +
+                        (gross ? "Monatsentgelte über 1.000.000 Euro" : "negative Monatsentgelte") +
+                        " (" + tabelle.schluessel + ", EGr. " + tabelle.gruppenbezeichnung(gruppe) +
+                        ", Stufe " + std::to_string(stufe) +
+                        ").\nSie ist vermutlich beschädigt; Korvalt rechnet mit den "
+                        "Beträgen, wie sie sind.");
             }
         }
 }

@@ -18,6 +18,9 @@ namespace korvalt {
 
 inline constexpr const char* tarifdateiName = "zelbar06.1tr";
 
+// Monthly pays above 1,000,000 euros (in cents) are taken for a damaged file.
+inline constexpr std::int32_t groessterPlausiblerCent = 100'000'000;
+
 using Tarifsatz = Reihe<std::int32_t, 1, tarifsatzElemente>;
 
 // Where the program looks for the tariff file: the working directory, beside the program,

@@ -275,10 +275,15 @@ std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::str
 Tabellenkatalog tabellenlisteLaden(const std::filesystem::path& verzeichnis, Meldungen& meldungen) {
     const auto pfad = verzeichnis / tabellenlisteName;
     std::error_code fehlerCode;
-    if (!std::filesystem::is_regular_file(pfad, fehlerCode)) return {};
-    std::ifstream quelle(pfad);
-    std::string fehler = "Die Datei ist nicht lesbar.";
-    if (quelle) {
+    const auto art = std::filesystem::status(pfad, fehlerCode).type();
+    if (fehlerCode || art == std::filesystem::file_type::not_found) return {};
+    // A FIFO or a device is not opened: reading it would wait or never end.
+    const bool gewoehnlich = art == std::filesystem::file_type::regular;
+    std::ifstream quelle;
+    if (gewoehnlich) quelle.open(pfad);
+    std::string fehler =
+        gewoehnlich ? "Die Datei ist nicht lesbar." : "Sie ist keine gewöhnliche Datei.";
+    if (gewoehnlich && quelle) {
         if (auto katalog = tabellenlisteLesen(quelle, fehler)) return *std::move(katalog);
     }
     meldungen.warnen("Tarifdatei", "Die Liste der Tariftabellen \u201E" + pfad.string() +

@@ -54,6 +54,11 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
                         "--ergebnis ohne .pdf angenommen");
         KORVALT_PRUEFEN(aufruf->einstellungen.empty() || !aufruf->fensterOeffnen(),
                         "--einstellungen ohne Ausgabe angenommen");
+        KORVALT_PRUEFEN(
+            !aufruf->tabellenZeigen || (aufruf->monatsliste.empty() && aufruf->ergebnis.empty() &&
+                                        aufruf->einstellungen.empty() && aufruf->tabelle.empty() &&
+                                        aufruf->falldatei.empty()),
+            "--tabellen mit anderen Angaben angenommen");
     }
     return 0;
 }

@@ -7,6 +7,7 @@
 #include <unistd.h>
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -14,6 +15,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 #include <set>
 #include <string>
 #include <string_view>
@@ -114,9 +116,45 @@ inline std::vector<std::string> teilen(std::string_view text, char trenner) {
     return teile;
 }
 
-// The computed case: at most 600 months; totals that are the month pays summed as the program
-// rounds them (the table of 2006: a half to even after every month; the tables with cents: the
-// cents exactly); a CSV text of 8 fields per line whose last line carries the same totals.
+// The pieces of a text as views into it, into `teile` (its memory kept for the next call): the CSV
+// has thousands of fields, and find() is not instrumented character by character.
+inline void stuecke(std::string_view text, char trenner, std::vector<std::string_view>& teile) {
+    teile.clear();
+    for (std::size_t anfang = 0;;) {
+        const std::size_t ende = text.find(trenner, anfang);
+        teile.push_back(text.substr(anfang, ende - anfang));
+        if (ende == std::string_view::npos) return;
+        anfang = ende + 1;
+    }
+}
+
+// An amount of the CSV ("-12,34") in cents, read digit by digit.
+inline std::int64_t centAusText(std::string_view text) {
+    const bool negativ = !text.empty() && text[0] == '-';
+    std::int64_t cent = 0;
+    for (char c : text.substr(negativ ? 1 : 0))
+        if (c >= '0' && c <= '9') cent = cent * 10 + (c - '0');
+    return negativ ? -cent : cent;
+}
+
+// The whole-euro total of the table of 2006, a half to even after every month, in integers: each
+// month's pay counted in halves. Nothing when a pay is not a whole number of halves.
+inline std::optional<std::int64_t> summeInHalben(const Monatsbetraege& betraege, int anzahl) {
+    std::int64_t summe = 0;
+    for (int m = 1; m <= anzahl; ++m) {
+        const double halbe = double(betraege(m)) * 2;
+        if (halbe != std::floor(halbe) || std::fabs(halbe) > 1e15) return std::nullopt;
+        const std::int64_t doppelt = 2 * summe + static_cast<std::int64_t>(halbe);
+        const std::int64_t unten = doppelt >= 0 ? doppelt / 2 : -((1 - doppelt) / 2);
+        summe = doppelt % 2 == 0 || unten % 2 == 0 ? unten : unten + 1;
+    }
+    return summe;
+}
+
+// The computed case: at most 600 months; a CSV text of 8 fields per line; totals that agree with
+// sums made apart from the program's: the tables with cents add the cents the CSV shows for each
+// month, the table of 2006 rounds its running total in integers; the CSV's last line carries the
+// same totals.
 inline void fallPruefen(const Speicherfall& fall) {
     const TarifDaten& daten = fall.sitzung.daten;
     const Falltabellen& t = fall.sitzung.tabellen;
@@ -125,15 +163,42 @@ inline void fallPruefen(const Speicherfall& fall) {
                     "Monatsanzahl " + std::to_string(anzahl));
     const bool inCent = fall.sitzung.rechner.tabelle().regel == Aufstiegsregel::stufengleich;
 
+    const std::string csv = monatslisteCsv(daten, t);
+    KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
+    std::vector<std::string_view> zeilen;
+    zeilen.reserve(std::size_t(letzterMonat) + 2);
+    stuecke(std::string_view(csv).substr(0, csv.size() - 1), '\n', zeilen);
+    KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
+                    "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
+                        std::to_string(anzahl) + " Monaten");
+    std::int64_t centN = 0;
+    std::int64_t centI = 0;
+    std::vector<std::string_view> felder;
+    for (std::size_t z = 0; z < zeilen.size(); ++z) {
+        stuecke(zeilen[z], ';', felder);
+        KORVALT_PRUEFEN(felder.size() == 8, "CSV-Zeile ohne 8 Felder: " + std::string(zeilen[z]));
+        if (z == 0 || z + 1 == zeilen.size()) continue;
+        centN += centAusText(felder[3]);
+        centI += centAusText(felder[6]);
+    }
+
     std::int64_t summeN = 0;
     std::int64_t summeI = 0;
-    for (int m = 1; m <= anzahl; ++m) {
-        if (inCent) {
-            summeN += t.monatscentN(m);
-            summeI += t.monatscentI(m);
-        } else {
+    if (inCent) {
+        summeN = centN;
+        summeI = centI;
+    } else {
+        const auto n = summeInHalben(t.monatsbetragN, anzahl);
+        const auto i = summeInHalben(t.monatsbetragI, anzahl);
+        // Pays that are no whole number of halves come only from damaged files; their totals
+        // are then summed as the program sums them.
+        for (int m = 1; m <= anzahl && (!n || !i); ++m) {
             summeN = alsGanz64(static_cast<double>(summeN) + t.monatsbetragN(m));
             summeI = alsGanz64(static_cast<double>(summeI) + t.monatsbetragI(m));
+        }
+        if (n && i) {
+            summeN = *n;
+            summeI = *i;
         }
     }
     const auto& gesamt = inCent ? t.gesamtcent : t.gesamtbetrag;
@@ -142,22 +207,14 @@ inline void fallPruefen(const Speicherfall& fall) {
     KORVALT_PRUEFEN(summeI == gesamt(2), "Summe individuell " + std::to_string(summeI) +
                                              " != " + std::to_string(gesamt(2)));
 
-    const std::string csv = monatslisteCsv(daten, t);
-    KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
-    const auto zeilen = teilen(std::string_view(csv).substr(0, csv.size() - 1), '\n');
-    KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
-                    "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
-                        std::to_string(anzahl) + " Monaten");
-    for (const auto& zeile : zeilen)
-        KORVALT_PRUEFEN(std::count(zeile.begin(), zeile.end(), ';') == 7,
-                        "CSV-Zeile ohne 8 Felder: " + zeile);
-    const auto summe = teilen(zeilen.back(), ';');
+    std::vector<std::string_view> summe;
+    stuecke(zeilen.back(), ';', summe);
     auto text = [inCent](std::int64_t wert) {
         return inCent ? centText(wert) : std::to_string(wert);
     };
     KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == text(summeN) && summe[6] == text(summeI) &&
                         summe[7] == text(summeI - summeN),
-                    "CSV-Summenzeile " + zeilen.back());
+                    "CSV-Summenzeile " + std::string(zeilen.back()));
 }
 
 }  // namespace korvalt::fuzz

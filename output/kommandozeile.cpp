@@ -8,6 +8,7 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
+#include "falltabellen.h"
 #include "monatsliste_csv.h"
 #include "sicheredatei.h"
 #include "tarifdatei.h"
@@ -71,6 +72,23 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         *ziel = argumente[++i];
     }
     if (aufruf.version) return aufruf;
+    if (!aufruf.hilfe && aufruf.tabellenZeigen) {
+        // The list of tables is all this call does: anything else asked for would be dropped.
+        std::string andere;
+        for (const auto& [wert, name] :
+             {std::pair{&aufruf.monatsliste, "--monatsliste"},
+              std::pair{&aufruf.ergebnis, "--ergebnis"},
+              std::pair{&aufruf.einstellungen, "--einstellungen"},
+              std::pair{&aufruf.tabelle, "--tabelle"}, std::pair{&aufruf.falldatei, "FALLDATEI"}}) {
+            if (wert->empty()) continue;
+            andere += std::string(andere.empty() ? "" : ", ") + "\u201E" + name + "\u201C";
+        }
+        if (!andere.empty()) {
+            fehler =
+                "\u201E--tabellen\u201C steht allein; es geht nicht zusammen mit " + andere + ".";
+            return std::nullopt;
+        }
+    }
     const bool ausgabe = !aufruf.monatsliste.empty() || !aufruf.ergebnis.empty();
     for (const auto& [wert, name] : {std::pair{&aufruf.einstellungen, "--einstellungen"},
                                      std::pair{&aufruf.tabelle, "--tabelle"}}) {
@@ -97,8 +115,8 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
 
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
-           "       korvalt --version\n"
            "               [--tabelle SCHLÜSSEL]\n"
+           "       korvalt --version\n"
            "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
            "\"korvalt FALLDATEI\" öffnet das Fenster mit dem Fall aus FALLDATEI (z. B. "
@@ -134,6 +152,10 @@ std::string versionsText() {
 
 void GesammelteMeldungen::warnen(std::string_view titel, std::string_view text) {
     text_ += std::string(titel) + ": " + std::string(text) + "\n";
+}
+
+void GesammelteMeldungen::hinweisen(std::string_view titel, std::string_view text) {
+    hinweise_ += "korvalt: " + std::string(titel) + ": " + std::string(text) + "\n";
 }
 
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler) {
@@ -172,6 +194,16 @@ bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::
                  "\u201C gibt es nicht. Bekannte Tabellen: " + katalog.schluesselliste() + ".";
         return false;
     }
+    const Tariftabelle& neu = *katalog.finden(aufruf.tabelle);
+    if (istFallsatz(daten.einstellungssatz)) {
+        const Tariftabelle& alt = katalog.tabelle(
+            tabellensatzLesen(daten.einstellungssatz2).value_or(katalog.standard().schluessel));
+        Falltabellen fall;
+        const Integer gruppe =
+            *einstellungssatzWiederherstellen(daten.einstellungssatz, fall, alt.gruppenzahl());
+        daten.einstellungssatz =
+            einstellungssatzBilden(gruppeUebertragen(alt, gruppe, neu), fall, neu.gruppenzahl());
+    }
     if (aufruf.tabelle == katalog.standard().schluessel)
         daten.einstellungssatz2.fill(' ');
     else
@@ -186,6 +218,7 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
     GesammelteMeldungen meldungen;
     const Tabellenkatalog katalog =
         datei.aufsuchen(tarifdateiSuchorte(programmverzeichnis), meldungen);
+    fehlerausgabe << meldungen.hinweise();
     if (!meldungen.text().empty()) {
         fehlerausgabe << "korvalt: " << meldungen.text();
         return exitEingabefehler;
@@ -200,12 +233,14 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
 }
 
 bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
-                 const std::filesystem::path& programmverzeichnis, std::string& fehler) {
+                 const std::filesystem::path& programmverzeichnis, std::string& fehler,
+                 std::ostream& hinweisausgabe) {
     if (!einstellungenFuerAufruf(aufruf, fall.sitzung.daten, fehler)) return false;
     const auto suchorte = tarifdateiSuchorte(programmverzeichnis);
     if (!tabelleFuerAufruf(aufruf, suchorte, fall.sitzung.daten, fehler)) return false;
     GesammelteMeldungen meldungen;
     fall.anzeige.laden(suchorte, meldungen);
+    hinweisausgabe << meldungen.hinweise() << std::flush;
     if (!meldungen.text().empty()) {
         fehler = meldungen.fehlertext();
         return false;
@@ -228,7 +263,7 @@ int monatslisteCsvExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     auto fall = std::make_unique<Speicherfall>();
     std::string fehler;
-    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler)) {
+    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitEingabefehler;
     }

@@ -39,10 +39,13 @@ std::string aufrufHilfe();
 // The answer to --version: program name and version.
 std::string versionsText();
 
-// Collects the warnings of a run without a window, to print them and end with an error status.
+// Collects the warnings of a run without a window, to print them and end with an error status,
+// and apart from them the notes after which the run goes on.
 class GesammelteMeldungen : public Meldungen {
   public:
     void warnen(std::string_view titel, std::string_view text) override;
+    void hinweisen(std::string_view titel, std::string_view text) override;
+    const std::string& hinweise() const { return hinweise_; }
     std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
     const std::string& text() const { return text_; }
     // The warnings as one error message, without the last line break.
@@ -52,6 +55,7 @@ class GesammelteMeldungen : public Meldungen {
 
   private:
     std::string text_;
+    std::string hinweise_;
 };
 
 // Fills the settings record as the command line says: the file of --einstellungen (which must exist
@@ -60,7 +64,8 @@ class GesammelteMeldungen : public Meldungen {
 bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler);
 
 // Applies --tabelle: a key of the tariff file's list of tables replaces the table the settings name
-// (their second record). False with a German message, listing the keys, for a key the list lacks.
+// (their second record), and the saved start group keeps its label, as when the window switches
+// tables. False with a German message, listing the keys, for a key the list lacks.
 bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::path>& suchorte,
                        TarifDaten& daten, std::string& fehler);
 
@@ -69,9 +74,10 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
                       std::ostream& fehlerausgabe);
 
 // Loads the case for the command line and computes it; false with a German message when input is
-// unreadable.
+// unreadable. Notes the run goes on after are printed to `hinweisausgabe`.
 bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
-                 const std::filesystem::path& programmverzeichnis, std::string& fehler);
+                 const std::filesystem::path& programmverzeichnis, std::string& fehler,
+                 std::ostream& hinweisausgabe);
 
 // Writes a text to a file, whole or not at all, or, for "-", to `standardausgabe`.
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,

@@ -28,7 +28,7 @@ int monatslistePdfExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     auto fall = std::make_unique<Speicherfall>();
     std::string fehler;
-    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler))
+    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe))
         return melden(fehlerausgabe, fehler, exitEingabefehler);
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
         return monatslisteDrucken(fall->sitzung, printer, grund);
@@ -45,15 +45,14 @@ int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& pr
     if (!einstellungenFuerAufruf(aufruf, pruefung, fehler) ||
         !tabelleFuerAufruf(aufruf, tarifdateiSuchorte(programmverzeichnis), pruefung, fehler))
         return melden(fehlerausgabe, fehler, exitEingabefehler);
-    Startorte orte{tarifdateiSuchorte(programmverzeichnis),
-                   aufruf.einstellungen.empty() ? std::filesystem::path(einstellungsdateiName)
-                                                : std::filesystem::path(aufruf.einstellungen)};
     GesammelteMeldungen meldungen;
     const auto sitzung = std::make_unique<Sitzung>();
     Korvaltei fenster(*sitzung, meldungen);
-    // The case's table, from the settings file or --tabelle; the window reads only the case itself.
+    // The case and its table as the command line settled them, with --tabelle applied.
+    sitzung->daten.einstellungssatz = pruefung.einstellungssatz;
     sitzung->daten.einstellungssatz2 = pruefung.einstellungssatz2;
-    fenster.laden(orte);
+    fenster.anzeige().laden(tarifdateiSuchorte(programmverzeichnis), meldungen);
+    fehlerausgabe << meldungen.hinweise();
     if (!meldungen.text().empty())
         return melden(fehlerausgabe, meldungen.fehlertext(), exitEingabefehler);
     // Laid out as on screen, without appearing on any screen.

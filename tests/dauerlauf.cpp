@@ -1,10 +1,12 @@
-// Soak test of the real window: random keys, clicks, wheel turns and arrow-button presses from a
-// fixed seed, with the window's promises checked every 500 events. `dauerlauf [events [seed]]`;
+// Soak test of the real window: random keys, clicks, wheel turns, arrow-button presses, table
+// switches and menu items (case files opened and saved in a temporary folder, the CSV export) from
+// a fixed seed, with the window's promises checked every 500 events. `dauerlauf [events [seed]]`;
 // exit status 0 when every check held.
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QClipboard>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPushButton>
 #include <QTableView>
 #include <QTest>
@@ -21,10 +23,13 @@
 #include "dauerfelder.h"
 #include "eingabefelder.h"
 #include "einstellungssatz.h"
+#include "hauptfenster.h"
 #include "korvaltei.h"
 #include "meldungsprotokoll.h"
+#include "menuebefehle.h"
 #include "speichern.h"
 #include "tariftabelle.h"
+#include "testdialoge.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -45,15 +50,19 @@ std::vector<FeldId> eingabefelder() {
 class Dauerlauf {
   public:
     Dauerlauf(unsigned seed, const std::filesystem::path& ordner) : zufall_(seed), ordner_(ordner) {
-        meldungen_.antwort = 1;  // Speichern: OK
+        meldungen_.antwort = 1;  // Speichern, and any other question: OK
+        // Every dialog answers at once, so that nothing waits for a user.
+        menueAnschliessen(hauptfenster_, dialoge_);
         fenster_.setzeKlick(Feldname::Speichern, [this] {
             einstellungenSpeichern(sitzung_.daten, sitzung_.tabellen, fenster_, meldungen_,
                                    sitzung_.einstellungsdatei);
         });
         fenster_.laden({{KORVALT_TARIFORDNER}, ordner_ / einstellungsdateiName});
-        fenster_.show();
-        fenster_.activateWindow();
-        if (!QTest::qWaitForWindowActive(&fenster_)) fehler("das Fenster wird nicht aktiv");
+        hauptfenster_.show();
+        hauptfenster_.activateWindow();
+        if (!QTest::qWaitForWindowActive(&hauptfenster_)) fehler("das Fenster wird nicht aktiv");
+        tabellenmenue_ = hauptfenster_.findChild<QMenu*>("Tabellenmenue");
+        if (!tabellenmenue_) fehler("kein Menü Tabelle");
         for (const FeldId f : eingabefelder())
             felder_.push_back({f, static_cast<QLineEdit*>(fenster_.feldwidget(f))});
         gitter_ = qobject_cast<QTableView*>(fenster_.feldwidget({Feldname::MSFlexGrid1}));
@@ -75,7 +84,8 @@ class Dauerlauf {
         return fehlerzahl_ == 0;
     }
 
-    long eingaben = 0, bestaetigungen = 0, knoepfe = 0, hilfen = 0, speicherungen = 0;
+    long eingaben = 0, bestaetigungen = 0, knoepfe = 0, hilfen = 0, speicherungen = 0,
+         tabellenwechsel = 0, menuebefehle = 0;
     std::set<int> monatszahlen;  // the month counts seen at the checks
 
   private:
@@ -83,7 +93,7 @@ class Dauerlauf {
 
     QWidget* fokus() {
         QWidget* w = QApplication::focusWidget();
-        return w && w->window() == &fenster_ ? w : &fenster_;
+        return w && w->window() == &hauptfenster_ ? w : static_cast<QWidget*>(&fenster_);
     }
 
     void taste(Qt::Key taste, const QString& text = {}, Qt::KeyboardModifiers mod = {}) {
@@ -98,13 +108,13 @@ class Dauerlauf {
     void ereignis() {
         // The help window of F1 is a window of its own; it is closed again, so that the keys go
         // back to the main window.
-        if (QWidget* aktiv = QApplication::activeWindow(); aktiv != &fenster_) {
+        if (QWidget* aktiv = QApplication::activeWindow(); aktiv != &hauptfenster_) {
             if (aktiv) aktiv->close();
-            fenster_.activateWindow();
-            if (!QTest::qWaitForWindowActive(&fenster_))
+            hauptfenster_.activateWindow();
+            if (!QTest::qWaitForWindowActive(&hauptfenster_))
                 fehler("das Fenster wird nicht wieder aktiv");
         }
-        const int wahl = zahl(0, 99);
+        const int wahl = zahl(0, 104);
         if (wahl < 30) {
             const char ziffer = static_cast<char>('0' + zahl(0, 9));
             protokoll(std::string("Ziffer ") + ziffer);
@@ -173,11 +183,53 @@ class Dauerlauf {
             QWheelEvent rad(punkt, ziel->mapToGlobal(punkt), QPoint(), QPoint(0, schritt),
                             Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
             QApplication::sendEvent(ziel, &rad);
-        } else {
+        } else if (wahl < 100) {
             protokoll("Speichern");
             QTest::mouseClick(fenster_.feldwidget({Feldname::Speichern}), Qt::LeftButton);
             ++speicherungen;
+        } else if (wahl < 102) {
+            tabelleWechseln();
+        } else {
+            menuepunkt();
         }
+    }
+
+    // As the user who opens the menu Tabelle and picks one of its items.
+    void tabelleWechseln() {
+        emit tabellenmenue_->aboutToShow();
+        const QList<QAction*> punkte = tabellenmenue_->actions();
+        if (punkte.isEmpty()) return fehler("das Menü Tabelle ist leer");
+        QAction* punkt = punkte[zahl(0, int(punkte.size()) - 1)];
+        protokoll("Tabelle " + punkt->text().toStdString());
+        punkt->trigger();
+        ++tabellenwechsel;
+    }
+
+    // A menu item of Datei or Bearbeiten on a few case files in the temporary folder; the file
+    // dialogs answer with one of them, now and then with Abbrechen.
+    void menuepunkt() {
+        static constexpr Menuepunkt punkte[] = {
+            Menuepunkt::fallOeffnen, Menuepunkt::fallSpeichern, Menuepunkt::fallSpeichernUnter,
+            Menuepunkt::monatslisteCsv, Menuepunkt::monatstabelleKopieren};
+        static constexpr const char* namen[] = {"Fall öffnen", "Fall speichern",
+                                                "Fall speichern unter", "Monatsliste als CSV",
+                                                "Monatstabelle kopieren"};
+        const int welcher = zahl(0, 4);
+        const int datei = zahl(0, 3);
+        dialoge_->datei.reset();
+        if (datei > 0)
+            dialoge_->datei =
+                welcher == 3 ? "monatsliste.csv" : "fall" + std::to_string(datei) + ".korvalt";
+        // A case file not saved yet would only bring the message that it is missing.
+        if (welcher == 0 && dialoge_->datei && !std::filesystem::exists(ordner_ / *dialoge_->datei))
+            dialoge_->datei = std::string("fall1.korvalt");
+        if (welcher == 0 && !std::filesystem::exists(ordner_ / "fall1.korvalt")) return;
+        protokoll(std::string(namen[welcher]) + " " + dialoge_->datei.value_or("(Abbrechen)"));
+        QAction& aktion = hauptfenster_.aktion(punkte[welcher]);
+        if (aktion.isEnabled()) aktion.trigger();
+        if (punkte[welcher] == Menuepunkt::monatstabelleKopieren)
+            QGuiApplication::clipboard()->setText("12ab-3,5");
+        ++menuebefehle;
     }
 
     void fehler(const std::string& was) {
@@ -216,8 +268,25 @@ class Dauerlauf {
             fehler("Gitter mit " + std::to_string(modell.rowCount()) + " Zeilen bei " +
                    std::to_string(anzahl) + " Monaten" + nach);
 
-        // The totals as the program rounds them: the running total after every month, a half to
-        // even; the grid shows each month's pay, the panels the totals.
+        if (!meldungen_.warnungen.empty())
+            fehler("Warnung: " + meldungen_.warnungen.front() + nach);
+
+        // Saved and restored into fresh tables, the case is the same.
+        const int gruppenzahl = sitzung_.rechner.tabelle().gruppenzahl();
+        Falltabellen wieder;
+        const auto startgruppe = einstellungssatzWiederherstellen(
+            einstellungssatzBilden(t.gruppe(1), t, gruppenzahl), wieder, gruppenzahl);
+        if (!startgruppe || *startgruppe != t.gruppe(1) || wieder.grdauerN != t.grdauerN ||
+            wieder.grdauerI != t.grdauerI || wieder.stufendauer != t.stufendauer)
+            fehler("Speichern und Laden ergibt einen anderen Fall" + nach);
+
+        // The totals as the table of 2006 rounds them: the running total after every month, a
+        // half to even; the grid shows each month's pay, the panels the totals. The tables with
+        // cents add cents exactly; their sums are the fuzz targets' and the unit tests' to check.
+        if (sitzung_.rechner.tabelle().regel != Aufstiegsregel::von2006) {
+            verlaufZeigen();
+            return;
+        }
         std::int64_t summeN = 0, summeI = 0;
         int falscherMonat = 0;
         for (int m = 1; m <= anzahl; ++m) {
@@ -241,18 +310,10 @@ class Dauerlauf {
         zeigt(Feldname::Ergebnis1, summeN);
         zeigt(Feldname::Ergebnis2, summeI);
         zeigt(Feldname::Differenz, summeI - summeN);
+        verlaufZeigen();
+    }
 
-        // Saved and restored into fresh tables, the case is the same.
-        Falltabellen wieder;
-        const auto startgruppe = einstellungssatzWiederherstellen(
-            einstellungssatzBilden(t.gruppe(1), t, gruppen2006), wieder, gruppen2006);
-        if (!startgruppe || *startgruppe != t.gruppe(1) || wieder.grdauerN != t.grdauerN ||
-            wieder.grdauerI != t.grdauerI || wieder.stufendauer != t.stufendauer)
-            fehler("Speichern und Laden ergibt einen anderen Fall" + nach);
-
-        if (!meldungen_.warnungen.empty())
-            fehler("Warnung: " + meldungen_.warnungen.front() + nach);
-
+    void verlaufZeigen() {
         if (fehlerzahl_ > 0) {
             std::cerr << "Die letzten Ereignisse:\n";
             for (const auto& e : verlauf_) std::cerr << "  " << e << "\n";
@@ -263,7 +324,10 @@ class Dauerlauf {
     std::filesystem::path ordner_;
     test::Meldungsprotokoll meldungen_;
     Sitzung sitzung_;
-    Korvaltei fenster_{sitzung_, meldungen_};
+    std::shared_ptr<test::Testdialoge> dialoge_ = std::make_shared<test::Testdialoge>(ordner_);
+    Hauptfenster hauptfenster_{sitzung_, meldungen_};
+    Korvaltei& fenster_ = hauptfenster_.korvaltei();
+    QMenu* tabellenmenue_ = nullptr;
     std::vector<std::pair<FeldId, QLineEdit*>> felder_;
     QTableView* gitter_ = nullptr;
     std::deque<std::string> verlauf_;
@@ -291,7 +355,8 @@ int main(int argc, char** argv) {
     std::cout << "dauerlauf: " << ereignisse << " Ereignisse (Startwert " << seed << "), "
               << lauf->eingaben << " Ziffern, " << lauf->bestaetigungen << " Enter, "
               << lauf->knoepfe << " Pfeilknöpfe, " << lauf->hilfen << " F1, " << lauf->speicherungen
-              << " Speichern, " << lauf->monatszahlen.size()
+              << " Speichern, " << lauf->tabellenwechsel << " Tabellenwechsel, "
+              << lauf->menuebefehle << " Menübefehle, " << lauf->monatszahlen.size()
               << " verschiedene Monatszahlen geprüft: "
               << (gut ? "alle Prüfungen bestanden" : "FEHLER") << "\n";
     return gut ? 0 : 1;

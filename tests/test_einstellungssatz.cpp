@@ -1,6 +1,7 @@
 // The 75-byte settings records: their bytes, their round trip and what restoring accepts.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
 #include <fstream>
 #include <iterator>
 #include <optional>
@@ -263,4 +264,19 @@ TEST(Einstellungsdatei, UnbekannteTabelleWirdGemeldetUndDieDateiBleibt) {
         << meldungen.warnungen[0];
     EXPECT_EQ(std::filesystem::file_size(datei), 150u);
     EXPECT_EQ(std::filesystem::last_write_time(datei), vorher);
+}
+
+// A FIFO would make the reader wait for a writer, a device would be read for ever.
+TEST(Einstellungsdatei, RohrUndGeraetWerdenSofortAbgelehnt) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto rohr = verzeichnis.pfad() / einstellungsdateiName;
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0644), 0);
+    for (const std::filesystem::path& pfad : {rohr, std::filesystem::path("/dev/zero")}) {
+        SCOPED_TRACE(pfad.string());
+        const Einstellungslesung lesung = einstellungsdateiLesen(pfad);
+        EXPECT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::unbrauchbar);
+        EXPECT_NE(lesung.fehler.find("\u201C ist keine gewöhnliche Datei. Sie wurde nicht"),
+                  std::string::npos)
+            << lesung.fehler;
+    }
 }

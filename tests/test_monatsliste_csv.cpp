@@ -15,6 +15,7 @@
 #include "kommandozeile.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
+#include "tarifdatei.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -147,8 +148,24 @@ TEST_F(ExportTest, TabelleAusKommandozeileUndEinstellungsdatei) {
     EXPECT_EQ(zeile(aus.str(), 1).substr(0, 12), "1;9b;1;3566,");
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05"}), exitGut);
     EXPECT_EQ(zeile(aus.str(), 1).substr(0, 12), "1;9b;1;3779,");
+    // The start group keeps its label, as when the window switches tables: 9b is "9" in 2006.
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2006"}), exitGut);
-    EXPECT_EQ(zeile(aus.str(), 1), "1;10;1;2340,00;10;1;2340,00;0");
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 5), "1;9;1");
+    ASSERT_TRUE(
+        einstellungsdateiSchreiben(einstellungsdateiName, {einstellungssatzBilden(12, t)}, grund));
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05"}), exitGut);
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 6), "1;12;1");
+}
+
+// A tariff file taken for damaged is calculated as it is: the warning, and the list all the same.
+TEST_F(ExportTest, UnglaubhafteEntgelteWarnenUndDieListeEntsteht) {
+    auto tabelle = test::steigendeTabelle();
+    tabelle[3][1] = 100'000'001;
+    test::tarifdateiSchreiben(tarifdateiName, tabelle);
+    EXPECT_EQ(exportieren({"--monatsliste", "-"}), exitGut) << fehler.str();
+    EXPECT_NE(fehler.str().find("korvalt: Tarifdatei: Die Tarifdatei"), std::string::npos);
+    EXPECT_NE(fehler.str().find("über 1.000.000 Euro"), std::string::npos) << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 0), "Monat;EGr.;Stufe;Entgelt;EGr.;Stufe;Entgelt;Differenz");
 }
 
 // A month's difference is the individual pay less the normal one: the month the individual case no
@@ -220,6 +237,10 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     const auto tabellen = aufrufLesen({"--tabellen"}, fehler);
     EXPECT_TRUE(tabellen->tabellenZeigen);
     EXPECT_FALSE(tabellen->fensterOeffnen());
+    EXPECT_FALSE(aufrufLesen({"--tabellen", "--monatsliste", "x.csv"}, fehler));
+    EXPECT_EQ(fehler,
+              "„--tabellen“ steht allein; es geht nicht zusammen mit "
+              "„--monatsliste“.");
     for (const char* option : {"--monatsliste", "--ergebnis", "--einstellungen"}) {
         EXPECT_FALSE(
             aufrufLesen({option, "a.pdf", "--monatsliste", "b.csv", option, "c.pdf"}, fehler))

@@ -6,6 +6,7 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cerrno>
+#include <chrono>
 #include <fstream>
 #include <iterator>
 #include <string>
@@ -192,6 +193,36 @@ TEST(SichereDatei, VerweisBleibtUndSeinZielWirdErsetzt) {
     EXPECT_TRUE(dateiSchreiben(verweis, "neu", fehler)) << fehler;
     EXPECT_TRUE(std::filesystem::is_symlink(verweis));
     EXPECT_EQ(test::dateiinhalt(echt), "neu");
+}
+
+TEST(SichereDatei, VerweisOhneZielWirdDurchgeschrieben) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto verweis = verzeichnis.pfad() / "verweis.csv";
+    std::filesystem::create_symlink("spaeter.csv", verweis);
+    std::string fehler;
+    EXPECT_TRUE(dateiSchreiben(verweis, "neu", fehler)) << fehler;
+    EXPECT_TRUE(std::filesystem::is_symlink(verweis));
+    EXPECT_EQ(test::dateiinhalt(verzeichnis.pfad() / "spaeter.csv"), "neu");
+}
+
+// Only this target's temporary files, and only those older than an hour, are a killed run's.
+TEST(SichereDatei, VerwaisteTemporaereDateienDesZielsVerschwinden) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    const auto anlegen = [&](const char* name, std::chrono::minutes alter) {
+        std::ofstream(verzeichnis.pfad() / name) << "halb";
+        std::filesystem::last_write_time(verzeichnis.pfad() / name, jetzt - alter);
+    };
+    anlegen(".ziel.csv.korvalt-tmp-a1b2c3", std::chrono::minutes(61));
+    anlegen(".ziel.csv.korvalt-tmp-d4e5f6", std::chrono::minutes(59));
+    anlegen(".andere.csv.korvalt-tmp-a1b2c3", std::chrono::minutes(61));
+    anlegen(".ziel.csv.korvalt-tmp-a1b2c3.bak", std::chrono::minutes(61));
+    std::string fehler;
+    EXPECT_TRUE(dateiSchreiben(verzeichnis.pfad() / "ziel.csv", "neu", fehler)) << fehler;
+    EXPECT_EQ(test::dateinamen(verzeichnis.pfad()),
+              (std::vector<std::string>{".andere.csv.korvalt-tmp-a1b2c3",
+                                        ".ziel.csv.korvalt-tmp-a1b2c3.bak",
+                                        ".ziel.csv.korvalt-tmp-d4e5f6", "ziel.csv"}));
 }
 
 }  // namespace

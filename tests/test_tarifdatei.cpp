@@ -103,6 +103,42 @@ TEST(Tarifdatei, NegativeBetraegeBleibenVorzeichenrichtig) {
     EXPECT_EQ(satzAus(datei, 206)(2), -150);
 }
 
+struct Plausibilitaetsfall {
+    const char* name;
+    std::int32_t cent;
+    const char* warnung;  // empty: no warning
+};
+
+class Plausibilitaet : public testing::TestWithParam<Plausibilitaetsfall> {};
+
+TEST_P(Plausibilitaet, UnglaubhafteEntgelteWerdenEinmalGemeldet) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    auto tabelle = test::steigendeTabelle();
+    tabelle[9][2] = tabelle[12][5] = GetParam().cent;
+    test::tarifdateiSchreiben(verzeichnis.pfad() / tarifdateiName, tabelle);
+    test::Meldungsprotokoll meldungen;
+    Tarifdatei datei;
+    datei.aufsuchen({verzeichnis.pfad()}, meldungen);
+    if (!*GetParam().warnung) {
+        EXPECT_TRUE(meldungen.warnungen.empty());
+        return;
+    }
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find(GetParam().warnung), std::string::npos)
+        << meldungen.warnungen[0];
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Tarifdatei, Plausibilitaet,
+    testing::Values(Plausibilitaetsfall{"knappUnterEinerMillion", 99'999'999, ""},
+                    Plausibilitaetsfall{
+                        "knappUeberEinerMillion", 100'000'001,
+                        "Monatsentgelte über 1.000.000 Euro (2006, EGr. 9, Stufe 2)"},
+                    Plausibilitaetsfall{"null", 0, ""},
+                    Plausibilitaetsfall{"einCentUnterNull", -1,
+                                        "negative Monatsentgelte (2006, EGr. 9, Stufe 2)"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
 // EGr. 9 of 2006 (record 206): steps 1..6 as little-endian 32-bit integers, then 21 zero elements.
 TEST(Tarifdatei, SatzlayoutAlsBytes) {
     const unsigned char anfang[] = {0x14, 0x25, 0x03, 0x00, 0x88, 0x7e, 0x03, 0x00,
