@@ -3,7 +3,7 @@
 // Korvaltei stays the design's client area, with its fields, buttons, caption and printouts; this
 // window only frames it. It builds the menus and their items with captions and shortcuts, and the
 // work of an item is attached from outside with setzeAktion, as the buttons' work is attached to
-// Korvaltei with setzeKlick (output/menuebefehle.h). Beenden and Hilfe are the window's own. It
+// Korvaltei with setzeKlick (output_qt/menuebefehle.h). Beenden and Hilfe are the window's own. It
 // knows whether the case was changed since it was opened or saved, and keeps the list of the case
 // files opened last in the user's configuration.
 #pragma once
