@@ -21,6 +21,7 @@
 #include "meldungen.h"
 #include "sitzung.h"
 
+class QAction;
 class QPainter;
 
 namespace korvalt {
@@ -84,6 +85,8 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     // Opens the help at the topic of a context number (Hilfe and F1 use `hilfekontext`).
     void hilfeaufrufen(int kontext);
     static constexpr int hilfekontext = 135;
+    // What the button Hilfe and F1 trigger; a menu may show it as its item.
+    QAction* hilfeaktion() const { return hilfeaktion_; }
 
   protected:
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -105,6 +108,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     Fallanzeige anzeige_{sitzung_, *this};
     std::array<std::function<void()>, feldnamenAnzahl> klicks_;
     Hilfefenster* hilfe_ = nullptr;
+    QAction* hilfeaktion_ = nullptr;
     // While a printout has made the window taller without scaling the fields: the height in pixels
     // the fields are laid out for.
     std::optional<int> skalierhoehe_;
