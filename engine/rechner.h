@@ -21,11 +21,9 @@ class Rechner {
     // comparison.
     void starten(Integer startgruppe);
     void tabellefüllen();
-    void vonbisdurchschnitt() { fortschreiten(Seite::normal); }
-    void vonbisindividuell() { fortschreiten(Seite::individuell); }
     void vergleichen();
 
-    // The progression of one case; the two named procedures above are this for side 1 and side 2.
+    // The progression of one case, the normal or the individual one.
     void fortschreiten(Seite seite);
 
     // The first month of a step, 0 for a step the case never entered.

@@ -10,8 +10,8 @@ void Rechner::starten(Integer startgruppe) {
         t_.gruppe(k) = static_cast<Integer>(gruppe > tabelle().gruppenzahl() ? 0 : gruppe);
     }
     tabellefüllen();
-    vonbisdurchschnitt();
-    vonbisindividuell();
+    fortschreiten(Seite::normal);
+    fortschreiten(Seite::individuell);
     vergleichen();
 }
 

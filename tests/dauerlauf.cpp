@@ -208,9 +208,10 @@ class Dauerlauf {
     // A menu item of Datei or Bearbeiten on a few case files in the temporary folder; the file
     // dialogs answer with one of them, now and then with Abbrechen.
     void menuepunkt() {
-        static constexpr Menuepunkt punkte[] = {
-            Menuepunkt::fallOeffnen, Menuepunkt::fallSpeichern, Menuepunkt::fallSpeichernUnter,
-            Menuepunkt::monatslisteCsv, Menuepunkt::monatstabelleKopieren};
+        static constexpr QAction* Menueaktionen::*punkte[] = {
+            &Menueaktionen::fallOeffnen, &Menueaktionen::fallSpeichern,
+            &Menueaktionen::fallSpeichernUnter, &Menueaktionen::monatslisteCsv,
+            &Menueaktionen::monatstabelleKopieren};
         static constexpr const char* namen[] = {"Fall öffnen", "Fall speichern",
                                                 "Fall speichern unter", "Monatsliste als CSV",
                                                 "Monatstabelle kopieren"};
@@ -225,9 +226,9 @@ class Dauerlauf {
             dialoge_->datei = std::string("fall1.korvalt");
         if (welcher == 0 && !std::filesystem::exists(ordner_ / "fall1.korvalt")) return;
         protokoll(std::string(namen[welcher]) + " " + dialoge_->datei.value_or("(Abbrechen)"));
-        QAction& aktion = hauptfenster_.aktion(punkte[welcher]);
-        if (aktion.isEnabled()) aktion.trigger();
-        if (punkte[welcher] == Menuepunkt::monatstabelleKopieren)
+        QAction* aktion = hauptfenster_.aktionen().*punkte[welcher];
+        if (aktion->isEnabled()) aktion->trigger();
+        if (aktion == hauptfenster_.aktionen().monatstabelleKopieren)
             QGuiApplication::clipboard()->setText("12ab-3,5");
         ++menuebefehle;
     }

@@ -72,9 +72,9 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
             << erwartet[i].first.toStdString();
     }
     // Items whose work is not attached are greyed out; the window's own are not.
-    EXPECT_FALSE(fenster->aktion(Menuepunkt::fallOeffnen).isEnabled());
-    EXPECT_TRUE(fenster->aktion(Menuepunkt::beenden).isEnabled());
-    EXPECT_TRUE(fenster->aktion(Menuepunkt::hilfe).isEnabled());
+    EXPECT_FALSE(fenster->aktionen().fallOeffnen->isEnabled());
+    EXPECT_TRUE(fenster->aktionen().beenden->isEnabled());
+    EXPECT_TRUE(fenster->aktionen().hilfe->isEnabled());
 
     // A later menu goes before Hilfe, which stays last.
     fenster->menueEinfuegen("&Weiteres");
@@ -131,12 +131,13 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
 
 TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
     starten();
-    std::vector<Menuepunkt> gerufen;
-    for (Menuepunkt p :
-         {Menuepunkt::fallOeffnen, Menuepunkt::fallSpeichern, Menuepunkt::fallSpeichernUnter,
-          Menuepunkt::drucken, Menuepunkt::monatstabelleKopieren})
-        fenster->setzeAktion(p, [&gerufen, p] { gerufen.push_back(p); });
-    EXPECT_TRUE(fenster->aktion(Menuepunkt::fallOeffnen).isEnabled());
+    const Menueaktionen& a = fenster->aktionen();
+    std::vector<QAction*> gerufen;
+    for (QAction* p : {a.fallOeffnen, a.fallSpeichern, a.fallSpeichernUnter, a.drucken,
+                       a.monatstabelleKopieren}) {
+        QObject::connect(p, &QAction::triggered, [&gerufen, p] { gerufen.push_back(p); });
+        p->setEnabled(true);
+    }
 
     QTest::mouseClick(widget<QLineEdit>("normal2", 3), Qt::LeftButton);
     taste(Qt::Key_O, Qt::ControlModifier);
@@ -145,9 +146,8 @@ TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
     taste(Qt::Key_P, Qt::ControlModifier);
     // Ctrl+C in an input field is the field's own copy, not the month table.
     taste(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(gerufen,
-              (std::vector<Menuepunkt>{Menuepunkt::fallOeffnen, Menuepunkt::fallSpeichern,
-                                       Menuepunkt::fallSpeichernUnter, Menuepunkt::drucken}));
+    EXPECT_EQ(gerufen, (std::vector<QAction*>{a.fallOeffnen, a.fallSpeichern, a.fallSpeichernUnter,
+                                              a.drucken}));
     EXPECT_EQ(text("normal2", 3), "36");
     // Nor anywhere else outside the grid.
     widget<QPushButton>("Liste")->setFocus();
@@ -158,7 +158,7 @@ TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
     QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
     ASSERT_TRUE(gitter->hasFocus());
     taste(Qt::Key_C, Qt::ControlModifier);
-    EXPECT_EQ(gerufen.back(), Menuepunkt::monatstabelleKopieren);
+    EXPECT_EQ(gerufen.back(), a.monatstabelleKopieren);
 }
 
 TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
@@ -177,7 +177,7 @@ TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
     EXPECT_TRUE(hilfe->isVisible());
     hilfe->close();
 
-    fenster->aktion(Menuepunkt::hilfe).trigger();
+    fenster->aktionen().hilfe->trigger();
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_TRUE(hilfe->findChild<QTextBrowser*>()->toPlainText().contains("Normalfall"));
     hilfe->close();

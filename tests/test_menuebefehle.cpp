@@ -44,7 +44,7 @@ class MenuebefehleTest : public test::HauptfensterTest {
         HauptfensterTest::starten(std::move(einstellungen),
                                   [this](Hauptfenster& f) { menueAnschliessen(f, dialoge); });
     }
-    void waehlen(Menuepunkt punkt) { fenster->aktion(punkt).trigger(); }
+    void waehlen(QAction* Menueaktionen::*punkt) { (fenster->aktionen().*punkt)->trigger(); }
     std::filesystem::path pfad(const std::string& name) const { return verzeichnis.pfad() / name; }
     std::string csv() const { return monatslisteCsv(sitzung->daten, sitzung->tabellen); }
 
@@ -115,7 +115,7 @@ TEST_F(MenuebefehleTest, SchlechteFalldateiWirdGemeldetUndAendertNichts) {
     for (const char* name : {"fehlt.korvalt", "kurz.korvalt", "fremd.korvalt", "Ordner.korvalt"}) {
         meldungen.warnungen.clear();
         dialoge->datei = name;
-        waehlen(Menuepunkt::fallOeffnen);
+        waehlen(&Menueaktionen::fallOeffnen);
         ASSERT_EQ(meldungen.warnungen.size(), 1u) << name;
         const std::string& w = meldungen.warnungen[0];
         EXPECT_EQ(w.rfind("Fall öffnen nicht möglich: ", 0), 0u) << w;
@@ -128,7 +128,7 @@ TEST_F(MenuebefehleTest, SchlechteFalldateiWirdGemeldetUndAendertNichts) {
     // Cancelled: no message, nothing changes.
     meldungen.warnungen.clear();
     dialoge->datei.reset();
-    waehlen(Menuepunkt::fallOeffnen);
+    waehlen(&Menueaktionen::fallOeffnen);
     EXPECT_TRUE(meldungen.warnungen.empty());
     EXPECT_EQ(fallbild(), vorher);
 }
@@ -169,12 +169,12 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
     // Opened again, the saved case is back.
     ersetzen("indi1", 3, "30");
     dialoge->datei = "Neu.korvalt";
-    waehlen(Menuepunkt::fallOeffnen);
+    waehlen(&Menueaktionen::fallOeffnen);
     EXPECT_EQ(fallbild(), gespeichert);
 
     // The next Speichern unter proposes the open file; a failed one says so and keeps the name.
     dialoge->datei = "fehlt/Anders.korvalt";
-    waehlen(Menuepunkt::fallSpeichernUnter);
+    waehlen(&Menueaktionen::fallSpeichernUnter);
     EXPECT_EQ(dialoge->gefragt.back(), "Fall speichern unter | " + pfad("Neu.korvalt").string() +
                                            " | " + fallFilter + " | korvalt");
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
@@ -191,7 +191,7 @@ TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
     const auto falldatei = pfad("Akten") / "Müller 2026.korvalt";
     fenster->setzeFalldatei(falldatei);
     dialoge->datei = "Liste.pdf";
-    waehlen(Menuepunkt::monatslistePdf);
+    waehlen(&Menueaktionen::monatslistePdf);
     EXPECT_EQ(dialoge->gefragt.back(),
               "PDF " + (pfad("Akten") / "Müller 2026 \u2013 Monatsliste.pdf").string());
     EXPECT_NE(test::pdfText(pfad("Liste.pdf")).find("Müller 2026 \u2013 Monatsliste"),
@@ -203,7 +203,7 @@ TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
 TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
     starten();
     dialoge->datei = "Fall.korvalt";
-    waehlen(Menuepunkt::fallSpeichernUnter);
+    waehlen(&Menueaktionen::fallSpeichernUnter);
     ersetzen("Startgruppe", 0, "5");
     EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt*");
 
@@ -214,7 +214,7 @@ TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
 
     dialoge->aenderungsantwort = Aenderungsantwort::speichern;
     dialoge->datei = "Fall.korvalt";
-    waehlen(Menuepunkt::fallOeffnen);
+    waehlen(&Menueaktionen::fallOeffnen);
     EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Fall.korvalt"))[2]), 5);
     EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt");
     EXPECT_EQ(text("Startgruppe"), "5");
@@ -228,7 +228,7 @@ TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
                                                         std::filesystem::perms::group_read |
                                                         std::filesystem::perms::others_read);
     dialoge->ausdruck = Ausdruck::monatsliste;
-    waehlen(Menuepunkt::drucken);
+    waehlen(&Menueaktionen::drucken);
     EXPECT_EQ(dateiinhalt(dialoge->papier()), "alt");
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("schreibgeschützt"), std::string::npos)
@@ -239,21 +239,21 @@ TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
     starten();
     ersetzen("indi1", 1, "6");
     dialoge->datei = "Liste.csv";
-    waehlen(Menuepunkt::monatslisteCsv);
+    waehlen(&Menueaktionen::monatslisteCsv);
     EXPECT_EQ(dialoge->gefragt.back(),
               "Monatsliste als CSV speichern | Monatsliste.csv | CSV-Dateien (*.csv);;Alle Dateien "
               "(*) | csv");
     EXPECT_EQ(dateiinhalt(pfad("Liste.csv")), csv());
 
     dialoge->datei = "Liste.pdf";
-    waehlen(Menuepunkt::monatslistePdf);
+    waehlen(&Menueaktionen::monatslistePdf);
     EXPECT_EQ(dialoge->gefragt.back(), "PDF Beispielfall \u2013 Monatsliste.pdf");
     const std::string liste = test::pdfText(pfad("Liste.pdf"));
     EXPECT_NE(liste.find(caption), std::string::npos);
     EXPECT_NE(liste.find("Im einzelnen:"), std::string::npos);
 
     dialoge->datei = "Ergebnis.pdf";
-    waehlen(Menuepunkt::ergebnisPdf);
+    waehlen(&Menueaktionen::ergebnisPdf);
     EXPECT_EQ(dialoge->gefragt.back(), "PDF Beispielfall \u2013 Ergebnis.pdf");
     EXPECT_NE(test::pdfText(pfad("Ergebnis.pdf")).find("Berechnung für Beispielfall"),
               std::string::npos);
@@ -261,9 +261,9 @@ TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
     EXPECT_TRUE(meldungen.warnungen.empty());
 
     dialoge->datei = "fehlt/Liste.csv";
-    waehlen(Menuepunkt::monatslisteCsv);
+    waehlen(&Menueaktionen::monatslisteCsv);
     dialoge->datei = "fehlt/Liste.pdf";
-    waehlen(Menuepunkt::monatslistePdf);
+    waehlen(&Menueaktionen::monatslistePdf);
     ASSERT_EQ(meldungen.warnungen.size(), 2u);
     for (const auto& w : meldungen.warnungen)
         EXPECT_EQ(w.rfind("Speichern nicht möglich: ", 0), 0u) << w;
@@ -277,7 +277,7 @@ TEST_F(MenuebefehleTest, ErgebnisseiteImHauptfensterIstDieSeiteDesClientbereichs
     QWidget* fokus = QApplication::focusWidget();
     ASSERT_NE(qobject_cast<QLineEdit*>(fokus), nullptr);
     dialoge->datei = "Hauptfenster.pdf";
-    waehlen(Menuepunkt::ergebnisPdf);
+    waehlen(&Menueaktionen::ergebnisPdf);
     EXPECT_EQ(QApplication::focusWidget(), fokus);
     const QSize groesse = fenster->korvaltei().size();
 
@@ -317,7 +317,7 @@ TEST_F(MenuebefehleTest, DruckenUndSeitenansichtNachWahlDesAusdrucks) {
     EXPECT_NE(test::pdfText(dialoge->papier()).find("Im einzelnen:"), std::string::npos);
 
     dialoge->ausdruck = Ausdruck::ergebnis;
-    waehlen(Menuepunkt::drucken);
+    waehlen(&Menueaktionen::drucken);
     EXPECT_NE(test::pdfText(dialoge->papier()).find("Berechnung für Beispielfall"),
               std::string::npos);
 
@@ -325,17 +325,17 @@ TEST_F(MenuebefehleTest, DruckenUndSeitenansichtNachWahlDesAusdrucks) {
     std::filesystem::remove(dialoge->papier());
     dialoge->gefragt.clear();
     dialoge->ausdruck.reset();
-    waehlen(Menuepunkt::drucken);
+    waehlen(&Menueaktionen::drucken);
     dialoge->ausdruck = Ausdruck::monatsliste;
     dialoge->druckerGewaehlt = false;
-    waehlen(Menuepunkt::drucken);
+    waehlen(&Menueaktionen::drucken);
     EXPECT_EQ(dialoge->gefragt, (std::vector<std::string>{"Ausdruck? Drucken", "Ausdruck? Drucken",
                                                           "Drucker? Monatsliste"}));
     EXPECT_FALSE(std::filesystem::exists(dialoge->papier()));
 
     dialoge->gefragt.clear();
     dialoge->ausdruck = Ausdruck::ergebnis;
-    waehlen(Menuepunkt::seitenansicht);
+    waehlen(&Menueaktionen::seitenansicht);
     EXPECT_EQ(dialoge->gefragt,
               (std::vector<std::string>{"Ausdruck? Seitenansicht",
                                         "Vorschau Seitenansicht \u2013 Ergebnis"}));
@@ -363,7 +363,7 @@ TEST_F(MenuebefehleTest, MonatstabelleAufDerZwischenablage) {
 
 TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
     starten();
-    waehlen(Menuepunkt::ueber);
+    waehlen(&Menueaktionen::ueber);
     ASSERT_EQ(dialoge->hinweise.size(), 1u);
     const std::string& text = dialoge->hinweise[0];
     EXPECT_EQ(text.rfind("Über Korvalt: Korvalt " KORVALT_VERSION "\n", 0), 0u) << text;

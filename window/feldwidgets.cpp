@@ -120,8 +120,9 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
                 k->setIcon(pfeilbild(b.name == Feldname::nachoben));
                 // The arrows act on the input field that had the focus, which keeps it.
                 k->setFocusPolicy(Qt::NoFocus);
-                k->setToolTip(b.name == Feldname::nachoben ? "Wert um 1 erhöhen"
-                                                           : "Wert um 1 verringern");
+                k->setToolTip(b.name == Feldname::nachoben
+                                  ? QStringLiteral("Wert um 1 erhöhen")
+                                  : QStringLiteral("Wert um 1 verringern"));
             }
             return k;
         }

@@ -31,39 +31,40 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     setCentralWidget(korvaltei_);
 
     QMenu* datei = menuBar()->addMenu("&Datei");
-    neueAktion(datei, Menuepunkt::neu, "&Neu", QKeySequence::New);
-    neueAktion(datei, Menuepunkt::fallOeffnen, "Fall ö&ffnen…", QKeySequence::Open);
+    aktionen_.neu = neueAktion(datei, "&Neu", QKeySequence::New);
+    aktionen_.fallOeffnen = neueAktion(datei, "Fall ö&ffnen…", QKeySequence::Open);
     zuletztMenue_ = datei->addMenu("&Zuletzt geöffnet");
     zuletztMenue_->setObjectName("ZuletztGeoeffnet");
     connect(zuletztMenue_, &QMenu::aboutToShow, this, [this] { zuletztZeigen(); });
-    neueAktion(datei, Menuepunkt::fallSpeichern, "Fall &speichern", QKeySequence::Save);
-    neueAktion(datei, Menuepunkt::fallSpeichernUnter, "Fall speichern &unter…",
-               QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
+    aktionen_.fallSpeichern = neueAktion(datei, "Fall &speichern", QKeySequence::Save);
+    aktionen_.fallSpeichernUnter = neueAktion(datei, "Fall speichern &unter…", QKeySequence::SaveAs,
+                                              QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S));
     datei->addSeparator();
-    neueAktion(datei, Menuepunkt::ergebnisPdf, "&Ergebnis als PDF…");
-    neueAktion(datei, Menuepunkt::monatslistePdf, "&Monatsliste als PDF…");
-    neueAktion(datei, Menuepunkt::monatslisteCsv, "Monatsliste als &CSV…");
+    aktionen_.ergebnisPdf = neueAktion(datei, "&Ergebnis als PDF…");
+    aktionen_.monatslistePdf = neueAktion(datei, "&Monatsliste als PDF…");
+    aktionen_.monatslisteCsv = neueAktion(datei, "Monatsliste als &CSV…");
     datei->addSeparator();
-    neueAktion(datei, Menuepunkt::drucken, "&Drucken…", QKeySequence::Print);
-    neueAktion(datei, Menuepunkt::seitenansicht, "Seiten&ansicht…");
+    aktionen_.drucken = neueAktion(datei, "&Drucken…", QKeySequence::Print);
+    aktionen_.seitenansicht = neueAktion(datei, "Seiten&ansicht…");
     datei->addSeparator();
-    neueAktion(datei, Menuepunkt::beenden, "&Beenden", QKeySequence(Qt::CTRL | Qt::Key_Q));
-    setzeAktion(Menuepunkt::beenden, [this] { close(); });
+    aktionen_.beenden =
+        neueAktion(datei, "&Beenden", QKeySequence::Quit, QKeySequence(Qt::CTRL | Qt::Key_Q));
+    aktionen_.beenden->setEnabled(true);
+    connect(aktionen_.beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
-    QAction* kopieren = neueAktion(bearbeiten, Menuepunkt::monatstabelleKopieren,
-                                   "Monatstabelle &kopieren", QKeySequence(Qt::CTRL | Qt::Key_C));
+    QAction* kopieren = neueAktion(bearbeiten, "Monatstabelle &kopieren", QKeySequence::Copy);
+    aktionen_.monatstabelleKopieren = kopieren;
     // Ctrl+C copies the table only from the grid: in an input field it copies the field's text.
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     korvaltei_->feldwidget({Feldname::MSFlexGrid1})->addAction(kopieren);
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
-    QAction* hilfe = neueAktion(hilfemenue_, Menuepunkt::hilfe, "&Hilfe", QKeySequence(Qt::Key_F1));
-    // In the window F1 is Korvaltei's own key; the item shows it and takes it only in the open
-    // menu, so that the two never compete for the key.
-    hilfe->setShortcutContext(Qt::WidgetShortcut);
-    setzeAktion(Menuepunkt::hilfe, [this] { korvaltei_->hilfeaufrufen(Korvaltei::hilfekontext); });
-    neueAktion(hilfemenue_, Menuepunkt::ueber, "Über &Korvalt");
+    // The client area's own action: F1 and the button Hilfe trigger the same.
+    aktionen_.hilfe = korvaltei_->hilfeaktion();
+    aktionen_.hilfe->setText("&Hilfe");
+    hilfemenue_->addAction(aktionen_.hilfe);
+    aktionen_.ueber = neueAktion(hilfemenue_, "Über &Korvalt");
     tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
@@ -80,21 +81,15 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
-QAction* Hauptfenster::neueAktion(QMenu* menue, Menuepunkt punkt, const QString& text,
-                                  const QKeySequence& taste) {
+// The platform's keys for a standard key; where it names none (Windows has no Save As and no Quit
+// key), the `ersatz`.
+QAction* Hauptfenster::neueAktion(QMenu* menue, const QString& text,
+                                  QKeySequence::StandardKey taste, const QKeySequence& ersatz) {
     auto* a = menue->addAction(text);
-    a->setShortcut(taste);
+    if (taste != QKeySequence::UnknownKey) a->setShortcuts(taste);
+    if (a->shortcuts().isEmpty()) a->setShortcut(ersatz);
     a->setEnabled(false);
-    connect(a, &QAction::triggered, this, [this, punkt] {
-        if (const auto& arbeit = arbeiten_[std::size_t(punkt)]) arbeit();
-    });
-    aktionen_[std::size_t(punkt)] = a;
     return a;
-}
-
-void Hauptfenster::setzeAktion(Menuepunkt punkt, std::function<void()> arbeit) {
-    aktion(punkt).setEnabled(bool(arbeit));
-    arbeiten_[std::size_t(punkt)] = std::move(arbeit);
 }
 
 QMenu* Hauptfenster::menueEinfuegen(const QString& titel) {

@@ -1,16 +1,15 @@
 // The program's main window: the menu bar, the client area Korvaltei below it and a status line.
 //
 // Korvaltei stays the design's client area, with its fields, buttons, caption and printouts; this
-// window only frames it. It builds the menus and their items with captions and shortcuts, and the
-// work of an item is attached from outside with setzeAktion, as the buttons' work is attached to
-// Korvaltei with setzeKlick (output/menuebefehle.h). Beenden and Hilfe are the window's own. It
+// window only frames it. It builds the menus and their items, QActions with captions and keys; the
+// work of an item is connected to its `triggered` from outside, as the buttons' work is attached to
+// Korvaltei with setzeKlick (output_qt/menuebefehle.h). Beenden and Hilfe are the window's own. It
 // knows whether the case was changed since it was opened or saved, and keeps the list of the case
 // files opened last in the user's configuration.
 #pragma once
 
+#include <QKeySequence>
 #include <QMainWindow>
-#include <array>
-#include <cstddef>
 #include <filesystem>
 #include <functional>
 #include <optional>
@@ -25,22 +24,23 @@ class QMenu;
 
 namespace korvalt {
 
-enum class Menuepunkt : std::size_t {
-    neu,
-    fallOeffnen,
-    fallSpeichern,
-    fallSpeichernUnter,
-    ergebnisPdf,
-    monatslistePdf,
-    monatslisteCsv,
-    drucken,
-    seitenansicht,
-    beenden,
-    monatstabelleKopieren,
-    hilfe,
-    ueber,
+// The menu items. Those whose work is not connected yet are greyed out; whoever connects work to
+// `triggered` enables the item.
+struct Menueaktionen {
+    QAction* neu;
+    QAction* fallOeffnen;
+    QAction* fallSpeichern;
+    QAction* fallSpeichernUnter;
+    QAction* ergebnisPdf;
+    QAction* monatslistePdf;
+    QAction* monatslisteCsv;
+    QAction* drucken;
+    QAction* seitenansicht;
+    QAction* beenden;
+    QAction* monatstabelleKopieren;
+    QAction* hilfe;  // Korvaltei's own, shared with the button Hilfe and F1
+    QAction* ueber;
 };
-inline constexpr std::size_t menuepunktAnzahl = std::size_t(Menuepunkt::ueber) + 1;
 
 class Hauptfenster : public QMainWindow {
   public:
@@ -49,9 +49,7 @@ class Hauptfenster : public QMainWindow {
 
     Korvaltei& korvaltei() { return *korvaltei_; }
 
-    QAction& aktion(Menuepunkt punkt) const { return *aktionen_[std::size_t(punkt)]; }
-    // The work of a menu item; replaces an earlier one. An item without work is greyed out.
-    void setzeAktion(Menuepunkt punkt, std::function<void()> arbeit);
+    const Menueaktionen& aktionen() const { return aktionen_; }
 
     // A new menu in the menu bar before Hilfe, which stays the last menu.
     QMenu* menueEinfuegen(const QString& titel);
@@ -92,13 +90,13 @@ class Hauptfenster : public QMainWindow {
     void standPruefen();
     void zuletztMerken(const std::filesystem::path& datei);
     void zuletztZeigen();
-    QAction* neueAktion(QMenu* menue, Menuepunkt punkt, const QString& text,
-                        const QKeySequence& taste = {});
+    QAction* neueAktion(QMenu* menue, const QString& text,
+                        QKeySequence::StandardKey taste = QKeySequence::UnknownKey,
+                        const QKeySequence& ersatz = {});
     void titelSetzen();
 
     Korvaltei* korvaltei_;
-    std::array<QAction*, menuepunktAnzahl> aktionen_{};
-    std::array<std::function<void()>, menuepunktAnzahl> arbeiten_;
+    Menueaktionen aktionen_{};
     QMenu* hilfemenue_ = nullptr;
     QMenu* zuletztMenue_ = nullptr;
     QLabel* dateianzeige_ = nullptr;

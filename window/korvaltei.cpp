@@ -1,12 +1,12 @@
 // The main window: start-up, resizing, closing, help, and the display fields on its widgets.
 #include "korvaltei.h"
 
+#include <QAction>
 #include <QCloseEvent>
 #include <QCoreApplication>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QPushButton>
-#include <QShortcut>
 #include <cassert>
 #include <cmath>
 
@@ -93,9 +93,12 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
             knopf->setText(alsQString(b.anfangstext).insert(*stelle, '&'));
         connect(knopf, &QPushButton::clicked, this, [this, name] { knopfGedrueckt(name); });
     }
-    auto* f1 = new QShortcut(QKeySequence(Qt::Key_F1), this);
-    f1->setContext(Qt::WindowShortcut);
-    connect(f1, &QShortcut::activated, this, [this] { hilfeaufrufen(hilfekontext); });
+    // One action for the button Hilfe, F1 and the main window's menu item.
+    hilfeaktion_ = new QAction(this);
+    hilfeaktion_->setShortcuts(QKeySequence::HelpContents);
+    hilfeaktion_->setShortcutContext(Qt::WindowShortcut);
+    addAction(hilfeaktion_);
+    connect(hilfeaktion_, &QAction::triggered, this, [this] { hilfeaufrufen(hilfekontext); });
 
     // The design size at the screen's resolution.
     resize(int(std::lround(entwurfBreite * pixelProTwipX())),
@@ -131,7 +134,7 @@ void Korvaltei::knopfGedrueckt(Feldname knopf) {
             korvalt::nachunten(anzeige_);
             return;
         case Feldname::Hilfe:
-            hilfeaufrufen(hilfekontext);
+            hilfeaktion_->trigger();
             return;
         case Feldname::Schließen:
             close();

@@ -1,10 +1,10 @@
 // The main window Korvaltei: every field of the board on real widgets, scaled with the window.
 //
 // Map: tariff file -> pay table -> normal and individual progression -> comparison (engine/, on the
-// Sitzung) -> display fields (board/) -> this window -> printouts (output/). The window shows a
-// Sitzung it is handed and never owns calculation state: it is the Anzeigefelder the board's
-// Fallanzeige writes into, and it passes keys and clicks to the board's rules. The output side
-// (Speichern, Ergebnisdrucken, Liste) attaches its work to the buttons with setzeKlick.
+// Sitzung) -> display fields (board/) -> this window -> printouts (output/, output_qt/). The window
+// shows a Sitzung it is handed and never owns calculation state: it is the Anzeigefelder the
+// board's Fallanzeige writes into, and it passes keys and clicks to the board's rules. The output
+// side (Speichern, Ergebnisdrucken, Liste) attaches its work to the buttons with setzeKlick.
 #pragma once
 
 #include <QWidget>
@@ -21,6 +21,7 @@
 #include "meldungen.h"
 #include "sitzung.h"
 
+class QAction;
 class QPainter;
 
 namespace korvalt {
@@ -50,7 +51,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     Fallanzeige& anzeige() { return anzeige_; }
     Meldungen& meldungen() { return meldungen_; }
 
-    // The click of a button whose work lives in output/ (Speichern, Ergebnisdrucken, Liste);
+    // The click of a button whose work lives in output_qt/ (Speichern, Ergebnisdrucken, Liste);
     // replaces an earlier action. Until one is set the button does nothing.
     void setzeKlick(Feldname knopf, std::function<void()> aktion);
 
@@ -84,6 +85,8 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     // Opens the help at the topic of a context number (Hilfe and F1 use `hilfekontext`).
     void hilfeaufrufen(int kontext);
     static constexpr int hilfekontext = 135;
+    // What the button Hilfe and F1 trigger; a menu may show it as its item.
+    QAction* hilfeaktion() const { return hilfeaktion_; }
 
   protected:
     void resizeEvent(QResizeEvent* ereignis) override;
@@ -105,6 +108,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     Fallanzeige anzeige_{sitzung_, *this};
     std::array<std::function<void()>, feldnamenAnzahl> klicks_;
     Hilfefenster* hilfe_ = nullptr;
+    QAction* hilfeaktion_ = nullptr;
     // While a printout has made the window taller without scaling the fields: the height in pixels
     // the fields are laid out for.
     std::optional<int> skalierhoehe_;

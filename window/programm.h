@@ -10,7 +10,7 @@ namespace korvalt {
 
 // Shows `sitzung` in the main window. `vorDemZeigen` runs after the start-up, before the window is
 // first shown: the place to attach the buttons and menu items whose work lives elsewhere
-// (setzeKlick, setzeAktion). Returns the application's exit status.
+// (setzeKlick, the items' `triggered`). Returns the application's exit status.
 int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
                       const std::function<void(Hauptfenster&)>& vorDemZeigen = {});
 

@@ -1,11 +1,11 @@
 // What the menu items do.
 #include "menuebefehle.h"
 
+#include <QAction>
 #include <QClipboard>
 #include <QFile>
 #include <QGuiApplication>
 #include <QPrinter>
-#include <sstream>
 #include <string>
 
 #include "ausgabeknoepfe.h"
@@ -13,7 +13,6 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "hauptfenster.h"
-#include "kommandozeile.h"
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
@@ -122,9 +121,8 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
                                                 "CSV-Dateien (*.csv);;Alle Dateien (*)", "csv");
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
-    std::ostringstream keineStandardausgabe;
     std::string fehler;
-    if (!textSchreiben(*datei, monatslisteCsv(s.daten, s.tabellen), keineStandardausgabe, fehler)) {
+    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten, s.tabellen), fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
@@ -218,6 +216,10 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     auto mit = [&fenster, dialoge](Arbeit arbeit) {
         return [&fenster, dialoge, arbeit] { arbeit(fenster, *dialoge); };
     };
+    auto anschliessen = [&fenster](QAction* punkt, std::function<void()> arbeit) {
+        QObject::connect(punkt, &QAction::triggered, &fenster, std::move(arbeit));
+        punkt->setEnabled(true);
+    };
     // The button saves into the settings file; that is the saved state only of the case without a
     // case file.
     k.setzeKlick(Feldname::Speichern, [&fenster, &k] {
@@ -230,21 +232,20 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     fenster.setzeZuletztOeffnen([&fenster](const std::filesystem::path& datei) {
         if (fenster.aenderungenKlaeren()) fallOeffnen(fenster, datei);
     });
-    fenster.setzeAktion(Menuepunkt::neu, [&fenster] { neuerFall(fenster); });
-    fenster.setzeAktion(Menuepunkt::fallOeffnen, mit(fallOeffnenFragen));
-    fenster.setzeAktion(Menuepunkt::fallSpeichern, [&fenster] { fallSpeichern(fenster, true); });
-    fenster.setzeAktion(Menuepunkt::fallSpeichernUnter, mit(fallSpeichernUnter));
-    fenster.setzeAktion(Menuepunkt::ergebnisPdf,
-                        mit([](Hauptfenster& f, Dialoge& d) { alsPdf(f, d, Ausdruck::ergebnis); }));
-    fenster.setzeAktion(Menuepunkt::monatslistePdf, mit([](Hauptfenster& f, Dialoge& d) {
-                            alsPdf(f, d, Ausdruck::monatsliste);
-                        }));
-    fenster.setzeAktion(Menuepunkt::monatslisteCsv, mit(alsCsv));
-    fenster.setzeAktion(Menuepunkt::drucken, mit(druckenMitDialog));
-    fenster.setzeAktion(Menuepunkt::seitenansicht, mit(seitenansicht));
-    fenster.setzeAktion(Menuepunkt::monatstabelleKopieren,
-                        [&fenster] { monatstabelleKopieren(fenster); });
-    fenster.setzeAktion(Menuepunkt::ueber, mit(ueberKorvalt));
+    const Menueaktionen& a = fenster.aktionen();
+    anschliessen(a.neu, [&fenster] { neuerFall(fenster); });
+    anschliessen(a.fallOeffnen, mit(fallOeffnenFragen));
+    anschliessen(a.fallSpeichern, [&fenster] { fallSpeichern(fenster, true); });
+    anschliessen(a.fallSpeichernUnter, mit(fallSpeichernUnter));
+    anschliessen(a.ergebnisPdf,
+                 mit([](Hauptfenster& f, Dialoge& d) { alsPdf(f, d, Ausdruck::ergebnis); }));
+    anschliessen(a.monatslistePdf,
+                 mit([](Hauptfenster& f, Dialoge& d) { alsPdf(f, d, Ausdruck::monatsliste); }));
+    anschliessen(a.monatslisteCsv, mit(alsCsv));
+    anschliessen(a.drucken, mit(druckenMitDialog));
+    anschliessen(a.seitenansicht, mit(seitenansicht));
+    anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
+    anschliessen(a.ueber, mit(ueberKorvalt));
 }
 
 }  // namespace korvalt
