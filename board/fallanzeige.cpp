@@ -8,6 +8,7 @@
 #include "dauerfelder.h"
 #include "einstellungssatz.h"
 #include "feldtabelle.h"
+#include "monatszeile.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -189,36 +190,21 @@ void Fallanzeige::vergleichZeigen() {
     felder_.gitterVerbergen();
     Gitterspeicher& gitter = felder_.gitter();
     gitter.setzeZeilenzahl(anzahl + 4);
-    auto zahlOderLeer = [](bool imFall, Integer wert) {
-        return imFall ? ganzzahlText(wert) : std::string();
-    };
-    // The tables with cents show every amount as its cents rounded to whole euros.
-    const bool inCent = tabelle().inCent;
-    auto betragText = [inCent](double betrag, std::int64_t cent) {
-        return inCent ? tausenderText(double(euroGerundet(cent))) : tausenderText(betrag);
-    };
+    const Tariftabelle& tab = tabelle();
     for (int m = 1; m <= anzahl; ++m) {
         const int zeile = m + 2;
-        const bool normal = m <= t.letztermonat(1);
-        const bool individuell = m <= t.letztermonat(2);
-        const double betragN = t.monatsbetragN(m);
-        const double betragI = t.monatsbetragI(m);
-        const std::int64_t centN = t.monatscentN(m);
-        const std::int64_t centI = t.monatscentI(m);
-        gitter.setzeText(zeile, 0, ganzzahlText(m));
-        gitter.setzeText(zeile, 1,
-                         normal ? tabelle().gruppentext(t.monatsgruppeN(m)) : std::string());
-        gitter.setzeText(zeile, 2, zahlOderLeer(normal, t.monatsstufeN(m)));
-        gitter.setzeText(zeile, 3, betragText(betragN, centN));
+        Monatszeile z = monatszeile(t, tab, m);
+        const auto fallZeigen = [&](Fallmonat& f, int erste) {
+            gitter.setzeText(zeile, erste, std::move(f.gruppentext));
+            gitter.setzeText(zeile, erste + 1, f.imFall ? ganzzahlText(f.stufe) : std::string());
+            gitter.setzeText(zeile, erste + 2, tausenderText(double(f.euro)));
+        };
+        gitter.setzeText(zeile, 0, ganzzahlText(z.monat));
+        fallZeigen(z.normal, 1);
         gitter.setzeFarbe(zeile, 3, farben::hellgruen);
-        gitter.setzeText(zeile, 4,
-                         individuell ? tabelle().gruppentext(t.monatsgruppeI(m)) : std::string());
-        gitter.setzeText(zeile, 5, zahlOderLeer(individuell, t.monatsstufeI(m)));
-        gitter.setzeText(zeile, 6, betragText(betragI, centI));
+        fallZeigen(z.individuell, 4);
         gitter.setzeFarbe(zeile, 6, farben::hellgelb);
-        gitter.setzeText(zeile, 7,
-                         inCent ? ganzzahlText(euroGerundet(centI - centN))
-                                : ganzzahlText(alsLong(betragI - betragN)));
+        gitter.setzeText(zeile, 7, ganzzahlText(z.differenzEuro));
     }
     const int schlusszeile = anzahl + 3;
     for (int spalte = 0; spalte < gitterSpalten; ++spalte)
@@ -227,9 +213,11 @@ void Fallanzeige::vergleichZeigen() {
     gitter.setzeFarbe(schlusszeile, 6, farben::gitterGrund);
     felder_.gitterZeigen();
 
-    felder_.setzeText({Feldname::Ergebnis1}, tausenderText(double(t.gesamtbetrag(1))));
-    felder_.setzeText({Feldname::Ergebnis2}, tausenderText(double(t.gesamtbetrag(2))));
-    const std::int64_t differenz = t.gesamtdifferenz;
+    const Monatssummen summen = monatssummen(t, tab);
+    felder_.setzeText({Feldname::Ergebnis1}, tausenderText(double(summen.euroDer(Seite::normal))));
+    felder_.setzeText({Feldname::Ergebnis2},
+                      tausenderText(double(summen.euroDer(Seite::individuell))));
+    const std::int64_t differenz = summen.differenzEuro;
     felder_.setzeHintergrund({Feldname::Differenz},
                              differenz < 0 ? farben::hellrot : farben::schwarz);
     felder_.setzeText({Feldname::Differenz}, tausenderText(double(differenz)));
@@ -264,11 +252,9 @@ void Fallanzeige::gitterVorbereiten() {
                                              "Differenz"};
     for (int spalte = 0; spalte < gitterSpalten; ++spalte)
         gitter.setzeText(0, spalte, kopf[spalte]);
-    const char* unterkopf[] = {"EGr.", "Stufe", "Entgelt"};
-    for (int i = 0; i < 3; ++i) {
-        gitter.setzeText(1, 1 + i, unterkopf[i]);
-        gitter.setzeText(1, 4 + i, unterkopf[i]);
-    }
+    // Above the month rows the grid heads only the columns of the two cases.
+    for (int spalte = 1; spalte <= 6; ++spalte)
+        gitter.setzeText(1, spalte, std::string(monatsspalten[std::size_t(spalte)]));
 }
 
 void Fallanzeige::dauernZeigen() {

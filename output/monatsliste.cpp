@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "monatszeile.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -42,8 +43,10 @@ std::string fallnameText(const TarifDaten& daten) {
 }
 
 std::string summenText(const TarifDaten& daten, const Falltabellen& t) {
-    return "Summe Normalfall " + summe(t.gesamtbetrag(1)) + ", Summe " + fallnameText(daten) + " " +
-           summe(t.gesamtbetrag(2)) + ", Differenz " + summe(double(t.gesamtdifferenz));
+    const Monatssummen s = monatssummen(t, daten.tabellenkatalog.tabelle(daten.tabelle));
+    return "Summe Normalfall " + summe(double(s.euroDer(Seite::normal))) + ", Summe " +
+           fallnameText(daten) + " " + summe(double(s.euroDer(Seite::individuell))) +
+           ", Differenz " + summe(double(s.differenzEuro));
 }
 
 namespace {
@@ -108,8 +111,10 @@ Seitenplan planen(Drucker& drucker, int monate) {
 bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
                         Drucker& drucker, std::string& fehler, std::string_view fall) {
     static constexpr int spalten[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
+    // The shared state keeps the positions and, below, the last month's difference for whoever
+    // looks at it after a printout; the list itself prints from its own table and the month rows.
     for (int n = 0; n <= 7; ++n) daten.druckspalte(n) = static_cast<Integer>(spalten[n]);
-    auto bei = [&](int n) { drucker.position(daten.druckspalte(n)); };
+    auto bei = [&](int n) { drucker.position(spalten[n]); };
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const int monate = daten.monatsanzahl;
     const Seitenplan plan = planen(drucker, std::max(monate, 0));
@@ -146,12 +151,13 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     drucker.text(daten.fallname(daten.fall.nummer()).text());
     bei(7);
     drucker.text("Differenz", Zeile::endet);
+    const Monatssummen summen = monatssummen(t, tabelle);
     bei(1);
-    drucker.text(summe(t.gesamtbetrag(1)));
+    drucker.text(summe(double(summen.euroDer(Seite::normal))));
     bei(4);
-    drucker.text(summe(t.gesamtbetrag(2)));
+    drucker.text(summe(double(summen.euroDer(Seite::individuell))));
     bei(7);
-    drucker.text(summe(double(t.gesamtdifferenz)), Zeile::endet);
+    drucker.text(summe(double(summen.differenzEuro)), Zeile::endet);
     bei(0);
     drucker.text(regel, Zeile::endet);
     drucker.leerzeile();
@@ -161,11 +167,9 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     drucker.fett(false);
 
     auto spaltenkoepfe = [&] {
-        static constexpr const char* koepfe[] = {"Monat", "EGr.",  "Stufe",   "Entgelt",
-                                                 "EGr.",  "Stufe", "Entgelt", "Differenz"};
         for (int n = 0; n <= 7; ++n) {
             bei(n);
-            drucker.text(koepfe[n], n == 7 ? Zeile::endet : Zeile::bleibt);
+            drucker.text(monatsspalten[std::size_t(n)], n == 7 ? Zeile::endet : Zeile::bleibt);
         }
         bei(0);
         drucker.text(regel, Zeile::endet);
@@ -175,8 +179,6 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
     };
     spaltenkoepfe();
 
-    // The tables with cents print their amounts as the cents rounded to whole euros.
-    const bool inCent = tabelle.inCent;
     int m = 1;
     for (std::size_t s = 0; s < plan.monate.size(); ++s) {
         if (s > 0) {
@@ -187,33 +189,29 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
             spaltenkoepfe();
         }
         for (const int bis = m + plan.monate[s]; m < bis; ++m) {
+            const Monatszeile z = monatszeile(t, tabelle, m);
             bei(0);
-            drucker.text(rechtsbuendig(ganzzahlText(m), 3));
+            drucker.text(rechtsbuendig(ganzzahlText(z.monat), 3));
             drucker.position(balkenTwips);
             drucker.text("|");
             for (Seite seite : {Seite::normal, Seite::individuell}) {
+                const Fallmonat& f = z.fall(seite);
                 const int erste = seite == Seite::normal ? 1 : 4;
-                // Behind the end of its case a month has no group and step, as the grid shows.
-                if (m <= t.letztermonat(static_cast<int>(seite))) {
+                if (f.imFall) {
                     bei(erste);
                     if (tabelle.hatBuchstabengruppen())
-                        drucker.text(" " + tabelle.gruppentext(t.monatsgruppe(seite)(m)) + " ");
+                        drucker.text(" " + f.gruppentext + " ");
                     else
-                        drucker.zahl(t.monatsgruppe(seite)(m));
+                        drucker.zahl(f.gruppe);
                     bei(erste + 1);
-                    drucker.zahl(t.monatsstufe(seite)(m));
+                    drucker.zahl(f.stufe);
                 }
                 bei(erste + 2);
-                const double euro = inCent ? double(euroGerundet(t.monatscent(seite)(m)))
-                                           : double(t.monatsbetrag(seite)(m));
-                drucker.text(betrag(euro) + "   |");
+                drucker.text(betrag(double(f.euro)) + "   |");
             }
-            t.monatsdifferenz =
-                inCent ? static_cast<Long>(
-                             euroGerundet(std::int64_t{t.monatscentI(m)} - t.monatscentN(m)))
-                       : alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
             bei(7);
-            drucker.text(betrag(t.monatsdifferenz), Zeile::endet);
+            drucker.text(betrag(double(z.differenzEuro)), Zeile::endet);
+            t.monatsdifferenz = static_cast<Long>(z.differenzEuro);
         }
     }
 

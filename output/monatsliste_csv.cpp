@@ -1,6 +1,9 @@
 // The month list as separated text: CSV and the clipboard's tab-separated table.
 #include "monatsliste_csv.h"
 
+#include <string_view>
+
+#include "monatszeile.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -8,49 +11,36 @@ namespace korvalt {
 namespace {
 
 std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, char trenner) {
+    // Amounts as exactly as the table keeps them: the tables with cents list cents, summed
+    // exactly; the one of 2006 keeps its whole-euro differences and totals.
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
-    // The tables with cents list cents, summed exactly; the one of 2006 keeps its whole-euro
-    // differences and totals.
-    const bool mitCent = tabelle.inCent;
     std::string text;
-    for (const char* spalte :
-         {"Monat", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", "Differenz"}) {
+    for (std::string_view spalte : monatsspalten) {
         if (!text.empty()) text += trenner;
         text += spalte;
     }
     text += '\n';
     text.reserve(text.size() + std::size_t(daten.monatsanzahl) * 48 + 64);
     for (int m = 1; m <= daten.monatsanzahl; ++m) {
-        text += ganzzahlText(m);
+        const Monatszeile z = monatszeile(t, tabelle, m);
+        text += ganzzahlText(z.monat);
         for (Seite seite : {Seite::normal, Seite::individuell}) {
-            // Behind the end of a case its group and step stay empty.
-            const bool imFall = m <= t.letztermonat(static_cast<int>(seite));
+            const Fallmonat& f = z.fall(seite);
             text += trenner;
-            if (imFall) text += tabelle.gruppentext(t.monatsgruppe(seite)(m));
+            text += f.gruppentext;
             text += trenner;
-            if (imFall) text += ganzzahlText(t.monatsstufe(seite)(m));
+            if (f.imFall) text += ganzzahlText(f.stufe);
             text += trenner;
-            text += mitCent ? centText(t.monatscent(seite)(m))
-                            : zweiStellenText(t.monatsbetrag(seite)(m));
+            text += z.entgeltGenau(seite);
         }
         text += trenner;
-        if (mitCent) {
-            text += centText(std::int64_t{t.monatscentI(m)} - t.monatscentN(m));
-        } else {
-            text += ganzzahlText(alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m))));
-        }
+        text += z.differenzGenau();
         text += '\n';
     }
+    const Monatssummen summen = monatssummen(t, tabelle);
     const std::string leer(2, trenner);
-    const auto summe = [&](const std::string& n, const std::string& i, const std::string& d) {
-        return "Summe" + leer + trenner + n + leer + trenner + i + trenner + d + "\n";
-    };
-    if (mitCent)
-        text += summe(centText(t.gesamtcent(1)), centText(t.gesamtcent(2)),
-                      centText(t.gesamtcent(2) - t.gesamtcent(1)));
-    else
-        text += summe(ganzzahlText(t.gesamtbetrag(1)), ganzzahlText(t.gesamtbetrag(2)),
-                      ganzzahlText(t.gesamtdifferenz));
+    text += "Summe" + leer + trenner + summen.genau(Seite::normal) + leer + trenner +
+            summen.genau(Seite::individuell) + trenner + summen.differenzGenau() + "\n";
     return text;
 }
 

@@ -1,0 +1,67 @@
+// One month of both cases as every month output shows it, the column headings they share and the
+// totals: built once here, only formatted by the grid, the month list, the CSV and the clipboard.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+#include "falltabellen.h"
+#include "tariftabellen.h"
+
+namespace korvalt {
+
+// The eight columns of a month row: month, group, step and pay of each case, difference.
+inline constexpr std::array<std::string_view, 8> monatsspalten = {
+    "Monat", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", "Differenz"};
+
+// One case's part of a month row.
+struct Fallmonat {
+    // Behind the end of its case a month has no group and step; its pay is what the series holds.
+    bool imFall = false;
+    Integer gruppe = 0;
+    std::string gruppentext;  // the table's label of the group
+    Integer stufe = 0;
+    std::int64_t euro = 0;  // the pay in whole euros, as the grid and the month list show it
+    std::int64_t cent = 0;  // the pay to the cent (the tables with cents)
+    Single betrag = 0;      // the pay as the table of 2006 holds it
+};
+
+struct Monatszeile {
+    int monat = 0;
+    bool inCent = false;  // the table's unit
+    Fallmonat normal;
+    Fallmonat individuell;
+    std::int64_t differenzEuro = 0;  // individual less normal, in whole euros as shown
+    std::int64_t differenzCent = 0;  // individual less normal, to the cent
+
+    const Fallmonat& fall(Seite seite) const {
+        return seite == Seite::normal ? normal : individuell;
+    }
+    // Pay and difference as exactly as the table keeps them: cents for the tables with cents,
+    // the 2006 pay with two decimals and its difference in whole euros.
+    std::string entgeltGenau(Seite seite) const;
+    std::string differenzGenau() const;
+};
+
+// Month m of the case as the last comparison left it.
+Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m);
+
+// The totals of both cases and their difference, in the same units as a month row.
+struct Monatssummen {
+    bool inCent = false;
+    std::array<std::int64_t, 2> euro{};  // normal, individual
+    std::int64_t differenzEuro = 0;
+    std::array<std::int64_t, 2> cent{};
+    std::int64_t differenzCent = 0;
+
+    std::int64_t euroDer(Seite seite) const { return euro[seite == Seite::normal ? 0 : 1]; }
+    // Cents for the tables with cents, whole euros for the one of 2006.
+    std::string genau(Seite seite) const;
+    std::string differenzGenau() const;
+};
+
+Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle);
+
+}  // namespace korvalt
