@@ -1,9 +1,11 @@
 // The calculation alone, in numbers without a display field or text: the month walk of both cases
-// and the comparison for 600 months, in the table of 2006 and in that of May 2026. Set beside
-// bench_rechner, it shows how much of a recalculation is filling the display.
+// and the comparison for 600 months, in the table of 2006, in that of May 2026 and in the VKA
+// tables by date with two assumed raises and part-time. Set beside bench_rechner, it shows how much
+// of a recalculation is filling the display.
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string_view>
 
 #include "einstellungssatz.h"
 #include "speicherfall.h"
@@ -14,6 +16,14 @@ namespace {
 // A loaded case whose groups each last 300 months, so that both cases fill all 600 months.
 std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, const char* tabelle) {
     auto fall = std::make_unique<korvalt::Speicherfall>();
+    // By date from 03/2024: the tables of 2025 and 2026, then 2,5 % a year from 04/2027; the
+    // individual case at 87,5 %.
+    if (tabelle && std::string_view(tabelle) == "vka") {
+        auto& kalender = fall->sitzung.tabellen.kalender;
+        kalender.beginn = korvalt::fruehesterBeginn;
+        kalender.erhoehung = korvalt::AngenommeneErhoehung{25, korvalt::standardErhoehungAb};
+        kalender.anteilI = 8750;
+    }
     if (tabelle) fall->sitzung.daten.einstellungssatz2 = korvalt::tabellensatzBilden(tabelle);
     korvalt::bench::ZaehlendeMeldungen meldungen;
     fall->anzeige.laden({"."}, meldungen);
@@ -37,6 +47,7 @@ void gehenUndVergleichen(benchmark::State& state, const char* tabelle) {
 }
 BENCHMARK_CAPTURE(gehenUndVergleichen, 2006, nullptr)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(gehenUndVergleichen, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(gehenUndVergleichen, vka, "vka")->Unit(benchmark::kMicrosecond);
 
 // The whole chain of the Rechner, with the pay table read from the tariff file.
 void rechnerStarten(benchmark::State& state, const char* tabelle) {
@@ -50,6 +61,7 @@ void rechnerStarten(benchmark::State& state, const char* tabelle) {
 }
 BENCHMARK_CAPTURE(rechnerStarten, 2006, nullptr)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(rechnerStarten, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(rechnerStarten, vka, "vka")->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

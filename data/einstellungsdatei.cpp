@@ -8,6 +8,7 @@
 #include <cerrno>
 #include <string_view>
 
+#include "kalendersatz.h"
 #include "sicheredatei.h"
 #include "systemfehler.h"
 
@@ -42,13 +43,46 @@ std::string inhaltPruefen(std::string_view inhalt) {
     if (inhalt.size() < satzlaenge || inhalt.size() % satzlaenge != 0)
         return std::to_string(inhalt.size()) + " Bytes statt 75";
     if (!beginntMit(inhalt, "st")) return "beginnt nicht mit \u201Est\u201C";
-    for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
-        const std::string_view satz = inhalt.substr(stelle, satzlaenge);
-        if (!beginntMit(satz, "st") && !beginntMit(satz, "tb"))
-            return "der " + std::to_string(stelle / satzlaenge + 1) +
-                   ". Satz beginnt weder mit \u201Est\u201C noch mit \u201Etb\u201C";
-    }
     return "";
+}
+
+// Takes the table and calendar records after the first; names every record passed over.
+void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pfad,
+                        Einstellungslesung& lesung) {
+    std::string gruende;
+    for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
+        Einstellungssatz satz;
+        std::copy_n(inhalt.begin() + stelle, satzlaenge, satz.begin());
+        const int nummer = static_cast<int>(stelle / satzlaenge) + 1;
+        std::string grund;
+        switch (satzartVon(satz)) {
+            case Satzart::fall:
+                break;
+            case Satzart::tabelle:
+                if (!lesung.tabellensatz) lesung.tabellensatz = satz;
+                break;
+            case Satzart::kalender:
+                if (lesung.kalendersatz) break;
+                if (kalendersatzLesen(satz, grund)) {
+                    lesung.kalendersatz = satz;
+                    grund.clear();
+                } else {
+                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
+                    grund.pop_back();  // the full stop; the reasons are joined into one sentence
+                }
+                break;
+            case Satzart::unbekannt:
+                grund = unbekannterSatzGrund(nummer, satz);
+                break;
+        }
+        if (grund.empty()) continue;
+        gruende += (gruende.empty() ? "" : "; ") + grund;
+    }
+    if (!gruende.empty())
+        lesung.hinweis = "Die Einstellungsdatei \u201E" + anzeigename(pfad) +
+                         "\u201C wird ohne einen Teil ihrer Angaben geöffnet: " + gruende +
+                         ". Die Datei bleibt unverändert; Speichern schreibt den Fall ohne diese "
+                         "Angaben.";
 }
 
 }  // namespace
@@ -107,10 +141,7 @@ Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
     }
     lesung.ergebnis = Einstellungslesung::Ergebnis::gelesen;
     std::copy_n(inhalt.begin(), satzlaenge, lesung.satz.begin());
-    if (inhalt.size() >= 2 * satzlaenge && beginntMit(inhalt.substr(satzlaenge), "tb")) {
-        lesung.tabellensatz.emplace();
-        std::copy_n(inhalt.begin() + satzlaenge, satzlaenge, lesung.tabellensatz->begin());
-    }
+    weitereSaetzeLesen(inhalt, pfad, lesung);
     return lesung;
 }
 

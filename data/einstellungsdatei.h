@@ -1,5 +1,5 @@
-// The settings file "korvalt-einstellungen.dat": 75-byte records; the first holds the saved case, a
-// second names its table when that is not the one of 2006.
+// The settings file "korvalt-einstellungen.dat": 75-byte records; the first holds the saved case,
+// further ones name its table and hold its calendar settings (docs/einstellungsdatei.md).
 #pragma once
 
 #include <filesystem>
@@ -17,15 +17,21 @@ struct Einstellungslesung {
     enum class Ergebnis { fehlt, gelesen, unbrauchbar };
     Ergebnis ergebnis = Ergebnis::fehlt;
     Einstellungssatz satz{};  // the first record, when read
-    // The second record, naming the case's table, when the file has one.
+    // The record naming the case's table, when the file has one.
     std::optional<Einstellungssatz> tabellensatz;
+    // The record of the case's calendar settings ("kz"), when the file has a sound one.
+    std::optional<Einstellungssatz> kalendersatz;
+    // German notice for a usable file with records passed over, of a later version or a damaged
+    // calendar record: the case is opened from the others and the file stays as it is.
+    std::string hinweis;
     // German message for a file that is there but cannot be used ("... Sie wurde nicht verwendet
     // und bleibt unverändert."), and for a missing one that was asked for by name.
     std::string fehler;
 };
 
-// A usable file is one or more whole 75-byte records of the program's own layout: the first
-// begins with "st", every further one with "st" or "tb" (a table record).
+// A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
+// ones the first "tb" and the first sound "kz" are taken, a further "st" is passed over silently,
+// any other is passed over and named in `hinweis`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // Writes the records as the file's whole content, whole or not at all. On failure returns false

@@ -5,6 +5,7 @@
 #include <string>
 
 #include "festertext.h"
+#include "kalendersatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -58,7 +59,17 @@ bool istFallsatz(const Einstellungssatz& satz) {
 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Falltabellen& t, int gruppenzahl) {
+    Einstellungssatz ohneKalender;
+    ohneKalender.fill(' ');
+    return einstellungssatzWiederherstellen(satz, ohneKalender, t, gruppenzahl);
+}
+
+std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
+                                                        const Einstellungssatz& kalendersatz,
+                                                        Falltabellen& t, int gruppenzahl) {
     if (!istFallsatz(satz)) return std::nullopt;
+    std::string fehler;
+    t.kalender = kalendersatzLesen(kalendersatz, fehler).value_or(Kalenderangaben{});
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
         t.grdauerI(i) = dreiZiffernLesen(satz, 3 * i + 13);
@@ -106,6 +117,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
         tabelle.startgruppeLesen(startgruppentext), t, tabelle.gruppenzahl())};
     if (tabelle.schluessel != standardtabelle)
         saetze.push_back(tabellensatzBilden(tabelle.schluessel));
+    if (!t.kalender.leer()) saetze.push_back(kalendersatzBilden(t.kalender));
     return saetze;
 }
 

@@ -21,7 +21,13 @@ Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& 
 bool istFallsatz(const Einstellungssatz& satz);
 
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
-// and returns the start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
+// and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
+// blank one), and returns the start group, limited to 1..`gruppenzahl`. Otherwise restores
+// nothing.
+std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
+                                                        const Einstellungssatz& kalendersatz,
+                                                        Falltabellen& t, int gruppenzahl);
+// The same for a case without calendar settings.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Falltabellen& t, int gruppenzahl);
 
@@ -36,8 +42,9 @@ std::optional<std::string> tabellensatzLesen(const Einstellungssatz& satz);
 std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog& katalog,
                             Meldungen& meldungen);
 
-// The records that save a case: the first, and the second when its table is not the standard one,
-// so that a case of 2006 is saved exactly as before there were other tables.
+// The records that save a case: the first, the table record when its table is not the standard
+// one, the calendar record when it has calendar settings; so that a case of 2006 without them is
+// saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
                                                        const Falltabellen& t,
                                                        const Tariftabelle& tabelle);

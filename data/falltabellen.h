@@ -5,6 +5,7 @@
 #include <cstdint>
 
 #include "grenzen.h"
+#include "kalenderangaben.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -63,6 +64,9 @@ struct Falltabellen {
     Reihe<std::int64_t, 1, 2> gesamtcent;
     std::int64_t gesamtdifferenz = 0;
     Long monatsdifferenz = 0;
+    // Start month, current step, working-time shares and assumed raise; empty for a case that has
+    // none of them, which is calculated and saved as before they existed.
+    Kalenderangaben kalender;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -80,6 +84,7 @@ struct Falltabellen {
     const Spaltentabelle& garantie(Seite s) const {
         return s == Seite::normal ? garantieN : garantieI;
     }
+    int anteil(Seite s) const { return s == Seite::normal ? kalender.anteilN : kalender.anteilI; }
     Reihe<Integer, 1, 4>& grdauer(Seite s) { return s == Seite::normal ? grdauerN : grdauerI; }
     Monatsbetraege& monatsbetrag(Seite s) {
         return s == Seite::normal ? monatsbetragN : monatsbetragI;

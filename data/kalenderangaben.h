@@ -41,6 +41,11 @@ struct Kalenderangaben {
     std::optional<AngenommeneErhoehung> erhoehung;
 
     bool operator==(const Kalenderangaben&) const = default;
+    // The calendar month of month `monat` (from 1) of the case; nothing without a start month.
+    std::optional<KalenderMonat> kalendermonat(int monat) const {
+        if (!beginn) return std::nullopt;
+        return *beginn + (monat - 1);
+    }
     // A case without any of these settings: it is saved exactly as before they existed.
     bool leer() const { return *this == Kalenderangaben{}; }
 };

@@ -40,6 +40,7 @@ struct TarifDaten {
     TarifDaten() {
         einstellungssatz.fill(' ');
         einstellungssatz2.fill(' ');
+        einstellungssatz3.fill(' ');
     }
 
     Reihe<FesterText<40>, 0, 11> monatsname;
@@ -63,6 +64,8 @@ struct TarifDaten {
     std::string tabelle = standardtabelle;
     // The second record of the settings file, naming the case's table; blank when there is none.
     Einstellungssatz einstellungssatz2;
+    // The record of the case's calendar settings ("kz"); blank when there is none.
+    Einstellungssatz einstellungssatz3;
 };
 
 class Tarifdatei;

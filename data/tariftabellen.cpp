@@ -6,6 +6,7 @@
 #include <set>
 #include <sstream>
 #include <system_error>
+#include <tuple>
 
 #include "festertext.h"
 #include "zahlen.h"
@@ -121,6 +122,7 @@ int Tariftabelle::vorigeGruppe(int gruppe) const {
 }
 
 std::string Tariftabelle::menuetitel() const {
+    if (nachDatum) return ueberschrift.substr(ueberschrift.find(' ') + 1);
     const std::string_view stand = "Stand ";
     const auto stelle = ueberschrift.find(stand);
     return stelle == std::string::npos ? ueberschrift : ueberschrift.substr(stelle + stand.size());
@@ -168,8 +170,46 @@ Tariftabelle tabelle2006() {
     return t;
 }
 
+std::string beginnFehlt(const Tariftabelle& tabelle, bool hatBeginn) {
+    if (!tabelle.nachDatum || hatBeginn) return "";
+    return "\u201E" + tabelle.menuetitel() + "\u201C braucht einen Beginn.";
+}
+
+Tabellenkatalog::Tabellenkatalog(std::vector<Tariftabelle> tabellen)
+    : tabellen_(std::move(tabellen)) {
+    for (const auto& [seite, schluessel, name] :
+         {std::tuple{Arbeitgeberseite::vka, "vka", "VKA"},
+          std::tuple{Arbeitgeberseite::bund, "bund", "Bund"}}) {
+        const auto datiert = datierteTabellen(seite);
+        // A key of the list keeps its table.
+        if (datiert.empty() || finden(schluessel)) continue;
+        // Month by month the tables must share their groups and their rule.
+        const bool stimmig = std::all_of(datiert.begin(), datiert.end(), [&](const auto* t) {
+            return t->gruppen == datiert.front()->gruppen && t->regel == datiert.front()->regel;
+        });
+        if (!stimmig) continue;
+        Tariftabelle t = *datiert.front();
+        t.schluessel = schluessel;
+        t.ueberschrift = std::string("Tariftabellen ") + name + " nach Datum";
+        t.quelle.clear();
+        t.nachDatum = true;
+        nachDatum_.push_back(std::move(t));
+    }
+}
+
+std::vector<const Tariftabelle*> Tabellenkatalog::datierteTabellen(Arbeitgeberseite seite) const {
+    std::vector<const Tariftabelle*> datiert;
+    for (const auto& t : tabellen_)
+        if (t.seite == seite && t.inCent && !t.inKraft.empty()) datiert.push_back(&t);
+    std::stable_sort(datiert.begin(), datiert.end(),
+                     [](const auto* a, const auto* b) { return a->inKraft < b->inKraft; });
+    return datiert;
+}
+
 const Tariftabelle* Tabellenkatalog::finden(std::string_view schluessel) const {
     for (const auto& t : tabellen_)
+        if (t.schluessel == schluessel) return &t;
+    for (const auto& t : nachDatum_)
         if (t.schluessel == schluessel) return &t;
     return nullptr;
 }
@@ -181,10 +221,11 @@ const Tariftabelle& Tabellenkatalog::tabelle(std::string_view schluessel) const 
 
 std::string Tabellenkatalog::schluesselliste() const {
     std::string liste;
-    for (const auto& t : tabellen_) {
-        if (!liste.empty()) liste += ", ";
-        liste += t.schluessel;
-    }
+    for (const auto* reihe : {&tabellen_, &nachDatum_})
+        for (const auto& t : *reihe) {
+            if (!liste.empty()) liste += ", ";
+            liste += t.schluessel;
+        }
     return liste;
 }
 

@@ -51,6 +51,10 @@ struct Tariftabelle {
     // The table of 2006 shows and totals whole euros as the program always did; the later tables
     // show their cents rounded to whole euros and total the cents.
     bool inCent = false;
+    // A table by date ("vka", "bund") pays each month from its side's table in force then; it needs
+    // the case's start month. It has no block of its own: `satzbasis` is that of the side's first
+    // table.
+    bool nachDatum = false;
 
     int gruppenzahl() const { return static_cast<int>(gruppen.size()); }
     int niedrigsteStartgruppe() const { return kleinsteStartgruppe; }
@@ -58,7 +62,8 @@ struct Tariftabelle {
     // The group an arrow button steps to, held within the start groups.
     int naechsteGruppe(int gruppe) const;
     int vorigeGruppe(int gruppe) const;
-    // The caption after "Stand ": "MAI 2026", "JANUAR 2006 WEST".
+    // The caption after "Stand ": "MAI 2026", "JANUAR 2006 WEST"; "VKA nach Datum" for a table by
+    // date.
     std::string menuetitel() const;
     // Whether some group has a letter after its digits ("9a"); then the start group is typed and
     // shown by its label, otherwise by its number.
@@ -89,23 +94,35 @@ struct Tariftabelle {
 // comes without one.
 Tariftabelle tabelle2006();
 
+// Why a case cannot be calculated in `tabelle` without a start month: "„VKA nach Datum“ braucht
+// einen Beginn."; "" when it can.
+std::string beginnFehlt(const Tariftabelle& tabelle, bool hatBeginn);
+
 class Tabellenkatalog {
   public:
     Tabellenkatalog() : tabellen_{tabelle2006()} {}
-    explicit Tabellenkatalog(std::vector<Tariftabelle> tabellen) : tabellen_(std::move(tabellen)) {}
+    // Derives the tables by date of each side whose tables with cents all name their month in
+    // force.
+    explicit Tabellenkatalog(std::vector<Tariftabelle> tabellen);
 
+    // The tables of the tariff file.
     const std::vector<Tariftabelle>& tabellen() const { return tabellen_; }
+    // The tables by date, "vka" before "bund"; each side's only when it has tables in force.
+    const std::vector<Tariftabelle>& tabellenNachDatum() const { return nachDatum_; }
+    // The side's tables with cents of a table by date, in the order they come into force.
+    std::vector<const Tariftabelle*> datierteTabellen(Arbeitgeberseite seite) const;
     const Tariftabelle* finden(std::string_view schluessel) const;
     const Tariftabelle& standard() const { return tabellen_.front(); }
     // The table of a key, the standard table for a key the list lacks.
     const Tariftabelle& tabelle(std::string_view schluessel) const;
-    // "2006, 2024-03, 2025-04, 2026-05"
+    // "2006, 2024-03, 2025-04, 2026-05, vka"
     std::string schluesselliste() const;
     // The records the tariff file must hold for every table of the list.
     int saetzeNoetig() const;
 
   private:
     std::vector<Tariftabelle> tabellen_;
+    std::vector<Tariftabelle> nachDatum_;
 };
 
 // Reads the list: a heading line, then one line per table

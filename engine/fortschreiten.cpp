@@ -4,6 +4,7 @@
 
 #include "rechner.h"
 #include "stufengleich.h"
+#include "teilzeit.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -100,15 +101,16 @@ void Rechner::regel2006Gehen(Seite seite) {
 }
 
 // The promotion keeps the step held in the last month of the previous column, at least step 2,
-// and the time in it starts anew; from the table's first group the pay decides. No guarantee.
+// and the time in it starts anew; from the table's first group the pay decides, in the table in
+// force in the first month of the new group. No guarantee.
 void Rechner::stufengleichGehen(Seite seite) {
     const int s = static_cast<int>(seite);
     const auto& grdauer = t_.grdauer(seite);
-    // The step held and, when it was held in the table's first group, its pay. Before any month
-    // the case holds step 1.
+    // The step held and, when it was held in the table's first group, its column. Before any
+    // month the case holds step 1.
     struct Gehalten {
         int stufe = 1;
-        std::optional<std::int64_t> centInErsterGruppe;
+        std::optional<int> spalteDerErstenGruppe;
     } gehalten;
 
     for (int spalte = 1; spalte <= 4; ++spalte) {
@@ -116,10 +118,14 @@ void Rechner::stufengleichGehen(Seite seite) {
         t_.restmonate = grdauer(spalte);
         int einstieg = 1;
         if (spalte >= 2) {
-            Gruppenentgelte neu;
-            for (int stufe = 1; stufe <= 6; ++stufe)
-                if (t_.stufeVorhanden(spalte, stufe)) neu(stufe) = t_.entgeltCent(spalte, stufe);
-            einstieg = eintrittsstufe(gehalten.stufe, gehalten.centInErsterGruppe, neu);
+            const int ersterMonat = t_.summemonate + 1;
+            std::optional<std::int64_t> bisherCent;
+            if (gehalten.spalteDerErstenGruppe)
+                bisherCent =
+                    gruppenentgelteIm(ersterMonat, *gehalten.spalteDerErstenGruppe)(gehalten.stufe)
+                        .value_or(0);
+            einstieg =
+                eintrittsstufe(gehalten.stufe, bisherCent, gruppenentgelteIm(ersterMonat, spalte));
         }
         // A column without months leaves the step held before it.
         const Gehalten vorher = gehalten;
@@ -130,8 +136,8 @@ void Rechner::stufengleichGehen(Seite seite) {
             }
             if (!stufenregel(s, spalte, stufe)) continue;
             gehalten.stufe = stufe;
-            gehalten.centInErsterGruppe.reset();
-            if (t_.gruppe(spalte) == 1) gehalten.centInErsterGruppe = t_.entgeltCent(spalte, stufe);
+            gehalten.spalteDerErstenGruppe.reset();
+            if (t_.gruppe(spalte) == 1) gehalten.spalteDerErstenGruppe = spalte;
         }
         if (grdauer(spalte) <= 0) gehalten = vorher;
     }
@@ -158,21 +164,30 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
     // A table in whole euros pays the whole euros of the amount shown (cents cut off toward zero)
-    // plus the guarantee to the cent; the tables with cents pay the table pay.
+    // plus the guarantee to the cent; the tables with cents pay the table pay times the case's
+    // working-time share, by date the pay of the table in force in each month.
     const Long tabellencent = t_.entgeltCent(spalte, stufe);
-    Long cent = tabellencent;
-    Single monatsbetrag = static_cast<Single>(tabellencent / 100.0);
+    const int anteil = t_.anteil(seite);
+    Long cent = teilzeitCent(tabellencent, anteil);
+    Single monatsbetrag = static_cast<Single>(cent / 100.0);
     if (!tabelle().inCent) {
         const double angezeigt = static_cast<double>(tabellencent / 100);
         monatsbetrag =
             static_cast<Single>(angezeigt + static_cast<double>(garantie(spalte, stufe)));
         cent = alsLong(static_cast<double>(monatsbetrag) * 100.0);
     }
+    const Tabellenfolge* folge = tabelle().inCent ? kalenderfolge() : nullptr;
     auto& betraege = t_.monatsbetrag(seite);
     auto& cents = t_.monatscent(seite);
     auto& gruppen = t_.monatsgruppe(seite);
     auto& stufen = t_.monatsstufe(seite);
     for (int m = t_.anfangsmonat; m <= bisMonat; ++m) {
+        if (folge && m >= 1 && t_.gruppe(spalte) >= 1) {
+            const auto entgelt =
+                folge->entgelt(*t_.kalender.kalendermonat(m), t_.gruppe(spalte), stufe);
+            cent = teilzeitCent(entgelt.value_or(0), anteil);
+            monatsbetrag = static_cast<Single>(cent / 100.0);
+        }
         betraege(m) = monatsbetrag;
         cents(m) = cent;
         gruppen(m) = t_.gruppe(spalte);

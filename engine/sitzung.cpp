@@ -13,6 +13,8 @@ void Sitzung::einstellungsdateiLesen(const std::filesystem::path& datei, Meldung
     if (lesung.ergebnis == Einstellungslesung::Ergebnis::gelesen) {
         daten.einstellungssatz = lesung.satz;
         if (lesung.tabellensatz) daten.einstellungssatz2 = *lesung.tabellensatz;
+        if (lesung.kalendersatz) daten.einstellungssatz3 = *lesung.kalendersatz;
+        if (!lesung.hinweis.empty()) meldungen.warnen("Einstellungsdatei", lesung.hinweis);
     } else if (lesung.ergebnis == Einstellungslesung::Ergebnis::unbrauchbar) {
         meldungen.warnen("Einstellungsdatei", lesung.fehler + "\nKorvalt öffnet den Beispielfall.");
     }
@@ -35,8 +37,8 @@ std::optional<Integer> Sitzung::laden(const std::vector<std::filesystem::path>& 
     titeltarif = daten.fall.tarif();
     titel = fenstertitel(daten, titeltarif);
 
-    const auto startgruppe = einstellungssatzWiederherstellen(daten.einstellungssatz, tabellen,
-                                                              rechner.tabelle().gruppenzahl());
+    const auto startgruppe = einstellungssatzWiederherstellen(
+        daten.einstellungssatz, daten.einstellungssatz3, tabellen, rechner.tabelle().gruppenzahl());
     if (startgruppe)
         tabellen.gruppe(1) = *startgruppe;
     else

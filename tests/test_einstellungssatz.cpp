@@ -140,8 +140,7 @@ TEST(Einstellungsdatei, SchreibtGanzOderGarNicht) {
     EXPECT_NE(fehler.find("existiert nicht"), std::string::npos) << fehler;
 }
 
-// Only whole records of the program's own layout make a usable file: a first record "st", further
-// ones "st" or "tb" (a table record).
+// Only whole records whose first is "st" make a usable file.
 TEST(Einstellungsdatei, NurGanzeEigeneSaetzeSindBrauchbar) {
     using Ergebnis = Einstellungslesung::Ergebnis;
     const std::string st = "st\x09" + std::string(72, '1');
@@ -161,8 +160,6 @@ TEST(Einstellungsdatei, NurGanzeEigeneSaetzeSindBrauchbar) {
         {"angehaengt", st + "\n", Ergebnis::unbrauchbar, "(76 Bytes statt 75)"},
         {"halber Satz dahinter", st + tb.substr(0, 40), Ergebnis::unbrauchbar, "(115 Bytes"},
         {"falsche Kennung", "ST" + st.substr(2), Ergebnis::unbrauchbar, "nicht mit \u201Est"},
-        {"fremder Satz dahinter", st + std::string(75, 'x'), Ergebnis::unbrauchbar,
-         "der 2. Satz beginnt weder"},
         {"Tabellensatz zuerst", tb + st, Ergebnis::unbrauchbar, "nicht mit \u201Est"},
     };
     test::TemporaeresVerzeichnis verzeichnis;
@@ -279,4 +276,57 @@ TEST(Einstellungsdatei, RohrUndGeraetWerdenSofortAbgelehnt) {
                   std::string::npos)
             << lesung.fehler;
     }
+}
+
+// A record of a later version is passed over and named; the case opens from the records known, and
+// the file stays as it is.
+TEST(Einstellungsdatei, UnbekannterSatzWirdGenanntUndDerFallGeoeffnet) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    const std::string inhalt = "st\x09" + std::string(72, '1') + "zz" + std::string(73, '7') +
+                               "tb2026-05" + std::string(66, ' ');
+    std::ofstream(datei, std::ios::binary) << inhalt;
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    EXPECT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
+    ASSERT_TRUE(lesung.tabellensatz);
+    EXPECT_FALSE(lesung.kalendersatz);
+    EXPECT_EQ(lesung.hinweis,
+              "Die Einstellungsdatei \u201E" + datei.string() +
+                  "\u201C wird ohne einen Teil ihrer Angaben geöffnet: der 2. Satz "
+                  "beginnt mit \u201Ezz\u201C, den diese Version von Korvalt nicht "
+                  "kennt. Die Datei bleibt unverändert; Speichern schreibt den Fall "
+                  "ohne diese Angaben.");
+    std::ifstream gelesen(datei, std::ios::binary);
+    EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), inhalt);
+}
+
+// The calendar settings go into a third record and come back from the file into the case; without
+// them the case writes no such record.
+TEST(Einstellungsdatei, KalenderangabenHinUndZurueck) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    Falltabellen t;
+    standardfallSetzen(t);
+    Tariftabelle vka = tabelle2006();
+    vka.schluessel = "vka";
+    t.kalender.beginn = KalenderMonat(2026, 7);
+    t.kalender.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    t.kalender.anteilI = 7500;
+    t.kalender.erhoehung = AngenommeneErhoehung{25, {2027, 4}};
+    const auto saetze = einstellungssaetzeBilden("9", t, vka);
+    ASSERT_EQ(saetze.size(), 3u);
+    std::string fehler;
+    ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze, fehler)) << fehler;
+
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    ASSERT_TRUE(lesung.kalendersatz);
+    EXPECT_EQ(lesung.hinweis, "");
+    Falltabellen zurueck;
+    zurueck.kalender.anteilN = 5000;
+    ASSERT_TRUE(
+        einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, zurueck, gruppen2006));
+    EXPECT_EQ(zurueck.kalender, t.kalender);
+    // A case file without the record leaves the case without calendar settings.
+    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, zurueck, gruppen2006));
+    EXPECT_TRUE(zurueck.kalender.leer());
 }

@@ -26,6 +26,34 @@ const std::string zeile2006 =
 
 }  // namespace
 
+// Each side's tables by date follow from its tables with a month in force.
+TEST(Tariftabellen, TabellenNachDatumAusDerListe) {
+    const Tabellenkatalog katalog = gebauteListe();
+    const struct {
+        const char* schluessel;
+        Arbeitgeberseite seite;
+        const char* menuetitel;
+        const char* erste;
+    } erwartet[] = {{"vka", Arbeitgeberseite::vka, "VKA nach Datum", "2024-03"},
+                    {"bund", Arbeitgeberseite::bund, "Bund nach Datum", "bund-2024-03"}};
+    for (const auto& e : erwartet) {
+        SCOPED_TRACE(e.schluessel);
+        const Tariftabelle* t = katalog.finden(e.schluessel);
+        ASSERT_TRUE(t);
+        EXPECT_TRUE(t->nachDatum);
+        EXPECT_EQ(t->menuetitel(), e.menuetitel);
+        EXPECT_EQ(t->ueberschrift, std::string("Tariftabellen ") + e.menuetitel);
+        EXPECT_EQ(t->gruppen, katalog.tabelle(e.erste).gruppen);
+        EXPECT_TRUE(t->inCent);
+        const auto datiert = katalog.datierteTabellen(e.seite);
+        ASSERT_EQ(datiert.size(), 3u);
+        EXPECT_EQ(datiert.front()->schluessel, e.erste);
+        EXPECT_EQ(datiert.back()->inKraft, "2026-05");
+    }
+    // The table of 2006 is no table by date.
+    EXPECT_EQ(katalog.tabellenNachDatum().size(), 2u);
+}
+
 TEST(Tariftabellen, DieGebauteListe) {
     const Tabellenkatalog katalog = gebauteListe();
     // A later pay round adds a line at the end; these four stay where they are.

@@ -1,0 +1,134 @@
+// The Rechner in calendar time: tables by date, part-time and the current step, on the tariff file
+// built beside the tests.
+#include <gtest/gtest.h>
+
+#include "einstellungssatz.h"
+#include "meldungsprotokoll.h"
+#include "sitzung.h"
+
+using namespace korvalt;
+
+namespace {
+
+constexpr Integer egr9b = 10;
+
+class KalenderRechnerTest : public ::testing::Test {
+  protected:
+    // A case in `tabelle`, start group 9b, default durations, the given calendar settings.
+    void rechnen(const char* tabelle, const Kalenderangaben& kalender) {
+        sitzung.daten.einstellungssatz2 = tabellensatzBilden(tabelle);
+        sitzung.laden({"."}, meldungen);
+        ASSERT_TRUE(meldungen.warnungen.empty());
+        std::string fehler;
+        ASSERT_TRUE(sitzung.rechner.kalenderSetzen(kalender, fehler)) << fehler;
+        sitzung.rechner.starten(egr9b);
+    }
+    Falltabellen& t() { return sitzung.tabellen; }
+
+    Sitzung sitzung;
+    test::Meldungsprotokoll meldungen;
+};
+
+Kalenderangaben ab(KalenderMonat beginn) {
+    Kalenderangaben k;
+    k.beginn = beginn;
+    return k;
+}
+
+}  // namespace
+
+// VKA by date from 01/2025 in 9b: step 1 for 12 months, then step 2. 01-03/2025 step 1 of 2024-03
+// (3.566,89), 04-12/2025 step 1 of 2025-04 (3.676,89), 01-04/2026 step 2 of 2025-04 (3.929,00),
+// from 05/2026 step 2 of 2026-05 (4.039,01).
+TEST_F(KalenderRechnerTest, VkaNachDatumZahltDieTabelleDesMonats) {
+    rechnen("vka", ab({2025, 1}));
+    const struct {
+        int monat;
+        Long cent;
+    } erwartet[] = {{1, 356689},  {3, 356689},  {4, 367689},  {12, 367689},
+                    {13, 392900}, {16, 392900}, {17, 403901}, {36, 403901}};
+    for (const auto& e : erwartet) EXPECT_EQ(t().monatscentN(e.monat), e.cent) << e.monat;
+    EXPECT_EQ(t().kalender.kalendermonat(17), KalenderMonat(2026, 5));
+    EXPECT_EQ(sitzung.rechner.erhoehungshinweis(), "");
+}
+
+// The same at 75 % in the individual case, each month rounded a half up: 3.566,89 x 0,75 =
+// 2.675,1675 -> 2.675,17 (difference -891,72); 3.676,89 -> 2.757,6675 -> 2.757,67 (-919,22);
+// 3.929,00 -> 2.946,75 (-982,25); 4.039,01 -> 3.029,2575 -> 3.029,26 (-1.009,75).
+TEST_F(KalenderRechnerTest, TeilzeitJeFallAufDenCent) {
+    Kalenderangaben k = ab({2025, 1});
+    k.anteilI = 7500;
+    rechnen("vka", k);
+    const struct {
+        int monat;
+        Long differenz;
+    } erwartet[] = {{1, -89172}, {4, -91922}, {13, -98225}, {17, -100975}};
+    for (const auto& e : erwartet)
+        EXPECT_EQ(t().monatscentI(e.monat) - t().monatscentN(e.monat), e.differenz) << e.monat;
+    EXPECT_EQ(
+        t().gesamtcent(2) - t().gesamtcent(1), -[&] {
+            std::int64_t viertel = 0;
+            for (int m = 1; m <= sitzung.daten.monatsanzahl; ++m)
+                viertel += t().monatscentN(m) - t().monatscentI(m);
+            return viertel;
+        }());
+}
+
+// The table of 2006 pays whole euros as it always did: a working-time share changes nothing.
+TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
+    Kalenderangaben k = ab({2025, 1});
+    k.anteilI = 5000;
+    rechnen("2006", k);
+    EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
+}
+
+// Step 3 since 04/2024 at a start in 07/2026: 27 months served of 36, so 9 are left; month 10 is
+// the first of step 4.
+TEST_F(KalenderRechnerTest, AktuelleStufeZaehltDieGedientenMonate) {
+    rechnen("2026-05", ab({2026, 7}));
+    std::string fehler;
+    ASSERT_TRUE(sitzung.rechner.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
+    sitzung.rechner.starten(egr9b);
+    for (int seite = 1; seite <= 2; ++seite) EXPECT_EQ(t().stufendauer(seite, 1, 3), 9);
+    EXPECT_EQ(t().monatsstufeN(1), 3);
+    EXPECT_EQ(t().monatsstufeN(9), 3);
+    EXPECT_EQ(t().monatsstufeN(10), 4);
+
+    // Step 2 since 01/2024 is 30 months, longer than its 24: said, and nothing changes.
+    const Falltabellen vorher = t();
+    EXPECT_FALSE(sitzung.rechner.aktuelleStufeSetzen({2, {2024, 1}}, fehler));
+    EXPECT_NE(fehler.find("überschreiten die Stufenlaufzeit"), std::string::npos) << fehler;
+    EXPECT_EQ(t().stufendauer(1, 1, 1), vorher.stufendauer(1, 1, 1));
+    EXPECT_EQ(t().stufendauer(2, 1, 3), 9);
+}
+
+// After the last table the assumed raise applies from its month; the outputs name it once used.
+TEST_F(KalenderRechnerTest, AngenommeneErhoehungNurGenanntWennGenutzt) {
+    Kalenderangaben k = ab({2027, 1});
+    k.erhoehung = AngenommeneErhoehung{25, {2027, 4}};
+    rechnen("vka", k);
+    // 9b step 1 of 2026-05, 3.779,84, raised by 2,5 % from 04/2027: 3.874,336 -> 3.874,34.
+    EXPECT_EQ(t().monatscentN(3), 377984);
+    EXPECT_EQ(t().monatscentN(4), 387434);
+    EXPECT_EQ(sitzung.rechner.erhoehungshinweis(),
+              "angenommene Erhöhung 2,5 % jährlich ab 04/2027");
+
+    // A case that ends before 04/2027 never used it.
+    for (int c = 1; c <= 4; ++c) t().grdauerN(c) = t().grdauerI(c) = c == 1 ? 3 : 0;
+    sitzung.rechner.starten(egr9b);
+    EXPECT_EQ(sitzung.rechner.erhoehungshinweis(), "");
+}
+
+// A table by date cannot be chosen, nor its start month taken away, without a start month.
+TEST_F(KalenderRechnerTest, NachDatumBrauchtEinenBeginn) {
+    rechnen("2026-05", {});
+    std::string fehler;
+    EXPECT_FALSE(sitzung.rechner.tabelleWaehlen("vka", fehler));
+    EXPECT_EQ(fehler, "\u201EVKA nach Datum\u201C braucht einen Beginn.");
+    EXPECT_EQ(sitzung.daten.tabelle, "2026-05");
+    ASSERT_TRUE(sitzung.rechner.kalenderSetzen(ab({2025, 1}), fehler));
+    ASSERT_TRUE(sitzung.rechner.tabelleWaehlen("bund", fehler)) << fehler;
+    EXPECT_FALSE(sitzung.rechner.kalenderSetzen({}, fehler));
+    EXPECT_EQ(fehler, "\u201EBund nach Datum\u201C braucht einen Beginn.");
+    EXPECT_TRUE(t().kalender.beginn);
+}
