@@ -151,8 +151,8 @@ TEST_F(ExportTest, TabelleAusKommandozeileUndEinstellungsdatei) {
     // The start group keeps its label, as when the window switches tables: 9b is "9" in 2006.
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2006"}), exitGut);
     EXPECT_EQ(zeile(aus.str(), 1).substr(0, 5), "1;9;1");
-    ASSERT_TRUE(
-        einstellungsdateiSchreiben(einstellungsdateiName, {einstellungssatzBilden(12, t)}, grund));
+    ASSERT_TRUE(einstellungsdateiSchreiben(einstellungsdateiName,
+                                           {einstellungssatzBilden(12, t, gruppen2006)}, grund));
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05"}), exitGut);
     EXPECT_EQ(zeile(aus.str(), 1).substr(0, 6), "1;12;1");
 }
