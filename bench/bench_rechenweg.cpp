@@ -14,9 +14,8 @@ namespace {
 // A loaded case whose groups each last 300 months, so that both cases fill all 600 months.
 std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, const char* tabelle) {
     auto fall = std::make_unique<korvalt::Speicherfall>();
-    if (tabelle) fall->sitzung.daten.einstellungssatz2 = korvalt::tabellensatzBilden(tabelle);
     korvalt::bench::ZaehlendeMeldungen meldungen;
-    fall->anzeige.laden({"."}, meldungen);
+    fall->anzeige.laden({{"."}, {}, tabelle ? tabelle : ""}, meldungen);
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
     for (int c = 1; c <= 4; ++c)
         fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
