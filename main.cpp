@@ -79,7 +79,7 @@ int main(int argc, char** argv) {
     std::optional<Laufzeitordner> laufzeitordner;
     if (aufruf->fensterOeffnen() || aufruf->brauchtQt()) laufzeitordner.emplace();
     if (aufruf->fensterOeffnen()) {
-        const Startorte orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
+        const Startoptionen orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         const auto sitzung = std::make_unique<Sitzung>();
         const std::filesystem::path falldatei = aufruf->falldatei;
         return fensterAusfuehren(argc, argv, *sitzung, orte, [&falldatei](Hauptfenster& fenster) {

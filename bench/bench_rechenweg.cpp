@@ -16,6 +16,11 @@ namespace {
 // A loaded case whose groups each last 300 months, so that both cases fill all 600 months.
 std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, const char* tabelle) {
     auto fall = std::make_unique<korvalt::Speicherfall>();
+    korvalt::bench::ZaehlendeMeldungen meldungen;
+    fall->anzeige.laden({{"."}, {}, tabelle ? tabelle : ""}, meldungen);
+    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+    for (int c = 1; c <= 4; ++c)
+        fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
     // By date from 03/2024: the tables of 2025 and 2026, then 2,5 % a year from 04/2027; the
     // individual case at 87,5 %.
     if (tabelle && std::string_view(tabelle) == "vka") {
@@ -24,12 +29,6 @@ std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, co
         kalender.erhoehung = korvalt::AngenommeneErhoehung{25, korvalt::standardErhoehungAb};
         kalender.anteilI = 8750;
     }
-    if (tabelle) fall->sitzung.daten.einstellungssatz2 = korvalt::tabellensatzBilden(tabelle);
-    korvalt::bench::ZaehlendeMeldungen meldungen;
-    fall->anzeige.laden({"."}, meldungen);
-    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
-    for (int c = 1; c <= 4; ++c)
-        fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
     fall->anzeige.starten();
     return fall;
 }

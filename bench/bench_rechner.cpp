@@ -13,9 +13,8 @@ namespace {
 std::unique_ptr<korvalt::Speicherfall> geladenerFall(benchmark::State& state,
                                                      const char* tabelle = nullptr) {
     auto fall = std::make_unique<korvalt::Speicherfall>();
-    if (tabelle) fall->sitzung.daten.einstellungssatz2 = korvalt::tabellensatzBilden(tabelle);
     korvalt::bench::ZaehlendeMeldungen meldungen;
-    fall->anzeige.laden({"."}, meldungen);
+    fall->anzeige.laden({{"."}, {}, tabelle ? tabelle : ""}, meldungen);
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
     return fall;
 }

@@ -40,7 +40,7 @@ int main(int argc, char** argv) {
     }
     std::error_code fehler;
     const auto programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
-    const korvalt::Startorte orte{
+    const korvalt::Startoptionen orte{
         korvalt::tarifdateiSuchorte(fehler ? std::filesystem::path() : programm.parent_path()),
         korvalt::einstellungsdateiName};
     ErstesBild erstesBild;

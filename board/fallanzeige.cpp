@@ -56,11 +56,13 @@ const Seitenfelder& felderDer(Seite seite) {
 
 }  // namespace
 
-void Fallanzeige::laden(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
-    const auto gespeichert = sitzung_.laden(suchorte, meldungen);
+std::string Fallanzeige::laden(const Startoptionen& optionen, Meldungen& meldungen) {
+    const Eroeffnung eroeffnung = sitzung_.oeffnen(optionen, meldungen);
+    if (!eroeffnung.fehler.empty()) return eroeffnung.fehler;
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
     gitterVorbereiten();
-    fallZeigen(gespeichert);
+    fallZeigen(eroeffnung.startgruppe);
+    return {};
 }
 
 bool Fallanzeige::fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,

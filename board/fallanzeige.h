@@ -19,8 +19,9 @@ class Fallanzeige {
     Fallanzeige(Sitzung& sitzung, Anzeigefelder& felder) : sitzung_(sitzung), felder_(felder) {}
 
     // The start-up up to the first complete result: the session's start-up, caption, grid
-    // headings, the start group and every duration into their fields, then `starten`.
-    void laden(const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
+    // headings, the start group and every duration into their fields, then `starten`. Returns why
+    // the case could not be opened, empty when it is open; then the fields stay as they were.
+    std::string laden(const Startoptionen& optionen, Meldungen& meldungen);
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), the

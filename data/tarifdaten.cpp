@@ -1,7 +1,6 @@
 // The module procedures of TarifDaten.
 #include "tarifdaten.h"
 
-#include "einstellungssatz.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -15,7 +14,6 @@ void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
     daten.tarifname(daten.fall.tarif()) = "TVöD-Gemeinden (VKA)";
     daten.tarifjahr = 2006;
     daten.tarifdatei = 14;
-    daten.tabelle = tabelleDesFalls(daten.einstellungssatz2, daten.tabellenkatalog, meldungen);
 }
 
 std::string fenstertitel(const TarifDaten& daten, Integer tarif) {

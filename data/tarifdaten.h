@@ -37,12 +37,6 @@ inline constexpr std::size_t einstellungssatzLaenge = 75;
 using Einstellungssatz = std::array<unsigned char, einstellungssatzLaenge>;
 
 struct TarifDaten {
-    TarifDaten() {
-        einstellungssatz.fill(' ');
-        einstellungssatz2.fill(' ');
-        einstellungssatz3.fill(' ');
-    }
-
     Reihe<FesterText<40>, 0, 11> monatsname;
     Reihe<FesterText<35>, 0, 0> fallname;
     Reihe<FesterText<35>, 0, 12> tarifname;
@@ -52,26 +46,19 @@ struct TarifDaten {
     Integer satzbasis = 0;
     Integer tarifjahr = 2006;
     Integer tarifdatei = 14;
-    Integer einstellungsnr = 0;
-    Einstellungssatz einstellungssatz;
     Reihe<Long, 1, 27> tarifsatz;
-    Integer antwort = 0;
     Integer monatsanzahl = 0;
     Reihe<Integer, 0, 7> druckspalte;
 
     // The tables of the tariff file, and the key of the one the case is calculated in.
     Tabellenkatalog tabellenkatalog;
     std::string tabelle = standardtabelle;
-    // The second record of the settings file, naming the case's table; blank when there is none.
-    Einstellungssatz einstellungssatz2;
-    // The record of the case's calendar settings ("kz"); blank when there is none.
-    Einstellungssatz einstellungssatz3;
 };
 
 class Tarifdatei;
 
 // Opens the tariff file for the whole run, takes its list of tables, names the case, the tariff
-// area and the tariff year, and chooses the case's table from `einstellungssatz2`.
+// area and the tariff year.
 void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
                       const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen);
 

@@ -6,6 +6,8 @@
 #include <filesystem>
 #include <optional>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 #include "einstellungsdatei.h"
@@ -17,24 +19,45 @@
 
 namespace korvalt {
 
-// Where the start-up finds its files.
-struct Startorte {
+// What the start-up is told: where it finds its files, and what the command line asks for.
+struct Startoptionen {
+    Startoptionen(std::vector<std::filesystem::path> tarifdatei = {},
+                  std::filesystem::path einstellungsdatei = {}, std::string tabelle = {})
+        : tarifdatei(std::move(tarifdatei)),
+          einstellungsdatei(std::move(einstellungsdatei)),
+          tabelle(std::move(tabelle)) {}
+
     std::vector<std::filesystem::path> tarifdatei;  // searched in this order
-    // The saved case; a relative name resolves against the working directory.
-    std::filesystem::path einstellungsdatei = einstellungsdateiName;
+    // The saved case; a relative name resolves against the working directory. Empty: the example
+    // case, and Speichern writes the settings file in the working directory.
+    std::filesystem::path einstellungsdatei;
+    // Without a window an unusable settings file ends the start-up with its message, and so does a
+    // missing one that was named; the window warns and opens the example case.
+    bool ohneFenster = false;
+    bool einstellungsdateiGenannt = false;
+    // A key of the list of tables in place of the table the case names; its start group keeps its
+    // label, as when the window switches tables.
+    std::string tabelle;
+};
+
+// How the start-up ended.
+struct Eroeffnung {
+    std::optional<Integer> startgruppe;  // the saved start group; nothing for the example case
+    std::string fehler;                  // why the case could not be opened; empty when it is open
 };
 
 class Sitzung {
   public:
-    // Takes the case saved in `datei` for the next `laden`; Speichern then writes there. A file
-    // that is there but unusable is reported, kept as it is, and the example case is taken.
-    void einstellungsdateiLesen(const std::filesystem::path& datei, Meldungen& meldungen);
+    // The start-up up to the first calculation: the settings file, month names, focus, tariff
+    // file, the case's table, then the saved case or the example case. The caller then runs
+    // `rechner.starten` with the start group it shows.
+    Eroeffnung oeffnen(const Startoptionen& optionen, Meldungen& meldungen);
 
-    // The start-up up to the first calculation: month names, focus, tariff file, then the case from
-    // `daten.einstellungssatz` or the default case. Returns the saved start group, nothing for the
-    // default case. The caller then runs `rechner.starten` with the start group it shows.
-    std::optional<Integer> laden(const std::vector<std::filesystem::path>& suchorte,
-                                 Meldungen& meldungen);
+    // Writes the case, with the start group as `startgruppentext` names it in the case's table, to
+    // `datei` as the settings records: the case, then its table when that is not the one of 2006.
+    // False with the reason in `fehler`; the file is then as it was.
+    bool speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
+                   std::string& fehler) const;
 
     // Calculates the case in the table of `schluessel` from now on; the caption follows.
     void tabelleSetzen(const std::string& schluessel);

@@ -37,8 +37,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     auto fall = std::make_unique<Speicherfall>();
     GesammelteMeldungen meldungen;
-    fall->sitzung.einstellungsdateiLesen(ordner().pfad() / einstellungsdateiName, meldungen);
-    fall->anzeige.laden({ordner().pfad()}, meldungen);
+    fall->anzeige.laden({{ordner().pfad()}, ordner().pfad() / einstellungsdateiName}, meldungen);
     fuzz::fallPruefen(*fall);
     KORVALT_PRUEFEN(fall->sitzung.tarifdatei.offen(), "Tarifdatei nicht gefunden");
     ordner().nurDiese({tarifdateiName, tabellenlisteName, einstellungsdateiName});

@@ -14,7 +14,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
 
     auto fall = std::make_unique<Speicherfall>();
     GesammelteMeldungen meldungen;
-    fall->anzeige.laden({ordner.pfad()}, meldungen);
+    fall->anzeige.laden({{ordner.pfad()}}, meldungen);
     fuzz::fallPruefen(*fall);
     for (const char* startgruppe : {"1", "15", "13"}) {
         fall->felder.setzeText({Feldname::Startgruppe}, startgruppe);

@@ -158,58 +158,17 @@ void GesammelteMeldungen::hinweisen(std::string_view titel, std::string_view tex
     hinweise_ += "korvalt: " + std::string(titel) + ": " + std::string(text) + "\n";
 }
 
-bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler) {
-    const bool genannt = !aufruf.einstellungen.empty();
-    const Einstellungslesung lesung = einstellungsdateiLesen(
-        genannt ? std::filesystem::path(aufruf.einstellungen) : einstellungsdateiName);
-    switch (lesung.ergebnis) {
-        case Einstellungslesung::Ergebnis::gelesen:
-            daten.einstellungssatz = lesung.satz;
-            if (lesung.tabellensatz) daten.einstellungssatz2 = *lesung.tabellensatz;
-            return true;
-        case Einstellungslesung::Ergebnis::fehlt:
-            // Without a saved case in the working directory the example case is meant.
-            if (!genannt) return true;
-            break;
-        case Einstellungslesung::Ergebnis::unbrauchbar:
-            break;
-    }
-    fehler = lesung.fehler;
-    return false;
-}
-
-bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::path>& suchorte,
-                       TarifDaten& daten, std::string& fehler) {
-    if (aufruf.tabelle.empty()) return true;
-    // The keys are those of the list beside the tariff file the run will use.
-    Tarifdatei datei;
-    GesammelteMeldungen meldungen;
-    const Tabellenkatalog katalog = datei.aufsuchen(suchorte, meldungen);
-    if (!meldungen.text().empty()) {
-        fehler = meldungen.fehlertext();
-        return false;
-    }
-    if (!katalog.finden(aufruf.tabelle)) {
-        fehler = "Die Tariftabelle \u201E" + aufruf.tabelle +
-                 "\u201C gibt es nicht. Bekannte Tabellen: " + katalog.schluesselliste() + ".";
-        return false;
-    }
-    const Tariftabelle& neu = *katalog.finden(aufruf.tabelle);
-    if (istFallsatz(daten.einstellungssatz)) {
-        const Tariftabelle& alt = katalog.tabelle(
-            tabellensatzLesen(daten.einstellungssatz2).value_or(katalog.standard().schluessel));
-        Falltabellen fall;
-        const Integer gruppe =
-            *einstellungssatzWiederherstellen(daten.einstellungssatz, fall, alt.gruppenzahl());
-        daten.einstellungssatz =
-            einstellungssatzBilden(gruppeUebertragen(alt, gruppe, neu), fall, neu.gruppenzahl());
-    }
-    if (aufruf.tabelle == katalog.standard().schluessel)
-        daten.einstellungssatz2.fill(' ');
-    else
-        daten.einstellungssatz2 = tabellensatzBilden(aufruf.tabelle);
-    daten.tabelle = aufruf.tabelle;
-    return true;
+Startoptionen startoptionen(const Aufruf& aufruf,
+                            const std::filesystem::path& programmverzeichnis) {
+    Startoptionen optionen;
+    optionen.tarifdatei = tarifdateiSuchorte(programmverzeichnis);
+    optionen.einstellungsdateiGenannt = !aufruf.einstellungen.empty();
+    optionen.einstellungsdatei = optionen.einstellungsdateiGenannt
+                                     ? std::filesystem::path(aufruf.einstellungen)
+                                     : std::filesystem::path(einstellungsdateiName);
+    optionen.ohneFenster = true;
+    optionen.tabelle = aufruf.tabelle;
+    return optionen;
 }
 
 int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ostream& aus,
@@ -235,17 +194,12 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
 bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
                  const std::filesystem::path& programmverzeichnis, std::string& fehler,
                  std::ostream& hinweisausgabe) {
-    if (!einstellungenFuerAufruf(aufruf, fall.sitzung.daten, fehler)) return false;
-    const auto suchorte = tarifdateiSuchorte(programmverzeichnis);
-    if (!tabelleFuerAufruf(aufruf, suchorte, fall.sitzung.daten, fehler)) return false;
     GesammelteMeldungen meldungen;
-    fall.anzeige.laden(suchorte, meldungen);
+    fehler = fall.anzeige.laden(startoptionen(aufruf, programmverzeichnis), meldungen);
     hinweisausgabe << meldungen.hinweise() << std::flush;
-    if (!meldungen.text().empty()) {
-        fehler = meldungen.fehlertext();
-        return false;
-    }
-    return true;
+    // Without a window every warning ends the run; the tariff file's come before a missing table.
+    if (!meldungen.text().empty()) fehler = meldungen.fehlertext();
+    return fehler.empty();
 }
 
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,

@@ -58,16 +58,10 @@ class GesammelteMeldungen : public Meldungen {
     std::string hinweise_;
 };
 
-// Fills the settings record as the command line says: the file of --einstellungen (which must exist
-// and be usable), else the program's settings file in the working directory (usable, when it is
-// there), else the default case. The message for an unusable file is the window's.
-bool einstellungenFuerAufruf(const Aufruf& aufruf, TarifDaten& daten, std::string& fehler);
-
-// Applies --tabelle: a key of the tariff file's list of tables replaces the table the settings name
-// (their second record), and the saved start group keeps its label, as when the window switches
-// tables. False with a German message, listing the keys, for a key the list lacks.
-bool tabelleFuerAufruf(const Aufruf& aufruf, const std::vector<std::filesystem::path>& suchorte,
-                       TarifDaten& daten, std::string& fehler);
+// The start-up the command line asks for: the case of --einstellungen (which must exist and be
+// usable), else of the program's settings file in the working directory (usable, when it is
+// there), else the example case; in the table of --tabelle, when given.
+Startoptionen startoptionen(const Aufruf& aufruf, const std::filesystem::path& programmverzeichnis);
 
 // Prints the keys of the tables with their captions (--tabellen); returns the exit status.
 int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ostream& aus,

@@ -18,9 +18,7 @@ bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler
 }
 
 bool speichernAusfuehren(Korvaltei& fenster, bool fragen) {
-    Sitzung& sitzung = fenster.sitzung();
-    return einstellungenSpeichern(sitzung.daten, sitzung.tabellen, fenster, fenster.meldungen(),
-                                  sitzung.einstellungsdatei, fragen);
+    return einstellungenSpeichern(fenster.sitzung(), fenster, fenster.meldungen(), fragen);
 }
 
 Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was) {

@@ -38,12 +38,8 @@ void gespeichertMelden(Hauptfenster& fenster, const std::filesystem::path& datei
 // one of 2006.
 bool fallSchreiben(Hauptfenster& fenster, const std::filesystem::path& datei) {
     Korvaltei& k = fenster.korvaltei();
-    const TarifDaten& daten = k.sitzung().daten;
-    const auto saetze =
-        einstellungssaetzeBilden(k.text({Feldname::Startgruppe}), k.sitzung().tabellen,
-                                 daten.tabellenkatalog.tabelle(daten.tabelle));
     std::string fehler;
-    if (!einstellungsdateiSchreiben(datei, saetze, fehler)) {
+    if (!k.sitzung().speichern(k.text({Feldname::Startgruppe}), datei, fehler)) {
         k.meldungen().warnen("Speichern nicht möglich",
                              "Der Fall wurde nicht gespeichert.\n" + fehler);
         return false;

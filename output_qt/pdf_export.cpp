@@ -7,10 +7,8 @@
 
 #include "ausgabeknoepfe.h"
 #include "druckauftrag.h"
-#include "einstellungsdatei.h"
 #include "ergebnisseite.h"
 #include "korvaltei.h"
-#include "tarifdatei.h"
 
 namespace korvalt {
 
@@ -40,21 +38,13 @@ int monatslistePdfExportieren(const Aufruf& aufruf,
 
 int ergebnisPdfExportieren(const Aufruf& aufruf, const std::filesystem::path& programmverzeichnis,
                            std::ostream& fehlerausgabe) {
-    std::string fehler;
-    TarifDaten pruefung;
-    if (!einstellungenFuerAufruf(aufruf, pruefung, fehler) ||
-        !tabelleFuerAufruf(aufruf, tarifdateiSuchorte(programmverzeichnis), pruefung, fehler))
-        return melden(fehlerausgabe, fehler, exitEingabefehler);
     GesammelteMeldungen meldungen;
     const auto sitzung = std::make_unique<Sitzung>();
     Korvaltei fenster(*sitzung, meldungen);
-    // The case and its table as the command line settled them, with --tabelle applied.
-    sitzung->daten.einstellungssatz = pruefung.einstellungssatz;
-    sitzung->daten.einstellungssatz2 = pruefung.einstellungssatz2;
-    fenster.anzeige().laden(tarifdateiSuchorte(programmverzeichnis), meldungen);
+    std::string fehler = fenster.laden(startoptionen(aufruf, programmverzeichnis));
     fehlerausgabe << meldungen.hinweise();
-    if (!meldungen.text().empty())
-        return melden(fehlerausgabe, meldungen.fehlertext(), exitEingabefehler);
+    if (!meldungen.text().empty()) fehler = meldungen.fehlertext();
+    if (!fehler.empty()) return melden(fehlerausgabe, fehler, exitEingabefehler);
     // Laid out as on screen, without appearing on any screen.
     fenster.setAttribute(Qt::WA_DontShowOnScreen);
     fenster.show();

@@ -53,10 +53,8 @@ class Dauerlauf {
         meldungen_.antwort = 1;  // Speichern, and any other question: OK
         // Every dialog answers at once, so that nothing waits for a user.
         menueAnschliessen(hauptfenster_, dialoge_);
-        fenster_.setzeKlick(Feldname::Speichern, [this] {
-            einstellungenSpeichern(sitzung_.daten, sitzung_.tabellen, fenster_, meldungen_,
-                                   sitzung_.einstellungsdatei);
-        });
+        fenster_.setzeKlick(Feldname::Speichern,
+                            [this] { einstellungenSpeichern(sitzung_, fenster_, meldungen_); });
         fenster_.laden({{KORVALT_TARIFORDNER}, ordner_ / einstellungsdateiName});
         hauptfenster_.show();
         hauptfenster_.activateWindow();

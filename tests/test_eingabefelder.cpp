@@ -139,7 +139,7 @@ TEST_F(EingabefelderTest, VerlassenUebernimmtDieZahlWieDieEingabetasteUndEscapeN
 // The handlers themselves, on the plain store.
 class EingabehandlerTest : public ::testing::Test {
   protected:
-    void SetUp() override { fall->anzeige.laden({"."}, meldungen); }
+    void SetUp() override { fall->anzeige.laden({{"."}}, meldungen); }
     std::unique_ptr<Speicherfall> fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
 };
@@ -197,8 +197,7 @@ TEST_F(EingabehandlerTest, StartgruppeMitBuchstabenInDenNeuenTabellen) {
     EXPECT_EQ(eingabefeldTaste(fall->anzeige, start, 'b'), 0);
 
     fall = std::make_unique<Speicherfall>();
-    fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
-    fall->anzeige.laden({"."}, meldungen);
+    fall->anzeige.laden({{"."}, {}, "2026-05"}, meldungen);
     EXPECT_EQ(fall->felder.text(start), "9a");
     EXPECT_EQ(eingabefeldTaste(fall->anzeige, start, 'b'), 'b');
     EXPECT_EQ(eingabefeldTaste(fall->anzeige, in(Feldname::indi1, 2, 3), 'b'), 0);

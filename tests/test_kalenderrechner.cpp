@@ -16,8 +16,7 @@ class KalenderRechnerTest : public ::testing::Test {
   protected:
     // A case in `tabelle`, start group 9b, default durations, the given calendar settings.
     void rechnen(const char* tabelle, const Kalenderangaben& kalender) {
-        sitzung.daten.einstellungssatz2 = tabellensatzBilden(tabelle);
-        sitzung.laden({"."}, meldungen);
+        sitzung.oeffnen({{"."}, {}, tabelle}, meldungen);
         ASSERT_TRUE(meldungen.warnungen.empty());
         std::string fehler;
         ASSERT_TRUE(sitzung.rechner.kalenderSetzen(kalender, fehler)) << fehler;

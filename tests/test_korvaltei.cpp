@@ -53,7 +53,7 @@ TEST_F(KorvalteiTest, FrischerStartZeigtDenBeispielfallVollstaendig) {
     // The window shows exactly what the same start-up leaves in the plain store.
     auto ohne = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll stumm;
-    ohne->anzeige.laden({"."}, stumm);
+    ohne->anzeige.laden({{"."}}, stumm);
     int verglichen = 0;
     for (const auto& b : feldtabelle()) {
         if (b.art == Feldart::Fenster || b.art == Feldart::Gitter || b.art == Feldart::Linie)

@@ -78,8 +78,7 @@ TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
 
         const auto start = std::make_unique<Speicherfall>();
         test::Meldungsprotokoll keine;
-        start->sitzung.einstellungsdateiLesen(pfad(name), keine);
-        start->anzeige.laden({"."}, keine);
+        start->anzeige.laden({{"."}, pfad(name)}, keine);
         EXPECT_EQ(titel(), start->sitzung.titel + " \u2013 " + name);
         EXPECT_EQ(csv(), monatslisteCsv(start->sitzung.daten, start->sitzung.tabellen)) << name;
         for (const auto& [feld, index] : {std::pair{"Startgruppe", 0},

@@ -78,7 +78,7 @@ struct Handfall {
 TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
     auto fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
-    fall->anzeige.laden({"."}, meldungen);
+    fall->anzeige.laden({{"."}}, meldungen);
     ASSERT_TRUE(meldungen.warnungen.empty());
     ASSERT_EQ(fall->sitzung.daten.monatsanzahl, 480);
 

@@ -254,9 +254,8 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
 TEST(Monatstabelle, DieZeilenDerCsvMitTabulatoren) {
     for (const char* tabelle : {"", "2026-05"}) {
         auto fall = std::make_unique<Speicherfall>();
-        if (*tabelle) fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden(tabelle);
         test::Meldungsprotokoll keine;
-        fall->anzeige.laden({"."}, keine);
+        fall->anzeige.laden({{"."}, {}, tabelle}, keine);
         ASSERT_TRUE(keine.warnungen.empty()) << keine.warnungen[0];
         const std::string csv = monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen);
         const std::string text = monatstabelleText(fall->sitzung.daten, fall->sitzung.tabellen);

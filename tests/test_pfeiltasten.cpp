@@ -116,7 +116,7 @@ TEST_F(PfeiltastenTest, StartgruppeSteigtMitJedemDruckUndRechnetAllesNeu) {
 TEST(PfeiltastenOhneFenster, UnbekannteFokuswerteRechnenNurDenVergleich) {
     auto fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
-    fall->anzeige.laden({"."}, meldungen);
+    fall->anzeige.laden({{"."}}, meldungen);
     const auto vorher = fall->sitzung.tabellen.stufendauer;
     fall->felder.setzeText({Feldname::Ergebnis1}, "x");
     for (auto [art, seite] : {std::pair{0, 2}, {4, 1}, {1, 3}}) {

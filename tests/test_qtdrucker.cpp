@@ -33,7 +33,7 @@ class QtDruckerTest : public ::testing::Test {
     std::filesystem::path standardliste() {
         auto fall = std::make_unique<Speicherfall>();
         test::Meldungsprotokoll meldungen;
-        fall->anzeige.laden({"."}, meldungen);
+        fall->anzeige.laden({{"."}}, meldungen);
         const auto pdf = datei("Monatsliste.pdf");
         auto printer = pdfDrucker(pdf.string());
         QtDrucker drucker(*printer);

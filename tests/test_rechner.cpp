@@ -28,11 +28,13 @@ FeldId gar(int spalte, int stufe) {
 class RechnerTest : public ::testing::Test {
   protected:
     // The real tariff table of 2006, built beside the tests.
-    void laden() { fall->anzeige.laden({"."}, meldungen); }
+    void laden(const Startoptionen& optionen = {{"."}}) {
+        fall->anzeige.laden(optionen, meldungen);
+    }
 
     void ladenMit(const test::Centtabelle& tabelle) {
         test::tarifdateiSchreiben(verzeichnis.pfad() / tarifdateiName, tabelle);
-        fall->anzeige.laden({verzeichnis.pfad()}, meldungen);
+        fall->anzeige.laden({{verzeichnis.pfad()}}, meldungen);
     }
 
     Falltabellen& t() { return fall->sitzung.tabellen; }
@@ -449,7 +451,7 @@ TEST_F(RechnerTest, JederFallBeginntOhneVorgeschichte) {
     const std::string nachIndividuell = anzeige();
 
     auto frisch = std::make_unique<Speicherfall>();
-    frisch->anzeige.laden({"."}, meldungen);
+    frisch->anzeige.laden({{"."}}, meldungen);
     frisch->sitzung.tabellen.grdauerN(1) = 0;
     frisch->anzeige.fortschreiten(Seite::normal);
     std::swap(fall, frisch);
@@ -462,8 +464,11 @@ TEST_F(RechnerTest, GespeicherterFallWirdBeimLadenUebernommen) {
     standardfallSetzen(vorlage);
     vorlage.grdauerI(2) = 99;
     vorlage.stufendauer(1, 3, 4) = 7;
-    fall->sitzung.daten.einstellungssatz = einstellungssatzBilden(11, vorlage, gruppen2006);
-    laden();
+    std::string fehler;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    ASSERT_TRUE(einstellungsdateiSchreiben(datei, einstellungssatzBilden(11, vorlage, gruppen2006),
+                                           fehler));
+    laden({{"."}, datei});
     EXPECT_EQ(text({Feldname::Startgruppe}), "11");
     EXPECT_EQ(text({Feldname::Gruppetit, 2}), "EGr. 12");
     EXPECT_EQ(text({Feldname::Gruppetit, 4}), "EGr. 14");
@@ -473,7 +478,7 @@ TEST_F(RechnerTest, GespeicherterFallWirdBeimLadenUebernommen) {
 }
 
 TEST_F(RechnerTest, FehlendeTarifdateiRechnetMitNull) {
-    fall->anzeige.laden({verzeichnis.pfad()}, meldungen);
+    fall->anzeige.laden({{verzeichnis.pfad()}}, meldungen);
     EXPECT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(text(betrag(1, 1)), "0");
     EXPECT_EQ(t().monatsbetragN(120), 0.0f);
@@ -507,8 +512,7 @@ TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
     };
     for (const auto& f : faelle) {
         fall = std::make_unique<Speicherfall>();
-        fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
-        laden();
+        laden({{"."}, {}, "2026-05"});
         startgruppe(f.startgruppe);
         if (f.dauern) {
             f.dauern(t());
@@ -538,8 +542,7 @@ TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
 // Over 480 months the totals are the exact sums of the cents, shown in whole euros with a half
 // rounded away from zero.
 TEST_F(RechnerTest, SummenAufDenCentGenau) {
-    fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
-    laden();
+    laden({{"."}, {}, "2026-05"});
     EXPECT_EQ(text({Feldname::Startgruppe}), "9a");
     EXPECT_EQ(t().gesamtcent(1), 244603440);
     EXPECT_EQ(text({Feldname::Ergebnis1}), "2.446.034");
@@ -554,8 +557,7 @@ TEST_F(RechnerTest, SummenAufDenCentGenau) {
 
 // A total ending in 50 cents or more rounds up to the next euro: ,64 here.
 TEST_F(RechnerTest, SummeMitCentAbFuenfzigAufgerundet) {
-    fall->sitzung.daten.einstellungssatz2 = tabellensatzBilden("2026-05");
-    laden();
+    laden({{"."}, {}, "2026-05"});
     startgruppe("1");
     ASSERT_EQ(t().gesamtcent(1), 152868264);
     EXPECT_EQ(t().gesamtbetrag(1), 1528683);

@@ -28,12 +28,9 @@ std::string standardsatz() {
 
 class SpeichernTest : public ::testing::Test {
   protected:
-    SpeichernTest() { fall->anzeige.laden({"."}, meldungen); }
+    SpeichernTest() { fall->anzeige.laden({{"."}, datei}, meldungen); }
 
-    bool speichern() {
-        return einstellungenSpeichern(fall->sitzung.daten, fall->sitzung.tabellen, fall->felder,
-                                      meldungen, datei);
-    }
+    bool speichern() { return einstellungenSpeichern(fall->sitzung, fall->felder, meldungen); }
 
     test::TemporaeresVerzeichnis verzeichnis;
     std::filesystem::path datei = verzeichnis.pfad() / einstellungsdateiName;
@@ -43,27 +40,19 @@ class SpeichernTest : public ::testing::Test {
 
 TEST_F(SpeichernTest, AbbrechenSchreibtNichts) {
     meldungen.antwort = 2;
-    const Einstellungssatz vorher = fall->sitzung.daten.einstellungssatz;
     EXPECT_FALSE(speichern());
     ASSERT_EQ(meldungen.fragen.size(), 1u);
     EXPECT_EQ(meldungen.fragen[0], "Neue Einstellungen speichern: ");
-    EXPECT_EQ(fall->sitzung.daten.antwort, 2);
     EXPECT_FALSE(std::filesystem::exists(datei));
-    EXPECT_EQ(fall->sitzung.daten.einstellungssatz, vorher);
     EXPECT_TRUE(meldungen.warnungen.empty());
 }
 
 TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
     meldungen.antwort = 1;
     EXPECT_TRUE(speichern());
-    EXPECT_EQ(fall->sitzung.daten.antwort, 1);
     const std::string erwartet = standardsatz();
     ASSERT_EQ(erwartet.size(), 75u);
     EXPECT_EQ(test::dateiinhalt(datei), erwartet);
-    EXPECT_EQ(std::string(fall->sitzung.daten.einstellungssatz.begin(),
-                          fall->sitzung.daten.einstellungssatz.end()),
-              erwartet);
-    EXPECT_EQ(fall->sitzung.daten.einstellungsnr, 1);
     EXPECT_TRUE(meldungen.warnungen.empty());
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(verzeichnis.pfad()), {}), 1);
 
@@ -84,10 +73,8 @@ TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
     ASSERT_TRUE(speichern());
 
     auto neu = std::make_unique<Speicherfall>();
-    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
-    ASSERT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
-    neu->sitzung.daten.einstellungssatz = lesung.satz;
-    neu->anzeige.laden({"."}, meldungen);
+    ASSERT_EQ(einstellungsdateiLesen(datei).ergebnis, Einstellungslesung::Ergebnis::gelesen);
+    neu->anzeige.laden({{"."}, datei}, meldungen);
     EXPECT_EQ(neu->felder.text({Feldname::Startgruppe}), "11");
     EXPECT_EQ(neu->sitzung.tabellen.gruppe(1), 11);
     EXPECT_EQ(neu->sitzung.tabellen.grdauerN, fall->sitzung.tabellen.grdauerN);
@@ -103,12 +90,10 @@ TEST_F(SpeichernTest, SchreibgeschuetzteDateiBleibtUndDerSatzAuch) {
     { std::ofstream(datei, std::ios::binary) << alt; }
     ::chmod(datei.c_str(), 0444);
     fall->felder.setzeText({Feldname::Startgruppe}, "3");
-    const Einstellungssatz vorher = fall->sitzung.daten.einstellungssatz;
     meldungen.antwort = 1;
 
     EXPECT_FALSE(speichern());
     EXPECT_EQ(test::dateiinhalt(datei), alt);
-    EXPECT_EQ(fall->sitzung.daten.einstellungssatz, vorher);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0],
               "Speichern nicht möglich: Die Einstellungen wurden nicht gespeichert.\nDie Datei "

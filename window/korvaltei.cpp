@@ -115,9 +115,8 @@ Korvaltei::~Korvaltei() {
     qDeleteAll(findChildren<QWidget*>(Qt::FindDirectChildrenOnly));
 }
 
-void Korvaltei::laden(const Startorte& orte) {
-    sitzung_.einstellungsdateiLesen(orte.einstellungsdatei, meldungen_);
-    anzeige_.laden(orte.tarifdatei, meldungen_);
+std::string Korvaltei::laden(const Startoptionen& optionen) {
+    return anzeige_.laden(optionen, meldungen_);
 }
 
 void Korvaltei::setzeKlick(Feldname knopf, std::function<void()> aktion) {

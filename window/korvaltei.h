@@ -41,10 +41,10 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent = nullptr);
     ~Korvaltei() override;
 
-    // The start-up, once, before the window is shown: the saved case is read from the settings
-    // file, then month names, focus values, tariff file, caption, grid headings, the saved or the
-    // default case, the durations into their fields and the first full recalculation.
-    void laden(const Startorte& orte);
+    // The start-up, once, before the window is shown: the session's start-up, caption, grid
+    // headings, the saved or the default case, the durations into their fields and the first full
+    // recalculation. Returns why the case could not be opened, empty when it is open.
+    std::string laden(const Startoptionen& optionen);
 
     // The case shown, for the output side.
     Sitzung& sitzung() { return sitzung_; }

@@ -37,7 +37,7 @@ QString ersterStartHinweis(const TarifDaten& daten) {
 
 }  // namespace
 
-int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startorte& orte,
+int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startoptionen& orte,
                       const std::function<void(Hauptfenster&)>& vorDemZeigen) {
     QApplication anwendung(argc, argv);
     // QSettings then keeps the user's list of files in ~/.config/Korvalt/Korvalt.conf.
