@@ -52,7 +52,8 @@ Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int 
             fallmonat(t, tabelle, Seite::normal, m),
             fallmonat(t, tabelle, Seite::individuell, m),
             differenzEuro,
-            differenzCent};
+            differenzCent,
+            t.kalender.kalendermonat(m)};
 }
 
 std::string Monatszeile::entgeltGenau(Seite seite) const {

@@ -4,10 +4,12 @@
 
 #include <array>
 #include <cstdint>
+#include <optional>
 #include <string>
 #include <string_view>
 
 #include "falltabellen.h"
+#include "kalendermonat.h"
 #include "tariftabellen.h"
 
 namespace korvalt {
@@ -35,6 +37,8 @@ struct Monatszeile {
     Fallmonat individuell;
     std::int64_t differenzEuro = 0;  // individual less normal, in whole euros as shown
     std::int64_t differenzCent = 0;  // individual less normal, to the cent
+    // The calendar month of a case with a start month.
+    std::optional<KalenderMonat> datum;
 
     const Fallmonat& fall(Seite seite) const {
         return seite == Seite::normal ? normal : individuell;
