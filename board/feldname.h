@@ -16,7 +16,7 @@ enum class Feldname : std::uint8_t {
     Ergebnis2,
     Differenz,
     plus,
-    minus,
+    Gleichzeichen,  // "=" between the totals (design name "minus")
     nachoben,
     nachunten,
     Speichern,
@@ -24,18 +24,18 @@ enum class Feldname : std::uint8_t {
     Liste,
     Hilfe,
     Schließen,
-    MSFlexGrid1,  // the month grid of both cases
+    Monatsgitter,  // the month grid of both cases (design name "MSFlexGrid1")
     fürwen,
     Unterschrift,
-    Label2,  // the step number 1 at the left edge, beside step row 1
-    Label3,  // step number 2
-    Label4,  // step number 3
-    Label5,  // step number 4
-    Label6,  // step number 5
-    Label7,  // step number 6
-    Line1,   // the vertical rule between group columns 1 and 2
-    Line2,   // between columns 2 and 3
-    Line3,   // between columns 3 and 4
+    Stufennummer1,  // "1" at the left edge, beside step row 1 (design names "Label2".."Label7")
+    Stufennummer2,
+    Stufennummer3,
+    Stufennummer4,
+    Stufennummer5,
+    Stufennummer6,
+    Spaltenlinie1,  // the rule between group columns 1 and 2 (design names "Line1".."Line3")
+    Spaltenlinie2,
+    Spaltenlinie3,
     GrDauer,
     GrDauer1,
     grün,

@@ -73,7 +73,7 @@ constexpr std::array tabelle{
     einzeln(F::plus, "plus", A::Beschriftung, "+", fb::hellgrau, 20.25)
         .bei(7035, 345, 345, 480)
         .ausgerichtet(M),
-    einzeln(F::minus, "minus", A::Beschriftung, "=", fb::hellgrau, 20.25)
+    einzeln(F::Gleichzeichen, "minus", A::Beschriftung, "=", fb::hellgrau, 20.25)
         .bei(9015, 345, 345, 480)
         .ausgerichtet(M),
     einzeln(F::nachoben, "nachoben", A::Knopf).bei(4860, 30, 555, 375),
@@ -84,33 +84,33 @@ constexpr std::array tabelle{
     einzeln(F::Liste, "Liste", A::Knopf, "Liste Drucken").bei(8160, 0, 1350, 345),
     einzeln(F::Hilfe, "Hilfe", A::Knopf, "Hilfe").bei(9540, 0, 510, 345),
     einzeln(F::Schließen, "Schließen", A::Knopf, "Schließen").bei(10080, 0, 930, 345),
-    einzeln(F::MSFlexGrid1, "MSFlexGrid1", A::Gitter, {}, fb::gitterGrund, 9)
+    einzeln(F::Monatsgitter, "MSFlexGrid1", A::Gitter, {}, fb::gitterGrund, 9)
         .bei(4860, 780, 5985, 8175),
     Feldbeschreibung{F::fürwen, "fürwen", A::Beschriftung, 0, 0, -1, {}, fb::weiss, false, 12, true}
         .bei(5400, 0, 5625, 345),
     einzeln(F::Unterschrift, "Unterschrift", A::Beschriftung, {}, {}, 12, true)
         .bei(30, 9060, 10995, 375),
-    einzeln(F::Label2, "Label2", A::Beschriftung, "1", {}, 14.25, true)
+    einzeln(F::Stufennummer1, "Label2", A::Beschriftung, "1", {}, 14.25, true)
         .bei(30, 1620, 195, 345)
         .ausgerichtet(M),
-    einzeln(F::Label3, "Label3", A::Beschriftung, "2", {}, 14.25, true)
+    einzeln(F::Stufennummer2, "Label3", A::Beschriftung, "2", {}, 14.25, true)
         .bei(30, 2910, 195, 345)
         .ausgerichtet(M),
-    einzeln(F::Label4, "Label4", A::Beschriftung, "3", {}, 14.25, true)
+    einzeln(F::Stufennummer3, "Label4", A::Beschriftung, "3", {}, 14.25, true)
         .bei(30, 4200, 195, 345)
         .ausgerichtet(M),
-    einzeln(F::Label5, "Label5", A::Beschriftung, "4", {}, 14.25, true)
+    einzeln(F::Stufennummer4, "Label5", A::Beschriftung, "4", {}, 14.25, true)
         .bei(30, 5550, 195, 345)
         .ausgerichtet(M),
-    einzeln(F::Label6, "Label6", A::Beschriftung, "5", {}, 14.25, true)
+    einzeln(F::Stufennummer5, "Label6", A::Beschriftung, "5", {}, 14.25, true)
         .bei(30, 6870, 195, 345)
         .ausgerichtet(M),
-    einzeln(F::Label7, "Label7", A::Beschriftung, "6", {}, 14.25, true)
+    einzeln(F::Stufennummer6, "Label7", A::Beschriftung, "6", {}, 14.25, true)
         .bei(30, 8220, 195, 345)
         .ausgerichtet(M),
-    einzeln(F::Line1, "Line1", A::Linie).bei(1350, 0, 15, 8900),
-    einzeln(F::Line2, "Line2", A::Linie).bei(2520, 0, 15, 8900),
-    einzeln(F::Line3, "Line3", A::Linie).bei(3690, 0, 15, 8900),
+    einzeln(F::Spaltenlinie1, "Line1", A::Linie).bei(1350, 0, 15, 8900),
+    einzeln(F::Spaltenlinie2, "Line2", A::Linie).bei(2520, 0, 15, 8900),
+    einzeln(F::Spaltenlinie3, "Line3", A::Linie).bei(3690, 0, 15, 8900),
     Feldbeschreibung{F::GrDauer, "GrDauer", A::Textfeld, 1, 4, -1, "120", fb::weiss, true, 9.75,
                      true}
         .bei(270, 30, 480, 270, kopf)

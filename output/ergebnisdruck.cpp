@@ -15,7 +15,7 @@ bool ergebnisDrucken(const TarifDaten& daten, Druckfenster& fenster, std::string
                      "Berechnung für " + daten.fallname(daten.fall.nummer()).text());
     felder.setzeSichtbar({Feldname::fürwen}, true);
     for (Feldname feld :
-         {Feldname::Korvaltei, Feldname::MSFlexGrid1, Feldname::plus, Feldname::minus})
+         {Feldname::Korvaltei, Feldname::Monatsgitter, Feldname::plus, Feldname::Gleichzeichen})
         felder.setzeHintergrund({feld}, farben::weiss);
 
     // Held as a full int: a window taller than 32767 twips comes back to its height as well.
@@ -34,9 +34,9 @@ bool ergebnisDrucken(const TarifDaten& daten, Druckfenster& fenster, std::string
     felder.setzeSichtbar({Feldname::nachoben}, true);
     felder.setzeSichtbar({Feldname::nachunten}, true);
     felder.setzeHintergrund({Feldname::plus}, farben::hellgrau);
-    felder.setzeHintergrund({Feldname::minus}, farben::hellgrau);
+    felder.setzeHintergrund({Feldname::Gleichzeichen}, farben::hellgrau);
     felder.setzeHintergrund({Feldname::Korvaltei}, farben::hellgrau);
-    felder.setzeHintergrund({Feldname::MSFlexGrid1}, farben::gitterGrund);
+    felder.setzeHintergrund({Feldname::Monatsgitter}, farben::gitterGrund);
     return gedruckt;
 }
 

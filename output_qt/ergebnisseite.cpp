@@ -5,6 +5,7 @@
 #include <QAbstractScrollArea>
 #include <QApplication>
 #include <QDate>
+#include <QDateTime>
 #include <QFontMetricsF>
 #include <QPainter>
 #include <QPicture>
@@ -24,6 +25,13 @@
 namespace korvalt {
 
 namespace {
+
+// Today, or the day SOURCE_DATE_EPOCH names, so that a printout can be reproduced byte for byte.
+QDate druckdatum() {
+    bool gesetzt = false;
+    const qint64 sekunden = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&gesetzt);
+    return gesetzt ? QDateTime::fromSecsSinceEpoch(sekunden, Qt::UTC).date() : QDate::currentDate();
+}
 
 // The blinking text cursor of the input field that has the focus is no part of the page: the
 // field gives the focus up while the page is drawn and gets it back afterwards. (A click on a
@@ -109,8 +117,7 @@ class Fensterbogen : public Druckfenster {
         const QString kopf =
             alsQString(fallbezeichnung(fenster_) + " \u2013 " +
                        sitzung.daten.tabellenkatalog.tabelle(sitzung.daten.tabelle).ueberschrift);
-        const QString datum =
-            QStringLiteral("gedruckt am ") + QDate::currentDate().toString(u"dd.MM.yyyy");
+        const QString datum = QStringLiteral("gedruckt am ") + druckdatum().toString(u"dd.MM.yyyy");
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignLeft, kopf);
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignRight, datum);
         maler.drawLine(QPointF(0, zeile * 1.25), QPointF(breite, zeile * 1.25));

@@ -63,7 +63,7 @@ class Dauerlauf {
         if (!tabellenmenue_) fehler("kein Menü Tabelle");
         for (const FeldId f : eingabefelder())
             felder_.push_back({f, static_cast<QLineEdit*>(fenster_.feldwidget(f))});
-        gitter_ = qobject_cast<QTableView*>(fenster_.feldwidget({Feldname::MSFlexGrid1}));
+        gitter_ = qobject_cast<QTableView*>(fenster_.feldwidget({Feldname::Monatsgitter}));
         if (!gitter_) fehler("kein Monatsgitter");
         // Letters in the clipboard: a paste that got through would show in the digits check.
         QGuiApplication::clipboard()->setText("12ab-3,5");

@@ -56,9 +56,9 @@ class Testfenster : public Druckfenster {
         a.fuerwen = store.text({Feldname::fürwen});
         a.unterschrift = store.text({Feldname::Unterschrift});
         a.fenster = store.zustand({Feldname::Korvaltei}).hintergrund;
-        a.gitter = store.zustand({Feldname::MSFlexGrid1}).hintergrund;
+        a.gitter = store.zustand({Feldname::Monatsgitter}).hintergrund;
         a.plus = store.zustand({Feldname::plus}).hintergrund;
-        a.minus = store.zustand({Feldname::minus}).hintergrund;
+        a.minus = store.zustand({Feldname::Gleichzeichen}).hintergrund;
         a.hoehe = hoehe_;
         return a;
     }
@@ -100,7 +100,7 @@ TEST(Ergebnisdruck, DruckbogenUndDanachArbeitszustand) {
         Testfenster fenster(gelingt);
         // Colours the window may show before; afterwards it has the fixed working colours.
         fenster.store.setzeHintergrund({Feldname::plus}, farben::hellgelb);
-        fenster.store.setzeHintergrund({Feldname::MSFlexGrid1}, farben::schwarz);
+        fenster.store.setzeHintergrund({Feldname::Monatsgitter}, farben::schwarz);
         for (int durchgang = 1; durchgang <= 2; ++durchgang) {
             std::string fehler;
             EXPECT_EQ(ergebnisDrucken(daten, fenster, fehler), gelingt);

@@ -95,11 +95,11 @@ TEST_F(MonatsgitterTest, JedeFuellungSetztDasModellEinmalZurueck) {
 }
 
 TEST_F(MonatsgitterTest, GitterhintergrundGiltFuerZellenOhneEigeneFarbe) {
-    fenster->setzeHintergrund({Feldname::MSFlexGrid1}, rgb(255, 255, 255));
+    fenster->setzeHintergrund({Feldname::Monatsgitter}, rgb(255, 255, 255));
     EXPECT_EQ(grund(3, 1), QColor(255, 255, 255));
     EXPECT_EQ(grund(3, 3), QColor(128, 255, 128));
     EXPECT_EQ(gitter->palette().color(QPalette::Base), QColor(255, 255, 255));
-    fenster->setzeHintergrund({Feldname::MSFlexGrid1}, rgb(238, 238, 238));
+    fenster->setzeHintergrund({Feldname::Monatsgitter}, rgb(238, 238, 238));
     EXPECT_EQ(grund(3, 1), QColor(238, 238, 238));
 }
 

@@ -57,7 +57,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.monatstabelleKopieren = kopieren;
     // Ctrl+C copies the table only from the grid: in an input field it copies the field's text.
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
-    korvaltei_->feldwidget({Feldname::MSFlexGrid1})->addAction(kopieren);
+    korvaltei_->feldwidget({Feldname::Monatsgitter})->addAction(kopieren);
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.
