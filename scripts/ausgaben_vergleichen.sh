@@ -72,7 +72,7 @@ faelle=(
 # Ohne Bildschirm; die PDF-Ausgabe wählt dann selbst die Plattform "offscreen".
 ausfuehren() { # ORDNER ARGUMENTE...
     local ordner=$1; shift
-    (cd "$arbeit/leer" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 TZ=UTC \
+    (cd "$arbeit/leer" && env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C.UTF-8 TZ=UTC SOURCE_DATE_EPOCH=0 \
         XDG_RUNTIME_DIR="$arbeit/laufzeit" "$programm" "$@" "${tabelle[@]}") 2>>"$ordner/.fehler" ||
         { echo "korvalt $* scheiterte:" >&2; cat "$ordner/.fehler" >&2; exit 2; }
 }
