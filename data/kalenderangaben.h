@@ -39,6 +39,8 @@ struct Kalenderangaben {
     int anteilN = vollzeitAnteil;
     int anteilI = vollzeitAnteil;
     std::optional<AngenommeneErhoehung> erhoehung;
+    // The year view counts the annual bonus where it applies.
+    bool mitSonderzahlung = true;
 
     bool operator==(const Kalenderangaben&) const = default;
     // A case without any of these settings: it is saved exactly as before they existed.
