@@ -13,6 +13,7 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "hauptfenster.h"
+#include "jahresdruck.h"
 #include "kommandozeile.h"
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
@@ -178,7 +179,7 @@ void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
         "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
         "Tariftabelle: " +
         s.daten.tabellenkatalog.tabelle(s.daten.tabelle).ueberschrift +
-        "\nLizenz: proprietär, alle Rechte vorbehalten.\n\n"
+        "\nLizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder später).\n\n"
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +
         (s.tarifdatei.pfad().empty() ? std::string("nicht gefunden")
@@ -245,6 +246,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     fenster.setzeAktion(Menuepunkt::monatstabelleKopieren,
                         [&fenster] { monatstabelleKopieren(fenster); });
     fenster.setzeAktion(Menuepunkt::ueber, mit(ueberKorvalt));
+    jahresansichtAnschliessen(fenster, dialoge);
 }
 
 }  // namespace korvalt

@@ -9,6 +9,8 @@
 #include "druckauftrag.h"
 #include "einstellungsdatei.h"
 #include "ergebnisseite.h"
+#include "jahresdruck.h"
+#include "jahresliste_csv.h"
 #include "korvaltei.h"
 #include "tarifdatei.h"
 
@@ -74,6 +76,10 @@ int exportieren(const Aufruf& aufruf, const std::filesystem::path& programmverze
                      ? monatslistePdfExportieren(aufruf, programmverzeichnis, fehlerausgabe)
                      : monatslisteCsvExportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
     }
+    if (!aufruf.jahresliste.empty())
+        status = istPdfZiel(aufruf.jahresliste)
+                     ? jahreslistePdfExportieren(aufruf, programmverzeichnis, fehlerausgabe)
+                     : jahreslisteCsvExportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
     if (!aufruf.ergebnis.empty() && status == exitGut)
         status = ergebnisPdfExportieren(aufruf, programmverzeichnis, fehlerausgabe);
     return status;

@@ -51,6 +51,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
+        {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}}},
         {"&Tabelle",
          {{"&Januar 2006 West", ""},
           {"&März 2024", ""},
@@ -63,7 +64,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
     // The tables are listed as the menu opens.
-    emit menues[2]->menu()->aboutToShow();
+    emit menues[3]->menu()->aboutToShow();
     ASSERT_EQ(menues.size(), qsizetype(erwartet.size()));
     for (std::size_t i = 0; i < erwartet.size(); ++i) {
         EXPECT_EQ(menues[i]->text(), erwartet[i].first);

@@ -1,6 +1,7 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
 #include "dateinamen.h"
+#include "jahresansicht.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -57,6 +58,11 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     korvaltei_->feldwidget({Feldname::MSFlexGrid1})->addAction(kopieren);
 
+    QMenu* ansicht = menuBar()->addMenu("&Ansicht");
+    neueAktion(ansicht, Menuepunkt::jahresuebersicht, "&Jahresübersicht…",
+               QKeySequence(Qt::CTRL | Qt::Key_J));
+    setzeAktion(Menuepunkt::jahresuebersicht, [this] { jahresansichtZeigen(); });
+
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     QAction* hilfe = neueAktion(hilfemenue_, Menuepunkt::hilfe, "&Hilfe", QKeySequence(Qt::Key_F1));
     // In the window F1 is Korvaltei's own key; the item shows it and takes it only in the open
@@ -78,6 +84,17 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+Jahresansicht& Hauptfenster::jahresansichtZeigen() {
+    if (!jahresansicht_) {
+        jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->neuBerechnen(); });
+    }
+    jahresansicht_->show();
+    jahresansicht_->raise();
+    jahresansicht_->activateWindow();
+    return *jahresansicht_;
 }
 
 QAction* Hauptfenster::neueAktion(QMenu* menue, Menuepunkt punkt, const QString& text,

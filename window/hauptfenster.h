@@ -24,6 +24,10 @@ class QLabel;
 class QMenu;
 
 namespace korvalt {
+class Jahresansicht;
+}
+
+namespace korvalt {
 
 enum class Menuepunkt : std::size_t {
     neu,
@@ -37,6 +41,7 @@ enum class Menuepunkt : std::size_t {
     seitenansicht,
     beenden,
     monatstabelleKopieren,
+    jahresuebersicht,
     hilfe,
     ueber,
 };
@@ -83,6 +88,9 @@ class Hauptfenster : public QMainWindow {
         zuletztOeffnen_ = std::move(arbeit);
     }
 
+    // The year view, made when it is first asked for (its chart costs time), then shown and raised.
+    Jahresansicht& jahresansichtZeigen();
+
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -102,6 +110,7 @@ class Hauptfenster : public QMainWindow {
     QMenu* hilfemenue_ = nullptr;
     QMenu* zuletztMenue_ = nullptr;
     QLabel* dateianzeige_ = nullptr;
+    Jahresansicht* jahresansicht_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
     // The records the case would be saved as: now, and when it was last opened or saved.
     std::vector<Einstellungssatz> stand_;
