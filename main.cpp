@@ -12,6 +12,7 @@
 
 #include <QTimer>
 
+#include "jahresliste_csv.h"
 #include "kommandozeile.h"
 #include "menuebefehle.h"
 #include "pdf_export.h"
@@ -93,5 +94,7 @@ int main(int argc, char** argv) {
     }
     if (aufruf->brauchtQt())
         return exportierenMitQt(argc, argv, *aufruf, programmverzeichnis(), std::cout, std::cerr);
+    if (!aufruf->jahresliste.empty())
+        return jahreslisteCsvExportieren(*aufruf, programmverzeichnis(), std::cout, std::cerr);
     return monatslisteCsvExportieren(*aufruf, programmverzeichnis(), std::cout, std::cerr);
 }

@@ -1,6 +1,6 @@
 // The window's speed: Enter in a duration field of a case of 600 months through the real key
-// handler until every field and the grid model are updated, and the program's start-up to its
-// first painted window.
+// handler until every field and the grid model are updated, the year view opened, and the
+// program's start-up to its first painted window.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/wait.h>
@@ -13,6 +13,8 @@
 #include <fstream>
 #include <memory>
 
+#include "jahresansicht.h"
+#include "jahresdiagramm.h"
 #include "korvaltei.h"
 #include "zaehlende_meldungen.h"
 
@@ -67,6 +69,28 @@ void enterStufendauerNormal(benchmark::State& state) {
     enterInDauerfeld(state, "normal1", 3);
 }
 BENCHMARK(enterStufendauerNormal)->Unit(benchmark::kMicrosecond);
+
+// The year view of a case of 600 months opened the first time: the dialog, its table and its chart
+// made, filled and painted.
+void jahresansichtOeffnen(benchmark::State& state) {
+    korvalt::bench::ZaehlendeMeldungen meldungen;
+    const auto sitzung = std::make_unique<korvalt::Sitzung>();
+    korvalt::Korvaltei fenster(*sitzung, meldungen);
+    const auto datei = einstellungen600Monate();
+    fenster.laden({{"."}, datei});
+    std::filesystem::remove(datei);
+    if (sitzung->daten.monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
+    for (auto _ : state) {
+        korvalt::Jahresansicht ansicht(*sitzung);
+        ansicht.show();
+        ansicht.repaint();
+        ansicht.diagramm().viewport()->repaint();
+        benchmark::DoNotOptimize(ansicht.daten().uebersicht.gesamt.kumuliert);
+    }
+}
+// Once first: the first chart of the process also loads what Qt Charts needs.
+BENCHMARK(jahresansichtOeffnen)->Unit(benchmark::kMillisecond)->UseRealTime()->Iterations(1);
+BENCHMARK(jahresansichtOeffnen)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // A separate process, started as the program is, that ends after its first painted window.
 void startBisZumErstenFenster(benchmark::State& state) {

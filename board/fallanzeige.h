@@ -36,6 +36,13 @@ class Fallanzeige {
 
     // Runs after every recalculation, once its results are shown.
     void setzeNachRechnung(std::function<void()> arbeit) { nachRechnung_ = std::move(arbeit); }
+    // Another view of the case that follows each recalculation, after the work set before.
+    void nachRechnungAnhaengen(std::function<void()> arbeit) {
+        nachRechnung_ = [vorher = std::move(nachRechnung_), arbeit = std::move(arbeit)] {
+            if (vorher) vorher();
+            arbeit();
+        };
+    }
 
     // The full recalculation for the start group in the field Startgruppe.
     void starten();

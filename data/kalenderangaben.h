@@ -39,6 +39,8 @@ struct Kalenderangaben {
     int anteilN = vollzeitAnteil;
     int anteilI = vollzeitAnteil;
     std::optional<AngenommeneErhoehung> erhoehung;
+    // The year view counts the annual bonus where it applies.
+    bool mitSonderzahlung = true;
 
     bool operator==(const Kalenderangaben&) const = default;
     // The calendar month of month `monat` (from 1) of the case; nothing without a start month.

@@ -14,6 +14,9 @@ constexpr int stelleAnteilN = 16;      // five digits, hundredths of a percent
 constexpr int stelleAnteilI = 21;      // five digits
 constexpr int stelleErhoehung = 26;    // three digits, tenths of a percent
 constexpr int stelleErhoehungAb = 29;  // JJJJMM
+// "0" when the year view leaves out the annual bonus; blank (or "1") counts it, so that a record
+// written before the switch existed keeps it on.
+constexpr int stelleSonderzahlung = 35;
 
 void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, int wert) {
     for (int k = laenge - 1; k >= 0; --k, wert /= 10)
@@ -99,6 +102,7 @@ Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben) {
         ziffernSchreiben(satz, stelleErhoehung, 3, angaben.erhoehung->zehntelProzent);
         monatSchreiben(satz, stelleErhoehungAb, angaben.erhoehung->ab);
     }
+    if (!angaben.mitSonderzahlung) satz[stelleSonderzahlung - 1] = '0';
     return satz;
 }
 
@@ -151,7 +155,11 @@ std::optional<Kalenderangaben> kalendersatzLesen(const Einstellungssatz& satz,
         prozent.wert > groessteErhoehung)
         return falsch("angenommene Erhöhung");
     if (prozent.gesetzt) angaben.erhoehung = AngenommeneErhoehung{prozent.wert, *ab};
-    // Positions 35..75 are written blank and left for later settings: a file of a later version
+
+    const Feld sonderzahlung = zahlfeld(satz, stelleSonderzahlung, 1);
+    if (sonderzahlung.beschaedigt || sonderzahlung.wert > 1) return falsch("Jahressonderzahlung");
+    angaben.mitSonderzahlung = !sonderzahlung.gesetzt || sonderzahlung.wert == 1;
+    // Positions 36..75 are written blank and left for later settings: a file of a later version
     // keeps what this version knows.
     return angaben;
 }

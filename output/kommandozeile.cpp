@@ -23,7 +23,8 @@ bool istPdfZiel(std::string_view ziel) {
 }
 
 bool Aufruf::brauchtQt() const {
-    return !hilfe && !version && (istPdfZiel(monatsliste) || !ergebnis.empty());
+    return !hilfe && !version &&
+           (istPdfZiel(monatsliste) || !ergebnis.empty() || istPdfZiel(jahresliste));
 }
 
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
@@ -42,6 +43,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             aufruf.tabellenZeigen = true;
             continue;
         }
+        if (a == "--ohne-jahressonderzahlung") {
+            aufruf.ohneSonderzahlung = true;
+            continue;
+        }
         // A name without an option before it is the case file the window opens on.
         if (!a.empty() && a[0] != '-') {
             if (!aufruf.falldatei.empty()) {
@@ -53,6 +58,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         }
         std::string* ziel = nullptr;
         if (a == "--monatsliste") ziel = &aufruf.monatsliste;
+        if (a == "--jahresliste") ziel = &aufruf.jahresliste;
         if (a == "--ergebnis") ziel = &aufruf.ergebnis;
         if (a == "--einstellungen") ziel = &aufruf.einstellungen;
         if (a == "--tabelle") ziel = &aufruf.tabelle;
@@ -77,6 +83,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         std::string andere;
         for (const auto& [wert, name] :
              {std::pair{&aufruf.monatsliste, "--monatsliste"},
+              std::pair{&aufruf.jahresliste, "--jahresliste"},
               std::pair{&aufruf.ergebnis, "--ergebnis"},
               std::pair{&aufruf.einstellungen, "--einstellungen"},
               std::pair{&aufruf.tabelle, "--tabelle"}, std::pair{&aufruf.falldatei, "FALLDATEI"}}) {
@@ -89,7 +96,19 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             return std::nullopt;
         }
     }
-    const bool ausgabe = !aufruf.monatsliste.empty() || !aufruf.ergebnis.empty();
+    const bool ausgabe =
+        !aufruf.monatsliste.empty() || !aufruf.ergebnis.empty() || !aufruf.jahresliste.empty();
+    if (!aufruf.hilfe && !aufruf.jahresliste.empty() &&
+        (!aufruf.monatsliste.empty() || !aufruf.ergebnis.empty())) {
+        fehler =
+            "\u201E--jahresliste\u201C steht ohne \u201E--monatsliste\u201C und "
+            "\u201E--ergebnis\u201C.";
+        return std::nullopt;
+    }
+    if (!aufruf.hilfe && aufruf.ohneSonderzahlung && aufruf.jahresliste.empty()) {
+        fehler = "\u201E--ohne-jahressonderzahlung\u201C braucht \u201E--jahresliste\u201C.";
+        return std::nullopt;
+    }
     for (const auto& [wert, name] : {std::pair{&aufruf.einstellungen, "--einstellungen"},
                                      std::pair{&aufruf.tabelle, "--tabelle"}}) {
         if (!aufruf.hilfe && !aufruf.tabellenZeigen && !wert->empty() && !ausgabe) {
@@ -116,6 +135,8 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
            "               [--tabelle SCHLÜSSEL]\n"
+           "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [--einstellungen "
+           "DATEI] [--tabelle SCHLÜSSEL]\n"
            "       korvalt --version\n"
            "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
@@ -128,6 +149,10 @@ std::string aufrufHilfe() {
            "                          sonst als CSV (\";\"-getrennt, UTF-8), bei DATEI \"-\" auf "
            "die Standardausgabe\n"
            "  --ergebnis DATEI.pdf    schreibt den Ergebnisdruck (das Fenster als Seite) als PDF\n"
+           "  --jahresliste DATEI     schreibt die Jahresübersicht: bei DATEI.pdf als Seite mit "
+           "Diagramm,\n"
+           "                          sonst als CSV, bei \"-\" auf die Standardausgabe\n"
+           "  --ohne-jahressonderzahlung  die Jahresübersicht ohne Jahressonderzahlung\n"
            "  --einstellungen DATEI   nimmt den Fall aus dieser Einstellungsdatei (75 Bytes, "
            "beginnt mit \"st\");\n"
            "                          sonst aus \"korvalt-einstellungen.dat\" im "

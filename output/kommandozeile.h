@@ -18,14 +18,17 @@ enum Exitstatus : int { exitGut = 0, exitSchreibfehler = 1, exitEingabefehler = 
 struct Aufruf {
     bool hilfe = false;
     bool version = false;
-    std::string monatsliste;    // target file of the month list; "-" is standard output
-    std::string ergebnis;       // target file of the result printout
+    std::string monatsliste;  // target file of the month list; "-" is standard output
+    std::string ergebnis;     // target file of the result printout
+    std::string jahresliste;  // target file of the year view; "-" is standard output
+    bool ohneSonderzahlung = false;
     std::string einstellungen;  // settings file that names the case
     std::string tabelle;        // key of the tariff table, in place of the one the case names
     bool tabellenZeigen = false;
     std::string falldatei;  // case file the window opens on
     bool fensterOeffnen() const {
-        return !hilfe && !version && !tabellenZeigen && monatsliste.empty() && ergebnis.empty();
+        return !hilfe && !version && !tabellenZeigen && monatsliste.empty() && ergebnis.empty() &&
+               jahresliste.empty();
     }
     // PDF files are drawn with Qt's printing, which needs a QApplication.
     bool brauchtQt() const;

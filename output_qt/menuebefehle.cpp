@@ -13,6 +13,7 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "hauptfenster.h"
+#include "jahresdruck.h"
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
@@ -172,7 +173,7 @@ void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
         "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
         "Tariftabelle: " +
         s.daten.tabellenkatalog.tabelle(s.daten.tabelle).ueberschrift +
-        "\nLizenz: proprietär, alle Rechte vorbehalten.\n\n"
+        "\nLizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder später).\n\n"
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +
         (s.tarifdatei.pfad().empty() ? std::string("nicht gefunden")
@@ -242,6 +243,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.ueber, mit(ueberKorvalt));
+    jahresansichtAnschliessen(fenster, dialoge);
 }
 
 }  // namespace korvalt

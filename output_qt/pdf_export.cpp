@@ -8,6 +8,8 @@
 #include "ausgabeknoepfe.h"
 #include "druckauftrag.h"
 #include "ergebnisseite.h"
+#include "jahresdruck.h"
+#include "jahresliste_csv.h"
 #include "korvaltei.h"
 
 namespace korvalt {
@@ -64,6 +66,10 @@ int exportieren(const Aufruf& aufruf, const std::filesystem::path& programmverze
                      ? monatslistePdfExportieren(aufruf, programmverzeichnis, fehlerausgabe)
                      : monatslisteCsvExportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
     }
+    if (!aufruf.jahresliste.empty())
+        status = istPdfZiel(aufruf.jahresliste)
+                     ? jahreslistePdfExportieren(aufruf, programmverzeichnis, fehlerausgabe)
+                     : jahreslisteCsvExportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
     if (!aufruf.ergebnis.empty() && status == exitGut)
         status = ergebnisPdfExportieren(aufruf, programmverzeichnis, fehlerausgabe);
     return status;

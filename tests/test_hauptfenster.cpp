@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "hauptfensterpruefung.h"
+#include "jahresansicht.h"
 
 using namespace korvalt;
 
@@ -51,6 +52,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
+        {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}}},
         {"&Tabelle",
          {{"&Januar 2006 West", ""},
           {"&März 2024", ""},
@@ -63,7 +65,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
     // The tables are listed as the menu opens.
-    emit menues[2]->menu()->aboutToShow();
+    emit menues[3]->menu()->aboutToShow();
     ASSERT_EQ(menues.size(), qsizetype(erwartet.size()));
     for (std::size_t i = 0; i < erwartet.size(); ++i) {
         EXPECT_EQ(menues[i]->text(), erwartet[i].first);
@@ -79,9 +81,24 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     // A later menu goes before Hilfe, which stays last.
     fenster->menueEinfuegen("&Weiteres");
     const QList<QAction*> danach = fenster->menuBar()->actions();
-    ASSERT_EQ(danach.size(), 5);
-    EXPECT_EQ(danach[3]->text(), "&Weiteres");
-    EXPECT_EQ(danach[4]->text(), "&Hilfe");
+    ASSERT_EQ(danach.size(), 6);
+    EXPECT_EQ(danach[4]->text(), "&Weiteres");
+    EXPECT_EQ(danach[5]->text(), "&Hilfe");
+}
+
+// Ctrl+J's item opens the year view once; it then follows each recalculation of the case.
+TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
+    starten();
+    fenster->aktion(Menuepunkt::jahresuebersicht).trigger();
+    fenster->aktion(Menuepunkt::jahresuebersicht).trigger();
+    const auto ansichten = fenster->findChildren<Jahresansicht*>();
+    ASSERT_EQ(ansichten.size(), 1);
+    EXPECT_EQ(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
+    ersetzen("GrDauer", 2, "60");
+    EXPECT_EQ(ansichten[0]->daten().uebersicht.gesamt.differenz,
+              fenster->korvaltei().sitzung().tabellen.gesamtcent(2) -
+                  fenster->korvaltei().sitzung().tabellen.gesamtcent(1));
+    EXPECT_NE(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
 }
 
 // Choosing a table keeps the start group by its label and every duration, recalculates and names

@@ -53,6 +53,18 @@ TEST(Kalendersatz, NichtGesetztesBleibtLeer) {
     EXPECT_EQ(kalendersatzLesen(satz, fehler), a);
 }
 
+// Only a switched-off bonus is written; a blank, as before the switch, reads as on.
+TEST(Kalendersatz, JahressonderzahlungAusgeschaltet) {
+    Kalenderangaben a;
+    a.mitSonderzahlung = false;
+    EXPECT_FALSE(a.leer());
+    const Einstellungssatz satz = kalendersatzBilden(a);
+    EXPECT_EQ(satz, satzAus("kz             1000010000         0"));
+    std::string fehler;
+    EXPECT_EQ(kalendersatzLesen(satz, fehler), a);
+    EXPECT_TRUE(kalendersatzLesen(satzAus("kz             1000010000"), fehler)->mitSonderzahlung);
+}
+
 TEST(Kalendersatz, BeschaedigterSatz) {
     const struct {
         const char* text;
@@ -62,6 +74,7 @@ TEST(Kalendersatz, BeschaedigterSatz) {
         {"kz2025013      1000010000", "aktuelle Stufe"},
         {"kz202501       0009910000", "Arbeitszeitanteil"},
         {"kz202501       1000010000101202704", "angenommene Erhöhung"},
+        {"kz202501       1000010000         2", "Jahressonderzahlung"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);

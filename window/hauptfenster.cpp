@@ -1,6 +1,7 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
 #include "dateinamen.h"
+#include "jahresansicht.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -59,6 +60,10 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     korvaltei_->feldwidget({Feldname::Monatsgitter})->addAction(kopieren);
 
+    QMenu* ansicht = menuBar()->addMenu("&Ansicht");
+    aktionen_.jahresuebersicht = neueAktion(ansicht, "&Jahresübersicht…", QKeySequence::UnknownKey,
+                                            QKeySequence(Qt::CTRL | Qt::Key_J));
+
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.
     aktionen_.hilfe = korvaltei_->hilfeaktion();
@@ -79,6 +84,17 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+}
+
+Jahresansicht& Hauptfenster::jahresansichtZeigen() {
+    if (!jahresansicht_) {
+        jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->neuBerechnen(); });
+    }
+    jahresansicht_->show();
+    jahresansicht_->raise();
+    jahresansicht_->activateWindow();
+    return *jahresansicht_;
 }
 
 // The platform's keys for a standard key; where it names none (Windows has no Save As and no Quit

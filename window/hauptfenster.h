@@ -23,6 +23,10 @@ class QLabel;
 class QMenu;
 
 namespace korvalt {
+class Jahresansicht;
+}
+
+namespace korvalt {
 
 // The menu items. Those whose work is not connected yet are greyed out; whoever connects work to
 // `triggered` enables the item.
@@ -38,7 +42,8 @@ struct Menueaktionen {
     QAction* seitenansicht;
     QAction* beenden;
     QAction* monatstabelleKopieren;
-    QAction* hilfe;  // Korvaltei's own, shared with the button Hilfe and F1
+    QAction* jahresuebersicht;  // the window's own: opens the year view
+    QAction* hilfe;             // Korvaltei's own, shared with the button Hilfe and F1
     QAction* ueber;
 };
 
@@ -81,6 +86,9 @@ class Hauptfenster : public QMainWindow {
         zuletztOeffnen_ = std::move(arbeit);
     }
 
+    // The year view, made when it is first asked for (its chart costs time), then shown and raised.
+    Jahresansicht& jahresansichtZeigen();
+
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
@@ -100,6 +108,7 @@ class Hauptfenster : public QMainWindow {
     QMenu* hilfemenue_ = nullptr;
     QMenu* zuletztMenue_ = nullptr;
     QLabel* dateianzeige_ = nullptr;
+    Jahresansicht* jahresansicht_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
     // The records the case would be saved as: now, and when it was last opened or saved.
     std::vector<Einstellungssatz> stand_;

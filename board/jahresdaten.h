@@ -1,0 +1,61 @@
+// What the year view shows of a case: both month series in cents, whether the annual bonus
+// applies (and why not), the year rows and the sentence on the month from which the case pays off.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "falltabellen.h"
+#include "jahresuebersicht.h"
+#include "sitzung.h"
+#include "sonderzahlungssaetze.h"
+
+namespace korvalt {
+
+// Why the bonus cannot be computed for the 2006 table or a case without a start month.
+inline constexpr const char* ohneSonderzahlungGrund =
+    "Die Jahressonderzahlung wird nur für die Tabellen ab 2024 mit einem Beginn berechnet.";
+
+// The case as the year view reads it. `saetze` is the rates file found beside the tariff file,
+// null when it is missing.
+struct Jahresfall {
+    const Falltabellen& tabellen;
+    const Tariftabelle& tabelle;
+    std::optional<KalenderMonat> beginn;
+    const Sonderzahlungssaetze* saetze = nullptr;
+};
+
+struct Jahresdaten {
+    bool inCent = false;  // the table's amounts: euro and cent, or whole euros (2006)
+    // The month pays from month 1 at index 0, up to each case's last month.
+    std::vector<Long> centN;
+    std::vector<Long> centI;
+    // Whether the bonus can be computed for this case at all, and if not, why.
+    bool sonderzahlungMoeglich = false;
+    std::string sonderzahlungGrund;
+    // Computed and counted: possible and switched on.
+    bool mitSonderzahlung = false;
+    Jahresuebersicht uebersicht;
+    // The cumulated difference after each month, bonuses included, from month 1 at index 0.
+    std::vector<std::int64_t> kumuliert;
+};
+
+Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);
+
+// The session's case: calculated in its table, without a start month.
+Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
+                              bool mitSonderzahlung);
+
+// The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert
+// +12.345 €).“ or „Der Beispielfall holt den Normalfall bis 12/2066 nicht ein.“; month numbers
+// („ab Monat 57“) without a start month.
+std::string ausgleichSatz(const Jahresdaten& daten);
+
+// An amount as the view shows it: "12.345,67" for the tables with cents, "12.346" for 2006.
+std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent);
+
+// A month of the case: "09/2031" with a start month, "Monat 57" without one.
+std::string jahresmonatText(const Jahresuebersicht& uebersicht, int monat);
+
+}  // namespace korvalt

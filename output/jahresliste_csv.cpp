@@ -1,0 +1,67 @@
+// Formats the year rows for the CSV file.
+#include "jahresliste_csv.h"
+
+#include <algorithm>
+#include <memory>
+
+#include "zahlen.h"
+
+namespace korvalt {
+
+namespace {
+
+void zeileSchreiben(std::string& aus, const Jahresdaten& d, const std::string& jahr,
+                    const Jahreszeile& z, bool mitKumuliert) {
+    const auto bonus = [&](std::int64_t cent) {
+        return d.mitSonderzahlung ? jahresbetragText(d, cent) : std::string();
+    };
+    aus += jahr + ';' + std::to_string(std::max(z.monateN, z.monateI)) + ';' +
+           jahresbetragText(d, z.centN) + ';' + bonus(z.sonderzahlungN) + ';' +
+           jahresbetragText(d, z.centI) + ';' + bonus(z.sonderzahlungI) + ';' +
+           jahresbetragText(d, z.differenz) + ';' +
+           (mitKumuliert ? jahresbetragText(d, z.kumuliert) : std::string()) + "\n";
+}
+
+}  // namespace
+
+std::string jahresbetragText(const Jahresdaten& daten, std::int64_t cent) {
+    return daten.inCent ? centText(cent) : ganzzahlText(euroGerundet(cent));
+}
+
+std::string jahrText(const Jahresuebersicht& uebersicht, int jahr) {
+    return (uebersicht.beginn ? "" : "Jahr ") + std::to_string(jahr);
+}
+
+std::string jahreslisteCsv(const Jahresdaten& daten) {
+    std::string aus =
+        "Jahr;Monate;Entgelt Normalfall;Jahressonderzahlung Normalfall;Entgelt Beispielfall;"
+        "Jahressonderzahlung Beispielfall;Differenz;Differenz kumuliert\n";
+    const Jahresuebersicht& u = daten.uebersicht;
+    for (const Jahreszeile& z : u.jahre) zeileSchreiben(aus, daten, jahrText(u, z.jahr), z, true);
+    zeileSchreiben(aus, daten, "Summe", u.gesamt, false);
+    return aus;
+}
+
+int jahreslisteCsvExportieren(const Aufruf& aufruf,
+                              const std::filesystem::path& programmverzeichnis, std::ostream& aus,
+                              std::ostream& fehlerausgabe) {
+    auto fall = std::make_unique<Speicherfall>();
+    std::string fehler;
+    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe)) {
+        fehlerausgabe << "korvalt: " << fehler << "\n";
+        return exitEingabefehler;
+    }
+    // Without the rates the bonus is left out, as in the window; the list says so in its columns.
+    std::string ohneSaetze;
+    const auto saetze =
+        sonderzahlungssaetzeLaden(fall->sitzung.tarifdatei.pfad().parent_path(), ohneSaetze);
+    const Jahresdaten daten =
+        jahresdatenBilden(fall->sitzung, saetze ? &*saetze : nullptr, !aufruf.ohneSonderzahlung);
+    if (!textSchreiben(aufruf.jahresliste, jahreslisteCsv(daten), aus, fehler)) {
+        fehlerausgabe << "korvalt: " << fehler << "\n";
+        return exitSchreibfehler;
+    }
+    return exitGut;
+}
+
+}  // namespace korvalt

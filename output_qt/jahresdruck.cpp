@@ -1,0 +1,179 @@
+// Draws the year view's page and attaches its printing to the view.
+#include "jahresdruck.h"
+
+#include <QPainter>
+#include <QPrinter>
+
+#include "dialoge.h"
+#include "druckauftrag.h"
+#include "hauptfenster.h"
+#include "jahresansicht.h"
+#include "jahresdiagramm.h"
+#include "jahresliste_csv.h"
+#include "monatsliste.h"
+
+namespace korvalt {
+
+namespace {
+
+// The page is drawn in tenths of a millimetre.
+constexpr int einheitenProMm = 10;
+
+QFont schrift(double mm, bool fett = false) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(int(mm * einheitenProMm));
+    f.setBold(fett);
+    return f;
+}
+
+QString q(const std::string& text) {
+    return QString::fromStdString(text);
+}
+
+// The year table in `rahmen`, its row height fitted to the number of years.
+void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
+    const Jahresuebersicht& u = d.uebersicht;
+    const QStringList koepfe{"Jahr",       "Monate",      "Entgelt N.", "Sonderz. N.",
+                             "Entgelt B.", "Sonderz. B.", "Differenz",  "kumuliert"};
+    const double anteile[] = {0.11, 0.08, 0.14, 0.12, 0.14, 0.12, 0.14, 0.15};
+    const int zeilen = int(u.jahre.size()) + 2;
+    const double hoehe = std::min(rahmen.height() / zeilen, 5.0 * einheitenProMm);
+    const double schriftMm = std::min(3.0, hoehe / einheitenProMm * 0.7);
+    auto zeileZeichnen = [&](int nr, const QStringList& werte, bool fett) {
+        double x = rahmen.left();
+        const double y = rahmen.top() + nr * hoehe;
+        p.setFont(schrift(schriftMm, fett));
+        for (int s = 0; s < werte.size(); ++s) {
+            const double breite = rahmen.width() * anteile[s];
+            p.drawText(QRectF(x + 8, y, breite - 16, hoehe),
+                       Qt::AlignVCenter | (s == 0 ? Qt::AlignLeft : Qt::AlignRight), werte[s]);
+            x += breite;
+        }
+        if (fett) p.drawLine(QPointF(rahmen.left(), y + hoehe), QPointF(rahmen.right(), y + hoehe));
+    };
+    auto werte = [&](const std::string& jahr, const Jahreszeile& z, bool mitKumuliert) {
+        auto betrag = [&](std::int64_t cent) { return q(jahresbetragAnzeige(d, cent)); };
+        auto bonus = [&](std::int64_t cent) {
+            return d.mitSonderzahlung ? betrag(cent) : QStringLiteral("\u2013");
+        };
+        return QStringList{q(jahr),
+                           QString::number(std::max(z.monateN, z.monateI)),
+                           betrag(z.centN),
+                           bonus(z.sonderzahlungN),
+                           betrag(z.centI),
+                           bonus(z.sonderzahlungI),
+                           betrag(z.differenz),
+                           mitKumuliert ? betrag(z.kumuliert) : QString()};
+    };
+    zeileZeichnen(0, koepfe, true);
+    for (int i = 0; i < int(u.jahre.size()); ++i)
+        zeileZeichnen(
+            i + 1, werte(jahrText(u, u.jahre[std::size_t(i)].jahr), u.jahre[std::size_t(i)], true),
+            false);
+    p.drawLine(QPointF(rahmen.left(), rahmen.top() + (zeilen - 1) * hoehe),
+               QPointF(rahmen.right(), rahmen.top() + (zeilen - 1) * hoehe));
+    zeileZeichnen(zeilen - 1, werte("Summe", u.gesamt, false), true);
+}
+
+}  // namespace
+
+bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, QPrinter& printer,
+                          std::string& fehler) {
+    printer.setPageOrientation(QPageLayout::Landscape);
+    QPainter p;
+    if (!p.begin(&printer)) {
+        fehler = "Die Seite der Jahresübersicht konnte nicht gezeichnet werden.";
+        return false;
+    }
+    const QRectF seite = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    const double faktor = printer.resolution() / 25.4 / einheitenProMm;
+    p.scale(faktor, faktor);
+    const double breite = seite.width() * einheitenProMm;
+    const double hoehe = seite.height() * einheitenProMm;
+    const Jahresdaten& d = ansicht.daten();
+
+    double y = 0;
+    p.setFont(schrift(5, true));
+    p.drawText(QRectF(0, y, breite, 70), Qt::AlignLeft | Qt::AlignVCenter,
+               q(fallname + " \u2013 Jahresübersicht"));
+    y += 80;
+    p.setFont(schrift(4, true));
+    p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(ausgleichSatz(d)));
+    y += 60;
+    if (!d.sonderzahlungGrund.empty() || !d.mitSonderzahlung) {
+        p.setFont(schrift(3));
+        const std::string zeile =
+            d.sonderzahlungGrund.empty() ? "Ohne Jahressonderzahlung." : d.sonderzahlungGrund;
+        p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zeile));
+        y += 50;
+    }
+    y += 20;
+    tabelleZeichnen(p, d, QRectF(0, y, breite * 0.52, hoehe - y));
+    const QRectF diagrammRahmen(breite * 0.54, y, breite * 0.46,
+                                std::min(hoehe - y, breite * 0.36));
+    Jahresdiagramm& diagramm = ansicht.diagramm();
+    // Drawn at a size of its own, so that the page does not depend on the window's size.
+    const QSize frueher = diagramm.size();
+    diagramm.resize(int(diagrammRahmen.width() / 2), int(diagrammRahmen.height() / 2));
+    diagramm.render(&p, diagrammRahmen, diagramm.viewport()->rect());
+    diagramm.resize(frueher);
+    return p.end();
+}
+
+int jahreslistePdfExportieren(const Aufruf& aufruf,
+                              const std::filesystem::path& programmverzeichnis,
+                              std::ostream& fehlerausgabe) {
+    auto fall = std::make_unique<Speicherfall>();
+    std::string fehler;
+    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe)) {
+        fehlerausgabe << "korvalt: " << fehler << "\n";
+        return exitEingabefehler;
+    }
+    Jahresansicht ansicht(fall->sitzung);
+    ansicht.setzeMitSonderzahlung(!aufruf.ohneSonderzahlung);
+    // Laid out as on screen, without appearing on any screen.
+    ansicht.setAttribute(Qt::WA_DontShowOnScreen);
+    ansicht.show();
+    const std::string name = fallnameText(fall->sitzung.daten);
+    const auto drucken = [&](QPrinter& printer, std::string& grund) {
+        return jahresansichtDrucken(ansicht, name, printer, grund);
+    };
+    if (!pdfSchreiben(aufruf.jahresliste, drucken, fehler)) {
+        fehlerausgabe << "korvalt: " << fehler << "\n";
+        return exitSchreibfehler;
+    }
+    return exitGut;
+}
+
+void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) {
+    QAction* aktion = fenster.aktionen().jahresuebersicht;
+    aktion->setEnabled(true);
+    QObject::connect(aktion, &QAction::triggered, &fenster, [&fenster, dialoge] {
+        Jahresansicht& ansicht = fenster.jahresansichtZeigen();
+        auto vorgang = [&fenster, &ansicht](QPrinter& printer, std::string& fehler) {
+            return jahresansichtDrucken(ansicht, fallbezeichnung(fenster.korvaltei()), printer,
+                                        fehler);
+        };
+        auto melden = [&fenster](const std::string& fehler) {
+            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+        };
+        ansicht.setzeDruckarbeit(
+            [vorgang, melden, dialoge] {
+                QPrinter printer(QPrinter::HighResolution);
+                printer.setPageOrientation(QPageLayout::Landscape);
+                if (!dialoge->druckerWaehlen(printer)) return;
+                std::string fehler;
+                if (!vorgang(printer, fehler)) melden(fehler);
+            },
+            [&fenster, vorgang, melden, dialoge] {
+                const auto datei = dialoge->pdfDateiWaehlen(fallbezeichnung(fenster.korvaltei()) +
+                                                            " \u2013 Jahresübersicht.pdf");
+                if (!datei) return;
+                std::string fehler;
+                if (!pdfSchreiben(*datei, vorgang, fehler)) return melden(fehler);
+                fenster.melden(QString::fromStdString("Jahresübersicht gespeichert: " + *datei));
+            });
+    });
+}
+
+}  // namespace korvalt

@@ -1,0 +1,78 @@
+// The year view's figures taken from a case: the bonus path with a start month, the reason without
+// one, and the sentence on the month the case pays off.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "jahresdaten.h"
+#include "vkanachdatum.h"
+
+using namespace korvalt;
+
+namespace {
+
+// Both cases 3 months in EGr. 9b from 10/2026; the individual one a step higher.
+std::unique_ptr<Falltabellen> dreiMonate() {
+    auto t = std::make_unique<Falltabellen>();
+    t->letztermonat(1) = t->letztermonat(2) = 3;
+    for (int m = 1; m <= 3; ++m) {
+        t->monatscentN(m) = 377984;
+        t->monatscentI(m) = 403901;
+        t->monatsbetragN(m) = 3780;
+        t->monatsbetragI(m) = 4039;
+        t->monatsgruppeN(m) = t->monatsgruppeI(m) = test::egr9b;
+    }
+    return t;
+}
+
+}  // namespace
+
+TEST(Jahresdaten, SonderzahlungMitBeginnGezaehltUndAbschaltbar) {
+    const auto vka = test::vkaNachDatum();
+    const auto t = dreiMonate();
+    std::string fehler;
+    const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
+    ASSERT_TRUE(saetze) << fehler;
+    const Jahresfall fall{*t, vka.tabelle, KalenderMonat(2026, 10), &*saetze};
+
+    const Jahresdaten mit = jahresdatenBilden(fall, true);
+    EXPECT_TRUE(mit.mitSonderzahlung);
+    ASSERT_EQ(mit.uebersicht.jahre.size(), 1u);
+    EXPECT_GT(mit.uebersicht.jahre[0].sonderzahlungI, mit.uebersicht.jahre[0].sonderzahlungN);
+    EXPECT_GT(mit.uebersicht.jahre[0].sonderzahlungN, 0);
+
+    const Jahresdaten ohne = jahresdatenBilden(fall, false);
+    EXPECT_TRUE(ohne.sonderzahlungMoeglich);
+    EXPECT_FALSE(ohne.mitSonderzahlung);
+    EXPECT_EQ(ohne.uebersicht.gesamt.sonderzahlungI, 0);
+}
+
+TEST(Jahresdaten, OhneBeginnKeineSonderzahlungUndDerGrund) {
+    const auto vka = test::vkaNachDatum();
+    const auto t = dreiMonate();
+    const Jahresdaten d = jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true);
+    EXPECT_FALSE(d.sonderzahlungMoeglich);
+    EXPECT_EQ(d.sonderzahlungGrund, ohneSonderzahlungGrund);
+    EXPECT_EQ(d.uebersicht.gesamt.centN, 3 * 377984);
+}
+
+TEST(Jahresdaten, Tabelle2006InGanzenEuroMal100) {
+    auto tabelle = test::vkaNachDatum().tabelle;
+    tabelle.inCent = false;
+    const auto t = dreiMonate();
+    const Jahresdaten d = jahresdatenBilden({*t, tabelle, KalenderMonat(2026, 10), nullptr}, true);
+    EXPECT_EQ(d.uebersicht.gesamt.centI, 3 * 403900);
+    EXPECT_EQ(d.sonderzahlungGrund, ohneSonderzahlungGrund);
+}
+
+TEST(Jahresdaten, SatzVornUndNie) {
+    Jahresdaten d;
+    d.centN = {100000, 100000, 100000};
+    d.centI = {90000, 110000, 1330000};
+    d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, KalenderMonat(2031, 8));
+    EXPECT_EQ(ausgleichSatz(d),
+              "Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert +12.300 \u20AC).");
+    d.centI = {90000, 110000, 99999};
+    d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
+    EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall holt den Normalfall bis Monat 3 nicht ein.");
+}

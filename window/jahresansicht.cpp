@@ -1,0 +1,160 @@
+// Lays out the year view and fills it from the case.
+#include "jahresansicht.h"
+
+#include <algorithm>
+
+#include <QCheckBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QPushButton>
+#include <QTableWidget>
+#include <QVBoxLayout>
+
+#include "jahresdiagramm.h"
+#include "sitzung.h"
+
+namespace korvalt {
+
+namespace {
+
+const QStringList spaltenkoepfe{"Jahr",
+                                "Monate",
+                                "Entgelt\nNormalfall",
+                                "Sonder-\nzahlung N.",
+                                "Entgelt\nBeispielfall",
+                                "Sonder-\nzahlung B.",
+                                "Differenz",
+                                "Differenz\nkumuliert"};
+
+QTableWidgetItem* zelle(const std::string& text, bool rechts = true) {
+    auto* z = new QTableWidgetItem(QString::fromStdString(text));
+    z->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
+    return z;
+}
+
+}  // namespace
+
+Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
+    : QDialog(eltern), sitzung_(sitzung) {
+    setWindowTitle("Jahresübersicht");
+    setObjectName("Jahresansicht");
+    std::string fehler;
+    saetze_ = sonderzahlungssaetzeLaden(sitzung_.tarifdatei.pfad().parent_path(), fehler);
+
+    inhalt_ = new QWidget(this);
+    auto* inhaltLayout = new QVBoxLayout(inhalt_);
+    inhaltLayout->setContentsMargins(0, 0, 0, 0);
+    satz_ = new QLabel(inhalt_);
+    QFont gross = satz_->font();
+    gross.setBold(true);
+    gross.setPointSizeF(gross.pointSizeF() * 1.15);
+    satz_->setFont(gross);
+    satz_->setWordWrap(true);
+    grund_ = new QLabel(inhalt_);
+    grund_->setWordWrap(true);
+    tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
+    tabelle_->setHorizontalHeaderLabels(spaltenkoepfe);
+    tabelle_->verticalHeader()->hide();
+    tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    diagramm_ = new Jahresdiagramm(inhalt_);
+    auto* teile = new QHBoxLayout;
+    teile->addWidget(tabelle_, 1);
+    teile->addWidget(diagramm_, 1);
+    inhaltLayout->addWidget(satz_);
+    inhaltLayout->addWidget(grund_);
+    inhaltLayout->addLayout(teile, 1);
+
+    schalter_ = new QCheckBox("mit &Jahressonderzahlung", this);
+    schalter_->setChecked(true);
+    connect(schalter_, &QCheckBox::toggled, this, [this](bool an) {
+        mitSonderzahlung_ = an;
+        neuBerechnen();
+    });
+    drucken_ = new QPushButton("&Drucken…", this);
+    alsPdf_ = new QPushButton("Als &PDF…", this);
+    auto* schliessen = new QPushButton("&Schließen", this);
+    connect(drucken_, &QPushButton::clicked, this, [this] {
+        if (druckarbeit_) druckarbeit_();
+    });
+    connect(alsPdf_, &QPushButton::clicked, this, [this] {
+        if (pdfarbeit_) pdfarbeit_();
+    });
+    connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
+    drucken_->setEnabled(false);
+    alsPdf_->setEnabled(false);
+    auto* knoepfe = new QHBoxLayout;
+    knoepfe->addWidget(schalter_);
+    knoepfe->addStretch(1);
+    knoepfe->addWidget(drucken_);
+    knoepfe->addWidget(alsPdf_);
+    knoepfe->addWidget(schliessen);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addWidget(inhalt_, 1);
+    layout->addLayout(knoepfe);
+    resize(1180, 600);
+    neuBerechnen();
+}
+
+Jahresansicht::~Jahresansicht() = default;
+
+void Jahresansicht::setzeMitSonderzahlung(bool an) {
+    schalter_->setChecked(an);
+    mitSonderzahlung_ = an;
+    neuBerechnen();
+}
+
+void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::function<void()> alsPdf) {
+    druckarbeit_ = std::move(drucken);
+    pdfarbeit_ = std::move(alsPdf);
+    drucken_->setEnabled(bool(druckarbeit_));
+    alsPdf_->setEnabled(bool(pdfarbeit_));
+}
+
+void Jahresansicht::neuBerechnen() {
+    daten_ = jahresdatenBilden(sitzung_, saetze_ ? &*saetze_ : nullptr, mitSonderzahlung_);
+    satz_->setText(QString::fromStdString(ausgleichSatz(daten_)));
+    grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
+    grund_->setVisible(!daten_.sonderzahlungMoeglich);
+    schalter_->setEnabled(daten_.sonderzahlungMoeglich);
+    tabelleFuellen();
+    diagramm_->zeigen(daten_);
+}
+
+void Jahresansicht::tabelleFuellen() {
+    const Jahresuebersicht& u = daten_.uebersicht;
+    tabelle_->setRowCount(int(u.jahre.size()) + 1);
+    auto zeileSetzen = [&](int zeile, const std::string& jahr, const Jahreszeile& z,
+                           bool mitKumuliert) {
+        auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
+        auto bonus = [&](std::int64_t cent) {
+            return daten_.mitSonderzahlung ? betrag(cent) : std::string("\u2013");
+        };
+        const std::string werte[] = {jahr,
+                                     std::to_string(std::max(z.monateN, z.monateI)),
+                                     betrag(z.centN),
+                                     bonus(z.sonderzahlungN),
+                                     betrag(z.centI),
+                                     bonus(z.sonderzahlungI),
+                                     betrag(z.differenz),
+                                     mitKumuliert ? betrag(z.kumuliert) : std::string()};
+        for (int s = 0; s < int(std::size(werte)); ++s)
+            tabelle_->setItem(zeile, s, zelle(werte[s], s > 0));
+    };
+    for (int i = 0; i < int(u.jahre.size()); ++i) {
+        const Jahreszeile& z = u.jahre[std::size_t(i)];
+        zeileSetzen(i, (u.beginn ? "" : "Jahr ") + std::to_string(z.jahr), z, true);
+    }
+    const int summe = int(u.jahre.size());
+    zeileSetzen(summe, "Summe", u.gesamt, false);
+    for (int s = 0; s < tabelle_->columnCount(); ++s) {
+        QFont f = tabelle_->item(summe, s)->font();
+        f.setBold(true);
+        tabelle_->item(summe, s)->setFont(f);
+    }
+    tabelle_->resizeRowsToContents();
+}
+
+}  // namespace korvalt
