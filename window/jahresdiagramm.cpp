@@ -57,7 +57,8 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
     if (monate == 0) return;
 
     auto* x = new QValueAxis;
-    x->setTitleText(d.uebersicht.beginn ? "Jahr" : "Monat des Falls");
+    x->setTitleText(d.uebersicht.beginn ? QStringLiteral("Jahr")
+                                        : QStringLiteral("Monat des Falls"));
     x->setLabelFormat("%d");
     x->setRange(xWert(d, 0), xWert(d, monate));
     auto* entgelt = new QValueAxis;
