@@ -51,19 +51,22 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
+        {"&Fall", {{"&Beginn, Stufe und Teilzeit…", ""}}},
         {"&Tabelle",
          {{"&Januar 2006 West", ""},
           {"&März 2024", ""},
           {"&April 2025", ""},
           {"Ma&i 2026", ""},
+          {"&VKA nach Datum", ""},
           {"M&ärz 2024", ""},
           {"A&pril 2025", ""},
-          {"Mai 2026", ""}}},
+          {"Mai 2026", ""},
+          {"&Bund nach Datum", ""}}},
         {"&Hilfe", {{"&Hilfe", "F1"}, {"Über &Korvalt", ""}}},
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
     // The tables are listed as the menu opens.
-    emit menues[2]->menu()->aboutToShow();
+    emit menues[3]->menu()->aboutToShow();
     ASSERT_EQ(menues.size(), qsizetype(erwartet.size()));
     for (std::size_t i = 0; i < erwartet.size(); ++i) {
         EXPECT_EQ(menues[i]->text(), erwartet[i].first);
@@ -79,9 +82,9 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     // A later menu goes before Hilfe, which stays last.
     fenster->menueEinfuegen("&Weiteres");
     const QList<QAction*> danach = fenster->menuBar()->actions();
-    ASSERT_EQ(danach.size(), 5);
-    EXPECT_EQ(danach[3]->text(), "&Weiteres");
-    EXPECT_EQ(danach[4]->text(), "&Hilfe");
+    ASSERT_EQ(danach.size(), 6);
+    EXPECT_EQ(danach[4]->text(), "&Weiteres");
+    EXPECT_EQ(danach[5]->text(), "&Hilfe");
 }
 
 // Choosing a table keeps the start group by its label and every duration, recalculates and names
@@ -122,10 +125,10 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
     // The Federation's tables follow under their own heading.
     emit menue->aboutToShow();
     const QList<QAction*> punkte = menue->actions();
-    ASSERT_EQ(punkte.size(), 9);
+    ASSERT_EQ(punkte.size(), 11);
     EXPECT_EQ(punkte.at(0)->text(), "VKA");
-    EXPECT_EQ(punkte.at(5)->text(), "Bund");
-    punkte.at(8)->trigger();
+    EXPECT_EQ(punkte.at(6)->text(), "Bund");
+    punkte.at(9)->trigger();
     EXPECT_EQ(titel(), "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Bund Stand MAI 2026*");
 }
 

@@ -1,6 +1,8 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
 #include "dateinamen.h"
+#include "kalenderangabentext.h"
+#include "qtumwandlung.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -59,6 +61,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     kopieren->setShortcutContext(Qt::WidgetWithChildrenShortcut);
     korvaltei_->feldwidget({Feldname::MSFlexGrid1})->addAction(kopieren);
 
+    QMenu* fall = menuBar()->addMenu("&Fall");
+    aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
+
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.
     aktionen_.hilfe = korvaltei_->hilfeaktion();
@@ -70,6 +75,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     dateianzeige_ = new QLabel(this);
     dateianzeige_->setObjectName("Falldatei");
     statusBar()->addPermanentWidget(dateianzeige_);
+    kalenderanzeige_ = new QLabel(this);
+    kalenderanzeige_->setObjectName("Kalenderangaben");
+    statusBar()->addPermanentWidget(kalenderanzeige_);
 
     // The caption is Korvaltei's text: its display field is the client area's window title.
     connect(korvaltei_, &QWidget::windowTitleChanged, this, [this] { titelSetzen(); });
@@ -125,6 +133,8 @@ std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
 }
 
 void Hauptfenster::standPruefen() {
+    kalenderanzeige_->setText(
+        alsQString(kalenderangabenText(korvaltei_->sitzung().tabellen.kalender)));
     stand_ = aktuellerStand();
     // The first calculation, at start-up, is the case as it was saved.
     if (gespeichert_.empty()) gespeichert_ = stand_;
