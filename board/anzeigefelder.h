@@ -23,6 +23,9 @@ class Anzeigefelder {
     // is opaque.
     virtual void setzeDeckend(FeldId feld, bool deckend) = 0;
     virtual void setzeSichtbar(FeldId feld, bool sichtbar) = 0;
+    // The note a label shows when the pointer rests on it (the full date of a month label); ""
+    // for none.
+    virtual void setzeHinweis(FeldId feld, std::string_view hinweis) = 0;
 
     // The month grid: its cells are written while it is hidden and shown once, complete.
     virtual Gitterspeicher& gitter() = 0;

@@ -159,9 +159,8 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
     for (int i = 0; i < f.gefaerbtAnzahl; ++i)
         felder_.setzeHintergrund(spaltenfeld(f.gefaerbt[std::size_t(i)], 1, spalte, stufe), farbe);
     if (f.betragImmerDurchsichtig || !erreicht) felder_.setzeDeckend(betrag(spalte, stufe), false);
-    felder_.setzeText(spaltenfeld(f.ende, 1, spalte, stufe),
-                      ganzzahlText(t.stufenende(s, spalte, stufe)));
-    felder_.setzeText(spaltenfeld(f.anfang, 1, spalte, stufe), ganzzahlText(anfang));
+    monatZeigen(spaltenfeld(f.ende, 1, spalte, stufe), t.stufenende(s, spalte, stufe));
+    monatZeigen(spaltenfeld(f.anfang, 1, spalte, stufe), anfang);
     if (spalte >= 2) {
         const Single g = t.garantie(seite)(spalte, stufe);
         const FeldId feld = spaltenfeld(f.garantie, 2, spalte, stufe);
@@ -170,6 +169,14 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
         if (f.garantieGefaerbt)
             felder_.setzeHintergrund(feld, g > 0 ? farben::hellgelb : farben::hellgruen);
     }
+}
+
+// A month of the case: its number, or with a start month "07/26" and the full date as the note.
+void Fallanzeige::monatZeigen(FeldId feld, Integer monat) {
+    const auto datum = monat >= 1 ? sitzung_.tabellen.kalender.kalendermonat(monat) : std::nullopt;
+    felder_.setzeText(feld, datum ? datum->kurztext() : ganzzahlText(monat));
+    felder_.setzeHinweis(
+        feld, datum ? datum->text() + " (Monat " + ganzzahlText(monat) + ")" : std::string());
 }
 
 void Fallanzeige::vergleichZeigen() {
@@ -201,7 +208,10 @@ void Fallanzeige::vergleichZeigen() {
             gitter.setzeText(zeile, erste + 1, f.imFall ? ganzzahlText(f.stufe) : std::string());
             gitter.setzeText(zeile, erste + 2, tausenderText(double(f.euro)));
         };
-        gitter.setzeText(zeile, 0, ganzzahlText(z.monat));
+        if (z.datum)
+            gitter.setzeText(zeile, 0, z.datum->text(), z.datum->kurztext());
+        else
+            gitter.setzeText(zeile, 0, ganzzahlText(z.monat));
         fallZeigen(z.normal, 1);
         gitter.setzeFarbe(zeile, 3, farben::hellgruen);
         fallZeigen(z.individuell, 4);

@@ -70,6 +70,7 @@ class Fallanzeige {
     void spaltenZeigen();
     void seiteZeigen(Seite seite);
     void stufeZeigen(Seite seite, int spalte, int stufe);
+    void monatZeigen(FeldId feld, Integer monat);
     void vergleichZeigen();
 
     Sitzung& sitzung_;

@@ -15,6 +15,7 @@ struct Feldzustand {
     bool deckend = false;
     bool sichtbar = true;
     bool vorhanden = false;
+    std::string hinweis;
 };
 
 class Feldspeicher : public Anzeigefelder {
@@ -29,6 +30,9 @@ class Feldspeicher : public Anzeigefelder {
     void setzeDeckend(FeldId feld, bool deckend) override { veraenderbar(feld).deckend = deckend; }
     void setzeSichtbar(FeldId feld, bool sichtbar) override {
         veraenderbar(feld).sichtbar = sichtbar;
+    }
+    void setzeHinweis(FeldId feld, std::string_view hinweis) override {
+        veraenderbar(feld).hinweis = hinweis;
     }
 
     Gitterspeicher& gitter() override { return gitter_; }

@@ -16,6 +16,9 @@ inline constexpr int gitterSpalten = 8;
 
 struct Gitterzelle {
     std::string text;
+    // Shown instead of `text` where the cell is too narrow for it ("07/26" for "07/2026"); empty:
+    // the text is never shortened.
+    std::string kurztext;
     std::optional<Farbe> hintergrund;  // none: the grid's background colour
 };
 
@@ -32,8 +35,10 @@ class Gitterspeicher {
     const Gitterzelle& zelle(int zeile, int spalte) const {
         return zeilen_[pruefe(zeile, spalte)][spalte];
     }
-    void setzeText(int zeile, int spalte, std::string text) {
-        zeilen_[pruefe(zeile, spalte)][spalte].text = std::move(text);
+    void setzeText(int zeile, int spalte, std::string text, std::string kurztext = {}) {
+        Gitterzelle& z = zeilen_[pruefe(zeile, spalte)][spalte];
+        z.text = std::move(text);
+        z.kurztext = std::move(kurztext);
     }
     void setzeFarbe(int zeile, int spalte, Farbe farbe) {
         zeilen_[pruefe(zeile, spalte)][spalte].hintergrund = farbe;

@@ -14,6 +14,7 @@
 #include <algorithm>
 
 #include "dateinamen.h"
+#include "kalenderdialog.h"
 #include "qtumwandlung.h"
 
 namespace korvalt {
@@ -127,6 +128,12 @@ Aenderungsantwort Desktopdialoge::aenderungenFragen(std::string_view name) {
     if (box.clickedButton() == speichern) return Aenderungsantwort::speichern;
     if (box.clickedButton() == verwerfen) return Aenderungsantwort::verwerfen;
     return Aenderungsantwort::abbrechen;
+}
+
+std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderangaben& jetzt) {
+    Kalenderdialog dialog(jetzt, eltern_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.angaben();
 }
 
 }  // namespace korvalt

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "druckauftrag.h"
+#include "kalenderangaben.h"
 
 namespace korvalt {
 
@@ -40,6 +41,9 @@ class Dialoge : public Druckumgebung {
     // "Änderungen an „NAME“ speichern?" with Speichern, Verwerfen and Abbrechen; closing the box
     // is Abbrechen.
     virtual Aenderungsantwort aenderungenFragen(std::string_view name) = 0;
+    // Beginn, Stufe und Teilzeit, showing the case's settings `jetzt`: the settings entered,
+    // checked as the dialog checks them; nothing when the user cancels.
+    virtual std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer.
@@ -60,6 +64,7 @@ class Desktopdialoge : public Dialoge {
                         std::string& fehler) override;
     void hinweisen(std::string_view titel, std::string_view text) override;
     Aenderungsantwort aenderungenFragen(std::string_view name) override;
+    std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) override;
 
   private:
     QWidget* eltern_;

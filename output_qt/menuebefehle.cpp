@@ -163,6 +163,33 @@ void monatstabelleKopieren(Hauptfenster& fenster) {
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten.monatsanzahl));
 }
 
+// Beginn, Stufe und Teilzeit: the settings, then the current step counted into column 1, then the
+// full recalculation. A refusal leaves the case as it was, the settings included.
+void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
+    Korvaltei& k = fenster.korvaltei();
+    Sitzung& s = k.sitzung();
+    const Kalenderangaben alt = s.tabellen.kalender;
+    const auto neu = dialoge.kalenderWaehlen(alt);
+    if (!neu) return;
+    std::string fehler;
+    bool gut = s.rechner.kalenderSetzen(*neu, fehler);
+    // A current step already counted into the durations is not counted a second time.
+    if (gut && neu->aktuelleStufe &&
+        (neu->aktuelleStufe != alt.aktuelleStufe || neu->beginn != alt.beginn)) {
+        gut = s.rechner.aktuelleStufeSetzen(*neu->aktuelleStufe, fehler);
+        if (!gut) {
+            std::string zurueck;
+            s.rechner.kalenderSetzen(alt, zurueck);
+        }
+    }
+    if (!gut) {
+        k.meldungen().warnen("Beginn, Stufe und Teilzeit", fehler);
+        return;
+    }
+    k.anzeige().dauernZeigen();
+    k.anzeige().starten();
+}
+
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
     const auto einstellungen = vollerPfad(s.einstellungsdatei);
@@ -242,6 +269,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.drucken, mit(druckenMitDialog));
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
+    anschliessen(a.kalender, mit(kalenderAendern));
     anschliessen(a.ueber, mit(ueberKorvalt));
     jahresansichtAnschliessen(fenster, dialoge);
 }

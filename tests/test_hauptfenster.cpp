@@ -53,14 +53,17 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
         {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}}},
+        {"&Fall", {{"&Beginn, Stufe und Teilzeit…", ""}}},
         {"&Tabelle",
          {{"&Januar 2006 West", ""},
           {"&März 2024", ""},
           {"&April 2025", ""},
           {"Ma&i 2026", ""},
+          {"&VKA nach Datum", ""},
           {"M&ärz 2024", ""},
           {"A&pril 2025", ""},
-          {"Mai 2026", ""}}},
+          {"Mai 2026", ""},
+          {"&Bund nach Datum", ""}}},
         {"&Hilfe", {{"&Hilfe", "F1"}, {"Über &Korvalt", ""}}},
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
@@ -89,8 +92,8 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
 // Ctrl+J's item opens the year view once; it then follows each recalculation of the case.
 TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
     starten();
-    fenster->aktion(Menuepunkt::jahresuebersicht).trigger();
-    fenster->aktion(Menuepunkt::jahresuebersicht).trigger();
+    fenster->aktionen().jahresuebersicht->trigger();
+    fenster->aktionen().jahresuebersicht->trigger();
     const auto ansichten = fenster->findChildren<Jahresansicht*>();
     ASSERT_EQ(ansichten.size(), 1);
     EXPECT_EQ(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
@@ -139,10 +142,10 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
     // The Federation's tables follow under their own heading.
     emit menue->aboutToShow();
     const QList<QAction*> punkte = menue->actions();
-    ASSERT_EQ(punkte.size(), 9);
+    ASSERT_EQ(punkte.size(), 11);
     EXPECT_EQ(punkte.at(0)->text(), "VKA");
-    EXPECT_EQ(punkte.at(5)->text(), "Bund");
-    punkte.at(8)->trigger();
+    EXPECT_EQ(punkte.at(6)->text(), "Bund");
+    punkte.at(9)->trigger();
     EXPECT_EQ(titel(), "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Bund Stand MAI 2026*");
 }
 

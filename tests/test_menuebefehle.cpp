@@ -3,6 +3,9 @@
 // and the About box.
 #include <QApplication>
 #include <QClipboard>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QStatusBar>
 #include <QTableView>
@@ -375,3 +378,65 @@ TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
 }
 
 }  // namespace
+
+// Beginn, Stufe und Teilzeit with a current step: its months are counted into column 1 of both
+// cases and the status line names the settings.
+TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
+    angaben.anteilI = 7500;
+    dialoge->kalender = angaben;
+    waehlen(&Menueaktionen::kalender);
+    EXPECT_TRUE(meldungen.warnungen.empty());
+    EXPECT_EQ(sitzung->tabellen.kalender, angaben);
+    // 27 months of the 36 of step 3 are served by 07/2026.
+    EXPECT_EQ(text("normal1", 2), "0");
+    EXPECT_EQ(text("indi1", 3), "9");
+    EXPECT_EQ(fenster->findChild<QLabel*>("Kalenderangaben")->text().toStdString(),
+              "Beginn 07/2026 \u00B7 Stufe 3 seit 04/2024 \u00B7 Teilzeit 100 % / 75 %");
+    EXPECT_EQ(titel().back(), '*');
+}
+
+// More months served than the step lasts: a German reason, and neither the durations nor the
+// settings change.
+TEST_F(MenuebefehleTest, ZuLangeAktuelleStufeAendertNichts) {
+    starten();
+    const std::vector<std::string> vorher = fallbild();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2022, 4)};
+    dialoge->kalender = angaben;
+    waehlen(&Menueaktionen::kalender);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("überschreiten die Stufenlaufzeit"), std::string::npos)
+        << meldungen.warnungen[0];
+    EXPECT_TRUE(sitzung->tabellen.kalender.leer());
+    EXPECT_EQ(fallbild(), vorher);
+    EXPECT_EQ(sitzung->tabellen.stufendauer(2, 1, 3), 36);
+    EXPECT_NE(titel().back(), '*');
+}
+
+// "VKA nach Datum" without a start month says why and offers the dialog; with the start month
+// entered there the case goes into the table by date.
+TEST_F(MenuebefehleTest, NachDatumOhneBeginnBietetDenDialogAn) {
+    starten();
+    meldungen.antwort = 1;
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    dialoge->kalender = angaben;
+    QMenu* menue = fenster->menuBar()->findChild<QMenu*>("Tabellenmenue");
+    ASSERT_NE(menue, nullptr);
+    emit menue->aboutToShow();
+    for (QAction* a : menue->actions())
+        if (QString(a->text()).remove('&') == "VKA nach Datum") a->trigger();
+    ASSERT_EQ(meldungen.fragen.size(), 1u);
+    EXPECT_EQ(meldungen.fragen[0].find("Beginn fehlt: \u201EVKA nach Datum\u201C braucht einen "
+                                       "Beginn."),
+              0u)
+        << meldungen.fragen[0];
+    EXPECT_EQ(dialoge->gefragt.back(), "Kalender?");
+    EXPECT_EQ(sitzung->daten.tabelle, "vka");
+    EXPECT_EQ(text("nanfang1", 1), "07/26");
+}

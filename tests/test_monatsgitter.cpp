@@ -80,6 +80,22 @@ TEST_F(MonatsgitterTest, MonatszeilenMitFarbenUndLeererSchlusszeile) {
     EXPECT_EQ(gitter->rowHeight(5), gitter->rowHeight(monate + 2));
 }
 
+// With a start month the month column and the step's month labels show dates: the grid the full
+// one with "07/26" for a narrow column, the labels the short one with the full date as their note.
+TEST_F(MonatsgitterTest, MitBeginnZeigenMonatsspalteUndStufenmonateDasDatum) {
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->rechner.kalenderSetzen(angaben, fehler)) << fehler;
+    fenster->anzeige().starten();
+    EXPECT_EQ(zelle(3, 0).toString(), "07/2026");
+    EXPECT_EQ(zelle(3, 0, Gittermodell::kurztextRolle).toString(), "07/26");
+    EXPECT_EQ(zelle(3 + 6, 0).toString(), "01/2027");
+    EXPECT_EQ(zelle(3, 1, Gittermodell::kurztextRolle).toString(), "");
+    EXPECT_EQ(text("nanfang1", 1), "07/26");
+    EXPECT_EQ(beschriftung("nanfang1", 1)->toolTip().toStdString(), "07/2026 (Monat 1)");
+}
+
 TEST_F(MonatsgitterTest, JedeFuellungSetztDasModellEinmalZurueck) {
     QSignalSpy zurueckgesetzt(gitter->model(), &QAbstractItemModel::modelReset);
     ersetzen(feld("GrDauer1", 4), "60");

@@ -69,12 +69,20 @@ class Testdialoge : public Dialoge {
         gefragt.push_back("Änderungen an " + std::string(name) + "?");
         return aenderungsantwort;
     }
+    std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) override {
+        gefragt.push_back("Kalender?");
+        kalenderGezeigt = jetzt;
+        return kalender;
+    }
 
     // The file the next file dialog answers with, in the test directory; nothing: cancelled.
     std::optional<std::string> datei;
     std::optional<Ausdruck> ausdruck;
     bool druckerGewaehlt = true;
     Aenderungsantwort aenderungsantwort = Aenderungsantwort::verwerfen;
+    // What Beginn, Stufe und Teilzeit answers (nothing: cancelled) and what it was shown.
+    std::optional<Kalenderangaben> kalender;
+    Kalenderangaben kalenderGezeigt;
     std::vector<std::string> gefragt;
     std::vector<std::string> hinweise;
 

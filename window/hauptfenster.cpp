@@ -2,6 +2,8 @@
 #include "hauptfenster.h"
 #include "dateinamen.h"
 #include "jahresansicht.h"
+#include "kalenderangabentext.h"
+#include "qtumwandlung.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -63,6 +65,13 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     QMenu* ansicht = menuBar()->addMenu("&Ansicht");
     aktionen_.jahresuebersicht = neueAktion(ansicht, "&Jahresübersicht…", QKeySequence::UnknownKey,
                                             QKeySequence(Qt::CTRL | Qt::Key_J));
+    // The view is the window's own; its printing is attached from outside.
+    aktionen_.jahresuebersicht->setEnabled(true);
+    connect(aktionen_.jahresuebersicht, &QAction::triggered, this,
+            [this] { jahresansichtZeigen(); });
+
+    QMenu* fall = menuBar()->addMenu("&Fall");
+    aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.
@@ -75,6 +84,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     dateianzeige_ = new QLabel(this);
     dateianzeige_->setObjectName("Falldatei");
     statusBar()->addPermanentWidget(dateianzeige_);
+    kalenderanzeige_ = new QLabel(this);
+    kalenderanzeige_->setObjectName("Kalenderangaben");
+    statusBar()->addPermanentWidget(kalenderanzeige_);
 
     // The caption is Korvaltei's text: its display field is the client area's window title.
     connect(korvaltei_, &QWidget::windowTitleChanged, this, [this] { titelSetzen(); });
@@ -141,6 +153,8 @@ std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
 }
 
 void Hauptfenster::standPruefen() {
+    kalenderanzeige_->setText(
+        alsQString(kalenderangabenText(korvaltei_->sitzung().tabellen.kalender)));
     stand_ = aktuellerStand();
     // The first calculation, at start-up, is the case as it was saved.
     if (gespeichert_.empty()) gespeichert_ = stand_;

@@ -42,7 +42,8 @@ struct Menueaktionen {
     QAction* seitenansicht;
     QAction* beenden;
     QAction* monatstabelleKopieren;
-    QAction* jahresuebersicht;  // the window's own: opens the year view
+    QAction* jahresuebersicht;  // Ansicht › Jahresübersicht…
+    QAction* kalender;          // Fall › Beginn, Stufe und Teilzeit…
     QAction* hilfe;             // Korvaltei's own, shared with the button Hilfe and F1
     QAction* ueber;
 };
@@ -109,6 +110,8 @@ class Hauptfenster : public QMainWindow {
     QMenu* zuletztMenue_ = nullptr;
     QLabel* dateianzeige_ = nullptr;
     Jahresansicht* jahresansicht_ = nullptr;
+    // The case's calendar settings, always in the status line while any is set.
+    QLabel* kalenderanzeige_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
     // The records the case would be saved as: now, and when it was last opened or saved.
     std::vector<Einstellungssatz> stand_;

@@ -44,7 +44,7 @@ std::vector<FeldId> eingabereihenfolge() {
 }
 
 // The buttons' captions with their underlined letters, none of them a menu's (Datei, Bearbeiten,
-// Tabelle, Hilfe): the place of the letter in the design's caption, nothing for no letter.
+// Fall, Tabelle, Hilfe): the place of the letter in the design's caption, nothing for no letter.
 std::optional<int> kennbuchstabe(Feldname knopf) {
     switch (knopf) {
         case Feldname::Speichern:        // Speichern
@@ -260,6 +260,10 @@ void Korvaltei::setzeSichtbar(FeldId feld, bool sichtbar) {
         setVisible(sichtbar);
     else
         felder_->setzeSichtbar(feld, sichtbar);
+}
+
+void Korvaltei::setzeHinweis(FeldId feld, std::string_view hinweis) {
+    if (QWidget* w = feldwidget(feld)) w->setToolTip(alsQString(hinweis));
 }
 
 Gitterspeicher& Korvaltei::gitter() {

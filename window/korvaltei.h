@@ -78,6 +78,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     void setzeHintergrund(FeldId feld, Farbe farbe) override;
     void setzeDeckend(FeldId feld, bool deckend) override;
     void setzeSichtbar(FeldId feld, bool sichtbar) override;
+    void setzeHinweis(FeldId feld, std::string_view hinweis) override;
     Gitterspeicher& gitter() override;
     void gitterVerbergen() override;
     void gitterZeigen() override;

@@ -14,7 +14,8 @@ namespace korvalt {
 
 namespace {
 
-// A text wider than its cell is set in a narrower cut of the font rather than cut short, so that
+// A text wider than its cell gives way to its short form where it has one ("07/26" for "07/2026");
+// what is still too wide is set in a narrower cut of the font rather than cut short, so that
 // "Monat" reads whole in its narrow column.
 class Zellenzeichner : public QStyledItemDelegate {
   public:
@@ -29,7 +30,14 @@ class Zellenzeichner : public QStyledItemDelegate {
         QStyle* stil = view ? view->style() : QApplication::style();
         const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const int platz = opt.rect.width() - 2 * rand;
-        const int breite = QFontMetrics(opt.font).horizontalAdvance(opt.text);
+        int breite = QFontMetrics(opt.font).horizontalAdvance(opt.text);
+        if (breite > platz) {
+            const QString kurz = index.data(Gittermodell::kurztextRolle).toString();
+            if (!kurz.isEmpty()) {
+                opt.text = kurz;
+                breite = QFontMetrics(opt.font).horizontalAdvance(opt.text);
+            }
+        }
         if (breite > platz && platz > 0) {
             opt.font.setStretch(std::max(50, 100 * platz / breite));
             opt.fontMetrics = QFontMetrics(opt.font);
@@ -80,6 +88,8 @@ QVariant Gittermodell::data(const QModelIndex& index, int rolle) const {
     switch (rolle) {
         case Qt::DisplayRole:
             return QString::fromStdString(speicher_.zelle(zeile, spalte).text);
+        case kurztextRolle:
+            return QString::fromStdString(speicher_.zelle(zeile, spalte).kurztext);
         case Qt::BackgroundRole: {
             const auto& farbe = speicher_.zelle(zeile, spalte).hintergrund;
             if (farbe) return alsQColor(*farbe);

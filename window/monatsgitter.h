@@ -15,6 +15,9 @@ namespace korvalt {
 // zuruecksetzenEnden; the views ask only for the cells they paint.
 class Gittermodell : public QAbstractTableModel {
   public:
+    // The cell's short text, for a view too narrow for its text.
+    static constexpr int kurztextRolle = Qt::UserRole + 1;
+
     Gittermodell(Gitterspeicher& speicher, QObject* eltern);
 
     int rowCount(const QModelIndex& eltern = {}) const override;

@@ -24,7 +24,9 @@ QString ersterStartHinweis(const TarifDaten& daten) {
     int bis = 0;
     for (const Tariftabelle& t : daten.tabellenkatalog.tabellen()) {
         if (t.schluessel == daten.tabelle) continue;
-        const int jahr = std::atoi(t.schluessel.substr(0, 4).c_str());
+        // The Federation's keys begin with "bund-"; their month in force names the year.
+        const std::string& datum = t.seite == Arbeitgeberseite::vka ? t.schluessel : t.inKraft;
+        const int jahr = std::atoi(datum.substr(0, 4).c_str());
         von = std::min(von, jahr);
         bis = std::max(bis, jahr);
     }

@@ -14,6 +14,7 @@
 namespace korvalt {
 
 QString tabellenmenuetext(const Tariftabelle& tabelle) {
+    if (tabelle.nachDatum) return alsQString(tabelle.menuetitel());
     QStringList woerter = alsQString(tabelle.menuetitel()).split(' ', Qt::SkipEmptyParts);
     for (QString& wort : woerter)
         if (wort.size() > 1 && wort.at(0).isLetter()) wort = wort.left(1) + wort.mid(1).toLower();
@@ -33,19 +34,37 @@ QString mitKennbuchstabe(const QString& text, QString& vergeben) {
     return text;
 }
 
+// A table by date needs the case's start month: without one the user is told so and is offered the
+// dialog to enter it; the table is chosen once the case has one.
+bool beginnVorhanden(Hauptfenster& fenster, const Tariftabelle& tabelle) {
+    Korvaltei& korvaltei = fenster.korvaltei();
+    const Falltabellen& t = korvaltei.sitzung().tabellen;
+    const std::string fehler = beginnFehlt(tabelle, t.kalender.beginn.has_value());
+    if (fehler.empty()) return true;
+    if (korvaltei.meldungen().okAbbrechen(
+            "Beginn fehlt", fehler + "\nJetzt unter \u201EBeginn, Stufe und Teilzeit\u201C "
+                                     "einen Beginn eingeben?") != 1)
+        return false;
+    fenster.aktionen().kalender->trigger();
+    return t.kalender.beginn.has_value();
+}
+
 // The radio item of one table; choosing it calculates the case in that table.
-void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Korvaltei& korvaltei,
+void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Hauptfenster& fenster,
                      const Tariftabelle& tabelle, QString& vergeben) {
+    Korvaltei& korvaltei = fenster.korvaltei();
     const TarifDaten& daten = korvaltei.sitzung().daten;
     QAction* aktion = menue->addAction(mitKennbuchstabe(tabellenmenuetext(tabelle), vergeben));
     aktion->setCheckable(true);
     aktion->setChecked(tabelle.schluessel == daten.tabelle);
     gruppe->addAction(aktion);
     const std::string schluessel = tabelle.schluessel;
-    QObject::connect(aktion, &QAction::triggered, menue, [&korvaltei, schluessel] {
-        const TarifDaten& d = korvaltei.sitzung().daten;
+    QObject::connect(aktion, &QAction::triggered, menue, [&fenster, schluessel] {
+        Korvaltei& k = fenster.korvaltei();
+        const TarifDaten& d = k.sitzung().daten;
         const Tariftabelle* neu = d.tabellenkatalog.finden(schluessel);
-        if (neu && neu->schluessel != d.tabelle) korvaltei.anzeige().tabelleWechseln(*neu);
+        if (neu && neu->schluessel != d.tabelle && beginnVorhanden(fenster, *neu))
+            k.anzeige().tabelleWechseln(*neu);
     });
 }
 
@@ -54,22 +73,25 @@ void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Korvaltei& korvaltei,
 QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
     QMenu* menue = fenster.menueEinfuegen("&Tabelle");
     menue->setObjectName("Tabellenmenue");
-    Korvaltei& korvaltei = fenster.korvaltei();
-    QObject::connect(menue, &QMenu::aboutToShow, menue, [menue, &korvaltei] {
+    QObject::connect(menue, &QMenu::aboutToShow, menue, [menue, &fenster] {
         menue->clear();
         auto* gruppe = new QActionGroup(menue);
-        const TarifDaten& daten = korvaltei.sitzung().daten;
+        const TarifDaten& daten = fenster.korvaltei().sitzung().daten;
         QString vergeben;
         for (const auto& [seite, name] :
              {std::pair{Arbeitgeberseite::vka, "VKA"}, std::pair{Arbeitgeberseite::bund, "Bund"}}) {
             const auto& tabellen = daten.tabellenkatalog.tabellen();
-            if (std::none_of(tabellen.begin(), tabellen.end(),
-                             [seite](const Tariftabelle& t) { return t.seite == seite; }))
+            const auto& nachDatum = daten.tabellenkatalog.tabellenNachDatum();
+            const auto vonSeite = [seite](const Tariftabelle& t) { return t.seite == seite; };
+            if (std::none_of(tabellen.begin(), tabellen.end(), vonSeite) &&
+                std::none_of(nachDatum.begin(), nachDatum.end(), vonSeite))
                 continue;
             menue->addSection(QString::fromUtf8(name));
-            for (const Tariftabelle& tabelle : tabellen)
-                if (tabelle.seite == seite)
-                    tabelleAnbieten(menue, gruppe, korvaltei, tabelle, vergeben);
+            // The side's tables by date last, after its tables of one date.
+            for (const auto* liste : {&tabellen, &nachDatum})
+                for (const Tariftabelle& tabelle : *liste)
+                    if (vonSeite(tabelle))
+                        tabelleAnbieten(menue, gruppe, fenster, tabelle, vergeben);
         }
     });
     return menue;

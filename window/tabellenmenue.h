@@ -17,7 +17,7 @@ class Hauptfenster;
 QMenu* tabellenmenueAnlegen(Hauptfenster& fenster);
 
 // The item of a table: its caption without "Tariftabellen Stand ", in ordinary capitals ("Mai
-// 2026", "Januar 2006 West").
+// 2026", "Januar 2006 West"); a table by date as it names itself ("VKA nach Datum").
 QString tabellenmenuetext(const Tariftabelle& tabelle);
 
 }  // namespace korvalt

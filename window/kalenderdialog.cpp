@@ -1,0 +1,187 @@
+// The dialog of the case's calendar settings.
+#include "kalenderdialog.h"
+
+#include <QComboBox>
+#include <QDialogButtonBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+#include "prozentzahlen.h"
+#include "qtumwandlung.h"
+
+namespace korvalt {
+
+namespace {
+
+QLineEdit* feld(QWidget* eltern, const char* name, const std::string& text,
+                const char* platzhalter) {
+    auto* f = new QLineEdit(alsQString(text), eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setPlaceholderText(QString::fromUtf8(platzhalter));
+    return f;
+}
+
+QWidget* mitStunden(QLineEdit* anteil, QLabel* stunden) {
+    auto* zeile = new QWidget;
+    auto* layout = new QHBoxLayout(zeile);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(anteil);
+    layout->addWidget(stunden, 1);
+    return zeile;
+}
+
+std::string text(const QLineEdit* f) {
+    return f->text().trimmed().toStdString();
+}
+
+// A month as typed for the current step and the raise, or nothing with a German reason.
+std::optional<KalenderMonat> monatLesen(const QLineEdit* f, const char* wofuer,
+                                        std::string& fehler) {
+    const auto monat = kalenderMonatLesen(text(f));
+    if (!monat)
+        fehler = std::string(wofuer) + ": \u201E" + text(f) +
+                 "\u201C ist kein Monat. Bitte MM/JJJJ eingeben, etwa 04/2024.";
+    return monat;
+}
+
+}  // namespace
+
+Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern) : QDialog(eltern) {
+    setObjectName("Kalenderdialog");
+    setWindowTitle(QStringLiteral("Beginn, Stufe und Teilzeit"));
+
+    beginn_ = feld(this, "Beginn", jetzt.beginn ? jetzt.beginn->text() : std::string(),
+                   "MM/JJJJ, leer: ohne Datum");
+    stufe_ = new QComboBox(this);
+    stufe_->setObjectName("AktuelleStufe");
+    stufe_->addItem(QStringLiteral("keine"));
+    for (int s = 1; s <= hoechsteAktuelleStufe; ++s) stufe_->addItem(QString::number(s));
+    stufe_->setCurrentIndex(jetzt.aktuelleStufe ? jetzt.aktuelleStufe->stufe : 0);
+    seit_ =
+        feld(this, "Seit", jetzt.aktuelleStufe ? jetzt.aktuelleStufe->seit.text() : "", "MM/JJJJ");
+    anteilN_ = feld(this, "AnteilN", anteilText(jetzt.anteilN), "1 bis 100 %");
+    anteilI_ = feld(this, "AnteilI", anteilText(jetzt.anteilI), "1 bis 100 %");
+    stundenN_ = new QLabel(this);
+    stundenN_->setObjectName("StundenN");
+    stundenI_ = new QLabel(this);
+    stundenI_->setObjectName("StundenI");
+    // Room for the longest hours, so that the share's field keeps its width as they change.
+    for (QLabel* stunden : {stundenN_, stundenI_})
+        stunden->setMinimumWidth(stunden->fontMetrics().horizontalAdvance(
+            alsQString(wochenstundenText(kleinsterAnteil + 1)) + QStringLiteral("00")));
+    erhoehung_ = feld(this, "Erhoehung",
+                      jetzt.erhoehung ? erhoehungsprozentText(jetzt.erhoehung->zehntelProzent) : "",
+                      "% jährlich, leer: keine");
+    erhoehungAb_ =
+        feld(this, "ErhoehungAb",
+             (jetzt.erhoehung ? jetzt.erhoehung->ab : standardErhoehungAb).text(), "MM/JJJJ");
+
+    auto* stufenzeile = new QWidget(this);
+    auto* stufenlayout = new QHBoxLayout(stufenzeile);
+    stufenlayout->setContentsMargins(0, 0, 0, 0);
+    stufenlayout->addWidget(stufe_);
+    stufenlayout->addWidget(new QLabel(QStringLiteral("seit"), stufenzeile));
+    stufenlayout->addWidget(seit_, 1);
+
+    auto* formular = new QFormLayout;
+    formular->addRow(QStringLiteral("&Beginn (erster Monat):"), beginn_);
+    formular->addRow(QStringLiteral("Aktuelle &Stufe in Spalte 1:"), stufenzeile);
+    formular->addRow(QStringLiteral("Teilzeit &Normalfall:"), mitStunden(anteilN_, stundenN_));
+    formular->addRow(QStringLiteral("Teilzeit &individueller Fall:"),
+                     mitStunden(anteilI_, stundenI_));
+    formular->addRow(QStringLiteral("Angenommene &Erhöhung:"), erhoehung_);
+    formular->addRow(QStringLiteral("Erhöhung &ab:"), erhoehungAb_);
+
+    grund_ = new QLabel(this);
+    grund_->setObjectName("Grund");
+    grund_->setWordWrap(true);
+    QPalette rot = grund_->palette();
+    rot.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
+    grund_->setPalette(rot);
+
+    knoepfe_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
+    knoepfe_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
+    connect(knoepfe_, &QDialogButtonBox::accepted, this, &QDialog::accept);
+    connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->addLayout(formular);
+    layout->addWidget(grund_);
+    layout->addWidget(knoepfe_);
+
+    // The rows put their fields into containers of their own; Tab still goes top to bottom.
+    QWidget* const reihe[] = {beginn_,  stufe_,     seit_,        anteilN_,
+                              anteilI_, erhoehung_, erhoehungAb_, knoepfe_};
+    for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
+
+    for (QLineEdit* f : {beginn_, seit_, anteilN_, anteilI_, erhoehung_, erhoehungAb_})
+        connect(f, &QLineEdit::textChanged, this, [this] { pruefen(); });
+    connect(stufe_, &QComboBox::currentIndexChanged, this, [this] { pruefen(); });
+    pruefen();
+}
+
+std::string Kalenderdialog::grund() const {
+    return grund_->text().toStdString();
+}
+
+// Every entry is read anew on each change; the first invalid one names the reason.
+void Kalenderdialog::pruefen() {
+    Kalenderangaben neu;
+    std::string fehler;
+    const auto gelesen = [&]() -> bool {
+        if (!text(beginn_).empty()) {
+            neu.beginn = beginnLesen(text(beginn_), fehler);
+            if (!neu.beginn) return false;
+        }
+        const bool stufeGewaehlt = stufe_->currentIndex() > 0;
+        seit_->setEnabled(stufeGewaehlt);
+        if (stufeGewaehlt) {
+            if (!neu.beginn) {
+                fehler = "Die aktuelle Stufe braucht einen Beginn.";
+                return false;
+            }
+            const auto seit = monatLesen(seit_, "Stufe seit", fehler);
+            if (!seit) return false;
+            if (*seit > *neu.beginn) {
+                fehler = "Stufe seit " + seit->text() + ": dieser Monat liegt nach dem Beginn " +
+                         neu.beginn->text() + ".";
+                return false;
+            }
+            neu.aktuelleStufe = AktuelleStufe{stufe_->currentIndex(), *seit};
+        }
+        for (auto [f, stunden, anteil, name] :
+             {std::tuple{anteilN_, stundenN_, &neu.anteilN, "Normalfall"},
+              std::tuple{anteilI_, stundenI_, &neu.anteilI, "Individueller Fall"}}) {
+            std::string grund;
+            const auto wert = anteilLesen(text(f), grund);
+            stunden->setText(wert ? alsQString(wochenstundenText(*wert)) : QString());
+            if (!wert) {
+                if (fehler.empty()) fehler = std::string(name) + ": " + grund;
+                continue;
+            }
+            *anteil = *wert;
+        }
+        if (!fehler.empty()) return false;
+        erhoehungAb_->setEnabled(!text(erhoehung_).empty());
+        if (!text(erhoehung_).empty()) {
+            const auto prozent = erhoehungLesen(text(erhoehung_), fehler);
+            if (!prozent) return false;
+            const auto ab = monatLesen(erhoehungAb_, "Erhöhung ab", fehler);
+            if (!ab) return false;
+            neu.erhoehung = AngenommeneErhoehung{*prozent, *ab};
+        }
+        return true;
+    };
+    if (gelesen())
+        angaben_ = neu;
+    else
+        angaben_.reset();
+    grund_->setText(angaben_ ? QString() : alsQString(fehler));
+    knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(angaben_.has_value());
+}
+
+}  // namespace korvalt

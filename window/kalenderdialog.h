@@ -1,0 +1,45 @@
+// The dialog Fall › Beginn, Stufe und Teilzeit: the case's start month, the current step of column
+// 1 and its month, the working-time shares of both cases and the assumed raise. It checks every
+// entry as it is typed and offers OK only for settings that are whole and valid.
+#pragma once
+
+#include <QDialog>
+#include <optional>
+#include <string>
+
+#include "kalenderangaben.h"
+
+class QComboBox;
+class QDialogButtonBox;
+class QLabel;
+class QLineEdit;
+
+namespace korvalt {
+
+class Kalenderdialog : public QDialog {
+  public:
+    // Shows `jetzt`, the case's settings now.
+    Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern = nullptr);
+
+    // The settings as entered; nothing while an entry is invalid, `grund()` then says why.
+    const std::optional<Kalenderangaben>& angaben() const { return angaben_; }
+    std::string grund() const;
+
+  private:
+    void pruefen();
+
+    QLineEdit* beginn_;
+    QComboBox* stufe_;
+    QLineEdit* seit_;
+    QLineEdit* anteilN_;
+    QLabel* stundenN_;
+    QLineEdit* anteilI_;
+    QLabel* stundenI_;
+    QLineEdit* erhoehung_;
+    QLineEdit* erhoehungAb_;
+    QLabel* grund_;
+    QDialogButtonBox* knoepfe_;
+    std::optional<Kalenderangaben> angaben_;
+};
+
+}  // namespace korvalt
