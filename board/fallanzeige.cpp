@@ -65,13 +65,16 @@ std::string Fallanzeige::laden(const Startoptionen& optionen, Meldungen& meldung
     return {};
 }
 
-bool Fallanzeige::fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
-                            Meldungen& meldungen) {
-    if (!istFallsatz(satz)) return false;
-    sitzung_.tabelleSetzen(
-        tabelleDesFalls(tabellensatz, sitzung_.daten.tabellenkatalog, meldungen));
+bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen) {
+    if (!istFallsatz(lesung.satz)) return false;
+    Einstellungssatz leer;
+    leer.fill(' ');
+    sitzung_.tabelleSetzen(tabelleDesFalls(lesung.tabellensatz.value_or(leer),
+                                           sitzung_.daten.tabellenkatalog, meldungen));
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
-    fallZeigen(einstellungssatzWiederherstellen(satz, sitzung_.tabellen, tabelle().gruppenzahl()));
+    fallZeigen(einstellungssatzWiederherstellen(lesung.satz, lesung.kalendersatz.value_or(leer),
+                                                sitzung_.tabellen, tabelle().gruppenzahl()));
+    if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);
     return true;
 }
 

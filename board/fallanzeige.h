@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "anzeigefelder.h"
+#include "einstellungsdatei.h"
 #include "meldungen.h"
 #include "sitzung.h"
 
@@ -23,12 +24,12 @@ class Fallanzeige {
     // the case could not be opened, empty when it is open; then the fields stay as they were.
     std::string laden(const Startoptionen& optionen, Meldungen& meldungen);
 
-    // Another case after start-up, from the records of a case file: the table the second record
+    // Another case after start-up, from the records of a case file as read: the table its record
     // names (the standard table without one; an unknown key is reported through `meldungen`), the
-    // durations and the start group, shown, then `starten`. A first record that does not begin
+    // calendar settings, the durations and the start group, shown, then `starten`; the reader's
+    // notice of records passed over goes to `meldungen` too. A first record that does not begin
     // with "st" changes nothing; then false.
-    bool fallLaden(const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
-                   Meldungen& meldungen);
+    bool fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen);
 
     // The example case of the first start, in the standard table: the default durations and the
     // design's start group.

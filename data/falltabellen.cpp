@@ -11,6 +11,7 @@ void standardfallSetzen(Falltabellen& t) {
         t.grdauerN(i) = 120;
         t.grdauerI(i) = 120;
     }
+    t.kalender = {};
 }
 
 }  // namespace korvalt

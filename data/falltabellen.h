@@ -109,7 +109,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group.
+// 120 per group; no calendar settings.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

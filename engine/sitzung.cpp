@@ -1,6 +1,8 @@
 // The start-up of a case up to its first calculation.
 #include "sitzung.h"
 
+#include <tuple>
+
 #include "einstellungssatz.h"
 #include "sicheredatei.h"
 
@@ -74,7 +76,22 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
         tabellen.gruppe(1) = *startgruppe;
     else
         standardfallSetzen(tabellen);
+    std::string fehler;
+    if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
+    if (optionen.ohneFenster)
+        fehler = beginnFehlt(rechner.tabelle(), tabellen.kalender.beginn.has_value());
+    if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
+}
+
+bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler) {
+    if (vorgaben.leer()) return true;
+    Kalenderangaben angaben = tabellen.kalender;
+    if (vorgaben.beginn) angaben.beginn = vorgaben.beginn;
+    if (vorgaben.anteile) std::tie(angaben.anteilN, angaben.anteilI) = *vorgaben.anteile;
+    if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
+    if (!rechner.kalenderSetzen(angaben, fehler)) return false;
+    return !vorgaben.aktuelleStufe || rechner.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,

@@ -12,12 +12,26 @@
 
 #include "einstellungsdatei.h"
 #include "falltabellen.h"
+#include "kalenderangaben.h"
 #include "meldungen.h"
 #include "rechner.h"
 #include "tarifdatei.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
+
+// Calendar settings given for this run in place of the case's own; what is not given stays as the
+// case has it.
+struct Kalendervorgaben {
+    std::optional<KalenderMonat> beginn;
+    // Working-time shares of the normal and the individual case, hundredths of a percent.
+    std::optional<std::pair<int, int>> anteile;
+    std::optional<AngenommeneErhoehung> erhoehung;
+    // Counted into the durations of column 1 once the other settings are in place.
+    std::optional<AktuelleStufe> aktuelleStufe;
+
+    bool leer() const { return !beginn && !anteile && !erhoehung && !aktuelleStufe; }
+};
 
 // What the start-up is told: where it finds its files, and what the command line asks for.
 struct Startoptionen {
@@ -38,6 +52,8 @@ struct Startoptionen {
     // A key of the list of tables in place of the table the case names; its start group keeps its
     // label, as when the window switches tables.
     std::string tabelle;
+    // Without a window a case calculated by date must have a start month, its own or given here.
+    Kalendervorgaben kalender;
 };
 
 // How the start-up ended.
@@ -73,6 +89,11 @@ class Sitzung {
     Integer titeltarif = 0;
     // The settings file the case came from and that Speichern writes.
     std::filesystem::path einstellungsdatei = einstellungsdateiName;
+
+  private:
+    // Puts the given settings over the case's own; false with a German reason, and the case
+    // unchanged, when the Rechner refuses them.
+    bool kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler);
 };
 
 }  // namespace korvalt

@@ -2,14 +2,18 @@
 #include "kommandozeile.h"
 
 #include <algorithm>
+#include <array>
 #include <cctype>
+#include <iterator>
 #include <memory>
 #include <utility>
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "falltabellen.h"
+#include "kalendermonat.h"
 #include "monatsliste_csv.h"
+#include "prozentzahlen.h"
 #include "sicheredatei.h"
 #include "tarifdatei.h"
 
@@ -27,8 +31,111 @@ bool Aufruf::brauchtQt() const {
            (istPdfZiel(monatsliste) || !ergebnis.empty() || istPdfZiel(jahresliste));
 }
 
+namespace {
+
+// The outputs of a run without the window; every option about the case needs one of them.
+constexpr std::pair<std::string Aufruf::*, std::string_view> ausgaben[] = {
+    {&Aufruf::monatsliste, "--monatsliste"},
+    {&Aufruf::ergebnis, "--ergebnis"},
+    {&Aufruf::jahresliste, "--jahresliste"}};
+
+// The options of the calendar settings, each with a value, and what a missing value is called.
+enum Kalenderoption { beginn, teilzeit, stufe, seit, erhoehung, erhoehungAb, kalenderoptionen };
+constexpr std::array<std::pair<std::string_view, std::string_view>, kalenderoptionen>
+    kalenderoptionNamen = {{{"--beginn", "der Monat (JJJJ-MM)"},
+                            {"--teilzeit", "der Arbeitszeitanteil (P oder P:Q)"},
+                            {"--stufe", "die Stufe (1 bis 6)"},
+                            {"--seit", "der Monat (JJJJ-MM)"},
+                            {"--erhoehung", "die jährliche Erhöhung in Prozent"},
+                            {"--erhoehung-ab", "der Monat (JJJJ-MM)"}}};
+using Kalendertexte = std::array<std::optional<std::string>, kalenderoptionen>;
+
+std::string inZeichen(std::string_view text) {
+    return "\u201E" + std::string(text) + "\u201C";
+}
+
+// „--monatsliste“ oder „--ergebnis“
+std::string ausgabeNamen() {
+    std::string namen;
+    for (std::size_t i = 0; i < std::size(ausgaben); ++i)
+        namen += (i == 0                         ? ""
+                  : i + 1 == std::size(ausgaben) ? " oder "
+                                                 : ", ") +
+                 inZeichen(ausgaben[i].second);
+    return namen;
+}
+
+std::optional<KalenderMonat> monatLesen(std::string_view text, std::string& fehler) {
+    const auto monat = kalenderMonatLesen(text);
+    if (!monat) fehler = inZeichen(text) + " ist kein Monat (JJJJ-MM oder MM/JJJJ, etwa 2024-04).";
+    return monat;
+}
+
+// The calendar settings the options give; false with a German reason naming the option.
+bool kalenderLesen(const Kalendertexte& texte, Kalendervorgaben& vorgaben, std::string& fehler) {
+    for (auto [ohne, mit] :
+         {std::pair{stufe, seit}, std::pair{seit, stufe}, std::pair{erhoehungAb, erhoehung}}) {
+        if (texte[ohne] && !texte[mit]) {
+            fehler = inZeichen(kalenderoptionNamen[ohne].first) + " braucht " +
+                     inZeichen(kalenderoptionNamen[mit].first) + ".";
+            return false;
+        }
+    }
+    std::string grund;
+    auto falsch = [&](Kalenderoption option) {
+        fehler = inZeichen(std::string(kalenderoptionNamen[option].first) + " " + *texte[option]) +
+                 ": " + grund;
+        return false;
+    };
+    if (texte[beginn]) {
+        vorgaben.beginn = beginnLesen(*texte[beginn], grund);
+        if (!vorgaben.beginn) return falsch(beginn);
+    }
+    if (texte[teilzeit]) {
+        // "P" is the share of both cases, "P:Q" that of the normal and of the individual case.
+        const std::string& text = *texte[teilzeit];
+        const auto trenner = text.find(':');
+        const auto anteilN = anteilLesen(text.substr(0, trenner), grund);
+        if (!anteilN) return falsch(teilzeit);
+        const auto anteilI =
+            trenner == std::string::npos ? anteilN : anteilLesen(text.substr(trenner + 1), grund);
+        if (!anteilI) return falsch(teilzeit);
+        vorgaben.anteile = {*anteilN, *anteilI};
+    }
+    if (texte[stufe]) {
+        const std::string& text = *texte[stufe];
+        if (text.size() != 1 || text[0] < '1' || text[0] > '0' + hoechsteAktuelleStufe) {
+            grund = "Die aktuelle Stufe muss zwischen 1 und 6 liegen.";
+            return falsch(stufe);
+        }
+        const auto monat = monatLesen(*texte[seit], grund);
+        if (!monat) return falsch(seit);
+        vorgaben.aktuelleStufe = AktuelleStufe{text[0] - '0', *monat};
+    }
+    if (texte[erhoehung]) {
+        const auto prozent = erhoehungLesen(*texte[erhoehung], grund);
+        if (!prozent) return falsch(erhoehung);
+        AngenommeneErhoehung angenommen{*prozent};
+        if (texte[erhoehungAb]) {
+            const auto ab = monatLesen(*texte[erhoehungAb], grund);
+            if (!ab) return falsch(erhoehungAb);
+            angenommen.ab = *ab;
+        }
+        vorgaben.erhoehung = angenommen;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool Aufruf::ausgabe() const {
+    return std::any_of(std::begin(ausgaben), std::end(ausgaben),
+                       [this](const auto& a) { return !(this->*a.first).empty(); });
+}
+
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
     Aufruf aufruf;
+    Kalendertexte kalendertexte;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
         if (a == "--help" || a == "-h") {
@@ -57,86 +164,99 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             continue;
         }
         std::string* ziel = nullptr;
+        std::string_view wert = "der Dateiname.";
         if (a == "--monatsliste") ziel = &aufruf.monatsliste;
         if (a == "--jahresliste") ziel = &aufruf.jahresliste;
         if (a == "--ergebnis") ziel = &aufruf.ergebnis;
         if (a == "--einstellungen") ziel = &aufruf.einstellungen;
-        if (a == "--tabelle") ziel = &aufruf.tabelle;
-        if (!ziel) {
-            fehler = "Unbekanntes Argument \u201E" + a + "\u201C.";
+        if (a == "--tabelle") {
+            ziel = &aufruf.tabelle;
+            wert = "der Schlüssel der Tabelle.";
+        }
+        std::optional<std::string>* kalenderziel = nullptr;
+        std::string fehlt;
+        for (std::size_t k = 0; k < kalenderoptionNamen.size(); ++k) {
+            if (a != kalenderoptionNamen[k].first) continue;
+            kalenderziel = &kalendertexte[k];
+            fehlt = std::string(kalenderoptionNamen[k].second) + ".";
+            wert = fehlt;
+        }
+        if (!ziel && !kalenderziel) {
+            fehler = "Unbekanntes Argument " + inZeichen(a) + ".";
             return std::nullopt;
         }
         if (i + 1 >= argumente.size() || argumente[i + 1].empty()) {
-            fehler = "Nach \u201E" + a + "\u201C fehlt " +
-                     (ziel == &aufruf.tabelle ? "der Schlüssel der Tabelle." : "der Dateiname.");
+            fehler = "Nach " + inZeichen(a) + " fehlt " + std::string(wert);
             return std::nullopt;
         }
-        if (!ziel->empty()) {
-            fehler = "\u201E" + a + "\u201C ist zweimal angegeben.";
+        if (ziel ? !ziel->empty() : kalenderziel->has_value()) {
+            fehler = inZeichen(a) + " ist zweimal angegeben.";
             return std::nullopt;
         }
-        *ziel = argumente[++i];
+        (ziel ? *ziel : kalenderziel->emplace()) = argumente[++i];
     }
-    if (aufruf.version) return aufruf;
-    if (!aufruf.hilfe && aufruf.tabellenZeigen) {
+    if (aufruf.version || aufruf.hilfe) return aufruf;
+
+    // Everything the call asks for about a case, as options, in the order the help names them.
+    std::vector<std::string_view> fallOptionen;
+    if (!aufruf.einstellungen.empty()) fallOptionen.push_back("--einstellungen");
+    if (!aufruf.tabelle.empty()) fallOptionen.push_back("--tabelle");
+    for (std::size_t k = 0; k < kalendertexte.size(); ++k)
+        if (kalendertexte[k]) fallOptionen.push_back(kalenderoptionNamen[k].first);
+
+    if (aufruf.tabellenZeigen) {
         // The list of tables is all this call does: anything else asked for would be dropped.
-        std::string andere;
-        for (const auto& [wert, name] :
-             {std::pair{&aufruf.monatsliste, "--monatsliste"},
-              std::pair{&aufruf.jahresliste, "--jahresliste"},
-              std::pair{&aufruf.ergebnis, "--ergebnis"},
-              std::pair{&aufruf.einstellungen, "--einstellungen"},
-              std::pair{&aufruf.tabelle, "--tabelle"}, std::pair{&aufruf.falldatei, "FALLDATEI"}}) {
-            if (wert->empty()) continue;
-            andere += std::string(andere.empty() ? "" : ", ") + "\u201E" + name + "\u201C";
-        }
+        std::vector<std::string_view> andere;
+        for (const auto& [wert, name] : ausgaben)
+            if (!(aufruf.*wert).empty()) andere.push_back(name);
+        andere.insert(andere.end(), fallOptionen.begin(), fallOptionen.end());
+        if (!aufruf.falldatei.empty()) andere.push_back("FALLDATEI");
         if (!andere.empty()) {
+            std::string namen;
+            for (std::string_view name : andere)
+                namen += (namen.empty() ? "" : ", ") + inZeichen(name);
             fehler =
-                "\u201E--tabellen\u201C steht allein; es geht nicht zusammen mit " + andere + ".";
+                "\u201E--tabellen\u201C steht allein; es geht nicht zusammen mit " + namen + ".";
             return std::nullopt;
         }
+        return aufruf;
     }
-    const bool ausgabe =
-        !aufruf.monatsliste.empty() || !aufruf.ergebnis.empty() || !aufruf.jahresliste.empty();
-    if (!aufruf.hilfe && !aufruf.jahresliste.empty() &&
-        (!aufruf.monatsliste.empty() || !aufruf.ergebnis.empty())) {
+    if (!aufruf.jahresliste.empty() && (!aufruf.monatsliste.empty() || !aufruf.ergebnis.empty())) {
         fehler =
             "\u201E--jahresliste\u201C steht ohne \u201E--monatsliste\u201C und "
             "\u201E--ergebnis\u201C.";
         return std::nullopt;
     }
-    if (!aufruf.hilfe && aufruf.ohneSonderzahlung && aufruf.jahresliste.empty()) {
+    if (aufruf.ohneSonderzahlung && aufruf.jahresliste.empty()) {
         fehler = "\u201E--ohne-jahressonderzahlung\u201C braucht \u201E--jahresliste\u201C.";
         return std::nullopt;
     }
-    for (const auto& [wert, name] : {std::pair{&aufruf.einstellungen, "--einstellungen"},
-                                     std::pair{&aufruf.tabelle, "--tabelle"}}) {
-        if (!aufruf.hilfe && !aufruf.tabellenZeigen && !wert->empty() && !ausgabe) {
-            fehler = std::string("\u201E") + name +
-                     "\u201C braucht \u201E--monatsliste\u201C oder \u201E--ergebnis\u201C.";
-            return std::nullopt;
-        }
+    if (!fallOptionen.empty() && !aufruf.ausgabe()) {
+        fehler = inZeichen(fallOptionen.front()) + " braucht " + ausgabeNamen() + ".";
+        return std::nullopt;
     }
-    if (!aufruf.hilfe && !aufruf.falldatei.empty() && !aufruf.fensterOeffnen()) {
+    if (!aufruf.falldatei.empty() && !aufruf.fensterOeffnen()) {
         fehler =
             "Eine Falldatei wird im Fenster geöffnet; ohne Fenster nennt "
             "\u201E--einstellungen DATEI\u201C den Fall.";
         return std::nullopt;
     }
-    if (!aufruf.hilfe && !aufruf.ergebnis.empty() && !istPdfZiel(aufruf.ergebnis)) {
+    if (!aufruf.ergebnis.empty() && !istPdfZiel(aufruf.ergebnis)) {
         fehler =
             "\u201E--ergebnis\u201C schreibt eine PDF-Datei; der Dateiname muss auf "
             "\u201E.pdf\u201C enden.";
         return std::nullopt;
     }
+    if (!kalenderLesen(kalendertexte, aufruf.kalender, fehler)) return std::nullopt;
     return aufruf;
 }
 
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
-           "               [--tabelle SCHLÜSSEL]\n"
-           "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [--einstellungen "
-           "DATEI] [--tabelle SCHLÜSSEL]\n"
+           "               [--tabelle SCHLÜSSEL] [--beginn JJJJ-MM] [--teilzeit P[:Q]]\n"
+           "               [--stufe S --seit JJJJ-MM] [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
+           "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
+           "Fall]\n"
            "       korvalt --version\n"
            "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
@@ -149,19 +269,35 @@ std::string aufrufHilfe() {
            "                          sonst als CSV (\";\"-getrennt, UTF-8), bei DATEI \"-\" auf "
            "die Standardausgabe\n"
            "  --ergebnis DATEI.pdf    schreibt den Ergebnisdruck (das Fenster als Seite) als PDF\n"
-           "  --jahresliste DATEI     schreibt die Jahresübersicht: bei DATEI.pdf als Seite mit "
-           "Diagramm,\n"
-           "                          sonst als CSV, bei \"-\" auf die Standardausgabe\n"
-           "  --ohne-jahressonderzahlung  die Jahresübersicht ohne Jahressonderzahlung\n"
-           "  --einstellungen DATEI   nimmt den Fall aus dieser Einstellungsdatei (75 Bytes, "
-           "beginnt mit \"st\");\n"
+           "  --einstellungen DATEI   nimmt den Fall aus dieser Einstellungsdatei (75 Bytes je "
+           "Satz, beginnt mit \"st\");\n"
+           "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
+           "Fall]\n"
            "                          sonst aus \"korvalt-einstellungen.dat\" im "
            "Arbeitsverzeichnis,\n"
            "                          sonst den Beispielfall\n"
            "  --tabelle SCHLÜSSEL     rechnet den Fall in dieser Tariftabelle (z. B. 2026-05) "
-           "statt in "
-           "der,\n"
-           "                          die die Einstellungsdatei nennt (sonst 2006)\n"
+           "statt in der,\n"
+           "                          die die Einstellungsdatei nennt (sonst 2006); \"vka\" und "
+           "\"bund\" nehmen\n"
+           "                          jeden Monat die Tabelle, die dann gilt (braucht einen "
+           "Beginn)\n"
+           "Die folgenden Angaben gelten statt derer der Einstellungsdatei:\n"
+           "  --beginn JJJJ-MM        der erste Monat des Falls (03/2024 bis 12/2099); Monatsliste "
+           "und CSV\n"
+           "                          nennen dann zu jedem Monat sein Datum\n"
+           "  --teilzeit P[:Q]        Arbeitszeitanteil in Prozent (1 bis 100, z. B. 87,5 oder "
+           "87.5):\n"
+           "                          P für beide Fälle, P:Q für den Normalfall und den "
+           "individuellen Fall\n"
+           "  --stufe S --seit JJJJ-MM\n"
+           "                          in Stufe S (1 bis 6) seit diesem Monat: die Laufzeiten der "
+           "ersten\n"
+           "                          Entgeltgruppe werden bis zum Beginn angerechnet (nur "
+           "zusammen)\n"
+           "  --erhoehung P           nach der letzten Tabelle jährlich um P Prozent (0 bis 10) "
+           "erhöhen,\n"
+           "  --erhoehung-ab JJJJ-MM  zum ersten Mal in diesem Monat (sonst 04/2027)\n"
            "  --tabellen              zeigt die Schlüssel der Tariftabellen mit ihren "
            "Überschriften\n"
            "  --help                  zeigt diese Hilfe\n"
@@ -193,6 +329,7 @@ Startoptionen startoptionen(const Aufruf& aufruf,
                                      : std::filesystem::path(einstellungsdateiName);
     optionen.ohneFenster = true;
     optionen.tabelle = aufruf.tabelle;
+    optionen.kalender = aufruf.kalender;
     return optionen;
 }
 
@@ -207,11 +344,14 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
         fehlerausgabe << "korvalt: " << meldungen.text();
         return exitEingabefehler;
     }
+    const auto reihen = {&katalog.tabellen(), &katalog.tabellenNachDatum()};
     std::size_t breite = 0;
-    for (const auto& t : katalog.tabellen()) breite = std::max(breite, t.schluessel.size());
-    for (const auto& t : katalog.tabellen())
-        aus << t.schluessel << std::string(breite + 2 - t.schluessel.size(), ' ') << t.ueberschrift
-            << "\n";
+    for (const auto* reihe : reihen)
+        for (const auto& t : *reihe) breite = std::max(breite, t.schluessel.size());
+    for (const auto* reihe : reihen)
+        for (const auto& t : *reihe)
+            aus << t.schluessel << std::string(breite + 2 - t.schluessel.size(), ' ')
+                << t.ueberschrift << "\n";
     aus << std::flush;
     return aus ? exitGut : exitSchreibfehler;
 }
@@ -247,7 +387,9 @@ int monatslisteCsvExportieren(const Aufruf& aufruf,
         return exitEingabefehler;
     }
     if (!textSchreiben(aufruf.monatsliste,
-                       monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen), aus, fehler)) {
+                       monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen,
+                                      fall->sitzung.rechner.erhoehungshinweis()),
+                       aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;
     }

@@ -24,12 +24,14 @@ struct Aufruf {
     bool ohneSonderzahlung = false;
     std::string einstellungen;  // settings file that names the case
     std::string tabelle;        // key of the tariff table, in place of the one the case names
+    // --beginn, --teilzeit, --stufe with --seit, --erhoehung with --erhoehung-ab: in place of the
+    // case's own calendar settings.
+    Kalendervorgaben kalender;
     bool tabellenZeigen = false;
     std::string falldatei;  // case file the window opens on
-    bool fensterOeffnen() const {
-        return !hilfe && !version && !tabellenZeigen && monatsliste.empty() && ergebnis.empty() &&
-               jahresliste.empty();
-    }
+    // Whether the call writes some output without a window; every option about the case needs one.
+    bool ausgabe() const;
+    bool fensterOeffnen() const { return !hilfe && !version && !tabellenZeigen && !ausgabe(); }
     // PDF files are drawn with Qt's printing, which needs a QApplication.
     bool brauchtQt() const;
 };

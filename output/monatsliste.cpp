@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "monatszeile.h"
+#include "prozentzahlen.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -13,6 +14,7 @@ namespace korvalt {
 namespace {
 
 constexpr int balkenTwips = 1400;   // the bar after the month number
+constexpr int datumTwips = 1650;    // a case with a start month: the month's date after the bar
 constexpr double kopfGroesse = 10;  // title block and column heads, the same on every list
 constexpr double zeilenGroesse = 8;
 const std::string regel(75, '_');
@@ -40,6 +42,19 @@ std::string monatslisteFusszeile() {
 
 std::string fallnameText(const TarifDaten& daten) {
     return std::string(daten.fallname(daten.fall.nummer()).getrimmt());
+}
+
+std::vector<std::string> kopfangaben(const TarifDaten& daten, const Falltabellen& t,
+                                     std::string_view erhoehungshinweis) {
+    std::vector<std::string> zeilen;
+    const Kalenderangaben& k = t.kalender;
+    if (k.anteilN < vollzeitAnteil || k.anteilI < vollzeitAnteil) {
+        auto anteil = [](int a) { return anteilText(a) + " (" + wochenstundenText(a) + ")"; };
+        zeilen.push_back("Teilzeit: Normalfall " + anteil(k.anteilN) + ", " + fallnameText(daten) +
+                         " " + anteil(k.anteilI));
+    }
+    if (!erhoehungshinweis.empty()) zeilen.emplace_back(erhoehungshinweis);
+    return zeilen;
 }
 
 std::string summenText(const TarifDaten& daten, const Falltabellen& t) {
@@ -77,14 +92,14 @@ struct Seitenplan {
     int seiten() const { return static_cast<int>(monate.size()) + (schlussAllein ? 1 : 0); }
 };
 
-Seitenplan planen(Drucker& drucker, int monate) {
+Seitenplan planen(Drucker& drucker, int monate, int angaben) {
     auto hoehe = [&](const Schrift& s, int zeilen) {
         setzen(drucker, s);
         return zeilen * drucker.zeilenhoehe();
     };
     // Page heading and its blank line; a blank line and the page footer.
     const double rahmen = hoehe(randSchrift, 4);
-    const double titel = hoehe(titelSchrift, 8);
+    const double titel = hoehe(titelSchrift, 8 + angaben);
     const double koepfe = hoehe(koepfeSchrift, 3);
     const double schluss = hoehe(randSchrift, 2);
     const double monat = hoehe(zeilenSchrift, 1);
@@ -109,15 +124,21 @@ Seitenplan planen(Drucker& drucker, int monate) {
 }  // namespace
 
 bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
-                        Drucker& drucker, std::string& fehler, std::string_view fall) {
-    static constexpr int spalten[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
+                        Drucker& drucker, std::string& fehler, std::string_view fall,
+                        std::string_view erhoehungshinweis) {
+    // With a start month the date stands between the month and the groups, which move right.
+    static constexpr int ohneDatum[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
+    static constexpr int mitDatum[] = {1000, 2500, 3100, 3700, 4700, 5300, 5900, 6900};
+    const bool datiert = t.kalender.beginn.has_value();
+    const int* spalten = datiert ? mitDatum : ohneDatum;
     // The shared state keeps the positions and, below, the last month's difference for whoever
     // looks at it after a printout; the list itself prints from its own table and the month rows.
     for (int n = 0; n <= 7; ++n) daten.druckspalte(n) = static_cast<Integer>(spalten[n]);
     auto bei = [&](int n) { drucker.position(spalten[n]); };
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const int monate = daten.monatsanzahl;
-    const Seitenplan plan = planen(drucker, std::max(monate, 0));
+    const std::vector<std::string> angaben = kopfangaben(daten, t, erhoehungshinweis);
+    const Seitenplan plan = planen(drucker, std::max(monate, 0), static_cast<int>(angaben.size()));
     const std::string fallname = fall.empty() ? fallnameText(daten) : std::string(fall);
 
     auto seitenkopf = [&] {
@@ -143,6 +164,10 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
 
     bei(1);
     drucker.text(fenstertitel, Zeile::endet);
+    for (const std::string& angabe : angaben) {
+        bei(1);
+        drucker.text(angabe, Zeile::endet);
+    }
     bei(0);
     drucker.text(regel, Zeile::endet);
     bei(1);
@@ -170,6 +195,10 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
         for (int n = 0; n <= 7; ++n) {
             bei(n);
             drucker.text(monatsspalten[std::size_t(n)], n == 7 ? Zeile::endet : Zeile::bleibt);
+            if (n == 0 && datiert) {
+                drucker.position(datumTwips);
+                drucker.text("Datum");
+            }
         }
         bei(0);
         drucker.text(regel, Zeile::endet);
@@ -194,6 +223,10 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
             drucker.text(rechtsbuendig(ganzzahlText(z.monat), 3));
             drucker.position(balkenTwips);
             drucker.text("|");
+            if (z.datum) {
+                drucker.position(datumTwips);
+                drucker.text(z.datum->text());
+            }
             for (Seite seite : {Seite::normal, Seite::individuell}) {
                 const Fallmonat& f = z.fall(seite);
                 const int erste = seite == Seite::normal ? 1 : 4;

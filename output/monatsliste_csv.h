@@ -4,19 +4,24 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "falltabellen.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
 
-std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t);
+// A case with a start month has a column "Datum" after "Monat" and amounts with two decimals.
+// `erhoehungshinweis` (the Rechner's, "" when the assumed raise was not used) ends the text.
+std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t,
+                           std::string_view erhoehungshinweis = {});
 
 // The same lines separated by tabs, under a line naming the column groups ("Monat", "Normalfall",
 // the case name, "Differenz") above the first column of each group, so that a spreadsheet pastes
 // one value per cell. Amounts keep the decimal comma and have no digit grouping: "2061,00" reads as
 // a number in a German spreadsheet, where a full stop could be taken for a date or a decimal point
 // elsewhere.
-std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t);
+std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t,
+                              std::string_view erhoehungshinweis = {});
 
 }  // namespace korvalt

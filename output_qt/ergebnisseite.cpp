@@ -1,5 +1,6 @@
 // The main window as a Druckfenster on a QPrinter: a heading with the case, its table and the date,
-// the window as wide as the page, the totals in words below it, and the page number.
+// below it the case's working-time shares and assumed raise when they count, the window as wide as
+// the page, the totals in words below it, and the page number.
 #include "ergebnisseite.h"
 
 #include <QAbstractScrollArea>
@@ -121,11 +122,17 @@ class Fensterbogen : public Druckfenster {
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignLeft, kopf);
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignRight, datum);
         maler.drawLine(QPointF(0, zeile * 1.25), QPointF(breite, zeile * 1.25));
+        // The shares and the assumed raise, once, between the heading and the window.
+        const std::vector<std::string> angaben =
+            kopfangaben(sitzung.daten, sitzung.tabellen, sitzung.rechner.erhoehungshinweis());
+        for (std::size_t i = 0; i < angaben.size(); ++i)
+            maler.drawText(QRectF(0, zeile * (1.5 + double(i)), breite, zeile), Qt::AlignLeft,
+                           alsQString(angaben[i]));
         maler.drawText(QRectF(0, hoehe - zeile, breite, zeile), Qt::AlignHCenter,
                        alsQString(seitenangabe(1, 1)));
 
         // The window as wide as the page, unless it would then reach into the footer.
-        const double oben = zeile * 2;
+        const double oben = zeile * (2 + double(angaben.size()));
         const double faktor =
             std::min(breite / fenster_.width(), (hoehe - oben - zeile * 2) / fenster_.height());
         maler.save();

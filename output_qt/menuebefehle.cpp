@@ -119,7 +119,8 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
-    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten, s.tabellen), fehler)) {
+    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten, s.tabellen, s.rechner.erhoehungshinweis()),
+                        fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
@@ -159,7 +160,8 @@ void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void monatstabelleKopieren(Hauptfenster& fenster) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    QGuiApplication::clipboard()->setText(alsQString(monatstabelleText(s.daten, s.tabellen)));
+    QGuiApplication::clipboard()->setText(
+        alsQString(monatstabelleText(s.daten, s.tabellen, s.rechner.erhoehungshinweis())));
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten.monatsanzahl));
 }
 
@@ -223,9 +225,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
                              grund + "\nDer angezeigte Fall bleibt, wie er ist.");
         return false;
     }
-    Einstellungssatz tabellensatz;
-    tabellensatz.fill(' ');
-    k.anzeige().fallLaden(lesung.satz, lesung.tabellensatz.value_or(tabellensatz), k.meldungen());
+    k.anzeige().fallLaden(lesung, k.meldungen());
     fenster.setzeFalldatei(vollerPfad(datei));
     fenster.alsGespeichertMerken();
     return true;

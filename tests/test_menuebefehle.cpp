@@ -17,6 +17,7 @@
 #include "ergebnisseite.h"
 #include "feldtabelle.h"
 #include "hauptfensterpruefung.h"
+#include "kalendersatz.h"
 #include "menuebefehle.h"
 #include "monatsliste_csv.h"
 #include "pdftext.h"
@@ -185,6 +186,38 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
               0u)
         << meldungen.warnungen[0];
     EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
+}
+
+// A case file with calendar settings opens with them, says which record of a later version it
+// passed over, stays as it is, and saved anew opens again with the same settings.
+TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    angaben.anteilI = 7500;
+    const Einstellungssatz tabelle = tabellensatzBilden("vka");
+    const Einstellungssatz kalender = kalendersatzBilden(angaben);
+    const std::string inhalt =
+        test::einstellungssatzText(11) + std::string(tabelle.begin(), tabelle.end()) +
+        std::string(kalender.begin(), kalender.end()) + "zz" + std::string(73, ' ');
+    std::ofstream(pfad("Datum.korvalt"), std::ios::binary) << inhalt;
+    dialoge->datei = "Datum.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(sitzung->tabellen.kalender, angaben);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_EQ(meldungen.warnungen[0].rfind("Fall öffnen: ", 0), 0u) << meldungen.warnungen[0];
+    EXPECT_NE(meldungen.warnungen[0].find("\u201Ezz\u201C, den diese Version von Korvalt nicht"),
+              std::string::npos);
+    EXPECT_EQ(dateiinhalt(pfad("Datum.korvalt")), inhalt);
+    EXPECT_EQ(csv().rfind("Monat;Datum;", 0), 0u);
+
+    dialoge->datei = "Wieder.korvalt";
+    waehlen(&Menueaktionen::fallSpeichernUnter);
+    waehlen(&Menueaktionen::neu);
+    EXPECT_TRUE(sitzung->tabellen.kalender.leer());
+    dialoge->datei = "Wieder.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(sitzung->tabellen.kalender, angaben);
 }
 
 // With a case file open, the printouts are named after it and proposed beside it.

@@ -317,4 +317,41 @@ TEST(Monatsliste, ZweimalGedrucktGibtDieselbenBefehle) {
     EXPECT_EQ(erster.posten(), zweiter.posten());
 }
 
+// A case with a start month: the shares and the raise once under the caption, each month's date
+// after its number, the groups moved right to make room.
+TEST(Monatsliste, MitBeginnDatumTeilzeitUndErhoehung) {
+    auto fall = std::make_unique<Speicherfall>();
+    test::Meldungsprotokoll meldungen;
+    Startoptionen optionen{{"."}, {}, "vka"};
+    optionen.ohneFenster = true;
+    optionen.kalender.beginn = KalenderMonat(2026, 7);
+    optionen.kalender.anteile = {10000, 7500};
+    optionen.kalender.erhoehung = AngenommeneErhoehung{25};
+    ASSERT_EQ(fall->anzeige.laden(optionen, meldungen), "");
+    const std::string hinweis = fall->sitzung.rechner.erhoehungshinweis();
+    ASSERT_EQ(hinweis, "angenommene Erhöhung 2,5 % jährlich ab 04/2027");
+
+    AufzeichnenderDrucker drucker;
+    std::string fehler;
+    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten, fall->sitzung.tabellen, "Titel", drucker,
+                                   fehler, {}, hinweis));
+    erwartePosten(drucker, titel0 + 1,
+                  {{2500,
+                    "Teilzeit: Normalfall 100 % (39 Std./Woche), Beispielfall 75 % (29,25 "
+                    "Std./Woche)"}});
+    erwartePosten(drucker, titel0 + 2, {{2500, hinweis}});
+    int genannt = 0;
+    for (const Druckposten& p : drucker.posten()) genannt += p.text == hinweis;
+    EXPECT_EQ(genannt, 1);
+    const auto kopf = posten(drucker, kopfzeile + 2);
+    ASSERT_GE(kopf.size(), 3u);
+    EXPECT_EQ(kopf[1].twips, 1650);
+    EXPECT_EQ(kopf[1].text, "Datum");
+    const auto erste = posten(drucker, ersteMonatszeile + 2);
+    ASSERT_GE(erste.size(), 4u);
+    EXPECT_EQ(erste[2].twips, 1650);
+    EXPECT_EQ(erste[2].text, "07/2026");
+    EXPECT_EQ(erste[3].twips, 2500);
+}
+
 }  // namespace

@@ -212,6 +212,98 @@ TEST_F(ExportTest, TabellenWerdenAufgelistet) {
     EXPECT_NE(fehler.str().find("nicht gefunden"), std::string::npos);
 }
 
+// A case with a start month: the date after the month, two decimals, one more empty Summe cell.
+TEST_F(ExportTest, CsvMitBeginnNenntDasDatum) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--beginn", "2026-07", "--tabelle", "vka"}),
+              exitGut)
+        << fehler.str();
+    const std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 0), "Monat;Datum;EGr.;Stufe;Entgelt;EGr.;Stufe;Entgelt;Differenz");
+    EXPECT_EQ(zeile(csv, 7).substr(0, 10), "7;01/2027;");
+    EXPECT_TRUE(
+        std::regex_match(zeile(csv, 481), std::regex(R"(Summe;;;;\d+,\d\d;;;\d+,\d\d;0,00)")))
+        << zeile(csv, 481);
+}
+
+TEST_F(ExportTest, TeilzeitDesIndividuellenFalls) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05", "--beginn", "2026-07",
+                           "--teilzeit", "100:75"}),
+              exitGut)
+        << fehler.str();
+    // 9a step 1 in May 2026: 3658,xx in full, a quarter less in the individual case.
+    std::smatch teile;
+    const std::string z = zeile(aus.str(), 1);
+    ASSERT_TRUE(std::regex_match(
+        z, teile, std::regex(R"(1;07/2026;9a;1;(\d+),(\d\d);9a;1;(\d+),(\d\d);-(\d+),(\d\d))")))
+        << z;
+    const long normal = std::stol(teile[1]) * 100 + std::stol(teile[2]);
+    const long individuell = std::stol(teile[3]) * 100 + std::stol(teile[4]);
+    EXPECT_EQ(individuell, (normal * 3 + 2) / 4) << z;
+    EXPECT_EQ(std::stol(teile[5]) * 100 + std::stol(teile[6]), normal - individuell);
+}
+
+TEST_F(ExportTest, AktuelleStufeZuLangEndetMitStatus2) {
+    // 27 months in step 3 (36 months) leave 9; in step 1 (12 months) they are too many.
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
+                           "--stufe", "3", "--seit", "2024-04"}),
+              exitGut)
+        << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 9).substr(0, 15), "9;03/2027;9a;3;");
+    EXPECT_EQ(zeile(aus.str(), 10).substr(0, 16), "10;04/2027;9a;4;");
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
+                           "--stufe", "1", "--seit", "2024-04"}),
+              exitEingabefehler);
+    EXPECT_NE(fehler.str().find("überschreiten die Stufenlaufzeit von 12 Monaten"),
+              std::string::npos)
+        << fehler.str();
+    EXPECT_TRUE(aus.str().empty());
+}
+
+TEST_F(ExportTest, TabelleNachDatumOhneBeginnEndetMitStatus2) {
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "bund"}), exitEingabefehler);
+    EXPECT_NE(fehler.str().find("braucht einen Beginn"), std::string::npos) << fehler.str();
+    EXPECT_TRUE(aus.str().empty());
+}
+
+TEST_F(ExportTest, AngenommeneErhoehungEinmalGenannt) {
+    const std::string hinweis = "angenommene Erhöhung 2,5 % jährlich ab 04/2027";
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
+                           "--erhoehung", "2,5"}),
+              exitGut);
+    const std::string csv = aus.str();
+    const auto stelle = csv.find(hinweis);
+    ASSERT_NE(stelle, std::string::npos);
+    EXPECT_EQ(csv.find(hinweis, stelle + 1), std::string::npos);
+    EXPECT_EQ(zeile(csv, 482), hinweis);
+    // A raise after the case's last month is not used, and not named.
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
+                           "--erhoehung", "2,5", "--erhoehung-ab", "2070-01"}),
+              exitGut);
+    EXPECT_EQ(aus.str().find("Erhöhung"), std::string::npos);
+}
+
+TEST(Aufruf, KalenderangabenWerdenGeprueft) {
+    std::string fehler;
+    const auto aufruf = aufrufLesen(
+        {"--monatsliste", "-", "--teilzeit", "87,5:87.5", "--beginn", "2026-07"}, fehler);
+    ASSERT_TRUE(aufruf) << fehler;
+    EXPECT_EQ(aufruf->kalender.anteile, (std::pair{8750, 8750}));
+    EXPECT_EQ(aufrufLesen({"--monatsliste", "-", "--teilzeit", "60"}, fehler)->kalender.anteile,
+              (std::pair{6000, 6000}));
+    for (const char* anteil : {"0", "100,5", "75:101"}) {
+        EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--teilzeit", anteil}, fehler)) << anteil;
+        EXPECT_NE(fehler.find("liegt nicht zwischen 1 und 100 %"), std::string::npos) << fehler;
+    }
+    EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--stufe", "3"}, fehler));
+    EXPECT_EQ(fehler, "„--stufe“ braucht „--seit“.");
+    EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--seit", "2024-04"}, fehler));
+    EXPECT_EQ(fehler, "„--seit“ braucht „--stufe“.");
+    EXPECT_FALSE(aufrufLesen({"--beginn", "2026-07"}, fehler));
+    EXPECT_EQ(fehler, "„--beginn“ braucht „--monatsliste“ oder „--ergebnis“.");
+    EXPECT_FALSE(aufrufLesen({"--tabellen", "--teilzeit", "50"}, fehler));
+    EXPECT_EQ(fehler, "„--tabellen“ steht allein; es geht nicht zusammen mit „--teilzeit“.");
+}
+
 TEST(Aufruf, ArgumenteWerdenGeprueft) {
     std::string fehler;
     EXPECT_TRUE(aufrufLesen({}, fehler)->fensterOeffnen());
