@@ -68,7 +68,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     };
     const QList<QAction*> menues = fenster->menuBar()->actions();
     // The tables are listed as the menu opens.
-    emit menues[3]->menu()->aboutToShow();
+    emit menues[4]->menu()->aboutToShow();
     ASSERT_EQ(menues.size(), qsizetype(erwartet.size()));
     for (std::size_t i = 0; i < erwartet.size(); ++i) {
         EXPECT_EQ(menues[i]->text(), erwartet[i].first);
@@ -84,9 +84,9 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     // A later menu goes before Hilfe, which stays last.
     fenster->menueEinfuegen("&Weiteres");
     const QList<QAction*> danach = fenster->menuBar()->actions();
-    ASSERT_EQ(danach.size(), 6);
-    EXPECT_EQ(danach[4]->text(), "&Weiteres");
-    EXPECT_EQ(danach[5]->text(), "&Hilfe");
+    ASSERT_EQ(danach.size(), 7);
+    EXPECT_EQ(danach[5]->text(), "&Weiteres");
+    EXPECT_EQ(danach[6]->text(), "&Hilfe");
 }
 
 // Ctrl+J's item opens the year view once; it then follows each recalculation of the case.
