@@ -222,7 +222,8 @@ int monatslisteCsvExportieren(const Aufruf& aufruf,
         return exitEingabefehler;
     }
     if (!textSchreiben(aufruf.monatsliste,
-                       monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen), aus, fehler)) {
+                       monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen()), aus,
+                       fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;
     }

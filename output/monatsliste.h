@@ -20,11 +20,11 @@ std::string fallnameText(const TarifDaten& daten);
 // 1.604.172 €, Differenz 0 €".
 std::string summenText(const TarifDaten& daten, const Falltabellen& t);
 
-// Prints the list of the current case as the last recalculation left it. Sets `druckspalte` and,
-// line by line, `monatsdifferenz`. Every page is headed by `fall` (the case's stored name when
-// empty) and the table, repeats the column heads and ends with "Seite n von m". False with a
-// German reason when the printer failed.
-bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
-                        Drucker& drucker, std::string& fehler, std::string_view fall = {});
+// Prints the list of the current case as the last recalculation left it. Every page is headed by
+// `fall` (the case's stored name when empty) and the table, repeats the column heads and ends with
+// "Seite n von m". False with a German reason when the printer failed.
+bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
+                        std::string_view fenstertitel, Drucker& drucker, std::string& fehler,
+                        std::string_view fall = {});
 
 }  // namespace korvalt

@@ -13,7 +13,7 @@ namespace korvalt {
 bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler,
                         std::string_view fall) {
     QtDrucker drucker(printer);
-    return monatslisteDrucken(sitzung.daten, sitzung.tabellen, sitzung.titel, drucker, fehler,
+    return monatslisteDrucken(sitzung.daten(), sitzung.tabellen(), sitzung.titel(), drucker, fehler,
                               fall);
 }
 

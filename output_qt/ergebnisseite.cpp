@@ -106,9 +106,9 @@ class Fensterbogen : public Druckfenster {
         maler.setFont(schrift);
 
         const Sitzung& sitzung = fenster_.sitzung();
-        const QString kopf =
-            alsQString(fallbezeichnung(fenster_) + " \u2013 " +
-                       sitzung.daten.tabellenkatalog.tabelle(sitzung.daten.tabelle).ueberschrift);
+        const QString kopf = alsQString(
+            fallbezeichnung(fenster_) + " \u2013 " +
+            sitzung.daten().tabellenkatalog.tabelle(sitzung.daten().tabelle).ueberschrift);
         const QString datum =
             QStringLiteral("gedruckt am ") + QDate::currentDate().toString(u"dd.MM.yyyy");
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignLeft, kopf);
@@ -139,7 +139,7 @@ class Fensterbogen : public Druckfenster {
         const QRectF summen(0, oben + fenster_.height() * faktor + zeile, breite, zeile * 2);
         if (summen.bottom() <= hoehe - zeile * 2)
             maler.drawText(summen, Qt::AlignLeft | Qt::TextWordWrap,
-                           alsQString(summenText(sitzung.daten, sitzung.tabellen)));
+                           alsQString(summenText(sitzung.daten(), sitzung.tabellen())));
 
         if (!maler.end() || printer_.printerState() == QPrinter::Error ||
             printer_.printerState() == QPrinter::Aborted) {
@@ -178,7 +178,7 @@ class Fensterbogen : public Druckfenster {
 
 bool ergebnisseiteDrucken(Korvaltei& fenster, QPrinter& printer, std::string& fehler) {
     Fensterbogen bogen(fenster, printer);
-    return ergebnisDrucken(fenster.sitzung().daten, bogen, fehler);
+    return ergebnisDrucken(fenster.sitzung().daten(), bogen, fehler);
 }
 
 }  // namespace korvalt

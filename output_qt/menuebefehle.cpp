@@ -56,14 +56,14 @@ bool fallSpeichern(Hauptfenster& fenster, bool fragen) {
     Korvaltei& k = fenster.korvaltei();
     if (!speichernAusfuehren(k, fragen)) return false;
     fenster.alsGespeichertMerken();
-    gespeichertMelden(fenster, k.sitzung().einstellungsdatei);
+    gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
     return true;
 }
 
 bool aenderungenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
     const std::filesystem::path name =
         fenster.falldatei() ? fenster.falldatei()->filename()
-                            : fenster.korvaltei().sitzung().einstellungsdatei.filename();
+                            : fenster.korvaltei().sitzung().einstellungsdatei().filename();
     switch (dialoge.aenderungenFragen(name.native())) {
         case Aenderungsantwort::speichern:
             return fallSpeichern(fenster, false);
@@ -118,7 +118,7 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
-    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten, s.tabellen), fehler)) {
+    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten(), s.tabellen()), fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
@@ -158,25 +158,25 @@ void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void monatstabelleKopieren(Hauptfenster& fenster) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    QGuiApplication::clipboard()->setText(alsQString(monatstabelleText(s.daten, s.tabellen)));
-    fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten.monatsanzahl));
+    QGuiApplication::clipboard()->setText(alsQString(monatstabelleText(s.daten(), s.tabellen())));
+    fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    const auto einstellungen = vollerPfad(s.einstellungsdatei);
+    const auto einstellungen = vollerPfad(s.einstellungsdatei());
     std::error_code fehler;
     const bool gespeichert = std::filesystem::exists(einstellungen, fehler);
     const std::string text =
         "Korvalt " KORVALT_VERSION
         "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
         "Tariftabelle: " +
-        s.daten.tabellenkatalog.tabelle(s.daten.tabelle).ueberschrift +
+        s.daten().tabellenkatalog.tabelle(s.daten().tabelle).ueberschrift +
         "\nLizenz: proprietär, alle Rechte vorbehalten.\n\n"
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +
-        (s.tarifdatei.pfad().empty() ? std::string("nicht gefunden")
-                                     : vollerPfad(s.tarifdatei.pfad()).string());
+        (s.tarifdatei().pfad().empty() ? std::string("nicht gefunden")
+                                       : vollerPfad(s.tarifdatei().pfad()).string());
     dialoge.hinweisen("Über Korvalt", text);
 }
 
@@ -221,7 +221,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     k.setzeKlick(Feldname::Speichern, [&fenster, &k] {
         if (!speichernAusfuehren(k)) return;
         if (!fenster.falldatei()) fenster.alsGespeichertMerken();
-        gespeichertMelden(fenster, k.sitzung().einstellungsdatei);
+        gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
     });
     fenster.setzeAenderungsfrage(
         [&fenster, dialoge] { return aenderungenFragen(fenster, *dialoge); });

@@ -46,7 +46,7 @@ class MenuebefehleTest : public test::HauptfensterTest {
     }
     void waehlen(QAction* Menueaktionen::*punkt) { (fenster->aktionen().*punkt)->trigger(); }
     std::filesystem::path pfad(const std::string& name) const { return verzeichnis.pfad() / name; }
-    std::string csv() const { return monatslisteCsv(sitzung->daten, sitzung->tabellen); }
+    std::string csv() const { return monatslisteCsv(sitzung->daten(), sitzung->tabellen()); }
 
     // What the window shows of a case: the start group, some durations, the totals.
     std::vector<std::string> fallbild() const {
@@ -79,8 +79,8 @@ TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
         const auto start = std::make_unique<Speicherfall>();
         test::Meldungsprotokoll keine;
         start->anzeige.laden({{"."}, pfad(name)}, keine);
-        EXPECT_EQ(titel(), start->sitzung.titel + " \u2013 " + name);
-        EXPECT_EQ(csv(), monatslisteCsv(start->sitzung.daten, start->sitzung.tabellen)) << name;
+        EXPECT_EQ(titel(), start->sitzung.titel() + " \u2013 " + name);
+        EXPECT_EQ(csv(), monatslisteCsv(start->sitzung.daten(), start->sitzung.tabellen())) << name;
         for (const auto& [feld, index] : {std::pair{"Startgruppe", 0},
                                           {"GrDauer1", 4},
                                           {"normal1", 1},
@@ -354,7 +354,7 @@ TEST_F(MenuebefehleTest, MonatstabelleAufDerZwischenablage) {
     taste(Qt::Key_C, Qt::ControlModifier);
 
     const std::string text = QApplication::clipboard()->text().toStdString();
-    EXPECT_EQ(text, monatstabelleText(sitzung->daten, sitzung->tabellen));
+    EXPECT_EQ(text, monatstabelleText(sitzung->daten(), sitzung->tabellen()));
     // Month 7: the individual case is in step 2 already.
     EXPECT_NE(text.find("\n7\t9\t1\t2061,00\t9\t2\t2290,00\t229\n"), std::string::npos) << text;
     EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Monatstabelle kopiert"), -1);

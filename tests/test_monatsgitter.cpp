@@ -61,7 +61,7 @@ TEST_F(MonatsgitterTest, UeberschriftenSindVerbundenUndBleibenStehen) {
 }
 
 TEST_F(MonatsgitterTest, MonatszeilenMitFarbenUndLeererSchlusszeile) {
-    const int monate = sitzung->daten.monatsanzahl;
+    const int monate = sitzung->daten().monatsanzahl;
     EXPECT_EQ(monate, 480);
     EXPECT_EQ(gitter->model()->rowCount(), monate + 4);
     EXPECT_EQ(zelle(3, 0).toString(), "1");

@@ -120,8 +120,8 @@ void Hauptfenster::titelSetzen() {
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
     const Sitzung& s = korvaltei_->sitzung();
-    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen,
-                                    s.daten.tabellenkatalog.tabelle(s.daten.tabelle));
+    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen(),
+                                    s.daten().tabellenkatalog.tabelle(s.daten().tabelle));
 }
 
 void Hauptfenster::standPruefen() {

@@ -36,16 +36,19 @@ QString mitKennbuchstabe(const QString& text, QString& vergeben) {
 // The radio item of one table; choosing it calculates the case in that table.
 void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Korvaltei& korvaltei,
                      const Tariftabelle& tabelle, QString& vergeben) {
-    const TarifDaten& daten = korvaltei.sitzung().daten;
+    const TarifDaten& daten = korvaltei.sitzung().daten();
     QAction* aktion = menue->addAction(mitKennbuchstabe(tabellenmenuetext(tabelle), vergeben));
     aktion->setCheckable(true);
     aktion->setChecked(tabelle.schluessel == daten.tabelle);
     gruppe->addAction(aktion);
     const std::string schluessel = tabelle.schluessel;
     QObject::connect(aktion, &QAction::triggered, menue, [&korvaltei, schluessel] {
-        const TarifDaten& d = korvaltei.sitzung().daten;
+        const TarifDaten& d = korvaltei.sitzung().daten();
         const Tariftabelle* neu = d.tabellenkatalog.finden(schluessel);
-        if (neu && neu->schluessel != d.tabelle) korvaltei.anzeige().tabelleWechseln(*neu);
+        std::string fehler;
+        if (neu && neu->schluessel != d.tabelle &&
+            !korvaltei.anzeige().tabelleWechseln(*neu, fehler))
+            korvaltei.meldungen().warnen("Tabelle", fehler);
     });
 }
 
@@ -58,7 +61,7 @@ QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
     QObject::connect(menue, &QMenu::aboutToShow, menue, [menue, &korvaltei] {
         menue->clear();
         auto* gruppe = new QActionGroup(menue);
-        const TarifDaten& daten = korvaltei.sitzung().daten;
+        const TarifDaten& daten = korvaltei.sitzung().daten();
         QString vergeben;
         for (const auto& [seite, name] :
              {std::pair{Arbeitgeberseite::vka, "VKA"}, std::pair{Arbeitgeberseite::bund, "Bund"}}) {
