@@ -80,8 +80,6 @@ class Sitzung {
     // A duration of one case in one column: its group duration for stufe 0, otherwise that step's.
     // The caller keeps it within its limit.
     void dauerSetzen(Seite seite, int spalte, int stufe, Integer wert);
-    // The start group of column 1 as the next `starten` finds it.
-    void startgruppeSetzen(Integer gruppe) { tabellen_.gruppe(1) = gruppe; }
     // The input the arrow buttons act on.
     void fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe);
 
