@@ -45,7 +45,7 @@ void enterInDauerfeld(benchmark::State& state, const char* name, int index) {
     std::filesystem::remove(datei);
     fenster.show();
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
-    if (sitzung->daten.monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
+    if (sitzung->daten().monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
     QLineEdit* feld = nullptr;
     for (auto* f : fenster.findChildren<QLineEdit*>(name))
         if (f->property("index").toInt() == index) feld = f;
@@ -55,9 +55,9 @@ void enterInDauerfeld(benchmark::State& state, const char* name, int index) {
     }
     for (auto _ : state) {
         QTest::keyClick(feld, Qt::Key_Return);
-        benchmark::DoNotOptimize(sitzung->tabellen.gesamtbetrag(2));
+        benchmark::DoNotOptimize(sitzung->tabellen().gesamtbetrag(2));
     }
-    state.counters["Monate"] = sitzung->daten.monatsanzahl;
+    state.counters["Monate"] = sitzung->daten().monatsanzahl;
 }
 
 void enterGruppendauerIndividuell(benchmark::State& state) {
@@ -79,7 +79,7 @@ void jahresansichtOeffnen(benchmark::State& state) {
     const auto datei = einstellungen600Monate();
     fenster.laden({{"."}, datei});
     std::filesystem::remove(datei);
-    if (sitzung->daten.monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
+    if (sitzung->daten().monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
     for (auto _ : state) {
         korvalt::Jahresansicht ansicht(*sitzung);
         ansicht.show();

@@ -5,6 +5,7 @@
 #include <benchmark/benchmark.h>
 
 #include <memory>
+#include <string>
 #include <string_view>
 
 #include "einstellungssatz.h"
@@ -20,14 +21,17 @@ std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, co
     fall->anzeige.laden({{"."}, {}, tabelle ? tabelle : ""}, meldungen);
     if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
     for (int c = 1; c <= 4; ++c)
-        fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
+        for (korvalt::Seite seite : {korvalt::Seite::normal, korvalt::Seite::individuell})
+            fall->sitzung.dauerSetzen(seite, c, 0, 300);
     // By date from 03/2024: the tables of 2025 and 2026, then 2,5 % a year from 04/2027; the
     // individual case at 87,5 %.
     if (tabelle && std::string_view(tabelle) == "vka") {
-        auto& kalender = fall->sitzung.tabellen.kalender;
+        korvalt::Kalenderangaben kalender;
         kalender.beginn = korvalt::fruehesterBeginn;
         kalender.erhoehung = korvalt::AngenommeneErhoehung{25, korvalt::standardErhoehungAb};
         kalender.anteilI = 8750;
+        std::string fehler;
+        if (!fall->sitzung.kalenderSetzen(kalender, fehler)) state.SkipWithError(fehler.c_str());
     }
     fall->anzeige.starten();
     return fall;
@@ -35,14 +39,14 @@ std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, co
 
 void gehenUndVergleichen(benchmark::State& state, const char* tabelle) {
     auto fall = fall600Monate(state, tabelle);
-    korvalt::Rechner& rechner = fall->sitzung.rechner;
+    korvalt::Sitzung& sitzung = fall->sitzung;
     for (auto _ : state) {
-        rechner.fortschreiten(korvalt::Seite::normal);
-        rechner.fortschreiten(korvalt::Seite::individuell);
-        rechner.vergleichen();
-        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(2));
+        sitzung.fortschreiten(korvalt::Seite::normal);
+        sitzung.fortschreiten(korvalt::Seite::individuell);
+        sitzung.vergleichen();
+        benchmark::DoNotOptimize(fall->sitzung.tabellen().gesamtbetrag(2));
     }
-    state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
+    state.counters["Monate"] = fall->sitzung.daten().monatsanzahl;
 }
 BENCHMARK_CAPTURE(gehenUndVergleichen, 2006, nullptr)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(gehenUndVergleichen, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
@@ -51,11 +55,11 @@ BENCHMARK_CAPTURE(gehenUndVergleichen, vka, "vka")->Unit(benchmark::kMicrosecond
 // The whole chain of the Rechner, with the pay table read from the tariff file.
 void rechnerStarten(benchmark::State& state, const char* tabelle) {
     auto fall = fall600Monate(state, tabelle);
-    korvalt::Rechner& rechner = fall->sitzung.rechner;
-    const korvalt::Integer startgruppe = fall->sitzung.tabellen.gruppe(1);
+    korvalt::Sitzung& sitzung = fall->sitzung;
+    const korvalt::Integer startgruppe = sitzung.tabellen().gruppe(1);
     for (auto _ : state) {
-        rechner.starten(startgruppe);
-        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(2));
+        sitzung.starten(startgruppe);
+        benchmark::DoNotOptimize(fall->sitzung.tabellen().gesamtbetrag(2));
     }
 }
 BENCHMARK_CAPTURE(rechnerStarten, 2006, nullptr)->Unit(benchmark::kMicrosecond);

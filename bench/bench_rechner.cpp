@@ -23,21 +23,22 @@ void startenStandardfall(benchmark::State& state) {
     auto fall = geladenerFall(state);
     for (auto _ : state) {
         fall->anzeige.starten();
-        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(1));
+        benchmark::DoNotOptimize(fall->sitzung.tabellen().gesamtbetrag(1));
     }
-    state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
+    state.counters["Monate"] = fall->sitzung.daten().monatsanzahl;
 }
 BENCHMARK(startenStandardfall)->Unit(benchmark::kMicrosecond);
 
 void starten600Monate(benchmark::State& state, const char* tabelle) {
     auto fall = geladenerFall(state, tabelle);
     for (int c = 1; c <= 4; ++c)
-        fall->sitzung.tabellen.grdauerN(c) = fall->sitzung.tabellen.grdauerI(c) = 300;
+        for (korvalt::Seite seite : {korvalt::Seite::normal, korvalt::Seite::individuell})
+            fall->sitzung.dauerSetzen(seite, c, 0, 300);
     for (auto _ : state) {
         fall->anzeige.starten();
-        benchmark::DoNotOptimize(fall->sitzung.tabellen.gesamtbetrag(2));
+        benchmark::DoNotOptimize(fall->sitzung.tabellen().gesamtbetrag(2));
     }
-    state.counters["Monate"] = fall->sitzung.daten.monatsanzahl;
+    state.counters["Monate"] = fall->sitzung.daten().monatsanzahl;
 }
 BENCHMARK_CAPTURE(starten600Monate, 2006, nullptr)->Unit(benchmark::kMicrosecond);
 // The step-keeping rule of the tables from 2024, in cents.

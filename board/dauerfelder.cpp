@@ -32,9 +32,13 @@ FeldId feldVon(const Dauerfeld& d) {
     return spaltenfeld(normal ? Feldname::normal1 : Feldname::indi1, 1, d.spalte, d.stufe);
 }
 
-Integer& gespeicherterWert(Falltabellen& t, const Dauerfeld& d) {
-    if (d.istGruppe()) return t.grdauer(d.seite)(d.spalte);
+Integer gespeicherterWert(const Falltabellen& t, const Dauerfeld& d) {
+    if (d.istGruppe()) return (d.seite == Seite::normal ? t.grdauerN : t.grdauerI)(d.spalte);
     return t.stufendauer(static_cast<int>(d.seite), d.spalte, d.stufe);
+}
+
+void dauerSetzen(Sitzung& sitzung, const Dauerfeld& d, Integer wert) {
+    sitzung.dauerSetzen(d.seite, d.spalte, d.stufe, wert);
 }
 
 }  // namespace korvalt

@@ -6,6 +6,7 @@
 
 #include "falltabellen.h"
 #include "feldname.h"
+#include "sitzung.h"
 
 namespace korvalt {
 
@@ -22,6 +23,7 @@ struct Dauerfeld {
 // not checked against the existing range.
 std::optional<Dauerfeld> dauerfeld(FeldId feld);
 FeldId feldVon(const Dauerfeld& d);
-Integer& gespeicherterWert(Falltabellen& t, const Dauerfeld& d);
+Integer gespeicherterWert(const Falltabellen& t, const Dauerfeld& d);
+void dauerSetzen(Sitzung& sitzung, const Dauerfeld& d, Integer wert);
 
 }  // namespace korvalt

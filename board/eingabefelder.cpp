@@ -23,12 +23,11 @@ void dauerBestaetigen(Fallanzeige& anzeige, FeldId feld, const Dauerfeld& d) {
     Anzeigefelder& felder = anzeige.felder();
     // Limited while still a double, so that a number too large for 16 bits cannot overflow.
     const double zahl = rundeGerade(zahlAmAnfang(felder.text(feld)));
-    Integer& wert = gespeicherterWert(anzeige.tabellen(), d);
     if (zahl > d.grenze()) {
-        wert = static_cast<Integer>(d.grenze());
+        dauerSetzen(anzeige.sitzung(), d, static_cast<Integer>(d.grenze()));
         felder.setzeText(feld, ganzzahlText(d.grenze()));
     } else {
-        wert = alsInteger(zahl);
+        dauerSetzen(anzeige.sitzung(), d, alsInteger(zahl));
     }
     anzeige.fortschreiten(d.seite);
     anzeige.vergleichen();
@@ -43,20 +42,16 @@ bool istEingabefeld(FeldId feld) {
     return d->istGruppe() ? d->spalte >= 1 && d->spalte <= 4 : d->stufe >= 1 && d->stufe <= 6;
 }
 
-void eingabefeldFokus(Falltabellen& t, FeldId feld) {
+void eingabefeldFokus(Sitzung& sitzung, FeldId feld) {
     if (feld.name == Feldname::Startgruppe) {
-        t.fokusart = Fokusart::Startgruppe;
-        t.fokusseite = 2;
-        t.fokusspalte = 1;
-        t.fokusstufe = 0;
+        sitzung.fokusSetzen(Fokusart::Startgruppe, 2, 1, 0);
         return;
     }
     const auto d = dauerfeld(feld);
     if (!d) return;
-    t.fokusart = d->istGruppe() ? Fokusart::Gruppendauer : Fokusart::Stufendauer;
-    t.fokusseite = static_cast<Integer>(d->seite);
-    t.fokusspalte = static_cast<Integer>(d->spalte);
-    t.fokusstufe = static_cast<Integer>(d->stufe);
+    sitzung.fokusSetzen(d->istGruppe() ? Fokusart::Gruppendauer : Fokusart::Stufendauer,
+                        static_cast<Integer>(d->seite), static_cast<Integer>(d->spalte),
+                        static_cast<Integer>(d->stufe));
 }
 
 int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen) {
@@ -80,7 +75,7 @@ int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen) {
 bool eingabefeldSchritt(Fallanzeige& anzeige, FeldId feld, int schritt) {
     if (feld.name == Feldname::Startgruppe && std::abs(schritt) != 1) return false;
     // The step acts on the field the focus values name: this one, whatever set them last.
-    eingabefeldFokus(anzeige.tabellen(), feld);
+    eingabefeldFokus(anzeige.sitzung(), feld);
     pfeilschritt(anzeige, schritt);
     return true;
 }

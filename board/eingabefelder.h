@@ -18,7 +18,7 @@ inline constexpr int zeichenEingabe = 13;
 bool istEingabefeld(FeldId feld);
 
 // Sets the four focus values together for the field that has just received the focus.
-void eingabefeldFokus(Falltabellen& t, FeldId feld);
+void eingabefeldFokus(Sitzung& sitzung, FeldId feld);
 
 // Sees a character key before the field does and returns the code the field receives, 0 when the
 // key is swallowed. Only digits pass, so the field only ever holds digits. Backspace empties the

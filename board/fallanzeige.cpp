@@ -59,7 +59,7 @@ const Seitenfelder& felderDer(Seite seite) {
 std::string Fallanzeige::laden(const Startoptionen& optionen, Meldungen& meldungen) {
     const Eroeffnung eroeffnung = sitzung_.oeffnen(optionen, meldungen);
     if (!eroeffnung.fehler.empty()) return eroeffnung.fehler;
-    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     gitterVorbereiten();
     fallZeigen(eroeffnung.startgruppe);
     return {};
@@ -69,21 +69,18 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     if (!istFallsatz(lesung.satz)) return false;
     Einstellungssatz leer;
     leer.fill(' ');
-    sitzung_.tabelleSetzen(tabelleDesFalls(lesung.tabellensatz.value_or(leer),
-                                           sitzung_.daten.tabellenkatalog, meldungen));
-    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
-    fallZeigen(einstellungssatzWiederherstellen(lesung.satz, lesung.kalendersatz.value_or(leer),
-                                                sitzung_.tabellen, tabelle().gruppenzahl()));
+    const std::optional<Integer> startgruppe =
+        sitzung_.fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
+                           lesung.kalendersatz.value_or(leer), meldungen);
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
+    fallZeigen(startgruppe);
     if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);
     return true;
 }
 
 void Fallanzeige::beispielfallLaden(Meldungen& meldungen) {
-    Einstellungssatz ohneTabelle;
-    ohneTabelle.fill(' ');
-    sitzung_.tabelleSetzen(tabelleDesFalls(ohneTabelle, sitzung_.daten.tabellenkatalog, meldungen));
-    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
-    standardfallSetzen(sitzung_.tabellen);
+    sitzung_.beispielfallLaden(meldungen);
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     felder_.setzeText({Feldname::Startgruppe}, beschreibung(Feldname::Startgruppe).anfangstext);
     fallZeigen(std::nullopt);
 }
@@ -100,7 +97,7 @@ void Fallanzeige::fallZeigen(std::optional<Integer> gespeichert) {
 }
 
 void Fallanzeige::starten() {
-    sitzung_.rechner.starten(
+    sitzung_.starten(
         static_cast<Integer>(tabelle().startgruppeLesen(felder_.text({Feldname::Startgruppe}))));
     spaltenZeigen();
     seiteZeigen(Seite::normal);
@@ -110,19 +107,19 @@ void Fallanzeige::starten() {
 }
 
 void Fallanzeige::fortschreiten(Seite seite) {
-    sitzung_.rechner.fortschreiten(seite);
+    sitzung_.fortschreiten(seite);
     seiteZeigen(seite);
 }
 
 void Fallanzeige::vergleichen() {
-    sitzung_.rechner.vergleichen();
+    sitzung_.vergleichen();
     vergleichZeigen();
     if (nachRechnung_) nachRechnung_();
 }
 
 // The column titles and the six amounts of every column.
 void Fallanzeige::spaltenZeigen() {
-    const Falltabellen& t = sitzung_.tabellen;
+    const Falltabellen& t = sitzung_.tabellen();
     for (int k = 2; k <= 4; ++k) {
         const FeldId titel{Feldname::Gruppetit, static_cast<std::int8_t>(k)};
         felder_.setzeText(titel, t.gruppe(k) < 1 ? std::string("entfällt")
@@ -153,9 +150,9 @@ void Fallanzeige::seiteZeigen(Seite seite) {
 
 void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
     const Seitenfelder& f = felderDer(seite);
-    const Falltabellen& t = sitzung_.tabellen;
+    const Falltabellen& t = sitzung_.tabellen();
     const int s = static_cast<int>(seite);
-    const Integer anfang = sitzung_.rechner.anfangsmonat(seite, spalte, stufe);
+    const Integer anfang = sitzung_.rechner().anfangsmonat(seite, spalte, stufe);
     const bool erreicht = anfang >= 1;
 
     const Farbe farbe = erreicht ? f.erreichtFarbe : farben::hellgrau;
@@ -176,14 +173,14 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
 
 // A month of the case: its number, or with a start month "07/26" and the full date as the note.
 void Fallanzeige::monatZeigen(FeldId feld, Integer monat) {
-    const auto datum = monat >= 1 ? sitzung_.tabellen.kalender.kalendermonat(monat) : std::nullopt;
+    const auto datum = monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
     felder_.setzeText(feld, datum ? datum->kurztext() : ganzzahlText(monat));
     felder_.setzeHinweis(
         feld, datum ? datum->text() + " (Monat " + ganzzahlText(monat) + ")" : std::string());
 }
 
 void Fallanzeige::vergleichZeigen() {
-    const Falltabellen& t = sitzung_.tabellen;
+    const Falltabellen& t = sitzung_.tabellen();
     // A step only the individual case reaches gets a yellow amount; otherwise its step panel shows
     // through.
     for (int stufe = 1; stufe <= 6; ++stufe) {
@@ -198,7 +195,7 @@ void Fallanzeige::vergleichZeigen() {
         }
     }
 
-    const int anzahl = sitzung_.daten.monatsanzahl;
+    const int anzahl = sitzung_.daten().monatsanzahl;
     felder_.gitterVerbergen();
     Gitterspeicher& gitter = felder_.gitter();
     gitter.setzeZeilenzahl(anzahl + 4);
@@ -238,14 +235,15 @@ void Fallanzeige::vergleichZeigen() {
     felder_.setzeText({Feldname::Differenz}, tausenderText(double(differenz)));
 }
 
-void Fallanzeige::tabelleWechseln(const Tariftabelle& neu) {
+bool Fallanzeige::tabelleWechseln(const Tariftabelle& neu, std::string& fehler) {
     const Tariftabelle& alt = tabelle();
     const int gruppe =
         gruppeUebertragen(alt, alt.startgruppeLesen(felder_.text({Feldname::Startgruppe})), neu);
-    sitzung_.tabelleSetzen(neu.schluessel);
-    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel);
+    if (!sitzung_.tabelleWaehlen(neu.schluessel, fehler)) return false;
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     felder_.setzeText({Feldname::Startgruppe}, neu.gruppenbezeichnung(gruppe));
     starten();
+    return true;
 }
 
 void Fallanzeige::gitterVorbereiten() {
@@ -255,7 +253,7 @@ void Fallanzeige::gitterVorbereiten() {
     gitter.kopfzeileVerbinden = true;
     gitter.schriftgroesse = 10;
     gitter.fett = true;
-    const TarifDaten& daten = sitzung_.daten;
+    const TarifDaten& daten = sitzung_.daten();
     const std::string fall(daten.fallname(daten.fall.nummer()).getrimmt());
     const std::string kopf[gitterSpalten] = {"Monat",
                                              "D u r c h s c h n i t t",
@@ -273,7 +271,7 @@ void Fallanzeige::gitterVorbereiten() {
 }
 
 void Fallanzeige::dauernZeigen() {
-    Falltabellen& t = sitzung_.tabellen;
+    const Falltabellen& t = sitzung_.tabellen();
     for (Seite seite : {Seite::normal, Seite::individuell})
         for (int spalte = 1; spalte <= 4; ++spalte)
             for (int stufe = 0; stufe <= 6; ++stufe) {

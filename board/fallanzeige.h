@@ -55,14 +55,14 @@ class Fallanzeige {
     void dauernZeigen();
 
     // Calculates the case in another table of the tariff file: the start group keeps its label
-    // where the table has it, the durations stay, the caption follows.
-    void tabelleWechseln(const Tariftabelle& neu);
+    // where the table has it, the durations stay, the caption follows. A table the case cannot be
+    // calculated in changes nothing; then false with the reason in `fehler`.
+    bool tabelleWechseln(const Tariftabelle& neu, std::string& fehler);
 
     // The table the case is calculated in.
-    const Tariftabelle& tabelle() const { return sitzung_.rechner.tabelle(); }
+    const Tariftabelle& tabelle() const { return sitzung_.tabelle(); }
 
     Sitzung& sitzung() { return sitzung_; }
-    Falltabellen& tabellen() { return sitzung_.tabellen; }
     Anzeigefelder& felder() { return felder_; }
 
   private:

@@ -87,8 +87,8 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
 Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
                               bool mitSonderzahlung) {
     // The case's own switch counts as well as the caller's (the view's box, --ohne-…).
-    const Kalenderangaben& kalender = sitzung.tabellen.kalender;
-    return jahresdatenBilden({sitzung.tabellen, sitzung.rechner.tabelle(), kalender.beginn, saetze},
+    const Kalenderangaben& kalender = sitzung.tabellen().kalender;
+    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
                              mitSonderzahlung && kalender.mitSonderzahlung);
 }
 

@@ -9,15 +9,14 @@ namespace korvalt {
 namespace {
 
 void dauerSchritt(Fallanzeige& anzeige, int schritt) {
-    Falltabellen& t = anzeige.tabellen();
+    const Falltabellen& t = anzeige.sitzung().tabellen();
     const Dauerfeld d{t.fokusseite == 1 ? Seite::normal : Seite::individuell, t.fokusspalte,
                       t.fokusart == Fokusart::Gruppendauer ? 0 : t.fokusstufe};
-    Integer& wert = gespeicherterWert(t, d);
-    int neu = wert + schritt;
+    int neu = gespeicherterWert(t, d) + schritt;
     if (schritt > 0 && neu > d.grenze()) neu = d.grenze();
     if (schritt < 0 && neu < 0) neu = 0;
-    wert = static_cast<Integer>(neu);
-    anzeige.felder().setzeText(feldVon(d), ganzzahlText(wert));
+    dauerSetzen(anzeige.sitzung(), d, static_cast<Integer>(neu));
+    anzeige.felder().setzeText(feldVon(d), ganzzahlText(neu));
     anzeige.fortschreiten(d.seite);
 }
 
@@ -31,7 +30,7 @@ void startgruppeSchritt(Fallanzeige& anzeige, int schritt) {
 }  // namespace
 
 void pfeilschritt(Fallanzeige& anzeige, int schritt) {
-    const Falltabellen& t = anzeige.tabellen();
+    const Falltabellen& t = anzeige.sitzung().tabellen();
     const bool seiteBekannt = t.fokusseite == 1 || t.fokusseite == 2;
     const bool dauer = t.fokusart == Fokusart::Gruppendauer || t.fokusart == Fokusart::Stufendauer;
     if (dauer && seiteBekannt) dauerSchritt(anzeige, schritt);

@@ -63,7 +63,6 @@ struct Falltabellen {
     // The totals in cents, and the difference of the totals in whole euros as shown.
     Reihe<std::int64_t, 1, 2> gesamtcent;
     std::int64_t gesamtdifferenz = 0;
-    Long monatsdifferenz = 0;
     // Start month, current step, working-time shares and assumed raise; empty for a case that has
     // none of them, which is calculated and saved as before they existed.
     Kalenderangaben kalender;

@@ -48,7 +48,6 @@ struct TarifDaten {
     Integer tarifdatei = 14;
     Reihe<Long, 1, 27> tarifsatz;
     Integer monatsanzahl = 0;
-    Reihe<Integer, 0, 7> druckspalte;
 
     // The tables of the tariff file, and the key of the one the case is calculated in.
     Tabellenkatalog tabellenkatalog;

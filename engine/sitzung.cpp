@@ -16,9 +16,9 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
-        einstellungsdatei = vollerPfad(optionen.einstellungsdatei);
+        einstellungsdatei_ = vollerPfad(optionen.einstellungsdatei);
         const Einstellungslesung lesung = einstellungsdateiLesen(
-            optionen.ohneFenster ? optionen.einstellungsdatei : einstellungsdatei);
+            optionen.ohneFenster ? optionen.einstellungsdatei : einstellungsdatei_);
         switch (lesung.ergebnis) {
             case Einstellungslesung::Ergebnis::gelesen:
                 fallsatz = lesung.satz;
@@ -42,11 +42,11 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     static constexpr const char* monate[] = {"JANUAR",    "FEBRUAR", "MÄRZ",     "APRIL",
                                              "MAI",       "JUNI",    "JULI",     "AUGUST",
                                              "SEPTEMBER", "OKTOBER", "NOVEMBER", "DEZEMBER"};
-    for (int i = 0; i <= 11; ++i) daten.monatsname(i) = monate[i];
-    tabellen.anfangsfokusSetzen();
-    daten.gebiet = daten.ost == 0 ? " WEST" : " OST";
-    tarifdateiöffnen(daten, tarifdatei, optionen.tarifdatei, meldungen);
-    const Tabellenkatalog& katalog = daten.tabellenkatalog;
+    for (int i = 0; i <= 11; ++i) daten_.monatsname(i) = monate[i];
+    tabellen_.anfangsfokusSetzen();
+    daten_.gebiet = daten_.ost == 0 ? " WEST" : " OST";
+    tarifdateiöffnen(daten_, tarifdatei_, optionen.tarifdatei, meldungen);
+    const Tabellenkatalog& katalog = daten_.tabellenkatalog;
     const Tariftabelle* gewaehlt = nullptr;
     if (!optionen.tabelle.empty()) {
         gewaehlt = katalog.finden(optionen.tabelle);
@@ -55,54 +55,89 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                                       "\u201C gibt es nicht. Bekannte Tabellen: " +
                                       katalog.schluesselliste() + "."};
         // The case's own table only carries its start group across.
-        daten.tabelle =
+        daten_.tabelle =
             katalog.tabelle(tabellensatzLesen(tabellensatz).value_or(katalog.standard().schluessel))
                 .schluessel;
     } else {
-        daten.tabelle = tabelleDesFalls(tabellensatz, katalog, meldungen);
+        daten_.tabelle = tabelleDesFalls(tabellensatz, katalog, meldungen);
     }
-    titeltarif = daten.fall.tarif();
+    titeltarif_ = daten_.fall.tarif();
 
-    auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen,
-                                                        rechner.tabelle().gruppenzahl());
+    auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
+                                                        rechner_.tabelle().gruppenzahl());
     if (gewaehlt) {
         if (startgruppe)
-            startgruppe =
-                static_cast<Integer>(gruppeUebertragen(rechner.tabelle(), *startgruppe, *gewaehlt));
-        daten.tabelle = gewaehlt->schluessel;
+            startgruppe = static_cast<Integer>(
+                gruppeUebertragen(rechner_.tabelle(), *startgruppe, *gewaehlt));
+        daten_.tabelle = gewaehlt->schluessel;
     }
-    titel = fenstertitel(daten, titeltarif);
+    titel_ = fenstertitel(daten_, titeltarif_);
     if (startgruppe)
-        tabellen.gruppe(1) = *startgruppe;
+        tabellen_.gruppe(1) = *startgruppe;
     else
-        standardfallSetzen(tabellen);
+        standardfallSetzen(tabellen_);
     std::string fehler;
     if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
     if (optionen.ohneFenster)
-        fehler = beginnFehlt(rechner.tabelle(), tabellen.kalender.beginn.has_value());
+        fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
 }
 
 bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler) {
     if (vorgaben.leer()) return true;
-    Kalenderangaben angaben = tabellen.kalender;
+    Kalenderangaben angaben = tabellen_.kalender;
     if (vorgaben.beginn) angaben.beginn = vorgaben.beginn;
     if (vorgaben.anteile) std::tie(angaben.anteilN, angaben.anteilI) = *vorgaben.anteile;
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
-    if (!rechner.kalenderSetzen(angaben, fehler)) return false;
-    return !vorgaben.aktuelleStufe || rechner.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
+    if (!rechner_.kalenderSetzen(angaben, fehler)) return false;
+    return !vorgaben.aktuelleStufe || rechner_.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                         std::string& fehler) const {
     return einstellungsdateiSchreiben(
-        datei, einstellungssaetzeBilden(startgruppentext, tabellen, rechner.tabelle()), fehler);
+        datei, einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle()), fehler);
 }
 
 void Sitzung::tabelleSetzen(const std::string& schluessel) {
-    daten.tabelle = schluessel;
-    titel = fenstertitel(daten, titeltarif);
+    daten_.tabelle = schluessel;
+    titel_ = fenstertitel(daten_, titeltarif_);
+}
+
+bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler) {
+    if (!rechner_.tabelleWaehlen(schluessel, fehler)) return false;
+    titel_ = fenstertitel(daten_, titeltarif_);
+    return true;
+}
+
+void Sitzung::dauerSetzen(Seite seite, int spalte, int stufe, Integer wert) {
+    if (stufe == 0)
+        tabellen_.grdauer(seite)(spalte) = wert;
+    else
+        tabellen_.stufendauer(static_cast<int>(seite), spalte, stufe) = wert;
+}
+
+void Sitzung::fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe) {
+    tabellen_.fokusart = art;
+    tabellen_.fokusseite = seite;
+    tabellen_.fokusspalte = spalte;
+    tabellen_.fokusstufe = stufe;
+}
+
+std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
+                                          const Einstellungssatz& tabellensatz,
+                                          const Einstellungssatz& kalendersatz,
+                                          Meldungen& meldungen) {
+    tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
+    return einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+}
+
+void Sitzung::beispielfallLaden(Meldungen& meldungen) {
+    Einstellungssatz ohneTabelle;
+    ohneTabelle.fill(' ');
+    tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
+    standardfallSetzen(tabellen_);
 }
 
 }  // namespace korvalt

@@ -11,6 +11,7 @@
 #include <vector>
 
 #include "einstellungsdatei.h"
+#include "einstellungssatz.h"
 #include "falltabellen.h"
 #include "kalenderangaben.h"
 #include "meldungen.h"
@@ -66,7 +67,7 @@ class Sitzung {
   public:
     // The start-up up to the first calculation: the settings file, month names, focus, tariff
     // file, the case's table, then the saved case or the example case. The caller then runs
-    // `rechner.starten` with the start group it shows.
+    // `starten` with the start group it shows.
     Eroeffnung oeffnen(const Startoptionen& optionen, Meldungen& meldungen);
 
     // Writes the case, with the start group as `startgruppentext` names it in the case's table, to
@@ -75,22 +76,66 @@ class Sitzung {
     bool speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                    std::string& fehler) const;
 
-    // Calculates the case in the table of `schluessel` from now on; the caption follows.
-    void tabelleSetzen(const std::string& schluessel);
-
-    TarifDaten daten;
-    Falltabellen tabellen;
-    Tarifdatei tarifdatei;
-    Rechner rechner{daten, tabellen, tarifdatei};
-    // The window caption as built at start-up, and the tariff-area index it was built with: once
-    // the first pay table is read, the index in the case record no longer names the entry that
-    // holds the area's name.
-    std::string titel;
-    Integer titeltarif = 0;
+    // What the views show; every change goes through the operations below.
+    const TarifDaten& daten() const { return daten_; }
+    const Falltabellen& tabellen() const { return tabellen_; }
+    const Rechner& rechner() const { return rechner_; }
+    const Tarifdatei& tarifdatei() const { return tarifdatei_; }
+    // The table the case is calculated in.
+    const Tariftabelle& tabelle() const { return rechner_.tabelle(); }
+    // The window caption: the tariff area as the case named it at start-up, and the table.
+    const std::string& titel() const { return titel_; }
     // The settings file the case came from and that Speichern writes.
-    std::filesystem::path einstellungsdatei = einstellungsdateiName;
+    const std::filesystem::path& einstellungsdatei() const { return einstellungsdatei_; }
+
+    // The calculation's steps, as the Rechner runs them.
+    void starten(Integer startgruppe) { rechner_.starten(startgruppe); }
+    void fortschreiten(Seite seite) { rechner_.fortschreiten(seite); }
+    void vergleichen() { rechner_.vergleichen(); }
+
+    // A duration of one case in one column: its group duration for stufe 0, otherwise that step's.
+    // The caller keeps it within its limit.
+    void dauerSetzen(Seite seite, int spalte, int stufe, Integer wert);
+    // The input the arrow buttons act on.
+    void fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe);
+
+    // Calculates the case in the table of `schluessel` from the next `starten` on; the caption
+    // follows. Refuses, with a German reason and changing nothing, a key the list lacks and a
+    // table by date while the case has no start month.
+    bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
+    // The calendar settings and the current step, as the Rechner takes them; the caller then runs
+    // `starten`.
+    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler) {
+        return rechner_.kalenderSetzen(angaben, fehler);
+    }
+    bool aktuelleStufeSetzen(const AktuelleStufe& aktuell, std::string& fehler) {
+        return rechner_.aktuelleStufeSetzen(aktuell, fehler);
+    }
+
+    // Another case after start-up, from the records of a case file: the table the second record
+    // names (the standard table without one; an unknown key is reported through `meldungen`), then
+    // the durations. Returns the saved start group; the caller then runs `starten`.
+    std::optional<Integer> fallLaden(const Einstellungssatz& satz,
+                                     const Einstellungssatz& tabellensatz,
+                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen);
+    // The example case of the first start: the standard table and the default durations.
+    void beispielfallLaden(Meldungen& meldungen);
 
   private:
+    // Calculates the case in the table of `schluessel`, which the list has; the caption follows.
+    void tabelleSetzen(const std::string& schluessel);
+
+    TarifDaten daten_;
+    Falltabellen tabellen_;
+    Tarifdatei tarifdatei_;
+    Rechner rechner_{daten_, tabellen_, tarifdatei_};
+    // The caption as built at start-up, and the tariff-area index it was built with: once the
+    // first pay table is read, the index in the case record no longer names the entry that holds
+    // the area's name.
+    std::string titel_;
+    Integer titeltarif_ = 0;
+    std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
+
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when the Rechner refuses them.
     bool kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler);

@@ -27,14 +27,11 @@ void Rechner::vergleichen() {
     t_.gesamtbetrag(2) = 0;
     t_.gesamtcent(1) = 0;
     t_.gesamtcent(2) = 0;
-    t_.monatsdifferenz = 0;
     if (tabelle().inCent) {
         // Summed exactly in cents; only what is shown is rounded, to whole euros.
         for (int m = 1; m <= anzahl; ++m) {
             t_.gesamtcent(1) += t_.monatscentN(m);
             t_.gesamtcent(2) += t_.monatscentI(m);
-            t_.monatsdifferenz = static_cast<Long>(
-                euroGerundet(std::int64_t{t_.monatscentI(m)} - t_.monatscentN(m)));
         }
         for (int s = 1; s <= 2; ++s) t_.gesamtbetrag(s) = euroGerundet(t_.gesamtcent(s));
         t_.gesamtdifferenz = euroGerundet(t_.gesamtcent(2) - t_.gesamtcent(1));
@@ -43,7 +40,6 @@ void Rechner::vergleichen() {
     for (int m = 1; m <= anzahl; ++m) {
         const double betragN = t_.monatsbetragN(m);
         const double betragI = t_.monatsbetragI(m);
-        t_.monatsdifferenz = alsLong(betragI - betragN);
         // The running totals are rounded after every month, not once at the end.
         t_.gesamtbetrag(1) = alsGanz64(static_cast<double>(t_.gesamtbetrag(1)) + betragN);
         t_.gesamtbetrag(2) = alsGanz64(static_cast<double>(t_.gesamtbetrag(2)) + betragI);

@@ -39,7 +39,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* daten, std::size_t gro
     GesammelteMeldungen meldungen;
     fall->anzeige.laden({{ordner().pfad()}, ordner().pfad() / einstellungsdateiName}, meldungen);
     fuzz::fallPruefen(*fall);
-    KORVALT_PRUEFEN(fall->sitzung.tarifdatei.offen(), "Tarifdatei nicht gefunden");
+    KORVALT_PRUEFEN(fall->sitzung.tarifdatei().offen(), "Tarifdatei nicht gefunden");
     ordner().nurDiese({tarifdateiName, tabellenlisteName, einstellungsdateiName});
     ordner().unveraendert(einstellungsdateiName, daten, groesse);
     return 0;

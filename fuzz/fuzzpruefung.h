@@ -156,12 +156,12 @@ inline std::optional<std::int64_t> summeInHalben(const Monatsbetraege& betraege,
 // month, the table of 2006 rounds its running total in integers; the CSV's last line carries the
 // same totals.
 inline void fallPruefen(const Speicherfall& fall) {
-    const TarifDaten& daten = fall.sitzung.daten;
-    const Falltabellen& t = fall.sitzung.tabellen;
+    const TarifDaten& daten = fall.sitzung.daten();
+    const Falltabellen& t = fall.sitzung.tabellen();
     const int anzahl = daten.monatsanzahl;
     KORVALT_PRUEFEN(anzahl >= 0 && anzahl <= letzterMonat,
                     "Monatsanzahl " + std::to_string(anzahl));
-    const bool inCent = fall.sitzung.rechner.tabelle().regel == Aufstiegsregel::stufengleich;
+    const bool inCent = fall.sitzung.rechner().tabelle().regel == Aufstiegsregel::stufengleich;
 
     const std::string csv = monatslisteCsv(daten, t);
     KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");

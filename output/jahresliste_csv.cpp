@@ -54,7 +54,7 @@ int jahreslisteCsvExportieren(const Aufruf& aufruf,
     // Without the rates the bonus is left out, as in the window; the list says so in its columns.
     std::string ohneSaetze;
     const auto saetze =
-        sonderzahlungssaetzeLaden(fall->sitzung.tarifdatei.pfad().parent_path(), ohneSaetze);
+        sonderzahlungssaetzeLaden(fall->sitzung.tarifdatei().pfad().parent_path(), ohneSaetze);
     const Jahresdaten daten =
         jahresdatenBilden(fall->sitzung, saetze ? &*saetze : nullptr, !aufruf.ohneSonderzahlung);
     if (!textSchreiben(aufruf.jahresliste, jahreslisteCsv(daten), aus, fehler)) {

@@ -387,8 +387,8 @@ int monatslisteCsvExportieren(const Aufruf& aufruf,
         return exitEingabefehler;
     }
     if (!textSchreiben(aufruf.monatsliste,
-                       monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen,
-                                      fall->sitzung.rechner.erhoehungshinweis()),
+                       monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen(),
+                                      fall->sitzung.rechner().erhoehungshinweis()),
                        aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;

@@ -123,17 +123,14 @@ Seitenplan planen(Drucker& drucker, int monate, int angaben) {
 
 }  // namespace
 
-bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
-                        Drucker& drucker, std::string& fehler, std::string_view fall,
-                        std::string_view erhoehungshinweis) {
+bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
+                        std::string_view fenstertitel, Drucker& drucker, std::string& fehler,
+                        std::string_view fall, std::string_view erhoehungshinweis) {
     // With a start month the date stands between the month and the groups, which move right.
     static constexpr int ohneDatum[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
     static constexpr int mitDatum[] = {1000, 2500, 3100, 3700, 4700, 5300, 5900, 6900};
     const bool datiert = t.kalender.beginn.has_value();
     const int* spalten = datiert ? mitDatum : ohneDatum;
-    // The shared state keeps the positions and, below, the last month's difference for whoever
-    // looks at it after a printout; the list itself prints from its own table and the month rows.
-    for (int n = 0; n <= 7; ++n) daten.druckspalte(n) = static_cast<Integer>(spalten[n]);
     auto bei = [&](int n) { drucker.position(spalten[n]); };
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const int monate = daten.monatsanzahl;
@@ -244,7 +241,6 @@ bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fen
             }
             bei(7);
             drucker.text(betrag(double(z.differenzEuro)), Zeile::endet);
-            t.monatsdifferenz = static_cast<Long>(z.differenzEuro);
         }
     }
 

@@ -27,13 +27,12 @@ std::vector<std::string> kopfangaben(const TarifDaten& daten, const Falltabellen
 // 1.604.172 €, Differenz 0 €".
 std::string summenText(const TarifDaten& daten, const Falltabellen& t);
 
-// Prints the list of the current case as the last recalculation left it. Sets `druckspalte` and,
-// line by line, `monatsdifferenz`. Every page is headed by `fall` (the case's stored name when
-// empty) and the table, repeats the column heads and ends with "Seite n von m". The title block
-// carries the `kopfangaben`; a case with a start month has each month's date after its number.
-// False with a German reason when the printer failed.
-bool monatslisteDrucken(TarifDaten& daten, Falltabellen& t, std::string_view fenstertitel,
-                        Drucker& drucker, std::string& fehler, std::string_view fall = {},
-                        std::string_view erhoehungshinweis = {});
+// Prints the list of the current case as the last recalculation left it. Every page is headed by
+// `fall` (the case's stored name when empty) and the table, repeats the column heads and ends with
+// "Seite n von m". The title block carries the `kopfangaben`; a case with a start month has each
+// month's date after its number. False with a German reason when the printer failed.
+bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
+                        std::string_view fenstertitel, Drucker& drucker, std::string& fehler,
+                        std::string_view fall = {}, std::string_view erhoehungshinweis = {});
 
 }  // namespace korvalt

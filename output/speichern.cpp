@@ -9,7 +9,7 @@ bool einstellungenSpeichern(const Sitzung& sitzung, const Anzeigefelder& felder,
                             Meldungen& meldungen, bool fragen) {
     if (fragen && meldungen.okAbbrechen(speichernTitel, "") != 1) return false;
     std::string fehler;
-    if (!sitzung.speichern(felder.text({Feldname::Startgruppe}), sitzung.einstellungsdatei,
+    if (!sitzung.speichern(felder.text({Feldname::Startgruppe}), sitzung.einstellungsdatei(),
                            fehler)) {
         meldungen.warnen("Speichern nicht möglich",
                          "Die Einstellungen wurden nicht gespeichert.\n" + fehler);

@@ -13,8 +13,8 @@ namespace korvalt {
 bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler,
                         std::string_view fall) {
     QtDrucker drucker(printer);
-    return monatslisteDrucken(sitzung.daten, sitzung.tabellen, sitzung.titel, drucker, fehler, fall,
-                              sitzung.rechner.erhoehungshinweis());
+    return monatslisteDrucken(sitzung.daten(), sitzung.tabellen(), sitzung.titel(), drucker, fehler, fall,
+                              sitzung.rechner().erhoehungshinweis());
 }
 
 bool speichernAusfuehren(Korvaltei& fenster, bool fragen) {

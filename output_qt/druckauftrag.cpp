@@ -46,7 +46,7 @@ std::string fallbezeichnung(Korvaltei& fenster) {
     // Printed from the command line the case has no main window, and no case file.
     const auto* haupt = dynamic_cast<const Hauptfenster*>(fenster.window());
     if (haupt && haupt->falldatei()) return haupt->falldatei()->stem().string();
-    return fallnameText(fenster.sitzung().daten);
+    return fallnameText(fenster.sitzung().daten());
 }
 
 std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was) {

@@ -117,14 +117,14 @@ class Fensterbogen : public Druckfenster {
         const Sitzung& sitzung = fenster_.sitzung();
         const QString kopf =
             alsQString(fallbezeichnung(fenster_) + " \u2013 " +
-                       sitzung.daten.tabellenkatalog.tabelle(sitzung.daten.tabelle).ueberschrift);
+                       sitzung.daten().tabellenkatalog.tabelle(sitzung.daten().tabelle).ueberschrift);
         const QString datum = QStringLiteral("gedruckt am ") + druckdatum().toString(u"dd.MM.yyyy");
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignLeft, kopf);
         maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignRight, datum);
         maler.drawLine(QPointF(0, zeile * 1.25), QPointF(breite, zeile * 1.25));
         // The shares and the assumed raise, once, between the heading and the window.
         const std::vector<std::string> angaben =
-            kopfangaben(sitzung.daten, sitzung.tabellen, sitzung.rechner.erhoehungshinweis());
+            kopfangaben(sitzung.daten(), sitzung.tabellen(), sitzung.rechner().erhoehungshinweis());
         for (std::size_t i = 0; i < angaben.size(); ++i)
             maler.drawText(QRectF(0, zeile * (1.5 + double(i)), breite, zeile), Qt::AlignLeft,
                            alsQString(angaben[i]));
@@ -153,7 +153,7 @@ class Fensterbogen : public Druckfenster {
         const QRectF summen(0, oben + fenster_.height() * faktor + zeile, breite, zeile * 2);
         if (summen.bottom() <= hoehe - zeile * 2)
             maler.drawText(summen, Qt::AlignLeft | Qt::TextWordWrap,
-                           alsQString(summenText(sitzung.daten, sitzung.tabellen)));
+                           alsQString(summenText(sitzung.daten(), sitzung.tabellen())));
 
         if (!maler.end() || printer_.printerState() == QPrinter::Error ||
             printer_.printerState() == QPrinter::Aborted) {
@@ -192,7 +192,7 @@ class Fensterbogen : public Druckfenster {
 
 bool ergebnisseiteDrucken(Korvaltei& fenster, QPrinter& printer, std::string& fehler) {
     Fensterbogen bogen(fenster, printer);
-    return ergebnisDrucken(fenster.sitzung().daten, bogen, fehler);
+    return ergebnisDrucken(fenster.sitzung().daten(), bogen, fehler);
 }
 
 }  // namespace korvalt

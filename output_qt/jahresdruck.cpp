@@ -134,7 +134,7 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);
     ansicht.show();
-    const std::string name = fallnameText(fall->sitzung.daten);
+    const std::string name = fallnameText(fall->sitzung.daten());
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
         return jahresansichtDrucken(ansicht, name, printer, grund);
     };

@@ -57,14 +57,14 @@ bool fallSpeichern(Hauptfenster& fenster, bool fragen) {
     Korvaltei& k = fenster.korvaltei();
     if (!speichernAusfuehren(k, fragen)) return false;
     fenster.alsGespeichertMerken();
-    gespeichertMelden(fenster, k.sitzung().einstellungsdatei);
+    gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
     return true;
 }
 
 bool aenderungenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
     const std::filesystem::path name =
         fenster.falldatei() ? fenster.falldatei()->filename()
-                            : fenster.korvaltei().sitzung().einstellungsdatei.filename();
+                            : fenster.korvaltei().sitzung().einstellungsdatei().filename();
     switch (dialoge.aenderungenFragen(name.native())) {
         case Aenderungsantwort::speichern:
             return fallSpeichern(fenster, false);
@@ -119,7 +119,7 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
-    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten, s.tabellen, s.rechner.erhoehungshinweis()),
+    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis()),
                         fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
@@ -161,8 +161,8 @@ void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {
 void monatstabelleKopieren(Hauptfenster& fenster) {
     const Sitzung& s = fenster.korvaltei().sitzung();
     QGuiApplication::clipboard()->setText(
-        alsQString(monatstabelleText(s.daten, s.tabellen, s.rechner.erhoehungshinweis())));
-    fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten.monatsanzahl));
+        alsQString(monatstabelleText(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis())));
+    fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 
 // Beginn, Stufe und Teilzeit: the settings, then the current step counted into column 1, then the
@@ -170,18 +170,18 @@ void monatstabelleKopieren(Hauptfenster& fenster) {
 void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     Korvaltei& k = fenster.korvaltei();
     Sitzung& s = k.sitzung();
-    const Kalenderangaben alt = s.tabellen.kalender;
+    const Kalenderangaben alt = s.tabellen().kalender;
     const auto neu = dialoge.kalenderWaehlen(alt);
     if (!neu) return;
     std::string fehler;
-    bool gut = s.rechner.kalenderSetzen(*neu, fehler);
+    bool gut = s.kalenderSetzen(*neu, fehler);
     // A current step already counted into the durations is not counted a second time.
     if (gut && neu->aktuelleStufe &&
         (neu->aktuelleStufe != alt.aktuelleStufe || neu->beginn != alt.beginn)) {
-        gut = s.rechner.aktuelleStufeSetzen(*neu->aktuelleStufe, fehler);
+        gut = s.aktuelleStufeSetzen(*neu->aktuelleStufe, fehler);
         if (!gut) {
             std::string zurueck;
-            s.rechner.kalenderSetzen(alt, zurueck);
+            s.kalenderSetzen(alt, zurueck);
         }
     }
     if (!gut) {
@@ -194,19 +194,19 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    const auto einstellungen = vollerPfad(s.einstellungsdatei);
+    const auto einstellungen = vollerPfad(s.einstellungsdatei());
     std::error_code fehler;
     const bool gespeichert = std::filesystem::exists(einstellungen, fehler);
     const std::string text =
         "Korvalt " KORVALT_VERSION
         "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
         "Tariftabelle: " +
-        s.daten.tabellenkatalog.tabelle(s.daten.tabelle).ueberschrift +
+        s.daten().tabellenkatalog.tabelle(s.daten().tabelle).ueberschrift +
         "\nLizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder später).\n\n"
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +
-        (s.tarifdatei.pfad().empty() ? std::string("nicht gefunden")
-                                     : vollerPfad(s.tarifdatei.pfad()).string());
+        (s.tarifdatei().pfad().empty() ? std::string("nicht gefunden")
+                                       : vollerPfad(s.tarifdatei().pfad()).string());
     dialoge.hinweisen("Über Korvalt", text);
 }
 
@@ -249,7 +249,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     k.setzeKlick(Feldname::Speichern, [&fenster, &k] {
         if (!speichernAusfuehren(k)) return;
         if (!fenster.falldatei()) fenster.alsGespeichertMerken();
-        gespeichertMelden(fenster, k.sitzung().einstellungsdatei);
+        gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
     });
     fenster.setzeAenderungsfrage(
         [&fenster, dialoge] { return aenderungenFragen(fenster, *dialoge); });

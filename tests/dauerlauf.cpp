@@ -238,7 +238,7 @@ class Dauerlauf {
 
     void pruefen(long n) {
         const std::string nach = " (nach " + std::to_string(n) + " Ereignissen)";
-        const Falltabellen& t = sitzung_.tabellen;
+        const Falltabellen& t = sitzung_.tabellen();
 
         for (const auto& [id, feld] : felder_) {
             for (QChar c : feld->text())
@@ -248,17 +248,17 @@ class Dauerlauf {
                     break;
                 }
             if (const auto d = dauerfeld(id)) {
-                const int wert = gespeicherterWert(sitzung_.tabellen, *d);
+                const int wert = gespeicherterWert(sitzung_.tabellen(), *d);
                 if (wert < 0 || wert > d->grenze())
                     fehler(feld->objectName().toStdString() + "(" + std::to_string(id.index) +
                            ") speichert " + std::to_string(wert) + nach);
             }
         }
         if (t.gruppe(1) < kleinsteStartgruppe ||
-            t.gruppe(1) > sitzung_.rechner.tabelle().gruppenzahl())
+            t.gruppe(1) > sitzung_.rechner().tabelle().gruppenzahl())
             fehler("Startgruppe " + std::to_string(t.gruppe(1)) + nach);
 
-        const int anzahl = sitzung_.daten.monatsanzahl;
+        const int anzahl = sitzung_.daten().monatsanzahl;
         monatszahlen.insert(anzahl);
         if (anzahl != std::max(t.letztermonat(1), t.letztermonat(2)) || anzahl > letzterMonat)
             fehler("Monatsanzahl " + std::to_string(anzahl) + nach);
@@ -271,7 +271,7 @@ class Dauerlauf {
             fehler("Warnung: " + meldungen_.warnungen.front() + nach);
 
         // Saved and restored into fresh tables, the case is the same.
-        const int gruppenzahl = sitzung_.rechner.tabelle().gruppenzahl();
+        const int gruppenzahl = sitzung_.rechner().tabelle().gruppenzahl();
         Falltabellen wieder;
         const auto startgruppe = einstellungssatzWiederherstellen(
             einstellungssatzBilden(t.gruppe(1), t, gruppenzahl), wieder, gruppenzahl);
@@ -282,7 +282,7 @@ class Dauerlauf {
         // The totals as the table of 2006 rounds them: the running total after every month, a
         // half to even; the grid shows each month's pay, the panels the totals. The tables with
         // cents add cents exactly; their sums are the fuzz targets' and the unit tests' to check.
-        if (sitzung_.rechner.tabelle().regel != Aufstiegsregel::von2006) {
+        if (sitzung_.rechner().tabelle().regel != Aufstiegsregel::von2006) {
             verlaufZeigen();
             return;
         }

@@ -102,7 +102,7 @@ class FensterTest : public ::testing::Test {
     void klicken(const std::string& name) const { QTest::mouseClick(knopf(name), Qt::LeftButton); }
 
     std::array<int, 4> fokuswerte() const {
-        const Falltabellen& t = sitzung->tabellen;
+        const Falltabellen& t = sitzung->tabellen();
         return {static_cast<int>(t.fokusart), t.fokusseite, t.fokusspalte, t.fokusstufe};
     }
 

@@ -90,7 +90,7 @@ TEST_F(EingabefeldTest, TastenOhneZeichenBewegenNurDieSchreibmarke) {
     QTest::keyClicks(f, "1");
     EXPECT_EQ(f->text(), "81");
     // Not confirmed: the case still uses 48.
-    EXPECT_EQ(sitzung->tabellen.stufendauer(2, 2, 4), 48);
+    EXPECT_EQ(sitzung->tabellen().stufendauer(2, 2, 4), 48);
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include "einstellungssatz.h"
 #include "fensterpruefung.h"
 #include "pfeiltasten.h"
+#include "sitzungszugriff.h"
 #include "speicherfall.h"
 
 using namespace korvalt;
@@ -19,7 +20,7 @@ FeldId in(Feldname erste, int spalte, int stufe) {
 class EingabefelderTest : public test::FensterTest {
   protected:
     void SetUp() override { starten(); }
-    const Falltabellen& t() const { return sitzung->tabellen; }
+    const Falltabellen& t() const { return sitzung->tabellen(); }
 };
 
 TEST_F(EingabefelderTest, NurZiffernKommenInsFeld) {
@@ -160,12 +161,12 @@ TEST_F(EingabehandlerTest, JedesEingabefeldSetztSeineVierFokuswerte) {
         }
     }
     ASSERT_EQ(tabelle.size(), 57u);
-    Falltabellen& t = fall->sitzung.tabellen;
+    Falltabellen& t = test::falltabellen(fall->sitzung);
     for (const Zeile& z : tabelle) {
         EXPECT_TRUE(istEingabefeld(z.feld)) << feldText(z.feld);
         t.fokusart = Fokusart{9};
         t.fokusseite = t.fokusspalte = t.fokusstufe = 9;
-        eingabefeldFokus(t, z.feld);
+        eingabefeldFokus(fall->sitzung, z.feld);
         EXPECT_EQ((std::array<int, 4>{static_cast<int>(t.fokusart), t.fokusseite, t.fokusspalte,
                                       t.fokusstufe}),
                   z.fokus)
@@ -185,9 +186,9 @@ TEST_F(EingabehandlerTest, AllesAusserZiffernRuecktasteUndEingabeWirdVerschluckt
     EXPECT_EQ(fall->felder.text(feld), "36");
     EXPECT_EQ(eingabefeldTaste(fall->anzeige, feld, zeichenRueckschritt), 0);
     EXPECT_EQ(fall->felder.text(feld), "");
-    EXPECT_EQ(fall->sitzung.tabellen.stufendauer(2, 2, 3), 36);
+    EXPECT_EQ(fall->sitzung.tabellen().stufendauer(2, 2, 3), 36);
     EXPECT_EQ(eingabefeldTaste(fall->anzeige, feld, zeichenEingabe), zeichenEingabe);
-    EXPECT_EQ(fall->sitzung.tabellen.stufendauer(2, 2, 3), 0);
+    EXPECT_EQ(fall->sitzung.tabellen().stufendauer(2, 2, 3), 0);
 }
 
 // In a table with 9a, 9b and 9c the start group takes those letters, Enter shows the label and the
@@ -204,7 +205,7 @@ TEST_F(EingabehandlerTest, StartgruppeMitBuchstabenInDenNeuenTabellen) {
     fall->felder.setzeText(start, "9");
     eingabefeldTaste(fall->anzeige, start, zeichenEingabe);
     EXPECT_EQ(fall->felder.text(start), "9a");
-    fall->sitzung.tabellen.fokusart = Fokusart::Startgruppe;
+    test::falltabellen(fall->sitzung).fokusart = Fokusart::Startgruppe;
     fall->felder.setzeText(start, "9c");
     nachoben(fall->anzeige);
     EXPECT_EQ(fall->felder.text(start), "10");
@@ -212,7 +213,7 @@ TEST_F(EingabehandlerTest, StartgruppeMitBuchstabenInDenNeuenTabellen) {
     nachunten(fall->anzeige);
     nachunten(fall->anzeige);
     EXPECT_EQ(fall->felder.text(start), "9b");
-    EXPECT_EQ(fall->sitzung.tabellen.gruppe(1), 10);
+    EXPECT_EQ(fall->sitzung.tabellen().gruppe(1), 10);
 }
 
 }  // namespace

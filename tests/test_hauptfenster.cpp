@@ -99,8 +99,8 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
     EXPECT_EQ(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
     ersetzen("GrDauer", 2, "60");
     EXPECT_EQ(ansichten[0]->daten().uebersicht.gesamt.differenz,
-              fenster->korvaltei().sitzung().tabellen.gesamtcent(2) -
-                  fenster->korvaltei().sitzung().tabellen.gesamtcent(1));
+              fenster->korvaltei().sitzung().tabellen().gesamtcent(2) -
+                  fenster->korvaltei().sitzung().tabellen().gesamtcent(1));
     EXPECT_NE(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
 }
 

@@ -19,10 +19,10 @@ class KalenderRechnerTest : public ::testing::Test {
         sitzung.oeffnen({{"."}, {}, tabelle}, meldungen);
         ASSERT_TRUE(meldungen.warnungen.empty());
         std::string fehler;
-        ASSERT_TRUE(sitzung.rechner.kalenderSetzen(kalender, fehler)) << fehler;
-        sitzung.rechner.starten(egr9b);
+        ASSERT_TRUE(sitzung.kalenderSetzen(kalender, fehler)) << fehler;
+        sitzung.starten(egr9b);
     }
-    Falltabellen& t() { return sitzung.tabellen; }
+    const Falltabellen& t() { return sitzung.tabellen(); }
 
     Sitzung sitzung;
     test::Meldungsprotokoll meldungen;
@@ -48,7 +48,7 @@ TEST_F(KalenderRechnerTest, VkaNachDatumZahltDieTabelleDesMonats) {
                     {13, 392900}, {16, 392900}, {17, 403901}, {36, 403901}};
     for (const auto& e : erwartet) EXPECT_EQ(t().monatscentN(e.monat), e.cent) << e.monat;
     EXPECT_EQ(t().kalender.kalendermonat(17), KalenderMonat(2026, 5));
-    EXPECT_EQ(sitzung.rechner.erhoehungshinweis(), "");
+    EXPECT_EQ(sitzung.rechner().erhoehungshinweis(), "");
 }
 
 // The same at 75 % in the individual case, each month rounded a half up: 3.566,89 x 0,75 =
@@ -67,7 +67,7 @@ TEST_F(KalenderRechnerTest, TeilzeitJeFallAufDenCent) {
     EXPECT_EQ(
         t().gesamtcent(2) - t().gesamtcent(1), -[&] {
             std::int64_t viertel = 0;
-            for (int m = 1; m <= sitzung.daten.monatsanzahl; ++m)
+            for (int m = 1; m <= sitzung.daten().monatsanzahl; ++m)
                 viertel += t().monatscentN(m) - t().monatscentI(m);
             return viertel;
         }());
@@ -86,8 +86,8 @@ TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
 TEST_F(KalenderRechnerTest, AktuelleStufeZaehltDieGedientenMonate) {
     rechnen("2026-05", ab({2026, 7}));
     std::string fehler;
-    ASSERT_TRUE(sitzung.rechner.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
-    sitzung.rechner.starten(egr9b);
+    ASSERT_TRUE(sitzung.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
+    sitzung.starten(egr9b);
     for (int seite = 1; seite <= 2; ++seite) EXPECT_EQ(t().stufendauer(seite, 1, 3), 9);
     EXPECT_EQ(t().monatsstufeN(1), 3);
     EXPECT_EQ(t().monatsstufeN(9), 3);
@@ -95,7 +95,7 @@ TEST_F(KalenderRechnerTest, AktuelleStufeZaehltDieGedientenMonate) {
 
     // Step 2 since 01/2024 is 30 months, longer than its 24: said, and nothing changes.
     const Falltabellen vorher = t();
-    EXPECT_FALSE(sitzung.rechner.aktuelleStufeSetzen({2, {2024, 1}}, fehler));
+    EXPECT_FALSE(sitzung.aktuelleStufeSetzen({2, {2024, 1}}, fehler));
     EXPECT_NE(fehler.find("überschreiten die Stufenlaufzeit"), std::string::npos) << fehler;
     EXPECT_EQ(t().stufendauer(1, 1, 1), vorher.stufendauer(1, 1, 1));
     EXPECT_EQ(t().stufendauer(2, 1, 3), 9);
@@ -109,25 +109,27 @@ TEST_F(KalenderRechnerTest, AngenommeneErhoehungNurGenanntWennGenutzt) {
     // 9b step 1 of 2026-05, 3.779,84, raised by 2,5 % from 04/2027: 3.874,336 -> 3.874,34.
     EXPECT_EQ(t().monatscentN(3), 377984);
     EXPECT_EQ(t().monatscentN(4), 387434);
-    EXPECT_EQ(sitzung.rechner.erhoehungshinweis(),
+    EXPECT_EQ(sitzung.rechner().erhoehungshinweis(),
               "angenommene Erhöhung 2,5 % jährlich ab 04/2027");
 
     // A case that ends before 04/2027 never used it.
-    for (int c = 1; c <= 4; ++c) t().grdauerN(c) = t().grdauerI(c) = c == 1 ? 3 : 0;
-    sitzung.rechner.starten(egr9b);
-    EXPECT_EQ(sitzung.rechner.erhoehungshinweis(), "");
+    for (int c = 1; c <= 4; ++c)
+        for (Seite seite : {Seite::normal, Seite::individuell})
+            sitzung.dauerSetzen(seite, c, 0, c == 1 ? 3 : 0);
+    sitzung.starten(egr9b);
+    EXPECT_EQ(sitzung.rechner().erhoehungshinweis(), "");
 }
 
 // A table by date cannot be chosen, nor its start month taken away, without a start month.
 TEST_F(KalenderRechnerTest, NachDatumBrauchtEinenBeginn) {
     rechnen("2026-05", {});
     std::string fehler;
-    EXPECT_FALSE(sitzung.rechner.tabelleWaehlen("vka", fehler));
+    EXPECT_FALSE(sitzung.tabelleWaehlen("vka", fehler));
     EXPECT_EQ(fehler, "\u201EVKA nach Datum\u201C braucht einen Beginn.");
-    EXPECT_EQ(sitzung.daten.tabelle, "2026-05");
-    ASSERT_TRUE(sitzung.rechner.kalenderSetzen(ab({2025, 1}), fehler));
-    ASSERT_TRUE(sitzung.rechner.tabelleWaehlen("bund", fehler)) << fehler;
-    EXPECT_FALSE(sitzung.rechner.kalenderSetzen({}, fehler));
+    EXPECT_EQ(sitzung.daten().tabelle, "2026-05");
+    ASSERT_TRUE(sitzung.kalenderSetzen(ab({2025, 1}), fehler));
+    ASSERT_TRUE(sitzung.tabelleWaehlen("bund", fehler)) << fehler;
+    EXPECT_FALSE(sitzung.kalenderSetzen({}, fehler));
     EXPECT_EQ(fehler, "\u201EBund nach Datum\u201C braucht einen Beginn.");
     EXPECT_TRUE(t().kalender.beginn);
 }

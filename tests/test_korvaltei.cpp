@@ -90,13 +90,13 @@ TEST_F(KorvalteiTest, FrischerStartZeigtDenBeispielfallVollstaendig) {
 TEST_F(KorvalteiTest, GespeicherterFallMitStartgruppe11KommtZurueck) {
     starten(einstellungssatzText(11, 90, {6, 12, 18, 24, 30, 60}));
     EXPECT_EQ(text("Startgruppe"), "11");
-    EXPECT_EQ(sitzung->tabellen.gruppe(1), 11);
+    EXPECT_EQ(sitzung->tabellen().gruppe(1), 11);
     EXPECT_EQ(text("Gruppetit", 2), "EGr. 12");
     EXPECT_EQ(text("Gruppetit", 3), "EGr. 13");
     EXPECT_EQ(text("Gruppetit", 4), "EGr. 14");
     EXPECT_EQ(text("GrDauer", 2), "90");
     EXPECT_EQ(text("indi4", 6), "60");
-    EXPECT_EQ(sitzung->tabellen.stufendauer(2, 4, 6), 60);
+    EXPECT_EQ(sitzung->tabellen().stufendauer(2, 4, 6), 60);
 }
 
 TEST_F(KorvalteiTest, BeschaedigterGespeicherterFallWirdGemeldetUndBleibtLiegen) {

@@ -50,7 +50,7 @@ class MenuebefehleTest : public test::HauptfensterTest {
     }
     void waehlen(QAction* Menueaktionen::*punkt) { (fenster->aktionen().*punkt)->trigger(); }
     std::filesystem::path pfad(const std::string& name) const { return verzeichnis.pfad() / name; }
-    std::string csv() const { return monatslisteCsv(sitzung->daten, sitzung->tabellen); }
+    std::string csv() const { return monatslisteCsv(sitzung->daten(), sitzung->tabellen()); }
 
     // What the window shows of a case: the start group, some durations, the totals.
     std::vector<std::string> fallbild() const {
@@ -83,8 +83,8 @@ TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
         const auto start = std::make_unique<Speicherfall>();
         test::Meldungsprotokoll keine;
         start->anzeige.laden({{"."}, pfad(name)}, keine);
-        EXPECT_EQ(titel(), start->sitzung.titel + " \u2013 " + name);
-        EXPECT_EQ(csv(), monatslisteCsv(start->sitzung.daten, start->sitzung.tabellen)) << name;
+        EXPECT_EQ(titel(), start->sitzung.titel() + " \u2013 " + name);
+        EXPECT_EQ(csv(), monatslisteCsv(start->sitzung.daten(), start->sitzung.tabellen())) << name;
         for (const auto& [feld, index] : {std::pair{"Startgruppe", 0},
                                           {"GrDauer1", 4},
                                           {"normal1", 1},
@@ -203,7 +203,7 @@ TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
     std::ofstream(pfad("Datum.korvalt"), std::ios::binary) << inhalt;
     dialoge->datei = "Datum.korvalt";
     waehlen(&Menueaktionen::fallOeffnen);
-    EXPECT_EQ(sitzung->tabellen.kalender, angaben);
+    EXPECT_EQ(sitzung->tabellen().kalender, angaben);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Fall öffnen: ", 0), 0u) << meldungen.warnungen[0];
     EXPECT_NE(meldungen.warnungen[0].find("\u201Ezz\u201C, den diese Version von Korvalt nicht"),
@@ -214,10 +214,10 @@ TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
     dialoge->datei = "Wieder.korvalt";
     waehlen(&Menueaktionen::fallSpeichernUnter);
     waehlen(&Menueaktionen::neu);
-    EXPECT_TRUE(sitzung->tabellen.kalender.leer());
+    EXPECT_TRUE(sitzung->tabellen().kalender.leer());
     dialoge->datei = "Wieder.korvalt";
     waehlen(&Menueaktionen::fallOeffnen);
-    EXPECT_EQ(sitzung->tabellen.kalender, angaben);
+    EXPECT_EQ(sitzung->tabellen().kalender, angaben);
 }
 
 // With a case file open, the printouts are named after it and proposed beside it.
@@ -390,7 +390,7 @@ TEST_F(MenuebefehleTest, MonatstabelleAufDerZwischenablage) {
     taste(Qt::Key_C, Qt::ControlModifier);
 
     const std::string text = QApplication::clipboard()->text().toStdString();
-    EXPECT_EQ(text, monatstabelleText(sitzung->daten, sitzung->tabellen));
+    EXPECT_EQ(text, monatstabelleText(sitzung->daten(), sitzung->tabellen()));
     // Month 7: the individual case is in step 2 already.
     EXPECT_NE(text.find("\n7\t9\t1\t2061,00\t9\t2\t2290,00\t229\n"), std::string::npos) << text;
     EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Monatstabelle kopiert"), -1);
@@ -423,7 +423,7 @@ TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
     dialoge->kalender = angaben;
     waehlen(&Menueaktionen::kalender);
     EXPECT_TRUE(meldungen.warnungen.empty());
-    EXPECT_EQ(sitzung->tabellen.kalender, angaben);
+    EXPECT_EQ(sitzung->tabellen().kalender, angaben);
     // 27 months of the 36 of step 3 are served by 07/2026.
     EXPECT_EQ(text("normal1", 2), "0");
     EXPECT_EQ(text("indi1", 3), "9");
@@ -445,9 +445,9 @@ TEST_F(MenuebefehleTest, ZuLangeAktuelleStufeAendertNichts) {
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("überschreiten die Stufenlaufzeit"), std::string::npos)
         << meldungen.warnungen[0];
-    EXPECT_TRUE(sitzung->tabellen.kalender.leer());
+    EXPECT_TRUE(sitzung->tabellen().kalender.leer());
     EXPECT_EQ(fallbild(), vorher);
-    EXPECT_EQ(sitzung->tabellen.stufendauer(2, 1, 3), 36);
+    EXPECT_EQ(sitzung->tabellen().stufendauer(2, 1, 3), 36);
     EXPECT_NE(titel().back(), '*');
 }
 
@@ -470,6 +470,6 @@ TEST_F(MenuebefehleTest, NachDatumOhneBeginnBietetDenDialogAn) {
               0u)
         << meldungen.fragen[0];
     EXPECT_EQ(dialoge->gefragt.back(), "Kalender?");
-    EXPECT_EQ(sitzung->daten.tabelle, "vka");
+    EXPECT_EQ(sitzung->daten().tabelle, "vka");
     EXPECT_EQ(text("nanfang1", 1), "07/26");
 }

@@ -61,7 +61,7 @@ TEST_F(MonatsgitterTest, UeberschriftenSindVerbundenUndBleibenStehen) {
 }
 
 TEST_F(MonatsgitterTest, MonatszeilenMitFarbenUndLeererSchlusszeile) {
-    const int monate = sitzung->daten.monatsanzahl;
+    const int monate = sitzung->daten().monatsanzahl;
     EXPECT_EQ(monate, 480);
     EXPECT_EQ(gitter->model()->rowCount(), monate + 4);
     EXPECT_EQ(zelle(3, 0).toString(), "1");
@@ -86,7 +86,7 @@ TEST_F(MonatsgitterTest, MitBeginnZeigenMonatsspalteUndStufenmonateDasDatum) {
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     std::string fehler;
-    ASSERT_TRUE(sitzung->rechner.kalenderSetzen(angaben, fehler)) << fehler;
+    ASSERT_TRUE(sitzung->kalenderSetzen(angaben, fehler)) << fehler;
     fenster->anzeige().starten();
     EXPECT_EQ(zelle(3, 0).toString(), "07/2026");
     EXPECT_EQ(zelle(3, 0, Gittermodell::kurztextRolle).toString(), "07/26");

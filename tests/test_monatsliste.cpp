@@ -48,10 +48,7 @@ void erwartePosten(const AufzeichnenderDrucker& drucker, int zeile,
 
 // A case made by hand: state as the calculation would leave it, without running it.
 struct Handfall {
-    Handfall() {
-        daten.fallname(0) = "Beispielfall";
-        t.monatsdifferenz = 77;
-    }
+    Handfall() { daten.fallname(0) = "Beispielfall"; }
 
     // Months 1..letzter of one case, all in group 9, step 1, with the given pay.
     void fall(Seite seite, int letzter, float betrag) {
@@ -80,11 +77,11 @@ TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
     test::Meldungsprotokoll meldungen;
     fall->anzeige.laden({{"."}}, meldungen);
     ASSERT_TRUE(meldungen.warnungen.empty());
-    ASSERT_EQ(fall->sitzung.daten.monatsanzahl, 480);
+    ASSERT_EQ(fall->sitzung.daten().monatsanzahl, 480);
 
     AufzeichnenderDrucker drucker;
     std::string fehler;
-    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten, fall->sitzung.tabellen,
+    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(),
                                    fall->felder.text({Feldname::Korvaltei}), drucker, fehler));
 
     const std::string summeN = fall->felder.text({Feldname::Ergebnis1}) + " €";
@@ -206,7 +203,6 @@ TEST(Monatsliste, OhneMonateFolgtAufDieKoepfeDieSchlussregel) {
     erwartePosten(drucker, ersteMonatszeile, {{1000, regel}});
     erwartePosten(drucker, ersteMonatszeile + 1, {{1000, "Korvalt, Version " KORVALT_VERSION}});
     EXPECT_EQ(drucker.zeilenAnzahl(), ersteMonatszeile + 3);
-    EXPECT_EQ(fall.t.monatsdifferenz, 77) << "without month lines no difference is formed";
 }
 
 TEST(Monatsliste, HinterDemEndeDesKuerzerenFallsKeineGruppeUndStufe) {
@@ -243,9 +239,6 @@ TEST(Monatsliste, HinterDemEndeDesKuerzerenFallsKeineGruppeUndStufe) {
                        {6200, " 2.600"}});
     }
     erwartePosten(drucker, ersteMonatszeile + 500, {{1000, regel}});
-    EXPECT_EQ(fall.t.monatsdifferenz, 2600) << "the difference of the last month stays";
-    const int spalten[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
-    for (int n = 0; n <= 7; ++n) EXPECT_EQ(fall.daten.druckspalte(n), spalten[n]);
 }
 
 TEST(Monatsliste, MonatsnummernUndDifferenzen) {
@@ -311,7 +304,6 @@ TEST(Monatsliste, ZweimalGedrucktGibtDieselbenBefehle) {
     fall.fall(Seite::normal, 30, 2475);
     fall.fall(Seite::individuell, 40, 2512.5f);
     const AufzeichnenderDrucker erster = fall.drucken();
-    fall.daten.druckspalte.fuellen(0);
     const AufzeichnenderDrucker zweiter = fall.drucken();
     EXPECT_EQ(erster.befehle(), zweiter.befehle());
     EXPECT_EQ(erster.posten(), zweiter.posten());
@@ -328,12 +320,12 @@ TEST(Monatsliste, MitBeginnDatumTeilzeitUndErhoehung) {
     optionen.kalender.anteile = {10000, 7500};
     optionen.kalender.erhoehung = AngenommeneErhoehung{25};
     ASSERT_EQ(fall->anzeige.laden(optionen, meldungen), "");
-    const std::string hinweis = fall->sitzung.rechner.erhoehungshinweis();
+    const std::string hinweis = fall->sitzung.rechner().erhoehungshinweis();
     ASSERT_EQ(hinweis, "angenommene Erhöhung 2,5 % jährlich ab 04/2027");
 
     AufzeichnenderDrucker drucker;
     std::string fehler;
-    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten, fall->sitzung.tabellen, "Titel", drucker,
+    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(), "Titel", drucker,
                                    fehler, {}, hinweis));
     erwartePosten(drucker, titel0 + 1,
                   {{2500,

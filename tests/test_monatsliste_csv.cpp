@@ -349,8 +349,8 @@ TEST(Monatstabelle, DieZeilenDerCsvMitTabulatoren) {
         test::Meldungsprotokoll keine;
         fall->anzeige.laden({{"."}, {}, tabelle}, keine);
         ASSERT_TRUE(keine.warnungen.empty()) << keine.warnungen[0];
-        const std::string csv = monatslisteCsv(fall->sitzung.daten, fall->sitzung.tabellen);
-        const std::string text = monatstabelleText(fall->sitzung.daten, fall->sitzung.tabellen);
+        const std::string csv = monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen());
+        const std::string text = monatstabelleText(fall->sitzung.daten(), fall->sitzung.tabellen());
         const std::string gruppen = "Monat\tNormalfall\t\t\tBeispielfall\t\t\tDifferenz\n";
         ASSERT_EQ(text.rfind(gruppen, 0), 0u) << tabelle;
         std::string getrennt = gruppen + csv;

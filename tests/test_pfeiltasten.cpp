@@ -4,6 +4,7 @@
 
 #include "fensterpruefung.h"
 #include "pfeiltasten.h"
+#include "sitzungszugriff.h"
 #include "speicherfall.h"
 
 using namespace korvalt;
@@ -13,7 +14,7 @@ namespace {
 class PfeiltastenTest : public test::FensterTest {
   protected:
     void SetUp() override { starten(); }
-    const Falltabellen& t() const { return sitzung->tabellen; }
+    const Falltabellen& t() const { return sitzung->tabellen(); }
 };
 
 TEST_F(PfeiltastenTest, HochGleichNachDemStartErhoehtIndi1Von3Auf37) {
@@ -117,15 +118,16 @@ TEST(PfeiltastenOhneFenster, UnbekannteFokuswerteRechnenNurDenVergleich) {
     auto fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
     fall->anzeige.laden({{"."}}, meldungen);
-    const auto vorher = fall->sitzung.tabellen.stufendauer;
+    const auto vorher = fall->sitzung.tabellen().stufendauer;
     fall->felder.setzeText({Feldname::Ergebnis1}, "x");
     for (auto [art, seite] : {std::pair{0, 2}, {4, 1}, {1, 3}}) {
-        fall->sitzung.tabellen.fokusart = static_cast<Fokusart>(art);
-        fall->sitzung.tabellen.fokusseite = static_cast<Integer>(seite);
+        Falltabellen& t = test::falltabellen(fall->sitzung);
+        t.fokusart = static_cast<Fokusart>(art);
+        t.fokusseite = static_cast<Integer>(seite);
         nachoben(fall->anzeige);
         nachunten(fall->anzeige);
     }
-    EXPECT_TRUE(fall->sitzung.tabellen.stufendauer == vorher);
+    EXPECT_TRUE(fall->sitzung.tabellen().stufendauer == vorher);
     EXPECT_NE(fall->felder.text({Feldname::Ergebnis1}), "x");
 }
 

@@ -38,7 +38,7 @@ class QtDruckerTest : public ::testing::Test {
         auto printer = pdfDrucker(pdf.string());
         QtDrucker drucker(*printer);
         std::string fehler;
-        EXPECT_TRUE(monatslisteDrucken(fall->sitzung.daten, fall->sitzung.tabellen,
+        EXPECT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(),
                                        fall->felder.text({Feldname::Korvaltei}), drucker, fehler))
             << fehler;
         seiten = drucker.seitenzahl();

@@ -8,6 +8,7 @@
 #include "einstellungssatz.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
+#include "sitzungszugriff.h"
 #include "speicherfall.h"
 #include "tariftabelle.h"
 
@@ -37,7 +38,7 @@ class RechnerTest : public ::testing::Test {
         fall->anzeige.laden({{verzeichnis.pfad()}}, meldungen);
     }
 
-    Falltabellen& t() { return fall->sitzung.tabellen; }
+    Falltabellen& t() { return test::falltabellen(fall->sitzung); }
     Fallanzeige& fallanzeige() { return fall->anzeige; }
     std::string text(FeldId feld) const { return fall->felder.text(feld); }
     const Feldzustand& zustand(FeldId feld) const { return fall->felder.zustand(feld); }
@@ -106,15 +107,15 @@ TEST_F(RechnerTest, StandardfallSpalteEinsUndAufstieg) {
     EXPECT_EQ(normalMonate(4, 6), "421-480");
     EXPECT_EQ(text(garn(2, 3)), "");  // a gain of 70 euros needs no guarantee
     EXPECT_EQ(t().letztermonat(1), 480);
-    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 480);
+    EXPECT_EQ(fall->sitzung.daten().monatsanzahl, 480);
     EXPECT_EQ(t().gesamtbetrag(1), 1604172);
     EXPECT_EQ(text({Feldname::Ergebnis1}), "1.604.172");
     EXPECT_EQ(text({Feldname::Ergebnis2}), "1.604.172");
     EXPECT_EQ(text({Feldname::Differenz}), "0");
     EXPECT_EQ(zustand({Feldname::Differenz}).hintergrund, farben::schwarz);
-    EXPECT_EQ(fall->sitzung.daten.fall.tarif(), 12);
-    EXPECT_EQ(fall->sitzung.daten.satzbasis, 200);
-    EXPECT_EQ(fall->sitzung.daten.tarifname(0).text(), "TVöD-Gemeinden (VKA)               ");
+    EXPECT_EQ(fall->sitzung.daten().fall.tarif(), 12);
+    EXPECT_EQ(fall->sitzung.daten().satzbasis, 200);
+    EXPECT_EQ(fall->sitzung.daten().tarifname(0).text(), "TVöD-Gemeinden (VKA)               ");
 }
 
 TEST_F(RechnerTest, StartgruppeBestimmtDieVierSpalten) {
@@ -131,9 +132,9 @@ TEST_F(RechnerTest, StartgruppeBestimmtDieVierSpalten) {
         {"15", {15, 0, 0, 0}, {"entfällt", "entfällt", "entfällt"}, 1},
     };
     for (const auto& f : faelle) {
-        const long vorher = fall->sitzung.tarifdatei.lesezugriffe();
+        const long vorher = fall->sitzung.tarifdatei().lesezugriffe();
         startgruppe(f.startgruppe);
-        EXPECT_EQ(fall->sitzung.tarifdatei.lesezugriffe() - vorher, f.lesezugriffe)
+        EXPECT_EQ(fall->sitzung.tarifdatei().lesezugriffe() - vorher, f.lesezugriffe)
             << f.startgruppe;
         for (int k = 1; k <= 4; ++k) EXPECT_EQ(t().gruppe(k), f.gruppen[k - 1]) << f.startgruppe;
         for (int k = 2; k <= 4; ++k)
@@ -284,7 +285,7 @@ TEST_F(RechnerTest, RiesigeEntgelteOhneUeberlauf) {
         std::erase(text, '.');
         return text;
     };
-    const std::string csv = monatslisteCsv(fall->sitzung.daten, t());
+    const std::string csv = monatslisteCsv(fall->sitzung.daten(), t());
     const std::string summe = csv.substr(csv.rfind("Summe;"));
     EXPECT_EQ(summe, "Summe;;;" + ohnePunkte(text({Feldname::Ergebnis1})) + ";;;" +
                          ohnePunkte(text({Feldname::Ergebnis2})) + ";" +
@@ -321,7 +322,7 @@ TEST_F(RechnerTest, FallUeber600MonateEndetBeiMonat600) {
     EXPECT_EQ(normalMonate(4, 6), "721-840");  // the captions keep the true months
     EXPECT_EQ(t().letztermonat(1), 600);
     EXPECT_EQ(t().letztermonat(2), 600);
-    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 600);
+    EXPECT_EQ(fall->sitzung.daten().monatsanzahl, 600);
     EXPECT_EQ(fall->felder.gitter().zeilenzahl(), 604);
     EXPECT_EQ(zelle(602, 0), "600");
     EXPECT_EQ(zelle(602, 1), "11");
@@ -363,7 +364,7 @@ TEST_F(RechnerTest, GitterZeilenUndSchlusszeile) {
     fallanzeige().fortschreiten(Seite::individuell);
     fallanzeige().vergleichen();
     EXPECT_EQ(gitter.zeilenzahl(), 4);
-    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 0);
+    EXPECT_EQ(fall->sitzung.daten().monatsanzahl, 0);
     EXPECT_EQ(text({Feldname::Differenz}), "0");
     EXPECT_EQ(zustand({Feldname::Differenz}).hintergrund, farben::schwarz);
 }
@@ -377,7 +378,7 @@ TEST_F(RechnerTest, KuerzererFallZeigtHinterSeinemEndeNichts) {
     fallanzeige().fortschreiten(Seite::normal);
     fallanzeige().fortschreiten(Seite::individuell);
     fallanzeige().vergleichen();
-    EXPECT_EQ(fall->sitzung.daten.monatsanzahl, 500);
+    EXPECT_EQ(fall->sitzung.daten().monatsanzahl, 500);
     EXPECT_EQ(fall->felder.gitter().zeilenzahl(), 504);
     for (int m = 481; m <= 500; ++m) {
         EXPECT_EQ(zelle(m + 2, 1), "") << m;
@@ -389,7 +390,7 @@ TEST_F(RechnerTest, KuerzererFallZeigtHinterSeinemEndeNichts) {
     EXPECT_EQ(zelle(482, 1), "12");
     EXPECT_EQ(t().gesamtbetrag(2) - t().gesamtbetrag(1), 20 * 4200);
     EXPECT_EQ(text({Feldname::Differenz}), "84.000");
-    const std::string csv = monatslisteCsv(fall->sitzung.daten, t());
+    const std::string csv = monatslisteCsv(fall->sitzung.daten(), t());
     EXPECT_NE(csv.find("\n481;;;0,00;12;6;4200,00;4200\n"), std::string::npos);
 }
 
@@ -436,10 +437,10 @@ TEST_F(RechnerTest, NegativeDifferenzAufRot) {
 TEST_F(RechnerTest, ZweitesStartenGibtDasselbe) {
     laden();
     const std::string erstesMal = anzeige();
-    const std::string ersteListe = monatslisteCsv(fall->sitzung.daten, t());
+    const std::string ersteListe = monatslisteCsv(fall->sitzung.daten(), t());
     fallanzeige().starten();
     EXPECT_EQ(anzeige(), erstesMal);
-    EXPECT_EQ(monatslisteCsv(fall->sitzung.daten, t()), ersteListe);
+    EXPECT_EQ(monatslisteCsv(fall->sitzung.daten(), t()), ersteListe);
 }
 
 TEST_F(RechnerTest, JederFallBeginntOhneVorgeschichte) {
@@ -452,7 +453,7 @@ TEST_F(RechnerTest, JederFallBeginntOhneVorgeschichte) {
 
     auto frisch = std::make_unique<Speicherfall>();
     frisch->anzeige.laden({{"."}}, meldungen);
-    frisch->sitzung.tabellen.grdauerN(1) = 0;
+    frisch->sitzung.dauerSetzen(Seite::normal, 1, 0, 0);
     frisch->anzeige.fortschreiten(Seite::normal);
     std::swap(fall, frisch);
     EXPECT_EQ(anzeige(), nachIndividuell);
@@ -519,7 +520,8 @@ TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
             fallanzeige().fortschreiten(Seite::normal);
             fallanzeige().vergleichen();
         }
-        EXPECT_EQ(fall->sitzung.rechner.tabelle().gruppentext(t().monatsgruppeN(f.monat)), f.gruppe)
+        EXPECT_EQ(fall->sitzung.rechner().tabelle().gruppentext(t().monatsgruppeN(f.monat)),
+                  f.gruppe)
             << f.name;
         EXPECT_EQ(t().monatsstufeN(f.monat), f.stufe) << f.name;
         EXPECT_EQ(t().monatscentN(f.monat), f.cent) << f.name;

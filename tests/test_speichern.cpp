@@ -63,11 +63,12 @@ TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {
 
 TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
     fall->felder.setzeText({Feldname::Startgruppe}, "11");
-    fall->sitzung.tabellen.grdauerN(2) = 5;
-    fall->sitzung.tabellen.grdauerI(4) = 600;
-    fall->sitzung.tabellen.stufendauer(1, 3, 6) = 0;
-    fall->sitzung.tabellen.stufendauer(2, 1, 3) = 255;
-    fall->sitzung.tabellen.stufendauer(2, 4, 1) = 7;
+    Sitzung& s = fall->sitzung;
+    s.dauerSetzen(Seite::normal, 2, 0, 5);
+    s.dauerSetzen(Seite::individuell, 4, 0, 600);
+    s.dauerSetzen(Seite::normal, 3, 6, 0);
+    s.dauerSetzen(Seite::individuell, 1, 3, 255);
+    s.dauerSetzen(Seite::individuell, 4, 1, 7);
     fall->anzeige.starten();
     meldungen.antwort = 1;
     ASSERT_TRUE(speichern());
@@ -76,13 +77,13 @@ TEST_F(SpeichernTest, DerNaechsteStartBringtDenGeaendertenFallZurueck) {
     ASSERT_EQ(einstellungsdateiLesen(datei).ergebnis, Einstellungslesung::Ergebnis::gelesen);
     neu->anzeige.laden({{"."}, datei}, meldungen);
     EXPECT_EQ(neu->felder.text({Feldname::Startgruppe}), "11");
-    EXPECT_EQ(neu->sitzung.tabellen.gruppe(1), 11);
-    EXPECT_EQ(neu->sitzung.tabellen.grdauerN, fall->sitzung.tabellen.grdauerN);
-    EXPECT_EQ(neu->sitzung.tabellen.grdauerI, fall->sitzung.tabellen.grdauerI);
-    EXPECT_EQ(neu->sitzung.tabellen.stufendauer, fall->sitzung.tabellen.stufendauer);
+    EXPECT_EQ(neu->sitzung.tabellen().gruppe(1), 11);
+    EXPECT_EQ(neu->sitzung.tabellen().grdauerN, fall->sitzung.tabellen().grdauerN);
+    EXPECT_EQ(neu->sitzung.tabellen().grdauerI, fall->sitzung.tabellen().grdauerI);
+    EXPECT_EQ(neu->sitzung.tabellen().stufendauer, fall->sitzung.tabellen().stufendauer);
     EXPECT_EQ(neu->felder.text({Feldname::GrDauer, 2}), "5");
     EXPECT_EQ(neu->felder.text(spaltenfeld(Feldname::indi1, 1, 1, 3)), "255");
-    EXPECT_EQ(neu->sitzung.tabellen.gesamtbetrag, fall->sitzung.tabellen.gesamtbetrag);
+    EXPECT_EQ(neu->sitzung.tabellen().gesamtbetrag, fall->sitzung.tabellen().gesamtbetrag);
 }
 
 TEST_F(SpeichernTest, SchreibgeschuetzteDateiBleibtUndDerSatzAuch) {

@@ -148,13 +148,13 @@ void Hauptfenster::titelSetzen() {
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
     const Sitzung& s = korvaltei_->sitzung();
-    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen,
-                                    s.daten.tabellenkatalog.tabelle(s.daten.tabelle));
+    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen(),
+                                    s.daten().tabellenkatalog.tabelle(s.daten().tabelle));
 }
 
 void Hauptfenster::standPruefen() {
     kalenderanzeige_->setText(
-        alsQString(kalenderangabenText(korvaltei_->sitzung().tabellen.kalender)));
+        alsQString(kalenderangabenText(korvaltei_->sitzung().tabellen().kalender)));
     stand_ = aktuellerStand();
     // The first calculation, at start-up, is the case as it was saved.
     if (gespeichert_.empty()) gespeichert_ = stand_;

@@ -40,7 +40,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     setWindowTitle("Jahresübersicht");
     setObjectName("Jahresansicht");
     std::string fehler;
-    saetze_ = sonderzahlungssaetzeLaden(sitzung_.tarifdatei.pfad().parent_path(), fehler);
+    saetze_ = sonderzahlungssaetzeLaden(sitzung_.tarifdatei().pfad().parent_path(), fehler);
 
     inhalt_ = new QWidget(this);
     auto* inhaltLayout = new QVBoxLayout(inhalt_);

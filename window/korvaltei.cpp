@@ -75,11 +75,11 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
         assert(istEingabefeld(feld));
         Eingabefeld* f = felder_->eingabefeld(feld);
         f->setzeHandler(
-            [this, feld] { eingabefeldFokus(sitzung_.tabellen, feld); },
+            [this, feld] { eingabefeldFokus(sitzung_, feld); },
             [this, feld](int zeichen) { return eingabefeldTaste(anzeige_, feld, zeichen); },
             [this, feld](int schritt) { return eingabefeldSchritt(anzeige_, feld, schritt); },
             [this, feld] {
-                return eingabefeldHinweis(sitzung_.tabellen, anzeige_.tabelle(), feld);
+                return eingabefeldHinweis(sitzung_.tabellen(), anzeige_.tabelle(), feld);
             });
         if (feld.name == Feldname::Startgruppe) f->gruppenbuchstabenErlauben();
         if (vorher) setTabOrder(vorher, f);

@@ -55,7 +55,7 @@ int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startoptio
     std::error_code fehlt;
     const bool ersterStart = !std::filesystem::exists(orte.einstellungsdatei, fehlt);
     fenster.korvaltei().laden(orte);
-    if (ersterStart) fenster.statusBar()->showMessage(ersterStartHinweis(sitzung.daten));
+    if (ersterStart) fenster.statusBar()->showMessage(ersterStartHinweis(sitzung.daten()));
     if (vorDemZeigen) vorDemZeigen(fenster);
     meldungen.setzeEltern(&fenster);
     fenster.show();

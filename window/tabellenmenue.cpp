@@ -38,7 +38,7 @@ QString mitKennbuchstabe(const QString& text, QString& vergeben) {
 // dialog to enter it; the table is chosen once the case has one.
 bool beginnVorhanden(Hauptfenster& fenster, const Tariftabelle& tabelle) {
     Korvaltei& korvaltei = fenster.korvaltei();
-    const Falltabellen& t = korvaltei.sitzung().tabellen;
+    const Falltabellen& t = korvaltei.sitzung().tabellen();
     const std::string fehler = beginnFehlt(tabelle, t.kalender.beginn.has_value());
     if (fehler.empty()) return true;
     if (korvaltei.meldungen().okAbbrechen(
@@ -53,7 +53,7 @@ bool beginnVorhanden(Hauptfenster& fenster, const Tariftabelle& tabelle) {
 void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Hauptfenster& fenster,
                      const Tariftabelle& tabelle, QString& vergeben) {
     Korvaltei& korvaltei = fenster.korvaltei();
-    const TarifDaten& daten = korvaltei.sitzung().daten;
+    const TarifDaten& daten = korvaltei.sitzung().daten();
     QAction* aktion = menue->addAction(mitKennbuchstabe(tabellenmenuetext(tabelle), vergeben));
     aktion->setCheckable(true);
     aktion->setChecked(tabelle.schluessel == daten.tabelle);
@@ -61,10 +61,12 @@ void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Hauptfenster& fenster,
     const std::string schluessel = tabelle.schluessel;
     QObject::connect(aktion, &QAction::triggered, menue, [&fenster, schluessel] {
         Korvaltei& k = fenster.korvaltei();
-        const TarifDaten& d = k.sitzung().daten;
+        const TarifDaten& d = k.sitzung().daten();
         const Tariftabelle* neu = d.tabellenkatalog.finden(schluessel);
-        if (neu && neu->schluessel != d.tabelle && beginnVorhanden(fenster, *neu))
-            k.anzeige().tabelleWechseln(*neu);
+        std::string fehler;
+        if (neu && neu->schluessel != d.tabelle && beginnVorhanden(fenster, *neu) &&
+            !k.anzeige().tabelleWechseln(*neu, fehler))
+            k.meldungen().warnen("Tabelle", fehler);
     });
 }
 
@@ -76,7 +78,7 @@ QMenu* tabellenmenueAnlegen(Hauptfenster& fenster) {
     QObject::connect(menue, &QMenu::aboutToShow, menue, [menue, &fenster] {
         menue->clear();
         auto* gruppe = new QActionGroup(menue);
-        const TarifDaten& daten = fenster.korvaltei().sitzung().daten;
+        const TarifDaten& daten = fenster.korvaltei().sitzung().daten();
         QString vergeben;
         for (const auto& [seite, name] :
              {std::pair{Arbeitgeberseite::vka, "VKA"}, std::pair{Arbeitgeberseite::bund, "Bund"}}) {
