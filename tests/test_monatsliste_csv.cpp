@@ -299,7 +299,7 @@ TEST(Aufruf, KalenderangabenWerdenGeprueft) {
     EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--seit", "2024-04"}, fehler));
     EXPECT_EQ(fehler, "„--seit“ braucht „--stufe“.");
     EXPECT_FALSE(aufrufLesen({"--beginn", "2026-07"}, fehler));
-    EXPECT_EQ(fehler, "„--beginn“ braucht „--monatsliste“ oder „--ergebnis“.");
+    EXPECT_EQ(fehler, "„--beginn“ braucht „--monatsliste“, „--ergebnis“ oder „--jahresliste“.");
     EXPECT_FALSE(aufrufLesen({"--tabellen", "--teilzeit", "50"}, fehler));
     EXPECT_EQ(fehler, "„--tabellen“ steht allein; es geht nicht zusammen mit „--teilzeit“.");
 }
