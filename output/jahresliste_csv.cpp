@@ -45,12 +45,9 @@ std::string jahreslisteCsv(const Jahresdaten& daten) {
 int jahreslisteCsvExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis, std::ostream& aus,
                               std::ostream& fehlerausgabe) {
-    auto fall = std::make_unique<Speicherfall>();
+    const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
+    if (!fall) return exitEingabefehler;
     std::string fehler;
-    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe)) {
-        fehlerausgabe << "korvalt: " << fehler << "\n";
-        return exitEingabefehler;
-    }
     // Without the rates the bonus is left out, as in the window; the list says so in its columns.
     std::string ohneSaetze;
     const auto saetze =

@@ -356,15 +356,18 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
     return aus ? exitGut : exitSchreibfehler;
 }
 
-bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
-                 const std::filesystem::path& programmverzeichnis, std::string& fehler,
-                 std::ostream& hinweisausgabe) {
+std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
+                                          const std::filesystem::path& programmverzeichnis,
+                                          std::ostream& fehlerausgabe) {
+    auto fall = std::make_unique<Speicherfall>();
     GesammelteMeldungen meldungen;
-    fehler = fall.anzeige.laden(startoptionen(aufruf, programmverzeichnis), meldungen);
-    hinweisausgabe << meldungen.hinweise() << std::flush;
+    std::string fehler = fall->anzeige.laden(startoptionen(aufruf, programmverzeichnis), meldungen);
+    fehlerausgabe << meldungen.hinweise() << std::flush;
     // Without a window every warning ends the run; the tariff file's come before a missing table.
     if (!meldungen.text().empty()) fehler = meldungen.fehlertext();
-    return fehler.empty();
+    if (fehler.empty()) return fall;
+    fehlerausgabe << "korvalt: " << fehler << "\n";
+    return nullptr;
 }
 
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,
@@ -380,12 +383,9 @@ bool textSchreiben(const std::string& ziel, const std::string& text, std::ostrea
 int monatslisteCsvExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis, std::ostream& aus,
                               std::ostream& fehlerausgabe) {
-    auto fall = std::make_unique<Speicherfall>();
+    const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
+    if (!fall) return exitEingabefehler;
     std::string fehler;
-    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe)) {
-        fehlerausgabe << "korvalt: " << fehler << "\n";
-        return exitEingabefehler;
-    }
     if (!textSchreiben(aufruf.monatsliste,
                        monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen(),
                                       fall->sitzung.rechner().erhoehungshinweis()),

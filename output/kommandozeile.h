@@ -2,6 +2,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <ostream>
 #include <string>
@@ -72,11 +73,12 @@ Startoptionen startoptionen(const Aufruf& aufruf, const std::filesystem::path& p
 int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ostream& aus,
                       std::ostream& fehlerausgabe);
 
-// Loads the case for the command line and computes it; false with a German message when input is
-// unreadable. Notes the run goes on after are printed to `hinweisausgabe`.
-bool fallRechnen(const Aufruf& aufruf, Speicherfall& fall,
-                 const std::filesystem::path& programmverzeichnis, std::string& fehler,
-                 std::ostream& hinweisausgabe);
+// Loads the case for the command line and computes it. Notes the run goes on after, and the
+// German message when input is unreadable, go to `fehlerausgabe`; then nothing is returned and the
+// run ends with `exitEingabefehler`.
+std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
+                                          const std::filesystem::path& programmverzeichnis,
+                                          std::ostream& fehlerausgabe);
 
 // Writes a text to a file, whole or not at all, or, for "-", to `standardausgabe`.
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,

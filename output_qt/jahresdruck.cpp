@@ -123,12 +123,9 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, Q
 int jahreslistePdfExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis,
                               std::ostream& fehlerausgabe) {
-    auto fall = std::make_unique<Speicherfall>();
+    const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
+    if (!fall) return exitEingabefehler;
     std::string fehler;
-    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe)) {
-        fehlerausgabe << "korvalt: " << fehler << "\n";
-        return exitEingabefehler;
-    }
     Jahresansicht ansicht(fall->sitzung);
     ansicht.setzeMitSonderzahlung(!aufruf.ohneSonderzahlung);
     // Laid out as on screen, without appearing on any screen.

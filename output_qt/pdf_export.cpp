@@ -26,10 +26,9 @@ int melden(std::ostream& fehlerausgabe, const std::string& fehler, int status) {
 int monatslistePdfExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis,
                               std::ostream& fehlerausgabe) {
-    auto fall = std::make_unique<Speicherfall>();
+    const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
+    if (!fall) return exitEingabefehler;
     std::string fehler;
-    if (!fallRechnen(aufruf, *fall, programmverzeichnis, fehler, fehlerausgabe))
-        return melden(fehlerausgabe, fehler, exitEingabefehler);
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
         return monatslisteDrucken(fall->sitzung, printer, grund);
     };
