@@ -65,16 +65,26 @@ Tabellenkatalog Tarifdatei::aufsuchen(const std::vector<std::filesystem::path>& 
 }
 
 // Pays that large, or below zero, are read and calculated as they are, but they can only come from
-// a damaged or foreign file: the user hears of each kind once.
+// a damaged or foreign file: the user hears of each kind once. The scan reads the file in one go;
+// record by record it took two system calls for each of the list's hundreds of groups.
 void Tarifdatei::entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& meldungen) {
+    std::vector<unsigned char> bytes(std::size_t(katalog.saetzeNoetig()) * tarifsatzLaenge);
+    if (datei_ && std::fseek(datei_.get(), 0, SEEK_SET) == 0) {
+        // A short file leaves the rest at 0, as a short record does.
+        (void)std::fread(bytes.data(), 1, bytes.size(), datei_.get());
+        std::clearerr(datei_.get());
+    }
     bool zuGross = false;
     bool negativ = false;
     for (const Tariftabelle& tabelle : katalog.tabellen())
         for (int gruppe = 1; gruppe <= tabelle.gruppenzahl(); ++gruppe) {
-            Tarifsatz satz;
-            satzLesen(tabelle.satznummer(gruppe), satz);
+            // A record before the first reads as 0, as in `lesen`.
+            static constexpr unsigned char keinSatz[tarifsatzLaenge] = {};
+            const int nummer = tabelle.satznummer(gruppe);
+            const unsigned char* satz =
+                nummer >= 1 ? &bytes.at(std::size_t(nummer - 1) * tarifsatzLaenge) : keinSatz;
             for (int stufe = 1; stufe <= tarifStufen; ++stufe) {
-                const std::int32_t cent = satz(stufe);
+                const std::int32_t cent = elementLesen(satz, stufe);
                 if (cent == keineStufe) continue;
                 const bool gross = cent > groessterPlausiblerCent;
                 const bool unterNull = cent < 0;
@@ -95,10 +105,6 @@ void Tarifdatei::entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& m
 
 void Tarifdatei::lesen(int satznummer, Tarifsatz& satz) {
     ++lesezugriffe_;
-    satzLesen(satznummer, satz);
-}
-
-void Tarifdatei::satzLesen(int satznummer, Tarifsatz& satz) {
     unsigned char bytes[tarifsatzLaenge] = {};
     if (datei_ && satznummer >= 1 &&
         std::fseek(datei_.get(), long(satznummer - 1) * tarifsatzLaenge, SEEK_SET) == 0) {

@@ -44,8 +44,6 @@ class Tarifdatei {
     long lesezugriffe() const { return lesezugriffe_; }
 
   private:
-    // Reads a record without counting it as a read of the calculation.
-    void satzLesen(int satznummer, Tarifsatz& satz);
     void entgelteVorpruefen(const Tabellenkatalog& katalog, Meldungen& meldungen);
 
     struct Schliessen {

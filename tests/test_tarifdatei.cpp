@@ -139,6 +139,37 @@ INSTANTIATE_TEST_SUITE_P(
                                         "negative Monatsentgelte (2006, EGr. 9, Stufe 2)"}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// The scan reads the whole file at once: a pay in the last record of a later table, past the 2006
+// block, is found and named.
+TEST(Tarifdatei, UnglaubhaftesEntgeltEinerSpaeterenTabelleWirdGemeldet) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    for (const char* name : {tarifdateiName, tabellenlisteName})
+        std::filesystem::copy_file(name, verzeichnis.pfad() / name);
+    const Tabellenkatalog katalog = [&] {
+        test::Meldungsprotokoll stumm;
+        Tarifdatei gebaut;
+        return gebaut.aufsuchen({verzeichnis.pfad()}, stumm);
+    }();
+    const Tariftabelle& mai2026 = katalog.tabelle("2026-05");
+    {
+        std::fstream datei(verzeichnis.pfad() / tarifdateiName,
+                           std::ios::binary | std::ios::in | std::ios::out);
+        unsigned char satz[tarifsatzLaenge] = {};
+        elementSchreiben(satz, 1, -1);
+        datei.seekp(std::streamoff(mai2026.satznummer(mai2026.gruppenzahl()) - 1) *
+                        tarifsatzLaenge +
+                    elementStelle(6));
+        datei.write(reinterpret_cast<const char*>(satz), 4);
+    }
+    test::Meldungsprotokoll meldungen;
+    Tarifdatei datei;
+    datei.aufsuchen({verzeichnis.pfad()}, meldungen);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("negative Monatsentgelte (2026-05, EGr. 15, Stufe 6)"),
+              std::string::npos)
+        << meldungen.warnungen[0];
+}
+
 // EGr. 9 of 2006 (record 206): steps 1..6 as little-endian 32-bit integers, then 21 zero elements.
 TEST(Tarifdatei, SatzlayoutAlsBytes) {
     const unsigned char anfang[] = {0x14, 0x25, 0x03, 0x00, 0x88, 0x7e, 0x03, 0x00,
