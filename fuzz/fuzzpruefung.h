@@ -1,6 +1,6 @@
 // What every fuzz target shares: a private working folder that must hold nothing but the given
 // files, unchanged, afterwards; the count of file accesses; the invariants of a computed case and
-// its CSV text.
+// of its CSV text.
 #pragma once
 
 #include <fcntl.h>
@@ -19,11 +19,13 @@
 #include <set>
 #include <string>
 #include <string_view>
+#include <tuple>
 #include <vector>
 
+#include "feldtabelle.h"
 #include "grenzen.h"
 #include "monatsliste_csv.h"
-#include "speicherfall.h"
+#include "sitzung.h"
 #include "zahlen.h"
 
 namespace korvalt::fuzz {
@@ -39,12 +41,18 @@ namespace korvalt::fuzz {
     } while (0)
 
 // A folder of its own for the whole run, made the working directory, so that a file written under
-// a relative name shows up there; removed at exit.
+// a relative name shows up there; removed at exit. It lies in memory where the system has a place
+// for it: rewriting a file on a disk (ext4) waits for the disk on every close, and that took four
+// fifths of each run.
 class Arbeitsordner {
   public:
     Arbeitsordner() {
-        std::string muster =
-            (std::filesystem::temp_directory_path() / "korvalt-fuzz-XXXXXX").string();
+        std::error_code fehler;
+        const std::filesystem::path speicher = "/dev/shm";
+        const auto ort = std::filesystem::is_directory(speicher, fehler)
+                             ? speicher
+                             : std::filesystem::temp_directory_path();
+        std::string muster = (ort / "korvalt-fuzz-XXXXXX").string();
         if (!::mkdtemp(muster.data())) verletzt("kein temporärer Ordner");
         pfad_ = muster;
         std::filesystem::current_path(pfad_);
@@ -75,9 +83,11 @@ class Arbeitsordner {
     // The file still holds exactly these bytes.
     void unveraendert(const std::string& name, const std::uint8_t* daten,
                       std::size_t groesse) const {
-        std::ifstream datei(pfad_ / name, std::ios::binary);
-        const std::string inhalt{std::istreambuf_iterator<char>(datei), {}};
-        if (inhalt != std::string_view(reinterpret_cast<const char*>(daten), groesse))
+        std::ifstream datei(pfad_ / name, std::ios::binary | std::ios::ate);
+        std::string inhalt(static_cast<std::size_t>(std::max<std::streamoff>(datei.tellg(), 0)),
+                           '\0');
+        datei.seekg(0).read(inhalt.data(), static_cast<std::streamsize>(inhalt.size()));
+        if (!datei || inhalt != std::string_view(reinterpret_cast<const char*>(daten), groesse))
             verletzt(name + " wurde verändert");
     }
 
@@ -151,42 +161,39 @@ inline std::optional<std::int64_t> summeInHalben(const Monatsbetraege& betraege,
     return summe;
 }
 
-// The computed case: at most 600 months; a CSV text of 8 fields per line; totals that agree with
-// sums made apart from the program's: the tables with cents add the cents the CSV shows for each
-// month, the table of 2006 rounds its running total in integers; the CSV's last line carries the
-// same totals.
-inline void fallPruefen(const Speicherfall& fall) {
-    const TarifDaten& daten = fall.sitzung.daten();
-    const Falltabellen& t = fall.sitzung.tabellen();
-    const int anzahl = daten.monatsanzahl;
+// The start group the window calculates a freshly opened case with: the saved one as its label
+// reads back in the case's table, else the start group the field shows at first.
+inline Integer startgruppeImFenster(const Sitzung& sitzung, std::optional<Integer> gespeichert) {
+    const Tariftabelle& tabelle = sitzung.tabelle();
+    return static_cast<Integer>(tabelle.startgruppeLesen(
+        gespeichert ? tabelle.gruppenbezeichnung(*gespeichert)
+                    : std::string(beschreibung(Feldname::Startgruppe).anfangstext)));
+}
+
+// The computed case: at most 600 months, and totals that agree with sums made apart from the
+// program's: the tables with cents add each month's cents, whose euro amount is the one the month
+// shows; the table of 2006 rounds its running total in integers.
+inline void rechnungPruefen(const Sitzung& sitzung) {
+    const Falltabellen& t = sitzung.tabellen();
+    const int anzahl = sitzung.daten().monatsanzahl;
     KORVALT_PRUEFEN(anzahl >= 0 && anzahl <= letzterMonat,
                     "Monatsanzahl " + std::to_string(anzahl));
-    const bool inCent = fall.sitzung.rechner().tabelle().regel == Aufstiegsregel::stufengleich;
-
-    const std::string csv = monatslisteCsv(daten, t);
-    KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
-    std::vector<std::string_view> zeilen;
-    zeilen.reserve(std::size_t(letzterMonat) + 2);
-    stuecke(std::string_view(csv).substr(0, csv.size() - 1), '\n', zeilen);
-    KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
-                    "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
-                        std::to_string(anzahl) + " Monaten");
-    std::int64_t centN = 0;
-    std::int64_t centI = 0;
-    std::vector<std::string_view> felder;
-    for (std::size_t z = 0; z < zeilen.size(); ++z) {
-        stuecke(zeilen[z], ';', felder);
-        KORVALT_PRUEFEN(felder.size() == 8, "CSV-Zeile ohne 8 Felder: " + std::string(zeilen[z]));
-        if (z == 0 || z + 1 == zeilen.size()) continue;
-        centN += centAusText(felder[3]);
-        centI += centAusText(felder[6]);
-    }
-
     std::int64_t summeN = 0;
     std::int64_t summeI = 0;
-    if (inCent) {
-        summeN = centN;
-        summeI = centI;
+    if (sitzung.tabelle().inCent) {
+        for (int m = 1; m <= anzahl; ++m)
+            for (const auto& [betraege, cents, summe] :
+                 {std::tuple{&t.monatsbetragN, &t.monatscentN, &summeN},
+                  std::tuple{&t.monatsbetragI, &t.monatscentI, &summeI}}) {
+                const std::int64_t cent = (*cents)(m);
+                *summe += cent;
+                // A float holds 24 bits: the euro amount shown may differ in its last bit only.
+                const double euro = static_cast<double>(cent) / 100.0;
+                KORVALT_PRUEFEN(std::fabs((*betraege)(m)-euro) <= std::fabs(euro) * 0x1p-23,
+                                "Monat " + std::to_string(m) + ": " +
+                                    std::to_string((*betraege)(m)) + " Euro zu " +
+                                    std::to_string(cent) + " Cent");
+            }
     } else {
         const auto n = summeInHalben(t.monatsbetragN, anzahl);
         const auto i = summeInHalben(t.monatsbetragI, anzahl);
@@ -201,20 +208,52 @@ inline void fallPruefen(const Speicherfall& fall) {
             summeI = *i;
         }
     }
-    const auto& gesamt = inCent ? t.gesamtcent : t.gesamtbetrag;
+    const auto& gesamt = sitzung.tabelle().inCent ? t.gesamtcent : t.gesamtbetrag;
     KORVALT_PRUEFEN(summeN == gesamt(1),
                     "Summe normal " + std::to_string(summeN) + " != " + std::to_string(gesamt(1)));
     KORVALT_PRUEFEN(summeI == gesamt(2), "Summe individuell " + std::to_string(summeI) +
                                              " != " + std::to_string(gesamt(2)));
+}
 
-    std::vector<std::string_view> summe;
-    stuecke(zeilen.back(), ';', summe);
+// The month list of the computed case as CSV: a heading, a line of 8 fields for every month and the
+// totals; the amounts the month lines show add up to the totals of the last line, which are the
+// case's.
+inline void monatslistePruefen(const Sitzung& sitzung) {
+    const Falltabellen& t = sitzung.tabellen();
+    const int anzahl = sitzung.daten().monatsanzahl;
+    const bool inCent = sitzung.tabelle().inCent;
+    const std::string csv = monatslisteCsv(sitzung.daten(), t);
+    KORVALT_PRUEFEN(!csv.empty() && csv.back() == '\n', "CSV endet nicht mit einer Zeile");
+    std::vector<std::string_view> zeilen;
+    zeilen.reserve(std::size_t(letzterMonat) + 2);
+    stuecke(std::string_view(csv).substr(0, csv.size() - 1), '\n', zeilen);
+    KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
+                    "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
+                        std::to_string(anzahl) + " Monaten");
+    std::int64_t gezeigtN = 0;
+    std::int64_t gezeigtI = 0;
+    std::vector<std::string_view> felder;
+    for (std::size_t z = 0; z < zeilen.size(); ++z) {
+        stuecke(zeilen[z], ';', felder);
+        KORVALT_PRUEFEN(felder.size() == 8, "CSV-Zeile ohne 8 Felder: " + std::string(zeilen[z]));
+        if (z == 0 || z + 1 == zeilen.size()) continue;
+        gezeigtN += centAusText(felder[3]);
+        gezeigtI += centAusText(felder[6]);
+    }
     auto text = [inCent](std::int64_t wert) {
         return inCent ? centText(wert) : std::to_string(wert);
     };
-    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == text(summeN) && summe[6] == text(summeI) &&
-                        summe[7] == text(summeI - summeN),
+    const auto& gesamt = inCent ? t.gesamtcent : t.gesamtbetrag;
+    std::vector<std::string_view> summe;
+    stuecke(zeilen.back(), ';', summe);
+    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == text(gesamt(1)) &&
+                        summe[6] == text(gesamt(2)) && summe[7] == text(gesamt(2) - gesamt(1)),
                     "CSV-Summenzeile " + std::string(zeilen.back()));
+    // The table of 2006 shows each month to the cent and its total in whole euros.
+    if (inCent)
+        KORVALT_PRUEFEN(
+            gezeigtN == gesamt(1) && gezeigtI == gesamt(2),
+            "die Monate der CSV ergeben " + centText(gezeigtN) + " und " + centText(gezeigtI));
 }
 
 }  // namespace korvalt::fuzz

@@ -11,9 +11,9 @@ cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j "${JOBS:-$(nproc)}" >/dev/null
 wurzel=$(pwd)/build/fuzz
 mkdir -p "$wurzel/funde"
-# Target and longest input: the tariff file needs its 214 records, the settings file takes three
-# records, the arguments are short.
-for ziel in einstellungssatz:225 tarifdatei:23328 kommandozeile:256; do
+# Target and longest input: the tariff file needs its 336 records, a case file takes three records,
+# the arguments are short.
+for ziel in einstellungssatz:225 monatsliste:225 tarifdatei:36288 kommandozeile:256; do
     name=${ziel%%:*}
     mkdir -p "$wurzel/korpus/$name"
     protokoll=$wurzel/fuzz_$name.log
@@ -21,10 +21,13 @@ for ziel in einstellungssatz:225 tarifdatei:23328 kommandozeile:256; do
     if ! "$wurzel/fuzz/fuzz_$name" -max_total_time="$sekunden" -max_len="${ziel##*:}" -timeout=10 \
         ${FUZZ_SEED:+-seed="$FUZZ_SEED"} \
         -print_final_stats=1 -artifact_prefix="$wurzel/funde/$name-" \
-        "$wurzel/korpus/$name" "$(pwd)/fuzz/korpus/$name" >"$protokoll" 2>&1; then
+        "$wurzel/korpus/$name" "$(pwd)/fuzz/korpus/${name/monatsliste/einstellungssatz}" \
+        >"$protokoll" 2>&1; then
         tail -n 40 "$protokoll"
         echo "fuzz_$name hat einen Fund (siehe $protokoll und $wurzel/funde/)." >&2
         exit 1
     fi
     grep -E '^stat::(number_of_executed_units|new_units_added)' "$protokoll" | sed 's/^/  /'
+    laeufe=$(sed -n 's/^stat::number_of_executed_units: //p' "$protokoll")
+    echo "  Eingaben je Sekunde: $((laeufe / sekunden))"
 done
