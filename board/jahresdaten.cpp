@@ -86,10 +86,11 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
 
 Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
                               bool mitSonderzahlung) {
-    // The case's own switch counts as well as the caller's (the view's box, --ohne-…).
+    // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
-    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
-                             mitSonderzahlung && kalender.mitSonderzahlung);
+    return jahresdatenBilden(
+        {sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
+        mitSonderzahlung && kalender.mitSonderzahlung);
 }
 
 std::string ausgleichSatz(const Jahresdaten& daten) {
