@@ -93,9 +93,16 @@ Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze
         mitSonderzahlung && kalender.mitSonderzahlung);
 }
 
+bool gleichBezahlt(const Jahresdaten& daten) {
+    return !daten.kumuliert.empty() && std::all_of(daten.kumuliert.begin(), daten.kumuliert.end(),
+                                                   [](std::int64_t k) { return k == 0; });
+}
+
 std::string ausgleichSatz(const Jahresdaten& daten) {
     const Jahresuebersicht& u = daten.uebersicht;
     if (u.jahre.empty()) return "Der Fall hat keine Monate.";
+    if (gleichBezahlt(daten))
+        return "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.";
     if (u.ausgleichsmonat) {
         const std::int64_t euro = euroGerundet(u.gesamt.kumuliert);
         return "Der Beispielfall liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +
