@@ -86,15 +86,23 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
 
 Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
                               bool mitSonderzahlung) {
-    // The case's own switch counts as well as the caller's (the view's box, --ohne-…).
+    // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
-    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
-                             mitSonderzahlung && kalender.mitSonderzahlung);
+    return jahresdatenBilden(
+        {sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
+        mitSonderzahlung && kalender.mitSonderzahlung);
+}
+
+bool gleichBezahlt(const Jahresdaten& daten) {
+    return !daten.kumuliert.empty() && std::all_of(daten.kumuliert.begin(), daten.kumuliert.end(),
+                                                   [](std::int64_t k) { return k == 0; });
 }
 
 std::string ausgleichSatz(const Jahresdaten& daten) {
     const Jahresuebersicht& u = daten.uebersicht;
     if (u.jahre.empty()) return "Der Fall hat keine Monate.";
+    if (gleichBezahlt(daten))
+        return "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.";
     if (u.ausgleichsmonat) {
         const std::int64_t euro = euroGerundet(u.gesamt.kumuliert);
         return "Der Beispielfall liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +

@@ -47,9 +47,14 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);
 Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
                               bool mitSonderzahlung);
 
+// Whether both cases pay the same in every month, bonuses included: neither then pays off, and
+// no month is named as the one from which it does.
+bool gleichBezahlt(const Jahresdaten& daten);
+
 // The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert
 // +12.345 €).“ or „Der Beispielfall holt den Normalfall bis 12/2066 nicht ein.“; month numbers
-// („ab Monat 57“) without a start month.
+// („ab Monat 57“) without a start month. Cases that pay the same in every month get a sentence of
+// their own.
 std::string ausgleichSatz(const Jahresdaten& daten);
 
 // An amount as the view shows it: "12.345,67" for the tables with cents, "12.346" for 2006.

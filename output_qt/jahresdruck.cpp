@@ -126,8 +126,16 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
     std::string fehler;
+    // The option switches the bonus off for this run only, as the view's box would for the case.
+    if (aufruf.ohneSonderzahlung) {
+        Kalenderangaben angaben = fall->sitzung.tabellen().kalender;
+        angaben.mitSonderzahlung = false;
+        if (!fall->sitzung.kalenderSetzen(angaben, fehler)) {
+            fehlerausgabe << "korvalt: " << fehler << "\n";
+            return exitEingabefehler;
+        }
+    }
     Jahresansicht ansicht(fall->sitzung);
-    ansicht.setzeMitSonderzahlung(!aufruf.ohneSonderzahlung);
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);
     ansicht.show();

@@ -1,6 +1,7 @@
 // The main window around the client area: its menus and keys, the title with the open case file,
 // the start size, and that every way of closing it ends the program.
 #include <QAction>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QMenu>
@@ -13,8 +14,10 @@
 #include <utility>
 #include <vector>
 
+#include "einstellungsdatei.h"
 #include "hauptfensterpruefung.h"
 #include "jahresansicht.h"
+#include "kalendersatz.h"
 
 using namespace korvalt;
 
@@ -102,6 +105,40 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
               fenster->korvaltei().sitzung().tabellen().gesamtcent(2) -
                   fenster->korvaltei().sitzung().tabellen().gesamtcent(1));
     EXPECT_NE(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
+}
+
+// The view's box is the case's switch for the annual bonus: clicked, it changes the case, marks it
+// changed and is saved in its "kz" record; a case saved without the bonus opens with the box clear.
+TEST_F(HauptfensterMenueTest, SonderzahlungsschalterGehoertZumFall) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->kalenderSetzen(angaben, fehler)) << fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    fenster->alsGespeichertMerken();
+    fenster->aktionen().jahresuebersicht->trigger();
+    auto* ansicht = fenster->findChild<Jahresansicht*>();
+    auto* schalter = ansicht->findChild<QCheckBox*>();
+    ASSERT_TRUE(schalter->isEnabled());
+    ASSERT_TRUE(schalter->isChecked());
+
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    EXPECT_FALSE(sitzung->tabellen().kalender.mitSonderzahlung);
+    EXPECT_FALSE(ansicht->daten().mitSonderzahlung);
+    EXPECT_TRUE(titel().ends_with('*'));
+    const auto datei = verzeichnis.pfad() / "ohne.korvalt";
+    ASSERT_TRUE(sitzung->speichern(text("Startgruppe"), datei, fehler)) << fehler;
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    ASSERT_TRUE(lesung.kalendersatz);
+    EXPECT_FALSE(kalendersatzLesen(*lesung.kalendersatz, fehler)->mitSonderzahlung);
+
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    ASSERT_TRUE(sitzung->tabellen().kalender.mitSonderzahlung);
+    fenster->korvaltei().anzeige().fallLaden(lesung, meldungen);
+    EXPECT_FALSE(schalter->isChecked());
+    EXPECT_FALSE(ansicht->daten().mitSonderzahlung);
 }
 
 // Choosing a table keeps the start group by its label and every duration, recalculates and names

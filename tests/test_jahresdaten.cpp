@@ -76,3 +76,17 @@ TEST(Jahresdaten, SatzVornUndNie) {
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
     EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall holt den Normalfall bis Monat 3 nicht ein.");
 }
+
+// Equal in every month, the cases get their own sentence; equal only in the sum, the month is
+// named.
+TEST(Jahresdaten, SatzGleicheFaelle) {
+    const auto vka = test::vkaNachDatum();
+    auto t = dreiMonate();
+    for (int m = 1; m <= 3; ++m) t->monatscentI(m) = t->monatscentN(m);
+    EXPECT_EQ(ausgleichSatz(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
+              "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.");
+    t->monatscentI(1) -= 100;
+    t->monatscentI(2) += 100;
+    EXPECT_EQ(ausgleichSatz(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
+              "Der Beispielfall liegt ab Monat 2 dauerhaft vorn (kumuliert 0 \u20AC).");
+}

@@ -101,6 +101,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        // A change made in the view is a change of the case: recalculated like any other, it
+        // reaches the view, the title's change mark and the status line.
+        jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });
         korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->neuBerechnen(); });
     }
     jahresansicht_->show();

@@ -8,6 +8,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
@@ -67,11 +68,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     inhaltLayout->addLayout(teile, 1);
 
     schalter_ = new QCheckBox("mit &Jahressonderzahlung", this);
-    schalter_->setChecked(true);
-    connect(schalter_, &QCheckBox::toggled, this, [this](bool an) {
-        mitSonderzahlung_ = an;
-        neuBerechnen();
-    });
+    connect(schalter_, &QCheckBox::toggled, this, [this](bool an) { sonderzahlungSchalten(an); });
     drucken_ = new QPushButton("&Drucken…", this);
     alsPdf_ = new QPushButton("Als &PDF…", this);
     auto* schliessen = new QPushButton("&Schließen", this);
@@ -100,10 +97,17 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
 
 Jahresansicht::~Jahresansicht() = default;
 
-void Jahresansicht::setzeMitSonderzahlung(bool an) {
-    schalter_->setChecked(an);
-    mitSonderzahlung_ = an;
-    neuBerechnen();
+// The box shows the case's own switch: it is saved with the case, and the printout and the
+// command line read it there. The recalculation shows the change, and the window marks it.
+void Jahresansicht::sonderzahlungSchalten(bool an) {
+    Kalenderangaben angaben = sitzung_.tabellen().kalender;
+    if (angaben.mitSonderzahlung == an) return;
+    angaben.mitSonderzahlung = an;
+    std::string fehler;
+    if (sitzung_.kalenderSetzen(angaben, fehler) && rechnen_)
+        rechnen_();
+    else
+        neuBerechnen();
 }
 
 void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::function<void()> alsPdf) {
@@ -114,7 +118,11 @@ void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::functio
 }
 
 void Jahresansicht::neuBerechnen() {
-    daten_ = jahresdatenBilden(sitzung_, saetze_ ? &*saetze_ : nullptr, mitSonderzahlung_);
+    daten_ = jahresdatenBilden(sitzung_, saetze_ ? &*saetze_ : nullptr, true);
+    {
+        const QSignalBlocker still(schalter_);
+        schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
+    }
     satz_->setText(QString::fromStdString(ausgleichSatz(daten_)));
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
     grund_->setVisible(!daten_.sonderzahlungMoeglich);

@@ -26,24 +26,26 @@ class Jahresansicht : public QDialog {
     explicit Jahresansicht(Sitzung& sitzung, QWidget* eltern = nullptr);
     ~Jahresansicht() override;
 
+    // Shows the case as it is now, its switch for the annual bonus included.
     void neuBerechnen();
-
-    bool mitSonderzahlung() const { return mitSonderzahlung_; }
-    void setzeMitSonderzahlung(bool an);
 
     const Jahresdaten& daten() const { return daten_; }
     QWidget& inhalt() const { return *inhalt_; }
     Jahresdiagramm& diagramm() const { return *diagramm_; }
+
+    // The recalculation of the case after the view changed it, which then calls `neuBerechnen`;
+    // without it the view only shows the change itself.
+    void setzeNeuberechnung(std::function<void()> rechnen) { rechnen_ = std::move(rechnen); }
 
     // The work of the buttons Drucken… and Als PDF…, attached from the output.
     void setzeDruckarbeit(std::function<void()> drucken, std::function<void()> alsPdf);
 
   private:
     void tabelleFuellen();
+    void sonderzahlungSchalten(bool an);
 
     Sitzung& sitzung_;
     std::optional<Sonderzahlungssaetze> saetze_;
-    bool mitSonderzahlung_ = true;
     Jahresdaten daten_;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
@@ -53,6 +55,7 @@ class Jahresansicht : public QDialog {
     Jahresdiagramm* diagramm_ = nullptr;
     QPushButton* drucken_ = nullptr;
     QPushButton* alsPdf_ = nullptr;
+    std::function<void()> rechnen_;
     std::function<void()> druckarbeit_;
     std::function<void()> pdfarbeit_;
 };

@@ -103,7 +103,7 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
     entgelt->setRange(0, hoechstesEntgelt * 1.05);
     entgelt->applyNiceNumbers();
 
-    if (const auto& ab = d.uebersicht.ausgleichsmonat) {
+    if (const auto& ab = d.uebersicht.ausgleichsmonat; ab && !gleichBezahlt(d)) {
         auto* marke = new QLineSeries;
         marke->setName(QString::fromStdString("vorn ab " + jahresmonatText(d.uebersicht, *ab)));
         marke->setPen(QPen(QColor(200, 0, 0), 2, Qt::DashLine));
