@@ -341,6 +341,23 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     }
 }
 
+// The usage lines stand together above the options, and each option has a line of its own.
+TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
+    const std::string hilfe = aufrufHilfe();
+    const auto ersteOption = hilfe.find("\n  --");
+    ASSERT_NE(ersteOption, std::string::npos);
+    EXPECT_EQ(hilfe.find("korvalt --", ersteOption), std::string::npos) << hilfe;
+    for (const std::string option :
+         {"--monatsliste", "--ergebnis", "--jahresliste", "--ohne-jahressonderzahlung",
+          "--einstellungen", "--tabelle", "--beginn", "--teilzeit", "--stufe", "--erhoehung",
+          "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
+        const auto stelle = hilfe.find("\n  " + option);
+        ASSERT_NE(stelle, std::string::npos) << option;
+        const char danach = hilfe[stelle + 3 + option.size()];
+        EXPECT_TRUE(danach == ' ' || danach == '\n') << option;
+    }
+}
+
 // The same lines as the CSV under a line naming the column groups, tab-separated, in the table of
 // 2006 and in one with cents and lettered groups.
 TEST(Monatstabelle, DieZeilenDerCsvMitTabulatoren) {
