@@ -94,7 +94,8 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
     }
     kumuliert->replace(punkte);
     anhaengen(kumuliert, differenz);
-    differenz->setRange(kleinster, std::max(groesster, kleinster + 1));
+    // At least 100 euros high, so that whole-euro ticks stay apart when the difference is flat.
+    differenz->setRange(kleinster, std::max(groesster, kleinster + 100));
     differenz->applyNiceNumbers();
 
     double hoechstesEntgelt = 1;
