@@ -17,8 +17,12 @@ void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
 }
 
 std::string fenstertitel(const TarifDaten& daten, Integer tarif) {
-    return "Korvalt für " + std::string(daten.tarifname(tarif).getrimmt()) + ", " +
-           daten.tabellenkatalog.tabelle(daten.tabelle).ueberschrift;
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    // The case's tariff area is the municipal employers'; a table of the Federation is not theirs.
+    const std::string bereich = tabelle.seite == Arbeitgeberseite::bund
+                                    ? "TVöD-Bund"
+                                    : std::string(daten.tarifname(tarif).getrimmt());
+    return "Korvalt für " + bereich + ", " + tabelle.ueberschrift;
 }
 
 }  // namespace korvalt

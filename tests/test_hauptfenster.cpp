@@ -183,7 +183,7 @@ TEST_F(HauptfensterMenueTest, TabelleWaehlen) {
     EXPECT_EQ(punkte.at(0)->text(), "VKA");
     EXPECT_EQ(punkte.at(6)->text(), "Bund");
     punkte.at(9)->trigger();
-    EXPECT_EQ(titel(), "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Bund Stand MAI 2026*");
+    EXPECT_EQ(titel(), "Korvalt für TVöD-Bund, Tariftabellen Bund Stand MAI 2026*");
 }
 
 TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {

@@ -129,6 +129,7 @@ TEST_F(KalenderRechnerTest, NachDatumBrauchtEinenBeginn) {
     EXPECT_EQ(sitzung.daten().tabelle, "2026-05");
     ASSERT_TRUE(sitzung.kalenderSetzen(ab({2025, 1}), fehler));
     ASSERT_TRUE(sitzung.tabelleWaehlen("bund", fehler)) << fehler;
+    EXPECT_EQ(sitzung.titel(), "Korvalt für TVöD-Bund, Tariftabellen Bund nach Datum");
     EXPECT_FALSE(sitzung.kalenderSetzen({}, fehler));
     EXPECT_EQ(fehler, "\u201EBund nach Datum\u201C braucht einen Beginn.");
     EXPECT_TRUE(t().kalender.beginn);
