@@ -22,6 +22,13 @@ std::optional<Stufendauern> aktuelleStufeAnrechnen(const Stufendauern& dauern,
                                                    const AktuelleStufe& aktuell,
                                                    KalenderMonat beginn, std::string& fehler);
 
+// A current step counts into the durations once: a case that already holds it, counted from the
+// same start month, has it in its durations, and counting it again would shorten them twice.
+inline bool stufeSchonAngerechnet(const Kalenderangaben& vorher, const AktuelleStufe& aktuell,
+                                  const std::optional<KalenderMonat>& beginn) {
+    return vorher.aktuelleStufe == aktuell && vorher.beginn == beginn;
+}
+
 // The same for column 1 of both cases: both change, or neither when one of them cannot.
 bool aktuelleStufeSetzen(Falltabellen& t, const AktuelleStufe& aktuell, KalenderMonat beginn,
                          std::string& fehler);

@@ -3,6 +3,7 @@
 
 #include <tuple>
 
+#include "aktuellestufe.h"
 #include "einstellungssatz.h"
 #include "sicheredatei.h"
 
@@ -90,8 +91,11 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
     if (vorgaben.beginn) angaben.beginn = vorgaben.beginn;
     if (vorgaben.anteile) std::tie(angaben.anteilN, angaben.anteilI) = *vorgaben.anteile;
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
+    const Kalenderangaben vorher = tabellen_.kalender;
     if (!rechner_.kalenderSetzen(angaben, fehler)) return false;
-    return !vorgaben.aktuelleStufe || rechner_.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
+    return !vorgaben.aktuelleStufe ||
+           stufeSchonAngerechnet(vorher, *vorgaben.aktuelleStufe, angaben.beginn) ||
+           rechner_.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,

@@ -8,6 +8,7 @@
 #include <QPrinter>
 #include <string>
 
+#include "aktuellestufe.h"
 #include "ausgabeknoepfe.h"
 #include "dateinamen.h"
 #include "einstellungsdatei.h"
@@ -119,7 +120,8 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
-    if (!dateiSchreiben(*datei, monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis()),
+    if (!dateiSchreiben(*datei,
+                        monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis()),
                         fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
@@ -175,9 +177,8 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!neu) return;
     std::string fehler;
     bool gut = s.kalenderSetzen(*neu, fehler);
-    // A current step already counted into the durations is not counted a second time.
     if (gut && neu->aktuelleStufe &&
-        (neu->aktuelleStufe != alt.aktuelleStufe || neu->beginn != alt.beginn)) {
+        !stufeSchonAngerechnet(alt, *neu->aktuelleStufe, neu->beginn)) {
         gut = s.aktuelleStufeSetzen(*neu->aktuelleStufe, fehler);
         if (!gut) {
             std::string zurueck;

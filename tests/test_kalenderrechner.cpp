@@ -5,6 +5,7 @@
 #include "einstellungssatz.h"
 #include "meldungsprotokoll.h"
 #include "sitzung.h"
+#include "tariftabelle.h"
 
 using namespace korvalt;
 
@@ -99,6 +100,25 @@ TEST_F(KalenderRechnerTest, AktuelleStufeZaehltDieGedientenMonate) {
     EXPECT_NE(fehler.find("überschreiten die Stufenlaufzeit"), std::string::npos) << fehler;
     EXPECT_EQ(t().stufendauer(1, 1, 1), vorher.stufendauer(1, 1, 1));
     EXPECT_EQ(t().stufendauer(2, 1, 3), 9);
+}
+
+// A case saved with its current step already counted: the same step given again on the command
+// line leaves its durations as saved.
+TEST_F(KalenderRechnerTest, AktuelleStufeZaehltNurEinmal) {
+    rechnen("2026-05", ab({2026, 7}));
+    std::string fehler;
+    ASSERT_TRUE(sitzung.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / "fall.korvalt";
+    ASSERT_TRUE(sitzung.speichern("9b", datei, fehler)) << fehler;
+
+    Startoptionen optionen({"."}, datei);
+    optionen.ohneFenster = true;
+    optionen.kalender.beginn = KalenderMonat{2026, 7};
+    optionen.kalender.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    Sitzung wieder;
+    ASSERT_EQ(wieder.oeffnen(optionen, meldungen).fehler, "");
+    EXPECT_EQ(wieder.tabellen().stufendauer(1, 1, 3), 9);
 }
 
 // After the last table the assumed raise applies from its month; the outputs name it once used.
