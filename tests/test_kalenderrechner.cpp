@@ -82,26 +82,6 @@ TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
     EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
 }
 
-// Step 3 since 04/2024 at a start in 07/2026: 27 months served of 36, so 9 are left; month 10 is
-// the first of step 4.
-TEST_F(KalenderRechnerTest, AktuelleStufeZaehltDieGedientenMonate) {
-    rechnen("2026-05", ab({2026, 7}));
-    std::string fehler;
-    ASSERT_TRUE(sitzung.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
-    sitzung.starten(egr9b);
-    for (int seite = 1; seite <= 2; ++seite) EXPECT_EQ(t().stufendauer(seite, 1, 3), 9);
-    EXPECT_EQ(t().monatsstufeN(1), 3);
-    EXPECT_EQ(t().monatsstufeN(9), 3);
-    EXPECT_EQ(t().monatsstufeN(10), 4);
-
-    // Step 2 since 01/2024 is 30 months, longer than its 24: said, and nothing changes.
-    const Falltabellen vorher = t();
-    EXPECT_FALSE(sitzung.aktuelleStufeSetzen({2, {2024, 1}}, fehler));
-    EXPECT_NE(fehler.find("überschreiten die Stufenlaufzeit"), std::string::npos) << fehler;
-    EXPECT_EQ(t().stufendauer(1, 1, 1), vorher.stufendauer(1, 1, 1));
-    EXPECT_EQ(t().stufendauer(2, 1, 3), 9);
-}
-
 // A case saved with its current step already counted: the same step given again on the command
 // line leaves its durations as saved.
 TEST_F(KalenderRechnerTest, AktuelleStufeZaehltNurEinmal) {

@@ -25,43 +25,42 @@ Kalenderangaben beispiel() {
     return a;
 }
 
-}  // namespace
-
-TEST(Kalendersatz, GoldeneBytes) {
-    const Einstellungssatz golden = satzAus(
-        "kz"
-        "202607"
-        "3"
-        "202404"
-        "10000"
-        "07500"
-        "025"
-        "202704");
-    EXPECT_EQ(kalendersatzBilden(beispiel()), golden);
-    std::string fehler;
-    EXPECT_EQ(kalendersatzLesen(golden, fehler), beispiel());
-}
-
-TEST(Kalendersatz, NichtGesetztesBleibtLeer) {
+Kalenderangaben nurBeginn() {
     Kalenderangaben a;
-    EXPECT_TRUE(a.leer());
     a.beginn = KalenderMonat(2025, 1);
-    EXPECT_FALSE(a.leer());
-    const Einstellungssatz satz = kalendersatzBilden(a);
-    EXPECT_EQ(satz, satzAus("kz202501       1000010000"));
-    std::string fehler;
-    EXPECT_EQ(kalendersatzLesen(satz, fehler), a);
+    return a;
 }
 
-// Only a switched-off bonus is written; a blank, as before the switch, reads as on.
-TEST(Kalendersatz, JahressonderzahlungAusgeschaltet) {
+Kalenderangaben ohneSonderzahlung() {
     Kalenderangaben a;
     a.mitSonderzahlung = false;
-    EXPECT_FALSE(a.leer());
-    const Einstellungssatz satz = kalendersatzBilden(a);
-    EXPECT_EQ(satz, satzAus("kz             1000010000         0"));
+    return a;
+}
+
+}  // namespace
+
+// What is not set stays blank; of the bonus switch only "off" is written.
+TEST(Kalendersatz, BytesUndZurueck) {
+    const struct {
+        const char* name;
+        Kalenderangaben angaben;
+        const char* bytes;
+    } faelle[] = {
+        // Beginn, step, since, the two shares, the raise in tenths of a percent and its month.
+        {"alles", beispiel(), "kz20260732024041000007500025202704"},
+        {"nur Beginn", nurBeginn(), "kz202501       1000010000"},
+        {"ohne Jahressonderzahlung", ohneSonderzahlung(), "kz             1000010000         0"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        EXPECT_FALSE(f.angaben.leer());
+        EXPECT_EQ(kalendersatzBilden(f.angaben), satzAus(f.bytes));
+        std::string fehler;
+        EXPECT_EQ(kalendersatzLesen(satzAus(f.bytes), fehler), f.angaben);
+    }
+    EXPECT_TRUE(Kalenderangaben{}.leer());
+    // A blank, as before the switch, reads as on.
     std::string fehler;
-    EXPECT_EQ(kalendersatzLesen(satz, fehler), a);
     EXPECT_TRUE(kalendersatzLesen(satzAus("kz             1000010000"), fehler)->mitSonderzahlung);
 }
 
