@@ -57,6 +57,10 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
     tabelle_->setHorizontalHeaderLabels(spaltenkoepfe);
     tabelle_->verticalHeader()->hide();
+    // One line a year, the same height on the first fill as later: sized to the contents, the rows
+    // took the height of texts wrapped in columns not yet laid out.
+    tabelle_->setWordWrap(false);
+    tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     diagramm_ = new Jahresdiagramm(inhalt_);
@@ -162,7 +166,6 @@ void Jahresansicht::tabelleFuellen() {
         f.setBold(true);
         tabelle_->item(summe, s)->setFont(f);
     }
-    tabelle_->resizeRowsToContents();
 }
 
 }  // namespace korvalt
