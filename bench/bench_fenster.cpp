@@ -36,16 +36,25 @@ std::filesystem::path einstellungen600Monate() {
     return datei;
 }
 
-void enterInDauerfeld(benchmark::State& state, const char* name, int index) {
+// The window with that case loaded; the benchmark is skipped when the case is not what it measures.
+struct Fenster600 {
+    explicit Fenster600(benchmark::State& state) {
+        const auto datei = einstellungen600Monate();
+        fenster.laden({{"."}, datei});
+        std::filesystem::remove(datei);
+        if (meldungen.warnungen > 0)
+            state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+        if (sitzung->daten().monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
+    }
     korvalt::bench::ZaehlendeMeldungen meldungen;
-    const auto sitzung = std::make_unique<korvalt::Sitzung>();
-    korvalt::Korvaltei fenster(*sitzung, meldungen);
-    const auto datei = einstellungen600Monate();
-    fenster.laden({{"."}, datei});
-    std::filesystem::remove(datei);
+    const std::unique_ptr<korvalt::Sitzung> sitzung = std::make_unique<korvalt::Sitzung>();
+    korvalt::Korvaltei fenster{*sitzung, meldungen};
+};
+
+void enterInDauerfeld(benchmark::State& state, const char* name, int index) {
+    Fenster600 f600(state);
+    auto& [meldungen, sitzung, fenster] = f600;
     fenster.show();
-    if (meldungen.warnungen > 0) state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
-    if (sitzung->daten().monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
     QLineEdit* feld = nullptr;
     for (auto* f : fenster.findChildren<QLineEdit*>(name))
         if (f->property("index").toInt() == index) feld = f;
@@ -73,13 +82,8 @@ BENCHMARK(enterStufendauerNormal)->Unit(benchmark::kMicrosecond);
 // The year view of a case of 600 months opened the first time: the dialog, its table and its chart
 // made, filled and painted.
 void jahresansichtOeffnen(benchmark::State& state) {
-    korvalt::bench::ZaehlendeMeldungen meldungen;
-    const auto sitzung = std::make_unique<korvalt::Sitzung>();
-    korvalt::Korvaltei fenster(*sitzung, meldungen);
-    const auto datei = einstellungen600Monate();
-    fenster.laden({{"."}, datei});
-    std::filesystem::remove(datei);
-    if (sitzung->daten().monatsanzahl != 600) state.SkipWithError("kein Fall von 600 Monaten");
+    Fenster600 f600(state);
+    const auto& sitzung = f600.sitzung;
     for (auto _ : state) {
         korvalt::Jahresansicht ansicht(*sitzung);
         ansicht.show();
