@@ -10,8 +10,6 @@ namespace korvalt {
 
 namespace {
 
-constexpr int letztesProgrammjahr = 2026;
-
 // The outputs are whole cents; the fraction the type could hold is always zero.
 std::int64_t cent(const Dezimal& wert) {
     return wert.longValue();
@@ -46,10 +44,6 @@ Lohnsteuerprogramm lohnsteuerprogramm(KalenderMonat monat) {
                                    : Lohnsteuerprogramm::jahr2024;
     if (monat.jahr() == 2025) return Lohnsteuerprogramm::jahr2025;
     return Lohnsteuerprogramm::jahr2026;
-}
-
-bool nachStand2026(KalenderMonat monat) {
-    return monat.jahr() > letztesProgrammjahr;
 }
 
 PapErgebnis lohnsteuerBerechnen(Lohnsteuerprogramm programm, const PapEingaben& eingaben) {

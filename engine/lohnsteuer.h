@@ -16,9 +16,6 @@ enum class Lohnsteuerprogramm { jahr2024, dezember2024, jahr2025, jahr2026 };
 // have none of these programs: the caller does not ask for them.
 Lohnsteuerprogramm lohnsteuerprogramm(KalenderMonat monat);
 
-// Whether a month is computed by the rules of an earlier year because no later ones exist.
-bool nachStand2026(KalenderMonat monat);
-
 // The program's inputs under the program's own names, with its defaults; amounts in cents. Only
 // the inputs a payroll of a monthly wage needs; the program has more (pensions, allowances, the
 // factor method), which stay at their defaults.

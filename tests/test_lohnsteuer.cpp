@@ -93,21 +93,15 @@ TEST(Lohnsteuer, ProgrammNachMonat) {
     const struct {
         KalenderMonat monat;
         Lohnsteuerprogramm programm;
-        bool nachStand2026;
     } faelle[] = {
-        {{2024, 1}, Lohnsteuerprogramm::jahr2024, false},
-        {{2024, 11}, Lohnsteuerprogramm::jahr2024, false},
-        {{2024, 12}, Lohnsteuerprogramm::dezember2024, false},
-        {{2025, 1}, Lohnsteuerprogramm::jahr2025, false},
-        {{2025, 12}, Lohnsteuerprogramm::jahr2025, false},
-        {{2026, 12}, Lohnsteuerprogramm::jahr2026, false},
-        {{2027, 1}, Lohnsteuerprogramm::jahr2026, true},
-        {{2099, 12}, Lohnsteuerprogramm::jahr2026, true},
+        {{2024, 1}, Lohnsteuerprogramm::jahr2024},      {{2024, 11}, Lohnsteuerprogramm::jahr2024},
+        {{2024, 12}, Lohnsteuerprogramm::dezember2024}, {{2025, 1}, Lohnsteuerprogramm::jahr2025},
+        {{2025, 12}, Lohnsteuerprogramm::jahr2025},     {{2026, 12}, Lohnsteuerprogramm::jahr2026},
+        {{2027, 1}, Lohnsteuerprogramm::jahr2026},      {{2099, 12}, Lohnsteuerprogramm::jahr2026},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.monat.text());
         EXPECT_EQ(lohnsteuerprogramm(f.monat), f.programm);
-        EXPECT_EQ(nachStand2026(f.monat), f.nachStand2026);
     }
 }
 
