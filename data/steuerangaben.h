@@ -1,0 +1,73 @@
+// The tax and insurance settings of a case, the same for both cases: tax class, child allowances,
+// church tax, children for the care insurance, Saxony, the health insurance and the employee's
+// share of the supplementary pension; with their limits and German texts for the values a user
+// types.
+#pragma once
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace korvalt {
+
+inline constexpr int kleinsteSteuerklasse = 1;
+inline constexpr int groessteSteuerklasse = 6;
+// Child allowances in tenths: 0 to 9,5 in steps of 0,5. Only tax classes I to IV have them.
+inline constexpr int groessteKinderfreibetraege = 95;
+inline constexpr int kinderfreibetraegeSchritt = 5;
+inline constexpr int hoechsteKlasseMitKinderfreibetraegen = 4;
+// Children for the care insurance: 0 is childless (the surcharge applies, the employee taken to be
+// 23 or older); otherwise the number of children under 25 (a parent whose children are all older
+// gives 1: no surcharge, no reduction).
+inline constexpr int groessteKinderzahl = 9;
+// Rates in hundredths of a percent: a health fund's additional rate and the supplementary-pension
+// share, 0 to 10 %.
+inline constexpr int groessterZusatzbeitrag = 1000;
+inline constexpr int groessteZusatzversorgung = 1000;
+// A private insurance's monthly premium for health and care, in cents.
+inline constexpr std::int64_t kleinsterPrivatbeitrag = 1;
+inline constexpr std::int64_t groessterPrivatbeitrag = 999999;
+
+struct Steuerangaben {
+    int steuerklasse = 1;
+    int kinderfreibetraegeZehntel = 0;
+    int kirchensteuerProzent = 0;  // 0 none, 8 or 9
+    int kinder = 0;                // for the care insurance, 0 childless
+    bool sachsen = false;
+    // Statutory insurance: the fund's full additional rate; nothing is the year's average.
+    std::optional<int> zusatzbeitrag;
+    // Private insurance: its monthly premium in cents; then there is no additional rate.
+    std::optional<std::int64_t> privatbeitrag;
+    int zusatzversorgung = 0;  // hundredths of a percent of the pensionable pay, 0 none
+
+    bool operator==(const Steuerangaben&) const = default;
+    bool privatVersichert() const { return privatbeitrag.has_value(); }
+};
+
+// Why the settings cannot be used ("Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV."),
+// or "" when they can.
+std::string steuerangabenPruefen(const Steuerangaben& angaben);
+
+// Each value as typed, checked at once; nothing and a German reason when it is no such value or
+// outside its limits.
+std::optional<int> steuerklasseLesen(std::string_view text, std::string& fehler);
+// "1,5" -> 15 (tenths).
+std::optional<int> kinderfreibetraegeLesen(std::string_view text, std::string& fehler);
+// "8" or "9", a "%" after it allowed.
+std::optional<int> kirchensteuerLesen(std::string_view text, std::string& fehler);
+std::optional<int> kinderLesen(std::string_view text, std::string& fehler);
+// "2,9" -> 290 (hundredths of a percent).
+std::optional<int> zusatzbeitragLesen(std::string_view text, std::string& fehler);
+// "612,50" -> 61250 (cents), a "€" after it allowed.
+std::optional<std::int64_t> privatbeitragLesen(std::string_view text, std::string& fehler);
+std::optional<int> zusatzversorgungLesen(std::string_view text, std::string& fehler);
+
+// "I" .. "VI", as the tax classes are written.
+std::string steuerklasseText(int steuerklasse);
+// 15 -> "1,5", 10 -> "1".
+std::string kinderfreibetraegeText(int zehntel);
+// 290 -> "2,9 %", 245 -> "2,45 %".
+std::string prozentHundertstelText(int hundertstel);
+
+}  // namespace korvalt

@@ -1,0 +1,54 @@
+// The wage tax of one payment by the official wage-tax program (PAP) of the BMF in force in its
+// month. The programs are generated at build time from the BMF's XML (tarif/lohnsteuer/).
+#pragma once
+
+#include <cstdint>
+
+#include "dezimal.h"
+#include "kalendermonat.h"
+
+namespace korvalt {
+
+enum class Lohnsteuerprogramm { jahr2024, dezember2024, jahr2025, jahr2026 };
+
+// January to November 2024 the program of 2024, December 2024 its December version (the raised
+// basic allowance), 2025 and 2026 their own, every later month the one of 2026. Months before 2024
+// have none of these programs: the caller does not ask for them.
+Lohnsteuerprogramm lohnsteuerprogramm(KalenderMonat monat);
+
+// The program's inputs under the program's own names, with its defaults; amounts in cents. Only
+// the inputs a payroll of a monthly wage needs; the program has more (pensions, allowances, the
+// factor method), which stay at their defaults.
+struct PapEingaben {
+    int LZZ = 2;   // the pay period: 1 year, 2 month, 3 week, 4 day
+    Dezimal RE4;   // the wage of the period
+    int STKL = 1;  // tax class 1..6
+    Dezimal ZKF;   // child allowances, one decimal
+    int R = 0;     // 1 for a member of a church that levies church tax
+    Dezimal KVZ;   // the health fund's full additional rate in percent, e.g. 2.90
+    int PVZ = 0;   // 1: the childless surcharge of the care insurance
+    int PVS = 0;   // 1: Saxony's care rates
+    Dezimal PVA;   // the care insurance's reductions for the 2nd to 5th child, 0..4
+    // 0 statutory health insurance, 1 private; up to 2025 2 is private with the employer's
+    // subsidy, which the program then reckons itself.
+    int PKV = 0;
+    Dezimal PKPV;     // the private premium for health and care a month
+    Dezimal PKPVAGZ;  // from 2026: the employer's subsidy to it a month; earlier programs ignore it
+    Dezimal SONSTB;   // a "sonstiger Bezug" paid with this wage, such as the annual bonus
+    Dezimal JRE4;     // with SONSTB: the expected wage of the year without it
+};
+
+// The program's outputs in cents.
+struct PapErgebnis {
+    std::int64_t LSTLZZ = 0;   // wage tax of the period
+    std::int64_t SOLZLZZ = 0;  // solidarity surcharge of the period
+    std::int64_t STS = 0;      // wage tax on SONSTB
+    std::int64_t SOLZS = 0;    // solidarity surcharge on SONSTB
+    std::int64_t BK = 0;       // base of the church tax of the period
+    std::int64_t BKS = 0;      // base of the church tax on SONSTB
+    bool operator==(const PapErgebnis&) const = default;
+};
+
+PapErgebnis lohnsteuerBerechnen(Lohnsteuerprogramm programm, const PapEingaben& eingaben);
+
+}  // namespace korvalt

@@ -1,0 +1,136 @@
+// The tax and insurance settings: their limits, the values as typed, and their record "sv".
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "svsatz.h"
+
+using namespace korvalt;
+
+namespace {
+
+Einstellungssatz satzAus(const std::string& text) {
+    Einstellungssatz satz;
+    satz.fill(' ');
+    std::copy(text.begin(), text.end(), satz.begin());
+    return satz;
+}
+
+Steuerangaben gesetzlich() {
+    Steuerangaben a;
+    a.kinderfreibetraegeZehntel = 15;
+    a.kirchensteuerProzent = 9;
+    a.kinder = 2;
+    a.zusatzbeitrag = 290;
+    a.zusatzversorgung = 240;
+    return a;
+}
+
+Steuerangaben privatInSachsen() {
+    Steuerangaben a;
+    a.steuerklasse = 3;
+    a.kirchensteuerProzent = 8;
+    a.kinder = 1;
+    a.sachsen = true;
+    a.privatbeitrag = 61250;
+    return a;
+}
+
+}  // namespace
+
+// The golden records: what is not set stays blank, the additional rate and the premium exclude
+// each other, and every value reads back.
+TEST(SvSatz, BytesUndZurueck) {
+    const struct {
+        const char* name;
+        Steuerangaben angaben;
+        const char* bytes;
+    } faelle[] = {
+        // class, allowances in tenths, church, children, Saxony, additional rate, premium, ZV
+        {"gesetzlich", gesetzlich(), "sv1159200290      0240"},
+        {"Vorgaben", Steuerangaben{}, "sv100000"},
+        {"privat in Sachsen", privatInSachsen(), "sv300811    061250"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        EXPECT_EQ(svSatzBilden(f.angaben), satzAus(f.bytes));
+        std::string fehler;
+        EXPECT_EQ(svSatzLesen(satzAus(f.bytes), fehler), f.angaben) << fehler;
+    }
+}
+
+TEST(SvSatz, BeschaedigterSatz) {
+    const struct {
+        const char* text;
+        const char* grund;
+    } faelle[] = {
+        {"sv 00000", "Steuerklasse"},
+        {"sv700000", "Die Steuerklasse muss zwischen 1 und 6 liegen"},
+        {"sv1x5000", "Kinderfreibeträge"},
+        {"sv107000", "Kinderfreibeträge gehen von 0 bis 9,5 in Schritten von 0,5"},
+        {"sv510000", "Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV"},
+        {"sv100700", "Die Kirchensteuer beträgt 8 oder 9 %"},
+        {"sv100002", "Sachsen"},
+        {"sv100000 2x0", "Zusatzbeitrag"},
+        {"sv1000001001", "Der Zusatzbeitrag von 10,01 % liegt nicht zwischen 0 und 10 %"},
+        {"sv100000    000000",
+         "Der Monatsbeitrag zur privaten Kranken- und Pflegeversicherung "
+         "muss zwischen 0,01 und 9999,99 € liegen"},
+        {"sv1000000290061250",
+         "Privat Versicherte zahlen keinen Zusatzbeitrag einer gesetzlichen Krankenkasse"},
+        {"sv100000          2,40", "Zusatzversorgung"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.text);
+        std::string fehler;
+        EXPECT_FALSE(svSatzLesen(satzAus(f.text), fehler));
+        EXPECT_EQ(fehler, std::string("Der Steuer- und Sozialversicherungssatz ist beschädigt (") +
+                              f.grund + ").");
+    }
+    std::string fehler;
+    EXPECT_FALSE(svSatzLesen(satzAus("kz202501"), fehler));
+}
+
+// Each value as the dialog and the command line take it: the accepted forms, the limits, and the
+// German reason.
+TEST(Steuerangaben, WerteAlsText) {
+    std::string fehler;
+    EXPECT_EQ(steuerklasseLesen("3", fehler), 3);
+    EXPECT_FALSE(steuerklasseLesen("7", fehler));
+    EXPECT_EQ(fehler, "\u201E7\u201C ist keine Steuerklasse (1 bis 6).");
+    EXPECT_FALSE(steuerklasseLesen("0", fehler));
+    EXPECT_EQ(kinderfreibetraegeLesen("1,5", fehler), 15);
+    EXPECT_EQ(kinderfreibetraegeLesen("9.5", fehler), 95);
+    EXPECT_FALSE(kinderfreibetraegeLesen("1,2", fehler));
+    EXPECT_FALSE(kinderfreibetraegeLesen("10", fehler));
+    EXPECT_EQ(fehler,
+              "\u201E10\u201C ist keine Zahl von Kinderfreibeträgen (0 bis 9,5 in "
+              "Schritten von 0,5).");
+    EXPECT_EQ(kirchensteuerLesen("9 %", fehler), 9);
+    EXPECT_FALSE(kirchensteuerLesen("7", fehler));
+    EXPECT_EQ(kinderLesen("0", fehler), 0);
+    EXPECT_FALSE(kinderLesen("10", fehler));
+    EXPECT_EQ(zusatzbeitragLesen("2,45", fehler), 245);
+    EXPECT_FALSE(zusatzbeitragLesen("10,5", fehler));
+    EXPECT_EQ(fehler, "Der Zusatzbeitrag von 10,5 % liegt nicht zwischen 0 und 10 %.");
+    EXPECT_EQ(privatbeitragLesen("612,50 €", fehler), 61250);
+    EXPECT_FALSE(privatbeitragLesen("0", fehler));
+    EXPECT_FALSE(privatbeitragLesen("12,345", fehler));
+    EXPECT_EQ(zusatzversorgungLesen("2,4", fehler), 240);
+    EXPECT_EQ(steuerklasseText(4), "IV");
+    EXPECT_EQ(kinderfreibetraegeText(15), "1,5");
+    EXPECT_EQ(prozentHundertstelText(290), "2,9 %");
+}
+
+TEST(Steuerangaben, WasZusammenpasst) {
+    Steuerangaben a;
+    a.steuerklasse = 5;
+    a.kinderfreibetraegeZehntel = 10;
+    EXPECT_EQ(steuerangabenPruefen(a),
+              "Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV.");
+    a.steuerklasse = 4;
+    EXPECT_EQ(steuerangabenPruefen(a), "");
+    a.zusatzbeitrag = 250;
+    a.privatbeitrag = 50000;
+    EXPECT_NE(steuerangabenPruefen(a), "");
+}
