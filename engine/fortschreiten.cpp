@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "aktuellestufe.h"
 #include "rechner.h"
 #include "stufengleich.h"
 #include "teilzeit.h"
@@ -29,8 +30,7 @@ const Tariftabelle& Rechner::tabelle() const {
     return daten_.tabellenkatalog.tabelle(daten_.tabelle);
 }
 
-bool Rechner::stufenregel(int seite, int spalte, int stufe) {
-    const Integer dauer = t_.stufendauer(seite, spalte, stufe);
+bool Rechner::stufenregel(int seite, int spalte, int stufe, Integer dauer) {
     Integer& monate = t_.stufenmonate(seite, spalte, stufe);
     Integer& ende = t_.stufenende(seite, spalte, stufe);
     if (t_.restmonate >= dauer) {
@@ -81,7 +81,7 @@ void Rechner::regel2006Gehen(Seite seite) {
     auto& garantie = t_.garantie(seite);
     const auto& grdauer = t_.grdauer(seite);
     t_.restmonate = grdauer(1);
-    for (int stufe = 1; stufe <= 6; ++stufe) stufenregel(s, 1, stufe);
+    for (int stufe = 1; stufe <= 6; ++stufe) stufenregel(s, 1, stufe, t_.stufendauer(s, 1, stufe));
 
     for (int spalte = 2; spalte <= 4; ++spalte) {
         // Months left over in the previous column are dropped.
@@ -95,23 +95,30 @@ void Rechner::regel2006Gehen(Seite seite) {
             const Single gewinn = t_.entgelt(spalte, stufe) - t_.bisherbetrag;
             garantieBestimmen(garantie(spalte, stufe), t_.gruppe(spalte), gewinn);
             if (stufe == 6) garantie(spalte, 6) = 0;
-            stufenregel(s, spalte, stufe);
+            stufenregel(s, spalte, stufe, t_.stufendauer(s, spalte, stufe));
         }
     }
 }
 
 // The promotion keeps the step held in the last month of the previous column, at least step 2,
 // and the time in it starts anew; from the table's first group the pay decides, in the table in
-// force in the first month of the new group. No guarantee.
+// force in the first month of the new group. No guarantee. A case with a current step holds it at
+// its start month and has served part of it.
 void Rechner::stufengleichGehen(Seite seite) {
     const int s = static_cast<int>(seite);
     const auto& grdauer = t_.grdauer(seite);
     // The step held and, when it was held in the table's first group, its column. Before any
-    // month the case holds step 1.
+    // month the case holds step 1, or its current step.
     struct Gehalten {
         int stufe = 1;
         std::optional<int> spalteDerErstenGruppe;
     } gehalten;
+    Stufendauern spalte1 = spalteEins(t_, seite);
+    if (t_.kalender.beginn && t_.kalender.aktuelleStufe) {
+        spalte1 = aktuelleStufeAnrechnen(spalte1, *t_.kalender.aktuelleStufe, *t_.kalender.beginn);
+        gehalten.stufe = stufeAmBeginn(spalte1, t_.kalender.aktuelleStufe->stufe);
+        if (t_.gruppe(1) == 1) gehalten.spalteDerErstenGruppe = 1;
+    }
 
     for (int spalte = 1; spalte <= 4; ++spalte) {
         // Months left over in the previous column are dropped.
@@ -134,7 +141,10 @@ void Rechner::stufengleichGehen(Seite seite) {
                 keineMonate(s, spalte, stufe);
                 continue;
             }
-            if (!stufenregel(s, spalte, stufe)) continue;
+            const Integer dauer = spalte == 1
+                                      ? static_cast<Integer>(spalte1[std::size_t(stufe - 1)])
+                                      : t_.stufendauer(s, spalte, stufe);
+            if (!stufenregel(s, spalte, stufe, dauer)) continue;
             gehalten.stufe = stufe;
             gehalten.spalteDerErstenGruppe.reset();
             if (t_.gruppe(spalte) == 1) gehalten.spalteDerErstenGruppe = spalte;

@@ -43,15 +43,6 @@ class Rechner {
     // German reason and changing nothing, a key the list lacks and a table by date while the case
     // has no start month.
     bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
-    // Takes the calendar settings as they are (the current step only as a note: its durations are
-    // set by `aktuelleStufeSetzen`); the caller then runs `starten`. Refuses, with a German reason
-    // and changing nothing, values outside their limits and a case by date without a start month.
-    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler);
-    // "In step s since MM/JJJJ": sets the durations of column 1 of both cases below s to 0 and that
-    // of s to what is left of it at the start month, and notes the step; the caller then runs
-    // `starten`. Without a start month, or when the months served exceed the step's duration in
-    // either case, a German reason and nothing changes.
-    bool aktuelleStufeSetzen(const AktuelleStufe& aktuell, std::string& fehler);
     // Whether some month of the last calculation was paid from a table raised by the assumed
     // raise; then every output says so once, with `erhoehungshinweis`.
     bool erhoehungGenutzt() const;
@@ -60,7 +51,7 @@ class Rechner {
 
   private:
     // Returns whether the step was served: then it is the step held and its pay the pay so far.
-    bool stufenregel(int seite, int spalte, int stufe);
+    bool stufenregel(int seite, int spalte, int stufe, Integer dauer);
     void regel2006Gehen(Seite seite);
     void stufengleichGehen(Seite seite);
     void keineMonate(int seite, int spalte, int stufe);

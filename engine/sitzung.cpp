@@ -3,8 +3,8 @@
 
 #include <tuple>
 
-#include "aktuellestufe.h"
 #include "einstellungssatz.h"
+#include "kalenderpruefung.h"
 #include "sicheredatei.h"
 
 namespace korvalt {
@@ -91,11 +91,19 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
     if (vorgaben.beginn) angaben.beginn = vorgaben.beginn;
     if (vorgaben.anteile) std::tie(angaben.anteilN, angaben.anteilI) = *vorgaben.anteile;
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
-    const Kalenderangaben vorher = tabellen_.kalender;
-    if (!rechner_.kalenderSetzen(angaben, fehler)) return false;
-    return !vorgaben.aktuelleStufe ||
-           stufeSchonAngerechnet(vorher, *vorgaben.aktuelleStufe, angaben.beginn) ||
-           rechner_.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
+    if (vorgaben.aktuelleStufe) angaben.aktuelleStufe = vorgaben.aktuelleStufe;
+    return kalenderSetzen(angaben, fehler);
+}
+
+std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu) const {
+    return korvalt::kalenderPruefen(neu, tabellen_, tabelle());
+}
+
+bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
+    fehler = kalenderPruefen(neu);
+    if (!fehler.empty()) return false;
+    tabellen_.kalender = neu;
+    return true;
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,

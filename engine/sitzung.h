@@ -28,7 +28,6 @@ struct Kalendervorgaben {
     // Working-time shares of the normal and the individual case, hundredths of a percent.
     std::optional<std::pair<int, int>> anteile;
     std::optional<AngenommeneErhoehung> erhoehung;
-    // Counted into the durations of column 1 once the other settings are in place.
     std::optional<AktuelleStufe> aktuelleStufe;
 
     bool leer() const { return !beginn && !anteile && !erhoehung && !aktuelleStufe; }
@@ -103,14 +102,14 @@ class Sitzung {
     // follows. Refuses, with a German reason and changing nothing, a key the list lacks and a
     // table by date while the case has no start month.
     bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
-    // The calendar settings and the current step, as the Rechner takes them; the caller then runs
-    // `starten`.
-    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler) {
-        return rechner_.kalenderSetzen(angaben, fehler);
-    }
-    bool aktuelleStufeSetzen(const AktuelleStufe& aktuell, std::string& fehler) {
-        return rechner_.aktuelleStufeSetzen(aktuell, fehler);
-    }
+    // Why `neu` cannot be the case's calendar settings (start month, current step, shares, raise,
+    // the bonus switch), or "": the check the dialog shows while the user types.
+    std::string kalenderPruefen(const Kalenderangaben& neu) const;
+    // The one change of the calendar settings, the current step among them: the whole settings
+    // after the change, checked by `kalenderPruefen`; refused with its reason, the case then
+    // unchanged. The settings before are `tabellen().kalender`, so that a change can be put back
+    // by setting them again. The durations stay as typed; the caller then runs `starten`.
+    bool kalenderSetzen(const Kalenderangaben& neu, std::string& fehler);
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then

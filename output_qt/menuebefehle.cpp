@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <string>
 
-#include "aktuellestufe.h"
 #include "ausgabeknoepfe.h"
 #include "dateinamen.h"
 #include "einstellungsdatei.h"
@@ -167,29 +166,18 @@ void monatstabelleKopieren(Hauptfenster& fenster) {
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 
-// Beginn, Stufe und Teilzeit: the settings, then the current step counted into column 1, then the
-// full recalculation. A refusal leaves the case as it was, the settings included.
+// Beginn, Stufe und Teilzeit: the settings as the dialog leaves them, in one change of the case,
+// then the full recalculation. A refusal leaves the case as it was.
 void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     Korvaltei& k = fenster.korvaltei();
     Sitzung& s = k.sitzung();
-    const Kalenderangaben alt = s.tabellen().kalender;
-    const auto neu = dialoge.kalenderWaehlen(alt);
+    const auto neu = dialoge.kalenderWaehlen(s.tabellen().kalender);
     if (!neu) return;
     std::string fehler;
-    bool gut = s.kalenderSetzen(*neu, fehler);
-    if (gut && neu->aktuelleStufe &&
-        !stufeSchonAngerechnet(alt, *neu->aktuelleStufe, neu->beginn)) {
-        gut = s.aktuelleStufeSetzen(*neu->aktuelleStufe, fehler);
-        if (!gut) {
-            std::string zurueck;
-            s.kalenderSetzen(alt, zurueck);
-        }
-    }
-    if (!gut) {
+    if (!s.kalenderSetzen(*neu, fehler)) {
         k.meldungen().warnen("Beginn, Stufe und Teilzeit", fehler);
         return;
     }
-    k.anzeige().dauernZeigen();
     k.anzeige().starten();
 }
 

@@ -50,3 +50,15 @@ TEST(Kalenderdialog, StundenFolgenDemAnteil) {
 }
 
 }  // namespace
+
+// The dialog changes only what it shows: the year view's switch for the annual bonus stays off.
+TEST(Kalenderdialog, SonderzahlungsschalterBleibt) {
+    Kalenderangaben jetzt;
+    jetzt.beginn = KalenderMonat(2026, 1);
+    jetzt.mitSonderzahlung = false;
+    Kalenderdialog dialog(jetzt);
+    dialog.findChild<QLineEdit*>("Beginn")->setText("07/2026");
+    ASSERT_TRUE(dialog.angaben().has_value());
+    EXPECT_EQ(dialog.angaben()->beginn, KalenderMonat(2026, 7));
+    EXPECT_FALSE(dialog.angaben()->mitSonderzahlung);
+}

@@ -82,12 +82,18 @@ TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
     EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
 }
 
-// A case saved with its current step already counted: the same step given again on the command
-// line leaves its durations as saved.
-TEST_F(KalenderRechnerTest, AktuelleStufeZaehltNurEinmal) {
-    rechnen("2026-05", ab({2026, 7}));
+// The current step is a setting of the case: the typed durations stay, a saved case opens with
+// it, and giving the same step again on the command line changes nothing.
+TEST_F(KalenderRechnerTest, AktuelleStufeBleibtEineAngabe) {
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("2026-05", k);
+    // 27 of the 36 months of step 3 are served by 07/2026: step 3 for 9 months, then step 4.
+    EXPECT_EQ(t().stufendauer(1, 1, 3), 36);
+    EXPECT_EQ(t().stufendauer(2, 1, 1), 12);
+    EXPECT_EQ(t().monatsstufeN(9), 3);
+    EXPECT_EQ(t().monatsstufeI(10), 4);
     std::string fehler;
-    ASSERT_TRUE(sitzung.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
     test::TemporaeresVerzeichnis verzeichnis;
     const auto datei = verzeichnis.pfad() / "fall.korvalt";
     ASSERT_TRUE(sitzung.speichern("9b", datei, fehler)) << fehler;
@@ -98,7 +104,52 @@ TEST_F(KalenderRechnerTest, AktuelleStufeZaehltNurEinmal) {
     optionen.kalender.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
     Sitzung wieder;
     ASSERT_EQ(wieder.oeffnen(optionen, meldungen).fehler, "");
-    EXPECT_EQ(wieder.tabellen().stufendauer(1, 1, 3), 9);
+    wieder.starten(egr9b);
+    EXPECT_EQ(wieder.tabellen().stufendauer(1, 1, 3), 36);
+    EXPECT_EQ(wieder.tabellen().monatsstufeN(10), 4);
+}
+
+// Moving the start month counts the months served anew from the typed durations: twice moved and
+// back, the case is what it was; moved to 10/2026, 30 of 36 months are served and step 4 follows
+// after 6 months, as for a case set up with that start month at once.
+TEST_F(KalenderRechnerTest, BeginnVerschobenUndZurueck) {
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("vka", k);
+    const auto monatscent = [&] {
+        std::vector<Long> cent;
+        for (int m = 1; m <= sitzung.daten().monatsanzahl; ++m) cent.push_back(t().monatscentN(m));
+        return cent;
+    };
+    const std::vector<Long> zuerst = monatscent();
+    std::string fehler;
+    for (KalenderMonat verschoben : {KalenderMonat(2026, 1), KalenderMonat(2026, 10)}) {
+        k.beginn = verschoben;
+        ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+        sitzung.starten(egr9b);
+    }
+    EXPECT_EQ(t().monatsstufeN(6), 3);
+    EXPECT_EQ(t().monatsstufeN(7), 4);
+    k.beginn = KalenderMonat(2026, 7);
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(egr9b);
+    EXPECT_EQ(monatscent(), zuerst);
+}
+
+// A promotion in the start month: 9a with step 3 since 04/2024 and no months in column 1 enters 9b
+// in step 3 (4.203,56), not in step 2.
+TEST_F(KalenderRechnerTest, AktuelleStufeOhneMonateInSpalteEins) {
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("vka", k);
+    sitzung.dauerSetzen(Seite::individuell, 1, 0, 0);
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(sitzung.tabelle().gruppentext(t().monatsgruppeI(1)), "9b");
+    EXPECT_EQ(t().monatsstufeI(1), 3);
+    EXPECT_EQ(t().monatscentI(1), 420356);
+    // Its step time starts anew: 36 months in step 3.
+    EXPECT_EQ(t().monatsstufeI(36), 3);
+    EXPECT_EQ(t().monatsstufeI(37), 4);
 }
 
 // After the last table the assumed raise applies from its month; the outputs name it once used.

@@ -411,10 +411,11 @@ TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
 
 }  // namespace
 
-// Beginn, Stufe und Teilzeit with a current step: its months are counted into column 1 of both
-// cases and the status line names the settings.
+// Beginn, Stufe und Teilzeit with a current step: column 1 of both cases begins in that step with
+// the months left of it, the typed durations stay, and the status line names the settings.
 TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
-    starten();
+    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
+    starten(test::einstellungssatzText(9) + std::string(tabelle.begin(), tabelle.end()));
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
@@ -423,9 +424,12 @@ TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
     waehlen(&Menueaktionen::kalender);
     EXPECT_TRUE(meldungen.warnungen.empty());
     EXPECT_EQ(sitzung->tabellen().kalender, angaben);
-    // 27 months of the 36 of step 3 are served by 07/2026.
-    EXPECT_EQ(text("normal1", 2), "0");
-    EXPECT_EQ(text("indi1", 3), "9");
+    // 27 months of the 36 of step 3 are served by 07/2026: 9 are left, to 03/2027.
+    EXPECT_EQ(text("normal1", 2), "24");
+    EXPECT_EQ(text("indi1", 3), "36");
+    EXPECT_EQ(text("nanfang1", 2), "0");
+    EXPECT_EQ(text("ianfang1", 3), "07/26");
+    EXPECT_EQ(text("iende1", 3), "03/27");
     EXPECT_EQ(fenster->findChild<QLabel*>("Kalenderangaben")->text().toStdString(),
               "Beginn 07/2026 \u00B7 Stufe 3 seit 04/2024 \u00B7 Teilzeit 100 % / 75 %");
     EXPECT_EQ(titel().back(), '*');

@@ -50,7 +50,8 @@ std::optional<KalenderMonat> monatLesen(const QLineEdit* f, const char* wofuer,
 
 }  // namespace
 
-Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern) : QDialog(eltern) {
+Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern)
+    : QDialog(eltern), jetzt_(jetzt) {
     setObjectName("Kalenderdialog");
     setWindowTitle(QStringLiteral("Beginn, Stufe und Teilzeit"));
 
@@ -128,9 +129,13 @@ std::string Kalenderdialog::grund() const {
     return grund_->text().toStdString();
 }
 
-// Every entry is read anew on each change; the first invalid one names the reason.
+// Every entry is read anew on each change; the first invalid one names the reason. What the dialog
+// does not show, the year view's switch for the annual bonus, stays as the case has it.
 void Kalenderdialog::pruefen() {
-    Kalenderangaben neu;
+    Kalenderangaben neu = jetzt_;
+    neu.beginn.reset();
+    neu.aktuelleStufe.reset();
+    neu.erhoehung.reset();
     std::string fehler;
     const auto gelesen = [&]() -> bool {
         if (!text(beginn_).empty()) {

@@ -28,6 +28,7 @@ class Kalenderdialog : public QDialog {
   private:
     void pruefen();
 
+    const Kalenderangaben jetzt_;
     QLineEdit* beginn_;
     QComboBox* stufe_;
     QLineEdit* seit_;
