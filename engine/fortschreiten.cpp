@@ -100,10 +100,11 @@ void Rechner::regel2006Gehen(Seite seite) {
     }
 }
 
-// The promotion keeps the step held in the last month of the previous column, at least step 2,
-// and the time in it starts anew; from the table's first group the pay decides, in the table in
-// force in the first month of the new group. No guarantee. A case with a current step holds it at
-// its start month and has served part of it.
+// The promotion keeps the step held in the last month of the previous column, at least step 2 (the
+// next one when the column ends with the end of the step's time), and the time in it starts anew;
+// from the table's first group the pay decides, in the table in force in the first month of the new
+// group. No guarantee. A case with a current step holds it at its start month and has served part
+// of it.
 void Rechner::stufengleichGehen(Seite seite) {
     const int s = static_cast<int>(seite);
     const auto& grdauer = t_.grdauer(seite);
@@ -136,6 +137,7 @@ void Rechner::stufengleichGehen(Seite seite) {
         }
         // A column without months leaves the step held before it.
         const Gehalten vorher = gehalten;
+        bool ganzGedient = false;  // the step held was served to the end of its duration
         for (int stufe = spalte == 1 ? 1 : 2; stufe <= 6; ++stufe) {
             if (stufe < einstieg || !t_.stufeVorhanden(spalte, stufe)) {
                 keineMonate(s, spalte, stufe);
@@ -144,12 +146,24 @@ void Rechner::stufengleichGehen(Seite seite) {
             const Integer dauer = spalte == 1
                                       ? static_cast<Integer>(spalte1[std::size_t(stufe - 1)])
                                       : t_.stufendauer(s, spalte, stufe);
+            const bool voll = t_.restmonate >= dauer;
             if (!stufenregel(s, spalte, stufe, dauer)) continue;
+            ganzGedient = voll;
             gehalten.stufe = stufe;
             gehalten.spalteDerErstenGruppe.reset();
             if (t_.gruppe(spalte) == 1) gehalten.spalteDerErstenGruppe = spalte;
         }
-        if (grdauer(spalte) <= 0) gehalten = vorher;
+        if (grdauer(spalte) <= 0) {
+            gehalten = vorher;
+        } else if (ganzGedient) {
+            // A step is reached on the first of the month it is due: when the column ends as the
+            // step's time ends, the next step comes first and the promotion keeps it.
+            for (int naechste = gehalten.stufe + 1; naechste <= 6; ++naechste)
+                if (t_.stufeVorhanden(spalte, naechste)) {
+                    gehalten.stufe = naechste;
+                    break;
+                }
+        }
     }
 }
 
