@@ -74,6 +74,26 @@ void Rechner::fortschreiten(Seite seite) {
 
     for (int spalte = 1; spalte <= 4; ++spalte)
         for (int stufe = 1; stufe <= 6; ++stufe) monateZuordnen(seite, spalte, stufe);
+    t_.eigenesEnde(s) = t_.letztermonat(s);
+}
+
+bool Rechner::imKalender() const {
+    return tabelle().inCent && t_.kalender.beginn.has_value();
+}
+
+int Rechner::periodengrenze() const {
+    const auto periode = imKalender() ? t_.kalender.periode() : std::nullopt;
+    return periode.value_or(letzterMonat);
+}
+
+Long Rechner::monatscent(Seite seite, int spalte, int stufe, int monat,
+                         const Tabellenfolge* folge) const {
+    const Long tabellencent =
+        folge && t_.gruppe(spalte) >= 1
+            ? folge->entgelt(*t_.kalender.kalendermonat(monat), t_.gruppe(spalte), stufe)
+                  .value_or(0)
+            : t_.entgeltCent(spalte, stufe);
+    return teilzeitCent(tabellencent, t_.anteil(seite));
 }
 
 void Rechner::regel2006Gehen(Seite seite) {
@@ -182,17 +202,16 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     // A step the case never entered pays no guarantee.
     if (t_.anfangsmonat == 0 && spalte >= 2) garantie(spalte, stufe) = 0;
 
-    // The month series hold months 0..600: a longer case ends there, its captions keep the true
-    // months.
-    const Integer bisMonat = std::min<Integer>(t_.restmonate, letzterMonat);
+    // The month series hold months 0..600, and a case with Ende ends there: a longer case ends
+    // there, its captions keep the true months.
+    const Integer bisMonat = static_cast<Integer>(std::min<int>(t_.restmonate, periodengrenze()));
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
     // A table in whole euros pays the whole euros of the amount shown (cents cut off toward zero)
     // plus the guarantee to the cent; the tables with cents pay the table pay times the case's
     // working-time share, by date the pay of the table in force in each month.
     const Long tabellencent = t_.entgeltCent(spalte, stufe);
-    const int anteil = t_.anteil(seite);
-    Long cent = teilzeitCent(tabellencent, anteil);
+    Long cent = teilzeitCent(tabellencent, t_.anteil(seite));
     Single monatsbetrag = static_cast<Single>(cent / 100.0);
     if (!tabelle().inCent) {
         const double angezeigt = static_cast<double>(tabellencent / 100);
@@ -206,10 +225,8 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     auto& gruppen = t_.monatsgruppe(seite);
     auto& stufen = t_.monatsstufe(seite);
     for (int m = t_.anfangsmonat; m <= bisMonat; ++m) {
-        if (folge && m >= 1 && t_.gruppe(spalte) >= 1) {
-            const auto entgelt =
-                folge->entgelt(*t_.kalender.kalendermonat(m), t_.gruppe(spalte), stufe);
-            cent = teilzeitCent(entgelt.value_or(0), anteil);
+        if (folge && m >= 1) {
+            cent = monatscent(seite, spalte, stufe, m, folge);
             monatsbetrag = static_cast<Single>(cent / 100.0);
         }
         betraege(m) = monatsbetrag;

@@ -20,6 +20,16 @@ std::string kalenderPruefen(const Kalenderangaben& neu, const Falltabellen& t,
     if (neu.beginn) {
         if (std::string grund = beginnPruefen(*neu.beginn); !grund.empty()) return grund;
     }
+    if (neu.ende) {
+        if (!neu.beginn) return "Das Ende braucht einen Beginn.";
+        if (*neu.ende < *neu.beginn)
+            return "Das Ende " + neu.ende->text() + " liegt vor dem Beginn " + neu.beginn->text() +
+                   ".";
+        if (*neu.periode() > letzterMonat)
+            return "Das Ende " + neu.ende->text() + " liegt mehr als " +
+                   std::to_string(letzterMonat) + " Monate nach dem Beginn " + neu.beginn->text() +
+                   "; spätestens geht es bis " + (*neu.beginn + (letzterMonat - 1)).text() + ".";
+    }
     for (int anteil : {neu.anteilN, neu.anteilI})
         if (anteil < kleinsterAnteil || anteil > vollzeitAnteil)
             return "Der Arbeitszeitanteil " + anteilText(anteil) +

@@ -56,6 +56,16 @@ class Rechner {
     void stufengleichGehen(Seite seite);
     void keineMonate(int seite, int spalte, int stufe);
     void monateZuordnen(Seite seite, int spalte, int stufe);
+    // Whether the case runs in calendar time: a start month in a table with cents.
+    bool imKalender() const;
+    // The last month a case's months are kept for: Ende, or the end of the month series.
+    int periodengrenze() const;
+    // The pay in cents of a step in month `monat`, the share of `seite` applied: from the table in
+    // force then in a case by date (`folge`), else the pay table's.
+    Long monatscent(Seite seite, int spalte, int stufe, int monat,
+                    const Tabellenfolge* folge) const;
+    // Keeps a case whose months end before `ende` in its last group and step, month by month.
+    void bisZumEndeHalten(Seite seite, int ende);
     // The side's tables of a table by date, read anew on every full recalculation.
     void datierteTabellenLesen(const Tariftabelle& tabelle);
     // The tables in force month by month when the case is by date and has a start month, built

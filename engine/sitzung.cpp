@@ -89,6 +89,7 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
     if (vorgaben.leer()) return true;
     Kalenderangaben angaben = tabellen_.kalender;
     if (vorgaben.beginn) angaben.beginn = vorgaben.beginn;
+    if (vorgaben.ende) angaben.ende = vorgaben.ende;
     if (vorgaben.anteile) std::tie(angaben.anteilN, angaben.anteilI) = *vorgaben.anteile;
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
     if (vorgaben.aktuelleStufe) angaben.aktuelleStufe = vorgaben.aktuelleStufe;

@@ -25,12 +25,13 @@ namespace korvalt {
 // case has it.
 struct Kalendervorgaben {
     std::optional<KalenderMonat> beginn;
+    std::optional<KalenderMonat> ende;
     // Working-time shares of the normal and the individual case, hundredths of a percent.
     std::optional<std::pair<int, int>> anteile;
     std::optional<AngenommeneErhoehung> erhoehung;
     std::optional<AktuelleStufe> aktuelleStufe;
 
-    bool leer() const { return !beginn && !anteile && !erhoehung && !aktuelleStufe; }
+    bool leer() const { return !beginn && !ende && !anteile && !erhoehung && !aktuelleStufe; }
 };
 
 // What the start-up is told: where it finds its files, and what the command line asks for.

@@ -37,7 +37,9 @@ INSTANTIATE_TEST_SUITE_P(Eingaben, KalenderdialogTest,
                          ::testing::Values(Eingabe{"BeginnVorMaerz2024", "Beginn", "02/2024",
                                                    "Der Beginn 02/2024 liegt vor 03/2024"},
                                            Eingabe{"AnteilNull", "AnteilI", "0",
-                                                   "Individueller Fall: Der Arbeitszeitanteil"}),
+                                                   "Individueller Fall: Der Arbeitszeitanteil"},
+                                           Eingabe{"BisKeinMonat", "Ende", "13/2045",
+                                                   "bis: \u201E13/2045\u201C ist kein Monat."}),
                          [](const auto& info) { return std::string(info.param.name); });
 
 // The hours of a 39-hour week follow the share as it is typed.

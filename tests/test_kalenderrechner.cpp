@@ -152,6 +152,58 @@ TEST_F(KalenderRechnerTest, AktuelleStufeOhneMonateInSpalteEins) {
     EXPECT_EQ(t().monatsstufeI(37), 4);
 }
 
+// Both cases run from Beginn to the same end. The normal case has 12 months (9a step 1 in 2026);
+// up to Ende 12/2027 it stays in 9a step 1, paid from the table in force with the assumed raise:
+// 3.658,61 raised by 2,5 % from 04/2027 is 3.750,07525, 3.750,08. The individual case, 480 months
+// long, ends at Ende; without Ende the normal case is held to the individual case's end.
+TEST_F(KalenderRechnerTest, KuerzererFallBleibtBisZumEnde) {
+    Kalenderangaben k = ab({2026, 1});
+    k.ende = KalenderMonat(2027, 12);
+    k.erhoehung = AngenommeneErhoehung{25, {2027, 4}};
+    rechnen("vka", k);
+    for (int spalte = 1; spalte <= 4; ++spalte)
+        sitzung.dauerSetzen(Seite::normal, spalte, 0, spalte == 1 ? 12 : 0);
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(sitzung.daten().monatsanzahl, 24);
+    EXPECT_EQ(t().letztermonat(1), 24);
+    EXPECT_EQ(t().monatscentN(13), 365861);
+    EXPECT_EQ(t().monatscentN(16), 375008);
+    EXPECT_EQ(sitzung.tabelle().gruppentext(t().monatsgruppeN(24)), "9a");
+    EXPECT_EQ(t().monatsstufeN(24), 1);
+    // 9a step 2 of 05/2026, 3.877,94, raised: 3.974,8885, 3.974,89.
+    EXPECT_EQ(t().monatscentI(24), 397489);
+    std::int64_t summe = 0;
+    for (int m = 1; m <= 24; ++m) summe += t().monatscentI(m);
+    EXPECT_EQ(t().gesamtcent(2), summe);
+
+    k.ende.reset();
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(sitzung.daten().monatsanzahl, 480);
+    EXPECT_EQ(t().letztermonat(1), 480);
+    EXPECT_EQ(t().monatsstufeN(480), 1);
+    EXPECT_GT(t().monatscentN(480), 365861);
+}
+
+// Ende lies from the start month to 599 months after it, and needs a start month.
+TEST_F(KalenderRechnerTest, EndeInnerhalbVon600Monaten) {
+    rechnen("vka", ab({2026, 1}));
+    std::string fehler;
+    Kalenderangaben k = ab({2026, 1});
+    k.ende = KalenderMonat(2075, 12);
+    EXPECT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    k.ende = KalenderMonat(2076, 1);
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler,
+              "Das Ende 01/2076 liegt mehr als 600 Monate nach dem Beginn 01/2026; spätestens geht "
+              "es bis 12/2075.");
+    k.ende = KalenderMonat(2025, 12);
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler, "Das Ende 12/2025 liegt vor dem Beginn 01/2026.");
+    EXPECT_EQ(t().kalender.ende, KalenderMonat(2075, 12));
+}
+
 // After the last table the assumed raise applies from its month; the outputs name it once used.
 TEST_F(KalenderRechnerTest, AngenommeneErhoehungNurGenanntWennGenutzt) {
     Kalenderangaben k = ab({2027, 1});

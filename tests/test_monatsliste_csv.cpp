@@ -224,6 +224,21 @@ TEST_F(ExportTest, CsvMitBeginnNenntDasDatum) {
         << zeile(csv, 481);
 }
 
+// --bis ends both cases in that month; before the start month it is refused.
+TEST_F(ExportTest, BisBeendetBeideFaelle) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-01", "--bis",
+                           "2027-12"}),
+              exitGut)
+        << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 24).substr(0, 11), "24;12/2027;");
+    EXPECT_EQ(zeile(aus.str(), 25).substr(0, 6), "Summe;");
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-01", "--bis",
+                           "2025-12"}),
+              exitEingabefehler);
+    EXPECT_EQ(fehler.str(), "korvalt: Das Ende 12/2025 liegt vor dem Beginn 01/2026.\n");
+    EXPECT_TRUE(aus.str().empty());
+}
+
 TEST_F(ExportTest, AktuelleStufeZuLangEndetMitStatus2) {
     // 27 months in step 3 (36 months) leave 9; in step 1 (12 months) they are too many.
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
@@ -331,8 +346,8 @@ TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
     EXPECT_EQ(hilfe.find("korvalt --", ersteOption), std::string::npos) << hilfe;
     for (const std::string option :
          {"--monatsliste", "--ergebnis", "--jahresliste", "--ohne-jahressonderzahlung",
-          "--einstellungen", "--tabelle", "--beginn", "--teilzeit", "--stufe", "--erhoehung",
-          "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
+          "--einstellungen", "--tabelle", "--beginn", "--bis", "--teilzeit", "--stufe",
+          "--erhoehung", "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
         const auto stelle = hilfe.find("\n  " + option);
         ASSERT_NE(stelle, std::string::npos) << option;
         const char danach = hilfe[stelle + 3 + option.size()];

@@ -57,6 +57,8 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern)
 
     beginn_ = feld(this, "Beginn", jetzt.beginn ? jetzt.beginn->text() : std::string(),
                    "MM/JJJJ, leer: ohne Datum");
+    ende_ = feld(this, "Ende", jetzt.ende ? jetzt.ende->text() : std::string(),
+                 "MM/JJJJ, leer: bis zum Ende des längeren Falls");
     stufe_ = new QComboBox(this);
     stufe_->setObjectName("AktuelleStufe");
     stufe_->addItem(QStringLiteral("keine"));
@@ -90,6 +92,7 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern)
 
     auto* formular = new QFormLayout;
     formular->addRow(QStringLiteral("&Beginn (erster Monat):"), beginn_);
+    formular->addRow(QStringLiteral("bis (letzter &Monat):"), ende_);
     formular->addRow(QStringLiteral("Aktuelle &Stufe in Spalte 1:"), stufenzeile);
     formular->addRow(QStringLiteral("Teilzeit &Normalfall:"), mitStunden(anteilN_, stundenN_));
     formular->addRow(QStringLiteral("Teilzeit &individueller Fall:"),
@@ -115,11 +118,11 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern)
     layout->addWidget(knoepfe_);
 
     // The rows put their fields into containers of their own; Tab still goes top to bottom.
-    QWidget* const reihe[] = {beginn_,  stufe_,     seit_,        anteilN_,
+    QWidget* const reihe[] = {beginn_,  ende_,      stufe_,       seit_,   anteilN_,
                               anteilI_, erhoehung_, erhoehungAb_, knoepfe_};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 
-    for (QLineEdit* f : {beginn_, seit_, anteilN_, anteilI_, erhoehung_, erhoehungAb_})
+    for (QLineEdit* f : {beginn_, ende_, seit_, anteilN_, anteilI_, erhoehung_, erhoehungAb_})
         connect(f, &QLineEdit::textChanged, this, [this] { pruefen(); });
     connect(stufe_, &QComboBox::currentIndexChanged, this, [this] { pruefen(); });
     pruefen();
@@ -134,6 +137,7 @@ std::string Kalenderdialog::grund() const {
 void Kalenderdialog::pruefen() {
     Kalenderangaben neu = jetzt_;
     neu.beginn.reset();
+    neu.ende.reset();
     neu.aktuelleStufe.reset();
     neu.erhoehung.reset();
     std::string fehler;
@@ -141,6 +145,10 @@ void Kalenderdialog::pruefen() {
         if (!text(beginn_).empty()) {
             neu.beginn = beginnLesen(text(beginn_), fehler);
             if (!neu.beginn) return false;
+        }
+        if (!text(ende_).empty()) {
+            neu.ende = monatLesen(ende_, "bis", fehler);
+            if (!neu.ende) return false;
         }
         const bool stufeGewaehlt = stufe_->currentIndex() > 0;
         seit_->setEnabled(stufeGewaehlt);

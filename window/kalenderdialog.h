@@ -1,6 +1,6 @@
-// The dialog Fall › Beginn, Stufe und Teilzeit: the case's start month, the current step of column
-// 1 and its month, the working-time shares of both cases and the assumed raise. It checks every
-// entry as it is typed and offers OK only for settings that are whole and valid.
+// The dialog Fall › Beginn, Stufe und Teilzeit: the case's start month and last month, the current
+// step of column 1 and its month, the working-time shares of both cases and the assumed raise. It
+// checks every entry as it is typed and offers OK only for settings that are whole and valid.
 #pragma once
 
 #include <QDialog>
@@ -30,6 +30,7 @@ class Kalenderdialog : public QDialog {
 
     const Kalenderangaben jetzt_;
     QLineEdit* beginn_;
+    QLineEdit* ende_;
     QComboBox* stufe_;
     QLineEdit* seit_;
     QLineEdit* anteilN_;
