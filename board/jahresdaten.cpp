@@ -64,10 +64,10 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
         const char* seite = seitenname(fall.tabelle.seite);
         const auto gruppeN = gruppenreihe(fall.tabellen, Seite::normal);
         const auto gruppeI = gruppenreihe(fall.tabellen, Seite::individuell);
-        sonderN = jahressonderzahlungen({*fall.beginn, d.centN, gruppeN}, fall.tabelle,
-                                        *fall.saetze, seite);
-        sonderI = jahressonderzahlungen({*fall.beginn, d.centI, gruppeI}, fall.tabelle,
-                                        *fall.saetze, seite);
+        sonderN = jahressonderzahlungen({*fall.beginn, d.centN, gruppeN, fall.imDienstVorBeginn},
+                                        fall.tabelle, *fall.saetze, seite);
+        sonderI = jahressonderzahlungen({*fall.beginn, d.centI, gruppeI, fall.imDienstVorBeginn},
+                                        fall.tabelle, *fall.saetze, seite);
     }
     d.uebersicht = jahresuebersichtBilden({d.centN, sonderN}, {d.centI, sonderI}, fall.beginn);
 
@@ -88,9 +88,9 @@ Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze
                               bool mitSonderzahlung) {
     // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
-    return jahresdatenBilden(
-        {sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
-        mitSonderzahlung && kalender.mitSonderzahlung);
+    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
+                              saetze, kalender.aktuelleStufe.has_value()},
+                             mitSonderzahlung && kalender.mitSonderzahlung);
 }
 
 bool gleichBezahlt(const Jahresdaten& daten) {

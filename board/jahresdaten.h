@@ -24,6 +24,8 @@ struct Jahresfall {
     const Tariftabelle& tabelle;
     std::optional<KalenderMonat> beginn;
     const Sonderzahlungssaetze* saetze = nullptr;
+    // Employed before the start month: the case has a current step.
+    bool imDienstVorBeginn = false;
 };
 
 struct Jahresdaten {
