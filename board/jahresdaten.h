@@ -39,8 +39,6 @@ struct Jahresdaten {
     // Computed and counted: possible and switched on.
     bool mitSonderzahlung = false;
     Jahresuebersicht uebersicht;
-    // The cumulated difference after each month, bonuses included, from month 1 at index 0.
-    std::vector<std::int64_t> kumuliert;
 };
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);
@@ -53,11 +51,15 @@ Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze
 // no month is named as the one from which it does.
 bool gleichBezahlt(const Jahresdaten& daten);
 
-// The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert
-// +12.345 €).“ or „Der Beispielfall holt den Normalfall bis 12/2066 nicht ein.“; month numbers
-// („ab Monat 57“) without a start month. Cases that pay the same in every month get a sentence of
-// their own.
+// The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
+// Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
+// ends level); month numbers („ab Monat 57“) without a start month. Cases that pay the same in
+// every month get a sentence of their own.
 std::string ausgleichSatz(const Jahresdaten& daten);
+
+// The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
+// Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
+std::string ausgleichZahlen(const Jahresdaten& daten);
 
 // An amount as the view shows it: "12.345,67" for the tables with cents, "12.346" for 2006.
 std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent);

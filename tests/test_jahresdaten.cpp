@@ -65,28 +65,40 @@ TEST(Jahresdaten, Tabelle2006InGanzenEuroMal100) {
     EXPECT_EQ(d.sonderzahlungGrund, ohneSonderzahlungGrund);
 }
 
+// Cumulated -100,00, level, then +12.300,00: ahead from the third month, not from the level one.
 TEST(Jahresdaten, SatzVornUndNie) {
     Jahresdaten d;
     d.centN = {100000, 100000, 100000};
     d.centI = {90000, 110000, 1330000};
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, KalenderMonat(2031, 8));
-    EXPECT_EQ(ausgleichSatz(d),
-              "Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert +12.300 \u20AC).");
+    EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall liegt ab 10/2031 dauerhaft vorn.");
+    EXPECT_EQ(ausgleichZahlen(d),
+              "Bis 10/2031 kumuliert +12.300 \u20AC; größter Rückstand \u2212100 \u20AC im "
+              "08/2031.");
     d.centI = {90000, 110000, 99999};
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
     EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall holt den Normalfall bis Monat 3 nicht ein.");
+    // -100,00, then 0,00, then -0,01: rounded to whole euros.
+    EXPECT_EQ(ausgleichZahlen(d),
+              "Bis Monat 3 kumuliert \u00B10 \u20AC; größter Rückstand \u2212100 \u20AC im "
+              "Monat 1.");
+    d.centI = {100000, 100100, 100000};
+    d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
+    EXPECT_EQ(ausgleichZahlen(d), "Bis Monat 3 kumuliert +1 \u20AC; nie im Rückstand.");
 }
 
-// Equal in every month, the cases get their own sentence; equal only in the sum, the month is
-// named.
+// Equal in every month, the cases get their own sentence and no figures; behind, then level to
+// the end, the individual case catches up without getting ahead.
 TEST(Jahresdaten, SatzGleicheFaelle) {
     const auto vka = test::vkaNachDatum();
     auto t = dreiMonate();
     for (int m = 1; m <= 3; ++m) t->monatscentI(m) = t->monatscentN(m);
     EXPECT_EQ(ausgleichSatz(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
               "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.");
+    EXPECT_EQ(ausgleichZahlen(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
+              "");
     t->monatscentI(1) -= 100;
     t->monatscentI(2) += 100;
     EXPECT_EQ(ausgleichSatz(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
-              "Der Beispielfall liegt ab Monat 2 dauerhaft vorn (kumuliert 0 \u20AC).");
+              "Der Beispielfall holt den Normalfall bis Monat 3 ein, liegt aber nicht vorn.");
 }

@@ -49,6 +49,7 @@ class Jahresansicht : public QDialog {
     Jahresdaten daten_;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
+    QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
     QCheckBox* schalter_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
