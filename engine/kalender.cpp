@@ -1,23 +1,8 @@
-// The case in calendar time: choosing a table by date and the tables in force month by month.
+// The case in calendar time: the tables in force month by month and the assumed raise.
 #include "prozentzahlen.h"
 #include "rechner.h"
 
 namespace korvalt {
-
-bool Rechner::tabelleWaehlen(std::string_view schluessel, std::string& fehler) {
-    const Tariftabelle* neu = daten_.tabellenkatalog.finden(schluessel);
-    if (!neu) {
-        fehler =
-            "Die Tariftabelle \u201E" + std::string(schluessel) +
-            "\u201C gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
-            ".";
-        return false;
-    }
-    fehler = beginnFehlt(*neu, t_.kalender.beginn.has_value());
-    if (!fehler.empty()) return false;
-    daten_.tabelle = neu->schluessel;
-    return true;
-}
 
 bool Rechner::erhoehungGenutzt() const {
     if (!folge_ || !t_.kalender.beginn || daten_.monatsanzahl < 1) return false;

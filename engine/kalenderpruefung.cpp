@@ -15,8 +15,13 @@ bool stufeVerschoben(const Kalenderangaben& neu, const Kalenderangaben& bisher) 
 
 }  // namespace
 
-std::string kalenderPruefen(const Kalenderangaben& neu, const Falltabellen& t,
-                            const Tariftabelle& tabelle) {
+std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
+                            const Falltabellen& t, const Tariftabelle& tabelle) {
+    if (!tabelle.inCent) {
+        Kalenderangaben ohne;
+        ohne.mitSonderzahlung = neu.mitSonderzahlung;
+        return neu == ohne ? "" : ohneKalenderGrund(tabelle);
+    }
     if (neu.beginn) {
         if (std::string grund = beginnPruefen(*neu.beginn); !grund.empty()) return grund;
     }
@@ -41,7 +46,7 @@ std::string kalenderPruefen(const Kalenderangaben& neu, const Falltabellen& t,
                " liegt nicht zwischen 0 und 10 %.";
     if (neu.aktuelleStufe) {
         if (!neu.beginn) return "Die aktuelle Stufe braucht einen Beginn.";
-        if (stufeVerschoben(neu, t.kalender)) {
+        if (stufeVerschoben(neu, bisher)) {
             if (std::string grund = aktuelleStufePruefen(t, *neu.aktuelleStufe, *neu.beginn);
                 !grund.empty())
                 return grund;

@@ -10,11 +10,11 @@
 
 namespace korvalt {
 
-// Why `neu` cannot be the calendar settings of the case `t` in `tabelle`, or "". `t.kalender` is
-// what the case has now: a current step newly set, or moved with its month or the start month,
-// must not count more months served than the step lasts (a duration typed shorter afterwards is
-// walked on, see `aktuelleStufeAnrechnen`).
-std::string kalenderPruefen(const Kalenderangaben& neu, const Falltabellen& t,
-                            const Tariftabelle& tabelle);
+// Why `neu` cannot be the calendar settings of the case `t` in `tabelle`, or "". `bisher` are the
+// settings it replaces: a current step newly set, or moved with its month or the start month, must
+// not count more months served than the step lasts (a duration typed shorter afterwards is walked
+// on, see `aktuelleStufeAnrechnen`). The table of 2006 takes none but the year view's switch.
+std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
+                            const Falltabellen& t, const Tariftabelle& tabelle);
 
 }  // namespace korvalt

@@ -39,10 +39,6 @@ class Rechner {
     // The table the case is calculated in.
     const Tariftabelle& tabelle() const;
 
-    // Calculates the case in the table of `schluessel` from the next `starten` on. Refuses, with a
-    // German reason and changing nothing, a key the list lacks and a table by date while the case
-    // has no start month.
-    bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
     // Whether some month of the last calculation was paid from a table raised by the assumed
     // raise; then every output says so once, with `erhoehungshinweis`.
     bool erhoehungGenutzt() const;

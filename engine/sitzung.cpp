@@ -4,10 +4,22 @@
 #include <tuple>
 
 #include "einstellungssatz.h"
+#include "kalenderangabentext.h"
 #include "kalenderpruefung.h"
+#include "kalendersatz.h"
 #include "sicheredatei.h"
 
 namespace korvalt {
+
+namespace {
+
+std::string ruhenderKalenderHinweis(const Kalenderangaben& gelesen, const std::string& grund) {
+    return "Die Kalenderangaben des Falls (" + kalenderangabenText(gelesen) +
+           ") bleiben unbeachtet: " + grund +
+           " Beim Speichern bleiben sie unverändert in der Datei.";
+}
+
+}  // namespace
 
 Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen) {
     Einstellungssatz fallsatz;
@@ -77,6 +89,13 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
         tabellen_.gruppe(1) = *startgruppe;
     else
         standardfallSetzen(tabellen_);
+    const Kalenderangaben gelesen = tabellen_.kalender;
+    if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty()) {
+        // Without a window settings its table of cents refuses end the run, as given ones would.
+        if (optionen.ohneFenster && tabelle().inCent)
+            return {std::nullopt, "Die Kalenderangaben des Falls gelten nicht: " + grund};
+        meldungen.hinweisen("Einstellungsdatei", ruhenderKalenderHinweis(gelesen, grund));
+    }
     std::string fehler;
     if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
     if (optionen.ohneFenster)
@@ -97,20 +116,52 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
 }
 
 std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu) const {
-    return korvalt::kalenderPruefen(neu, tabellen_, tabelle());
+    return kalenderPruefen(neu, tabelle());
+}
+
+std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu,
+                                     const Tariftabelle& tabelle) const {
+    return korvalt::kalenderPruefen(neu, tabellen_.kalender, tabellen_, tabelle);
 }
 
 bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
     fehler = kalenderPruefen(neu);
     if (!fehler.empty()) return false;
     tabellen_.kalender = neu;
+    if (tabelle().inCent) ruhenderKalender_.reset();
     return true;
+}
+
+Kalenderangaben Sitzung::kalenderIn(const Tariftabelle& tabelle) const {
+    if (!tabelle.inCent || !ruhenderKalender_) return tabellen_.kalender;
+    std::string fehler;
+    return kalendersatzLesen(*ruhenderKalender_, fehler).value_or(tabellen_.kalender);
+}
+
+std::string Sitzung::kalenderNachLaden(const Einstellungssatz& kalendersatz) {
+    ruhenderKalender_.reset();
+    const Kalenderangaben& gelesen = tabellen_.kalender;
+    if (gelesen.leer()) return "";
+    // As read, a current step is not a change: a duration typed shorter since is walked on.
+    std::string grund = korvalt::kalenderPruefen(gelesen, gelesen, tabellen_, tabelle());
+    if (grund.empty()) return "";
+    ruhenderKalender_ = kalendersatz;
+    tabellen_.kalender = {};
+    return grund;
+}
+
+std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view startgruppentext) const {
+    auto saetze = einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle());
+    if (ruhenderKalender_) {
+        if (!tabellen_.kalender.leer()) saetze.pop_back();
+        saetze.push_back(*ruhenderKalender_);
+    }
+    return saetze;
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                         std::string& fehler) const {
-    return einstellungsdateiSchreiben(
-        datei, einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle()), fehler);
+    return einstellungsdateiSchreiben(datei, einstellungssaetze(startgruppentext), fehler);
 }
 
 void Sitzung::tabelleSetzen(const std::string& schluessel) {
@@ -118,8 +169,33 @@ void Sitzung::tabelleSetzen(const std::string& schluessel) {
     titel_ = fenstertitel(daten_, titeltarif_);
 }
 
-bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler) {
-    if (!rechner_.tabelleWaehlen(schluessel, fehler)) return false;
+bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
+                             const std::optional<Kalenderangaben>& kalender) {
+    const Tariftabelle* neu = daten_.tabellenkatalog.finden(schluessel);
+    if (!neu) {
+        fehler =
+            "Die Tariftabelle \u201E" + std::string(schluessel) +
+            "\u201C gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
+            ".";
+        return false;
+    }
+    Kalenderangaben angaben = kalender.value_or(tabellen_.kalender);
+    std::optional<Einstellungssatz> ruhend = kalender ? std::nullopt : ruhenderKalender_;
+    if (!neu->inCent && !kalender) {
+        if (!angaben.leer() && !ruhend) ruhend = kalendersatzBilden(angaben);
+        angaben = {};
+    } else if (neu->inCent && ruhend) {
+        const Kalenderangaben wieder = kalenderIn(*neu);
+        if (korvalt::kalenderPruefen(wieder, wieder, tabellen_, *neu).empty()) {
+            angaben = wieder;
+            ruhend.reset();
+        }
+    }
+    fehler = korvalt::kalenderPruefen(angaben, tabellen_.kalender, tabellen_, *neu);
+    if (!fehler.empty()) return false;
+    daten_.tabelle = neu->schluessel;
+    tabellen_.kalender = angaben;
+    ruhenderKalender_ = ruhend;
     titel_ = fenstertitel(daten_, titeltarif_);
     return true;
 }
@@ -143,7 +219,12 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    return einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    const auto startgruppe =
+        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    const Kalenderangaben gelesen = tabellen_.kalender;
+    if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
+        meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));
+    return startgruppe;
 }
 
 void Sitzung::beispielfallLaden(Meldungen& meldungen) {
@@ -151,6 +232,7 @@ void Sitzung::beispielfallLaden(Meldungen& meldungen) {
     ohneTabelle.fill(' ');
     tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
     standardfallSetzen(tabellen_);
+    ruhenderKalender_.reset();
 }
 
 }  // namespace korvalt

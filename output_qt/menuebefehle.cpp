@@ -166,12 +166,21 @@ void monatstabelleKopieren(Hauptfenster& fenster) {
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 
+// The dialog Beginn, Stufe und Teilzeit for the case in `tabelle`, with its check.
+std::optional<Kalenderangaben> kalenderFragen(Dialoge& dialoge, const Sitzung& s,
+                                              const Tariftabelle& tabelle) {
+    return dialoge.kalenderWaehlen(
+        s.kalenderIn(tabelle),
+        {ohneKalenderGrund(tabelle),
+         [&s, &tabelle](const Kalenderangaben& k) { return s.kalenderPruefen(k, tabelle); }});
+}
+
 // Beginn, Stufe und Teilzeit: the settings as the dialog leaves them, in one change of the case,
 // then the full recalculation. A refusal leaves the case as it was.
 void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     Korvaltei& k = fenster.korvaltei();
     Sitzung& s = k.sitzung();
-    const auto neu = dialoge.kalenderWaehlen(s.tabellen().kalender);
+    const auto neu = kalenderFragen(dialoge, s, s.tabelle());
     if (!neu) return;
     std::string fehler;
     if (!s.kalenderSetzen(*neu, fehler)) {
@@ -259,6 +268,15 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
+    // A table that needs a start month the case lacks: the dialog, then the table with what it
+    // gives.
+    fenster.setzeKalenderFuerTabelle([&fenster, dialoge](const Tariftabelle& neu) {
+        Korvaltei& k = fenster.korvaltei();
+        const auto kalender = kalenderFragen(*dialoge, k.sitzung(), neu);
+        std::string fehler;
+        if (kalender && !k.anzeige().tabelleWechseln(neu, fehler, kalender))
+            k.meldungen().warnen("Tabelle", fehler);
+    });
     anschliessen(a.ueber, mit(ueberKorvalt));
     jahresansichtAnschliessen(fenster, dialoge);
 }

@@ -64,3 +64,25 @@ TEST(Kalenderdialog, SonderzahlungsschalterBleibt) {
     EXPECT_EQ(dialog.angaben()->beginn, KalenderMonat(2026, 7));
     EXPECT_FALSE(dialog.angaben()->mitSonderzahlung);
 }
+
+// For the table of 2006 every entry is disabled, and one line says why.
+TEST(Kalenderdialog, Tabelle2006OhneKalender) {
+    Kalenderdialog dialog(Kalenderangaben{}, {"Die Tariftabelle 2006 rechnet ohne Kalender.", {}});
+    for (const char* name : {"Beginn", "Ende", "Seit", "AnteilN", "AnteilI", "Erhoehung"})
+        EXPECT_FALSE(dialog.findChild<QLineEdit*>(name)->isEnabled()) << name;
+    EXPECT_EQ(dialog.findChild<QLabel*>("Grund")->text().toStdString(),
+              "Die Tariftabelle 2006 rechnet ohne Kalender.");
+}
+
+// The case's check of the whole settings keeps OK off and shows its reason.
+TEST(Kalenderdialog, PruefungDesFalls) {
+    Kalenderdialog dialog(Kalenderangaben{}, {"", [](const Kalenderangaben& k) {
+                                                  return k.beginn ? std::string("Nein.")
+                                                                  : std::string();
+                                              }});
+    QPushButton* ok = dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok);
+    EXPECT_TRUE(ok->isEnabled());
+    dialog.findChild<QLineEdit*>("Beginn")->setText("07/2026");
+    EXPECT_FALSE(ok->isEnabled());
+    EXPECT_EQ(dialog.grund(), "Nein.");
+}

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "einstellungssatz.h"
+#include "kalendersatz.h"
 #include "meldungsprotokoll.h"
 #include "sitzung.h"
 #include "tariftabelle.h"
@@ -74,11 +75,18 @@ TEST_F(KalenderRechnerTest, TeilzeitJeFallAufDenCent) {
         }());
 }
 
-// The table of 2006 pays whole euros as it always did: a working-time share changes nothing.
+// The table of 2006 has no calendar: a start month and a working-time share are refused with the
+// reason, and it pays whole euros as it always did.
 TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
+    rechnen("2006", {});
     Kalenderangaben k = ab({2025, 1});
     k.anteilI = 5000;
-    rechnen("2006", k);
+    std::string fehler;
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler,
+              "Die Tariftabelle 2006 rechnet ohne Kalender; Beginn, Ende, Teilzeit, aktuelle Stufe "
+              "und angenommene Erhöhung gibt es nur in den Tabellen ab 2024.");
+    EXPECT_TRUE(t().kalender.leer());
     EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
 }
 
@@ -202,6 +210,25 @@ TEST_F(KalenderRechnerTest, EndeInnerhalbVon600Monaten) {
     EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
     EXPECT_EQ(fehler, "Das Ende 12/2025 liegt vor dem Beginn 01/2026.");
     EXPECT_EQ(t().kalender.ende, KalenderMonat(2075, 12));
+}
+
+// In the table of 2006 the calendar settings rest: a table with cents takes them up again, and back
+// in 2006 they are written in the calendar record as they were.
+TEST_F(KalenderRechnerTest, Tabelle2006LaesstDieKalenderangabenRuhen) {
+    Kalenderangaben k = ab({2026, 7});
+    k.anteilI = 5000;
+    rechnen("vka", k);
+    std::string fehler;
+    ASSERT_TRUE(sitzung.tabelleWaehlen("2006", fehler)) << fehler;
+    EXPECT_TRUE(t().kalender.leer());
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
+    const auto saetze = sitzung.einstellungssaetze("9");
+    ASSERT_EQ(saetze.size(), 2u);
+    EXPECT_EQ(saetze[1], kalendersatzBilden(k));
+    ASSERT_TRUE(sitzung.tabelleWaehlen("2026-05", fehler)) << fehler;
+    EXPECT_EQ(t().kalender, k);
+    EXPECT_EQ(sitzung.einstellungssaetze("9a").size(), 3u);
 }
 
 // After the last table the assumed raise applies from its month; the outputs name it once used.

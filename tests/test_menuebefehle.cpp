@@ -219,6 +219,38 @@ TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
     EXPECT_EQ(sitzung->tabellen().kalender, angaben);
 }
 
+// A case file of the table of 2006 with calendar settings opens without them and says so once; the
+// case is unchanged as opened, and saved again its calendar record stays as it was.
+TEST_F(MenuebefehleTest, Falldatei2006MitKalendersatz) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    angaben.anteilI = 5000;
+    const Einstellungssatz kalender = kalendersatzBilden(angaben);
+    const std::string inhalt =
+        test::einstellungssatzText(11) + std::string(kalender.begin(), kalender.end());
+    std::ofstream(pfad("Alt.korvalt"), std::ios::binary) << inhalt;
+    dialoge->datei = "Alt.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_EQ(meldungen.warnungen[0].rfind("Fall öffnen: Die Kalenderangaben des Falls (Beginn "
+                                           "07/2026 \u00B7 Teilzeit 100 % / 50 %) bleiben "
+                                           "unbeachtet: Die Tariftabelle 2006 rechnet ohne",
+                                           0),
+              0u)
+        << meldungen.warnungen[0];
+    EXPECT_TRUE(sitzung->tabellen().kalender.leer());
+    EXPECT_EQ(text("Ergebnis1"), text("Ergebnis2"));
+    EXPECT_EQ(fenster->findChild<QLabel*>("Kalenderangaben")->text().toStdString(), "");
+    EXPECT_NE(titel().back(), '*');
+    waehlen(&Menueaktionen::fallSpeichern);
+    EXPECT_EQ(dateiinhalt(pfad("Alt.korvalt")), inhalt);
+    EXPECT_EQ(meldungen.warnungen.size(), 1u);
+    // The dialog shows the settings disabled and says why.
+    waehlen(&Menueaktionen::kalender);
+    EXPECT_EQ(dialoge->kalenderOhne.rfind("Die Tariftabelle 2006 rechnet ohne Kalender", 0), 0u);
+}
+
 // With a case file open, the printouts are named after it and proposed beside it.
 TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
     starten();
@@ -435,19 +467,20 @@ TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
     EXPECT_EQ(titel().back(), '*');
 }
 
-// More months served than the step lasts: a German reason, and neither the durations nor the
-// settings change.
+// More months served than the step lasts: the dialog shows the case's reason and keeps OK off, and
+// neither the durations nor the settings change.
 TEST_F(MenuebefehleTest, ZuLangeAktuelleStufeAendertNichts) {
-    starten();
+    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
+    starten(test::einstellungssatzText(9) + std::string(tabelle.begin(), tabelle.end()));
     const std::vector<std::string> vorher = fallbild();
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2022, 4)};
     dialoge->kalender = angaben;
     waehlen(&Menueaktionen::kalender);
-    ASSERT_EQ(meldungen.warnungen.size(), 1u);
-    EXPECT_NE(meldungen.warnungen[0].find("überschreiten die Stufenlaufzeit"), std::string::npos)
-        << meldungen.warnungen[0];
+    EXPECT_EQ(dialoge->kalenderGrund,
+              "Normalfall: 51 Monate in Stufe 3 seit 04/2022 überschreiten die Stufenlaufzeit von "
+              "36 Monaten.");
     EXPECT_TRUE(sitzung->tabellen().kalender.leer());
     EXPECT_EQ(fallbild(), vorher);
     EXPECT_EQ(sitzung->tabellen().stufendauer(2, 1, 3), 36);

@@ -239,6 +239,21 @@ TEST_F(ExportTest, BisBeendetBeideFaelle) {
     EXPECT_TRUE(aus.str().empty());
 }
 
+// The table of 2006 has no calendar: a start month or a share given for it ends the run.
+TEST_F(ExportTest, Tabelle2006OhneKalenderEndetMitStatus2) {
+    for (const auto& argumente :
+         {std::vector<std::string>{"--monatsliste", "-", "--beginn", "2026-07"},
+          std::vector<std::string>{"--monatsliste", "-", "--tabelle", "2006", "--teilzeit",
+                                   "50"}}) {
+        EXPECT_EQ(exportieren(argumente), exitEingabefehler);
+        EXPECT_EQ(fehler.str(),
+                  "korvalt: Die Tariftabelle 2006 rechnet ohne Kalender; Beginn, Ende, Teilzeit, "
+                  "aktuelle Stufe und angenommene Erhöhung gibt es nur in den Tabellen ab "
+                  "2024.\n");
+        EXPECT_TRUE(aus.str().empty());
+    }
+}
+
 TEST_F(ExportTest, AktuelleStufeZuLangEndetMitStatus2) {
     // 27 months in step 3 (36 months) leave 9; in step 1 (12 months) they are too many.
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",

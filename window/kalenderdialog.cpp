@@ -50,8 +50,9 @@ std::optional<KalenderMonat> monatLesen(const QLineEdit* f, const char* wofuer,
 
 }  // namespace
 
-Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern)
-    : QDialog(eltern), jetzt_(jetzt) {
+Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, Kalenderpruefung pruefung,
+                               QWidget* eltern)
+    : QDialog(eltern), jetzt_(jetzt), pruefung_(std::move(pruefung)) {
     setObjectName("Kalenderdialog");
     setWindowTitle(QStringLiteral("Beginn, Stufe und Teilzeit"));
 
@@ -126,6 +127,12 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern)
         connect(f, &QLineEdit::textChanged, this, [this] { pruefen(); });
     connect(stufe_, &QComboBox::currentIndexChanged, this, [this] { pruefen(); });
     pruefen();
+    if (!pruefung_.ohneKalender.empty()) {
+        for (QWidget* f : std::initializer_list<QWidget*>{beginn_, ende_, stufe_, seit_, anteilN_,
+                                                          anteilI_, erhoehung_, erhoehungAb_})
+            f->setEnabled(false);
+        grund_->setText(alsQString(pruefung_.ohneKalender));
+    }
 }
 
 std::string Kalenderdialog::grund() const {
@@ -189,7 +196,8 @@ void Kalenderdialog::pruefen() {
         }
         return true;
     };
-    if (gelesen())
+    if (gelesen() && pruefung_.pruefen) fehler = pruefung_.pruefen(neu);
+    if (fehler.empty())
         angaben_ = neu;
     else
         angaben_.reset();
