@@ -121,7 +121,12 @@ std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu) const {
 
 std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu,
                                      const Tariftabelle& tabelle) const {
-    return korvalt::kalenderPruefen(neu, tabellen_.kalender, tabellen_, tabelle);
+    return pruefen(neu, tabellen_.kalender, tabelle);
+}
+
+std::string Sitzung::pruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
+                             const Tariftabelle& tabelle) const {
+    return korvalt::kalenderPruefen(neu, bisher, tabellen_, tabelle, daten_.tabellenkatalog);
 }
 
 bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
@@ -143,7 +148,7 @@ std::string Sitzung::kalenderNachLaden(const Einstellungssatz& kalendersatz) {
     const Kalenderangaben& gelesen = tabellen_.kalender;
     if (gelesen.leer()) return "";
     // As read, a current step is not a change: a duration typed shorter since is walked on.
-    std::string grund = korvalt::kalenderPruefen(gelesen, gelesen, tabellen_, tabelle());
+    std::string grund = pruefen(gelesen, gelesen, tabelle());
     if (grund.empty()) return "";
     ruhenderKalender_ = kalendersatz;
     tabellen_.kalender = {};
@@ -186,12 +191,12 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
         angaben = {};
     } else if (neu->inCent && ruhend) {
         const Kalenderangaben wieder = kalenderIn(*neu);
-        if (korvalt::kalenderPruefen(wieder, wieder, tabellen_, *neu).empty()) {
+        if (pruefen(wieder, wieder, *neu).empty()) {
             angaben = wieder;
             ruhend.reset();
         }
     }
-    fehler = korvalt::kalenderPruefen(angaben, tabellen_.kalender, tabellen_, *neu);
+    fehler = pruefen(angaben, tabellen_.kalender, *neu);
     if (!fehler.empty()) return false;
     daten_.tabelle = neu->schluessel;
     tabellen_.kalender = angaben;

@@ -150,6 +150,9 @@ class Sitzung {
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.
     bool kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler);
+    // `kalenderPruefen` of `neu` in place of `bisher`, on the case's durations and tables.
+    std::string pruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
+                        const Tariftabelle& tabelle) const;
     // After a case's records are restored: settings its table cannot use rest, and the reason is
     // returned; "" when the table uses them all.
     std::string kalenderNachLaden(const Einstellungssatz& kalendersatz);

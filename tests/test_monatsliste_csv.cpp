@@ -254,6 +254,41 @@ TEST_F(ExportTest, Tabelle2006OhneKalenderEndetMitStatus2) {
     }
 }
 
+// The assumed raise comes after the side's last table (05/2026) and by 12/2099, in a table by date
+// with a start month; otherwise the run ends with the reason.
+TEST_F(ExportTest, ErhoehungNurNachDerLetztenTabelle) {
+    const std::string nachDatum =
+        "Eine angenommene Erhöhung gibt es nur in einer Tabelle nach Datum (\u201EVKA nach "
+        "Datum\u201C, \u201EBund nach Datum\u201C), nicht in \u201ETariftabellen Stand MAI "
+        "2026\u201C.";
+    const struct {
+        std::vector<std::string> angaben;
+        std::string grund;  // empty: accepted
+    } faelle[] = {
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2026-01"},
+         "Die angenommene Erhöhung ab 01/2026 muss nach der letzten Tariftabelle beginnen, die ab "
+         "05/2026 gilt."},
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2026-05"},
+         "Die angenommene Erhöhung ab 05/2026 muss nach der letzten Tariftabelle beginnen, die ab "
+         "05/2026 gilt."},
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2026-06"}, ""},
+        {{"--tabelle", "bund", "--beginn", "2026-01", "--erhoehung-ab", "0000-01"},
+         "Die angenommene Erhöhung ab 01/0 muss nach der letzten Tariftabelle beginnen, die ab "
+         "05/2026 gilt."},
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2100-01"},
+         "Die angenommene Erhöhung ab 01/2100 liegt nach 12/2099."},
+        {{"--tabelle", "2026-05"}, nachDatum},
+        {{"--tabelle", "2026-05", "--beginn", "2026-07"}, nachDatum},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> argumente{"--monatsliste", "-", "--erhoehung", "10"};
+        argumente.insert(argumente.end(), f.angaben.begin(), f.angaben.end());
+        SCOPED_TRACE(f.angaben.back());
+        EXPECT_EQ(exportieren(argumente), f.grund.empty() ? exitGut : exitEingabefehler);
+        EXPECT_EQ(fehler.str(), f.grund.empty() ? "" : "korvalt: " + f.grund + "\n");
+    }
+}
+
 TEST_F(ExportTest, AktuelleStufeZuLangEndetMitStatus2) {
     // 27 months in step 3 (36 months) leave 9; in step 1 (12 months) they are too many.
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
