@@ -41,8 +41,8 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     if (!fall.tabelle.inCent || !fall.beginn) {
         d.sonderzahlungGrund = ohneSonderzahlungGrund;
     } else if (!fall.saetze) {
-        d.sonderzahlungGrund = std::string("Die Jahressonderzahlung fehlt: die Datei \u201E") +
-                               sonderzahlungssaetzeName + "\u201C ist nicht da.";
+        d.sonderzahlungGrund = "Die Jahressonderzahlung fehlt: " + fall.saetzeFehler;
+        if (mitSonderzahlung) d.sonderzahlungFehler = d.sonderzahlungGrund;
     } else {
         d.sonderzahlungMoeglich = true;
     }
@@ -63,12 +63,12 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     return d;
 }
 
-Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
-                              bool mitSonderzahlung) {
+Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung) {
     // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
     return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
-                              saetze, kalender.aktuelleStufe.has_value()},
+                              sitzung.sonderzahlungssaetze(), sitzung.sonderzahlungsfehler(),
+                              kalender.aktuelleStufe.has_value()},
                              mitSonderzahlung && kalender.mitSonderzahlung);
 }
 

@@ -17,13 +17,14 @@ namespace korvalt {
 inline constexpr const char* ohneSonderzahlungGrund =
     "Die Jahressonderzahlung wird nur für die Tabellen ab 2024 mit einem Beginn berechnet.";
 
-// The case as the year view reads it. `saetze` is the rates file found beside the tariff file,
-// null when it is missing.
+// The case as the year view reads it. `saetze` are the rates of the annual bonus, null when they
+// are missing or damaged; `saetzeFehler` then says what is wrong.
 struct Jahresfall {
     const Falltabellen& tabellen;
     const Tariftabelle& tabelle;
     std::optional<KalenderMonat> beginn;
     const Sonderzahlungssaetze* saetze = nullptr;
+    std::string saetzeFehler;
     // Employed before the start month: the case has a current step.
     bool imDienstVorBeginn = false;
 };
@@ -38,14 +39,17 @@ struct Jahresdaten {
     std::string sonderzahlungGrund;
     // Computed and counted: possible and switched on.
     bool mitSonderzahlung = false;
+    // Why the bonus asked for could not be computed: its rates are missing or damaged. The
+    // command line then ends with an error; the view names it.
+    std::string sonderzahlungFehler;
     Jahresuebersicht uebersicht;
 };
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);
 
-// The session's case: calculated in its table, without a start month.
-Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
-                              bool mitSonderzahlung);
+// The session's case with the session's rates, the bonus counted when `mitSonderzahlung` and the
+// case's own switch say so.
+Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung);
 
 // Whether both cases pay the same in every month, bonuses included: neither then pays off, and
 // no month is named as the one from which it does.

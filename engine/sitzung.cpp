@@ -59,6 +59,9 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     tabellen_.anfangsfokusSetzen();
     daten_.gebiet = daten_.ost == 0 ? " WEST" : " OST";
     tarifdateiöffnen(daten_, tarifdatei_, optionen.tarifdatei, meldungen);
+    sonderzahlungsfehler_.clear();
+    sonderzahlungssaetze_ =
+        sonderzahlungssaetzeLaden(tarifdatei_.pfad().parent_path(), sonderzahlungsfehler_);
     const Tabellenkatalog& katalog = daten_.tabellenkatalog;
     const Tariftabelle* gewaehlt = nullptr;
     if (!optionen.tabelle.empty()) {

@@ -16,6 +16,7 @@
 #include "kalenderangaben.h"
 #include "meldungen.h"
 #include "rechner.h"
+#include "sonderzahlungssaetze.h"
 #include "tarifdatei.h"
 #include "tarifdaten.h"
 
@@ -90,6 +91,12 @@ class Sitzung {
     const std::string& titel() const { return titel_; }
     // The settings file the case came from and that Speichern writes.
     const std::filesystem::path& einstellungsdatei() const { return einstellungsdatei_; }
+    // The rates of the annual bonus, read at start-up beside the tariff file; null when they are
+    // missing or damaged, and then `sonderzahlungsfehler` says what is wrong with them.
+    const Sonderzahlungssaetze* sonderzahlungssaetze() const {
+        return sonderzahlungssaetze_ ? &*sonderzahlungssaetze_ : nullptr;
+    }
+    const std::string& sonderzahlungsfehler() const { return sonderzahlungsfehler_; }
 
     // The calculation's steps, as the Rechner runs them.
     void starten(Integer startgruppe) { rechner_.starten(startgruppe); }
@@ -146,6 +153,8 @@ class Sitzung {
     std::string titel_;
     Integer titeltarif_ = 0;
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
+    std::optional<Sonderzahlungssaetze> sonderzahlungssaetze_;
+    std::string sonderzahlungsfehler_;
 
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.

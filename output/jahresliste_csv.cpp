@@ -41,13 +41,13 @@ int jahreslisteCsvExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
+    const Jahresdaten daten = jahresdatenBilden(fall->sitzung, !aufruf.ohneSonderzahlung);
+    // A bonus that cannot be computed is an error, not an empty column.
+    if (!daten.sonderzahlungFehler.empty()) {
+        fehlerausgabe << "korvalt: " << daten.sonderzahlungFehler << "\n";
+        return exitEingabefehler;
+    }
     std::string fehler;
-    // Without the rates the bonus is left out, as in the window; the list says so in its columns.
-    std::string ohneSaetze;
-    const auto saetze =
-        sonderzahlungssaetzeLaden(fall->sitzung.tarifdatei().pfad().parent_path(), ohneSaetze);
-    const Jahresdaten daten =
-        jahresdatenBilden(fall->sitzung, saetze ? &*saetze : nullptr, !aufruf.ohneSonderzahlung);
     if (!textSchreiben(aufruf.jahresliste, jahreslisteCsv(daten), aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;

@@ -135,6 +135,10 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
         }
     }
     Jahresansicht ansicht(fall->sitzung);
+    if (!ansicht.daten().sonderzahlungFehler.empty()) {
+        fehlerausgabe << "korvalt: " << ansicht.daten().sonderzahlungFehler << "\n";
+        return exitEingabefehler;
+    }
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);
     ansicht.show();

@@ -56,6 +56,18 @@ TEST(Jahresdaten, OhneBeginnKeineSonderzahlungUndDerGrund) {
     EXPECT_EQ(d.uebersicht.gesamt.centN, 3 * 377984);
 }
 
+// Without sound rates the view names the fault, and a bonus asked for is an error.
+TEST(Jahresdaten, FehlendeSaetzeWerdenGenannt) {
+    const auto vka = test::vkaNachDatum();
+    const auto t = dreiMonate();
+    const Jahresfall fall{*t, vka.tabelle, KalenderMonat(2026, 10), nullptr, "Die Sätze fehlen."};
+    const Jahresdaten d = jahresdatenBilden(fall, true);
+    EXPECT_FALSE(d.sonderzahlungMoeglich);
+    EXPECT_EQ(d.sonderzahlungGrund, "Die Jahressonderzahlung fehlt: Die Sätze fehlen.");
+    EXPECT_EQ(d.sonderzahlungFehler, d.sonderzahlungGrund);
+    EXPECT_EQ(jahresdatenBilden(fall, false).sonderzahlungFehler, "");
+}
+
 TEST(Jahresdaten, Tabelle2006InGanzenEuroMal100) {
     auto tabelle = test::vkaNachDatum().tabelle;
     tabelle.inCent = false;

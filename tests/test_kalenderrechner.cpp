@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "einstellungssatz.h"
+#include "jahresdaten.h"
 #include "kalendersatz.h"
 #include "meldungsprotokoll.h"
 #include "sitzung.h"
@@ -229,6 +230,19 @@ TEST_F(KalenderRechnerTest, Tabelle2006LaesstDieKalenderangabenRuhen) {
     ASSERT_TRUE(sitzung.tabelleWaehlen("2026-05", fehler)) << fehler;
     EXPECT_EQ(t().kalender, k);
     EXPECT_EQ(sitzung.einstellungssaetze("9a").size(), 3u);
+}
+
+// A case with a current step was employed before its start month: its bonus for 2026 from 03/2026
+// is the full 85 % of 3.779,84, 3.212,86, not the 10/12 of a new hire, 2.677,39.
+TEST_F(KalenderRechnerTest, SonderzahlungImDienstVorDemBeginn) {
+    Kalenderangaben k = ab({2026, 3});
+    rechnen("vka", k);
+    EXPECT_EQ(jahresdatenBilden(sitzung, true).uebersicht.jahre[0].sonderzahlungN, 267739);
+    k.aktuelleStufe = AktuelleStufe{1, {2026, 3}};
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(egr9b);
+    EXPECT_EQ(jahresdatenBilden(sitzung, true).uebersicht.jahre[0].sonderzahlungN, 321286);
 }
 
 // After the last table the assumed raise applies from its month; the outputs name it once used.

@@ -38,8 +38,6 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     : QDialog(eltern), sitzung_(sitzung) {
     setWindowTitle("Jahresübersicht");
     setObjectName("Jahresansicht");
-    std::string fehler;
-    saetze_ = sonderzahlungssaetzeLaden(sitzung_.tarifdatei().pfad().parent_path(), fehler);
 
     inhalt_ = new QWidget(this);
     auto* inhaltLayout = new QVBoxLayout(inhalt_);
@@ -123,7 +121,7 @@ void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::functio
 }
 
 void Jahresansicht::neuBerechnen() {
-    daten_ = jahresdatenBilden(sitzung_, saetze_ ? &*saetze_ : nullptr, true);
+    daten_ = jahresdatenBilden(sitzung_, true);
     {
         const QSignalBlocker still(schalter_);
         schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
