@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <fstream>
@@ -249,6 +250,21 @@ TEST_F(MenuebefehleTest, Falldatei2006MitKalendersatz) {
     // The dialog shows the settings disabled and says why.
     waehlen(&Menueaktionen::kalender);
     EXPECT_EQ(dialoge->kalenderOhne.rfind("Die Tariftabelle 2006 rechnet ohne Kalender", 0), 0u);
+}
+
+// A case file opened again moves to the top of Datei › Zuletzt geöffnet instead of standing there
+// twice.
+TEST_F(MenuebefehleTest, ZuletztGeoeffnetOhneDoppelte) {
+    QSettings().clear();
+    starten();
+    for (const char* name : {"A.korvalt", "B.korvalt"})
+        std::ofstream(pfad(name), std::ios::binary) << test::einstellungssatzText(9);
+    for (const char* name : {"A.korvalt", "B.korvalt", "A.korvalt"}) {
+        dialoge->datei = name;
+        waehlen(&Menueaktionen::fallOeffnen);
+    }
+    EXPECT_EQ(fenster->zuletztGeoeffnet(),
+              (std::vector<std::filesystem::path>{pfad("A.korvalt"), pfad("B.korvalt")}));
 }
 
 // With a case file open, the printouts are named after it and proposed beside it.
