@@ -116,6 +116,15 @@ TEST_F(KalenderRechnerTest, AktuelleStufeBleibtEineAngabe) {
     wieder.starten(egr9b);
     EXPECT_EQ(wieder.tabellen().stufendauer(1, 1, 3), 36);
     EXPECT_EQ(wieder.tabellen().monatsstufeN(10), 4);
+
+    // The same step from another start month counts anew: step 4 still comes in 04/2027, the
+    // 7th month from 10/2026, not 9 months after it.
+    optionen.kalender.beginn = KalenderMonat{2026, 10};
+    Sitzung verschoben;
+    ASSERT_EQ(verschoben.oeffnen(optionen, meldungen).fehler, "");
+    verschoben.starten(egr9b);
+    EXPECT_EQ(verschoben.tabellen().monatsstufeN(6), 3);
+    EXPECT_EQ(verschoben.tabellen().monatsstufeN(7), 4);
 }
 
 // Moving the start month counts the months served anew from the typed durations: twice moved and
