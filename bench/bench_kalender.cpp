@@ -1,9 +1,11 @@
 // How long the calendar-time rules take for 600 months: both cases' month pays by date under the
-// VKA tables with an assumed yearly raise and part-time, and the year view with the annual bonus.
+// VKA tables with an assumed yearly raise and part-time, the year view with the annual bonus, and
+// a promotion check of 600 months recalculated with its year view.
 #include <benchmark/benchmark.h>
 
 #include <vector>
 
+#include "jahresdaten.h"
 #include "jahressonderzahlung.h"
 #include "jahresuebersicht.h"
 #include "tabellenfolge.h"
@@ -104,6 +106,39 @@ void jahresuebersichtMitSonderzahlung(benchmark::State& state) {
     }
 }
 BENCHMARK(jahresuebersichtMitSonderzahlung)->Unit(benchmark::kMicrosecond);
+
+// A promotion from 9a to 9b after 6 months, step 3 since 04/2024, both at 75 %, from 01/2026 to
+// 12/2075: the normal case stays in 9a for 600 months, the individual one has 594 in 9b. One run
+// is what a change of the case costs: the full recalculation and the year view's figures.
+void hoehergruppierung600Monate(benchmark::State& state) {
+    bench::ZaehlendeMeldungen meldungen;
+    Sitzung sitzung;
+    if (!sitzung.oeffnen({{"."}, {}, "vka"}, meldungen).fehler.empty() || meldungen.warnungen > 0)
+        state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
+    constexpr int dauern[] = {12, 24, 36, 48, 60, 255};
+    for (Seite seite : {Seite::normal, Seite::individuell})
+        for (int spalte = 1; spalte <= 4; ++spalte)
+            for (int stufe = 1; stufe <= 6; ++stufe)
+                sitzung.dauerSetzen(seite, spalte, stufe, Integer(dauern[stufe - 1]));
+    for (int spalte = 1; spalte <= 4; ++spalte) {
+        sitzung.dauerSetzen(Seite::normal, spalte, 0, spalte == 1 ? 600 : 0);
+        sitzung.dauerSetzen(Seite::individuell, spalte, 0, spalte == 1 ? 6 : spalte == 2 ? 594 : 0);
+    }
+    Kalenderangaben k;
+    k.beginn = KalenderMonat(2026, 1);
+    k.ende = KalenderMonat(2075, 12);
+    k.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
+    k.anteilN = k.anteilI = 7500;
+    std::string fehler;
+    if (!sitzung.kalenderSetzen(k, fehler)) state.SkipWithError(fehler.c_str());
+    for (auto _ : state) {
+        sitzung.starten(9);
+        const Jahresdaten daten = jahresdatenBilden(sitzung, true);
+        benchmark::DoNotOptimize(daten.uebersicht.gesamt.kumuliert);
+    }
+    state.counters["Monate"] = sitzung.daten().monatsanzahl;
+}
+BENCHMARK(hoehergruppierung600Monate)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

@@ -173,7 +173,8 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
 
 // A month of the case: its number, or with a start month "07/26" and the full date as the note.
 void Fallanzeige::monatZeigen(FeldId feld, Integer monat) {
-    const auto datum = monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
+    const auto datum =
+        monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
     felder_.setzeText(feld, datum ? datum->kurztext() : ganzzahlText(monat));
     felder_.setzeHinweis(
         feld, datum ? datum->text() + " (Monat " + ganzzahlText(monat) + ")" : std::string());
@@ -235,11 +236,12 @@ void Fallanzeige::vergleichZeigen() {
     felder_.setzeText({Feldname::Differenz}, tausenderText(double(differenz)));
 }
 
-bool Fallanzeige::tabelleWechseln(const Tariftabelle& neu, std::string& fehler) {
+bool Fallanzeige::tabelleWechseln(const Tariftabelle& neu, std::string& fehler,
+                                  const std::optional<Kalenderangaben>& kalender) {
     const Tariftabelle& alt = tabelle();
     const int gruppe =
         gruppeUebertragen(alt, alt.startgruppeLesen(felder_.text({Feldname::Startgruppe})), neu);
-    if (!sitzung_.tabelleWaehlen(neu.schluessel, fehler)) return false;
+    if (!sitzung_.tabelleWaehlen(neu.schluessel, fehler, kalender)) return false;
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     felder_.setzeText({Feldname::Startgruppe}, neu.gruppenbezeichnung(gruppe));
     starten();

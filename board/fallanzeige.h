@@ -55,9 +55,11 @@ class Fallanzeige {
     void dauernZeigen();
 
     // Calculates the case in another table of the tariff file: the start group keeps its label
-    // where the table has it, the durations stay, the caption follows. A table the case cannot be
-    // calculated in changes nothing; then false with the reason in `fehler`.
-    bool tabelleWechseln(const Tariftabelle& neu, std::string& fehler);
+    // where the table has it, the durations stay, the caption follows; with `kalender`, those
+    // calendar settings come with it. A table the case cannot be calculated in changes nothing;
+    // then false with the reason in `fehler`.
+    bool tabelleWechseln(const Tariftabelle& neu, std::string& fehler,
+                         const std::optional<Kalenderangaben>& kalender = std::nullopt);
 
     // The table the case is calculated in.
     const Tariftabelle& tabelle() const { return sitzung_.tabelle(); }

@@ -31,16 +31,6 @@ std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
     return gruppe;
 }
 
-// Adds each bonus to the month it is booked in.
-void sonderzahlungenBuchen(std::vector<std::int64_t>& monate, std::span<const Sonderzahlung> liste,
-                           KalenderMonat beginn, int vorzeichen) {
-    for (const Sonderzahlung& s : liste) {
-        const int index = s.gebucht - beginn;
-        if (index >= 0 && index < static_cast<int>(monate.size()))
-            monate[std::size_t(index)] += vorzeichen * s.cent;
-    }
-}
-
 }  // namespace
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
@@ -51,8 +41,8 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     if (!fall.tabelle.inCent || !fall.beginn) {
         d.sonderzahlungGrund = ohneSonderzahlungGrund;
     } else if (!fall.saetze) {
-        d.sonderzahlungGrund = std::string("Die Jahressonderzahlung fehlt: die Datei \u201E") +
-                               sonderzahlungssaetzeName + "\u201C ist nicht da.";
+        d.sonderzahlungGrund = "Die Jahressonderzahlung fehlt: " + fall.saetzeFehler;
+        if (mitSonderzahlung) d.sonderzahlungFehler = d.sonderzahlungGrund;
     } else {
         d.sonderzahlungMoeglich = true;
     }
@@ -64,38 +54,28 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
         const char* seite = seitenname(fall.tabelle.seite);
         const auto gruppeN = gruppenreihe(fall.tabellen, Seite::normal);
         const auto gruppeI = gruppenreihe(fall.tabellen, Seite::individuell);
-        sonderN = jahressonderzahlungen({*fall.beginn, d.centN, gruppeN}, fall.tabelle,
-                                        *fall.saetze, seite);
-        sonderI = jahressonderzahlungen({*fall.beginn, d.centI, gruppeI}, fall.tabelle,
-                                        *fall.saetze, seite);
+        sonderN = jahressonderzahlungen({*fall.beginn, d.centN, gruppeN, fall.imDienstVorBeginn},
+                                        fall.tabelle, *fall.saetze, seite);
+        sonderI = jahressonderzahlungen({*fall.beginn, d.centI, gruppeI, fall.imDienstVorBeginn},
+                                        fall.tabelle, *fall.saetze, seite);
     }
     d.uebersicht = jahresuebersichtBilden({d.centN, sonderN}, {d.centI, sonderI}, fall.beginn);
-
-    const std::size_t monate = std::max(d.centN.size(), d.centI.size());
-    d.kumuliert.assign(monate, 0);
-    for (std::size_t i = 0; i < monate; ++i)
-        d.kumuliert[i] = std::int64_t{i < d.centI.size() ? d.centI[i] : 0} -
-                         (i < d.centN.size() ? d.centN[i] : 0);
-    if (fall.beginn) {
-        sonderzahlungenBuchen(d.kumuliert, sonderI, *fall.beginn, 1);
-        sonderzahlungenBuchen(d.kumuliert, sonderN, *fall.beginn, -1);
-    }
-    for (std::size_t i = 1; i < monate; ++i) d.kumuliert[i] += d.kumuliert[i - 1];
     return d;
 }
 
-Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
-                              bool mitSonderzahlung) {
+Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung) {
     // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
-    return jahresdatenBilden(
-        {sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn, saetze},
-        mitSonderzahlung && kalender.mitSonderzahlung);
+    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
+                              sitzung.sonderzahlungssaetze(), sitzung.sonderzahlungsfehler(),
+                              kalender.aktuelleStufe.has_value()},
+                             mitSonderzahlung && kalender.mitSonderzahlung);
 }
 
 bool gleichBezahlt(const Jahresdaten& daten) {
-    return !daten.kumuliert.empty() && std::all_of(daten.kumuliert.begin(), daten.kumuliert.end(),
-                                                   [](std::int64_t k) { return k == 0; });
+    const auto& kumuliert = daten.uebersicht.kumuliert;
+    return !kumuliert.empty() &&
+           std::all_of(kumuliert.begin(), kumuliert.end(), [](std::int64_t k) { return k == 0; });
 }
 
 std::string ausgleichSatz(const Jahresdaten& daten) {
@@ -103,14 +83,31 @@ std::string ausgleichSatz(const Jahresdaten& daten) {
     if (u.jahre.empty()) return "Der Fall hat keine Monate.";
     if (gleichBezahlt(daten))
         return "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.";
-    if (u.ausgleichsmonat) {
-        const std::int64_t euro = euroGerundet(u.gesamt.kumuliert);
+    if (u.ausgleichsmonat)
         return "Der Beispielfall liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +
-               " dauerhaft vorn (kumuliert " + (euro > 0 ? "+" : "") +
-               tausenderText(static_cast<double>(euro)) + " \u20AC).";
-    }
-    const int monate = static_cast<int>(std::max(daten.centN.size(), daten.centI.size()));
-    return "Der Beispielfall holt den Normalfall bis " + jahresmonatText(u, monate) + " nicht ein.";
+               " dauerhaft vorn.";
+    const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
+    if (u.gesamt.kumuliert == 0)
+        return "Der Beispielfall holt den Normalfall bis " + bis + " ein, liegt aber nicht vorn.";
+    return "Der Beispielfall holt den Normalfall bis " + bis + " nicht ein.";
+}
+
+std::string ausgleichZahlen(const Jahresdaten& daten) {
+    const Jahresuebersicht& u = daten.uebersicht;
+    if (u.kumuliert.empty() || gleichBezahlt(daten)) return "";
+    const auto euro = [](std::int64_t cent, bool plus) {
+        const std::int64_t e = euroGerundet(cent);
+        const std::string betrag = tausenderText(static_cast<double>(e < 0 ? -e : e)) + " \u20AC";
+        if (e < 0) return "\u2212" + betrag;
+        if (e == 0) return "\u00B1" + betrag;
+        return (plus ? "+" : "") + betrag;
+    };
+    std::string zeile = "Bis " + jahresmonatText(u, int(u.kumuliert.size())) + " kumuliert " +
+                        euro(u.gesamt.kumuliert, true) + "; ";
+    if (const auto& r = u.groessterRueckstand)
+        return zeile + "größter Rückstand " + euro(r->cent, false) + " im " +
+               jahresmonatText(u, r->monat) + ".";
+    return zeile + "nie im Rückstand.";
 }
 
 std::string jahresmonatText(const Jahresuebersicht& u, int monat) {

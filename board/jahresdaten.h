@@ -17,13 +17,16 @@ namespace korvalt {
 inline constexpr const char* ohneSonderzahlungGrund =
     "Die Jahressonderzahlung wird nur für die Tabellen ab 2024 mit einem Beginn berechnet.";
 
-// The case as the year view reads it. `saetze` is the rates file found beside the tariff file,
-// null when it is missing.
+// The case as the year view reads it. `saetze` are the rates of the annual bonus, null when they
+// are missing or damaged; `saetzeFehler` then says what is wrong.
 struct Jahresfall {
     const Falltabellen& tabellen;
     const Tariftabelle& tabelle;
     std::optional<KalenderMonat> beginn;
     const Sonderzahlungssaetze* saetze = nullptr;
+    std::string saetzeFehler;
+    // Employed before the start month: the case has a current step.
+    bool imDienstVorBeginn = false;
 };
 
 struct Jahresdaten {
@@ -36,26 +39,31 @@ struct Jahresdaten {
     std::string sonderzahlungGrund;
     // Computed and counted: possible and switched on.
     bool mitSonderzahlung = false;
+    // Why the bonus asked for could not be computed: its rates are missing or damaged. The
+    // command line then ends with an error; the view names it.
+    std::string sonderzahlungFehler;
     Jahresuebersicht uebersicht;
-    // The cumulated difference after each month, bonuses included, from month 1 at index 0.
-    std::vector<std::int64_t> kumuliert;
 };
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);
 
-// The session's case: calculated in its table, without a start month.
-Jahresdaten jahresdatenBilden(const Sitzung& sitzung, const Sonderzahlungssaetze* saetze,
-                              bool mitSonderzahlung);
+// The session's case with the session's rates, the bonus counted when `mitSonderzahlung` and the
+// case's own switch say so.
+Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung);
 
 // Whether both cases pay the same in every month, bonuses included: neither then pays off, and
 // no month is named as the one from which it does.
 bool gleichBezahlt(const Jahresdaten& daten);
 
-// The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert
-// +12.345 €).“ or „Der Beispielfall holt den Normalfall bis 12/2066 nicht ein.“; month numbers
-// („ab Monat 57“) without a start month. Cases that pay the same in every month get a sentence of
-// their own.
+// The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
+// Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
+// ends level); month numbers („ab Monat 57“) without a start month. Cases that pay the same in
+// every month get a sentence of their own.
 std::string ausgleichSatz(const Jahresdaten& daten);
+
+// The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
+// Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
+std::string ausgleichZahlen(const Jahresdaten& daten);
 
 // An amount as the view shows it: "12.345,67" for the tables with cents, "12.346" for 2006.
 std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent);

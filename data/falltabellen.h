@@ -58,6 +58,9 @@ struct Falltabellen {
     Monatscent monatscentN;
     Monatscent monatscentI;
     Reihe<Integer, 1, 2> letztermonat;
+    // The last month each case's own durations give, before the comparison holds the shorter case
+    // to the common end of a case with a start month (`letztermonat` is then that end).
+    Reihe<Integer, 1, 2> eigenesEnde;
     // 64 bits, so that neither the running totals nor their difference can overflow.
     Reihe<std::int64_t, 1, 2> gesamtbetrag;
     // The totals in cents, and the difference of the totals in whole euros as shown.

@@ -4,6 +4,7 @@
 
 #include <optional>
 
+#include "grenzen.h"
 #include "kalendermonat.h"
 
 namespace korvalt {
@@ -35,6 +36,9 @@ struct AngenommeneErhoehung {
 
 struct Kalenderangaben {
     std::optional<KalenderMonat> beginn;
+    // The last month of both cases, at most `letzterMonat` months from the start month; without it
+    // the last month of the longer case.
+    std::optional<KalenderMonat> ende;
     std::optional<AktuelleStufe> aktuelleStufe;
     int anteilN = vollzeitAnteil;
     int anteilI = vollzeitAnteil;
@@ -47,6 +51,11 @@ struct Kalenderangaben {
     std::optional<KalenderMonat> kalendermonat(int monat) const {
         if (!beginn) return std::nullopt;
         return *beginn + (monat - 1);
+    }
+    // The months from the start month to Ende; nothing without either.
+    std::optional<int> periode() const {
+        if (!beginn || !ende) return std::nullopt;
+        return *ende - *beginn + 1;
     }
     // A case without any of these settings: it is saved exactly as before they existed.
     bool leer() const { return *this == Kalenderangaben{}; }

@@ -11,7 +11,9 @@ std::string kalenderangabenText(const Kalenderangaben& angaben) {
         if (!zeile.empty()) zeile += " \u00B7 ";
         zeile += teil;
     };
-    if (angaben.beginn) anhaengen("Beginn " + angaben.beginn->text());
+    if (angaben.beginn)
+        anhaengen("Beginn " + angaben.beginn->text() +
+                  (angaben.ende ? " bis " + angaben.ende->text() : std::string()));
     if (angaben.aktuelleStufe)
         anhaengen("Stufe " + std::to_string(angaben.aktuelleStufe->stufe) + " seit " +
                   angaben.aktuelleStufe->seit.text());

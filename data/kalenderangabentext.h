@@ -7,8 +7,9 @@
 
 namespace korvalt {
 
-// "Beginn 07/2026 · Stufe 3 seit 04/2024 · Teilzeit 100 % / 75 % · angenommene Erhöhung 2,5 %
-// jährlich ab 04/2027": only what is set, the shares only when one is below 100 %; "" for none.
+// "Beginn 07/2026 bis 06/2046 · Stufe 3 seit 04/2024 · Teilzeit 100 % / 75 % · angenommene
+// Erhöhung 2,5 % jährlich ab 04/2027": only what is set, the shares only when one is below 100 %;
+// "" for none.
 std::string kalenderangabenText(const Kalenderangaben& angaben);
 
 }  // namespace korvalt

@@ -17,6 +17,7 @@ constexpr int stelleErhoehungAb = 29;  // JJJJMM
 // "0" when the year view leaves out the annual bonus; blank (or "1") counts it, so that a record
 // written before the switch existed keeps it on.
 constexpr int stelleSonderzahlung = 35;
+constexpr int stelleEnde = 36;  // JJJJMM
 
 void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, int wert) {
     for (int k = laenge - 1; k >= 0; --k, wert /= 10)
@@ -103,6 +104,7 @@ Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben) {
         monatSchreiben(satz, stelleErhoehungAb, angaben.erhoehung->ab);
     }
     if (!angaben.mitSonderzahlung) satz[stelleSonderzahlung - 1] = '0';
+    monatSchreiben(satz, stelleEnde, angaben.ende);
     return satz;
 }
 
@@ -159,7 +161,11 @@ std::optional<Kalenderangaben> kalendersatzLesen(const Einstellungssatz& satz,
     const Feld sonderzahlung = zahlfeld(satz, stelleSonderzahlung, 1);
     if (sonderzahlung.beschaedigt || sonderzahlung.wert > 1) return falsch("Jahressonderzahlung");
     angaben.mitSonderzahlung = !sonderzahlung.gesetzt || sonderzahlung.wert == 1;
-    // Positions 36..75 are written blank and left for later settings: a file of a later version
+    if (!monat(stelleEnde, angaben.ende)) return falsch("Ende");
+    if (angaben.ende &&
+        (!angaben.beginn || *angaben.ende < *angaben.beginn || *angaben.periode() > letzterMonat))
+        return falsch("Ende");
+    // Positions 42..75 are written blank and left for later settings: a file of a later version
     // keeps what this version knows.
     return angaben;
 }

@@ -175,6 +175,13 @@ std::string beginnFehlt(const Tariftabelle& tabelle, bool hatBeginn) {
     return "\u201E" + tabelle.menuetitel() + "\u201C braucht einen Beginn.";
 }
 
+std::string ohneKalenderGrund(const Tariftabelle& tabelle) {
+    if (tabelle.inCent) return "";
+    return "Die Tariftabelle " + tabelle.schluessel +
+           " rechnet ohne Kalender; Beginn, Ende, Teilzeit, aktuelle Stufe und angenommene "
+           "Erhöhung gibt es nur in den Tabellen ab 2024.";
+}
+
 Tabellenkatalog::Tabellenkatalog(std::vector<Tariftabelle> tabellen)
     : tabellen_(std::move(tabellen)) {
     for (const auto& [seite, schluessel, name] :

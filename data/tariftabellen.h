@@ -98,6 +98,10 @@ Tariftabelle tabelle2006();
 // einen Beginn."; "" when it can.
 std::string beginnFehlt(const Tariftabelle& tabelle, bool hatBeginn);
 
+// Why a case in `tabelle` has no calendar settings: „Die Tariftabelle 2006 rechnet ohne Kalender;
+// …“; "" for the tables with cents, which have them.
+std::string ohneKalenderGrund(const Tariftabelle& tabelle);
+
 class Tabellenkatalog {
   public:
     Tabellenkatalog() : tabellen_{tabelle2006()} {}

@@ -1,5 +1,7 @@
-// The current step counted into the durations of column 1.
+// The current step of column 1 at the start month.
 #include "aktuellestufe.h"
+
+#include <algorithm>
 
 namespace korvalt {
 
@@ -13,61 +15,52 @@ std::string monaten(int anzahl) {
     return std::to_string(anzahl) + (anzahl == 1 ? " Monat" : " Monaten");
 }
 
-// Why the step or its month cannot be taken whatever the durations, or "".
-std::string angabePruefen(const AktuelleStufe& aktuell, KalenderMonat beginn) {
-    if (aktuell.stufe < 1 || aktuell.stufe > hoechsteAktuelleStufe)
+}  // namespace
+
+Stufendauern spalteEins(const Falltabellen& t, Seite seite) {
+    Stufendauern dauern;
+    for (int stufe = 1; stufe <= 6; ++stufe)
+        dauern[std::size_t(stufe - 1)] = t.stufendauer(static_cast<int>(seite), 1, stufe);
+    return dauern;
+}
+
+std::string aktuelleStufePruefen(const Falltabellen& t, const AktuelleStufe& aktuell,
+                                 KalenderMonat beginn) {
+    const int s = aktuell.stufe;
+    if (s < 1 || s > hoechsteAktuelleStufe)
         return "Die aktuelle Stufe muss zwischen 1 und 6 liegen.";
     if (aktuell.seit > beginn)
-        return "Stufe " + std::to_string(aktuell.stufe) + " seit " + aktuell.seit.text() +
+        return "Stufe " + std::to_string(s) + " seit " + aktuell.seit.text() +
                ": dieser Monat liegt nach dem Beginn " + beginn.text() + ".";
+    const int gedient = gedienteMonate(aktuell, beginn);
+    for (Seite seite : {Seite::normal, Seite::individuell}) {
+        const int dauer = spalteEins(t, seite)[std::size_t(s - 1)];
+        if (gedient <= dauer) continue;
+        return (seite == Seite::normal ? "Normalfall: " : "Individueller Fall: ") +
+               monate(gedient) + " in Stufe " + std::to_string(s) + " seit " + aktuell.seit.text() +
+               " überschreiten die Stufenlaufzeit von " + monaten(dauer) + ".";
+    }
     return "";
 }
 
-}  // namespace
-
-std::optional<Stufendauern> aktuelleStufeAnrechnen(const Stufendauern& dauern,
-                                                   const AktuelleStufe& aktuell,
-                                                   KalenderMonat beginn, std::string& fehler) {
-    fehler = angabePruefen(aktuell, beginn);
-    if (!fehler.empty()) return std::nullopt;
-    const int s = aktuell.stufe;
-    const int gedient = beginn - aktuell.seit;
-    const int dauer = dauern[std::size_t(s - 1)];
-    if (gedient > dauer) {
-        fehler = monate(gedient) + " in Stufe " + std::to_string(s) + " seit " +
-                 aktuell.seit.text() + " überschreiten die Stufenlaufzeit von " + monaten(dauer) +
-                 ".";
-        return std::nullopt;
+Stufendauern aktuelleStufeAnrechnen(const Stufendauern& dauern, const AktuelleStufe& aktuell,
+                                    KalenderMonat beginn) {
+    Stufendauern angerechnet = dauern;
+    const std::size_t s = std::size_t(std::clamp(aktuell.stufe, 1, hoechsteAktuelleStufe));
+    for (std::size_t i = 0; i + 1 < s; ++i) angerechnet[i] = 0;
+    int gedient = std::max(gedienteMonate(aktuell, beginn), 0);
+    for (std::size_t i = s - 1; i < angerechnet.size() && gedient > 0; ++i) {
+        const int genommen = std::min(gedient, angerechnet[i]);
+        angerechnet[i] -= genommen;
+        gedient -= genommen;
     }
-    Stufendauern neu = dauern;
-    for (int stufe = 1; stufe < s; ++stufe) neu[std::size_t(stufe - 1)] = 0;
-    neu[std::size_t(s - 1)] = dauer - gedient;
-    return neu;
+    return angerechnet;
 }
 
-bool aktuelleStufeSetzen(Falltabellen& t, const AktuelleStufe& aktuell, KalenderMonat beginn,
-                         std::string& fehler) {
-    fehler = angabePruefen(aktuell, beginn);
-    if (!fehler.empty()) return false;
-    std::array<Stufendauern, 2> neu;
-    for (int seite = 1; seite <= 2; ++seite) {
-        Stufendauern dauern;
-        for (int stufe = 1; stufe <= 6; ++stufe)
-            dauern[std::size_t(stufe - 1)] = t.stufendauer(seite, 1, stufe);
-        std::string grund;
-        const auto angerechnet = aktuelleStufeAnrechnen(dauern, aktuell, beginn, grund);
-        if (!angerechnet) {
-            fehler = (seite == 1 ? "Normalfall: " : "Individueller Fall: ") + grund +
-                     " Es wurde nichts geändert.";
-            return false;
-        }
-        neu[std::size_t(seite - 1)] = *angerechnet;
-    }
-    for (int seite = 1; seite <= 2; ++seite)
-        for (int stufe = 1; stufe <= 6; ++stufe)
-            t.stufendauer(seite, 1, stufe) =
-                static_cast<Integer>(neu[std::size_t(seite - 1)][std::size_t(stufe - 1)]);
-    return true;
+int stufeAmBeginn(const Stufendauern& angerechnet, int s) {
+    for (int stufe = s; stufe <= hoechsteAktuelleStufe; ++stufe)
+        if (angerechnet[std::size_t(stufe - 1)] > 0) return stufe;
+    return hoechsteAktuelleStufe;
 }
 
 }  // namespace korvalt

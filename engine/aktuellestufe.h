@@ -1,9 +1,8 @@
-// "In step s since MM/JJJJ": the durations of column 1 that put a case in that step at its start
-// month with the time it has left there.
+// "In step s since MM/JJJJ": a setting of the case, applied to column 1 while the case is walked;
+// the durations the user typed stay as typed.
 #pragma once
 
 #include <array>
-#include <optional>
 #include <string>
 
 #include "falltabellen.h"
@@ -15,22 +14,27 @@ namespace korvalt {
 // The durations of steps 1..6 of one column, step s at [s - 1].
 using Stufendauern = std::array<int, 6>;
 
-// The steps below s become 0 months, step s what is left of it at `beginn`: its duration minus the
-// full months from `seit` to `beginn`. Nothing and a German reason when `seit` lies after `beginn`
-// or the months served exceed the duration.
-std::optional<Stufendauern> aktuelleStufeAnrechnen(const Stufendauern& dauern,
-                                                   const AktuelleStufe& aktuell,
-                                                   KalenderMonat beginn, std::string& fehler);
+// The typed step durations of column 1 of one case.
+Stufendauern spalteEins(const Falltabellen& t, Seite seite);
 
-// A current step counts into the durations once: a case that already holds it, counted from the
-// same start month, has it in its durations, and counting it again would shorten them twice.
-inline bool stufeSchonAngerechnet(const Kalenderangaben& vorher, const AktuelleStufe& aktuell,
-                                  const std::optional<KalenderMonat>& beginn) {
-    return vorher.aktuelleStufe == aktuell && vorher.beginn == beginn;
+// The months served in the step by `beginn`: 07/2026 - 04/2024 = 27.
+inline int gedienteMonate(const AktuelleStufe& aktuell, KalenderMonat beginn) {
+    return beginn - aktuell.seit;
 }
 
-// The same for column 1 of both cases: both change, or neither when one of them cannot.
-bool aktuelleStufeSetzen(Falltabellen& t, const AktuelleStufe& aktuell, KalenderMonat beginn,
-                         std::string& fehler);
+// Why the step cannot be set for the case, or "": a step outside 1..6, a month after `beginn`, or
+// more months served than the step lasts in column 1 of either case.
+std::string aktuelleStufePruefen(const Falltabellen& t, const AktuelleStufe& aktuell,
+                                 KalenderMonat beginn);
+
+// Column 1 as the walk meets it at `beginn`: the steps below s without months, and the months
+// served taken off step s. Where a duration typed after the step was set is shorter than they are,
+// the rest is taken off the steps after it, as the case would have risen meanwhile.
+Stufendauern aktuelleStufeAnrechnen(const Stufendauern& dauern, const AktuelleStufe& aktuell,
+                                    KalenderMonat beginn);
+
+// The step held at `beginn` before any month is walked: s, or the next step with time left when
+// the time in s ran out just then (a step is reached on the first of the month it is due).
+int stufeAmBeginn(const Stufendauern& angerechnet, int s);
 
 }  // namespace korvalt

@@ -2,6 +2,7 @@
 #include <algorithm>
 #include <optional>
 
+#include "aktuellestufe.h"
 #include "rechner.h"
 #include "stufengleich.h"
 #include "teilzeit.h"
@@ -29,8 +30,7 @@ const Tariftabelle& Rechner::tabelle() const {
     return daten_.tabellenkatalog.tabelle(daten_.tabelle);
 }
 
-bool Rechner::stufenregel(int seite, int spalte, int stufe) {
-    const Integer dauer = t_.stufendauer(seite, spalte, stufe);
+bool Rechner::stufenregel(int seite, int spalte, int stufe, Integer dauer) {
     Integer& monate = t_.stufenmonate(seite, spalte, stufe);
     Integer& ende = t_.stufenende(seite, spalte, stufe);
     if (t_.restmonate >= dauer) {
@@ -74,6 +74,26 @@ void Rechner::fortschreiten(Seite seite) {
 
     for (int spalte = 1; spalte <= 4; ++spalte)
         for (int stufe = 1; stufe <= 6; ++stufe) monateZuordnen(seite, spalte, stufe);
+    t_.eigenesEnde(s) = t_.letztermonat(s);
+}
+
+bool Rechner::imKalender() const {
+    return tabelle().inCent && t_.kalender.beginn.has_value();
+}
+
+int Rechner::periodengrenze() const {
+    const auto periode = imKalender() ? t_.kalender.periode() : std::nullopt;
+    return periode.value_or(letzterMonat);
+}
+
+Long Rechner::monatscent(Seite seite, int spalte, int stufe, int monat,
+                         const Tabellenfolge* folge) const {
+    const Long tabellencent =
+        folge && t_.gruppe(spalte) >= 1
+            ? folge->entgelt(*t_.kalender.kalendermonat(monat), t_.gruppe(spalte), stufe)
+                  .value_or(0)
+            : t_.entgeltCent(spalte, stufe);
+    return teilzeitCent(tabellencent, t_.anteil(seite));
 }
 
 void Rechner::regel2006Gehen(Seite seite) {
@@ -81,7 +101,7 @@ void Rechner::regel2006Gehen(Seite seite) {
     auto& garantie = t_.garantie(seite);
     const auto& grdauer = t_.grdauer(seite);
     t_.restmonate = grdauer(1);
-    for (int stufe = 1; stufe <= 6; ++stufe) stufenregel(s, 1, stufe);
+    for (int stufe = 1; stufe <= 6; ++stufe) stufenregel(s, 1, stufe, t_.stufendauer(s, 1, stufe));
 
     for (int spalte = 2; spalte <= 4; ++spalte) {
         // Months left over in the previous column are dropped.
@@ -95,23 +115,31 @@ void Rechner::regel2006Gehen(Seite seite) {
             const Single gewinn = t_.entgelt(spalte, stufe) - t_.bisherbetrag;
             garantieBestimmen(garantie(spalte, stufe), t_.gruppe(spalte), gewinn);
             if (stufe == 6) garantie(spalte, 6) = 0;
-            stufenregel(s, spalte, stufe);
+            stufenregel(s, spalte, stufe, t_.stufendauer(s, spalte, stufe));
         }
     }
 }
 
-// The promotion keeps the step held in the last month of the previous column, at least step 2,
-// and the time in it starts anew; from the table's first group the pay decides, in the table in
-// force in the first month of the new group. No guarantee.
+// The promotion keeps the step held in the last month of the previous column, at least step 2 (the
+// next one when the column ends with the end of the step's time), and the time in it starts anew;
+// from the table's first group the pay decides, in the table in force in the first month of the new
+// group. No guarantee. A case with a current step holds it at its start month and has served part
+// of it.
 void Rechner::stufengleichGehen(Seite seite) {
     const int s = static_cast<int>(seite);
     const auto& grdauer = t_.grdauer(seite);
     // The step held and, when it was held in the table's first group, its column. Before any
-    // month the case holds step 1.
+    // month the case holds step 1, or its current step.
     struct Gehalten {
         int stufe = 1;
         std::optional<int> spalteDerErstenGruppe;
     } gehalten;
+    Stufendauern spalte1 = spalteEins(t_, seite);
+    if (t_.kalender.beginn && t_.kalender.aktuelleStufe) {
+        spalte1 = aktuelleStufeAnrechnen(spalte1, *t_.kalender.aktuelleStufe, *t_.kalender.beginn);
+        gehalten.stufe = stufeAmBeginn(spalte1, t_.kalender.aktuelleStufe->stufe);
+        if (t_.gruppe(1) == 1) gehalten.spalteDerErstenGruppe = 1;
+    }
 
     for (int spalte = 1; spalte <= 4; ++spalte) {
         // Months left over in the previous column are dropped.
@@ -129,17 +157,33 @@ void Rechner::stufengleichGehen(Seite seite) {
         }
         // A column without months leaves the step held before it.
         const Gehalten vorher = gehalten;
+        bool ganzGedient = false;  // the step held was served to the end of its duration
         for (int stufe = spalte == 1 ? 1 : 2; stufe <= 6; ++stufe) {
             if (stufe < einstieg || !t_.stufeVorhanden(spalte, stufe)) {
                 keineMonate(s, spalte, stufe);
                 continue;
             }
-            if (!stufenregel(s, spalte, stufe)) continue;
+            const Integer dauer = spalte == 1
+                                      ? static_cast<Integer>(spalte1[std::size_t(stufe - 1)])
+                                      : t_.stufendauer(s, spalte, stufe);
+            const bool voll = t_.restmonate >= dauer;
+            if (!stufenregel(s, spalte, stufe, dauer)) continue;
+            ganzGedient = voll;
             gehalten.stufe = stufe;
             gehalten.spalteDerErstenGruppe.reset();
             if (t_.gruppe(spalte) == 1) gehalten.spalteDerErstenGruppe = spalte;
         }
-        if (grdauer(spalte) <= 0) gehalten = vorher;
+        if (grdauer(spalte) <= 0) {
+            gehalten = vorher;
+        } else if (ganzGedient) {
+            // A step is reached on the first of the month it is due: when the column ends as the
+            // step's time ends, the next step comes first and the promotion keeps it.
+            for (int naechste = gehalten.stufe + 1; naechste <= 6; ++naechste)
+                if (t_.stufeVorhanden(spalte, naechste)) {
+                    gehalten.stufe = naechste;
+                    break;
+                }
+        }
     }
 }
 
@@ -158,17 +202,16 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     // A step the case never entered pays no guarantee.
     if (t_.anfangsmonat == 0 && spalte >= 2) garantie(spalte, stufe) = 0;
 
-    // The month series hold months 0..600: a longer case ends there, its captions keep the true
-    // months.
-    const Integer bisMonat = std::min<Integer>(t_.restmonate, letzterMonat);
+    // The month series hold months 0..600, and a case with Ende ends there: a longer case ends
+    // there, its captions keep the true months.
+    const Integer bisMonat = static_cast<Integer>(std::min<int>(t_.restmonate, periodengrenze()));
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
     // A table in whole euros pays the whole euros of the amount shown (cents cut off toward zero)
     // plus the guarantee to the cent; the tables with cents pay the table pay times the case's
     // working-time share, by date the pay of the table in force in each month.
     const Long tabellencent = t_.entgeltCent(spalte, stufe);
-    const int anteil = t_.anteil(seite);
-    Long cent = teilzeitCent(tabellencent, anteil);
+    Long cent = teilzeitCent(tabellencent, t_.anteil(seite));
     Single monatsbetrag = static_cast<Single>(cent / 100.0);
     if (!tabelle().inCent) {
         const double angezeigt = static_cast<double>(tabellencent / 100);
@@ -182,10 +225,8 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     auto& gruppen = t_.monatsgruppe(seite);
     auto& stufen = t_.monatsstufe(seite);
     for (int m = t_.anfangsmonat; m <= bisMonat; ++m) {
-        if (folge && m >= 1 && t_.gruppe(spalte) >= 1) {
-            const auto entgelt =
-                folge->entgelt(*t_.kalender.kalendermonat(m), t_.gruppe(spalte), stufe);
-            cent = teilzeitCent(entgelt.value_or(0), anteil);
+        if (folge && m >= 1) {
+            cent = monatscent(seite, spalte, stufe, m, folge);
             monatsbetrag = static_cast<Single>(cent / 100.0);
         }
         betraege(m) = monatsbetrag;

@@ -40,7 +40,7 @@ std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
         const auto satz = saetze.satz(seite, jahr, band);
         if (!satz) continue;
         z.satz = *satz;
-        z.zwoelftel = beginn.jahr() < jahr ? 12 : 13 - beginn.monat();
+        z.zwoelftel = beginn.jahr() < jahr || fall.imDienstVorBeginn ? 12 : 13 - beginn.monat();
         z.cent = geteiltGerundet(z.basissumme * z.satz * z.zwoelftel,
                                  std::int64_t{z.basismonate} * 10000 * 12);
         zahlungen.push_back(z);

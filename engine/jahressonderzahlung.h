@@ -19,6 +19,9 @@ struct Fallmonate {
     KalenderMonat beginn;
     std::span<const Long> cent;       // the month pays, part-time included
     std::span<const Integer> gruppe;  // the group number in the case's table
+    // Employed before `beginn` (the case holds a current step): the months of that year before it
+    // were paid, so they do not reduce the bonus.
+    bool imDienstVorBeginn = false;
 };
 
 struct Sonderzahlung {
@@ -35,7 +38,8 @@ struct Sonderzahlung {
 };
 
 // The bonus of every year whose 1 December lies in the case: base × rate × twelfths / 12, exactly,
-// rounded once to the cent, a half up. The rate is that of `seite` ("vka", "bund") in that year
+// rounded once to the cent, a half up. A new hire's twelfths are the months of the year from
+// `beginn` on. The rate is that of `seite` ("vka", "bund") in that year
 // for the group in September, or in the first month of a case beginning in October or later; a
 // year without a rate has no bonus.
 std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,

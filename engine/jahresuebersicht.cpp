@@ -40,12 +40,12 @@ Jahresuebersicht jahresuebersichtBilden(const Fallreihe& normal, const Fallreihe
     const int monate = std::max(laengeN, laengeI);
     Sonderzahlungsgang sonderN(normal.sonderzahlungen, beginn);
     Sonderzahlungsgang sonderI(individuell.sonderzahlungen, beginn);
+    uebersicht.kumuliert.reserve(std::size_t(monate));
 
     // The month within its year: from the start month's, or from January of year 1.
     int monatImJahr = beginn ? beginn->monat() : 1;
     int jahr = beginn ? beginn->jahr() : 1;
     std::int64_t kumuliert = 0;
-    int letzterNegativer = 0;  // month number; 0 when none
     for (int index = 0; index < monate; ++index, ++monatImJahr) {
         if (monatImJahr > 12) {
             monatImJahr = 1;
@@ -68,16 +68,18 @@ Jahresuebersicht jahresuebersichtBilden(const Fallreihe& normal, const Fallreihe
         zeile.sonderzahlungN += bonusN;
         zeile.sonderzahlungI += bonusI;
         kumuliert += (centI + bonusI) - (centN + bonusN);
-        if (kumuliert < 0) letzterNegativer = index + 1;
+        zeile.kumuliert = kumuliert;
+        uebersicht.kumuliert.push_back(kumuliert);
     }
 
-    kumuliert = 0;
+    std::int64_t vorjahr = 0;
     Jahreszeile& gesamt = uebersicht.gesamt;
     for (Jahreszeile& zeile : uebersicht.jahre) {
-        zeile.differenz =
-            (zeile.centI + zeile.sonderzahlungI) - (zeile.centN + zeile.sonderzahlungN);
-        kumuliert += zeile.differenz;
-        zeile.kumuliert = kumuliert;
+        zeile.bezeichnung = (beginn ? "" : "Jahr ") + std::to_string(zeile.jahr);
+        zeile.monate = std::max(zeile.monateN, zeile.monateI);
+        zeile.differenz = zeile.kumuliert - vorjahr;
+        vorjahr = zeile.kumuliert;
+        gesamt.monate += zeile.monate;
         gesamt.monateN += zeile.monateN;
         gesamt.monateI += zeile.monateI;
         gesamt.centN += zeile.centN;
@@ -85,9 +87,24 @@ Jahresuebersicht jahresuebersichtBilden(const Fallreihe& normal, const Fallreihe
         gesamt.sonderzahlungN += zeile.sonderzahlungN;
         gesamt.sonderzahlungI += zeile.sonderzahlungI;
     }
+    gesamt.bezeichnung = "Summe";
     gesamt.differenz = kumuliert;
     gesamt.kumuliert = kumuliert;
-    if (monate > 0 && letzterNegativer < monate) uebersicht.ausgleichsmonat = letzterNegativer + 1;
+
+    // Pays off from the first month above 0 after the last one below 0.
+    int letzterNegativer = 0;  // month number; 0 when none
+    for (int monat = 1; monat <= monate; ++monat) {
+        const std::int64_t k = uebersicht.kumuliert[std::size_t(monat - 1)];
+        if (k >= 0) continue;
+        letzterNegativer = monat;
+        if (!uebersicht.groessterRueckstand || k < uebersicht.groessterRueckstand->cent)
+            uebersicht.groessterRueckstand = Rueckstand{k, monat};
+    }
+    for (int monat = letzterNegativer + 1; monat <= monate; ++monat)
+        if (uebersicht.kumuliert[std::size_t(monat - 1)] > 0) {
+            uebersicht.ausgleichsmonat = monat;
+            break;
+        }
     return uebersicht;
 }
 

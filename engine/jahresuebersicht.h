@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <string>
 #include <vector>
 
 #include "jahressonderzahlung.h"
@@ -20,8 +21,12 @@ struct Fallreihe {
     std::span<const Sonderzahlung> sonderzahlungen;
 };
 
+// One year of both cases, or their sums. Built once, here: the view, its printout, the chart and
+// the CSV only format it.
 struct Jahreszeile {
     int jahr = 0;  // the calendar year, or the year of the case from 1 without a start month
+    std::string bezeichnung;  // "2026", "Jahr 1", "Summe"
+    int monate = 0;           // the months of the year in the longer case
     int monateN = 0;
     int monateI = 0;
     std::int64_t centN = 0;  // the month pays of the year
@@ -30,16 +35,27 @@ struct Jahreszeile {
     std::int64_t sonderzahlungI = 0;
     // Individual minus normal case, bonuses included.
     std::int64_t differenz = 0;
+    // The cumulated difference at the end of the year.
     std::int64_t kumuliert = 0;
+};
+
+// The lowest the cumulated difference falls below 0, and the first month it does so.
+struct Rueckstand {
+    std::int64_t cent = 0;
+    int monat = 0;
 };
 
 struct Jahresuebersicht {
     std::optional<KalenderMonat> beginn;  // calendar years when set, "Jahr 1" … otherwise
     std::vector<Jahreszeile> jahre;
     Jahreszeile gesamt;  // the sums; `jahr` is 0
-    // The first month (1 = the first of the case) from which the cumulated difference stays at 0
-    // or above to the end; nothing when it ends below 0.
+    // The cumulated difference after each month, bonuses included, from month 1 at index 0; the
+    // years and the sums take theirs from here.
+    std::vector<std::int64_t> kumuliert;
+    // The first month (1 = the first of the case) from which the cumulated difference is above 0
+    // and never falls below 0 again to the end; nothing when there is none.
     std::optional<int> ausgleichsmonat;
+    std::optional<Rueckstand> groessterRueckstand;  // nothing when it never falls below 0
 
     std::optional<KalenderMonat> ausgleichKalendermonat() const {
         if (!beginn || !ausgleichsmonat) return std::nullopt;

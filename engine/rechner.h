@@ -39,19 +39,6 @@ class Rechner {
     // The table the case is calculated in.
     const Tariftabelle& tabelle() const;
 
-    // Calculates the case in the table of `schluessel` from the next `starten` on. Refuses, with a
-    // German reason and changing nothing, a key the list lacks and a table by date while the case
-    // has no start month.
-    bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
-    // Takes the calendar settings as they are (the current step only as a note: its durations are
-    // set by `aktuelleStufeSetzen`); the caller then runs `starten`. Refuses, with a German reason
-    // and changing nothing, values outside their limits and a case by date without a start month.
-    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler);
-    // "In step s since MM/JJJJ": sets the durations of column 1 of both cases below s to 0 and that
-    // of s to what is left of it at the start month, and notes the step; the caller then runs
-    // `starten`. Without a start month, or when the months served exceed the step's duration in
-    // either case, a German reason and nothing changes.
-    bool aktuelleStufeSetzen(const AktuelleStufe& aktuell, std::string& fehler);
     // Whether some month of the last calculation was paid from a table raised by the assumed
     // raise; then every output says so once, with `erhoehungshinweis`.
     bool erhoehungGenutzt() const;
@@ -60,11 +47,21 @@ class Rechner {
 
   private:
     // Returns whether the step was served: then it is the step held and its pay the pay so far.
-    bool stufenregel(int seite, int spalte, int stufe);
+    bool stufenregel(int seite, int spalte, int stufe, Integer dauer);
     void regel2006Gehen(Seite seite);
     void stufengleichGehen(Seite seite);
     void keineMonate(int seite, int spalte, int stufe);
     void monateZuordnen(Seite seite, int spalte, int stufe);
+    // Whether the case runs in calendar time: a start month in a table with cents.
+    bool imKalender() const;
+    // The last month a case's months are kept for: Ende, or the end of the month series.
+    int periodengrenze() const;
+    // The pay in cents of a step in month `monat`, the share of `seite` applied: from the table in
+    // force then in a case by date (`folge`), else the pay table's.
+    Long monatscent(Seite seite, int spalte, int stufe, int monat,
+                    const Tabellenfolge* folge) const;
+    // Keeps a case whose months end before `ende` in its last group and step, month by month.
+    void bisZumEndeHalten(Seite seite, int ende);
     // The side's tables of a table by date, read anew on every full recalculation.
     void datierteTabellenLesen(const Tariftabelle& tabelle);
     // The tables in force month by month when the case is by date and has a start month, built

@@ -3,11 +3,23 @@
 
 #include <tuple>
 
-#include "aktuellestufe.h"
 #include "einstellungssatz.h"
+#include "kalenderangabentext.h"
+#include "kalenderpruefung.h"
+#include "kalendersatz.h"
 #include "sicheredatei.h"
 
 namespace korvalt {
+
+namespace {
+
+std::string ruhenderKalenderHinweis(const Kalenderangaben& gelesen, const std::string& grund) {
+    return "Die Kalenderangaben des Falls (" + kalenderangabenText(gelesen) +
+           ") bleiben unbeachtet: " + grund +
+           " Beim Speichern bleiben sie unverändert in der Datei.";
+}
+
+}  // namespace
 
 Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen) {
     Einstellungssatz fallsatz;
@@ -47,6 +59,9 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     tabellen_.anfangsfokusSetzen();
     daten_.gebiet = daten_.ost == 0 ? " WEST" : " OST";
     tarifdateiöffnen(daten_, tarifdatei_, optionen.tarifdatei, meldungen);
+    sonderzahlungsfehler_.clear();
+    sonderzahlungssaetze_ =
+        sonderzahlungssaetzeLaden(tarifdatei_.pfad().parent_path(), sonderzahlungsfehler_);
     const Tabellenkatalog& katalog = daten_.tabellenkatalog;
     const Tariftabelle* gewaehlt = nullptr;
     if (!optionen.tabelle.empty()) {
@@ -77,6 +92,13 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
         tabellen_.gruppe(1) = *startgruppe;
     else
         standardfallSetzen(tabellen_);
+    const Kalenderangaben gelesen = tabellen_.kalender;
+    if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty()) {
+        // Without a window settings its table of cents refuses end the run, as given ones would.
+        if (optionen.ohneFenster && tabelle().inCent)
+            return {std::nullopt, "Die Kalenderangaben des Falls gelten nicht: " + grund};
+        meldungen.hinweisen("Einstellungsdatei", ruhenderKalenderHinweis(gelesen, grund));
+    }
     std::string fehler;
     if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
     if (optionen.ohneFenster)
@@ -89,19 +111,65 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
     if (vorgaben.leer()) return true;
     Kalenderangaben angaben = tabellen_.kalender;
     if (vorgaben.beginn) angaben.beginn = vorgaben.beginn;
+    if (vorgaben.ende) angaben.ende = vorgaben.ende;
     if (vorgaben.anteile) std::tie(angaben.anteilN, angaben.anteilI) = *vorgaben.anteile;
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
-    const Kalenderangaben vorher = tabellen_.kalender;
-    if (!rechner_.kalenderSetzen(angaben, fehler)) return false;
-    return !vorgaben.aktuelleStufe ||
-           stufeSchonAngerechnet(vorher, *vorgaben.aktuelleStufe, angaben.beginn) ||
-           rechner_.aktuelleStufeSetzen(*vorgaben.aktuelleStufe, fehler);
+    if (vorgaben.aktuelleStufe) angaben.aktuelleStufe = vorgaben.aktuelleStufe;
+    return kalenderSetzen(angaben, fehler);
+}
+
+std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu) const {
+    return kalenderPruefen(neu, tabelle());
+}
+
+std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu,
+                                     const Tariftabelle& tabelle) const {
+    return pruefen(neu, tabellen_.kalender, tabelle);
+}
+
+std::string Sitzung::pruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
+                             const Tariftabelle& tabelle) const {
+    return korvalt::kalenderPruefen(neu, bisher, tabellen_, tabelle, daten_.tabellenkatalog);
+}
+
+bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
+    fehler = kalenderPruefen(neu);
+    if (!fehler.empty()) return false;
+    tabellen_.kalender = neu;
+    if (tabelle().inCent) ruhenderKalender_.reset();
+    return true;
+}
+
+Kalenderangaben Sitzung::kalenderIn(const Tariftabelle& tabelle) const {
+    if (!tabelle.inCent || !ruhenderKalender_) return tabellen_.kalender;
+    std::string fehler;
+    return kalendersatzLesen(*ruhenderKalender_, fehler).value_or(tabellen_.kalender);
+}
+
+std::string Sitzung::kalenderNachLaden(const Einstellungssatz& kalendersatz) {
+    ruhenderKalender_.reset();
+    const Kalenderangaben& gelesen = tabellen_.kalender;
+    if (gelesen.leer()) return "";
+    // As read, a current step is not a change: a duration typed shorter since is walked on.
+    std::string grund = pruefen(gelesen, gelesen, tabelle());
+    if (grund.empty()) return "";
+    ruhenderKalender_ = kalendersatz;
+    tabellen_.kalender = {};
+    return grund;
+}
+
+std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view startgruppentext) const {
+    auto saetze = einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle());
+    if (ruhenderKalender_) {
+        if (!tabellen_.kalender.leer()) saetze.pop_back();
+        saetze.push_back(*ruhenderKalender_);
+    }
+    return saetze;
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                         std::string& fehler) const {
-    return einstellungsdateiSchreiben(
-        datei, einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle()), fehler);
+    return einstellungsdateiSchreiben(datei, einstellungssaetze(startgruppentext), fehler);
 }
 
 void Sitzung::tabelleSetzen(const std::string& schluessel) {
@@ -109,8 +177,33 @@ void Sitzung::tabelleSetzen(const std::string& schluessel) {
     titel_ = fenstertitel(daten_, titeltarif_);
 }
 
-bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler) {
-    if (!rechner_.tabelleWaehlen(schluessel, fehler)) return false;
+bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
+                             const std::optional<Kalenderangaben>& kalender) {
+    const Tariftabelle* neu = daten_.tabellenkatalog.finden(schluessel);
+    if (!neu) {
+        fehler =
+            "Die Tariftabelle \u201E" + std::string(schluessel) +
+            "\u201C gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
+            ".";
+        return false;
+    }
+    Kalenderangaben angaben = kalender.value_or(tabellen_.kalender);
+    std::optional<Einstellungssatz> ruhend = kalender ? std::nullopt : ruhenderKalender_;
+    if (!neu->inCent && !kalender) {
+        if (!angaben.leer() && !ruhend) ruhend = kalendersatzBilden(angaben);
+        angaben = {};
+    } else if (neu->inCent && ruhend) {
+        const Kalenderangaben wieder = kalenderIn(*neu);
+        if (pruefen(wieder, wieder, *neu).empty()) {
+            angaben = wieder;
+            ruhend.reset();
+        }
+    }
+    fehler = pruefen(angaben, tabellen_.kalender, *neu);
+    if (!fehler.empty()) return false;
+    daten_.tabelle = neu->schluessel;
+    tabellen_.kalender = angaben;
+    ruhenderKalender_ = ruhend;
     titel_ = fenstertitel(daten_, titeltarif_);
     return true;
 }
@@ -134,7 +227,12 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    return einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    const auto startgruppe =
+        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    const Kalenderangaben gelesen = tabellen_.kalender;
+    if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
+        meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));
+    return startgruppe;
 }
 
 void Sitzung::beispielfallLaden(Meldungen& meldungen) {
@@ -142,6 +240,7 @@ void Sitzung::beispielfallLaden(Meldungen& meldungen) {
     ohneTabelle.fill(' ');
     tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
     standardfallSetzen(tabellen_);
+    ruhenderKalender_.reset();
 }
 
 }  // namespace korvalt

@@ -16,6 +16,7 @@
 #include "kalenderangaben.h"
 #include "meldungen.h"
 #include "rechner.h"
+#include "sonderzahlungssaetze.h"
 #include "tarifdatei.h"
 #include "tarifdaten.h"
 
@@ -25,13 +26,13 @@ namespace korvalt {
 // case has it.
 struct Kalendervorgaben {
     std::optional<KalenderMonat> beginn;
+    std::optional<KalenderMonat> ende;
     // Working-time shares of the normal and the individual case, hundredths of a percent.
     std::optional<std::pair<int, int>> anteile;
     std::optional<AngenommeneErhoehung> erhoehung;
-    // Counted into the durations of column 1 once the other settings are in place.
     std::optional<AktuelleStufe> aktuelleStufe;
 
-    bool leer() const { return !beginn && !anteile && !erhoehung && !aktuelleStufe; }
+    bool leer() const { return !beginn && !ende && !anteile && !erhoehung && !aktuelleStufe; }
 };
 
 // What the start-up is told: where it finds its files, and what the command line asks for.
@@ -70,9 +71,12 @@ class Sitzung {
     // `starten` with the start group it shows.
     Eroeffnung oeffnen(const Startoptionen& optionen, Meldungen& meldungen);
 
-    // Writes the case, with the start group as `startgruppentext` names it in the case's table, to
-    // `datei` as the settings records: the case, then its table when that is not the one of 2006.
-    // False with the reason in `fehler`; the file is then as it was.
+    // The settings records of the case, with the start group as `startgruppentext` names it in
+    // the case's table: the case, its table when that is not the one of 2006, its calendar
+    // settings when it has any (or, unchanged, those it was read with and cannot use).
+    std::vector<Einstellungssatz> einstellungssaetze(std::string_view startgruppentext) const;
+    // Writes those records to `datei`. False with the reason in `fehler`; the file is then as it
+    // was.
     bool speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                    std::string& fehler) const;
 
@@ -87,6 +91,12 @@ class Sitzung {
     const std::string& titel() const { return titel_; }
     // The settings file the case came from and that Speichern writes.
     const std::filesystem::path& einstellungsdatei() const { return einstellungsdatei_; }
+    // The rates of the annual bonus, read at start-up beside the tariff file; null when they are
+    // missing or damaged, and then `sonderzahlungsfehler` says what is wrong with them.
+    const Sonderzahlungssaetze* sonderzahlungssaetze() const {
+        return sonderzahlungssaetze_ ? &*sonderzahlungssaetze_ : nullptr;
+    }
+    const std::string& sonderzahlungsfehler() const { return sonderzahlungsfehler_; }
 
     // The calculation's steps, as the Rechner runs them.
     void starten(Integer startgruppe) { rechner_.starten(startgruppe); }
@@ -100,17 +110,25 @@ class Sitzung {
     void fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe);
 
     // Calculates the case in the table of `schluessel` from the next `starten` on; the caption
-    // follows. Refuses, with a German reason and changing nothing, a key the list lacks and a
-    // table by date while the case has no start month.
-    bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
-    // The calendar settings and the current step, as the Rechner takes them; the caller then runs
-    // `starten`.
-    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler) {
-        return rechner_.kalenderSetzen(angaben, fehler);
-    }
-    bool aktuelleStufeSetzen(const AktuelleStufe& aktuell, std::string& fehler) {
-        return rechner_.aktuelleStufeSetzen(aktuell, fehler);
-    }
+    // follows. The table of 2006 has no calendar: the case's settings rest until a table with
+    // cents takes them up again. With `kalender`, those settings come with the table. Refuses,
+    // with a German reason and changing nothing, a key the list lacks and settings the table
+    // cannot take (a table by date without a start month, a raise in a table of one date).
+    bool tabelleWaehlen(std::string_view schluessel, std::string& fehler,
+                        const std::optional<Kalenderangaben>& kalender = std::nullopt);
+    // Why `neu` cannot be the case's calendar settings (start month, Ende, current step, shares,
+    // raise, the bonus switch) in its table, or in `tabelle`; "" when it can: the check the dialog
+    // shows while the user types.
+    std::string kalenderPruefen(const Kalenderangaben& neu) const;
+    std::string kalenderPruefen(const Kalenderangaben& neu, const Tariftabelle& tabelle) const;
+    // The settings the case would have in `tabelle`: its own, or those resting while it is in the
+    // table of 2006.
+    Kalenderangaben kalenderIn(const Tariftabelle& tabelle) const;
+    // The one change of the calendar settings, the current step among them: the whole settings
+    // after the change, checked by `kalenderPruefen`; refused with its reason, the case then
+    // unchanged. The settings before are `tabellen().kalender`, so that a change can be put back
+    // by setting them again. The durations stay as typed; the caller then runs `starten`.
+    bool kalenderSetzen(const Kalenderangaben& neu, std::string& fehler);
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
@@ -135,10 +153,22 @@ class Sitzung {
     std::string titel_;
     Integer titeltarif_ = 0;
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
+    std::optional<Sonderzahlungssaetze> sonderzahlungssaetze_;
+    std::string sonderzahlungsfehler_;
 
     // Puts the given settings over the case's own; false with a German reason, and the case
-    // unchanged, when the Rechner refuses them.
+    // unchanged, when they are refused.
     bool kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler);
+    // `kalenderPruefen` of `neu` in place of `bisher`, on the case's durations and tables.
+    std::string pruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
+                        const Tariftabelle& tabelle) const;
+    // After a case's records are restored: settings its table cannot use rest, and the reason is
+    // returned; "" when the table uses them all.
+    std::string kalenderNachLaden(const Einstellungssatz& kalendersatz);
+    // Calendar settings the case cannot use in its table (the one of 2006, or settings its table
+    // refuses), as the record it was read with: the case is calculated without them, a save writes
+    // the record back unchanged, and a table that can use them takes them up again.
+    std::optional<Einstellungssatz> ruhenderKalender_;
 };
 
 }  // namespace korvalt

@@ -1,12 +1,51 @@
-// The comparison of both cases: the month series behind each end, the month count and the totals.
+// The comparison of both cases: one period for both in calendar time, the month series behind each
+// end, the month count and the totals.
 #include <algorithm>
 
+#include "aktuellestufe.h"
 #include "rechner.h"
 #include "zahlen.h"
 
 namespace korvalt {
 
+// The step held in the last month of the case, or, for a case without months, at its start month
+// in column 1.
+void Rechner::bisZumEndeHalten(Seite seite, int ende) {
+    const int s = static_cast<int>(seite);
+    const int letzter = t_.eigenesEnde(s);
+    if (letzter >= ende) return;
+    int spalte = 1;
+    int stufe = 1;
+    if (letzter >= 1) {
+        stufe = t_.monatsstufe(seite)(letzter);
+        while (spalte < 4 && t_.gruppe(spalte) != t_.monatsgruppe(seite)(letzter)) ++spalte;
+    } else {
+        if (const auto& aktuell = t_.kalender.aktuelleStufe)
+            stufe = stufeAmBeginn(
+                aktuelleStufeAnrechnen(spalteEins(t_, seite), *aktuell, *t_.kalender.beginn),
+                aktuell->stufe);
+        while (stufe < 6 && !t_.stufeVorhanden(1, stufe)) ++stufe;
+    }
+    const Tabellenfolge* folge = kalenderfolge();
+    for (int m = letzter + 1; m <= ende; ++m) {
+        t_.monatscent(seite)(m) = monatscent(seite, spalte, stufe, m, folge);
+        t_.monatsbetrag(seite)(m) = static_cast<Single>(t_.monatscent(seite)(m) / 100.0);
+        t_.monatsgruppe(seite)(m) = t_.gruppe(spalte);
+        t_.monatsstufe(seite)(m) = static_cast<Integer>(stufe);
+    }
+    t_.letztermonat(s) = static_cast<Integer>(ende);
+}
+
 void Rechner::vergleichen() {
+    // A case with a start month runs both cases to the same end: Ende, or the end of the longer
+    // case.
+    for (int s = 1; s <= 2; ++s) t_.letztermonat(s) = t_.eigenesEnde(s);
+    if (imKalender()) {
+        const int ende =
+            t_.kalender.periode().value_or(std::max(t_.eigenesEnde(1), t_.eigenesEnde(2)));
+        bisZumEndeHalten(Seite::normal, ende);
+        bisZumEndeHalten(Seite::individuell, ende);
+    }
     // Behind the end of a case nothing is paid, and it has no group and no step.
     for (Seite seite : {Seite::normal, Seite::individuell}) {
         auto& betraege = t_.monatsbetrag(seite);

@@ -1,7 +1,6 @@
 // Formats the year rows for the CSV file.
 #include "jahresliste_csv.h"
 
-#include <algorithm>
 #include <memory>
 
 #include "zahlen.h"
@@ -10,15 +9,14 @@ namespace korvalt {
 
 namespace {
 
-void zeileSchreiben(std::string& aus, const Jahresdaten& d, const std::string& jahr,
-                    const Jahreszeile& z, bool mitKumuliert) {
+void zeileSchreiben(std::string& aus, const Jahresdaten& d, const Jahreszeile& z,
+                    bool mitKumuliert) {
     const auto bonus = [&](std::int64_t cent) {
         return d.mitSonderzahlung ? jahresbetragText(d, cent) : std::string();
     };
-    aus += jahr + ';' + std::to_string(std::max(z.monateN, z.monateI)) + ';' +
-           jahresbetragText(d, z.centN) + ';' + bonus(z.sonderzahlungN) + ';' +
-           jahresbetragText(d, z.centI) + ';' + bonus(z.sonderzahlungI) + ';' +
-           jahresbetragText(d, z.differenz) + ';' +
+    aus += z.bezeichnung + ';' + std::to_string(z.monate) + ';' + jahresbetragText(d, z.centN) +
+           ';' + bonus(z.sonderzahlungN) + ';' + jahresbetragText(d, z.centI) + ';' +
+           bonus(z.sonderzahlungI) + ';' + jahresbetragText(d, z.differenz) + ';' +
            (mitKumuliert ? jahresbetragText(d, z.kumuliert) : std::string()) + "\n";
 }
 
@@ -28,17 +26,13 @@ std::string jahresbetragText(const Jahresdaten& daten, std::int64_t cent) {
     return daten.inCent ? centText(cent) : ganzzahlText(euroGerundet(cent));
 }
 
-std::string jahrText(const Jahresuebersicht& uebersicht, int jahr) {
-    return (uebersicht.beginn ? "" : "Jahr ") + std::to_string(jahr);
-}
-
 std::string jahreslisteCsv(const Jahresdaten& daten) {
     std::string aus =
         "Jahr;Monate;Entgelt Normalfall;Jahressonderzahlung Normalfall;Entgelt Beispielfall;"
         "Jahressonderzahlung Beispielfall;Differenz;Differenz kumuliert\n";
     const Jahresuebersicht& u = daten.uebersicht;
-    for (const Jahreszeile& z : u.jahre) zeileSchreiben(aus, daten, jahrText(u, z.jahr), z, true);
-    zeileSchreiben(aus, daten, "Summe", u.gesamt, false);
+    for (const Jahreszeile& z : u.jahre) zeileSchreiben(aus, daten, z, true);
+    zeileSchreiben(aus, daten, u.gesamt, false);
     return aus;
 }
 
@@ -47,13 +41,13 @@ int jahreslisteCsvExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
+    const Jahresdaten daten = jahresdatenBilden(fall->sitzung, !aufruf.ohneSonderzahlung);
+    // A bonus that cannot be computed is an error, not an empty column.
+    if (!daten.sonderzahlungFehler.empty()) {
+        fehlerausgabe << "korvalt: " << daten.sonderzahlungFehler << "\n";
+        return exitEingabefehler;
+    }
     std::string fehler;
-    // Without the rates the bonus is left out, as in the window; the list says so in its columns.
-    std::string ohneSaetze;
-    const auto saetze =
-        sonderzahlungssaetzeLaden(fall->sitzung.tarifdatei().pfad().parent_path(), ohneSaetze);
-    const Jahresdaten daten =
-        jahresdatenBilden(fall->sitzung, saetze ? &*saetze : nullptr, !aufruf.ohneSonderzahlung);
     if (!textSchreiben(aufruf.jahresliste, jahreslisteCsv(daten), aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;

@@ -11,9 +11,6 @@ namespace korvalt {
 // An amount of the year view: "1234,56" for the tables with cents, "1235" in whole euros for 2006.
 std::string jahresbetragText(const Jahresdaten& daten, std::int64_t cent);
 
-// The year of a row: "2026", or "Jahr 1" without a start month.
-std::string jahrText(const Jahresuebersicht& uebersicht, int jahr);
-
 // The heading, a line per year and "Summe;N;…" with an empty cumulative column. The bonus columns
 // stay empty where the bonus is not counted.
 std::string jahreslisteCsv(const Jahresdaten& daten);

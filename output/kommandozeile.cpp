@@ -40,9 +40,19 @@ constexpr std::pair<std::string Aufruf::*, std::string_view> ausgaben[] = {
     {&Aufruf::jahresliste, "--jahresliste"}};
 
 // The options of the calendar settings, each with a value, and what a missing value is called.
-enum Kalenderoption { beginn, teilzeit, stufe, seit, erhoehung, erhoehungAb, kalenderoptionen };
+enum Kalenderoption {
+    beginn,
+    bis,
+    teilzeit,
+    stufe,
+    seit,
+    erhoehung,
+    erhoehungAb,
+    kalenderoptionen
+};
 constexpr std::array<std::pair<std::string_view, std::string_view>, kalenderoptionen>
     kalenderoptionNamen = {{{"--beginn", "der Monat (JJJJ-MM)"},
+                            {"--bis", "der Monat (JJJJ-MM)"},
                             {"--teilzeit", "der Arbeitszeitanteil (P oder P:Q)"},
                             {"--stufe", "die Stufe (1 bis 6)"},
                             {"--seit", "der Monat (JJJJ-MM)"},
@@ -90,6 +100,10 @@ bool kalenderLesen(const Kalendertexte& texte, Kalendervorgaben& vorgaben, std::
     if (texte[beginn]) {
         vorgaben.beginn = beginnLesen(*texte[beginn], grund);
         if (!vorgaben.beginn) return falsch(beginn);
+    }
+    if (texte[bis]) {
+        vorgaben.ende = monatLesen(*texte[bis], grund);
+        if (!vorgaben.ende) return falsch(bis);
     }
     if (texte[teilzeit]) {
         // "P" is the share of both cases, "P:Q" that of the normal and of the individual case.
@@ -253,8 +267,9 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
 
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
-           "               [--tabelle SCHLÜSSEL] [--beginn JJJJ-MM] [--teilzeit P[:Q]]\n"
-           "               [--stufe S --seit JJJJ-MM] [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
+           "               [--tabelle SCHLÜSSEL] [--beginn JJJJ-MM] [--bis JJJJ-MM]\n"
+           "               [--teilzeit P[:Q]] [--stufe S --seit JJJJ-MM]\n"
+           "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
            "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
            "Fall]\n"
            "       korvalt --version\n"
@@ -285,22 +300,29 @@ std::string aufrufHilfe() {
            "\"bund\" nehmen\n"
            "                          jeden Monat die Tabelle, die dann gilt (braucht einen "
            "Beginn)\n"
-           "Die folgenden Angaben gelten statt derer der Einstellungsdatei:\n"
+           "Die folgenden Angaben gelten statt derer der Einstellungsdatei; die Tabelle 2006 "
+           "rechnet ohne sie:\n"
            "  --beginn JJJJ-MM        der erste Monat des Falls (03/2024 bis 12/2099); Monatsliste "
            "und CSV\n"
            "                          nennen dann zu jedem Monat sein Datum\n"
+           "  --bis JJJJ-MM           der letzte Monat beider Fälle (höchstens 600 Monate ab "
+           "Beginn); ohne\n"
+           "                          ihn der letzte Monat des längeren Falls. Ein Fall, der "
+           "früher endet,\n"
+           "                          bleibt bis dahin in seiner letzten Gruppe und Stufe\n"
            "  --teilzeit P[:Q]        Arbeitszeitanteil in Prozent (1 bis 100, z. B. 87,5 oder "
            "87.5):\n"
            "                          P für beide Fälle, P:Q für den Normalfall und den "
            "individuellen Fall\n"
            "  --stufe S --seit JJJJ-MM\n"
-           "                          in Stufe S (1 bis 6) seit diesem Monat: die Laufzeiten der "
-           "ersten\n"
-           "                          Entgeltgruppe werden bis zum Beginn angerechnet (nur "
-           "zusammen)\n"
+           "                          in Stufe S (1 bis 6) seit diesem Monat: die erste "
+           "Entgeltgruppe beginnt\n"
+           "                          in ihr mit der Zeit, die von ihr bleibt (nur zusammen)\n"
            "  --erhoehung P           nach der letzten Tabelle jährlich um P Prozent (0 bis 10) "
-           "erhöhen,\n"
-           "  --erhoehung-ab JJJJ-MM  zum ersten Mal in diesem Monat (sonst 04/2027)\n"
+           "erhöhen\n"
+           "                          (nur mit --tabelle vka oder bund),\n"
+           "  --erhoehung-ab JJJJ-MM  zum ersten Mal in diesem Monat (sonst 04/2027; nach der "
+           "letzten Tabelle)\n"
            "  --tabellen              zeigt die Schlüssel der Tariftabellen mit ihren "
            "Überschriften\n"
            "  --help                  zeigt diese Hilfe\n"

@@ -130,8 +130,9 @@ Aenderungsantwort Desktopdialoge::aenderungenFragen(std::string_view name) {
     return Aenderungsantwort::abbrechen;
 }
 
-std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderangaben& jetzt) {
-    Kalenderdialog dialog(jetzt, eltern_);
+std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderangaben& jetzt,
+                                                               const Kalenderpruefung& pruefung) {
+    Kalenderdialog dialog(jetzt, pruefung, eltern_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.angaben();
 }

@@ -9,6 +9,7 @@
 
 #include "druckauftrag.h"
 #include "kalenderangaben.h"
+#include "kalenderdialog.h"
 
 namespace korvalt {
 
@@ -42,8 +43,9 @@ class Dialoge : public Druckumgebung {
     // is Abbrechen.
     virtual Aenderungsantwort aenderungenFragen(std::string_view name) = 0;
     // Beginn, Stufe und Teilzeit, showing the case's settings `jetzt`: the settings entered,
-    // checked as the dialog checks them; nothing when the user cancels.
-    virtual std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) = 0;
+    // accepted by `pruefung`; nothing when the user cancels.
+    virtual std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
+                                                           const Kalenderpruefung& pruefung) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer.
@@ -64,7 +66,8 @@ class Desktopdialoge : public Dialoge {
                         std::string& fehler) override;
     void hinweisen(std::string_view titel, std::string_view text) override;
     Aenderungsantwort aenderungenFragen(std::string_view name) override;
-    std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) override;
+    std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
+                                                   const Kalenderpruefung& pruefung) override;
 
   private:
     QWidget* eltern_;

@@ -51,28 +51,22 @@ void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
         }
         if (fett) p.drawLine(QPointF(rahmen.left(), y + hoehe), QPointF(rahmen.right(), y + hoehe));
     };
-    auto werte = [&](const std::string& jahr, const Jahreszeile& z, bool mitKumuliert) {
+    auto werte = [&](const Jahreszeile& z, bool mitKumuliert) {
         auto betrag = [&](std::int64_t cent) { return q(jahresbetragAnzeige(d, cent)); };
         auto bonus = [&](std::int64_t cent) {
             return d.mitSonderzahlung ? betrag(cent) : QStringLiteral("\u2013");
         };
-        return QStringList{q(jahr),
-                           QString::number(std::max(z.monateN, z.monateI)),
-                           betrag(z.centN),
-                           bonus(z.sonderzahlungN),
-                           betrag(z.centI),
-                           bonus(z.sonderzahlungI),
-                           betrag(z.differenz),
-                           mitKumuliert ? betrag(z.kumuliert) : QString()};
+        return QStringList{q(z.bezeichnung),    QString::number(z.monate),
+                           betrag(z.centN),     bonus(z.sonderzahlungN),
+                           betrag(z.centI),     bonus(z.sonderzahlungI),
+                           betrag(z.differenz), mitKumuliert ? betrag(z.kumuliert) : QString()};
     };
     zeileZeichnen(0, koepfe, true);
     for (int i = 0; i < int(u.jahre.size()); ++i)
-        zeileZeichnen(
-            i + 1, werte(jahrText(u, u.jahre[std::size_t(i)].jahr), u.jahre[std::size_t(i)], true),
-            false);
+        zeileZeichnen(i + 1, werte(u.jahre[std::size_t(i)], true), false);
     p.drawLine(QPointF(rahmen.left(), rahmen.top() + (zeilen - 1) * hoehe),
                QPointF(rahmen.right(), rahmen.top() + (zeilen - 1) * hoehe));
-    zeileZeichnen(zeilen - 1, werte("Summe", u.gesamt, false), true);
+    zeileZeichnen(zeilen - 1, werte(u.gesamt, false), true);
 }
 
 }  // namespace
@@ -100,6 +94,11 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, Q
     p.setFont(schrift(4, true));
     p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(ausgleichSatz(d)));
     y += 60;
+    if (const std::string zahlen = ausgleichZahlen(d); !zahlen.empty()) {
+        p.setFont(schrift(3.5));
+        p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zahlen));
+        y += 50;
+    }
     if (!d.sonderzahlungGrund.empty() || !d.mitSonderzahlung) {
         p.setFont(schrift(3));
         const std::string zeile =
@@ -136,6 +135,10 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
         }
     }
     Jahresansicht ansicht(fall->sitzung);
+    if (!ansicht.daten().sonderzahlungFehler.empty()) {
+        fehlerausgabe << "korvalt: " << ansicht.daten().sonderzahlungFehler << "\n";
+        return exitEingabefehler;
+    }
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);
     ansicht.show();

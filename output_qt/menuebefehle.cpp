@@ -8,7 +8,6 @@
 #include <QPrinter>
 #include <string>
 
-#include "aktuellestufe.h"
 #include "ausgabeknoepfe.h"
 #include "dateinamen.h"
 #include "einstellungsdatei.h"
@@ -167,29 +166,27 @@ void monatstabelleKopieren(Hauptfenster& fenster) {
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 
-// Beginn, Stufe und Teilzeit: the settings, then the current step counted into column 1, then the
-// full recalculation. A refusal leaves the case as it was, the settings included.
+// The dialog Beginn, Stufe und Teilzeit for the case in `tabelle`, with its check.
+std::optional<Kalenderangaben> kalenderFragen(Dialoge& dialoge, const Sitzung& s,
+                                              const Tariftabelle& tabelle) {
+    return dialoge.kalenderWaehlen(
+        s.kalenderIn(tabelle),
+        {ohneKalenderGrund(tabelle),
+         [&s, &tabelle](const Kalenderangaben& k) { return s.kalenderPruefen(k, tabelle); }});
+}
+
+// Beginn, Stufe und Teilzeit: the settings as the dialog leaves them, in one change of the case,
+// then the full recalculation. A refusal leaves the case as it was.
 void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     Korvaltei& k = fenster.korvaltei();
     Sitzung& s = k.sitzung();
-    const Kalenderangaben alt = s.tabellen().kalender;
-    const auto neu = dialoge.kalenderWaehlen(alt);
+    const auto neu = kalenderFragen(dialoge, s, s.tabelle());
     if (!neu) return;
     std::string fehler;
-    bool gut = s.kalenderSetzen(*neu, fehler);
-    if (gut && neu->aktuelleStufe &&
-        !stufeSchonAngerechnet(alt, *neu->aktuelleStufe, neu->beginn)) {
-        gut = s.aktuelleStufeSetzen(*neu->aktuelleStufe, fehler);
-        if (!gut) {
-            std::string zurueck;
-            s.kalenderSetzen(alt, zurueck);
-        }
-    }
-    if (!gut) {
+    if (!s.kalenderSetzen(*neu, fehler)) {
         k.meldungen().warnen("Beginn, Stufe und Teilzeit", fehler);
         return;
     }
-    k.anzeige().dauernZeigen();
     k.anzeige().starten();
 }
 
@@ -271,6 +268,15 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
+    // A table that needs a start month the case lacks: the dialog, then the table with what it
+    // gives.
+    fenster.setzeKalenderFuerTabelle([&fenster, dialoge](const Tariftabelle& neu) {
+        Korvaltei& k = fenster.korvaltei();
+        const auto kalender = kalenderFragen(*dialoge, k.sitzung(), neu);
+        std::string fehler;
+        if (kalender && !k.anzeige().tabelleWechseln(neu, fehler, kalender))
+            k.meldungen().warnen("Tabelle", fehler);
+    });
     anschliessen(a.ueber, mit(ueberKorvalt));
     jahresansichtAnschliessen(fenster, dialoge);
 }

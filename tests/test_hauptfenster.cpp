@@ -114,8 +114,7 @@ TEST_F(HauptfensterMenueTest, SonderzahlungsschalterGehoertZumFall) {
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     std::string fehler;
-    ASSERT_TRUE(sitzung->kalenderSetzen(angaben, fehler)) << fehler;
-    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler)) << fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
     fenster->korvaltei().anzeige().starten();
     fenster->alsGespeichertMerken();
     fenster->aktionen().jahresuebersicht->trigger();

@@ -5,6 +5,7 @@
 #include <memory>
 
 #include "jahresdaten.h"
+#include "meldungsprotokoll.h"
 #include "vkanachdatum.h"
 
 using namespace korvalt;
@@ -56,6 +57,18 @@ TEST(Jahresdaten, OhneBeginnKeineSonderzahlungUndDerGrund) {
     EXPECT_EQ(d.uebersicht.gesamt.centN, 3 * 377984);
 }
 
+// Without sound rates the view names the fault, and a bonus asked for is an error.
+TEST(Jahresdaten, FehlendeSaetzeWerdenGenannt) {
+    const auto vka = test::vkaNachDatum();
+    const auto t = dreiMonate();
+    const Jahresfall fall{*t, vka.tabelle, KalenderMonat(2026, 10), nullptr, "Die Sätze fehlen."};
+    const Jahresdaten d = jahresdatenBilden(fall, true);
+    EXPECT_FALSE(d.sonderzahlungMoeglich);
+    EXPECT_EQ(d.sonderzahlungGrund, "Die Jahressonderzahlung fehlt: Die Sätze fehlen.");
+    EXPECT_EQ(d.sonderzahlungFehler, d.sonderzahlungGrund);
+    EXPECT_EQ(jahresdatenBilden(fall, false).sonderzahlungFehler, "");
+}
+
 TEST(Jahresdaten, Tabelle2006InGanzenEuroMal100) {
     auto tabelle = test::vkaNachDatum().tabelle;
     tabelle.inCent = false;
@@ -65,28 +78,113 @@ TEST(Jahresdaten, Tabelle2006InGanzenEuroMal100) {
     EXPECT_EQ(d.sonderzahlungGrund, ohneSonderzahlungGrund);
 }
 
+// Cumulated -100,00, level, then +12.300,00: ahead from the third month, not from the level one.
 TEST(Jahresdaten, SatzVornUndNie) {
     Jahresdaten d;
     d.centN = {100000, 100000, 100000};
     d.centI = {90000, 110000, 1330000};
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, KalenderMonat(2031, 8));
-    EXPECT_EQ(ausgleichSatz(d),
-              "Der Beispielfall liegt ab 09/2031 dauerhaft vorn (kumuliert +12.300 \u20AC).");
+    EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall liegt ab 10/2031 dauerhaft vorn.");
+    EXPECT_EQ(ausgleichZahlen(d),
+              "Bis 10/2031 kumuliert +12.300 \u20AC; größter Rückstand \u2212100 \u20AC im "
+              "08/2031.");
     d.centI = {90000, 110000, 99999};
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
     EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall holt den Normalfall bis Monat 3 nicht ein.");
+    // -100,00, then 0,00, then -0,01: rounded to whole euros.
+    EXPECT_EQ(ausgleichZahlen(d),
+              "Bis Monat 3 kumuliert \u00B10 \u20AC; größter Rückstand \u2212100 \u20AC im "
+              "Monat 1.");
+    d.centI = {100000, 100100, 100000};
+    d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
+    EXPECT_EQ(ausgleichZahlen(d), "Bis Monat 3 kumuliert +1 \u20AC; nie im Rückstand.");
 }
 
-// Equal in every month, the cases get their own sentence; equal only in the sum, the month is
-// named.
+// Equal in every month, the cases get their own sentence and no figures; behind, then level to
+// the end, the individual case catches up without getting ahead.
 TEST(Jahresdaten, SatzGleicheFaelle) {
     const auto vka = test::vkaNachDatum();
     auto t = dreiMonate();
     for (int m = 1; m <= 3; ++m) t->monatscentI(m) = t->monatscentN(m);
     EXPECT_EQ(ausgleichSatz(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
               "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.");
+    EXPECT_EQ(ausgleichZahlen(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
+              "");
     t->monatscentI(1) -= 100;
     t->monatscentI(2) += 100;
     EXPECT_EQ(ausgleichSatz(jahresdatenBilden({*t, vka.tabelle, std::nullopt, nullptr}, true)),
-              "Der Beispielfall liegt ab Monat 2 dauerhaft vorn (kumuliert 0 \u20AC).");
+              "Der Beispielfall holt den Normalfall bis Monat 3 ein, liegt aber nicht vorn.");
+}
+
+// The promotion check's example, set up through durations: VKA by date, 9a in step 3 since
+// 04/2024, both cases at 75 %, Beginn 01/2026, Ende 12/2045 (240 months), step durations 12, 24,
+// 36, 48, 60 and 255 everywhere. The normal case stays in 9a (column 1: 240 months); the
+// individual case has 6 months in 9a and is promoted to 9b from 07/2026 (column 2: 234 months).
+//
+// By 01/2026 21 of the 36 months of step 3 are served, so both hold 9a step 3 to 03/2027 at the
+// latest. Normal: 9a/3 to 03/2027, 9a/4 04/2027-03/2031, 9a/5 04/2031-03/2036, 9a/6 from 04/2036.
+// Individual: 9a/3 01-06/2026, then 9b in step 3 with its time anew: 9b/3 07/2026-06/2029, 9b/4
+// 07/2029-06/2033, 9b/5 07/2033-06/2038, 9b/6 from 07/2038.
+// Pays of 05/2026 at 75 %, each rounded a half up (9a | 9b): step 3 3.073,25 | 3.152,67; step 4
+// 3.440,08 | 3.517,91; step 5 3.523,07 | 3.734,33; step 6 3.734,98 | 3.985,03. Month by month:
+//   01-06/2026 equal (both 9a/3; 01-04/2026 from the table of 04/2025);
+//   07/2026-03/2027 ahead  +79,42 (9b/3 against 9a/3);
+//   04/2027-06/2029 behind -287,41 (9a step 4 pays more than 9b step 3);
+//   07/2029-03/2031 ahead  +77,83; 04/2031-06/2033 behind -5,16;
+//   07/2033-03/2036 ahead +211,26; 04/2036-06/2038 behind -0,65; from 07/2038 ahead +250,05.
+// The annual bonus is 85 % of the July-September average, booked in November, twelve twelfths
+// every year; its difference is 0,85 times that of the month: 2026 +67,51, 2027-2028 -244,30,
+// 2029-2030 +66,15, 2031-2032 -4,39, 2033-2035 +179,57, 2036-2037 -0,55, from 2038 +212,55.
+// Cumulated, bonus included, the difference is lowest in 06/2029 (-7.466,38), still -207,11 at the
+// end of 07/2035, +4,15 after 08/2035 (+211,26), and never below 0 again: the later dips of 0,65 a
+// month and 0,55 a year are small against it. So it pays off from 08/2035 (09/2035 without the
+// bonus), and by 12/2045 the promotion has brought +25.848,79.
+TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
+    Sitzung sitzung;
+    test::Meldungsprotokoll meldungen;
+    ASSERT_EQ(sitzung.oeffnen({{"."}, {}, "vka"}, meldungen).fehler, "");
+    constexpr int dauern[] = {12, 24, 36, 48, 60, 255};
+    for (Seite seite : {Seite::normal, Seite::individuell})
+        for (int spalte = 1; spalte <= 4; ++spalte)
+            for (int stufe = 1; stufe <= 6; ++stufe)
+                sitzung.dauerSetzen(seite, spalte, stufe, Integer(dauern[stufe - 1]));
+    for (int spalte = 1; spalte <= 4; ++spalte) {
+        sitzung.dauerSetzen(Seite::normal, spalte, 0, spalte == 1 ? 240 : 0);
+        sitzung.dauerSetzen(Seite::individuell, spalte, 0, spalte == 1 ? 6 : spalte == 2 ? 234 : 0);
+    }
+    Kalenderangaben k;
+    k.beginn = KalenderMonat(2026, 1);
+    k.ende = KalenderMonat(2045, 12);
+    k.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
+    k.anteilN = k.anteilI = 7500;
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(9);
+
+    const Falltabellen& t = sitzung.tabellen();
+    ASSERT_EQ(sitzung.daten().monatsanzahl, 240);
+    // Month m of the case is 01/2026 + (m - 1).
+    const auto differenz = [&](int m) { return t.monatscentI(m) - t.monatscentN(m); };
+    const struct {
+        int von, bis;
+        Long differenz;
+    } abschnitte[] = {{1, 6, 0},      {7, 15, 7942},    {16, 42, -28741}, {43, 63, 7783},
+                      {64, 90, -516}, {91, 123, 21126}, {124, 150, -65},  {151, 240, 25005}};
+    for (const auto& a : abschnitte)
+        for (int m = a.von; m <= a.bis; ++m) ASSERT_EQ(differenz(m), a.differenz) << "Monat " << m;
+
+    const Jahresdaten mit = jahresdatenBilden(sitzung, true);
+    EXPECT_EQ(mit.uebersicht.ausgleichKalendermonat(), KalenderMonat(2035, 8));
+    EXPECT_EQ(mit.uebersicht.kumuliert[114], -20711);
+    EXPECT_EQ(mit.uebersicht.kumuliert[115], 415);
+    ASSERT_TRUE(mit.uebersicht.groessterRueckstand);
+    EXPECT_EQ(mit.uebersicht.groessterRueckstand->cent, -746638);
+    EXPECT_EQ(mit.uebersicht.groessterRueckstand->monat, 42);
+    EXPECT_EQ(mit.uebersicht.gesamt.kumuliert, 2584879);
+    EXPECT_EQ(ausgleichSatz(mit), "Der Beispielfall liegt ab 08/2035 dauerhaft vorn.");
+    EXPECT_EQ(ausgleichZahlen(mit),
+              "Bis 12/2045 kumuliert +25.849 \u20AC; größter Rückstand \u22127.466 \u20AC im "
+              "06/2029.");
+    EXPECT_EQ(jahresdatenBilden(sitzung, false).uebersicht.ausgleichKalendermonat(),
+              KalenderMonat(2035, 9));
 }

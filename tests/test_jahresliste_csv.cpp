@@ -1,7 +1,13 @@
 // The year view as CSV: amounts by the table's unit, and the bonus columns empty or "0,00".
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+
 #include "jahresliste_csv.h"
+#include "tariftabelle.h"
 
 using namespace korvalt;
 
@@ -56,4 +62,44 @@ TEST(JahreslisteAufruf, SchalterNurMitJahresliste) {
     ASSERT_TRUE(aufruf) << fehler;
     EXPECT_TRUE(aufruf->ohneSonderzahlung);
     EXPECT_TRUE(aufruf->brauchtQt());
+}
+
+// Damaged rates of the annual bonus end a year list that counts the bonus with status 2 and the
+// fault; without the bonus, or for a case without a start month, the list is written.
+TEST(JahreslisteAufruf, BeschaedigteSaetzeEndenMitStatus2) {
+    const auto bauverzeichnis = std::filesystem::current_path();
+    test::TemporaeresVerzeichnis programm;
+    test::TemporaeresVerzeichnis arbeit;
+    for (const char* name : {"zelbar06.1tr", "zelbar06.tabellen"})
+        std::filesystem::copy_file(bauverzeichnis / name, programm.pfad() / name);
+    std::ofstream(programm.pfad() / "jahressonderzahlung.csv")
+        << "bereich;ab_jahr;egr_1_8;egr_9a_12;egr_13_15\nvka;2026;85,0;8500;8500\n";
+    ASSERT_EQ(::chdir(arbeit.pfad().c_str()), 0);
+    const auto exportieren = [&](std::vector<std::string> argumente, std::string& fehlertext) {
+        std::string grund;
+        const auto aufruf = aufrufLesen(argumente, grund);
+        std::ostringstream aus, fehler;
+        const int status =
+            aufruf ? jahreslisteCsvExportieren(*aufruf, programm.pfad(), aus, fehler) : -1;
+        fehlertext = fehler.str();
+        return status;
+    };
+    std::string fehler;
+    EXPECT_EQ(
+        exportieren({"--jahresliste", "-", "--tabelle", "vka", "--beginn", "2026-01"}, fehler),
+        exitEingabefehler);
+    EXPECT_EQ(fehler.rfind("korvalt: Die Jahressonderzahlung fehlt: Die Sätze der "
+                           "Jahressonderzahlung \u201E",
+                           0),
+              0u)
+        << fehler;
+    EXPECT_NE(fehler.find("\u201C sind fehlerhaft (Zeile 2: Der Satz \u201E85,0\u201C"),
+              std::string::npos)
+        << fehler;
+    EXPECT_EQ(exportieren({"--jahresliste", "-", "--tabelle", "vka", "--beginn", "2026-01",
+                           "--ohne-jahressonderzahlung"},
+                          fehler),
+              exitGut);
+    EXPECT_EQ(exportieren({"--jahresliste", "-"}, fehler), exitGut);
+    std::filesystem::current_path(bauverzeichnis);
 }

@@ -12,7 +12,8 @@ namespace {
 
 // The bonuses of a case by date in EGr. 9b with the default durations, `monate` months (at most
 // 72) from `beginn`.
-std::vector<Sonderzahlung> sonderzahlungen9b(KalenderMonat beginn, int monate) {
+std::vector<Sonderzahlung> sonderzahlungen9b(KalenderMonat beginn, int monate,
+                                             bool imDienstVorBeginn = false) {
     const auto vka = test::vkaNachDatum();
     const Tabellenfolge folge(vka.tabellen, std::nullopt, beginn + monate);
     std::vector<Long> cent;
@@ -25,7 +26,8 @@ std::vector<Sonderzahlung> sonderzahlungen9b(KalenderMonat beginn, int monate) {
     const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
     EXPECT_TRUE(saetze) << fehler;
     if (!saetze) return {};
-    return jahressonderzahlungen({beginn, cent, gruppe}, vka.tabelle, *saetze, "vka");
+    return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, vka.tabelle, *saetze,
+                                 "vka");
 }
 
 std::optional<Sonderzahlungssaetze> lesen(const std::string& text, std::string& fehler) {
@@ -107,4 +109,38 @@ TEST(Jahressonderzahlung, BeginnAbOktober) {
     ASSERT_EQ(z.size(), 1u);
     EXPECT_EQ(z[0].gebucht, KalenderMonat(2026, 12));
     EXPECT_EQ(z[0].zwoelftel, 1);
+}
+
+// Employed before the start month (a current step): no twelfths are lost to the months before it.
+// From 03/2026 the full 3.212,86 of the first test; from 10/2026 the first month is the base, as
+// July to September lie before it, and the bonus is 3.779,84 × 85 % = 3.212,86 instead of 803,22.
+TEST(Jahressonderzahlung, ImDienstVorDemBeginnGanzesJahr) {
+    for (KalenderMonat beginn : {KalenderMonat(2026, 3), KalenderMonat(2026, 10)}) {
+        SCOPED_TRACE(beginn.text());
+        const auto z = sonderzahlungen9b(beginn, 12, true);
+        ASSERT_FALSE(z.empty());
+        EXPECT_EQ(z[0].zwoelftel, 12);
+        EXPECT_EQ(z[0].cent, 321286);
+    }
+}
+
+// A promotion from EGr. 8 to 9a in October 2026 under the Federation's rates (95 % for EGr. 1-8,
+// 90 % for 9a-12): the rate is that of the group on 1 September, 95 % of the July-September base
+// of 3.000,00, 2.850,00; the group of November would give 2.700,00.
+TEST(Jahressonderzahlung, SatzNachDerGruppeImSeptember) {
+    const auto vka = test::vkaNachDatum();
+    const KalenderMonat beginn(2026, 1);
+    std::vector<Long> cent(12, 300000);
+    std::vector<Integer> gruppe(12, 8);
+    for (std::size_t m = 9; m < 12; ++m) {
+        cent[m] = 350000;
+        gruppe[m] = 9;
+    }
+    std::string fehler;
+    const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
+    ASSERT_TRUE(saetze) << fehler;
+    const auto z = jahressonderzahlungen({beginn, cent, gruppe}, vka.tabelle, *saetze, "bund");
+    ASSERT_EQ(z.size(), 1u);
+    EXPECT_EQ(z[0].satz, 9500);
+    EXPECT_EQ(z[0].cent, 285000);
 }

@@ -36,19 +36,25 @@ TEST(Jahresuebersicht, KalenderjahreAbDemBeginn) {
     EXPECT_EQ(u.gesamt.kumuliert, u.jahre[1].kumuliert);
 }
 
+// Equal months are no lead: two cases paid the same have no month from which one is ahead.
 TEST(Jahresuebersicht, FalljahreOhneBeginn) {
     const std::vector<Long> monate(13, stufe1);
     const auto u = jahresuebersichtBilden({monate, {}}, {monate, {}}, std::nullopt);
     ASSERT_EQ(u.jahre.size(), 2u);
     EXPECT_EQ(u.jahre[0].monateN, 12);
+    EXPECT_EQ(u.jahre[0].bezeichnung, "Jahr 1");
     EXPECT_EQ(u.jahre[1].jahr, 2);
     EXPECT_EQ(u.jahre[1].monateI, 1);
-    EXPECT_EQ(u.ausgleichsmonat, 1);
+    EXPECT_EQ(u.gesamt.bezeichnung, "Summe");
+    EXPECT_EQ(u.gesamt.monate, 13);
+    EXPECT_FALSE(u.ausgleichsmonat);
+    EXPECT_FALSE(u.groessterRueckstand);
 }
 
 // Monthly differences +100, -300, +250, -60, +20, +100 cents: cumulated 100, -200, 50, -10, 10,
-// 110. It dips below 0 again in month 4, so it stays at 0 or above from month 5 on; a bonus of
-// the individual case booked in month 2 that covers the dips makes it month 1.
+// 110. It dips below 0 again in month 4, so it is ahead to stay from month 5 on, and furthest
+// behind in month 2; a bonus of the individual case booked in month 2 that covers the dips makes
+// it month 1.
 TEST(Jahresuebersicht, AusgleichNachDemLetztenMinus) {
     const std::vector<Long> normal(6, stufe1);
     std::vector<Long> individuell = normal;
@@ -58,6 +64,10 @@ TEST(Jahresuebersicht, AusgleichNachDemLetztenMinus) {
     auto u = jahresuebersichtBilden({normal, {}}, {individuell, {}}, beginn);
     EXPECT_EQ(u.ausgleichsmonat, 5);
     EXPECT_EQ(u.ausgleichKalendermonat(), KalenderMonat(2027, 2));
+    ASSERT_TRUE(u.groessterRueckstand);
+    EXPECT_EQ(u.groessterRueckstand->cent, -200);
+    EXPECT_EQ(u.groessterRueckstand->monat, 2);
+    EXPECT_EQ(u.kumuliert, (std::vector<std::int64_t>{100, -200, 50, -10, 10, 110}));
 
     Sonderzahlung bonus;
     bonus.gebucht = KalenderMonat(2026, 11);
@@ -68,4 +78,13 @@ TEST(Jahresuebersicht, AusgleichNachDemLetztenMinus) {
     individuell.back() -= 200;
     u = jahresuebersichtBilden({normal, {}}, {individuell, {}}, beginn);
     EXPECT_FALSE(u.ausgleichsmonat);
+}
+
+// Level for two months before it gets ahead: the lead begins in the first month above 0, not in
+// the first month at 0.
+TEST(Jahresuebersicht, GleicheMonateSindKeinVorsprung) {
+    const std::vector<Long> normal(4, stufe1);
+    const std::vector<Long> individuell{stufe1, stufe1, stufe2, stufe2};
+    const auto u = jahresuebersichtBilden({normal, {}}, {individuell, {}}, KalenderMonat(2026, 5));
+    EXPECT_EQ(u.ausgleichsmonat, 3);
 }

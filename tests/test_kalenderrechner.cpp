@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include "einstellungssatz.h"
+#include "jahresdaten.h"
+#include "kalendersatz.h"
 #include "meldungsprotokoll.h"
 #include "sitzung.h"
 #include "tariftabelle.h"
@@ -74,20 +76,33 @@ TEST_F(KalenderRechnerTest, TeilzeitJeFallAufDenCent) {
         }());
 }
 
-// The table of 2006 pays whole euros as it always did: a working-time share changes nothing.
+// The table of 2006 has no calendar: a start month and a working-time share are refused with the
+// reason, and it pays whole euros as it always did.
 TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
+    rechnen("2006", {});
     Kalenderangaben k = ab({2025, 1});
     k.anteilI = 5000;
-    rechnen("2006", k);
+    std::string fehler;
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler,
+              "Die Tariftabelle 2006 rechnet ohne Kalender; Beginn, Ende, Teilzeit, aktuelle Stufe "
+              "und angenommene Erhöhung gibt es nur in den Tabellen ab 2024.");
+    EXPECT_TRUE(t().kalender.leer());
     EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
 }
 
-// A case saved with its current step already counted: the same step given again on the command
-// line leaves its durations as saved.
-TEST_F(KalenderRechnerTest, AktuelleStufeZaehltNurEinmal) {
-    rechnen("2026-05", ab({2026, 7}));
+// The current step is a setting of the case: the typed durations stay, a saved case opens with
+// it, and giving the same step again on the command line changes nothing.
+TEST_F(KalenderRechnerTest, AktuelleStufeBleibtEineAngabe) {
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("2026-05", k);
+    // 27 of the 36 months of step 3 are served by 07/2026: step 3 for 9 months, then step 4.
+    EXPECT_EQ(t().stufendauer(1, 1, 3), 36);
+    EXPECT_EQ(t().stufendauer(2, 1, 1), 12);
+    EXPECT_EQ(t().monatsstufeN(9), 3);
+    EXPECT_EQ(t().monatsstufeI(10), 4);
     std::string fehler;
-    ASSERT_TRUE(sitzung.aktuelleStufeSetzen({3, {2024, 4}}, fehler)) << fehler;
     test::TemporaeresVerzeichnis verzeichnis;
     const auto datei = verzeichnis.pfad() / "fall.korvalt";
     ASSERT_TRUE(sitzung.speichern("9b", datei, fehler)) << fehler;
@@ -98,7 +113,145 @@ TEST_F(KalenderRechnerTest, AktuelleStufeZaehltNurEinmal) {
     optionen.kalender.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
     Sitzung wieder;
     ASSERT_EQ(wieder.oeffnen(optionen, meldungen).fehler, "");
-    EXPECT_EQ(wieder.tabellen().stufendauer(1, 1, 3), 9);
+    wieder.starten(egr9b);
+    EXPECT_EQ(wieder.tabellen().stufendauer(1, 1, 3), 36);
+    EXPECT_EQ(wieder.tabellen().monatsstufeN(10), 4);
+
+    // The same step from another start month counts anew: step 4 still comes in 04/2027, the
+    // 7th month from 10/2026, not 9 months after it.
+    optionen.kalender.beginn = KalenderMonat{2026, 10};
+    Sitzung verschoben;
+    ASSERT_EQ(verschoben.oeffnen(optionen, meldungen).fehler, "");
+    verschoben.starten(egr9b);
+    EXPECT_EQ(verschoben.tabellen().monatsstufeN(6), 3);
+    EXPECT_EQ(verschoben.tabellen().monatsstufeN(7), 4);
+}
+
+// Moving the start month counts the months served anew from the typed durations: twice moved and
+// back, the case is what it was; moved to 10/2026, 30 of 36 months are served and step 4 follows
+// after 6 months, as for a case set up with that start month at once.
+TEST_F(KalenderRechnerTest, BeginnVerschobenUndZurueck) {
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("vka", k);
+    const auto monatscent = [&] {
+        std::vector<Long> cent;
+        for (int m = 1; m <= sitzung.daten().monatsanzahl; ++m) cent.push_back(t().monatscentN(m));
+        return cent;
+    };
+    const std::vector<Long> zuerst = monatscent();
+    std::string fehler;
+    for (KalenderMonat verschoben : {KalenderMonat(2026, 1), KalenderMonat(2026, 10)}) {
+        k.beginn = verschoben;
+        ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+        sitzung.starten(egr9b);
+    }
+    EXPECT_EQ(t().monatsstufeN(6), 3);
+    EXPECT_EQ(t().monatsstufeN(7), 4);
+    k.beginn = KalenderMonat(2026, 7);
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(egr9b);
+    EXPECT_EQ(monatscent(), zuerst);
+}
+
+// A promotion in the start month: 9a with step 3 since 04/2024 and no months in column 1 enters 9b
+// in step 3 (4.203,56), not in step 2.
+TEST_F(KalenderRechnerTest, AktuelleStufeOhneMonateInSpalteEins) {
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("vka", k);
+    sitzung.dauerSetzen(Seite::individuell, 1, 0, 0);
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(sitzung.tabelle().gruppentext(t().monatsgruppeI(1)), "9b");
+    EXPECT_EQ(t().monatsstufeI(1), 3);
+    EXPECT_EQ(t().monatscentI(1), 420356);
+    // Its step time starts anew: 36 months in step 3.
+    EXPECT_EQ(t().monatsstufeI(36), 3);
+    EXPECT_EQ(t().monatsstufeI(37), 4);
+}
+
+// Both cases run from Beginn to the same end. The normal case has 12 months (9a step 1 in 2026);
+// up to Ende 12/2027 it stays in 9a step 1, paid from the table in force with the assumed raise:
+// 3.658,61 raised by 2,5 % from 04/2027 is 3.750,07525, 3.750,08. The individual case, 480 months
+// long, ends at Ende; without Ende the normal case is held to the individual case's end.
+TEST_F(KalenderRechnerTest, KuerzererFallBleibtBisZumEnde) {
+    Kalenderangaben k = ab({2026, 1});
+    k.ende = KalenderMonat(2027, 12);
+    k.erhoehung = AngenommeneErhoehung{25, {2027, 4}};
+    rechnen("vka", k);
+    for (int spalte = 1; spalte <= 4; ++spalte)
+        sitzung.dauerSetzen(Seite::normal, spalte, 0, spalte == 1 ? 12 : 0);
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(sitzung.daten().monatsanzahl, 24);
+    EXPECT_EQ(t().letztermonat(1), 24);
+    EXPECT_EQ(t().monatscentN(13), 365861);
+    EXPECT_EQ(t().monatscentN(16), 375008);
+    EXPECT_EQ(sitzung.tabelle().gruppentext(t().monatsgruppeN(24)), "9a");
+    EXPECT_EQ(t().monatsstufeN(24), 1);
+    // 9a step 2 of 05/2026, 3.877,94, raised: 3.974,8885, 3.974,89.
+    EXPECT_EQ(t().monatscentI(24), 397489);
+    std::int64_t summe = 0;
+    for (int m = 1; m <= 24; ++m) summe += t().monatscentI(m);
+    EXPECT_EQ(t().gesamtcent(2), summe);
+
+    k.ende.reset();
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(sitzung.daten().monatsanzahl, 480);
+    EXPECT_EQ(t().letztermonat(1), 480);
+    EXPECT_EQ(t().monatsstufeN(480), 1);
+    EXPECT_GT(t().monatscentN(480), 365861);
+}
+
+// Ende lies from the start month to 599 months after it, and needs a start month.
+TEST_F(KalenderRechnerTest, EndeInnerhalbVon600Monaten) {
+    rechnen("vka", ab({2026, 1}));
+    std::string fehler;
+    Kalenderangaben k = ab({2026, 1});
+    k.ende = KalenderMonat(2075, 12);
+    EXPECT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    k.ende = KalenderMonat(2076, 1);
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler,
+              "Das Ende 01/2076 liegt mehr als 600 Monate nach dem Beginn 01/2026; spätestens geht "
+              "es bis 12/2075.");
+    k.ende = KalenderMonat(2025, 12);
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler, "Das Ende 12/2025 liegt vor dem Beginn 01/2026.");
+    EXPECT_EQ(t().kalender.ende, KalenderMonat(2075, 12));
+}
+
+// In the table of 2006 the calendar settings rest: a table with cents takes them up again, and back
+// in 2006 they are written in the calendar record as they were.
+TEST_F(KalenderRechnerTest, Tabelle2006LaesstDieKalenderangabenRuhen) {
+    Kalenderangaben k = ab({2026, 7});
+    k.anteilI = 5000;
+    rechnen("vka", k);
+    std::string fehler;
+    ASSERT_TRUE(sitzung.tabelleWaehlen("2006", fehler)) << fehler;
+    EXPECT_TRUE(t().kalender.leer());
+    sitzung.starten(egr9b - 1);
+    EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
+    const auto saetze = sitzung.einstellungssaetze("9");
+    ASSERT_EQ(saetze.size(), 2u);
+    EXPECT_EQ(saetze[1], kalendersatzBilden(k));
+    ASSERT_TRUE(sitzung.tabelleWaehlen("2026-05", fehler)) << fehler;
+    EXPECT_EQ(t().kalender, k);
+    EXPECT_EQ(sitzung.einstellungssaetze("9a").size(), 3u);
+}
+
+// A case with a current step was employed before its start month: its bonus for 2026 from 03/2026
+// is the full 85 % of 3.779,84, 3.212,86, not the 10/12 of a new hire, 2.677,39.
+TEST_F(KalenderRechnerTest, SonderzahlungImDienstVorDemBeginn) {
+    Kalenderangaben k = ab({2026, 3});
+    rechnen("vka", k);
+    EXPECT_EQ(jahresdatenBilden(sitzung, true).uebersicht.jahre[0].sonderzahlungN, 267739);
+    k.aktuelleStufe = AktuelleStufe{1, {2026, 3}};
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    sitzung.starten(egr9b);
+    EXPECT_EQ(jahresdatenBilden(sitzung, true).uebersicht.jahre[0].sonderzahlungN, 321286);
 }
 
 // After the last table the assumed raise applies from its month; the outputs name it once used.

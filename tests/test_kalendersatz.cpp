@@ -31,6 +31,13 @@ Kalenderangaben nurBeginn() {
     return a;
 }
 
+Kalenderangaben zwanzigJahre() {
+    Kalenderangaben a;
+    a.beginn = KalenderMonat(2026, 1);
+    a.ende = KalenderMonat(2045, 12);
+    return a;
+}
+
 Kalenderangaben ohneSonderzahlung() {
     Kalenderangaben a;
     a.mitSonderzahlung = false;
@@ -50,6 +57,8 @@ TEST(Kalendersatz, BytesUndZurueck) {
         {"alles", beispiel(), "kz20260732024041000007500025202704"},
         {"nur Beginn", nurBeginn(), "kz202501       1000010000"},
         {"ohne Jahressonderzahlung", ohneSonderzahlung(), "kz             1000010000         0"},
+        // Ende in positions 36-41.
+        {"bis", zwanzigJahre(), "kz202601       1000010000          204512"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);
@@ -74,6 +83,11 @@ TEST(Kalendersatz, BeschaedigterSatz) {
         {"kz202501       0009910000", "Arbeitszeitanteil"},
         {"kz202501       1000010000101202704", "angenommene Erhöhung"},
         {"kz202501       1000010000         2", "Jahressonderzahlung"},
+        {"kz202601       1000010000          202512", "Ende"},
+        {"kz             1000010000          204512", "Ende"},
+        // 600 months from 01/2026 end in 12/2075.
+        {"kz202601       1000010000          207601", "Ende"},
+        {"kz202601       1000010000          2045 1", "Ende"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);

@@ -7,6 +7,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
+#include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
 #include <fstream>
@@ -219,6 +220,53 @@ TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
     EXPECT_EQ(sitzung->tabellen().kalender, angaben);
 }
 
+// A case file of the table of 2006 with calendar settings opens without them and says so once; the
+// case is unchanged as opened, and saved again its calendar record stays as it was.
+TEST_F(MenuebefehleTest, Falldatei2006MitKalendersatz) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    angaben.anteilI = 5000;
+    const Einstellungssatz kalender = kalendersatzBilden(angaben);
+    const std::string inhalt =
+        test::einstellungssatzText(11) + std::string(kalender.begin(), kalender.end());
+    std::ofstream(pfad("Alt.korvalt"), std::ios::binary) << inhalt;
+    dialoge->datei = "Alt.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_EQ(meldungen.warnungen[0].rfind("Fall öffnen: Die Kalenderangaben des Falls (Beginn "
+                                           "07/2026 \u00B7 Teilzeit 100 % / 50 %) bleiben "
+                                           "unbeachtet: Die Tariftabelle 2006 rechnet ohne",
+                                           0),
+              0u)
+        << meldungen.warnungen[0];
+    EXPECT_TRUE(sitzung->tabellen().kalender.leer());
+    EXPECT_EQ(text("Ergebnis1"), text("Ergebnis2"));
+    EXPECT_EQ(fenster->findChild<QLabel*>("Kalenderangaben")->text().toStdString(), "");
+    EXPECT_NE(titel().back(), '*');
+    waehlen(&Menueaktionen::fallSpeichern);
+    EXPECT_EQ(dateiinhalt(pfad("Alt.korvalt")), inhalt);
+    EXPECT_EQ(meldungen.warnungen.size(), 1u);
+    // The dialog shows the settings disabled and says why.
+    waehlen(&Menueaktionen::kalender);
+    EXPECT_EQ(dialoge->kalenderOhne.rfind("Die Tariftabelle 2006 rechnet ohne Kalender", 0), 0u);
+}
+
+// A case file opened again moves to the top of Datei › Zuletzt geöffnet instead of standing there
+// twice.
+TEST_F(MenuebefehleTest, ZuletztGeoeffnetOhneDoppelte) {
+    QSettings().clear();
+    starten();
+    for (const char* name : {"A.korvalt", "B.korvalt"})
+        std::ofstream(pfad(name), std::ios::binary) << test::einstellungssatzText(9);
+    for (const char* name : {"A.korvalt", "B.korvalt", "A.korvalt"}) {
+        dialoge->datei = name;
+        waehlen(&Menueaktionen::fallOeffnen);
+    }
+    EXPECT_EQ(fenster->zuletztGeoeffnet(),
+              (std::vector<std::filesystem::path>{pfad("A.korvalt"), pfad("B.korvalt")}));
+}
+
 // With a case file open, the printouts are named after it and proposed beside it.
 TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
     starten();
@@ -411,10 +459,11 @@ TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
 
 }  // namespace
 
-// Beginn, Stufe und Teilzeit with a current step: its months are counted into column 1 of both
-// cases and the status line names the settings.
+// Beginn, Stufe und Teilzeit with a current step: column 1 of both cases begins in that step with
+// the months left of it, the typed durations stay, and the status line names the settings.
 TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
-    starten();
+    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
+    starten(test::einstellungssatzText(9) + std::string(tabelle.begin(), tabelle.end()));
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
@@ -423,27 +472,31 @@ TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
     waehlen(&Menueaktionen::kalender);
     EXPECT_TRUE(meldungen.warnungen.empty());
     EXPECT_EQ(sitzung->tabellen().kalender, angaben);
-    // 27 months of the 36 of step 3 are served by 07/2026.
-    EXPECT_EQ(text("normal1", 2), "0");
-    EXPECT_EQ(text("indi1", 3), "9");
+    // 27 months of the 36 of step 3 are served by 07/2026: 9 are left, to 03/2027.
+    EXPECT_EQ(text("normal1", 2), "24");
+    EXPECT_EQ(text("indi1", 3), "36");
+    EXPECT_EQ(text("nanfang1", 2), "0");
+    EXPECT_EQ(text("ianfang1", 3), "07/26");
+    EXPECT_EQ(text("iende1", 3), "03/27");
     EXPECT_EQ(fenster->findChild<QLabel*>("Kalenderangaben")->text().toStdString(),
               "Beginn 07/2026 \u00B7 Stufe 3 seit 04/2024 \u00B7 Teilzeit 100 % / 75 %");
     EXPECT_EQ(titel().back(), '*');
 }
 
-// More months served than the step lasts: a German reason, and neither the durations nor the
-// settings change.
+// More months served than the step lasts: the dialog shows the case's reason and keeps OK off, and
+// neither the durations nor the settings change.
 TEST_F(MenuebefehleTest, ZuLangeAktuelleStufeAendertNichts) {
-    starten();
+    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
+    starten(test::einstellungssatzText(9) + std::string(tabelle.begin(), tabelle.end()));
     const std::vector<std::string> vorher = fallbild();
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2022, 4)};
     dialoge->kalender = angaben;
     waehlen(&Menueaktionen::kalender);
-    ASSERT_EQ(meldungen.warnungen.size(), 1u);
-    EXPECT_NE(meldungen.warnungen[0].find("überschreiten die Stufenlaufzeit"), std::string::npos)
-        << meldungen.warnungen[0];
+    EXPECT_EQ(dialoge->kalenderGrund,
+              "Normalfall: 51 Monate in Stufe 3 seit 04/2022 überschreiten die Stufenlaufzeit von "
+              "36 Monaten.");
     EXPECT_TRUE(sitzung->tabellen().kalender.leer());
     EXPECT_EQ(fallbild(), vorher);
     EXPECT_EQ(sitzung->tabellen().stufendauer(2, 1, 3), 36);

@@ -86,7 +86,7 @@ TEST_F(MonatsgitterTest, MitBeginnZeigenMonatsspalteUndStufenmonateDasDatum) {
     Kalenderangaben angaben;
     angaben.beginn = KalenderMonat(2026, 7);
     std::string fehler;
-    ASSERT_TRUE(sitzung->kalenderSetzen(angaben, fehler)) << fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("2026-05", fehler, angaben)) << fehler;
     fenster->anzeige().starten();
     EXPECT_EQ(zelle(3, 0).toString(), "07/2026");
     EXPECT_EQ(zelle(3, 0, Gittermodell::kurztextRolle).toString(), "07/26");

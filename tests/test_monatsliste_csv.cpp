@@ -224,6 +224,71 @@ TEST_F(ExportTest, CsvMitBeginnNenntDasDatum) {
         << zeile(csv, 481);
 }
 
+// --bis ends both cases in that month; before the start month it is refused.
+TEST_F(ExportTest, BisBeendetBeideFaelle) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-01", "--bis",
+                           "2027-12"}),
+              exitGut)
+        << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 24).substr(0, 11), "24;12/2027;");
+    EXPECT_EQ(zeile(aus.str(), 25).substr(0, 6), "Summe;");
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-01", "--bis",
+                           "2025-12"}),
+              exitEingabefehler);
+    EXPECT_EQ(fehler.str(), "korvalt: Das Ende 12/2025 liegt vor dem Beginn 01/2026.\n");
+    EXPECT_TRUE(aus.str().empty());
+}
+
+// The table of 2006 has no calendar: a start month or a share given for it ends the run.
+TEST_F(ExportTest, Tabelle2006OhneKalenderEndetMitStatus2) {
+    for (const auto& argumente :
+         {std::vector<std::string>{"--monatsliste", "-", "--beginn", "2026-07"},
+          std::vector<std::string>{"--monatsliste", "-", "--tabelle", "2006", "--teilzeit",
+                                   "50"}}) {
+        EXPECT_EQ(exportieren(argumente), exitEingabefehler);
+        EXPECT_EQ(fehler.str(),
+                  "korvalt: Die Tariftabelle 2006 rechnet ohne Kalender; Beginn, Ende, Teilzeit, "
+                  "aktuelle Stufe und angenommene Erhöhung gibt es nur in den Tabellen ab "
+                  "2024.\n");
+        EXPECT_TRUE(aus.str().empty());
+    }
+}
+
+// The assumed raise comes after the side's last table (05/2026) and by 12/2099, in a table by date
+// with a start month; otherwise the run ends with the reason.
+TEST_F(ExportTest, ErhoehungNurNachDerLetztenTabelle) {
+    const std::string nachDatum =
+        "Eine angenommene Erhöhung gibt es nur in einer Tabelle nach Datum (\u201EVKA nach "
+        "Datum\u201C, \u201EBund nach Datum\u201C), nicht in \u201ETariftabellen Stand MAI "
+        "2026\u201C.";
+    const struct {
+        std::vector<std::string> angaben;
+        std::string grund;  // empty: accepted
+    } faelle[] = {
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2026-01"},
+         "Die angenommene Erhöhung ab 01/2026 muss nach der letzten Tariftabelle beginnen, die ab "
+         "05/2026 gilt."},
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2026-05"},
+         "Die angenommene Erhöhung ab 05/2026 muss nach der letzten Tariftabelle beginnen, die ab "
+         "05/2026 gilt."},
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2026-06"}, ""},
+        {{"--tabelle", "bund", "--beginn", "2026-01", "--erhoehung-ab", "0000-01"},
+         "Die angenommene Erhöhung ab 01/0 muss nach der letzten Tariftabelle beginnen, die ab "
+         "05/2026 gilt."},
+        {{"--tabelle", "vka", "--beginn", "2026-01", "--erhoehung-ab", "2100-01"},
+         "Die angenommene Erhöhung ab 01/2100 liegt nach 12/2099."},
+        {{"--tabelle", "2026-05"}, nachDatum},
+        {{"--tabelle", "2026-05", "--beginn", "2026-07"}, nachDatum},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> argumente{"--monatsliste", "-", "--erhoehung", "10"};
+        argumente.insert(argumente.end(), f.angaben.begin(), f.angaben.end());
+        SCOPED_TRACE(f.angaben.back());
+        EXPECT_EQ(exportieren(argumente), f.grund.empty() ? exitGut : exitEingabefehler);
+        EXPECT_EQ(fehler.str(), f.grund.empty() ? "" : "korvalt: " + f.grund + "\n");
+    }
+}
+
 TEST_F(ExportTest, AktuelleStufeZuLangEndetMitStatus2) {
     // 27 months in step 3 (36 months) leave 9; in step 1 (12 months) they are too many.
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-07",
@@ -331,8 +396,8 @@ TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
     EXPECT_EQ(hilfe.find("korvalt --", ersteOption), std::string::npos) << hilfe;
     for (const std::string option :
          {"--monatsliste", "--ergebnis", "--jahresliste", "--ohne-jahressonderzahlung",
-          "--einstellungen", "--tabelle", "--beginn", "--teilzeit", "--stufe", "--erhoehung",
-          "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
+          "--einstellungen", "--tabelle", "--beginn", "--bis", "--teilzeit", "--stufe",
+          "--erhoehung", "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
         const auto stelle = hilfe.find("\n  " + option);
         ASSERT_NE(stelle, std::string::npos) << option;
         const char danach = hilfe[stelle + 3 + option.size()];

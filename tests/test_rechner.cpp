@@ -489,7 +489,8 @@ TEST_F(RechnerTest, FehlendeTarifdateiRechnetMitNull) {
 }
 
 // The table of May 2026 with the default durations (120 months per group): the step is kept at
-// every promotion, the pay is the table pay to the cent and no guarantee is paid.
+// every promotion, the pay is the table pay to the cent and no guarantee is paid. Column 1 ends as
+// the 48 months of step 4 end, so step 5 is reached that day and the promotion keeps it.
 TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
     const struct {
         const char* name;
@@ -501,14 +502,17 @@ TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
         std::int32_t cent;   // and pay
     } faelle[] = {
         // The pay rule of 2006 would enter 9a in step 3.
-        {"8 nach 9a in Stufe 4", "8", nullptr, 121, "9a", 4, 458677},
-        {"9a nach 9b in Stufe 4", "9a", nullptr, 121, "9b", 4, 469055},
+        {"8 nach 9a in Stufe 5", "8", nullptr, 121, "9a", 5, 469743},
+        {"9a nach 9b in Stufe 5", "9a", nullptr, 121, "9b", 5, 497911},
+        // A month short of the end of step 4: the promotion keeps step 4.
+        {"Spalte endet in Stufe 4", "9a", [](Falltabellen& t) { t.grdauerN(1) = 119; }, 120, "9b",
+         4, 469055},
         {"EGr. 1 beginnt mit Stufe 2", "1", nullptr, 1, "1", 2, 253455},
         {"aus EGr. 1 in Stufe 2", "1", nullptr, 121, "2", 2, 297532},
         // A column without months keeps the step held before it.
-        {"Gruppendauer 0", "9a", [](Falltabellen& t) { t.grdauerN(2) = 0; }, 121, "9c", 4, 492261},
+        {"Gruppendauer 0", "9a", [](Falltabellen& t) { t.grdauerN(2) = 0; }, 121, "9c", 5, 527505},
         // A step of 0 months in the middle: the next one follows at once.
-        {"Stufendauer 0", "8", [](Falltabellen& t) { t.stufendauer(1, 2, 5) = 0; }, 169, "9a", 6,
+        {"Stufendauer 0", "8", [](Falltabellen& t) { t.stufendauer(1, 2, 5) = 0; }, 121, "9a", 6,
          497997},
     };
     for (const auto& f : faelle) {
@@ -542,19 +546,21 @@ TEST_F(RechnerTest, StufengleicheHoehergruppierungMai2026) {
 }
 
 // Over 480 months the totals are the exact sums of the cents, shown in whole euros with a half
-// rounded away from zero.
+// rounded away from zero. 9a steps 1-4 for 12, 24, 36 and 48 months: 50,465,496 cents; 9b, entered
+// in step 5, 60 months and 60 of step 6: 61,754,880; 9c and 10 in step 6, 120 months each:
+// 66,332,400 and 69,040,200.
 TEST_F(RechnerTest, SummenAufDenCentGenau) {
     laden({{"."}, {}, "2026-05"});
     EXPECT_EQ(text({Feldname::Startgruppe}), "9a");
-    EXPECT_EQ(t().gesamtcent(1), 244603440);
-    EXPECT_EQ(text({Feldname::Ergebnis1}), "2.446.034");
+    EXPECT_EQ(t().gesamtcent(1), 247592976);
+    EXPECT_EQ(text({Feldname::Ergebnis1}), "2.475.930");
     // One month less in the individual case: 5,753.35 less, shown as -5,753.
     t().grdauerI(4) = 119;
     fallanzeige().fortschreiten(Seite::individuell);
     fallanzeige().vergleichen();
-    EXPECT_EQ(t().gesamtcent(2), 244603440 - 575335);
+    EXPECT_EQ(t().gesamtcent(2), 247592976 - 575335);
     EXPECT_EQ(text({Feldname::Differenz}), "-5.753");
-    EXPECT_EQ(text({Feldname::Ergebnis2}), "2.440.281");
+    EXPECT_EQ(text({Feldname::Ergebnis2}), "2.470.176");
 }
 
 // A total ending in 50 cents or more rounds up to the next euro: ,64 here.

@@ -56,6 +56,17 @@ TEST(Tabellenfolge, SpaetereTabelleErsetztDieErhoehte) {
     EXPECT_EQ(cent(f, 2027, 4, egr9b, 2), centErhoehen(403901, 25));
 }
 
+// A yearly raise that falls in the month a table comes into force (05/2025, then 05/2026) raises
+// the table in force that month, the new one: 4.039,01 + 2,5 % = 4.139,99 from 05/2026, not the
+// table of 04/2025 that the new one replaces; 12 months later 4.243,49.
+TEST(Tabellenfolge, ErhoehungImMonatDerNeuenTabelle) {
+    const Tabellenfolge f = folge(AngenommeneErhoehung{25, KalenderMonat(2025, 5)});
+    EXPECT_EQ(cent(f, 2026, 4, egr9b, 2), centErhoehen(392900, 25));
+    EXPECT_EQ(cent(f, 2026, 5, egr9b, 2), 413999);
+    EXPECT_EQ(cent(f, 2027, 5, egr9b, 2), 424349);
+    EXPECT_EQ(f.tabelleIm(KalenderMonat(2026, 5)).schluessel, "2026-05");
+}
+
 TEST(Tabellenfolge, ErhoehungBleibtIm32BitBereich) {
     constexpr auto groesster = std::numeric_limits<std::int32_t>::max();
     EXPECT_EQ(centErhoehen(groesster, 100), groesster);

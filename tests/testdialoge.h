@@ -69,9 +69,14 @@ class Testdialoge : public Dialoge {
         gefragt.push_back("Änderungen an " + std::string(name) + "?");
         return aenderungsantwort;
     }
-    std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) override {
+    std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
+                                                   const Kalenderpruefung& pruefung) override {
         gefragt.push_back("Kalender?");
         kalenderGezeigt = jetzt;
+        kalenderOhne = pruefung.ohneKalender;
+        // As the dialog does: OK only for settings the check accepts, and its reason shown.
+        kalenderGrund = kalender && pruefung.pruefen ? pruefung.pruefen(*kalender) : "";
+        if (!kalenderGrund.empty()) return {};
         return kalender;
     }
 
@@ -83,6 +88,8 @@ class Testdialoge : public Dialoge {
     // What Beginn, Stufe und Teilzeit answers (nothing: cancelled) and what it was shown.
     std::optional<Kalenderangaben> kalender;
     Kalenderangaben kalenderGezeigt;
+    std::string kalenderOhne;   // the line why the table has no calendar
+    std::string kalenderGrund;  // why the settings in `kalender` were not accepted
     std::vector<std::string> gefragt;
     std::vector<std::string> hinweise;
 

@@ -151,8 +151,7 @@ void Hauptfenster::titelSetzen() {
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
     const Sitzung& s = korvaltei_->sitzung();
-    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen(),
-                                    s.daten().tabellenkatalog.tabelle(s.daten().tabelle));
+    return s.einstellungssaetze(korvaltei_->text({Feldname::Startgruppe}));
 }
 
 void Hauptfenster::standPruefen() {

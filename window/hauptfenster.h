@@ -87,6 +87,15 @@ class Hauptfenster : public QMainWindow {
         zuletztOeffnen_ = std::move(arbeit);
     }
 
+    // A table chosen in the menu Tabelle that needs a start month the case lacks: asks for the
+    // calendar settings and chooses the table with them. Without it such a table is refused.
+    void setzeKalenderFuerTabelle(std::function<void(const Tariftabelle&)> arbeit) {
+        kalenderFuerTabelle_ = std::move(arbeit);
+    }
+    const std::function<void(const Tariftabelle&)>& kalenderFuerTabelle() const {
+        return kalenderFuerTabelle_;
+    }
+
     // The year view, made when it is first asked for (its chart costs time), then shown and raised.
     Jahresansicht& jahresansichtZeigen();
 
@@ -118,6 +127,7 @@ class Hauptfenster : public QMainWindow {
     std::vector<Einstellungssatz> gespeichert_;
     std::function<bool()> frage_;
     std::function<void(const std::filesystem::path&)> zuletztOeffnen_;
+    std::function<void(const Tariftabelle&)> kalenderFuerTabelle_;
 };
 
 }  // namespace korvalt

@@ -1,8 +1,6 @@
 // Lays out the year view and fills it from the case.
 #include "jahresansicht.h"
 
-#include <algorithm>
-
 #include <QCheckBox>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -40,8 +38,6 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     : QDialog(eltern), sitzung_(sitzung) {
     setWindowTitle("Jahresübersicht");
     setObjectName("Jahresansicht");
-    std::string fehler;
-    saetze_ = sonderzahlungssaetzeLaden(sitzung_.tarifdatei().pfad().parent_path(), fehler);
 
     inhalt_ = new QWidget(this);
     auto* inhaltLayout = new QVBoxLayout(inhalt_);
@@ -52,6 +48,8 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     gross.setPointSizeF(gross.pointSizeF() * 1.15);
     satz_->setFont(gross);
     satz_->setWordWrap(true);
+    zahlen_ = new QLabel(inhalt_);
+    zahlen_->setObjectName("Ausgleichszahlen");
     grund_ = new QLabel(inhalt_);
     grund_->setWordWrap(true);
     tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
@@ -68,6 +66,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     teile->addWidget(tabelle_, 1);
     teile->addWidget(diagramm_, 1);
     inhaltLayout->addWidget(satz_);
+    inhaltLayout->addWidget(zahlen_);
     inhaltLayout->addWidget(grund_);
     inhaltLayout->addLayout(teile, 1);
 
@@ -122,12 +121,13 @@ void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::functio
 }
 
 void Jahresansicht::neuBerechnen() {
-    daten_ = jahresdatenBilden(sitzung_, saetze_ ? &*saetze_ : nullptr, true);
+    daten_ = jahresdatenBilden(sitzung_, true);
     {
         const QSignalBlocker still(schalter_);
         schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
     }
     satz_->setText(QString::fromStdString(ausgleichSatz(daten_)));
+    zahlen_->setText(QString::fromStdString(ausgleichZahlen(daten_)));
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
     grund_->setVisible(!daten_.sonderzahlungMoeglich);
     schalter_->setEnabled(daten_.sonderzahlungMoeglich);
@@ -138,29 +138,22 @@ void Jahresansicht::neuBerechnen() {
 void Jahresansicht::tabelleFuellen() {
     const Jahresuebersicht& u = daten_.uebersicht;
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
-    auto zeileSetzen = [&](int zeile, const std::string& jahr, const Jahreszeile& z,
-                           bool mitKumuliert) {
+    auto zeileSetzen = [&](int zeile, const Jahreszeile& z, bool mitKumuliert) {
         auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
         auto bonus = [&](std::int64_t cent) {
             return daten_.mitSonderzahlung ? betrag(cent) : std::string("\u2013");
         };
-        const std::string werte[] = {jahr,
-                                     std::to_string(std::max(z.monateN, z.monateI)),
-                                     betrag(z.centN),
-                                     bonus(z.sonderzahlungN),
-                                     betrag(z.centI),
-                                     bonus(z.sonderzahlungI),
-                                     betrag(z.differenz),
-                                     mitKumuliert ? betrag(z.kumuliert) : std::string()};
+        const std::string werte[] = {
+            z.bezeichnung,       std::to_string(z.monate),
+            betrag(z.centN),     bonus(z.sonderzahlungN),
+            betrag(z.centI),     bonus(z.sonderzahlungI),
+            betrag(z.differenz), mitKumuliert ? betrag(z.kumuliert) : std::string()};
         for (int s = 0; s < int(std::size(werte)); ++s)
             tabelle_->setItem(zeile, s, zelle(werte[s], s > 0));
     };
-    for (int i = 0; i < int(u.jahre.size()); ++i) {
-        const Jahreszeile& z = u.jahre[std::size_t(i)];
-        zeileSetzen(i, (u.beginn ? "" : "Jahr ") + std::to_string(z.jahr), z, true);
-    }
+    for (int i = 0; i < int(u.jahre.size()); ++i) zeileSetzen(i, u.jahre[std::size_t(i)], true);
     const int summe = int(u.jahre.size());
-    zeileSetzen(summe, "Summe", u.gesamt, false);
+    zeileSetzen(summe, u.gesamt, false);
     for (int s = 0; s < tabelle_->columnCount(); ++s) {
         QFont f = tabelle_->item(summe, s)->font();
         f.setBold(true);

@@ -21,8 +21,7 @@ class Jahresdiagramm;
 
 class Jahresansicht : public QDialog {
   public:
-    // Loads the bonus rates beside the session's tariff file; the view follows the case from then
-    // on through `neuBerechnen`.
+    // The view follows the case from then on through `neuBerechnen`.
     explicit Jahresansicht(Sitzung& sitzung, QWidget* eltern = nullptr);
     ~Jahresansicht() override;
 
@@ -45,10 +44,10 @@ class Jahresansicht : public QDialog {
     void sonderzahlungSchalten(bool an);
 
     Sitzung& sitzung_;
-    std::optional<Sonderzahlungssaetze> saetze_;
     Jahresdaten daten_;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
+    QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
     QCheckBox* schalter_ = nullptr;
     QTableWidget* tabelle_ = nullptr;

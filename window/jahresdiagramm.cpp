@@ -53,7 +53,7 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
         c->removeAxis(achse);
         delete achse;
     }
-    const int monate = int(d.kumuliert.size());
+    const int monate = int(d.uebersicht.kumuliert.size());
     if (monate == 0) return;
 
     auto* x = new QValueAxis;
@@ -87,7 +87,7 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
     double kleinster = 0;
     double groesster = 0;
     for (int i = 0; i < monate; ++i) {
-        const double euro = d.kumuliert[std::size_t(i)] / 100.0;
+        const double euro = d.uebersicht.kumuliert[std::size_t(i)] / 100.0;
         punkte.append({xWert(d, i + 1), euro});
         kleinster = std::min(kleinster, euro);
         groesster = std::max(groesster, euro);

@@ -50,12 +50,16 @@ std::optional<KalenderMonat> monatLesen(const QLineEdit* f, const char* wofuer,
 
 }  // namespace
 
-Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern) : QDialog(eltern) {
+Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, Kalenderpruefung pruefung,
+                               QWidget* eltern)
+    : QDialog(eltern), jetzt_(jetzt), pruefung_(std::move(pruefung)) {
     setObjectName("Kalenderdialog");
     setWindowTitle(QStringLiteral("Beginn, Stufe und Teilzeit"));
 
     beginn_ = feld(this, "Beginn", jetzt.beginn ? jetzt.beginn->text() : std::string(),
                    "MM/JJJJ, leer: ohne Datum");
+    ende_ = feld(this, "Ende", jetzt.ende ? jetzt.ende->text() : std::string(),
+                 "MM/JJJJ, leer: bis zum Ende des längeren Falls");
     stufe_ = new QComboBox(this);
     stufe_->setObjectName("AktuelleStufe");
     stufe_->addItem(QStringLiteral("keine"));
@@ -89,6 +93,7 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern) : 
 
     auto* formular = new QFormLayout;
     formular->addRow(QStringLiteral("&Beginn (erster Monat):"), beginn_);
+    formular->addRow(QStringLiteral("bis (letzter &Monat):"), ende_);
     formular->addRow(QStringLiteral("Aktuelle &Stufe in Spalte 1:"), stufenzeile);
     formular->addRow(QStringLiteral("Teilzeit &Normalfall:"), mitStunden(anteilN_, stundenN_));
     formular->addRow(QStringLiteral("Teilzeit &individueller Fall:"),
@@ -114,28 +119,43 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, QWidget* eltern) : 
     layout->addWidget(knoepfe_);
 
     // The rows put their fields into containers of their own; Tab still goes top to bottom.
-    QWidget* const reihe[] = {beginn_,  stufe_,     seit_,        anteilN_,
+    QWidget* const reihe[] = {beginn_,  ende_,      stufe_,       seit_,   anteilN_,
                               anteilI_, erhoehung_, erhoehungAb_, knoepfe_};
     for (std::size_t i = 1; i < std::size(reihe); ++i) setTabOrder(reihe[i - 1], reihe[i]);
 
-    for (QLineEdit* f : {beginn_, seit_, anteilN_, anteilI_, erhoehung_, erhoehungAb_})
+    for (QLineEdit* f : {beginn_, ende_, seit_, anteilN_, anteilI_, erhoehung_, erhoehungAb_})
         connect(f, &QLineEdit::textChanged, this, [this] { pruefen(); });
     connect(stufe_, &QComboBox::currentIndexChanged, this, [this] { pruefen(); });
     pruefen();
+    if (!pruefung_.ohneKalender.empty()) {
+        for (QWidget* f : std::initializer_list<QWidget*>{beginn_, ende_, stufe_, seit_, anteilN_,
+                                                          anteilI_, erhoehung_, erhoehungAb_})
+            f->setEnabled(false);
+        grund_->setText(alsQString(pruefung_.ohneKalender));
+    }
 }
 
 std::string Kalenderdialog::grund() const {
     return grund_->text().toStdString();
 }
 
-// Every entry is read anew on each change; the first invalid one names the reason.
+// Every entry is read anew on each change; the first invalid one names the reason. What the dialog
+// does not show, the year view's switch for the annual bonus, stays as the case has it.
 void Kalenderdialog::pruefen() {
-    Kalenderangaben neu;
+    Kalenderangaben neu = jetzt_;
+    neu.beginn.reset();
+    neu.ende.reset();
+    neu.aktuelleStufe.reset();
+    neu.erhoehung.reset();
     std::string fehler;
     const auto gelesen = [&]() -> bool {
         if (!text(beginn_).empty()) {
             neu.beginn = beginnLesen(text(beginn_), fehler);
             if (!neu.beginn) return false;
+        }
+        if (!text(ende_).empty()) {
+            neu.ende = monatLesen(ende_, "bis", fehler);
+            if (!neu.ende) return false;
         }
         const bool stufeGewaehlt = stufe_->currentIndex() > 0;
         seit_->setEnabled(stufeGewaehlt);
@@ -176,7 +196,8 @@ void Kalenderdialog::pruefen() {
         }
         return true;
     };
-    if (gelesen())
+    if (gelesen() && pruefung_.pruefen) fehler = pruefung_.pruefen(neu);
+    if (fehler.empty())
         angaben_ = neu;
     else
         angaben_.reset();

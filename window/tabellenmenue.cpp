@@ -35,18 +35,18 @@ QString mitKennbuchstabe(const QString& text, QString& vergeben) {
 }
 
 // A table by date needs the case's start month: without one the user is told so and is offered the
-// dialog to enter it; the table is chosen once the case has one.
+// dialog to enter it, for that table; the table is chosen with what the dialog gives.
 bool beginnVorhanden(Hauptfenster& fenster, const Tariftabelle& tabelle) {
     Korvaltei& korvaltei = fenster.korvaltei();
-    const Falltabellen& t = korvaltei.sitzung().tabellen();
-    const std::string fehler = beginnFehlt(tabelle, t.kalender.beginn.has_value());
+    const Sitzung& s = korvaltei.sitzung();
+    const std::string fehler = beginnFehlt(tabelle, s.kalenderIn(tabelle).beginn.has_value());
     if (fehler.empty()) return true;
     if (korvaltei.meldungen().okAbbrechen(
             "Beginn fehlt", fehler + "\nJetzt unter \u201EBeginn, Stufe und Teilzeit\u201C "
-                                     "einen Beginn eingeben?") != 1)
-        return false;
-    fenster.aktionen().kalender->trigger();
-    return t.kalender.beginn.has_value();
+                                     "einen Beginn eingeben?") == 1 &&
+        fenster.kalenderFuerTabelle())
+        fenster.kalenderFuerTabelle()(tabelle);
+    return false;
 }
 
 // The radio item of one table; choosing it calculates the case in that table.
