@@ -14,6 +14,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     fallsatz.fill(' ');
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
+    Personenangaben person;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -25,6 +26,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 fallsatz = lesung.satz;
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
+                person = lesung.person;
                 if (!lesung.hinweis.empty())
                     meldungen.hinweisen("Einstellungsdatei", lesung.hinweis);
                 break;
@@ -65,7 +67,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     titeltarif_ = daten_.fall.tarif();
 
     auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
-                                                        rechner_.tabelle().gruppenzahl());
+                                                        rechner_.tabelle().gruppenzahl(), person);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -129,12 +131,22 @@ void Sitzung::fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer s
     tabellen_.fokusstufe = stufe;
 }
 
+bool Sitzung::personSetzen(const Personenangaben& person, std::string& fehler) {
+    for (const Personenfeld& feld : personenfelder) {
+        fehler = personenangabePruefen(feld.bezeichnung, person.*feld.text);
+        if (!fehler.empty()) return false;
+    }
+    tabellen_.person = person;
+    return true;
+}
+
 std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
-                                          Meldungen& meldungen) {
+                                          Meldungen& meldungen, const Personenangaben& person) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    return einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    return einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl(),
+                                            person);
 }
 
 void Sitzung::beispielfallLaden(Meldungen& meldungen) {

@@ -71,8 +71,8 @@ class Sitzung {
     Eroeffnung oeffnen(const Startoptionen& optionen, Meldungen& meldungen);
 
     // Writes the case, with the start group as `startgruppentext` names it in the case's table, to
-    // `datei` as the settings records: the case, then its table when that is not the one of 2006.
-    // False with the reason in `fehler`; the file is then as it was.
+    // `datei` as the settings records (`einstellungssaetzeBilden`): the case, its table, calendar
+    // settings and person. False with the reason in `fehler`; the file is then as it was.
     bool speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                    std::string& fehler) const;
 
@@ -112,12 +112,18 @@ class Sitzung {
         return rechner_.aktuelleStufeSetzen(aktuell, fehler);
     }
 
+    // Whom the case is calculated for. Refuses, with a German reason and changing nothing, a field
+    // that cannot be saved (`personenangabePruefen`). Nothing is recalculated.
+    bool personSetzen(const Personenangaben& person, std::string& fehler);
+
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations. Returns the saved start group; the caller then runs `starten`.
+    // the durations, calendar settings and person. Returns the saved start group; the caller then
+    // runs `starten`.
     std::optional<Integer> fallLaden(const Einstellungssatz& satz,
                                      const Einstellungssatz& tabellensatz,
-                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen);
+                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen,
+                                     const Personenangaben& person = {});
     // The example case of the first start: the standard table and the default durations.
     void beispielfallLaden(Meldungen& meldungen);
 
