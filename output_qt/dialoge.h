@@ -9,6 +9,7 @@
 
 #include "druckauftrag.h"
 #include "kalenderangaben.h"
+#include "personenangaben.h"
 
 namespace korvalt {
 
@@ -44,6 +45,9 @@ class Dialoge : public Druckumgebung {
     // Beginn, Stufe und Teilzeit, showing the case's settings `jetzt`: the settings entered,
     // checked as the dialog checks them; nothing when the user cancels.
     virtual std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) = 0;
+    // Angaben zur Person, showing the case's person `jetzt`: the person entered, each field
+    // checked as the dialog checks it; nothing when the user cancels.
+    virtual std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer.
@@ -65,6 +69,7 @@ class Desktopdialoge : public Dialoge {
     void hinweisen(std::string_view titel, std::string_view text) override;
     Aenderungsantwort aenderungenFragen(std::string_view name) override;
     std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt) override;
+    std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override;
 
   private:
     QWidget* eltern_;

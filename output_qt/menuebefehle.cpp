@@ -193,6 +193,21 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     k.anzeige().starten();
 }
 
+// Angaben zur Person: nothing is recalculated; the title, the change mark and every later printout
+// follow.
+void personAendern(Hauptfenster& fenster, Dialoge& dialoge) {
+    Korvaltei& k = fenster.korvaltei();
+    const auto neu = dialoge.personWaehlen(k.sitzung().tabellen().person);
+    if (!neu || *neu == k.sitzung().tabellen().person) return;
+    std::string fehler;
+    if (!k.sitzung().personSetzen(*neu, fehler)) {
+        k.meldungen().warnen("Angaben zur Person", fehler);
+        return;
+    }
+    fenster.standPruefen();
+    fenster.melden(QStringLiteral("Angaben zur Person geändert"));
+}
+
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
     const auto einstellungen = vollerPfad(s.einstellungsdatei());
@@ -271,6 +286,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
+    anschliessen(a.person, mit(personAendern));
     anschliessen(a.ueber, mit(ueberKorvalt));
     jahresansichtAnschliessen(fenster, dialoge);
 }

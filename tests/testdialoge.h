@@ -75,6 +75,12 @@ class Testdialoge : public Dialoge {
         return kalender;
     }
 
+    std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override {
+        gefragt.push_back("Person?");
+        personGezeigt = jetzt;
+        return person;
+    }
+
     // The file the next file dialog answers with, in the test directory; nothing: cancelled.
     std::optional<std::string> datei;
     std::optional<Ausdruck> ausdruck;
@@ -83,6 +89,9 @@ class Testdialoge : public Dialoge {
     // What Beginn, Stufe und Teilzeit answers (nothing: cancelled) and what it was shown.
     std::optional<Kalenderangaben> kalender;
     Kalenderangaben kalenderGezeigt;
+    // What Angaben zur Person answers (nothing: cancelled) and what it was shown.
+    std::optional<Personenangaben> person;
+    Personenangaben personGezeigt;
     std::vector<std::string> gefragt;
     std::vector<std::string> hinweise;
 
