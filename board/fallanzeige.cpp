@@ -71,7 +71,7 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     leer.fill(' ');
     const std::optional<Integer> startgruppe =
         sitzung_.fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
-                           lesung.kalendersatz.value_or(leer), meldungen);
+                           lesung.kalendersatz.value_or(leer), meldungen, lesung.person);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
     if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);

@@ -5,10 +5,12 @@
 #include <sys/stat.h>
 #include <unistd.h>
 #include <algorithm>
+#include <array>
 #include <cerrno>
 #include <string_view>
 
 #include "kalendersatz.h"
+#include "personensatz.h"
 #include "sicheredatei.h"
 #include "systemfehler.h"
 
@@ -46,10 +48,12 @@ std::string inhaltPruefen(std::string_view inhalt) {
     return "";
 }
 
-// Takes the table and calendar records after the first; names every record passed over.
+// Takes the table, calendar and person records after the first; names every record passed over.
 void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pfad,
                         Einstellungslesung& lesung) {
     std::string gruende;
+    // The person's fields read so far: of each field the first sound record counts.
+    std::array<bool, personenfelder.size()> personGelesen{};
     for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
         Einstellungssatz satz;
         std::copy_n(inhalt.begin() + stelle, satzlaenge, satz.begin());
@@ -69,6 +73,18 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                 } else {
                     grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
                     grund.pop_back();  // the full stop; the reasons are joined into one sentence
+                }
+                break;
+            case Satzart::person:
+                if (const auto angabe = personensatzLesen(satz, grund)) {
+                    grund.clear();
+                    const auto feld = std::size_t(angabe->feld - personenfelder.data());
+                    if (personGelesen[feld]) break;
+                    personGelesen[feld] = true;
+                    lesung.person.*angabe->feld->text = angabe->text;
+                } else {
+                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
+                    grund.pop_back();
                 }
                 break;
             case Satzart::unbekannt:

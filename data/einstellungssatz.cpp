@@ -6,6 +6,7 @@
 
 #include "festertext.h"
 #include "kalendersatz.h"
+#include "personensatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -66,10 +67,12 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         const Einstellungssatz& kalendersatz,
-                                                        Falltabellen& t, int gruppenzahl) {
+                                                        Falltabellen& t, int gruppenzahl,
+                                                        const Personenangaben& person) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     t.kalender = kalendersatzLesen(kalendersatz, fehler).value_or(Kalenderangaben{});
+    t.person = person;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
         t.grdauerI(i) = dreiZiffernLesen(satz, 3 * i + 13);
@@ -118,6 +121,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     if (tabelle.schluessel != standardtabelle)
         saetze.push_back(tabellensatzBilden(tabelle.schluessel));
     if (!t.kalender.leer()) saetze.push_back(kalendersatzBilden(t.kalender));
+    for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;
 }
 

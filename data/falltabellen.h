@@ -6,6 +6,7 @@
 
 #include "grenzen.h"
 #include "kalenderangaben.h"
+#include "personenangaben.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -69,6 +70,8 @@ struct Falltabellen {
     // Start month, current step, working-time shares and assumed raise; empty for a case that has
     // none of them, which is calculated and saved as before they existed.
     Kalenderangaben kalender;
+    // Whom the case is calculated for; nothing in the calculation depends on it.
+    Personenangaben person;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -111,7 +114,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings.
+// 120 per group; no calendar settings, no person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

@@ -5,13 +5,30 @@
 namespace korvalt {
 
 bool Rechner::erhoehungGenutzt() const {
-    if (!folge_ || !t_.kalender.beginn || daten_.monatsanzahl < 1) return false;
+    // The months of a case switched to a table of its own were paid from that table: the tables
+    // by date it had before stay behind until it is by date again.
+    if (!tabelle().nachDatum || !folge_ || !t_.kalender.beginn || daten_.monatsanzahl < 1)
+        return false;
     const KalenderMonat von = *t_.kalender.beginn;
     return folge_->erhoehungGenutzt(von, von + (daten_.monatsanzahl - 1));
 }
 
 std::string Rechner::erhoehungshinweis() const {
     return erhoehungGenutzt() ? erhoehungText(*t_.kalender.erhoehung) : "";
+}
+
+std::vector<Tabellenabschnitt> Rechner::tabellenabschnitte() const {
+    std::vector<Tabellenabschnitt> abschnitte;
+    if (!tabelle().nachDatum || !folge_ || !t_.kalender.beginn) return abschnitte;
+    const KalenderMonat von = *t_.kalender.beginn;
+    for (KalenderMonat m = von; m < von + daten_.monatsanzahl; m = m + 1) {
+        const std::string& schluessel = folge_->tabelleIm(m).schluessel;
+        if (abschnitte.empty() || abschnitte.back().schluessel != schluessel)
+            abschnitte.push_back({schluessel, m, m});
+        else
+            abschnitte.back().bis = m;
+    }
+    return abschnitte;
 }
 
 void Rechner::datierteTabellenLesen(const Tariftabelle& tabelle) {

@@ -19,6 +19,15 @@
 
 namespace korvalt {
 
+// The months of a case paid from one table of a table by date: its key, its first and last month.
+// The table's assumed raises count as the table.
+struct Tabellenabschnitt {
+    std::string schluessel;
+    KalenderMonat von;
+    KalenderMonat bis;
+    bool operator==(const Tabellenabschnitt&) const = default;
+};
+
 class Rechner {
   public:
     Rechner(TarifDaten& daten, Falltabellen& tabellen, Tarifdatei& datei)
@@ -44,6 +53,9 @@ class Rechner {
     bool erhoehungGenutzt() const;
     // "angenommene Erhöhung 2,5 % jährlich ab 04/2027" when it was used, otherwise "".
     std::string erhoehungshinweis() const;
+    // The tables the last calculation of a case by date paid its months from, in the order they
+    // came into force; empty for a case in one table.
+    std::vector<Tabellenabschnitt> tabellenabschnitte() const;
 
   private:
     // Returns whether the step was served: then it is the step held and its pay the pay so far.

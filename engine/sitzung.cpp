@@ -1,6 +1,7 @@
 // The start-up of a case up to its first calculation.
 #include "sitzung.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "einstellungssatz.h"
@@ -26,6 +27,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     fallsatz.fill(' ');
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
+    Personenangaben person;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -37,6 +39,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 fallsatz = lesung.satz;
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
+                person = lesung.person;
                 if (!lesung.hinweis.empty())
                     meldungen.hinweisen("Einstellungsdatei", lesung.hinweis);
                 break;
@@ -80,7 +83,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     titeltarif_ = daten_.fall.tarif();
 
     auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
-                                                        rechner_.tabelle().gruppenzahl());
+                                                        rechner_.tabelle().gruppenzahl(), person);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -161,8 +164,15 @@ std::string Sitzung::kalenderNachLaden(const Einstellungssatz& kalendersatz) {
 std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view startgruppentext) const {
     auto saetze = einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle());
     if (ruhenderKalender_) {
-        if (!tabellen_.kalender.leer()) saetze.pop_back();
-        saetze.push_back(*ruhenderKalender_);
+        // The resting record takes the place of the calendar record, before the person's.
+        const auto istKalender = [](const Einstellungssatz& satz) {
+            return satzartVon(satz) == Satzart::kalender;
+        };
+        std::erase_if(saetze, istKalender);
+        const auto nachTabelle = std::find_if(saetze.begin(), saetze.end(), [](const auto& satz) {
+            return satzartVon(satz) != Satzart::fall && satzartVon(satz) != Satzart::tabelle;
+        });
+        saetze.insert(nachTabelle, *ruhenderKalender_);
     }
     return saetze;
 }
@@ -222,13 +232,23 @@ void Sitzung::fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer s
     tabellen_.fokusstufe = stufe;
 }
 
+bool Sitzung::personSetzen(const Personenangaben& person, std::string& fehler) {
+    for (const Personenfeld& feld : personenfelder) {
+        fehler = personenangabePruefen(feld.bezeichnung, person.*feld.text);
+        if (!fehler.empty()) return false;
+    }
+    tabellen_.person = person;
+    return true;
+}
+
 std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
-                                          Meldungen& meldungen) {
+                                          Meldungen& meldungen, const Personenangaben& person) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
     const auto startgruppe =
-        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl(),
+                                         person);
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));

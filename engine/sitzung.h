@@ -73,7 +73,7 @@ class Sitzung {
 
     // The settings records of the case, with the start group as `startgruppentext` names it in
     // the case's table: the case, its table when that is not the one of 2006, its calendar
-    // settings when it has any (or, unchanged, those it was read with and cannot use).
+    // settings when it has any (or, unchanged, those it was read with and cannot use), its person.
     std::vector<Einstellungssatz> einstellungssaetze(std::string_view startgruppentext) const;
     // Writes those records to `datei`. False with the reason in `fehler`; the file is then as it
     // was.
@@ -130,12 +130,18 @@ class Sitzung {
     // by setting them again. The durations stay as typed; the caller then runs `starten`.
     bool kalenderSetzen(const Kalenderangaben& neu, std::string& fehler);
 
+    // Whom the case is calculated for. Refuses, with a German reason and changing nothing, a field
+    // that cannot be saved (`personenangabePruefen`). Nothing is recalculated.
+    bool personSetzen(const Personenangaben& person, std::string& fehler);
+
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations. Returns the saved start group; the caller then runs `starten`.
+    // the durations, calendar settings and person. Returns the saved start group; the caller then
+    // runs `starten`.
     std::optional<Integer> fallLaden(const Einstellungssatz& satz,
                                      const Einstellungssatz& tabellensatz,
-                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen);
+                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen,
+                                     const Personenangaben& person = {});
     // The example case of the first start: the standard table and the default durations.
     void beispielfallLaden(Meldungen& meldungen);
 

@@ -1,12 +1,11 @@
 // The month list, item by item at the eight print columns, on pages that each carry the case, the
-// table, the column heads and their number.
+// table, the column heads, the print date and their number.
 #include "monatsliste.h"
 
 #include <algorithm>
 #include <vector>
 
 #include "monatszeile.h"
-#include "prozentzahlen.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -44,19 +43,6 @@ std::string fallnameText(const TarifDaten& daten) {
     return std::string(daten.fallname(daten.fall.nummer()).getrimmt());
 }
 
-std::vector<std::string> kopfangaben(const TarifDaten& daten, const Falltabellen& t,
-                                     std::string_view erhoehungshinweis) {
-    std::vector<std::string> zeilen;
-    const Kalenderangaben& k = t.kalender;
-    if (k.anteilN < vollzeitAnteil || k.anteilI < vollzeitAnteil) {
-        auto anteil = [](int a) { return anteilText(a) + " (" + wochenstundenText(a) + ")"; };
-        zeilen.push_back("Teilzeit: Normalfall " + anteil(k.anteilN) + ", " + fallnameText(daten) +
-                         " " + anteil(k.anteilI));
-    }
-    if (!erhoehungshinweis.empty()) zeilen.emplace_back(erhoehungshinweis);
-    return zeilen;
-}
-
 std::string summenText(const TarifDaten& daten, const Falltabellen& t) {
     const Monatssummen s = monatssummen(t, daten.tabellenkatalog.tabelle(daten.tabelle));
     return "Summe Normalfall " + summe(double(s.euroDer(Seite::normal))) + ", Summe " +
@@ -73,6 +59,7 @@ struct Schrift {
 };
 
 constexpr Schrift titelSchrift{"Arial", kopfGroesse, true};
+constexpr Schrift angabenSchrift{"Arial", 9, false};
 constexpr Schrift koepfeSchrift{"Arial", kopfGroesse, false};
 constexpr Schrift zeilenSchrift{"courier new", zeilenGroesse, false};
 constexpr Schrift randSchrift{"Arial", zeilenGroesse, false};
@@ -83,9 +70,13 @@ void setzen(Drucker& drucker, const Schrift& s) {
     drucker.schriftgroesse(s.groesse);
 }
 
-// How many month lines each page takes, and whether the closing rule and footer line need a page
-// of their own. Every page has the page heading, the column heads and the page footer; the first
-// also has the title block.
+// The space to sign: blank lines, then the line to sign on and the block's last line below it.
+constexpr int unterschriftLeerzeilen = 4;
+const std::string unterschriftLinie(40, '_');
+
+// How many month lines each page takes, and whether the closing lines need a page of their own.
+// Every page has the page heading, the column heads and the page footer; the first also has the
+// title block. Planned before the first page, so that every page can say how many there are.
 struct Seitenplan {
     std::vector<int> monate;
     bool schlussAllein = false;
@@ -99,9 +90,10 @@ Seitenplan planen(Drucker& drucker, int monate, int angaben) {
     };
     // Page heading and its blank line; a blank line and the page footer.
     const double rahmen = hoehe(randSchrift, 4);
-    const double titel = hoehe(titelSchrift, 8 + angaben);
+    const double titel = hoehe(titelSchrift, 8) + hoehe(angabenSchrift, angaben);
     const double koepfe = hoehe(koepfeSchrift, 3);
-    const double schluss = hoehe(randSchrift, 2);
+    // The closing rule, the footer line, the space to sign, its line and the block's last line.
+    const double schluss = hoehe(randSchrift, 4 + unterschriftLeerzeilen);
     const double monat = hoehe(zeilenSchrift, 1);
     const double seite = drucker.seitenhoehe() - rahmen;
 
@@ -124,8 +116,8 @@ Seitenplan planen(Drucker& drucker, int monate, int angaben) {
 }  // namespace
 
 bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
-                        std::string_view fenstertitel, Drucker& drucker, std::string& fehler,
-                        std::string_view fall, std::string_view erhoehungshinweis) {
+                        std::string_view fenstertitel, const Druckblock& block, Drucker& drucker,
+                        std::string& fehler) {
     // With a start month the date stands between the month and the groups, which move right.
     static constexpr int ohneDatum[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
     static constexpr int mitDatum[] = {1000, 2500, 3100, 3700, 4700, 5300, 5900, 6900};
@@ -134,22 +126,22 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     auto bei = [&](int n) { drucker.position(spalten[n]); };
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const int monate = daten.monatsanzahl;
-    const std::vector<std::string> angaben = kopfangaben(daten, t, erhoehungshinweis);
+    const std::vector<std::string> angaben = block.zeilen();
     const Seitenplan plan = planen(drucker, std::max(monate, 0), static_cast<int>(angaben.size()));
-    const std::string fallname = fall.empty() ? fallnameText(daten) : std::string(fall);
 
     auto seitenkopf = [&] {
         setzen(drucker, randSchrift);
         bei(0);
-        drucker.text(fallname + " \u2013 Monatsliste");
-        bei(4);
-        drucker.text(tabelle.ueberschrift, Zeile::endet);
+        // One item: a person's long name would run into a second one.
+        drucker.text(block.titel + " \u2013 Monatsliste, " + tabelle.ueberschrift, Zeile::endet);
         drucker.leerzeile();
     };
     int seitennummer = 0;
     auto seitenfuss = [&] {
         setzen(drucker, randSchrift);
         drucker.zurLetztenZeile();
+        bei(0);
+        drucker.text(block.gedruckt);
         bei(4);
         drucker.text(seitenangabe(++seitennummer, plan.seiten()), Zeile::endet);
     };
@@ -161,10 +153,12 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
 
     bei(1);
     drucker.text(fenstertitel, Zeile::endet);
+    setzen(drucker, angabenSchrift);
     for (const std::string& angabe : angaben) {
         bei(1);
         drucker.text(angabe, Zeile::endet);
     }
+    setzen(drucker, titelSchrift);
     bei(0);
     drucker.text(regel, Zeile::endet);
     bei(1);
@@ -254,6 +248,12 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     drucker.text(regel, Zeile::endet);
     bei(0);
     drucker.text(monatslisteFusszeile(), Zeile::endet);
+    setzen(drucker, randSchrift);
+    for (int i = 0; i < unterschriftLeerzeilen; ++i) drucker.leerzeile();
+    bei(0);
+    drucker.text(unterschriftLinie, Zeile::endet);
+    bei(0);
+    drucker.text(block.unterschrift, Zeile::endet);
     seitenfuss();
     return drucker.dokumentBeenden(fehler);
 }

@@ -1,6 +1,7 @@
 // What the output buttons of the window do.
 #include "ausgabeknoepfe.h"
 
+#include "druckblock.h"
 #include "ergebnisseite.h"
 #include "korvaltei.h"
 #include "monatsliste.h"
@@ -13,8 +14,8 @@ namespace korvalt {
 bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler,
                         std::string_view fall) {
     QtDrucker drucker(printer);
-    return monatslisteDrucken(sitzung.daten(), sitzung.tabellen(), sitzung.titel(), drucker, fehler, fall,
-                              sitzung.rechner().erhoehungshinweis());
+    return monatslisteDrucken(sitzung.daten(), sitzung.tabellen(), sitzung.titel(),
+                              druckblockBilden(sitzung, fall), drucker, fehler);
 }
 
 bool speichernAusfuehren(Korvaltei& fenster, bool fragen) {

@@ -23,9 +23,9 @@ bool speichernAusfuehren(Korvaltei& fenster, bool fragen = true);
 // The painting of a printout, the same for the buttons, the menu, the dialog and the preview.
 Druckvorgang druckvorgang(Korvaltei& fenster, Ausdruck was);
 
-// The month list of the computed case on a printer, headed by the window caption, its pages by
-// `fall` (the case's stored name when empty); false with a German reason. The same for the button
-// and for the command line.
+// The month list of the computed case on a printer, headed by the window caption, its pages by the
+// person or else by `fall` (the case's stored name when empty); false with a German reason. The
+// same for the button and for the command line.
 bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler,
                         std::string_view fall = {});
 

@@ -15,6 +15,7 @@
 
 #include "dateinamen.h"
 #include "kalenderdialog.h"
+#include "persondialog.h"
 #include "qtumwandlung.h"
 
 namespace korvalt {
@@ -133,6 +134,12 @@ Aenderungsantwort Desktopdialoge::aenderungenFragen(std::string_view name) {
 std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderangaben& jetzt,
                                                                const Kalenderpruefung& pruefung) {
     Kalenderdialog dialog(jetzt, pruefung, eltern_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.angaben();
+}
+
+std::optional<Personenangaben> Desktopdialoge::personWaehlen(const Personenangaben& jetzt) {
+    Persondialog dialog(jetzt, eltern_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.angaben();
 }

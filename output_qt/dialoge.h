@@ -10,6 +10,7 @@
 #include "druckauftrag.h"
 #include "kalenderangaben.h"
 #include "kalenderdialog.h"
+#include "personenangaben.h"
 
 namespace korvalt {
 
@@ -46,6 +47,9 @@ class Dialoge : public Druckumgebung {
     // accepted by `pruefung`; nothing when the user cancels.
     virtual std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
                                                            const Kalenderpruefung& pruefung) = 0;
+    // Angaben zur Person, showing the case's person `jetzt`: the person entered, each field
+    // checked as the dialog checks it; nothing when the user cancels.
+    virtual std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer.
@@ -68,6 +72,7 @@ class Desktopdialoge : public Dialoge {
     Aenderungsantwort aenderungenFragen(std::string_view name) override;
     std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
                                                    const Kalenderpruefung& pruefung) override;
+    std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override;
 
   private:
     QWidget* eltern_;

@@ -1,13 +1,10 @@
-// The main window as a Druckfenster on a QPrinter: a heading with the case, its table and the date,
-// below it the case's working-time shares and assumed raise when they count, the window as wide as
-// the page, the totals in words below it, and the page number.
+// The main window as a Druckfenster on a QPrinter: the block of every printout around it, the
+// window as wide as the page, the totals in words below it and the first months of the month table
+// in the rest of the page.
 #include "ergebnisseite.h"
 
 #include <QAbstractScrollArea>
 #include <QApplication>
-#include <QDate>
-#include <QDateTime>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QPicture>
 #include <QPointer>
@@ -15,9 +12,12 @@
 #include <algorithm>
 #include <vector>
 
+#include "blockseite.h"
 #include "druckauftrag.h"
+#include "druckblock.h"
 #include "ergebnisdruck.h"
 #include "korvaltei.h"
+#include "monatsausschnitt.h"
 #include "monatsliste.h"
 #include "qtdrucker.h"
 #include "qtumwandlung.h"
@@ -26,13 +26,6 @@
 namespace korvalt {
 
 namespace {
-
-// Today, or the day SOURCE_DATE_EPOCH names, so that a printout can be reproduced byte for byte.
-QDate druckdatum() {
-    bool gesetzt = false;
-    const qint64 sekunden = qEnvironmentVariable("SOURCE_DATE_EPOCH").toLongLong(&gesetzt);
-    return gesetzt ? QDateTime::fromSecsSinceEpoch(sekunden, Qt::UTC).date() : QDate::currentDate();
-}
 
 // The blinking text cursor of the input field that has the focus is no part of the page: the
 // field gives the focus up while the page is drawn and gets it back afterwards. (A click on a
@@ -87,8 +80,9 @@ class OhneRollbalken {
     std::vector<Flaeche> flaechen_;
 };
 
-// The page's heading and footer: small, so that the window keeps the page.
+// The page's block and foot: small, so that the window keeps the page; the months smaller still.
 constexpr double randGroesse = 8;
+constexpr double tabellenGroesse = 7;
 
 class Fensterbogen : public Druckfenster {
   public:
@@ -108,33 +102,17 @@ class Fensterbogen : public Druckfenster {
             return false;
         }
         const QFont schrift(QFont(druckschrift("Arial"), randGroesse), &printer_);
-        const QFontMetricsF metrik(schrift, &printer_);
-        const double zeile = metrik.lineSpacing();
         const double breite = printer_.width();
-        const double hoehe = printer_.height();
-        maler.setFont(schrift);
-
         const Sitzung& sitzung = fenster_.sitzung();
-        const QString kopf =
-            alsQString(fallbezeichnung(fenster_) + " \u2013 " +
-                       sitzung.daten().tabellenkatalog.tabelle(sitzung.daten().tabelle).ueberschrift);
-        const QString datum = QStringLiteral("gedruckt am ") + druckdatum().toString(u"dd.MM.yyyy");
-        maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignLeft, kopf);
-        maler.drawText(QRectF(0, 0, breite, zeile), Qt::AlignRight, datum);
-        maler.drawLine(QPointF(0, zeile * 1.25), QPointF(breite, zeile * 1.25));
-        // The shares and the assumed raise, once, between the heading and the window.
-        const std::vector<std::string> angaben =
-            kopfangaben(sitzung.daten(), sitzung.tabellen(), sitzung.rechner().erhoehungshinweis());
-        for (std::size_t i = 0; i < angaben.size(); ++i)
-            maler.drawText(QRectF(0, zeile * (1.5 + double(i)), breite, zeile), Qt::AlignLeft,
-                           alsQString(angaben[i]));
-        maler.drawText(QRectF(0, hoehe - zeile, breite, zeile), Qt::AlignHCenter,
-                       alsQString(seitenangabe(1, 1)));
+        const Druckblock block = druckblockBilden(sitzung, fallbezeichnung(fenster_));
+        Blockseite seite(maler, QRectF(0, 0, breite, printer_.height()), schrift, block);
+        const double zeile = seite.zeile();
+        const double oben = seite.kopfZeichnen("Ergebnis");
+        const double unten = seite.fussOben();
 
-        // The window as wide as the page, unless it would then reach into the footer.
-        const double oben = zeile * (2 + double(angaben.size()));
+        // The window as wide as the page, unless it would then leave no room for the totals.
         const double faktor =
-            std::min(breite / fenster_.width(), (hoehe - oben - zeile * 2) / fenster_.height());
+            std::min(breite / fenster_.width(), (unten - oben - zeile * 3) / fenster_.height());
         maler.save();
         maler.translate(0, oben);
         maler.scale(faktor, faktor);
@@ -150,10 +128,26 @@ class Fensterbogen : public Druckfenster {
         }
         maler.restore();
 
-        const QRectF summen(0, oben + fenster_.height() * faktor + zeile, breite, zeile * 2);
-        if (summen.bottom() <= hoehe - zeile * 2)
-            maler.drawText(summen, Qt::AlignLeft | Qt::TextWordWrap,
-                           alsQString(summenText(sitzung.daten(), sitzung.tabellen())));
+        maler.setFont(schrift);
+        double y = oben + fenster_.height() * faktor + zeile * 0.5;
+        const QString summen = alsQString(summenText(sitzung.daten(), sitzung.tabellen()));
+        const QRectF summenRahmen = maler.boundingRect(QRectF(0, y, breite, zeile * 2),
+                                                       Qt::AlignLeft | Qt::TextWordWrap, summen);
+        maler.drawText(QRectF(0, y, breite, zeile * 2), Qt::AlignLeft | Qt::TextWordWrap, summen);
+        y += summenRahmen.height() + zeile * 0.5;
+
+        // The first months in the rest of the page, and where the list goes on.
+        QFont tabellenschrift = schrift;
+        tabellenschrift.setPointSizeF(tabellenGroesse);
+        maler.setFont(tabellenschrift);
+        const QRectF rest(0, y, breite, unten - y - zeile * 1.5);
+        const int gezeigt =
+            monatsausschnittZeichnen(maler, rest, sitzung.daten(), sitzung.tabellen());
+        maler.setFont(schrift);
+        if (gezeigt < sitzung.daten().monatsanzahl)
+            maler.drawText(QRectF(0, unten - zeile * 1.5, breite, zeile), Qt::AlignLeft,
+                           QStringLiteral("Monatsliste: siehe Liste drucken"));
+        seite.fussZeichnen();
 
         if (!maler.end() || printer_.printerState() == QPrinter::Error ||
             printer_.printerState() == QPrinter::Aborted) {

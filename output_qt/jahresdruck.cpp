@@ -4,13 +4,13 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "blockseite.h"
 #include "dialoge.h"
 #include "druckauftrag.h"
 #include "hauptfenster.h"
 #include "jahresansicht.h"
 #include "jahresdiagramm.h"
 #include "jahresliste_csv.h"
-#include "monatsliste.h"
 
 namespace korvalt {
 
@@ -71,7 +71,7 @@ void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
 
 }  // namespace
 
-bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, QPrinter& printer,
+bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrinter& printer,
                           std::string& fehler) {
     printer.setPageOrientation(QPageLayout::Landscape);
     QPainter p;
@@ -86,11 +86,9 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, Q
     const double hoehe = seite.height() * einheitenProMm;
     const Jahresdaten& d = ansicht.daten();
 
-    double y = 0;
-    p.setFont(schrift(5, true));
-    p.drawText(QRectF(0, y, breite, 70), Qt::AlignLeft | Qt::AlignVCenter,
-               q(fallname + " \u2013 Jahresübersicht"));
-    y += 80;
+    Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), schrift(3), block);
+    double y = rahmen.kopfZeichnen("Jahresübersicht");
+    const double unten = rahmen.fussOben();
     p.setFont(schrift(4, true));
     p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(ausgleichSatz(d)));
     y += 60;
@@ -107,15 +105,16 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, Q
         y += 50;
     }
     y += 20;
-    tabelleZeichnen(p, d, QRectF(0, y, breite * 0.52, hoehe - y));
+    tabelleZeichnen(p, d, QRectF(0, y, breite * 0.52, unten - y));
     const QRectF diagrammRahmen(breite * 0.54, y, breite * 0.46,
-                                std::min(hoehe - y, breite * 0.36));
+                                std::min(unten - y, breite * 0.36));
     Jahresdiagramm& diagramm = ansicht.diagramm();
     // Drawn at a size of its own, so that the page does not depend on the window's size.
     const QSize frueher = diagramm.size();
     diagramm.resize(int(diagrammRahmen.width() / 2), int(diagrammRahmen.height() / 2));
     diagramm.render(&p, diagrammRahmen, diagramm.viewport()->rect());
     diagramm.resize(frueher);
+    rahmen.fussZeichnen();
     return p.end();
 }
 
@@ -142,9 +141,8 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);
     ansicht.show();
-    const std::string name = fallnameText(fall->sitzung.daten());
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
-        return jahresansichtDrucken(ansicht, name, printer, grund);
+        return jahresansichtDrucken(ansicht, druckblockBilden(fall->sitzung), printer, grund);
     };
     if (!pdfSchreiben(aufruf.jahresliste, drucken, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
@@ -159,8 +157,9 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
     QObject::connect(aktion, &QAction::triggered, &fenster, [&fenster, dialoge] {
         Jahresansicht& ansicht = fenster.jahresansichtZeigen();
         auto vorgang = [&fenster, &ansicht](QPrinter& printer, std::string& fehler) {
-            return jahresansichtDrucken(ansicht, fallbezeichnung(fenster.korvaltei()), printer,
-                                        fehler);
+            Korvaltei& k = fenster.korvaltei();
+            return jahresansichtDrucken(ansicht, druckblockBilden(k.sitzung(), fallbezeichnung(k)),
+                                        printer, fehler);
         };
         auto melden = [&fenster](const std::string& fehler) {
             fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);

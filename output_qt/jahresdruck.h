@@ -1,10 +1,11 @@
-// The year view on paper: sentence, table and chart on one A4 page in landscape, printed or saved
-// as PDF from the view's buttons and its menu item.
+// The year view on paper: the block of every printout, sentence, table and chart on one A4 page in
+// landscape, printed or saved as PDF from the view's buttons and its menu item.
 #pragma once
 
 #include <memory>
 #include <string>
 
+#include "druckblock.h"
 #include "kommandozeile.h"
 
 class QPrinter;
@@ -15,9 +16,9 @@ class Dialoge;
 class Hauptfenster;
 class Jahresansicht;
 
-// Draws the view's content on one page of `printer`, headed by the case's name; false with a
-// German reason when the page could not be drawn.
-bool jahresansichtDrucken(Jahresansicht& ansicht, const std::string& fallname, QPrinter& printer,
+// Draws the view's content on one landscape page of `printer` with the block of every printout;
+// false with a German reason when the page could not be drawn.
+bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrinter& printer,
                           std::string& fehler);
 
 // Attaches the item Ansicht › Jahresübersicht: it opens the view, whose Drucken… asks for a

@@ -190,6 +190,21 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     k.anzeige().starten();
 }
 
+// Angaben zur Person: nothing is recalculated; the title, the change mark and every later printout
+// follow.
+void personAendern(Hauptfenster& fenster, Dialoge& dialoge) {
+    Korvaltei& k = fenster.korvaltei();
+    const auto neu = dialoge.personWaehlen(k.sitzung().tabellen().person);
+    if (!neu || *neu == k.sitzung().tabellen().person) return;
+    std::string fehler;
+    if (!k.sitzung().personSetzen(*neu, fehler)) {
+        k.meldungen().warnen("Angaben zur Person", fehler);
+        return;
+    }
+    fenster.standPruefen();
+    fenster.melden(QStringLiteral("Angaben zur Person geändert"));
+}
+
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
     const auto einstellungen = vollerPfad(s.einstellungsdatei());
@@ -268,6 +283,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
+    anschliessen(a.person, mit(personAendern));
     // A table that needs a start month the case lacks: the dialog, then the table with what it
     // gives.
     fenster.setzeKalenderFuerTabelle([&fenster, dialoge](const Tariftabelle& neu) {

@@ -70,25 +70,38 @@ TEST_F(ErgebnisseiteTest, SeiteZeigtDasFensterMitUeberschriftUndTitelzeile) {
          {"Speichern", "Ergebnis drucken", "Liste Drucken", "Hilfe", "Schließen"})
         EXPECT_EQ(text.find(beschriftung), std::string::npos) << beschriftung;
 
-    EXPECT_NE(text.find("Beispielfall \u2013 Tariftabellen Stand JANUAR 2006 WEST"),
-              std::string::npos);
-    EXPECT_NE(text.find("Seite 1 von 1"), std::string::npos);
+    for (const char* zeile :
+         {"Beispielfall \u2013 Ergebnis", "Tabelle: Tariftabellen Stand JANUAR 2006 WEST",
+          "Rechtsgrundlage: §§ 15\u201317, 20 TVöD",
+          "Unverbindliche Modellrechnung; maßgeblich ist die Entgeltabrechnung",
+          "Monatsliste: siehe Liste drucken", "Ort, Datum / Unterschrift", "Seite 1 von 1"})
+        EXPECT_NE(text.find(zeile), std::string::npos) << zeile;
 
-    // The caption line closes the window's image; below it only the totals in words and the page
-    // number. Nothing reaches past the printable area.
+    // The caption line closes the window's image; below it the totals in words, the first months
+    // of the month table, where the list goes on, the place to sign and the page's foot. Nothing
+    // reaches past the printable area.
     const auto woerter = test::pdfWoerter(pdf);
     ASSERT_FALSE(woerter.empty());
-    const auto titelwort =
-        std::find_if(woerter.rbegin(), woerter.rend(),
-                     [](const test::PdfWort& w) { return w.text == "Tariftabellen"; });
-    ASSERT_NE(titelwort, woerter.rend());
-    const auto summe = std::find_if(woerter.begin(), woerter.end(),
-                                    [](const test::PdfWort& w) { return w.text == "Summe"; });
-    ASSERT_NE(summe, woerter.end());
-    EXPECT_GT(summe->y, titelwort->y);
+    auto unterstes = [&](const std::string& wort) {
+        test::PdfWort tiefstes;
+        tiefstes.y = -1;
+        for (const auto& w : woerter)
+            if (w.text == wort && w.y > tiefstes.y) tiefstes = w;
+        EXPECT_GE(tiefstes.y, 0) << wort;
+        return tiefstes.y;
+    };
+    const double titelzeile = unterstes("Tariftabellen");
+    const double summe = unterstes("Summe");
+    const double tabellenkopf = unterstes("Monat");
+    const double verweis = unterstes("Monatsliste:");
+    EXPECT_GT(summe, titelzeile);
+    EXPECT_GT(tabellenkopf, summe);
+    EXPECT_GT(verweis, unterstes("12"));
+    EXPECT_GT(unterstes("Ort,"), verweis);
+    EXPECT_GT(unterstes("Gedruckt"), unterstes("Ort,"));
     for (const auto& w : woerter) {
-        if (w.y > titelwort->y + 0.01) {
-            EXPECT_GE(w.y, summe->y - 0.01) << w.text;
+        if (w.y > titelzeile + 0.01) {
+            EXPECT_GE(w.y, summe - 0.01) << w.text;
         }
         EXPECT_GE(w.x, 17.9) << w.text;
         EXPECT_LT(w.x, 595 - 18) << w.text;
@@ -97,6 +110,10 @@ TEST_F(ErgebnisseiteTest, SeiteZeigtDasFensterMitUeberschriftUndTitelzeile) {
     EXPECT_EQ(letzteZeile, "   " + titel);
     EXPECT_TRUE(std::regex_search(text, std::regex("Summe Normalfall 1\\.604\\.172 €, Summe "
                                                    "Beispielfall 1\\.604\\.172 €, Differenz 0 €")))
+        << text;
+    // The table below the image begins with month 1 and has a month 2 (the grid shows those too).
+    EXPECT_TRUE(std::regex_search(
+        text, std::regex(R"(\n\s+1\s+9\s+1\s+2\.061\s+9\s+1\s+2\.061\s+0\s+\d+\s+9)")))
         << text;
 
     // A second page in a row is the same page.
@@ -117,6 +134,24 @@ TEST_F(ErgebnisseiteTest, NachEinemFehlgeschlagenenDruckIstDasFensterWiederBedie
     // The window still reacts: an edit recalculates as before.
     ersetzen(feld("indi1", 3), "7");
     EXPECT_EQ(text("iende1", 3), "43");
+}
+
+// A case of 12 months: every month fits below the window, so the page sends nobody to the list.
+TEST_F(ErgebnisseiteTest, AlleMonateAufDerSeiteOhneVerweis) {
+    starten(test::einstellungssatzText(9, 3));
+    ASSERT_EQ(sitzung->daten().monatsanzahl, 12);
+    const auto pdf = verzeichnis.pfad() / "Ergebnis.pdf";
+    std::string fehler;
+    ASSERT_TRUE(drucken(pdf, fehler)) << fehler;
+    const std::string text = test::pdfText(pdf);
+    EXPECT_EQ(text.find("Monatsliste: siehe Liste drucken"), std::string::npos) << text;
+    // Month 12 below the table's heads, which stand below the window's grid.
+    double kopf = 0, monat12 = 0;
+    for (const auto& w : test::pdfWoerter(pdf)) {
+        if (w.text == "Monat") kopf = std::max(kopf, w.y);
+        if (w.text == "12") monat12 = std::max(monat12, w.y);
+    }
+    EXPECT_GT(monat12, kopf);
 }
 
 }  // namespace

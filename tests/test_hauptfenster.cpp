@@ -56,7 +56,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
         {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}}},
-        {"&Fall", {{"&Beginn, Stufe und Teilzeit…", ""}}},
+        {"&Fall", {{"&Beginn, Stufe und Teilzeit…", ""}, {"&Angaben zur Person…", ""}}},
         {"&Tabelle",
          {{"&Januar 2006 West", ""},
           {"&März 2024", ""},

@@ -287,3 +287,24 @@ TEST_F(KalenderRechnerTest, NachDatumBrauchtEinenBeginn) {
     EXPECT_EQ(fehler, "\u201EBund nach Datum\u201C braucht einen Beginn.");
     EXPECT_TRUE(t().kalender.beginn);
 }
+
+// The tables a case by date was paid from, each with its months; a raised table counts as the one
+// it was raised from. Switched to a table of its own, the case has none of them and no raise.
+TEST_F(KalenderRechnerTest, TabellenabschnitteMitIhrenMonaten) {
+    Kalenderangaben k = ab({2024, 7});
+    k.erhoehung = AngenommeneErhoehung{25, {2027, 4}};
+    rechnen("vka", k);
+    ASSERT_EQ(sitzung.daten().monatsanzahl, 480);
+    const std::vector<Tabellenabschnitt> erwartet = {
+        {"2024-03", {2024, 7}, {2025, 3}},
+        {"2025-04", {2025, 4}, {2026, 4}},
+        {"2026-05", {2026, 5}, {2064, 6}},
+    };
+    EXPECT_EQ(sitzung.rechner().tabellenabschnitte(), erwartet);
+    ASSERT_NE(sitzung.rechner().erhoehungshinweis(), "");
+
+    // A table of one date takes no raise: the switch is refused and the case keeps its note.
+    std::string fehler;
+    EXPECT_FALSE(sitzung.tabelleWaehlen("2026-05", fehler));
+    EXPECT_NE(sitzung.rechner().erhoehungshinweis(), "");
+}

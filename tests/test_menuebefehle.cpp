@@ -525,3 +525,41 @@ TEST_F(MenuebefehleTest, NachDatumOhneBeginnBietetDenDialogAn) {
     EXPECT_EQ(sitzung->daten().tabelle, "vka");
     EXPECT_EQ(text("nanfang1", 1), "07/26");
 }
+
+// Angaben zur Person: the person heads the title, and a change of it is a change of the case like
+// any other: the change mark, the question before closing, the records saved and read back.
+TEST_F(MenuebefehleTest, AngabenZurPersonWieJedeAenderungDesFalls) {
+    starten();
+    dialoge->datei = "Fall.korvalt";
+    waehlen(&Menueaktionen::fallSpeichernUnter);
+    const Personenangaben person{"Anna Müller", "4711", "", ""};
+    const std::string mitPerson = "Anna Müller (Personalnummer 4711) \u2013 " + caption;
+    dialoge->person = person;
+    waehlen(&Menueaktionen::person);
+    EXPECT_EQ(titel(), mitPerson + " \u2013 Fall.korvalt*");
+    dialoge->aenderungsantwort = Aenderungsantwort::abbrechen;
+    EXPECT_FALSE(fenster->close());
+    EXPECT_EQ(dialoge->gefragt.back(), "Änderungen an Fall.korvalt?");
+
+    waehlen(&Menueaktionen::fallSpeichern);
+    EXPECT_EQ(dateiinhalt(pfad("Fall.korvalt")).substr(einstellungssatzLaenge, 15),
+              "peNAnna Müller");
+    // The same person again is no change; a new case has none; the case file brings it back.
+    waehlen(&Menueaktionen::person);
+    EXPECT_EQ(titel(), mitPerson + " \u2013 Fall.korvalt");
+    waehlen(&Menueaktionen::neu);
+    EXPECT_EQ(titel(), caption);
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(sitzung->tabellen().person, person);
+    EXPECT_EQ(titel(), mitPerson + " \u2013 Fall.korvalt");
+}
+
+// A field the settings file has no room for is refused with its reason; the case stays as it was.
+TEST_F(MenuebefehleTest, ZuLangeAngabeZurPersonAendertNichts) {
+    starten();
+    dialoge->person = Personenangaben{std::string(73, 'x'), "", "", ""};
+    waehlen(&Menueaktionen::person);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_EQ(meldungen.warnungen[0].rfind("Angaben zur Person: Name: zu lang", 0), 0u);
+    EXPECT_EQ(titel(), caption);
+}

@@ -19,11 +19,19 @@ namespace {
 const std::string regel(75, '_');
 const std::string titel = "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST";
 
-// Line numbers of the list: the page heading and a blank line take lines 0..1, the title block
-// 2..9, the column heads 10..12.
+const std::string datum = "01.02.2026";
+
+// Line numbers of the list: the page heading and a blank line take lines 0..1, the caption line 2,
+// the block of a case in the table of 2006 without a person 3..7 (table, Beginn, working time, the
+// two notes), the rest of the title block 8..14, the column heads 15..17.
 constexpr int titel0 = 2;
-constexpr int kopfzeile = 10;
-constexpr int ersteMonatszeile = 13;
+constexpr int blockzeilen = 5;
+constexpr int rumpf = titel0 + 1 + blockzeilen;
+constexpr int kopfzeile = rumpf + 7;
+constexpr int ersteMonatszeile = kopfzeile + 3;
+// After the last month: the rule, the footer line, four blank lines to sign in, the line to sign
+// on, its label and the page footer.
+constexpr int schlusszeilen = 9;
 
 struct Posten {
     int twips;
@@ -61,10 +69,14 @@ struct Handfall {
         daten.monatsanzahl = std::max(t.letztermonat(1), t.letztermonat(2));
     }
 
+    Druckblock block(std::string_view fall = {}) const {
+        return druckblockBilden(daten, t, {}, "", fall, datum);
+    }
+
     AufzeichnenderDrucker drucken() {
         AufzeichnenderDrucker drucker;
         std::string fehler;
-        EXPECT_TRUE(monatslisteDrucken(daten, t, titel, drucker, fehler));
+        EXPECT_TRUE(monatslisteDrucken(daten, t, titel, block(), drucker, fehler));
         return drucker;
     }
 
@@ -81,26 +93,32 @@ TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
 
     AufzeichnenderDrucker drucker;
     std::string fehler;
+    const Druckblock block =
+        druckblockBilden(fall->sitzung.daten(), fall->sitzung.tabellen(), {}, "", {}, datum);
+    ASSERT_EQ(block.zeilen().size(), std::size_t{blockzeilen});
     ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(),
-                                   fall->felder.text({Feldname::Korvaltei}), drucker, fehler));
+                                   fall->felder.text({Feldname::Korvaltei}), block, drucker,
+                                   fehler));
 
     const std::string summeN = fall->felder.text({Feldname::Ergebnis1}) + " €";
     const std::string summeI = fall->felder.text({Feldname::Ergebnis2}) + " €";
-    erwartePosten(drucker, 0,
-                  {{1000, "Beispielfall \u2013 Monatsliste"},
-                   {4000, "Tariftabellen Stand JANUAR 2006 WEST"}});
+    erwartePosten(
+        drucker, 0,
+        {{1000, "Beispielfall \u2013 Monatsliste, Tariftabellen Stand JANUAR 2006 WEST"}});
     erwartePosten(drucker, 1, {});
     erwartePosten(drucker, titel0 + 0, {{1800, titel}});
-    erwartePosten(drucker, titel0 + 1, {{1000, regel}});
-    erwartePosten(drucker, titel0 + 2,
+    for (int i = 0; i < blockzeilen; ++i)
+        erwartePosten(drucker, titel0 + 1 + i, {{1800, block.zeilen()[std::size_t(i)]}});
+    erwartePosten(drucker, rumpf, {{1000, regel}});
+    erwartePosten(drucker, rumpf + 1,
                   {{1800, "N o r m a l f a l l"},
                    {4000, "Beispielfall                       "},
                    {6200, "Differenz"}});
-    erwartePosten(drucker, titel0 + 3, {{1800, summeN}, {4000, summeI}, {6200, "0 €"}});
-    erwartePosten(drucker, titel0 + 4, {{1000, regel}});
-    erwartePosten(drucker, titel0 + 5, {});
-    erwartePosten(drucker, titel0 + 6, {{1000, "Im einzelnen:"}});
-    erwartePosten(drucker, titel0 + 7, {});
+    erwartePosten(drucker, rumpf + 2, {{1800, summeN}, {4000, summeI}, {6200, "0 €"}});
+    erwartePosten(drucker, rumpf + 3, {{1000, regel}});
+    erwartePosten(drucker, rumpf + 4, {});
+    erwartePosten(drucker, rumpf + 5, {{1000, "Im einzelnen:"}});
+    erwartePosten(drucker, rumpf + 6, {});
     erwartePosten(drucker, kopfzeile,
                   {{1000, "Monat"},
                    {1800, "EGr."},
@@ -136,8 +154,11 @@ TEST(Monatsliste, StandardfallVonKopfBisFusszeile) {
                    {6200, "     0"}});
     erwartePosten(drucker, letzte + 1, {{1000, regel}});
     erwartePosten(drucker, letzte + 2, {{1000, "Korvalt, Version " KORVALT_VERSION}});
-    erwartePosten(drucker, letzte + 3, {{4000, "Seite 1 von 1"}});
-    EXPECT_EQ(drucker.zeilenAnzahl(), letzte + 4);
+    for (int leer = letzte + 3; leer <= letzte + 6; ++leer) erwartePosten(drucker, leer, {});
+    erwartePosten(drucker, letzte + 7, {{1000, std::string(40, '_')}});
+    erwartePosten(drucker, letzte + 8, {{1000, "Ort, Datum / Unterschrift"}});
+    erwartePosten(drucker, letzte + 9, {{1000, "Gedruckt am " + datum}, {4000, "Seite 1 von 1"}});
+    EXPECT_EQ(drucker.zeilenAnzahl(), letzte + 1 + schlusszeilen);
     EXPECT_EQ(drucker.befehle().back().art, Druckbefehl::Art::dokumentBeenden);
     EXPECT_EQ(drucker.dokumente(), 1);
 }
@@ -162,47 +183,93 @@ TEST(Monatsliste, SchriftenJeAbschnitt) {
             EXPECT_EQ(p.fett, s.fett) << "Zeile " << zeile << ": " << p.text;
         }
     };
-    for (int zeile : {0, 1, 2, 3, 4, 6}) erwarteSchrift(titel0 + zeile, {"Arial", 10, true});
+    erwarteSchrift(titel0, {"Arial", 10, true});
+    for (int zeile = titel0 + 1; zeile < rumpf; ++zeile) erwarteSchrift(zeile, {"Arial", 9, false});
+    for (int zeile : {0, 1, 2, 3, 5}) erwarteSchrift(rumpf + zeile, {"Arial", 10, true});
     for (int zeile : {kopfzeile, kopfzeile + 1}) erwarteSchrift(zeile, {"Arial", 10, false});
     for (int zeile = ersteMonatszeile; zeile < ersteMonatszeile + 3; ++zeile)
         erwarteSchrift(zeile, {"courier new", 8, false});
-    erwarteSchrift(ersteMonatszeile + 3, {"Arial", 8, false});
-    erwarteSchrift(ersteMonatszeile + 4, {"Arial", 8, false});
+    for (int zeile : {3, 4, 9, 10, 11})
+        erwarteSchrift(ersteMonatszeile + zeile, {"Arial", 8, false});
 }
 
-// Twenty lines a page: the first page has room for 5 months below the title block, the others for
-// 13, and the closing lines fit below the last 9.
-TEST(Monatsliste, JedeSeiteMitKopfSpaltenkoepfenUndSeitenzahl) {
-    Handfall fall;
-    fall.fall(Seite::normal, 40, 2475);
-    fall.fall(Seite::individuell, 40, 2475);
-    AufzeichnenderDrucker drucker(20);
-    std::string fehler;
-    ASSERT_TRUE(monatslisteDrucken(fall.daten, fall.t, titel, drucker, fehler, "Müller 2026"));
-    EXPECT_FALSE(drucker.uebergelaufen());
-    ASSERT_EQ(drucker.seiten(), 4);
-    for (int seite = 1; seite <= 4; ++seite) {
-        std::vector<std::string> texte;
-        for (const Druckposten& p : drucker.posten())
-            if (p.seite == seite) texte.push_back(p.text);
-        SCOPED_TRACE("Seite " + std::to_string(seite));
-        EXPECT_EQ(texte.front(), "Müller 2026 \u2013 Monatsliste");
-        EXPECT_EQ(texte.back(), "Seite " + std::to_string(seite) + " von 4");
-        EXPECT_NE(std::find(texte.begin(), texte.end(), "Monat"), texte.end());
-        const std::string ersterMonat[] = {"  1", "  6", " 19", " 32"};
-        EXPECT_NE(std::find(texte.begin(), texte.end(), ersterMonat[seite - 1]), texte.end());
+// Months on short pages, with and without a person in the block. Every page is headed by the case,
+// has the column heads while it has months, and ends with the print date and "Seite n von m", where
+// m is counted before the first page; no line runs below its page, every month is printed once,
+// and the place to sign closes the last page, on a page of its own where the last months leave no
+// room for its 8 lines.
+TEST(Monatsliste, SeiteNVonMAufJederSeite) {
+    const struct {
+        int zeilenProSeite;
+        int monate;
+        bool mitPerson;
+        int seiten;
+        std::vector<std::string> ersterMonat;  // of each page with months
+    } faelle[] = {
+        // The first page holds 26 - 4 - 8 - 5 - 3 = 6 months, the others 19; 4 lines are left on
+        // the third.
+        {26, 40, false, 4, {"  1", "  7", " 26"}},
+        // 7 + 20 + 12 months leave exactly the 8 closing lines; one month more does not.
+        {27, 39, false, 3, {"  1", "  8", " 28"}},
+        {27, 40, false, 4, {"  1", "  8", " 28"}},
+        // Four person lines more on the first page.
+        {28, 40, true, 4, {"  1", "  5", " 26"}},
+        {29, 40, true, 3, {"  1", "  6", " 28"}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::to_string(f.zeilenProSeite) + " Zeilen, " + std::to_string(f.monate) +
+                     " Monate" + (f.mitPerson ? ", mit Person" : ""));
+        Handfall fall;
+        fall.fall(Seite::normal, f.monate, 2475);
+        fall.fall(Seite::individuell, f.monate, 2475);
+        if (f.mitPerson) fall.t.person = {"Anna Müller", "4711", "Stadt Musterstadt", "B. Schäfer"};
+        const std::string kopf =
+            (f.mitPerson ? "Anna Müller (Personalnummer 4711)" : "Müller 2026") +
+            std::string(" \u2013 Monatsliste, Tariftabellen Stand JANUAR 2006 WEST");
+        AufzeichnenderDrucker drucker(f.zeilenProSeite);
+        std::string fehler;
+        ASSERT_TRUE(monatslisteDrucken(fall.daten, fall.t, titel, fall.block("Müller 2026"),
+                                       drucker, fehler));
+        EXPECT_FALSE(drucker.uebergelaufen());
+        ASSERT_EQ(drucker.seiten(), f.seiten);
+        std::vector<std::string> monate;
+        for (int seite = 1; seite <= f.seiten; ++seite) {
+            SCOPED_TRACE("Seite " + std::to_string(seite));
+            std::vector<Druckposten> posten;
+            for (const Druckposten& p : drucker.posten())
+                if (p.seite == seite) posten.push_back(p);
+            ASSERT_GE(posten.size(), 3u);
+            EXPECT_EQ(posten.front().text, kopf);
+            EXPECT_EQ(posten.back().text, seitenangabe(seite, f.seiten));
+            EXPECT_EQ(posten[posten.size() - 2].text, "Gedruckt am " + datum);
+            std::vector<std::string> hier;
+            for (const Druckposten& p : posten)
+                if (p.twips == 1000 && p.schrift == "courier new") hier.push_back(p.text);
+            if (seite <= int(f.ersterMonat.size())) {
+                ASSERT_FALSE(hier.empty());
+                EXPECT_EQ(hier.front(), f.ersterMonat[std::size_t(seite - 1)]);
+            } else {
+                EXPECT_TRUE(hier.empty());
+            }
+            monate.insert(monate.end(), hier.begin(), hier.end());
+            if (seite == f.seiten) {
+                EXPECT_EQ(posten[posten.size() - 3].text, "Ort, Datum / Unterschrift");
+            }
+        }
+        ASSERT_EQ(monate.size(), std::size_t(f.monate));
+        EXPECT_EQ(monate.back(), " " + std::to_string(f.monate));
     }
 }
 
 TEST(Monatsliste, OhneMonateFolgtAufDieKoepfeDieSchlussregel) {
     Handfall fall;
     const AufzeichnenderDrucker drucker = fall.drucken();
-    erwartePosten(drucker, titel0 + 3, {{1800, "0 €"}, {4000, "0 €"}, {6200, "0 €"}});
+    erwartePosten(drucker, rumpf + 2, {{1800, "0 €"}, {4000, "0 €"}, {6200, "0 €"}});
     erwartePosten(drucker, kopfzeile + 1, {{1000, regel}});
     erwartePosten(drucker, kopfzeile + 2, {});
     erwartePosten(drucker, ersteMonatszeile, {{1000, regel}});
     erwartePosten(drucker, ersteMonatszeile + 1, {{1000, "Korvalt, Version " KORVALT_VERSION}});
-    EXPECT_EQ(drucker.zeilenAnzahl(), ersteMonatszeile + 3);
+    EXPECT_EQ(drucker.zeilenAnzahl(), ersteMonatszeile + schlusszeilen);
 }
 
 TEST(Monatsliste, HinterDemEndeDesKuerzerenFallsKeineGruppeUndStufe) {
@@ -295,7 +362,7 @@ TEST(Monatsliste, Summen) {
         fall.t.gesamtbetrag(2) = f.individuell;
         fall.t.gesamtdifferenz = std::int64_t{f.individuell} - f.normal;
         const AufzeichnenderDrucker drucker = fall.drucken();
-        erwartePosten(drucker, titel0 + 3, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
+        erwartePosten(drucker, rumpf + 2, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
     }
 }
 
@@ -309,8 +376,9 @@ TEST(Monatsliste, ZweimalGedrucktGibtDieselbenBefehle) {
     EXPECT_EQ(erster.posten(), zweiter.posten());
 }
 
-// A case with a start month: the shares and the raise once under the caption, each month's date
-// after its number, the groups moved right to make room.
+// A case with a start month: the block under the caption names its table by date with its months,
+// the shares and the raise once; each month's date stands after its number, the groups moved right
+// to make room.
 TEST(Monatsliste, MitBeginnDatumTeilzeitUndErhoehung) {
     auto fall = std::make_unique<Speicherfall>();
     test::Meldungsprotokoll meldungen;
@@ -325,15 +393,16 @@ TEST(Monatsliste, MitBeginnDatumTeilzeitUndErhoehung) {
 
     AufzeichnenderDrucker drucker;
     std::string fehler;
-    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(), "Titel", drucker,
-                                   fehler, {}, hinweis));
-    erwartePosten(drucker, titel0 + 1,
-                  {{2500,
-                    "Teilzeit: Normalfall 100 % (39 Std./Woche), Beispielfall 75 % (29,25 "
-                    "Std./Woche)"}});
-    erwartePosten(drucker, titel0 + 2, {{2500, hinweis}});
+    const Druckblock block = druckblockBilden(fall->sitzung);
+    const auto zeilen = block.zeilen();
+    ASSERT_EQ(zeilen.size(), std::size_t{blockzeilen + 2});
+    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(), "Titel", block,
+                                   drucker, fehler));
+    for (std::size_t i = 0; i < zeilen.size(); ++i)
+        erwartePosten(drucker, titel0 + 1 + int(i), {{2500, zeilen[i]}});
     int genannt = 0;
-    for (const Druckposten& p : drucker.posten()) genannt += p.text == hinweis;
+    for (const Druckposten& p : drucker.posten())
+        genannt += p.text == "Angenommene Erhöhung 2,5 % jährlich ab 04/2027";
     EXPECT_EQ(genannt, 1);
     const auto kopf = posten(drucker, kopfzeile + 2);
     ASSERT_GE(kopf.size(), 3u);

@@ -77,6 +77,49 @@ TEST_F(PdfExportTest, FallAusDerEinstellungsdatei) {
     EXPECT_TRUE(std::regex_search(liste, std::regex(R"(\n\s+1\s+\|\s+5\s+1\s)"))) << liste;
 }
 
+// The three printouts of a case with a person each carry the block: the person, the notes, the
+// print date, the page and the place to sign; the result page and the year view on one page each.
+TEST_F(PdfExportTest, JederAusdruckTraegtDenBlock) {
+    std::string fall = "st\x09";
+    for (int i = 0; i < 8; ++i) fall += "120";
+    for (int i = 0; i < 8; ++i) fall += std::string("\x0C\x18\x24\x30\x3C\x78");
+    for (const char* satz : {"peNAnna Müller", "peP4711"})
+        fall += satz + std::string(einstellungssatzLaenge - std::string(satz).size(), ' ');
+    std::ofstream(datei("fall.korvalt"), std::ios::binary) << fall;
+    ASSERT_EQ(aufrufen({"--ergebnis", datei("Ergebnis.pdf"), "--monatsliste", datei("Liste.pdf"),
+                        "--einstellungen", datei("fall.korvalt")}),
+              exitGut)
+        << fehler.str();
+    ASSERT_EQ(
+        aufrufen({"--jahresliste", datei("Jahr.pdf"), "--einstellungen", datei("fall.korvalt")}),
+        exitGut)
+        << fehler.str();
+    const struct {
+        const char* datei;
+        const char* art;
+        int seiten;  // 0: several
+    } ausdrucke[] = {{"Ergebnis.pdf", "Ergebnis", 1},
+                     {"Liste.pdf", "Monatsliste", 0},
+                     {"Jahr.pdf", "Jahresübersicht", 1}};
+    for (const auto& a : ausdrucke) {
+        SCOPED_TRACE(a.datei);
+        const std::string text = test::pdfText(datei(a.datei));
+        const int seiten = test::pdfSeiten(datei(a.datei));
+        if (a.seiten > 0) {
+            EXPECT_EQ(seiten, a.seiten);
+        }
+        for (const std::string& zeile :
+             {"Anna Müller (Personalnummer 4711) \u2013 " + std::string(a.art),
+              std::string("Name: Anna Müller"), std::string("Personalnummer: 4711"),
+              std::string("Tabelle: Tariftabellen Stand JANUAR 2006 WEST"),
+              std::string("Rechtsgrundlage: §§ 15\u201317, 20 TVöD"),
+              std::string("Unverbindliche Modellrechnung; maßgeblich ist die Entgeltabrechnung"),
+              std::string("Gedruckt am "), std::string("Ort, Datum / Unterschrift"),
+              "Seite " + std::to_string(seiten) + " von " + std::to_string(seiten)})
+            EXPECT_NE(text.find(zeile), std::string::npos) << zeile << "\n" << text;
+    }
+}
+
 TEST_F(PdfExportTest, Exitstatus) {
     struct Fall {
         std::vector<std::string> argumente;

@@ -39,7 +39,8 @@ class QtDruckerTest : public ::testing::Test {
         QtDrucker drucker(*printer);
         std::string fehler;
         EXPECT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(),
-                                       fall->felder.text({Feldname::Korvaltei}), drucker, fehler))
+                                       fall->felder.text({Feldname::Korvaltei}),
+                                       druckblockBilden(fall->sitzung), drucker, fehler))
             << fehler;
         seiten = drucker.seitenzahl();
         return pdf;
@@ -128,6 +129,17 @@ TEST_F(QtDruckerTest, VolleSeiteGehtAufDerNaechstenWeiter) {
                                    [](const test::PdfWort& w) { return w.text == "Seite"; });
     ASSERT_NE(fuss, seite2.end());
     EXPECT_GT(fuss->y, unten - 12);
+    // Each page names its number and the count planned before the first page, which is the count
+    // the file has.
+    const std::string text = test::pdfText(pdf);
+    std::size_t anfang = 0;
+    for (int seite = 1; seite <= seiten; ++seite) {
+        const std::size_t ende = std::min(text.find('\f', anfang), text.size());
+        EXPECT_NE(text.substr(anfang, ende - anfang).find(seitenangabe(seite, seiten)),
+                  std::string::npos)
+            << "Seite " << seite;
+        anfang = ende + 1;
+    }
     // Every month from 1 to 480 is printed once, in order, across the pages.
     int naechster = 1;
     for (const auto& w : woerter)

@@ -80,6 +80,12 @@ class Testdialoge : public Dialoge {
         return kalender;
     }
 
+    std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override {
+        gefragt.push_back("Person?");
+        personGezeigt = jetzt;
+        return person;
+    }
+
     // The file the next file dialog answers with, in the test directory; nothing: cancelled.
     std::optional<std::string> datei;
     std::optional<Ausdruck> ausdruck;
@@ -90,6 +96,9 @@ class Testdialoge : public Dialoge {
     Kalenderangaben kalenderGezeigt;
     std::string kalenderOhne;   // the line why the table has no calendar
     std::string kalenderGrund;  // why the settings in `kalender` were not accepted
+    // What Angaben zur Person answers (nothing: cancelled) and what it was shown.
+    std::optional<Personenangaben> person;
+    Personenangaben personGezeigt;
     std::vector<std::string> gefragt;
     std::vector<std::string> hinweise;
 

@@ -3,6 +3,7 @@
 #include "dateinamen.h"
 #include "jahresansicht.h"
 #include "kalenderangabentext.h"
+#include "personenangaben.h"
 #include "qtumwandlung.h"
 #include "tabellenmenue.h"
 
@@ -72,6 +73,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
 
     QMenu* fall = menuBar()->addMenu("&Fall");
     aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
+    aktionen_.person = neueAktion(fall, "&Angaben zur Person…");
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.
@@ -140,10 +142,14 @@ void Hauptfenster::melden(const QString& text) {
     statusBar()->showMessage(text, meldedauer);
 }
 
-// The change mark stands where Qt's "[*]" would put it, at the end, without changing the title of
-// an unchanged case.
+// The person comes first, so that a window in the task bar shows whose case it is. The change mark
+// stands where Qt's "[*]" would put it, at the end, without changing the title of an unchanged
+// case.
 void Hauptfenster::titelSetzen() {
     QString titel = korvaltei_->windowTitle();
+    if (const std::string person = personKurz(korvaltei_->sitzung().tabellen().person);
+        !person.empty())
+        titel = alsQString(person) + " \u2013 " + titel;
     if (falldatei_) titel += " \u2013 " + dateinameAlsText(falldatei_->filename());
     if (geaendert()) titel += '*';
     setWindowTitle(titel);

@@ -44,6 +44,7 @@ struct Menueaktionen {
     QAction* monatstabelleKopieren;
     QAction* jahresuebersicht;  // Ansicht › Jahresübersicht…
     QAction* kalender;          // Fall › Beginn, Stufe und Teilzeit…
+    QAction* person;            // Fall › Angaben zur Person…
     QAction* hilfe;             // Korvaltei's own, shared with the button Hilfe and F1
     QAction* ueber;
 };
@@ -71,6 +72,9 @@ class Hauptfenster : public QMainWindow {
 
     // Whether the case differs from the one last opened or saved; the title then carries "*".
     bool geaendert() const { return stand_ != gespeichert_; }
+    // Takes note of a change of the case that needs no recalculation (its person): the change
+    // mark and the title follow, as after a recalculation.
+    void standPruefen();
     // The case shown now counts as the one saved (after opening, saving, starting anew).
     void alsGespeichertMerken();
     // Asked before the case is closed or replaced while it has changes: saves it or lets it go,
@@ -105,7 +109,6 @@ class Hauptfenster : public QMainWindow {
 
   private:
     std::vector<Einstellungssatz> aktuellerStand() const;
-    void standPruefen();
     void zuletztMerken(const std::filesystem::path& datei);
     void zuletztZeigen();
     QAction* neueAktion(QMenu* menue, const QString& text,
