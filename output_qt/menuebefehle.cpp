@@ -32,8 +32,9 @@ std::string ausdruckName(Ausdruck was) {
     return was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste";
 }
 
+// The full name: the user sees which file now holds the case.
 void gespeichertMelden(Hauptfenster& fenster, const std::filesystem::path& datei) {
-    fenster.melden("Fall gespeichert: " + dateinameAlsText(datei.filename()));
+    fenster.melden("Fall gespeichert: " + dateinameAlsText(vollerPfad(datei)));
 }
 
 // The same records as the button Speichern writes: the case, and its table when that is not the
@@ -245,13 +246,8 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
         QObject::connect(punkt, &QAction::triggered, &fenster, std::move(arbeit));
         punkt->setEnabled(true);
     };
-    // The button saves into the settings file; that is the saved state only of the case without a
-    // case file.
-    k.setzeKlick(Feldname::Speichern, [&fenster, &k] {
-        if (!speichernAusfuehren(k)) return;
-        if (!fenster.falldatei()) fenster.alsGespeichertMerken();
-        gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
-    });
+    // The button and Datei › Fall speichern are one command: the case goes where it lives.
+    k.setzeKlick(Feldname::Speichern, [&fenster] { fenster.aktionen().fallSpeichern->trigger(); });
     fenster.setzeAenderungsfrage(
         [&fenster, dialoge] { return aenderungenFragen(fenster, *dialoge); });
     fenster.setzeZuletztOeffnen([&fenster](const std::filesystem::path& datei) {

@@ -98,10 +98,11 @@ TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
     }
     EXPECT_NE(titel().find("2026"), std::string::npos) << titel();
 
-    // The button Speichern still writes the settings file, not the case file.
-    meldungen.antwort = 1;
+    // The button Speichern writes the open case file, not the settings file.
+    ersetzen("GrDauer1", 4, "77");
     QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
-    EXPECT_EQ(dateiinhalt(einstellungsdatei()), dateiinhalt(pfad("Neu 2026.dat")));
+    EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
+    EXPECT_EQ(dateiinhalt(pfad("Neu 2026.dat")).substr(24, 3), "077");
     EXPECT_EQ(dateiinhalt(pfad("Muster.korvalt")), satz);
 }
 
@@ -151,23 +152,22 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
     EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
     EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Neu.korvalt"), -1);
     EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
-    // The same record as the button Speichern writes for this case.
-    meldungen.antwort = 1;
-    QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
-    EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")), dateiinhalt(einstellungsdatei()));
     EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")).size(), 75u);
 
-    // Fall speichern writes the open case file, without a question; the settings file stays.
-    const std::string einstellungen = dateiinhalt(einstellungsdatei());
+    // The button Speichern is Fall speichern: it writes the open case file, without a question,
+    // names it in full and clears the change mark; the settings file is not touched.
     ersetzen("Startgruppe", 0, "5");
-    meldungen.fragen.clear();
-    taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt*");
+    QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
     EXPECT_TRUE(meldungen.fragen.empty());
-    EXPECT_EQ(dateiinhalt(einstellungsdatei()), einstellungen);
+    EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
     EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 5);
-    EXPECT_EQ(fenster->statusBar()->currentMessage(), "Fall gespeichert: Neu.korvalt");
+    EXPECT_EQ(fenster->statusBar()->currentMessage().toStdString(),
+              "Fall gespeichert: " + pfad("Neu.korvalt").string());
+    EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
     ersetzen("Startgruppe", 0, "11");
     taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 11);
 
     // Opened again, the saved case is back.
     ersetzen("indi1", 3, "30");
