@@ -16,6 +16,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -65,16 +66,33 @@ std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
 
 std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorschlag) {
     const QDir ordner(letzterOrdner_.empty() ? QDir::currentPath() : alsQString(letzterOrdner_));
-    const QString vorgabe = ordner.filePath(alsQString(vorschlag));
-    const QString datei =
-        QFileDialog::getSaveFileName(eltern_, QStringLiteral("Als PDF speichern"), vorgabe,
-                                     QStringLiteral("PDF-Dateien (*.pdf)"));
-    if (datei.isEmpty()) return std::nullopt;
-    letzterOrdner_ = QFileInfo(datei).absolutePath().toStdString();
-    // A name typed without its ending still becomes a PDF file that opens as one.
-    if (!datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return (datei + QLatin1String(".pdf")).toStdString();
-    return datei.toStdString();
+    QString vorgabe = ordner.filePath(alsQString(vorschlag));
+    const QString titel = QStringLiteral("Als PDF speichern");
+    for (;;) {
+        QFileDialog dialog(eltern_, titel, vorgabe, QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The dialog adds the ending before it asks whether to replace a file, so it asks about
+        // the file that is then written.
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        QString datei = dialog.selectedFiles().constFirst();
+        letzterOrdner_ = QFileInfo(datei).absolutePath().toStdString();
+        if (datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return datei.toStdString();
+        // A name with another ending ("Bericht 1.5") still becomes a PDF file that opens as one;
+        // the dialog asked about the name without ".pdf", so a file of the new name is asked
+        // about here.
+        datei += QLatin1String(".pdf");
+        if (!QFileInfo::exists(datei) ||
+            QMessageBox::question(
+                eltern_, titel,
+                QStringLiteral("\u201E%1\u201C gibt es schon.\nSoll die Datei ersetzt werden?")
+                    .arg(QFileInfo(datei).fileName()),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes)
+            return datei.toStdString();
+        vorgabe = datei;
+    }
 }
 
 std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei) {

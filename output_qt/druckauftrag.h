@@ -38,7 +38,8 @@ class Druckumgebung {
     // The default printer, or nothing when none is set up.
     virtual std::unique_ptr<QPrinter> standarddrucker() = 0;
     // The PDF file to write instead, asked with a file dialog; nothing when the user cancels. A
-    // proposal without a folder starts in the folder used last.
+    // proposal without a folder starts in the folder used last. The name ends in ".pdf": a name
+    // typed without it gets it before the user is asked whether to replace a file of that name.
     virtual std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) = 0;
 };
 

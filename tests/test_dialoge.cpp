@@ -134,6 +134,46 @@ TEST_F(DialogeTest, SpeichernHaengtDieEndungNurOhneEndungAn) {
               std::nullopt);
 }
 
+// A PDF name typed without ".pdf" is asked about with its ending: the file that would be replaced
+// is the one named in the question, and "Nein" replaces nothing. Qt asks about a name without any
+// ending and keeps its dialog open; a name with another ending is asked about once it has ".pdf",
+// and "Nein" opens the dialog again.
+TEST_F(DialogeTest, PdfNameOhneEndungWirdMitEndungGefragt) {
+    for (const std::string vorhanden : {"Bericht.pdf", "Bericht 1.5.pdf"}) {
+        std::ofstream(verzeichnis.pfad() / vorhanden) << "alt";
+        const std::string getippt = vorhanden.substr(0, vorhanden.size() - 4);
+        const bool unsereFrage = getippt.find('.') != std::string::npos;
+        for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
+            QString frage;
+            QString wiederGeoeffnet;
+            imDialog([&](QWidget& dialog) {
+                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                ASSERT_NE(name, nullptr);
+                name->setText(QString::fromStdString(getippt));
+                imDialog([&](QWidget& box) {
+                    auto& meldung = dynamic_cast<QMessageBox&>(box);
+                    frage = meldung.text();
+                    if (antwort == QMessageBox::No && unsereFrage)
+                        imDialog([&](QWidget& wieder) {
+                            wiederGeoeffnet = wieder.findChild<QLineEdit*>("fileNameEdit")->text();
+                        });
+                    meldung.button(antwort)->click();
+                });
+                static_cast<QDialog&>(dialog).accept();
+            });
+            const auto datei = dialoge.pdfDateiWaehlen((verzeichnis.pfad() / "x.pdf").string());
+            EXPECT_NE(frage.indexOf(QString::fromStdString(vorhanden)), -1)
+                << vorhanden << ": " << frage.toStdString();
+            if (antwort == QMessageBox::Yes) {
+                EXPECT_EQ(datei, (verzeichnis.pfad() / vorhanden).string());
+            } else {
+                EXPECT_EQ(datei, std::nullopt);
+                if (unsereFrage) EXPECT_EQ(wiederGeoeffnet.toStdString(), vorhanden);
+            }
+        }
+    }
+}
+
 // A case file whose name is not UTF-8, proposed and accepted as it is, is the same file.
 TEST_F(DialogeTest, SpeichernUnterBehaeltEinenNamenInLatin1) {
     const auto datei = verzeichnis.pfad() / "caf\xe9.korvalt";
