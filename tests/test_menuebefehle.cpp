@@ -3,7 +3,9 @@
 // and the About box.
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -252,6 +254,31 @@ TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
     EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Fall.korvalt"))[2]), 5);
     EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt");
     EXPECT_EQ(text("Startgruppe"), "5");
+}
+
+// A number typed and not confirmed counts before the question, whichever way the window is closed:
+// the close box and Alt+F4 (a close event from the window system) as Datei › Beenden.
+TEST_F(MenuebefehleTest, SchliessenUebernimmtDieOffeneEingabeVorDerFrage) {
+    const std::vector<std::pair<const char*, std::function<void()>>> wege = {
+        {"Schließfeld",
+         [this] {
+             QCloseEvent schliessen;
+             QApplication::sendEvent(fenster->windowHandle(), &schliessen);
+         }},
+        {"Beenden", [this] { waehlen(&Menueaktionen::beenden); }}};
+    for (const auto& [weg, schliessen] : wege) {
+        starten();
+        dialoge->aenderungsantwort = Aenderungsantwort::abbrechen;
+        auto* feld = widget<QLineEdit>("indi1", 2);
+        QTest::mouseClick(feld, Qt::LeftButton);
+        QTest::keyClick(feld, Qt::Key_Backspace);
+        QTest::keyClicks(feld, "7");
+        schliessen();
+        EXPECT_EQ(sitzung->tabellen().stufendauer(2, 1, 2), 7) << weg;
+        ASSERT_FALSE(dialoge->gefragt.empty()) << weg;
+        EXPECT_EQ(dialoge->gefragt.back(), "Änderungen an korvalt-einstellungen.dat?") << weg;
+        EXPECT_TRUE(fenster->isVisible()) << weg;
+    }
 }
 
 // The printer dialog's "print to file" replaces no file the user made read-only.

@@ -29,6 +29,9 @@ class Eingabefeld : public QLineEdit {
     // Escape brings back and that leaving the field compares with. The key handler's own writes
     // (Backspace empties the field) are the user's editing and do not count.
     void anzeigen(const QString& text);
+    // Confirms a text that differs from the confirmed one, through the key handler's Enter: what
+    // leaving the field does, for a way out of the window that does not move the cursor.
+    void uebernehmen();
 
   protected:
     bool event(QEvent* ereignis) override;
@@ -42,8 +45,6 @@ class Eingabefeld : public QLineEdit {
 
   private:
     int tasteBehandeln(int zeichen);
-    // Confirms a text that differs from the confirmed one, through the key handler's Enter.
-    void uebernehmen();
 
     Fokushandler fokus_;
     Tastenhandler taste_;

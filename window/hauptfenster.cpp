@@ -216,9 +216,14 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == korvaltei_ && ereignis->type() == QEvent::Close && !aenderungenKlaeren()) {
-        ereignis->ignore();
-        return true;
+    if (objekt == korvaltei_ && ereignis->type() == QEvent::Close) {
+        // The close box and Alt+F4 leave the cursor in its field: what was typed there counts
+        // before the question, as it does for Ctrl+Q and the button Schließen.
+        korvaltei_->eingabeUebernehmen();
+        if (!aenderungenKlaeren()) {
+            ereignis->ignore();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }
