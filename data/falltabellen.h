@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "grenzen.h"
 #include "kalenderangaben.h"
@@ -28,6 +29,11 @@ using Monatsbetraege = Reihe<Single, 0, letzterMonat>;
 using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
+
+struct GelesenerKalendersatz {
+    Einstellungssatz satz;
+    bool beschaedigt = false;
+};
 
 struct Falltabellen {
     Reihe<Integer, 1, 4> gruppe;
@@ -66,6 +72,10 @@ struct Falltabellen {
     // Start month, current step, working-time shares and assumed raise; empty for a case that has
     // none of them, which is calculated and saved as before they existed.
     Kalenderangaben kalender;
+    // The calendar record the case was read with: what a later version wrote into the positions
+    // this version does not know goes back into the file byte for byte, and a damaged record goes
+    // back whole until the case gets new calendar settings.
+    std::optional<GelesenerKalendersatz> kalendersatz;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -108,7 +118,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings.
+// 120 per group; no calendar settings and no calendar record.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

@@ -1,6 +1,7 @@
 // Layout of the calendar record. Positions count from 1, as in the other settings records.
 #include "kalendersatz.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace korvalt {
@@ -17,6 +18,8 @@ constexpr int stelleErhoehungAb = 29;  // JJJJMM
 // "0" when the year view leaves out the annual bonus; blank (or "1") counts it, so that a record
 // written before the switch existed keeps it on.
 constexpr int stelleSonderzahlung = 35;
+// The last position this version knows; a later version's settings follow it.
+constexpr int letzteBekannteStelle = stelleSonderzahlung;
 
 void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, int wert) {
     for (int k = laenge - 1; k >= 0; --k, wert /= 10)
@@ -86,9 +89,17 @@ std::string unbekannterSatzGrund(int nummer, const Einstellungssatz& satz) {
            "\u201C, den diese Version von Korvalt nicht kennt";
 }
 
-Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben) {
+bool unbekanntesBelegt(const Einstellungssatz& satz) {
+    return !leer(feld(satz, letzteBekannteStelle + 1, int(satz.size()) - letzteBekannteStelle));
+}
+
+Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben,
+                                    const Einstellungssatz* gelesen) {
     Einstellungssatz satz;
     satz.fill(' ');
+    if (gelesen)
+        std::copy(gelesen->begin() + letzteBekannteStelle, gelesen->end(),
+                  satz.begin() + letzteBekannteStelle);
     satz[0] = 'k';
     satz[1] = 'z';
     monatSchreiben(satz, stelleBeginn, angaben.beginn);
@@ -159,8 +170,8 @@ std::optional<Kalenderangaben> kalendersatzLesen(const Einstellungssatz& satz,
     const Feld sonderzahlung = zahlfeld(satz, stelleSonderzahlung, 1);
     if (sonderzahlung.beschaedigt || sonderzahlung.wert > 1) return falsch("Jahressonderzahlung");
     angaben.mitSonderzahlung = !sonderzahlung.gesetzt || sonderzahlung.wert == 1;
-    // Positions 36..75 are written blank and left for later settings: a file of a later version
-    // keeps what this version knows.
+    // The positions after the last known one belong to later settings: they are not read, and
+    // saving keeps them (kalendersatzBilden).
     return angaben;
 }
 

@@ -50,6 +50,8 @@ bool Rechner::kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler
     if (fehler.empty()) fehler = beginnFehlt(tabelle(), angaben.beginn.has_value());
     if (!fehler.empty()) return false;
     t_.kalender = angaben;
+    // New settings replace a damaged record read with the case.
+    if (t_.kalendersatz) t_.kalendersatz->beschaedigt = false;
     return true;
 }
 

@@ -44,7 +44,8 @@ class Rechner {
     // has no start month.
     bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
     // Takes the calendar settings as they are (the current step only as a note: its durations are
-    // set by `aktuelleStufeSetzen`); the caller then runs `starten`. Refuses, with a German reason
+    // set by `aktuelleStufeSetzen`), in place of a damaged calendar record the case was read with;
+    // the caller then runs `starten`. Refuses, with a German reason
     // and changing nothing, values outside their limits and a case by date without a start month.
     bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler);
     // "In step s since MM/JJJJ": sets the durations of column 1 of both cases below s to 0 and that
