@@ -74,7 +74,8 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
                            lesung.kalendersatz.value_or(leer), meldungen);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
-    if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);
+    const std::string hinweis = sitzung_.oeffnungshinweis(lesung.hinweis);
+    if (!hinweis.empty()) meldungen.hinweisen("Fall öffnen", hinweis);
     return true;
 }
 
@@ -173,7 +174,8 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
 
 // A month of the case: its number, or with a start month "07/26" and the full date as the note.
 void Fallanzeige::monatZeigen(FeldId feld, Integer monat) {
-    const auto datum = monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
+    const auto datum =
+        monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
     felder_.setzeText(feld, datum ? datum->kurztext() : ganzzahlText(monat));
     felder_.setzeHinweis(
         feld, datum ? datum->text() + " (Monat " + ganzzahlText(monat) + ")" : std::string());

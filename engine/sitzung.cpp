@@ -10,6 +10,7 @@
 namespace korvalt {
 
 Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen) {
+    std::string hinweis;
     Einstellungssatz fallsatz;
     fallsatz.fill(' ');
     Einstellungssatz tabellensatz = fallsatz;
@@ -25,8 +26,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 fallsatz = lesung.satz;
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
-                if (!lesung.hinweis.empty())
-                    meldungen.hinweisen("Einstellungsdatei", lesung.hinweis);
+                hinweis = lesung.hinweis;
                 break;
             case Einstellungslesung::Ergebnis::fehlt:
                 if (optionen.ohneFenster && optionen.einstellungsdateiGenannt)
@@ -78,9 +78,17 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     else
         standardfallSetzen(tabellen_);
     std::string fehler;
-    if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
+    if (!kalenderVorgeben(optionen.kalender, fehler)) {
+        if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
+        return {std::nullopt, fehler};
+    }
+    // Without a window a case by date without a start month is refused; the window opens it.
     if (optionen.ohneFenster)
         fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
+    else if (!gewaehlt)
+        ohneBeginnVertreten();
+    hinweis = oeffnungshinweis(hinweis);
+    if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
 }
@@ -100,8 +108,14 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                         std::string& fehler) const {
-    return einstellungsdateiSchreiben(
-        datei, einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle()), fehler);
+    return einstellungsdateiSchreiben(datei, saetze(startgruppentext), fehler);
+}
+
+std::vector<Einstellungssatz> Sitzung::saetze(std::string_view startgruppentext) const {
+    const Tariftabelle& tabelle = nachDatumVorgemerkt_.empty()
+                                      ? rechner_.tabelle()
+                                      : daten_.tabellenkatalog.tabelle(nachDatumVorgemerkt_);
+    return einstellungssaetzeBilden(startgruppentext, tabellen_, tabelle);
 }
 
 void Sitzung::tabelleSetzen(const std::string& schluessel) {
@@ -109,9 +123,48 @@ void Sitzung::tabelleSetzen(const std::string& schluessel) {
     titel_ = fenstertitel(daten_, titeltarif_);
 }
 
+std::string Sitzung::oeffnungshinweis(const std::string& hinweis) const {
+    if (vertretungsgrund_.empty()) return hinweis;
+    return hinweis + (hinweis.empty() ? "" : "\n\n") + vertretungsgrund_;
+}
+
+void Sitzung::ohneBeginnVertreten() {
+    nachDatumVorgemerkt_.clear();
+    vertretungsgrund_.clear();
+    const Tariftabelle& tabelle = rechner_.tabelle();
+    if (!tabelle.nachDatum || tabellen_.kalender.beginn) return;
+    const auto datiert = daten_.tabellenkatalog.datierteTabellen(tabelle.seite);
+    if (datiert.empty()) return;
+    const Tariftabelle& letzte = *datiert.back();
+    const bool beschaedigt = tabellen_.kalendersatz && tabellen_.kalendersatz->beschaedigt;
+    vertretungsgrund_ =
+        "Der Fall wird nach Datum gerechnet (\u201E" + tabelle.menuetitel() +
+        "\u201C) und braucht dafür einen Beginn, den " +
+        (beschaedigt ? "sein beschädigter Kalendersatz nicht nennt" : "er nicht hat") +
+        ". Bis Sie unter Fall \u203A Beginn, Stufe und Teilzeit einen Beginn "
+        "angeben, rechnet Korvalt ihn mit der Tabelle Stand " +
+        letzte.menuetitel() + "; gespeichert wird er weiter nach Datum" +
+        (beschaedigt ? ", mit seinem Kalendersatz, wie er ist." : ".");
+    nachDatumVorgemerkt_ = tabelle.schluessel;
+    tabelleSetzen(letzte.schluessel);
+}
+
 bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler) {
     if (!rechner_.tabelleWaehlen(schluessel, fehler)) return false;
     titel_ = fenstertitel(daten_, titeltarif_);
+    // The table chosen replaces the one the case waited in.
+    nachDatumVorgemerkt_.clear();
+    vertretungsgrund_.clear();
+    return true;
+}
+
+bool Sitzung::kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler) {
+    if (!rechner_.kalenderSetzen(angaben, fehler)) return false;
+    if (!nachDatumVorgemerkt_.empty() && angaben.beginn) {
+        tabelleSetzen(nachDatumVorgemerkt_);
+        nachDatumVorgemerkt_.clear();
+        vertretungsgrund_.clear();
+    }
     return true;
 }
 
@@ -134,7 +187,10 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    return einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    const auto startgruppe =
+        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl());
+    ohneBeginnVertreten();
+    return startgruppe;
 }
 
 void Sitzung::beispielfallLaden(Meldungen& meldungen) {
@@ -142,6 +198,8 @@ void Sitzung::beispielfallLaden(Meldungen& meldungen) {
     ohneTabelle.fill(' ');
     tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
     standardfallSetzen(tabellen_);
+    nachDatumVorgemerkt_.clear();
+    vertretungsgrund_.clear();
 }
 
 }  // namespace korvalt

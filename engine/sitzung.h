@@ -75,6 +75,8 @@ class Sitzung {
     // False with the reason in `fehler`; the file is then as it was.
     bool speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
                    std::string& fehler) const;
+    // The records `speichern` writes: what the window compares to see whether the case changed.
+    std::vector<Einstellungssatz> saetze(std::string_view startgruppentext) const;
 
     // What the views show; every change goes through the operations below.
     const TarifDaten& daten() const { return daten_; }
@@ -87,6 +89,14 @@ class Sitzung {
     const std::string& titel() const { return titel_; }
     // The settings file the case came from and that Speichern writes.
     const std::filesystem::path& einstellungsdatei() const { return einstellungsdatei_; }
+    // Why the case opened in the window is calculated in another table than the one it names, as
+    // a German notice; empty when it is not. A case by date whose calendar record gives no start
+    // month (damaged, or none) is calculated in its side's latest table until it gets one, and is
+    // saved with the table it names.
+    const std::string& vertretungsgrund() const { return vertretungsgrund_; }
+    // The notice after opening a case: the reader's `hinweis` on records passed over, then the
+    // reason for another table; empty when there is nothing to say.
+    std::string oeffnungshinweis(const std::string& hinweis) const;
 
     // The calculation's steps, as the Rechner runs them.
     void starten(Integer startgruppe) { rechner_.starten(startgruppe); }
@@ -104,10 +114,9 @@ class Sitzung {
     // table by date while the case has no start month.
     bool tabelleWaehlen(std::string_view schluessel, std::string& fehler);
     // The calendar settings and the current step, as the Rechner takes them; the caller then runs
-    // `starten`.
-    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler) {
-        return rechner_.kalenderSetzen(angaben, fehler);
-    }
+    // `starten`. A start month brings a case that waited for one back to its table by date (the
+    // caption follows).
+    bool kalenderSetzen(const Kalenderangaben& angaben, std::string& fehler);
     bool aktuelleStufeSetzen(const AktuelleStufe& aktuell, std::string& fehler) {
         return rechner_.aktuelleStufeSetzen(aktuell, fehler);
     }
@@ -124,6 +133,8 @@ class Sitzung {
   private:
     // Calculates the case in the table of `schluessel`, which the list has; the caption follows.
     void tabelleSetzen(const std::string& schluessel);
+    // A case by date without a start month goes to its side's latest table (see vertretungsgrund).
+    void ohneBeginnVertreten();
 
     TarifDaten daten_;
     Falltabellen tabellen_;
@@ -135,6 +146,9 @@ class Sitzung {
     std::string titel_;
     Integer titeltarif_ = 0;
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
+    // The table by date the case names while it waits for a start month; empty otherwise.
+    std::string nachDatumVorgemerkt_;
+    std::string vertretungsgrund_;
 
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when the Rechner refuses them.

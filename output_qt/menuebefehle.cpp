@@ -190,6 +190,8 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
         k.meldungen().warnen("Beginn, Stufe und Teilzeit", fehler);
         return;
     }
+    // A start month can bring a case that waited for one back to its table by date.
+    k.setzeText({Feldname::Korvaltei}, s.titel());
     k.anzeige().dauernZeigen();
     k.anzeige().starten();
 }

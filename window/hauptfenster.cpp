@@ -150,9 +150,7 @@ void Hauptfenster::titelSetzen() {
 }
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
-    const Sitzung& s = korvaltei_->sitzung();
-    return einstellungssaetzeBilden(korvaltei_->text({Feldname::Startgruppe}), s.tabellen(),
-                                    s.daten().tabellenkatalog.tabelle(s.daten().tabelle));
+    return korvaltei_->sitzung().saetze(korvaltei_->text({Feldname::Startgruppe}));
 }
 
 void Hauptfenster::standPruefen() {
