@@ -145,15 +145,14 @@ void SichereDatei::aufraeumen() {
     temporaer_.clear();
 }
 
-bool SichereDatei::anlegen(std::string& fehler) {
+bool SichereDatei::pruefen(std::string& fehler) {
     aufraeumen();
     ziel_ = name_;
     // A link is followed, also one whose file does not exist yet, so that the file it points to
     // is written and the link stays.
     if (!verknuepfungFolgen(ziel_)) return scheitern(ELOOP, fehler);
-    struct stat alt {};
+    struct stat& alt = alt_;
     zielVorhanden_ = ::stat(ziel_.c_str(), &alt) == 0;
-    mode_t modus = neuerModus();
     if (zielVorhanden_) {
         if (S_ISDIR(alt.st_mode)) {
             zielVorhanden_ = false;
@@ -173,11 +172,16 @@ bool SichereDatei::anlegen(std::string& fehler) {
         }
         if (::faccessat(AT_FDCWD, ziel_.c_str(), W_OK, AT_EACCESS) != 0)
             return scheitern(errno, fehler);
-        modus = alt.st_mode & 07777;
     } else if (ziel_.filename().empty()) {
         return scheitern(EISDIR, fehler);
     }
+    return true;
+}
 
+bool SichereDatei::anlegen(std::string& fehler) {
+    if (!pruefen(fehler)) return false;
+    const struct stat& alt = alt_;
+    const mode_t modus = zielVorhanden_ ? alt.st_mode & 07777 : neuerModus();
     altesAufraeumen(ziel_);
     std::string muster = (ziel_.parent_path() / temporaerPraefix(ziel_)).string() + "XXXXXX";
     fd_ = system_.mkstemp(muster.data());

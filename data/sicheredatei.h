@@ -1,6 +1,7 @@
 // The one way Korvalt writes a file: whole or not at all, and a German reason when not.
 #pragma once
 
+#include <sys/stat.h>
 #include <sys/types.h>
 #include <cstddef>
 #include <filesystem>
@@ -38,8 +39,14 @@ class SichereDatei {
     SichereDatei(const SichereDatei&) = delete;
     SichereDatei& operator=(const SichereDatei&) = delete;
 
-    // Creates the temporary file. A target the user made read-only is not replaced, nor is a
-    // folder or anything but a plain file.
+    // Checks the target as `anlegen` does, without creating anything: false with the German
+    // reason for a target the writer refuses (a folder, anything but a plain file such as a FIFO,
+    // a file the user made read-only, a loop of links). A dialog that opens the target itself
+    // asks here first.
+    bool pruefen(std::string& fehler);
+    // The file a write lands in, once checked: the target, or the file its link points to.
+    const std::filesystem::path& ziel() const { return ziel_; }
+    // Checks the target, then creates the temporary file.
     bool anlegen(std::string& fehler);
     // The temporary file, for a producer that writes it by name itself (Qt's PDF printer).
     const std::filesystem::path& temporaer() const { return temporaer_; }
@@ -65,6 +72,7 @@ class SichereDatei {
     std::filesystem::path temporaer_;
     int fd_ = -1;
     bool zielVorhanden_ = false;
+    struct stat alt_ {};  // the file replaced, when there is one
 };
 
 // Replaces `ziel` with `inhalt` through a SichereDatei.

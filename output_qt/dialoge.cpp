@@ -1,9 +1,11 @@
 // Qt's file, printer and preview dialogs behind the dialog interface.
 #include "dialoge.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -16,6 +18,7 @@
 #include "dateinamen.h"
 #include "kalenderdialog.h"
 #include "qtumwandlung.h"
+#include "sicheredatei.h"
 
 namespace korvalt {
 
@@ -68,9 +71,39 @@ std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) 
     return std::nullopt;
 }
 
+namespace {
+
+// Qt's printer dialog checks a file target itself before it closes, by opening it for appending:
+// a FIFO then blocks the window, and a link whose file does not exist yet is replaced by a file
+// while an empty one is left at the link's target. So the writer's rules come first: a target it
+// refuses keeps the dialog open with its reason, and a link reaches Qt as the file it points to.
+void dateizielVorpruefen(QPrintDialog& dialog) {
+    auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
+    auto* dateiname = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!knoepfe || !dateiname ||
+        !QObject::disconnect(knoepfe, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
+        return;
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, [&dialog, dateiname] {
+        if (dateiname->isEnabled() && !dateiname->text().isEmpty()) {
+            SichereDatei ziel(dateinameDesSystems(dateiname->text()));
+            std::string fehler;
+            if (!ziel.pruefen(fehler)) {
+                QMessageBox::warning(&dialog, dialog.windowTitle(), alsQString(fehler));
+                return;
+            }
+            const QString durchVerweis = dateinameAlsText(ziel.ziel());
+            if (durchVerweis != dateiname->text()) dateiname->setText(durchVerweis);
+        }
+        QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+    });
+}
+
+}  // namespace
+
 bool Desktopdialoge::druckerWaehlen(QPrinter& printer) {
     QPrintDialog dialog(&printer, eltern_);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dateizielVorpruefen(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -1,5 +1,6 @@
 // Choosing where a printout goes, and the way out to a PDF file.
 #include "druckauftrag.h"
+#include "dateinamen.h"
 #include "hauptfenster.h"
 #include "monatsliste.h"
 #include "qtumwandlung.h"
@@ -128,6 +129,14 @@ bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgan
         return false;
     }
     return ziel.uebernehmen(fehler);
+}
+
+bool druckerDrucken(QPrinter& printer, const Druckvorgang& drucken, std::string& fehler,
+                    std::filesystem::path& datei) {
+    datei.clear();
+    if (printer.outputFormat() != QPrinter::PdfFormat) return drucken(printer, fehler);
+    datei = dateinameDesSystems(printer.outputFileName());
+    return pdfSchreiben(printer, datei.native(), drucken, fehler);
 }
 
 bool druckenOderPdf(const Druckvorgang& drucken, std::string_view was, std::string_view vorschlag,

@@ -2,6 +2,7 @@
 // the job, the user is told and offered a PDF file instead.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -65,6 +66,12 @@ bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::st
 // page settings.
 bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgang& drucken,
                   std::string& fehler);
+
+// Prints on a printer the printer dialog set up. A file target there ("print to file") is written
+// as every other file is, whole or not at all, and named in `datei`; on paper `datei` stays
+// empty. False with a German reason.
+bool druckerDrucken(QPrinter& printer, const Druckvorgang& drucken, std::string& fehler,
+                    std::filesystem::path& datei);
 
 // Prints on the default printer; without one, or when it refuses the job, explains why and offers
 // to save `was` ("die Monatsliste") as a PDF file, proposing `vorschlag` as its name. True when the

@@ -4,6 +4,7 @@
 #include <QPainter>
 #include <QPrinter>
 
+#include "dateinamen.h"
 #include "dialoge.h"
 #include "druckauftrag.h"
 #include "hauptfenster.h"
@@ -163,12 +164,15 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
             fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
         };
         ansicht.setzeDruckarbeit(
-            [vorgang, melden, dialoge] {
+            [&fenster, vorgang, melden, dialoge] {
                 QPrinter printer(QPrinter::HighResolution);
                 printer.setPageOrientation(QPageLayout::Landscape);
                 if (!dialoge->druckerWaehlen(printer)) return;
                 std::string fehler;
-                if (!vorgang(printer, fehler)) melden(fehler);
+                std::filesystem::path datei;
+                if (!druckerDrucken(printer, vorgang, fehler, datei)) return melden(fehler);
+                if (!datei.empty())
+                    fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(datei));
             },
             [&fenster, vorgang, melden, dialoge] {
                 const auto datei = dialoge->pdfDateiWaehlen(fallbezeichnung(fenster.korvaltei()) +

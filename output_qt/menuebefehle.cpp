@@ -138,18 +138,13 @@ void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
     printer.setDocName(alsQString(ausdruckName(*was)));
     if (!dialoge.druckerWaehlen(printer)) return;
     std::string fehler;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        // Printing to a file writes it as every other file is written: whole or not at all.
-        const std::string datei = QFile::encodeName(printer.outputFileName()).toStdString();
-        if (!pdfSchreiben(printer, datei, druckvorgang(fenster.korvaltei(), *was), fehler)) {
-            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
-            return;
-        }
-        fenster.melden(alsQString(ausdruckName(*was) + " gespeichert: ") + dateinameAlsText(datei));
+    std::filesystem::path datei;
+    if (!druckerDrucken(printer, druckvorgang(fenster.korvaltei(), *was), fehler, datei)) {
+        fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
         return;
     }
-    if (!druckvorgang(fenster.korvaltei(), *was)(printer, fehler))
-        fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+    if (!datei.empty())
+        fenster.melden(alsQString(ausdruckName(*was) + " gespeichert: ") + dateinameAlsText(datei));
 }
 
 void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {

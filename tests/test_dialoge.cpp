@@ -2,7 +2,10 @@
 // answers with what the user did there. What the printouts paint is tested with the printouts.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -93,6 +96,48 @@ TEST_F(DialogeTest, DruckerdialogAbgebrochenDrucktNicht) {
     EXPECT_EQ(titel, "Drucken");
 }
 
+// A file target of the printer dialog goes by the writer's rules before Qt opens it: a FIFO is
+// refused with the writer's reason and the dialog stays open instead of freezing; a link whose
+// file does not exist yet reaches Qt as that file, so the link stays and nothing is left behind.
+TEST_F(DialogeTest, DruckerdialogPrueftEinDateizielWieDerSchreiber) {
+    const auto rohr = verzeichnis.pfad() / "rohr.pdf";
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0644), 0);
+    const auto verweis = verzeichnis.pfad() / "verweis.pdf";
+    const auto spaeter = verzeichnis.pfad() / "spaeter.pdf";
+    std::filesystem::create_symlink("spaeter.pdf", verweis);
+    const auto drucken = [](QWidget& dialog) {
+        auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_NE(knoepfe, nullptr);
+        knoepfe->button(QDialogButtonBox::Ok)->click();
+    };
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(rohr.string()));
+    QString meldung;
+    bool offen = false;
+    imDialog([&](QWidget& dialog) {
+        imDialog([&](QWidget& box) {
+            meldung = dynamic_cast<QMessageBox&>(box).text();
+            static_cast<QDialog&>(box).accept();
+        });
+        drucken(dialog);
+        offen = dialog.isVisible();
+    });
+    EXPECT_FALSE(dialoge.druckerWaehlen(printer));
+    EXPECT_EQ(
+        meldung.toStdString(),
+        "\u201E" + rohr.string() + "\u201C ist keine gewöhnliche Datei und wird nicht ersetzt.");
+    EXPECT_TRUE(offen);
+
+    printer.setOutputFileName(QString::fromStdString(verweis.string()));
+    imDialog(drucken);
+    EXPECT_TRUE(dialoge.druckerWaehlen(printer));
+    EXPECT_EQ(printer.outputFileName().toStdString(), spaeter.string());
+    EXPECT_TRUE(std::filesystem::is_symlink(verweis));
+    EXPECT_FALSE(std::filesystem::exists(spaeter));
+}
+
 TEST_F(DialogeTest, AusdruckNachDemGedruecktenKnopf) {
     auto drueckt = [](const char* knopf) {
         return [knopf](QWidget& dialog) {
@@ -168,7 +213,9 @@ TEST_F(DialogeTest, PdfNameOhneEndungWirdMitEndungGefragt) {
                 EXPECT_EQ(datei, (verzeichnis.pfad() / vorhanden).string());
             } else {
                 EXPECT_EQ(datei, std::nullopt);
-                if (unsereFrage) EXPECT_EQ(wiederGeoeffnet.toStdString(), vorhanden);
+                if (unsereFrage) {
+                    EXPECT_EQ(wiederGeoeffnet.toStdString(), vorhanden);
+                }
             }
         }
     }

@@ -3,6 +3,7 @@
 // and the About box.
 #include <QApplication>
 #include <QClipboard>
+#include <QDialog>
 #include <QCloseEvent>
 #include <QLabel>
 #include <QLineEdit>
@@ -294,6 +295,17 @@ TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("schreibgeschützt"), std::string::npos)
         << meldungen.warnungen[0];
+
+    // The year view's printer dialog as well.
+    waehlen(&Menueaktionen::jahresuebersicht);
+    auto* ansicht = fenster->findChild<QDialog*>();
+    ASSERT_NE(ansicht, nullptr);
+    for (auto* knopf : ansicht->findChildren<QPushButton*>())
+        if (knopf->text() == "&Drucken…") knopf->click();
+    EXPECT_EQ(dateiinhalt(dialoge->papier()), "alt");
+    ASSERT_EQ(meldungen.warnungen.size(), 2u);
+    EXPECT_NE(meldungen.warnungen[1].find("schreibgeschützt"), std::string::npos)
+        << meldungen.warnungen[1];
 }
 
 TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {
