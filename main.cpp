@@ -17,6 +17,7 @@
 #include "menuebefehle.h"
 #include "pdf_export.h"
 #include "programm.h"
+#include "unfertigesspeichern.h"
 
 namespace {
 
@@ -90,6 +91,9 @@ int main(int argc, char** argv) {
             if (!falldatei.empty())
                 QTimer::singleShot(0, &fenster,
                                    [&fenster, falldatei] { fallOeffnen(fenster, falldatei); });
+            else
+                unfertigesSpeichernAnbieten(fenster,
+                                            fenster.korvaltei().sitzung().einstellungsdatei());
         });
     }
     if (aufruf->brauchtQt())

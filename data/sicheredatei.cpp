@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <string_view>
 
 #include "systemfehler.h"
@@ -53,27 +55,40 @@ std::string temporaerPraefix(const std::filesystem::path& ziel) {
     return "." + ziel.filename().string().substr(0, namensgrenze) + std::string(temporaerKennung);
 }
 
-// Temporary files of the same target older than this belong to no write still running.
-constexpr auto verwaistNach = std::chrono::hours(1);
+// Temporary files older than this belong to no write still running, and the user has had a day
+// to take up what a killed save left.
+constexpr auto verwaistNach = std::chrono::hours(24);
 
-// Removes what a killed run left beside the target: only this target's temporary files, only plain
-// files, only old ones.
-void altesAufraeumen(const std::filesystem::path& ziel) {
-    const std::string praefix = temporaerPraefix(ziel);
+// Whether `name` is the name of a temporary file: ".NAME.korvalt-tmp-" and six characters.
+bool istTemporaer(const std::string& name) {
+    const std::size_t ende = temporaerKennung.size() + temporaerZufall;
+    return name.size() > ende + 1 && name[0] == '.' &&
+           name.compare(name.size() - ende, temporaerKennung.size(), temporaerKennung) == 0;
+}
+
+// The temporary files in the folder of `ziel` whose names `passt` takes, plain files and not
+// links, each with its time.
+template <typename Passt, typename Arbeit>
+void temporaereDateien(const std::filesystem::path& ziel, Passt passt, Arbeit arbeit) {
     std::error_code fehlercode;
     std::filesystem::directory_iterator ordner(ordnerVon(ziel), fehlercode);
     if (fehlercode) return;
-    const auto jetzt = std::filesystem::file_time_type::clock::now();
     for (const auto& eintrag : ordner) {
-        const std::string name = eintrag.path().filename().string();
-        if (name.size() != praefix.size() + temporaerZufall ||
-            name.compare(0, praefix.size(), praefix) != 0)
-            continue;
+        if (!passt(eintrag.path().filename().string())) continue;
         if (!eintrag.is_regular_file(fehlercode) || eintrag.is_symlink(fehlercode)) continue;
         const auto zeit = eintrag.last_write_time(fehlercode);
-        if (fehlercode || jetzt - zeit < verwaistNach) continue;
-        std::filesystem::remove(eintrag.path(), fehlercode);
+        if (!fehlercode) arbeit(eintrag.path(), zeit);
     }
+}
+
+// Removes what killed runs left beside the target, a day later: only temporary files, only plain
+// files, whichever file they were to replace.
+void altesAufraeumen(const std::filesystem::path& ziel) {
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    temporaereDateien(ziel, istTemporaer, [jetzt](const std::filesystem::path& datei, auto zeit) {
+        std::error_code fehlercode;
+        if (jetzt - zeit >= verwaistNach) std::filesystem::remove(datei, fehlercode);
+    });
 }
 
 mode_t neuerModus() {
@@ -224,6 +239,30 @@ bool SichereDatei::uebernehmen(std::string& fehler) {
         ::close(ordnerFd);
     }
     return true;
+}
+
+std::vector<UnfertigeSpeicherung> unfertigeSpeicherungen(const std::filesystem::path& ziel) {
+    std::filesystem::path echt = ziel;
+    if (!verknuepfungFolgen(echt)) return {};
+    std::error_code fehlercode;
+    const auto zielZeit = std::filesystem::last_write_time(echt, fehlercode);
+    const bool zielVorhanden = !fehlercode;
+    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> gefunden;
+    const std::string praefix = temporaerPraefix(echt);
+    const auto vonZiel = [&praefix](const std::string& name) {
+        return name.size() == praefix.size() + temporaerZufall &&
+               name.compare(0, praefix.size(), praefix) == 0;
+    };
+    temporaereDateien(echt, vonZiel, [&](const std::filesystem::path& datei, auto zeit) {
+        if (!zielVorhanden || zeit > zielZeit) gefunden.emplace_back(zeit, datei);
+    });
+    std::sort(gefunden.begin(), gefunden.end(), std::greater<>());
+    std::vector<UnfertigeSpeicherung> liste;
+    for (const auto& [zeit, datei] : gefunden) {
+        struct stat info {};
+        liste.push_back({datei, ::stat(datei.c_str(), &info) == 0 ? info.st_mtime : 0});
+    }
+    return liste;
 }
 
 bool dateiSchreiben(const std::filesystem::path& ziel, std::string_view inhalt, std::string& fehler,

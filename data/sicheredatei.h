@@ -4,9 +4,11 @@
 #include <sys/stat.h>
 #include <sys/types.h>
 #include <cstddef>
+#include <ctime>
 #include <filesystem>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace korvalt {
 
@@ -29,9 +31,10 @@ Systemaufrufe& echteSystemaufrufe();
 // One replacement of a file. A temporary file beside the target (".NAME.korvalt-tmp-" and six
 // characters) receives the new content and takes the target's place only once it has reached the
 // disk; until then the target is untouched. A replacement that is not completed removes its
-// temporary file; those a killed run left behind are removed by the next write of the same target
-// once they are an hour old. The new file keeps the mode of the file it replaces (a new one gets
-// 0666 less the umask). A link, even one to a file not there yet, is written through.
+// temporary file; those a killed run left behind hold what was being saved
+// (`unfertigeSpeicherungen`) and are removed by the next write into their folder once they are a
+// day old. The new file keeps the mode of the file it replaces (a new one gets 0666 less the
+// umask). A link, even one to a file not there yet, is written through.
 class SichereDatei {
   public:
     explicit SichereDatei(std::filesystem::path ziel, Systemaufrufe& system = echteSystemaufrufe());
@@ -75,11 +78,21 @@ class SichereDatei {
     struct stat alt_ {};  // the file replaced, when there is one
 };
 
-// Replaces `ziel` with `inhalt` through a SichereDatei.
+// A temporary file a killed run left behind while it replaced a file.
+struct UnfertigeSpeicherung {
+    std::filesystem::path datei;
+    std::time_t geaendert = 0;  // when the content was written
+};
+
+// The temporary files of `ziel` (a link followed) that are newer than `ziel` itself, or all of
+// them when `ziel` is not there: the content of a save that did not end, newest first.
+std::vector<UnfertigeSpeicherung> unfertigeSpeicherungen(const std::filesystem::path& ziel);
+
 // The full name of a file, for messages and for a place to save to whatever the working
 // directory becomes; the name as given when it cannot be made full.
 std::filesystem::path vollerPfad(const std::filesystem::path& pfad);
 
+// Replaces `ziel` with `inhalt` through a SichereDatei.
 bool dateiSchreiben(const std::filesystem::path& ziel, std::string_view inhalt, std::string& fehler,
                     Systemaufrufe& system = echteSystemaufrufe());
 

@@ -18,6 +18,7 @@
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
+#include "unfertigesspeichern.h"
 
 namespace korvalt {
 
@@ -227,6 +228,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     k.anzeige().fallLaden(lesung, k.meldungen());
     fenster.setzeFalldatei(vollerPfad(datei));
     fenster.alsGespeichertMerken();
+    unfertigesSpeichernAnbieten(fenster, vollerPfad(datei));
     return true;
 }
 

@@ -3,8 +3,8 @@
 // and the About box.
 #include <QApplication>
 #include <QClipboard>
-#include <QDialog>
 #include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
@@ -280,6 +280,46 @@ TEST_F(MenuebefehleTest, SchliessenUebernimmtDieOffeneEingabeVorDerFrage) {
         EXPECT_EQ(dialoge->gefragt.back(), "Änderungen an korvalt-einstellungen.dat?") << weg;
         EXPECT_TRUE(fenster->isVisible()) << weg;
     }
+}
+
+// A save of the case file killed before its rename left the newer case beside it: opening the
+// file offers it in the status line; opened, it is the case shown, changed against the file, and
+// the next save puts it in the file and ends the offer.
+TEST_F(MenuebefehleTest, UnfertigesSpeichernWirdAngebotenUndGeoeffnet) {
+    starten();
+    std::ofstream(pfad("Fall.korvalt"), std::ios::binary) << test::einstellungssatzText(9);
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    std::filesystem::last_write_time(pfad("Fall.korvalt"), jetzt - std::chrono::minutes(5));
+    const auto rest = pfad(".Fall.korvalt.korvalt-tmp-Ab12Cd");
+    std::ofstream(rest, std::ios::binary) << test::einstellungssatzText(11, 60);
+    dialoge->datei = "Fall.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    ASSERT_NE(fenster->findChild<QWidget*>("Angebot"), nullptr);
+    // Another case shown ends the offer.
+    waehlen(&Menueaktionen::neu);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
+
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(text("Startgruppe"), "9");
+    auto* angebot = fenster->findChild<QWidget*>("Angebot");
+    ASSERT_NE(angebot, nullptr);
+    EXPECT_NE(angebot->findChild<QLabel*>()->text().indexOf("nicht beendetes Speichern"), -1);
+
+    angebot->findChild<QPushButton*>()->click();
+    EXPECT_EQ(text("Startgruppe"), "11");
+    EXPECT_EQ(text("GrDauer1", 2), "60");
+    EXPECT_EQ(fenster->falldatei(), pfad("Fall.korvalt"));
+    EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt*");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
+
+    taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dateiinhalt(pfad("Fall.korvalt")), test::einstellungssatzText(11, 60));
+    dialoge->datei = "Fall.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
 }
 
 // The printer dialog's "print to file" replaces no file the user made read-only.

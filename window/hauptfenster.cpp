@@ -8,9 +8,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <algorithm>
@@ -140,6 +142,33 @@ void Hauptfenster::melden(const QString& text) {
     statusBar()->showMessage(text, meldedauer);
 }
 
+void Hauptfenster::angebotZeigen(const QString& text, const QString& knopftext,
+                                 std::function<void()> annehmen) {
+    angebotEntfernen();
+    angebot_ = new QWidget(this);
+    angebot_->setObjectName("Angebot");
+    auto* zeile = new QHBoxLayout(angebot_);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    auto* hinweis = new QLabel(text, angebot_);
+    hinweis->setTextFormat(Qt::PlainText);
+    zeile->addWidget(hinweis, 1);
+    auto* knopf = new QPushButton(knopftext, angebot_);
+    zeile->addWidget(knopf);
+    connect(knopf, &QPushButton::clicked, this, [this, annehmen = std::move(annehmen)] {
+        angebotEntfernen();
+        annehmen();
+    });
+    // Permanent, so that the notes of melden do not hide it.
+    statusBar()->insertPermanentWidget(0, angebot_, 1);
+}
+
+void Hauptfenster::angebotEntfernen() {
+    if (!angebot_) return;
+    statusBar()->removeWidget(angebot_);
+    angebot_->deleteLater();
+    angebot_ = nullptr;
+}
+
 // The change mark stands where Qt's "[*]" would put it, at the end, without changing the title of
 // an unchanged case.
 void Hauptfenster::titelSetzen() {
@@ -163,6 +192,7 @@ void Hauptfenster::standPruefen() {
 }
 
 void Hauptfenster::alsGespeichertMerken() {
+    angebotEntfernen();
     stand_ = aktuellerStand();
     gespeichert_ = stand_;
     titelSetzen();
