@@ -209,6 +209,18 @@ bool SichereDatei::anlegen(std::string& fehler) {
     return true;
 }
 
+std::filesystem::path SichereDatei::erzeugername() const {
+    if (fd_ < 0) return temporaer_;
+    const std::filesystem::path offen = "/proc/self/fd/" + std::to_string(fd_);
+    struct stat ueberName {};
+    struct stat offenerName {};
+    // The same file, not merely some name there: /proc may be missing or another one.
+    if (::stat(offen.c_str(), &ueberName) == 0 && ::fstat(fd_, &offenerName) == 0 &&
+        ueberName.st_ino == offenerName.st_ino && ueberName.st_dev == offenerName.st_dev)
+        return offen;
+    return temporaer_;
+}
+
 bool SichereDatei::schreiben(std::string_view bytes, std::string& fehler) {
     if (fd_ < 0) return scheitern(EBADF, fehler);
     while (!bytes.empty()) {

@@ -53,6 +53,10 @@ class SichereDatei {
     bool anlegen(std::string& fehler);
     // The temporary file, for a producer that writes it by name itself (Qt's PDF printer).
     const std::filesystem::path& temporaer() const { return temporaer_; }
+    // A name of the temporary file in plain ASCII, for a producer that cannot spell every name
+    // (Qt knows file names only as UTF-8): the file's open descriptor under /proc, where there is
+    // one, else `temporaer()`.
+    std::filesystem::path erzeugername() const;
     // Appends bytes to the temporary file, every byte checked.
     bool schreiben(std::string_view bytes, std::string& fehler);
     // Brings the temporary file to the disk and renames it over the target.

@@ -42,16 +42,18 @@ std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view tit
                                                             std::string_view vorschlag,
                                                             std::string_view filter,
                                                             std::string_view endung) {
-    QFileDialog dialog(eltern_, alsQString(titel),
-                       QDir::current().filePath(dateinameAlsText(std::string(vorschlag))),
-                       alsQString(filter));
+    std::error_code kein;
+    const std::filesystem::path gewuenscht =
+        std::filesystem::current_path(kein) / std::filesystem::path(vorschlag);
+    const Dialogvorschlag vorgabe(gewuenscht);
+    QFileDialog dialog(eltern_, alsQString(titel), vorgabe.text(), alsQString(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The dialog adds the ending before it asks whether to replace a file, so it asks about the
     // file that is then written.
     dialog.setDefaultSuffix(alsQString(endung));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dateinameDesSystems(dialog.selectedFiles().constFirst()).native();
+    return vorgabe.datei(dialog.selectedFiles().constFirst()).native();
 }
 
 std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) {

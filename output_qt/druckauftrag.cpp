@@ -2,6 +2,7 @@
 #include "druckauftrag.h"
 #include "dateinamen.h"
 #include "hauptfenster.h"
+#include "kommandozeile.h"
 #include "monatsliste.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
@@ -66,11 +67,16 @@ std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
 }
 
 std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorschlag) {
-    const QDir ordner(letzterOrdner_.empty() ? QDir::currentPath() : alsQString(letzterOrdner_));
-    QString vorgabe = ordner.filePath(alsQString(vorschlag));
+    std::error_code kein;
+    // A proposal without a folder goes to the folder used last. Names stay the system's bytes:
+    // the dialog shows them, and a name it gives back unchanged is the proposal's own.
+    std::filesystem::path gewuenscht =
+        (letzterOrdner_.empty() ? std::filesystem::current_path(kein) : letzterOrdner_) /
+        std::filesystem::path(vorschlag);
     const QString titel = QStringLiteral("Als PDF speichern");
     for (;;) {
-        QFileDialog dialog(eltern_, titel, vorgabe, QStringLiteral("PDF-Dateien (*.pdf)"));
+        const Dialogvorschlag vorgabe(gewuenscht);
+        QFileDialog dialog(eltern_, titel, vorgabe.text(), QStringLiteral("PDF-Dateien (*.pdf)"));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         // The dialog adds the ending before it asks whether to replace a file, so it asks about
@@ -78,28 +84,28 @@ std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorsch
         dialog.setDefaultSuffix(QStringLiteral("pdf"));
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
-        QString datei = dialog.selectedFiles().constFirst();
-        letzterOrdner_ = QFileInfo(datei).absolutePath().toStdString();
-        if (datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) return datei.toStdString();
+        std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
+        letzterOrdner_ = datei.parent_path();
+        if (istPdfZiel(datei.native())) return datei.native();
         // A name with another ending ("Bericht 1.5") still becomes a PDF file that opens as one;
         // the dialog asked about the name without ".pdf", so a file of the new name is asked
         // about here.
-        datei += QLatin1String(".pdf");
-        if (!QFileInfo::exists(datei) ||
+        datei += ".pdf";
+        if (!std::filesystem::exists(datei, kein) ||
             QMessageBox::question(
                 eltern_, titel,
                 QStringLiteral("\u201E%1\u201C gibt es schon.\nSoll die Datei ersetzt werden?")
-                    .arg(QFileInfo(datei).fileName()),
+                    .arg(dateinameAlsText(datei.filename())),
                 QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes)
-            return datei.toStdString();
-        vorgabe = datei;
+            return datei.native();
+        gewuenscht = datei;
     }
 }
 
 std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(datei));
+    printer->setOutputFileName(dateinameAlsText(datei));
     printer->setCreator(QStringLiteral("Korvalt"));
     // About the printable area of an office printer, so the file looks like the paper.
     printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -119,7 +125,8 @@ bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgan
     // The printer's own reason would name the temporary file.
     std::string grund;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(ziel.temporaer())));
+    // A name Qt can spell, whatever bytes the target's name has.
+    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(ziel.erzeugername())));
     const bool gut = drucken(printer, grund);
     printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(datei)));
     if (!gut || !pdfVollstaendig(ziel.temporaer())) {

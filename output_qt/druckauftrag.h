@@ -53,7 +53,7 @@ class Desktopdruck : public Druckumgebung {
 
   private:
     QWidget* eltern_;
-    std::string letzterOrdner_;
+    std::filesystem::path letzterOrdner_;
 };
 
 // A printer that writes an A4 PDF file.

@@ -180,7 +180,7 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
                 if (!datei) return;
                 std::string fehler;
                 if (!pdfSchreiben(*datei, vorgang, fehler)) return melden(fehler);
-                fenster.melden(QString::fromStdString("Jahresübersicht gespeichert: " + *datei));
+                fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(*datei));
             });
     });
 }

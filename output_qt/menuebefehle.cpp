@@ -113,7 +113,7 @@ void alsPdf(Hauptfenster& fenster, Dialoge& dialoge, Ausdruck was) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
-    fenster.melden(alsQString(ausdruckName(was) + " gespeichert: " + *datei));
+    fenster.melden(alsQString(ausdruckName(was) + " gespeichert: ") + dateinameAlsText(*datei));
 }
 
 void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -128,7 +128,7 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
-    fenster.melden(alsQString("Monatsliste gespeichert: " + *datei));
+    fenster.melden("Monatsliste gespeichert: " + dateinameAlsText(*datei));
 }
 
 void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {

@@ -230,6 +230,21 @@ TEST_F(DialogeTest, SpeichernUnterBehaeltEinenNamenInLatin1) {
               datei.native());
 }
 
+// A PDF proposed in a folder whose name is not UTF-8 (beside a case file there) is written there
+// under the proposed bytes; a name typed into that folder lands in it too.
+TEST_F(DialogeTest, PdfInEinemOrdnerInLatin1) {
+    const auto ordner = verzeichnis.pfad() / "Akten M\xfcller";
+    std::filesystem::create_directory(ordner);
+    const auto vorschlag = ordner / "Fall \xe4 \u2013 Ergebnis.pdf";
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    EXPECT_EQ(dialoge.pdfDateiWaehlen(vorschlag.native()), vorschlag.native());
+    imDialog([](QWidget& dialog) {
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText("Neu");
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(dialoge.pdfDateiWaehlen(vorschlag.native()), (ordner / "Neu.pdf").native());
+}
+
 TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
     const auto datei = verzeichnis.pfad() / "Muster.korvalt";
     std::ofstream(datei) << "st";
