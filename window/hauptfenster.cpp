@@ -95,6 +95,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     // The Schließen button closes the client area: the case's changes are settled first.
     korvaltei_->installEventFilter(this);
     korvaltei_->anzeige().setzeNachRechnung([this] { standPruefen(); });
+    korvaltei_->anzeige().setzeMeldung(
+        [this](const std::string& text) { melden(alsQString(text)); });
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
