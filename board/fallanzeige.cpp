@@ -79,8 +79,8 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     return true;
 }
 
-void Fallanzeige::beispielfallLaden(Meldungen& meldungen) {
-    sitzung_.beispielfallLaden(meldungen);
+void Fallanzeige::beispielfallLaden(std::string_view schluessel) {
+    sitzung_.beispielfallLaden(schluessel);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     felder_.setzeText({Feldname::Startgruppe}, beschreibung(Feldname::Startgruppe).anfangstext);
     fallZeigen(std::nullopt);

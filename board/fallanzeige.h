@@ -32,9 +32,9 @@ class Fallanzeige {
     // with "st" changes nothing; then false.
     bool fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen);
 
-    // The example case of the first start, in the standard table: the default durations and the
-    // design's start group.
-    void beispielfallLaden(Meldungen& meldungen);
+    // The example case of the first start: the default durations and the design's start group,
+    // in the table of `schluessel` as Sitzung::beispielfallLaden takes it.
+    void beispielfallLaden(std::string_view schluessel = {});
 
     // A short note for the status line: a value typed was limited ("600 Monate ist die
     // Obergrenze"). Without a receiver the note goes nowhere.

@@ -193,10 +193,14 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
     return startgruppe;
 }
 
-void Sitzung::beispielfallLaden(Meldungen& meldungen) {
-    Einstellungssatz ohneTabelle;
-    ohneTabelle.fill(' ');
-    tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
+void Sitzung::beispielfallLaden(std::string_view schluessel) {
+    const Tabellenkatalog& katalog = daten_.tabellenkatalog;
+    const Tariftabelle* tabelle = schluessel.empty() ? nullptr : katalog.finden(schluessel);
+    if (tabelle && tabelle->nachDatum) {
+        const auto datiert = katalog.datierteTabellen(tabelle->seite);
+        tabelle = datiert.empty() ? nullptr : datiert.back();
+    }
+    tabelleSetzen(tabelle ? tabelle->schluessel : katalog.standard().schluessel);
     standardfallSetzen(tabellen_);
     nachDatumVorgemerkt_.clear();
     vertretungsgrund_.clear();

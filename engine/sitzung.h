@@ -127,8 +127,10 @@ class Sitzung {
     std::optional<Integer> fallLaden(const Einstellungssatz& satz,
                                      const Einstellungssatz& tabellensatz,
                                      const Einstellungssatz& kalendersatz, Meldungen& meldungen);
-    // The example case of the first start: the standard table and the default durations.
-    void beispielfallLaden(Meldungen& meldungen);
+    // The example case of the first start: the default durations and no calendar settings, in the
+    // table of `schluessel` (for a table by date, which needs the start month the example lacks,
+    // its side's latest table), without one in the standard table.
+    void beispielfallLaden(std::string_view schluessel = {});
 
   private:
     // Calculates the case in the table of `schluessel`, which the list has; the caption follows.

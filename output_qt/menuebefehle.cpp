@@ -18,6 +18,7 @@
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
+#include "tabellenmenue.h"
 #include "unfertigesspeichern.h"
 
 namespace korvalt {
@@ -88,10 +89,12 @@ void fallOeffnenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
 void neuerFall(Hauptfenster& fenster) {
     if (!fenster.aenderungenKlaeren()) return;
     Korvaltei& k = fenster.korvaltei();
-    k.anzeige().beispielfallLaden(k.meldungen());
+    // The table chosen last stays.
+    k.anzeige().beispielfallLaden(k.sitzung().daten().tabelle);
     fenster.setzeFalldatei(std::nullopt);
     fenster.alsGespeichertMerken();
-    fenster.melden("Neuer Fall: der Beispielfall");
+    fenster.melden("Neuer Fall: der Beispielfall, Tabelle " +
+                   tabellenmenuetext(k.sitzung().tabelle()));
 }
 
 void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {

@@ -322,6 +322,30 @@ TEST_F(MenuebefehleTest, UnfertigesSpeichernWirdAngebotenUndGeoeffnet) {
     EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
 }
 
+// Neu brings the example case in the table chosen last; a table by date, which needs the start
+// month the example lacks, gives way to its side's latest table.
+TEST_F(MenuebefehleTest, NeuBehaeltDieZuletztGewaehlteTabelle) {
+    starten();
+    Fallanzeige& anzeige = fenster->korvaltei().anzeige();
+    const Tabellenkatalog& katalog = sitzung->daten().tabellenkatalog;
+    std::string fehler;
+    ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("2024-03"), fehler)) << fehler;
+    ersetzen("indi1", 3, "7");
+    waehlen(&Menueaktionen::neu);
+    EXPECT_EQ(sitzung->daten().tabelle, "2024-03");
+    EXPECT_EQ(text("indi1", 3), "36");
+    EXPECT_EQ(text("Startgruppe"), "9a");
+
+    Kalenderangaben beginn;
+    beginn.beginn = KalenderMonat(2025, 1);
+    ASSERT_TRUE(sitzung->kalenderSetzen(beginn, fehler)) << fehler;
+    ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("vka"), fehler)) << fehler;
+    waehlen(&Menueaktionen::neu);
+    EXPECT_EQ(sitzung->daten().tabelle,
+              katalog.datierteTabellen(Arbeitgeberseite::vka).back()->schluessel);
+    EXPECT_TRUE(sitzung->tabellen().kalender.leer());
+}
+
 // The printer dialog's "print to file" replaces no file the user made read-only.
 TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
     starten();
