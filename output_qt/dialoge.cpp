@@ -31,21 +31,25 @@ std::optional<std::string> Desktopdialoge::pdfDateiWaehlen(std::string_view vors
 }
 
 std::optional<std::string> Desktopdialoge::oeffnenWaehlen(std::string_view titel,
-                                                          std::string_view filter) {
-    const QString datei = QFileDialog::getOpenFileName(eltern_, alsQString(titel),
-                                                       QDir::currentPath(), alsQString(filter));
-    if (datei.isEmpty()) return std::nullopt;
-    return dateinameDesSystems(datei).native();
+                                                          std::string_view filter,
+                                                          std::string_view ordner) {
+    // A name in the folder, so that a folder Qt cannot spell opens as well.
+    const Dialogvorschlag vorgabe(ordner.empty() ? druck_.imOrdner("")
+                                                 : std::filesystem::path(ordner) / "");
+    QFileDialog dialog(eltern_, alsQString(titel), vorgabe.text(), alsQString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
+    druck_.ordnerMerken(datei);
+    return datei.native();
 }
 
 std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view titel,
                                                             std::string_view vorschlag,
                                                             std::string_view filter,
                                                             std::string_view endung) {
-    std::error_code kein;
-    const std::filesystem::path gewuenscht =
-        std::filesystem::current_path(kein) / std::filesystem::path(vorschlag);
-    const Dialogvorschlag vorgabe(gewuenscht);
+    const Dialogvorschlag vorgabe(druck_.imOrdner(vorschlag));
     QFileDialog dialog(eltern_, alsQString(titel), vorgabe.text(), alsQString(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
@@ -53,7 +57,9 @@ std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view tit
     // file that is then written.
     dialog.setDefaultSuffix(alsQString(endung));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return vorgabe.datei(dialog.selectedFiles().constFirst()).native();
+    const std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
+    druck_.ordnerMerken(datei);
+    return datei.native();
 }
 
 std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) {

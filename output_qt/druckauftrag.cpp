@@ -52,12 +52,16 @@ std::string fallbezeichnung(Korvaltei& fenster) {
     return fallnameText(fenster.sitzung().daten());
 }
 
-std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was) {
-    const std::string name = fallbezeichnung(fenster) + " \u2013 " +
-                             (was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste") + ".pdf";
+std::string vorschlagBeimFall(Korvaltei& fenster, const std::string& name) {
     const auto* haupt = dynamic_cast<const Hauptfenster*>(fenster.window());
     if (haupt && haupt->falldatei()) return (haupt->falldatei()->parent_path() / name).string();
     return name;
+}
+
+std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was) {
+    return vorschlagBeimFall(fenster, fallbezeichnung(fenster) + " \u2013 " +
+                                          (was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste") +
+                                          ".pdf");
 }
 
 std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
@@ -66,13 +70,17 @@ std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+std::filesystem::path Desktopdruck::imOrdner(std::string_view vorschlag) const {
+    std::error_code kein;
+    return (letzterOrdner_.empty() ? std::filesystem::current_path(kein) : letzterOrdner_) /
+           std::filesystem::path(vorschlag);
+}
+
 std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorschlag) {
     std::error_code kein;
-    // A proposal without a folder goes to the folder used last. Names stay the system's bytes:
-    // the dialog shows them, and a name it gives back unchanged is the proposal's own.
-    std::filesystem::path gewuenscht =
-        (letzterOrdner_.empty() ? std::filesystem::current_path(kein) : letzterOrdner_) /
-        std::filesystem::path(vorschlag);
+    // Names stay the system's bytes: the dialog shows them, and a name it gives back unchanged is
+    // the proposal's own.
+    std::filesystem::path gewuenscht = imOrdner(vorschlag);
     const QString titel = QStringLiteral("Als PDF speichern");
     for (;;) {
         const Dialogvorschlag vorgabe(gewuenscht);
@@ -85,7 +93,7 @@ std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorsch
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
             return std::nullopt;
         std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
-        letzterOrdner_ = datei.parent_path();
+        ordnerMerken(datei);
         if (istPdfZiel(datei.native())) return datei.native();
         // A name with another ending ("Bericht 1.5") still becomes a PDF file that opens as one;
         // the dialog asked about the name without ".pdf", so a file of the new name is asked

@@ -28,8 +28,10 @@ enum class Ausdruck { ergebnis, monatsliste };
 // shows one ("Müller 2026"), otherwise the case's stored name ("Beispielfall").
 std::string fallbezeichnung(Korvaltei& fenster);
 
-// The PDF file proposed for a printout, "Müller 2026 – Monatsliste.pdf", in the case file's folder
-// when there is a case file; otherwise the name alone.
+// A file proposed for an output of the case, in the case file's folder when there is a case file;
+// otherwise the name alone, which the dialog puts in the folder used last.
+std::string vorschlagBeimFall(Korvaltei& fenster, const std::string& name);
+// The PDF file proposed for a printout, "Müller 2026 – Monatsliste.pdf", beside the case file.
 std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was);
 
 // What a printout needs from the desktop besides message boxes; tests swap it.
@@ -50,6 +52,11 @@ class Desktopdruck : public Druckumgebung {
     explicit Desktopdruck(QWidget* eltern) : eltern_(eltern) {}
     std::unique_ptr<QPrinter> standarddrucker() override;
     std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override;
+
+    // Where a file dialog starts: a proposal with a folder there, one without in the folder of
+    // the file chosen last in any file dialog, at first the working directory.
+    std::filesystem::path imOrdner(std::string_view vorschlag) const;
+    void ordnerMerken(const std::filesystem::path& datei) { letzterOrdner_ = datei.parent_path(); }
 
   private:
     QWidget* eltern_;

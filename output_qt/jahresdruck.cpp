@@ -175,8 +175,9 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
                     fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(datei));
             },
             [&fenster, vorgang, melden, dialoge] {
-                const auto datei = dialoge->pdfDateiWaehlen(fallbezeichnung(fenster.korvaltei()) +
-                                                            " \u2013 Jahresübersicht.pdf");
+                const auto datei = dialoge->pdfDateiWaehlen(vorschlagBeimFall(
+                    fenster.korvaltei(),
+                    fallbezeichnung(fenster.korvaltei()) + " \u2013 Jahresübersicht.pdf"));
                 if (!datei) return;
                 std::string fehler;
                 if (!pdfSchreiben(*datei, vorgang, fehler)) return melden(fehler);

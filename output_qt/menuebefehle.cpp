@@ -82,7 +82,9 @@ bool aenderungenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void fallOeffnenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!fenster.aenderungenKlaeren()) return;
-    if (const auto datei = dialoge.oeffnenWaehlen("Fall öffnen", fallFilter))
+    const std::string ordner =
+        fenster.falldatei() ? fenster.falldatei()->parent_path().native() : std::string();
+    if (const auto datei = dialoge.oeffnenWaehlen("Fall öffnen", fallFilter, ordner))
         fallOeffnen(fenster, *datei);
 }
 
@@ -120,8 +122,9 @@ void alsPdf(Hauptfenster& fenster, Dialoge& dialoge, Ausdruck was) {
 }
 
 void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
-    const auto datei = dialoge.speichernWaehlen("Monatsliste als CSV speichern", "Monatsliste.csv",
-                                                "CSV-Dateien (*.csv);;Alle Dateien (*)", "csv");
+    const auto datei = dialoge.speichernWaehlen(
+        "Monatsliste als CSV speichern", vorschlagBeimFall(fenster.korvaltei(), "Monatsliste.csv"),
+        "CSV-Dateien (*.csv);;Alle Dateien (*)", "csv");
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;

@@ -255,8 +255,39 @@ TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
         name->setText(QString::fromStdString(datei.string()));
         static_cast<QDialog&>(dialog).accept();
     });
-    EXPECT_EQ(dialoge.oeffnenWaehlen("Fall öffnen", "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)"),
-              datei.string());
+    EXPECT_EQ(
+        dialoge.oeffnenWaehlen("Fall öffnen", "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)", ""),
+        datei.string());
+}
+
+// A file dialog starts in the folder it is given (the case file's), else in the folder of the
+// file chosen last in any of the dialogs.
+TEST_F(DialogeTest, DateidialogeBeginnenImOrdnerDesFallsSonstImZuletztBenutzten) {
+    const auto akten = verzeichnis.pfad() / "Akten";
+    const auto anderswo = verzeichnis.pfad() / "anderswo";
+    std::filesystem::create_directory(akten);
+    std::filesystem::create_directory(anderswo);
+    QString ordner;
+    const auto ordnerMerkenUndAbbrechen = [&ordner](QWidget& dialog) {
+        ordner = static_cast<QFileDialog&>(dialog).directory().absolutePath();
+        static_cast<QDialog&>(dialog).reject();
+    };
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    ASSERT_TRUE(dialoge.speichernWaehlen("Fall speichern unter", (akten / "Fall.korvalt").string(),
+                                         "", "korvalt"));
+    const QString zuletzt = QString::fromStdString(akten.string());
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.oeffnenWaehlen("Fall öffnen", "", "");
+    EXPECT_EQ(ordner, zuletzt);
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.pdfDateiWaehlen("Beispielfall \u2013 Ergebnis.pdf");
+    EXPECT_EQ(ordner, zuletzt);
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.speichernWaehlen("Monatsliste als CSV speichern", "Monatsliste.csv", "", "csv");
+    EXPECT_EQ(ordner, zuletzt);
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.oeffnenWaehlen("Fall öffnen", "", anderswo.string());
+    EXPECT_EQ(ordner, QString::fromStdString(anderswo.string()));
 }
 
 // Plain text, and wide enough that a long path stays on one line.

@@ -235,6 +235,28 @@ TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
               std::string::npos);
 }
 
+// With a case file open, every file dialog starts beside it: opening, the CSV and the year view's
+// PDF as well.
+TEST_F(MenuebefehleTest, DateidialogeBeginnenBeiDerFalldatei) {
+    starten();
+    const auto akten = pfad("Akten");
+    fenster->setzeFalldatei(akten / "Müller 2026.korvalt");
+    dialoge->datei.reset();
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(dialoge->oeffnenIn, akten.string());
+    waehlen(&Menueaktionen::monatslisteCsv);
+    EXPECT_NE(dialoge->gefragt.back().find(" | " + (akten / "Monatsliste.csv").string() + " | "),
+              std::string::npos)
+        << dialoge->gefragt.back();
+    waehlen(&Menueaktionen::jahresuebersicht);
+    auto* ansicht = fenster->findChild<QDialog*>();
+    ASSERT_NE(ansicht, nullptr);
+    for (auto* knopf : ansicht->findChildren<QPushButton*>())
+        if (knopf->text() == "Als &PDF…") knopf->click();
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "PDF " + (akten / "Müller 2026 \u2013 Jahresübersicht.pdf").string());
+}
+
 // A changed case carries "*" in the title; before it goes the user saves it, lets it go, or keeps
 // it.
 TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
