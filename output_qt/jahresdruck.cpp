@@ -160,8 +160,9 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
             return jahresansichtDrucken(ansicht, fallbezeichnung(fenster.korvaltei()), printer,
                                         fehler);
         };
-        auto melden = [&fenster](const std::string& fehler) {
-            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+        // A PDF file that could not be written is a save that failed, as for the other PDFs.
+        auto melden = [&fenster](const char* titel, const std::string& fehler) {
+            fenster.korvaltei().meldungen().warnen(titel, fehler);
         };
         ansicht.setzeDruckarbeit(
             [&fenster, vorgang, melden, dialoge] {
@@ -170,7 +171,8 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
                 if (!dialoge->druckerWaehlen(printer)) return;
                 std::string fehler;
                 std::filesystem::path datei;
-                if (!druckerDrucken(printer, vorgang, fehler, datei)) return melden(fehler);
+                if (!druckerDrucken(printer, vorgang, fehler, datei))
+                    return melden("Drucken nicht möglich", fehler);
                 if (!datei.empty())
                     fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(datei));
             },
@@ -180,7 +182,8 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
                     fallbezeichnung(fenster.korvaltei()) + " \u2013 Jahresübersicht.pdf"));
                 if (!datei) return;
                 std::string fehler;
-                if (!pdfSchreiben(*datei, vorgang, fehler)) return melden(fehler);
+                if (!pdfSchreiben(*datei, vorgang, fehler))
+                    return melden("Speichern nicht möglich", fehler);
                 fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(*datei));
             });
     });

@@ -244,6 +244,7 @@ TEST_F(MenuebefehleTest, DateidialogeBeginnenBeiDerFalldatei) {
     dialoge->datei.reset();
     waehlen(&Menueaktionen::fallOeffnen);
     EXPECT_EQ(dialoge->oeffnenIn, akten.string());
+    dialoge->datei = "Akten/Jahr.pdf";
     waehlen(&Menueaktionen::monatslisteCsv);
     EXPECT_NE(dialoge->gefragt.back().find(" | " + (akten / "Monatsliste.csv").string() + " | "),
               std::string::npos)
@@ -255,6 +256,10 @@ TEST_F(MenuebefehleTest, DateidialogeBeginnenBeiDerFalldatei) {
         if (knopf->text() == "Als &PDF…") knopf->click();
     EXPECT_EQ(dialoge->gefragt.back(),
               "PDF " + (akten / "Müller 2026 \u2013 Jahresübersicht.pdf").string());
+    // The folder is not there: the PDF could not be saved, and the message says so.
+    ASSERT_EQ(meldungen.warnungen.size(), 2u);
+    EXPECT_EQ(meldungen.warnungen[1].rfind("Speichern nicht möglich: ", 0), 0u)
+        << meldungen.warnungen[1];
 }
 
 // A changed case carries "*" in the title; before it goes the user saves it, lets it go, or keeps
