@@ -2,16 +2,11 @@
 #include "prozentzahlen.h"
 
 #include "bruchrundung.h"
+#include "festertext.h"
 
 namespace korvalt {
 
 namespace {
-
-std::string_view getrimmt(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
-}
 
 // Digits with at most one decimal comma or point and at most `stellen` decimals, scaled by
 // 10^stellen: "87,5" with 2 -> 8750. A "%" at the end is allowed.
@@ -56,8 +51,8 @@ std::string ohneNullenAmEnde(std::string text) {
 std::optional<int> anteilLesen(std::string_view text, std::string& fehler) {
     const auto wert = dezimalLesen(text, 2);
     if (!wert) {
-        fehler = "\u201E" + std::string(getrimmt(text)) +
-                 "\u201C ist kein Arbeitszeitanteil (Prozent mit höchstens zwei Nachkommastellen, "
+        fehler = zitat(getrimmt(text)) +
+                 " ist kein Arbeitszeitanteil (Prozent mit höchstens zwei Nachkommastellen, "
                  "etwa 87,5).";
         return std::nullopt;
     }
@@ -82,8 +77,8 @@ std::string wochenstundenText(int anteil) {
 std::optional<int> erhoehungLesen(std::string_view text, std::string& fehler) {
     const auto wert = dezimalLesen(text, 1);
     if (!wert) {
-        fehler = "\u201E" + std::string(getrimmt(text)) +
-                 "\u201C ist keine jährliche Erhöhung (Prozent mit höchstens einer "
+        fehler = zitat(getrimmt(text)) +
+                 " ist keine jährliche Erhöhung (Prozent mit höchstens einer "
                  "Nachkommastelle, etwa 2,5).";
         return std::nullopt;
     }

@@ -3,6 +3,7 @@
 #include <cassert>
 
 #include "aktuellestufe.h"
+#include "festertext.h"
 #include "prozentzahlen.h"
 #include "rechner.h"
 
@@ -33,10 +34,9 @@ std::string angabenPruefen(const Kalenderangaben& k) {
 bool Rechner::tabelleWaehlen(std::string_view schluessel, std::string& fehler) {
     const Tariftabelle* neu = daten_.tabellenkatalog.finden(schluessel);
     if (!neu) {
-        fehler =
-            "Die Tariftabelle \u201E" + std::string(schluessel) +
-            "\u201C gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
-            ".";
+        fehler = "Die Tariftabelle " + zitat(schluessel) +
+                 " gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
+                 ".";
         return false;
     }
     fehler = beginnFehlt(*neu, t_.kalender.beginn.has_value());

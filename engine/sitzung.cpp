@@ -5,6 +5,7 @@
 
 #include "aktuellestufe.h"
 #include "einstellungssatz.h"
+#include "festertext.h"
 #include "sicheredatei.h"
 
 namespace korvalt {
@@ -52,9 +53,9 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     if (!optionen.tabelle.empty()) {
         gewaehlt = katalog.finden(optionen.tabelle);
         if (!gewaehlt)
-            return {std::nullopt, "Die Tariftabelle \u201E" + optionen.tabelle +
-                                      "\u201C gibt es nicht. Bekannte Tabellen: " +
-                                      katalog.schluesselliste() + "."};
+            return {std::nullopt,
+                    "Die Tariftabelle " + zitat(optionen.tabelle) +
+                        " gibt es nicht. Bekannte Tabellen: " + katalog.schluesselliste() + "."};
         // The case's own table only carries its start group across.
         daten_.tabelle =
             katalog.tabelle(tabellensatzLesen(tabellensatz).value_or(katalog.standard().schluessel))

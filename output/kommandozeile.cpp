@@ -11,6 +11,7 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "falltabellen.h"
+#include "festertext.h"
 #include "kalendermonat.h"
 #include "monatsliste_csv.h"
 #include "prozentzahlen.h"
@@ -50,8 +51,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, kalenderopti
                             {"--erhoehung-ab", "der Monat (JJJJ-MM)"}}};
 using Kalendertexte = std::array<std::optional<std::string>, kalenderoptionen>;
 
+// Arguments of any length are quoted shortened.
 std::string inZeichen(std::string_view text) {
-    return "\u201E" + std::string(text) + "\u201C";
+    return zitat(text);
 }
 
 // „--monatsliste“ oder „--ergebnis“

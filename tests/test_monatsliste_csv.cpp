@@ -12,6 +12,7 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
+#include "festertext.h"
 #include "kommandozeile.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
@@ -321,6 +322,20 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
             << option;
         EXPECT_EQ(fehler, "\u201E" + std::string(option) + "\u201C ist zweimal angegeben.");
     }
+}
+
+// An argument of any length comes back in a message shortened, cut between whole characters.
+TEST(Aufruf, LangeArgumenteWerdenGekuerztZitiert) {
+    std::string fehler;
+    const std::string lang(100000, 'x');
+    EXPECT_FALSE(aufrufLesen({"--" + lang}, fehler));
+    EXPECT_EQ(fehler, "Unbekanntes Argument \u201E--" + std::string(38, 'x') + "\u2026\u201C.");
+    EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--beginn", lang}, fehler));
+    EXPECT_LT(fehler.size(), 300u) << fehler.substr(0, 300);
+    std::string umlaute;
+    for (int i = 0; i < 40; ++i) umlaute += "ä";
+    EXPECT_EQ(zitat(umlaute), "\u201E" + umlaute + "\u201C");
+    EXPECT_EQ(zitat(umlaute + "ö"), "\u201E" + umlaute + "\u2026\u201C");
 }
 
 // The usage lines stand together above the options, and each option has a line of its own.
