@@ -138,22 +138,23 @@ bool Aufruf::ausgabe() const {
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
     Aufruf aufruf;
     Kalendertexte kalendertexte;
+    // The options without a value, as they were given.
+    const std::pair<std::string_view, bool Aufruf::*> schalter[] = {
+        {"--help", &Aufruf::hilfe},
+        {"-h", &Aufruf::hilfe},
+        {"--version", &Aufruf::version},
+        {"--tabellen", &Aufruf::tabellenZeigen},
+        {"--ohne-jahressonderzahlung", &Aufruf::ohneSonderzahlung}};
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
-        if (a == "--help" || a == "-h") {
-            aufruf.hilfe = true;
-            continue;
-        }
-        if (a == "--version") {
-            aufruf.version = true;
-            continue;
-        }
-        if (a == "--tabellen") {
-            aufruf.tabellenZeigen = true;
-            continue;
-        }
-        if (a == "--ohne-jahressonderzahlung") {
-            aufruf.ohneSonderzahlung = true;
+        const auto* ein = std::find_if(std::begin(schalter), std::end(schalter),
+                                       [&a](const auto& s) { return s.first == a; });
+        if (ein != std::end(schalter)) {
+            if (aufruf.*(ein->second)) {
+                fehler = inZeichen(a) + " ist zweimal angegeben.";
+                return std::nullopt;
+            }
+            aufruf.*(ein->second) = true;
             continue;
         }
         // A name without an option before it is the case file the window opens on.
@@ -197,7 +198,17 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         }
         (ziel ? *ziel : kalenderziel->emplace()) = argumente[++i];
     }
-    if (aufruf.version || aufruf.hilfe) return aufruf;
+    if (aufruf.version || aufruf.hilfe) {
+        // They stand alone: anything else asked for would be dropped.
+        if (argumente.size() == 1) return aufruf;
+        const auto allein = std::find_if(argumente.begin(), argumente.end(), [](const auto& a) {
+            return a == "--help" || a == "-h" || a == "--version";
+        });
+        const std::string& andere = argumente[allein == argumente.begin() ? 1 : 0];
+        fehler = inZeichen(*allein) + " steht allein; es geht nicht zusammen mit " +
+                 inZeichen(andere.empty() || andere[0] == '-' ? andere : "FALLDATEI") + ".";
+        return std::nullopt;
+    }
 
     // Everything the call asks for about a case, as options, in the order the help names them.
     std::vector<std::string_view> fallOptionen;

@@ -324,6 +324,34 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     }
 }
 
+// --help and --version stand alone, as --tabellen does: with anything else the call is refused
+// (exit status 2) instead of doing one thing and dropping the rest; no option is given twice.
+TEST(Aufruf, HilfeUndVersionStehenAlleinUndNichtsZweimal) {
+    std::string fehler;
+    const struct {
+        std::vector<std::string> argumente;
+        const char* meldung;
+    } faelle[] = {
+        {{"--version", "--monatsliste", "x.csv"},
+         "\u201E--version\u201C steht allein; es geht nicht zusammen mit "
+         "\u201E--monatsliste\u201C."},
+        {{"--monatsliste", "x.csv", "--help"},
+         "\u201E--help\u201C steht allein; es geht nicht zusammen mit \u201E--monatsliste\u201C."},
+        {{"Muster.korvalt", "-h"},
+         "\u201E-h\u201C steht allein; es geht nicht zusammen mit \u201EFALLDATEI\u201C."},
+        {{"--help", "--version"},
+         "\u201E--help\u201C steht allein; es geht nicht zusammen mit \u201E--version\u201C."},
+        {{"--tabellen", "--tabellen"}, "\u201E--tabellen\u201C ist zweimal angegeben."},
+        {{"--version", "--version"}, "\u201E--version\u201C ist zweimal angegeben."},
+        {{"--jahresliste", "-", "--ohne-jahressonderzahlung", "--ohne-jahressonderzahlung"},
+         "\u201E--ohne-jahressonderzahlung\u201C ist zweimal angegeben."},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_FALSE(aufrufLesen(f.argumente, fehler)) << f.argumente.back();
+        EXPECT_EQ(fehler, f.meldung);
+    }
+}
+
 // An argument of any length comes back in a message shortened, cut between whole characters.
 TEST(Aufruf, LangeArgumenteWerdenGekuerztZitiert) {
     std::string fehler;
