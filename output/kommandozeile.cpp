@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -16,6 +17,7 @@
 #include "monatsliste_csv.h"
 #include "prozentzahlen.h"
 #include "sicheredatei.h"
+#include "systemfehler.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -364,12 +366,25 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
     std::size_t breite = 0;
     for (const auto* reihe : reihen)
         for (const auto& t : *reihe) breite = std::max(breite, t.schluessel.size());
+    std::string liste;
     for (const auto* reihe : reihen)
         for (const auto& t : *reihe)
-            aus << t.schluessel << std::string(breite + 2 - t.schluessel.size(), ' ')
-                << t.ueberschrift << "\n";
-    aus << std::flush;
-    return aus ? exitGut : exitSchreibfehler;
+            liste += t.schluessel + std::string(breite + 2 - t.schluessel.size(), ' ') +
+                     t.ueberschrift + "\n";
+    std::string fehler;
+    if (standardausgabeSchreiben(aus, liste, fehler)) return exitGut;
+    fehlerausgabe << "korvalt: " << fehler << "\n";
+    return exitSchreibfehler;
+}
+
+bool standardausgabeSchreiben(std::ostream& aus, std::string_view text, std::string& fehler) {
+    errno = 0;
+    aus << text << std::flush;
+    if (aus) return true;
+    // The stream keeps no reason; the system's last one is the write's.
+    fehler = "Die Standardausgabe kann nicht geschrieben werden" +
+             (errno != 0 ? ": " + systemfehlerText(errno) : std::string()) + ".";
+    return false;
 }
 
 std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
@@ -388,11 +403,7 @@ std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
 
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,
                    std::string& fehler) {
-    if (ziel == "-") {
-        standardausgabe << text << std::flush;
-        if (!standardausgabe) fehler = "Die Standardausgabe kann nicht geschrieben werden.";
-        return bool(standardausgabe);
-    }
+    if (ziel == "-") return standardausgabeSchreiben(standardausgabe, text, fehler);
     return dateiSchreiben(ziel, text, fehler);
 }
 

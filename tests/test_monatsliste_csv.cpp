@@ -212,6 +212,17 @@ TEST_F(ExportTest, TabellenWerdenAufgelistet) {
     EXPECT_NE(fehler.str().find("nicht gefunden"), std::string::npos);
 }
 
+// Standard output that cannot take the list (a full disk): exit status 1 and a German message
+// with the reason, not silence.
+TEST_F(ExportTest, VolleStandardausgabeWirdGemeldet) {
+    std::ofstream voll("/dev/full");
+    ASSERT_TRUE(voll.is_open());
+    EXPECT_EQ(tabellenAuflisten(programmverzeichnis, voll, fehler), exitSchreibfehler);
+    EXPECT_EQ(fehler.str(),
+              "korvalt: Die Standardausgabe kann nicht geschrieben werden: Auf dem Datenträger "
+              "ist kein Platz mehr frei.\n");
+}
+
 // A case with a start month: the date after the month, two decimals, one more empty Summe cell.
 TEST_F(ExportTest, CsvMitBeginnNenntDasDatum) {
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--beginn", "2026-07", "--tabelle", "vka"}),
