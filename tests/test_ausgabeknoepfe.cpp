@@ -13,7 +13,6 @@
 #include "fensterpruefung.h"
 #include "pdftext.h"
 #include "speichern.h"
-#include "speichern.h"
 #include "testdesktop.h"
 
 using namespace korvalt;
