@@ -74,12 +74,13 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
                            lesung.kalendersatz.value_or(leer), meldungen, lesung.person);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
-    if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);
+    const std::string hinweis = sitzung_.oeffnungshinweis(lesung.hinweis);
+    if (!hinweis.empty()) meldungen.hinweisen("Fall öffnen", hinweis);
     return true;
 }
 
-void Fallanzeige::beispielfallLaden(Meldungen& meldungen) {
-    sitzung_.beispielfallLaden(meldungen);
+void Fallanzeige::beispielfallLaden(std::string_view schluessel) {
+    sitzung_.beispielfallLaden(schluessel);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     felder_.setzeText({Feldname::Startgruppe}, beschreibung(Feldname::Startgruppe).anfangstext);
     fallZeigen(std::nullopt);

@@ -13,6 +13,7 @@ void standardfallSetzen(Falltabellen& t) {
     }
     t.kalender = {};
     t.person = {};
+    t.kalendersatz.reset();
 }
 
 }  // namespace korvalt

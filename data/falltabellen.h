@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "grenzen.h"
 #include "kalenderangaben.h"
@@ -29,6 +30,11 @@ using Monatsbetraege = Reihe<Single, 0, letzterMonat>;
 using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
+
+struct GelesenerKalendersatz {
+    Einstellungssatz satz;
+    bool beschaedigt = false;
+};
 
 struct Falltabellen {
     Reihe<Integer, 1, 4> gruppe;
@@ -72,6 +78,10 @@ struct Falltabellen {
     Kalenderangaben kalender;
     // Whom the case is calculated for; nothing in the calculation depends on it.
     Personenangaben person;
+    // The calendar record the case was read with: what a later version wrote into the positions
+    // this version does not know goes back into the file byte for byte, and a damaged record goes
+    // back whole until the case gets new calendar settings.
+    std::optional<GelesenerKalendersatz> kalendersatz;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -114,7 +124,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, no person.
+// 120 per group; no calendar settings, no calendar record, no person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

@@ -5,6 +5,7 @@
 #include <QPrinter>
 
 #include "blockseite.h"
+#include "dateinamen.h"
 #include "dialoge.h"
 #include "druckauftrag.h"
 #include "hauptfenster.h"
@@ -161,24 +162,31 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
             return jahresansichtDrucken(ansicht, druckblockBilden(k.sitzung(), fallbezeichnung(k)),
                                         printer, fehler);
         };
-        auto melden = [&fenster](const std::string& fehler) {
-            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+        // A PDF file that could not be written is a save that failed, as for the other PDFs.
+        auto melden = [&fenster](const char* titel, const std::string& fehler) {
+            fenster.korvaltei().meldungen().warnen(titel, fehler);
         };
         ansicht.setzeDruckarbeit(
-            [vorgang, melden, dialoge] {
+            [&fenster, vorgang, melden, dialoge] {
                 QPrinter printer(QPrinter::HighResolution);
                 printer.setPageOrientation(QPageLayout::Landscape);
                 if (!dialoge->druckerWaehlen(printer)) return;
                 std::string fehler;
-                if (!vorgang(printer, fehler)) melden(fehler);
+                std::filesystem::path datei;
+                if (!druckerDrucken(printer, vorgang, fehler, datei))
+                    return melden("Drucken nicht möglich", fehler);
+                if (!datei.empty())
+                    fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(datei));
             },
             [&fenster, vorgang, melden, dialoge] {
-                const auto datei = dialoge->pdfDateiWaehlen(fallbezeichnung(fenster.korvaltei()) +
-                                                            " \u2013 Jahresübersicht.pdf");
+                const auto datei = dialoge->pdfDateiWaehlen(vorschlagBeimFall(
+                    fenster.korvaltei(),
+                    fallbezeichnung(fenster.korvaltei()) + " \u2013 Jahresübersicht.pdf"));
                 if (!datei) return;
                 std::string fehler;
-                if (!pdfSchreiben(*datei, vorgang, fehler)) return melden(fehler);
-                fenster.melden(QString::fromStdString("Jahresübersicht gespeichert: " + *datei));
+                if (!pdfSchreiben(*datei, vorgang, fehler))
+                    return melden("Speichern nicht möglich", fehler);
+                fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(*datei));
             });
     });
 }

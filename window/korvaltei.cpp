@@ -144,6 +144,10 @@ void Korvaltei::knopfGedrueckt(Feldname knopf) {
     }
 }
 
+void Korvaltei::eingabeUebernehmen() {
+    if (auto* feld = dynamic_cast<Eingabefeld*>(focusWidget())) feld->uebernehmen();
+}
+
 void Korvaltei::hilfeaufrufen(int kontext) {
     if (!hilfe_) hilfe_ = new Hilfefenster(this);
     hilfe_->zeigen(kontext);
