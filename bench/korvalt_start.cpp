@@ -1,6 +1,6 @@
 // The program's start-up up to the first painted window, then the end: bench_fenster times it from
-// outside. With --offen the window stays open, with --groesse BxH it opens at that size (for
-// looking at it under a virtual screen).
+// outside. The menus and buttons get their work as in the program. With --offen the window stays
+// open, with --groesse BxH it opens at that size (for looking at it under a virtual screen).
 #include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
@@ -9,6 +9,7 @@
 #include <memory>
 #include <string>
 
+#include "menuebefehle.h"
 #include "programm.h"
 
 namespace {
@@ -47,6 +48,7 @@ int main(int argc, char** argv) {
     const auto sitzung = std::make_unique<korvalt::Sitzung>();
     return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte,
                                       [&](korvalt::Hauptfenster& fenster) {
+                                          korvalt::menueAnschliessen(fenster);
                                           if (breite > 0 && hoehe > 0)
                                               fenster.resize(breite, hoehe);
                                           if (!offen)
