@@ -10,6 +10,7 @@
 
 #include "anzeigefelder.h"
 #include "einstellungsdatei.h"
+#include "gittermonate.h"
 #include "meldungen.h"
 #include "sitzung.h"
 
@@ -76,6 +77,8 @@ class Fallanzeige {
 
     Sitzung& sitzung_;
     Anzeigefelder& felder_;
+    // The month rows the grid store builds when they are read.
+    Gittermonate monate_;
     std::function<void()> nachRechnung_;
 };
 
