@@ -3,7 +3,6 @@
 
 #include <QApplication>
 #include <QFontMetrics>
-#include <QFontMetricsF>
 #include <QPainter>
 #include <QStyle>
 #include <QtMath>
@@ -15,11 +14,9 @@ namespace {
 
 // Texts laid out in one font before the store starts anew; the grid shows a few hundred.
 constexpr std::size_t hoechstensGespeichert = 4000;
-// A line as wide as the style measures a text in: wide enough for any text on one line.
-constexpr qreal unbegrenzt = 1e6;
 
 // The styles whose item views paint a plain cell as Qt's common style does: its background, then
-// its text in a rectangle of the text's size aligned in the cell. Others paint every cell.
+// its text aligned in the cell less its margins. Others paint every cell.
 bool gemeinerStil(const QStyle& stil) {
     const QString name = stil.name();
     return name.compare(QLatin1String("fusion"), Qt::CaseInsensitive) == 0 ||
@@ -38,7 +35,7 @@ int textrand(const QStyleOptionViewItem& option) {
 
 std::size_t Zellenzeichner::SchluesselHash::operator()(const Schluessel& s) const {
     return qHash(s.text) ^ (std::size_t(s.streckung) * 1000003u) ^
-           (std::size_t(s.ausrichtung) * 7919u);
+           (std::size_t(s.ausrichtung) * 7919u) ^ (std::size_t(s.zeilenbreite) * 104729u);
 }
 
 Zellenzeichner::Zellenzeichner(int kurztextRolle, QObject* eltern)
@@ -68,12 +65,13 @@ void Zellenzeichner::mitStilZeichnen(QPainter* maler, const QStyleOptionViewItem
 }
 
 // A cell in a state the style marks, or one whose text does not fit even in the narrower cut, goes
-// the style's way; so does any cell the model gives more than text, colour and alignment.
+// the style's way; so does a cell of a view that lays out texts other than a table view does.
 bool Zellenzeichner::schnellMoeglich(const QStyleOptionViewItem& option) const {
     constexpr QStyle::State markiert = QStyle::State_HasFocus | QStyle::State_Selected |
                                        QStyle::State_MouseOver | QStyle::State_Editing;
     return !(option.state & markiert) && option.direction == Qt::LeftToRight &&
-           !(option.features & QStyleOptionViewItem::WrapText) && gemeinerStil(*stilVon(option));
+           option.showDecorationSelected && !(option.features & QStyleOptionViewItem::WrapText) &&
+           gemeinerStil(*stilVon(option));
 }
 
 void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
@@ -86,12 +84,15 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
     const QVariant wert = index.data(Qt::TextAlignmentRole);
     const Qt::Alignment ausrichtung =
         wert.isValid() ? Qt::Alignment(wert.toInt()) : option.displayAlignment;
+    // A table view's cell gives its text the whole cell, less the margins.
+    const QRect rechteck = option.rect.adjusted(rand, 0, -rand, 0);
     const Satz* s = nullptr;
     if (!text.isEmpty()) {
         QFont schrift = option.font;
         if (streckung > 0) schrift.setStretch(streckung);
-        s = &satz(text, schrift, streckung, ausrichtung);
-        if (s->breite + 2 * rand > option.rect.width())
+        s = &satz(text, schrift, streckung, ausrichtung, rechteck.width());
+        // A text wider or higher than its cell is cut at the cell's edge: the style does that.
+        if (s->breite > rechteck.width() || s->zeilenhoehe > rechteck.height())
             return mitStilZeichnen(maler, option, index);
     }
 
@@ -104,11 +105,6 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
     }
     if (!s) return;
 
-    // The style's text rectangle: the text's size, aligned in the cell, less the margins.
-    const QSize groesse(s->breite + 2 * rand, s->hoehe);
-    const QRect rechteck = QStyle::alignedRect(Qt::LeftToRight, ausrichtung,
-                                               groesse.boundedTo(option.rect.size()), option.rect)
-                               .adjusted(rand, 0, -rand, 0);
     const QPointF ort(rechteck.x(),
                       QStyle::alignedRect(Qt::LeftToRight, ausrichtung,
                                           QSize(rechteck.width(), s->zeilenhoehe), rechteck)
@@ -119,14 +115,7 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
         gruppe = QPalette::Inactive;
     const QPen stift = maler->pen();
     maler->setPen(option.palette.color(gruppe, QPalette::Text));
-    // Glyphs that would reach over the cell are cut at its edge, as the style cuts them.
-    const bool klemmen = !QRectF(option.rect).contains(s->tinte.translated(ort));
-    if (klemmen) {
-        maler->save();
-        maler->setClipRect(option.rect);
-    }
     s->layout.draw(maler, ort);
-    if (klemmen) maler->restore();
     maler->setPen(stift);
 }
 
@@ -153,22 +142,13 @@ int Zellenzeichner::vorschub(const QString& text, const QFont& schrift) const {
 }
 
 const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, const QFont& schrift,
-                                                 int streckung, Qt::Alignment ausrichtung) const {
-    Schluessel schluessel{text, streckung, int(ausrichtung)};
+                                                 int streckung, Qt::Alignment ausrichtung,
+                                                 int zeilenbreite) const {
+    Schluessel schluessel{text, streckung, int(ausrichtung), zeilenbreite};
     auto gefunden = saetze_.find(schluessel);
     if (gefunden != saetze_.end()) return *gefunden->second;
 
     auto s = std::make_unique<Satz>();
-    // The text's own size first, as the style measures it: one line of unlimited width.
-    QTextLayout mass(text, schrift);
-    mass.beginLayout();
-    QTextLine zeile = mass.createLine();
-    zeile.setLineWidth(unbegrenzt);
-    mass.endLayout();
-    s->breite = qCeil(zeile.naturalTextWidth());
-    s->hoehe = qCeil(zeile.height());
-    s->zeilenhoehe = int(zeile.height());
-
     QTextOption textoption;
     textoption.setWrapMode(QTextOption::ManualWrap);
     textoption.setTextDirection(Qt::LeftToRight);
@@ -177,20 +157,12 @@ const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, const QFon
     s->layout.setFont(schrift);
     s->layout.setTextOption(textoption);
     s->layout.beginLayout();
-    QTextLine gesetzt = s->layout.createLine();
-    gesetzt.setLineWidth(s->breite);
-    gesetzt.setPosition(QPointF(0, 0));
+    QTextLine zeile = s->layout.createLine();
+    zeile.setLineWidth(zeilenbreite);
+    zeile.setPosition(QPointF(0, 0));
     s->layout.endLayout();
-    qreal versatz = 0;
-    if (ausrichtung & Qt::AlignRight)
-        versatz = s->breite - gesetzt.naturalTextWidth();
-    else if (ausrichtung & Qt::AlignHCenter)
-        versatz = (s->breite - gesetzt.naturalTextWidth()) / 2;
-    // A pixel more all round, so that rounding never leaves a glyph's edge uncut.
-    s->tinte = QFontMetricsF(schrift)
-                   .boundingRect(text)
-                   .translated(versatz, gesetzt.ascent())
-                   .adjusted(-1, -1, 1, 1);
+    s->breite = qCeil(zeile.naturalTextWidth());
+    s->zeilenhoehe = int(zeile.height());
     return *saetze_.emplace(std::move(schluessel), std::move(s)).first->second;
 }
 

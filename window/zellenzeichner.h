@@ -28,18 +28,18 @@ class Zellenzeichner : public QStyledItemDelegate {
                          const QModelIndex& index) const;
 
   private:
-    // One text laid out as the style lays out a cell's text: one line, aligned in its own width.
+    // One text laid out as the style lays out a cell's text: one line, aligned in the cell's width
+    // less its margins.
     struct Satz {
         QTextLayout layout;
-        int breite = 0;  // the text's width and height as the style measures them
-        int hoehe = 0;
+        int breite = 0;  // the text's own width as the style measures it
         int zeilenhoehe = 0;
-        QRectF tinte;  // where its glyphs may ink, from the layout's origin
     };
     struct Schluessel {
         QString text;
         int streckung = 0;
         int ausrichtung = 0;
+        int zeilenbreite = 0;
         bool operator==(const Schluessel&) const = default;
     };
     struct SchluesselHash {
@@ -51,7 +51,7 @@ class Zellenzeichner : public QStyledItemDelegate {
     int einpassen(QString& text, const QFont& schrift, int platz, const QModelIndex& index) const;
     int vorschub(const QString& text, const QFont& schrift) const;
     const Satz& satz(const QString& text, const QFont& schrift, int streckung,
-                     Qt::Alignment ausrichtung) const;
+                     Qt::Alignment ausrichtung, int zeilenbreite) const;
     void zwischenspeicherPruefen(const QFont& schrift) const;
 
     int kurztextRolle_;
