@@ -1,5 +1,6 @@
 // The month grid on the window: a table view over the grid store with fixed, merged headings,
 // cell colours, and after each fill only the changed rows told and repainted.
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
@@ -132,6 +133,30 @@ TEST_F(MonatsgitterTest, JedeFuellungMeldetNurGeaenderteZeilen) {
     ersetzen(feld("GrDauer", 4), "60");
     EXPECT_TRUE(geaenderteZeilen().empty());
     EXPECT_EQ(zurueckgesetzt.count(), 0);
+}
+
+// Gathers what a widget paints.
+class Malzaehler : public QObject {
+  public:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint)
+            gemalt += static_cast<QPaintEvent*>(ereignis)->region();
+        return QObject::eventFilter(objekt, ereignis);
+    }
+    QRegion gemalt;
+};
+
+// After an Enter the grid repaints the rows in view that changed, and those only.
+TEST_F(MonatsgitterTest, GeaenderteZeilenWerdenNeuGezeichnet) {
+    for (int runde = 0; runde < 3; ++runde) QCoreApplication::processEvents();
+    Malzaehler zaehler;
+    gitter->viewport()->installEventFilter(&zaehler);
+    // Step 1 of the individual case a month shorter: month 12 is its first month in step 2.
+    ersetzen(feld("indi1", 1), "11");
+    for (int runde = 0; runde < 3; ++runde) QCoreApplication::processEvents();
+    EXPECT_EQ(zelle(12 + 2, 5).toString(), "2");
+    EXPECT_TRUE(zaehler.gemalt.contains(gitter->visualRect(gitter->model()->index(12 + 2, 5))));
+    EXPECT_FALSE(zaehler.gemalt.intersects(gitter->visualRect(gitter->model()->index(5, 5))));
 }
 
 TEST_F(MonatsgitterTest, GitterhintergrundGiltFuerZellenOhneEigeneFarbe) {
