@@ -179,7 +179,7 @@ void jahresansichtOeffnen(benchmark::State& state) {
         korvalt::Jahresansicht ansicht(*sitzung);
         ansicht.show();
         ansicht.repaint();
-        ansicht.diagramm().viewport()->repaint();
+        ansicht.diagramm().repaint();
         benchmark::DoNotOptimize(ansicht.daten().uebersicht.gesamt.kumuliert);
     }
 }

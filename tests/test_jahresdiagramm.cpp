@@ -1,0 +1,34 @@
+// The year view's chart figures: a step line has a point where the pay changes, the cumulated
+// difference one where its slope changes, and the axis of the difference spans all of it.
+#include <gtest/gtest.h>
+
+#include "jahresdiagramm.h"
+
+using namespace korvalt;
+
+TEST(Diagrammdaten, PunkteNurWoSichEtwasAendert) {
+    Jahresdaten d;
+    d.centN = {100, 100, 200, 200, 200, 150};
+    d.centI = {100, 100, 100, 100, 100, 100};
+    d.kumuliert = {0, 0, -100, -200, -300, -250};
+    const Diagrammdaten dd = diagrammdatenBilden(d);
+    EXPECT_EQ(dd.entgeltN, (QList<QPointF>{{0, 1}, {2, 1}, {2, 2}, {5, 2}, {5, 1.5}, {6, 1.5}}));
+    EXPECT_EQ(dd.entgeltI, (QList<QPointF>{{0, 1}, {6, 1}}));
+    // After months 3 and 4 the difference falls by a euro as after month 2: on the line.
+    EXPECT_EQ(dd.kumuliert, (QList<QPointF>{{1, 0}, {2, 0}, {5, -3}, {6, -2.5}}));
+    EXPECT_EQ(dd.differenzVon, -3);
+    EXPECT_EQ(dd.differenzBis, 97);
+    EXPECT_EQ(dd.hoechstesEntgelt, 2);
+    EXPECT_EQ(dd.xBis, 6);
+}
+
+TEST(Diagrammdaten, MitBeginnInJahren) {
+    Jahresdaten d;
+    d.centN = d.centI = {100, 200};
+    d.kumuliert = {0, 0};
+    d.uebersicht.beginn = KalenderMonat(2026, 7);
+    const Diagrammdaten dd = diagrammdatenBilden(d);
+    EXPECT_EQ(dd.xTitel, "Jahr");
+    EXPECT_EQ(dd.entgeltN.front(), QPointF(2026.5, 1));
+    EXPECT_EQ(dd.entgeltN.back(), QPointF(2026 + 8 / 12.0, 2));
+}
