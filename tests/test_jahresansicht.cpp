@@ -32,6 +32,8 @@ class JahresansichtTest : public test::HauptfensterTest {
 TEST_F(JahresansichtTest, VerborgenWartetSieUndZeigtBeimOeffnenDenFall) {
     starten();
     Jahresansicht& ansicht = fenster->jahresansichtZeigen();
+    // The chart's module is found from the program's folder.
+    EXPECT_EQ(ansicht.diagrammFehler(), "");
     const std::string anfangs = gezeigt(ansicht);
     ansicht.hide();
     const int vorher = ansicht.neuberechnungen();

@@ -7,6 +7,8 @@
 #include <QPainter>
 #include <QVBoxLayout>
 #include <algorithm>
+#include <filesystem>
+#include <vector>
 
 #include "qtumwandlung.h"
 
@@ -96,17 +98,47 @@ Diagrammdaten diagrammdatenBilden(const Jahresdaten& d) {
     return dd;
 }
 
-Jahresdiagramm* jahresdiagrammErzeugen(QWidget* eltern, std::string& fehler) {
-    // Found through the program's search path (the build folder, or ../lib/korvalt when
-    // installed); loaded once for the whole run, since its charts live as long as their windows.
-    void* modul = dlopen(diagrammmodulName, RTLD_NOW | RTLD_LOCAL);
-    if (modul)
-        if (auto erzeugen = reinterpret_cast<Diagrammerzeuger>(dlsym(modul, diagrammerzeugerName)))
-            return erzeugen(eltern);
-    const char* grund = dlerror();
-    fehler = std::string("Das Diagramm kann nicht gezeigt werden: ") +
-             (grund ? grund : "unbekannter Fehler");
+namespace {
+
+// lib/korvalt below the program's folder (the program of the build) and beside it (the installed
+// program in bin, the tests and benchmarks in their folders of the build).
+std::vector<std::filesystem::path> modulorte() {
+    std::error_code fehler;
+    const auto programm = std::filesystem::read_symlink("/proc/self/exe", fehler);
+    if (fehler) return {};
+    const auto ordner = programm.parent_path();
+    return {ordner / KORVALT_MODULZIEL / diagrammmodulName,
+            ordner / ".." / KORVALT_MODULZIEL / diagrammmodulName};
+}
+
+Jahresdiagramm* hinweisStattDiagramm(QWidget* eltern, const std::string& grund,
+                                     std::string& fehler) {
+    fehler = "Das Diagramm kann nicht gezeigt werden: " + grund;
     return new Diagrammhinweis(eltern, QString::fromLocal8Bit(fehler.c_str()));
+}
+
+}  // namespace
+
+Jahresdiagramm* jahresdiagrammErzeugen(QWidget* eltern, std::string& fehler) {
+    // Loaded by its path, once for the whole run, since its charts live as long as their windows.
+    // The program's search path would not do: under a sanitizer, its loader opens the module.
+    std::string gesucht;
+    for (const auto& ort : modulorte()) {
+        std::error_code fehlt;
+        if (!std::filesystem::exists(ort, fehlt)) {
+            gesucht += (gesucht.empty() ? "" : ", ") + ort.parent_path().string();
+            continue;
+        }
+        void* modul = dlopen(ort.c_str(), RTLD_NOW | RTLD_LOCAL);
+        const auto erzeugen =
+            modul ? reinterpret_cast<Diagrammerzeuger>(dlsym(modul, diagrammerzeugerName))
+                  : nullptr;
+        if (erzeugen) return erzeugen(eltern);
+        const char* grund = dlerror();
+        return hinweisStattDiagramm(eltern, grund ? grund : ort.string(), fehler);
+    }
+    return hinweisStattDiagramm(
+        eltern, std::string(diagrammmodulName) + " fehlt (gesucht in: " + gesucht + ")", fehler);
 }
 
 }  // namespace korvalt
