@@ -115,41 +115,64 @@ struct Hauptfenster600 {
                 state.SkipWithError("Jahresansicht nicht sichtbar");
         }
         allesZeichnen();
-        for (auto* f : fenster.findChildren<QLineEdit*>("indi1"))
-            if (f->property("index").toInt() == 1) feld = f;
-        if (!feld) state.SkipWithError("Feld indi1(1) nicht gefunden");
+    }
+    QLineEdit* feld(benchmark::State& state, const char* name, int index) {
+        for (auto* f : fenster.findChildren<QLineEdit*>(name))
+            if (f->property("index").toInt() == index) return f;
+        state.SkipWithError("Feld nicht gefunden");
+        return nullptr;
     }
     korvalt::bench::ZaehlendeMeldungen meldungen;
     const std::unique_ptr<korvalt::Sitzung> sitzung = std::make_unique<korvalt::Sitzung>();
     korvalt::Hauptfenster fenster{*sitzung, meldungen};
-    QLineEdit* feld = nullptr;
 };
 
-// The user types a new duration into a field and presses Enter; then everything is repainted.
-// Never inlined, so that a profiler can collect this alone (valgrind --tool=callgrind
-// --toggle-collect='*eingebenUndZeichnen*').
+// The user types a new value into a field and presses Enter; then everything is repainted. Never
+// inlined, so that a profiler can collect this alone (valgrind --tool=callgrind
+// --toggle-collect='(anonymous namespace)::eingebenUndZeichnen(QLineEdit&, QString const&)').
 [[gnu::noinline]] void eingebenUndZeichnen(QLineEdit& feld, const QString& text) {
     feld.setText(text);
     QTest::keyClick(&feld, Qt::Key_Return);
     allesZeichnen();
 }
 
-// A new duration of step 1 of the individual case, 11 and 12 months by turns, so that every later
-// month of that case moves; timed until every changed widget is repainted.
-void enterBisNeugezeichnet(benchmark::State& state, bool jahresansicht) {
+// Two values typed by turns into a field, each confirmed with Enter, timed until every changed
+// widget is repainted.
+struct Eingabe {
+    const char* feld;
+    int index;
+    const char* erster;
+    const char* zweiter;
+};
+
+void enterBisNeugezeichnet(benchmark::State& state, bool jahresansicht, Eingabe eingabe) {
     Hauptfenster600 h(state, jahresansicht);
-    if (!h.feld) return;
-    bool elf = false;
+    QLineEdit* feld = h.feld(state, eingabe.feld, eingabe.index);
+    if (!feld) return;
+    bool erster = false;
     for (auto _ : state) {
-        elf = !elf;
-        eingebenUndZeichnen(*h.feld, elf ? QStringLiteral("11") : QStringLiteral("12"));
+        erster = !erster;
+        eingebenUndZeichnen(*feld, QString::fromUtf8(erster ? eingabe.erster : eingabe.zweiter));
     }
     state.counters["Monate"] = h.sitzung->daten().monatsanzahl;
 }
-BENCHMARK_CAPTURE(enterBisNeugezeichnet, ohneJahresansicht, false)
+
+// Step 1 of the individual case 11 and 12 months by turns: every later step of that case begins a
+// month earlier or later, so the months at the steps' edges change, in the grid and the year view.
+constexpr Eingabe stufendauer{"indi1", 1, "11", "12"};
+// The start group 9 and 10 by turns: every amount, month and year changes.
+constexpr Eingabe startgruppe{"Startgruppe", 0, "10", "9"};
+
+BENCHMARK_CAPTURE(enterBisNeugezeichnet, ohneJahresansicht, false, stufendauer)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
-BENCHMARK_CAPTURE(enterBisNeugezeichnet, mitJahresansicht, true)
+BENCHMARK_CAPTURE(enterBisNeugezeichnet, mitJahresansicht, true, stufendauer)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(enterBisNeugezeichnet, ohneJahresansichtStartgruppe, false, startgruppe)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime();
+BENCHMARK_CAPTURE(enterBisNeugezeichnet, mitJahresansichtStartgruppe, true, startgruppe)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
 

@@ -155,6 +155,8 @@ const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, const QFon
     textoption.setAlignment(QStyle::visualAlignment(Qt::LeftToRight, ausrichtung));
     s->layout.setText(text);
     s->layout.setFont(schrift);
+    // Keeps the shaped glyphs between paints; without it each paint shapes the text anew.
+    s->layout.setCacheEnabled(true);
     s->layout.setTextOption(textoption);
     s->layout.beginLayout();
     QTextLine zeile = s->layout.createLine();
