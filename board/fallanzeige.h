@@ -11,6 +11,7 @@
 
 #include "anzeigefelder.h"
 #include "einstellungsdatei.h"
+#include "gittermonate.h"
 #include "meldungen.h"
 #include "sitzung.h"
 
@@ -88,6 +89,8 @@ class Fallanzeige {
 
     Sitzung& sitzung_;
     Anzeigefelder& felder_;
+    // The month rows the grid store builds when they are read.
+    Gittermonate monate_;
     std::function<void()> nachRechnung_;
     std::function<void(const std::string&)> melden_;
 };

@@ -109,12 +109,8 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     tabelleZeichnen(p, d, QRectF(0, y, breite * 0.52, unten - y));
     const QRectF diagrammRahmen(breite * 0.54, y, breite * 0.46,
                                 std::min(unten - y, breite * 0.36));
-    Jahresdiagramm& diagramm = ansicht.diagramm();
     // Drawn at a size of its own, so that the page does not depend on the window's size.
-    const QSize frueher = diagramm.size();
-    diagramm.resize(int(diagrammRahmen.width() / 2), int(diagrammRahmen.height() / 2));
-    diagramm.render(&p, diagrammRahmen, diagramm.viewport()->rect());
-    diagramm.resize(frueher);
+    ansicht.diagramm().zeichnen(p, diagrammRahmen);
     rahmen.fussZeichnen();
     return p.end();
 }
@@ -138,6 +134,11 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
     if (!ansicht.daten().sonderzahlungFehler.empty()) {
         fehlerausgabe << "korvalt: " << ansicht.daten().sonderzahlungFehler << "\n";
         return exitEingabefehler;
+    }
+    // A page without its chart is not the year list.
+    if (!ansicht.diagrammFehler().empty()) {
+        fehlerausgabe << "korvalt: " << ansicht.diagrammFehler() << "\n";
+        return exitSchreibfehler;
     }
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);

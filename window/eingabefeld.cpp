@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 
 namespace korvalt {
 
@@ -60,17 +59,12 @@ bool nurZiffern(const QString& text) {
 
 }  // namespace
 
-Eingabefeld::Eingabefeld(QWidget* eltern) : QLineEdit(eltern) {
+Eingabefeld::Eingabefeld(QWidget* eltern, const QValidator& pruefer) : QLineEdit(eltern) {
     setFrame(false);
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // The last guard: whatever way text might still take into the field, it must be digits.
-    setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
-}
-
-void Eingabefeld::gruppenbuchstabenErlauben() {
-    setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*[a-cA-C]?"), this));
+    setValidator(&pruefer);
 }
 
 void Eingabefeld::setzeHandler(Fokushandler fokus, Tastenhandler taste, Schritthandler schritt,

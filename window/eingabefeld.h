@@ -21,12 +21,12 @@ class Eingabefeld : public QLineEdit {
     // What the field is, for its tooltip, asked each time the tooltip shows.
     using Hinweishandler = std::function<std::string()>;
 
-    explicit Eingabefeld(QWidget* eltern);
+    // `pruefer` is the last guard against anything but digits (for the start group: digits, then
+    // one of the letters of 9a, 9b and 9c; which of them a table accepts is the key handler's
+    // decision). Fields of a kind share one; it lives as long as they do.
+    Eingabefeld(QWidget* eltern, const QValidator& pruefer);
     void setzeHandler(Fokushandler fokus, Tastenhandler taste, Schritthandler schritt,
                       Hinweishandler hinweis);
-    // The start-group field: digits, then one of the letters of 9a, 9b and 9c. Which of them a
-    // table accepts is the key handler's decision.
-    void gruppenbuchstabenErlauben();
     // The text the calculation uses, written by the program: from now on it is the text that
     // Escape brings back and that leaving the field compares with. The key handler's own writes
     // (Backspace empties the field) are the user's editing and do not count.

@@ -110,7 +110,7 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
         jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });
-        korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->neuBerechnen(); });
+        korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->vormerken(); });
     }
     jahresansicht_->show();
     jahresansicht_->raise();

@@ -81,7 +81,6 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
             [this, feld] {
                 return eingabefeldHinweis(sitzung_.tabellen(), anzeige_.tabelle(), feld);
             });
-        if (feld.name == Feldname::Startgruppe) f->gruppenbuchstabenErlauben();
         if (vorher) setTabOrder(vorher, f);
         vorher = f;
     }
