@@ -35,10 +35,14 @@ struct Einstellungslesung {
 };
 
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
-// ones the first "tb", the first sound "kz" (else the first damaged one) and the first sound "pe" of
-// each field are taken, a further "st", "tb", "kz" or "pe" of a field already read is passed over
-// silently, any other is passed over and named in `hinweis`.
+// ones the first "tb", the first sound "kz" (else the first damaged one) and the first sound "pe"
+// of each field are taken, a further "st", "tb", "kz" or "pe" of a field already read is passed
+// over silently, any other is passed over and named in `hinweis`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
+
+// The same reading of records held in memory, as `einstellungssaetzeBilden` gives them: what an
+// undo step puts back is read as a file with those records would be. Its messages name no file.
+Einstellungslesung einstellungssaetzeLesen(const std::vector<Einstellungssatz>& saetze);
 
 // Writes the records as the file's whole content, whole or not at all. On failure returns false
 // and a German reason; the old file is then unchanged.

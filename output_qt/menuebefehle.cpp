@@ -93,7 +93,7 @@ void neuerFall(Hauptfenster& fenster) {
     // The table chosen last stays.
     k.anzeige().beispielfallLaden(k.sitzung().daten().tabelle);
     fenster.setzeFalldatei(std::nullopt);
-    fenster.alsGespeichertMerken();
+    fenster.fallUebernommen();
     fenster.melden("Neuer Fall: der Beispielfall, Tabelle " +
                    tabellenmenuetext(k.sitzung().tabelle()));
 }
@@ -246,7 +246,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     }
     k.anzeige().fallLaden(lesung, k.meldungen());
     fenster.setzeFalldatei(vollerPfad(datei));
-    fenster.alsGespeichertMerken();
+    fenster.fallUebernommen();
     unfertigesSpeichernAnbieten(fenster, vollerPfad(datei));
     return true;
 }
