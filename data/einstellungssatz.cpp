@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "fallnamensatz.h"
 #include "festertext.h"
 #include "kalendersatz.h"
 #include "personensatz.h"
@@ -68,10 +69,12 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         const Einstellungssatz& kalendersatz,
                                                         Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person) {
+                                                        const Personenangaben& person,
+                                                        const Fallnamen& namen) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     t.kalender = kalendersatzLesen(kalendersatz, fehler).value_or(Kalenderangaben{});
+    t.namen = namen;
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -121,6 +124,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     if (tabelle.schluessel != standardtabelle)
         saetze.push_back(tabellensatzBilden(tabelle.schluessel));
     if (!t.kalender.leer()) saetze.push_back(kalendersatzBilden(t.kalender));
+    for (const Einstellungssatz& satz : fallnamensaetzeBilden(t.namen)) saetze.push_back(satz);
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;
 }

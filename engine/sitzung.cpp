@@ -28,6 +28,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
     Personenangaben person;
+    Fallnamen namen;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -40,6 +41,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
                 person = lesung.person;
+                namen = lesung.fallnamen;
                 if (!lesung.hinweis.empty())
                     meldungen.hinweisen("Einstellungsdatei", lesung.hinweis);
                 break;
@@ -82,8 +84,8 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     titeltarif_ = daten_.fall.tarif();
 
-    auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
-                                                        rechner_.tabelle().gruppenzahl(), person);
+    auto startgruppe = einstellungssatzWiederherstellen(
+        fallsatz, kalendersatz, tabellen_, rechner_.tabelle().gruppenzahl(), person, namen);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -244,11 +246,11 @@ bool Sitzung::personSetzen(const Personenangaben& person, std::string& fehler) {
 std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
-                                          Meldungen& meldungen, const Personenangaben& person) {
+                                          Meldungen& meldungen, const Personenangaben& person,
+                                          const Fallnamen& namen) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    const auto startgruppe =
-        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl(),
-                                         person);
+    const auto startgruppe = einstellungssatzWiederherstellen(
+        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, namen);
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));

@@ -73,7 +73,8 @@ class Sitzung {
 
     // The settings records of the case, with the start group as `startgruppentext` names it in
     // the case's table: the case, its table when that is not the one of 2006, its calendar
-    // settings when it has any (or, unchanged, those it was read with and cannot use), its person.
+    // settings when it has any (or, unchanged, those it was read with and cannot use), the names of
+    // its cases when they are not the default ones, its person.
     std::vector<Einstellungssatz> einstellungssaetze(std::string_view startgruppentext) const;
     // Writes those records to `datei`. False with the reason in `fehler`; the file is then as it
     // was.
@@ -136,12 +137,13 @@ class Sitzung {
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations, calendar settings and person. Returns the saved start group; the caller then
-    // runs `starten`.
+    // the durations, calendar settings, person and the names of the cases. Returns the saved start
+    // group; the caller then runs `starten`.
     std::optional<Integer> fallLaden(const Einstellungssatz& satz,
                                      const Einstellungssatz& tabellensatz,
                                      const Einstellungssatz& kalendersatz, Meldungen& meldungen,
-                                     const Personenangaben& person = {});
+                                     const Personenangaben& person = {},
+                                     const Fallnamen& namen = {});
     // The example case of the first start: the standard table and the default durations.
     void beispielfallLaden(Meldungen& meldungen);
 
