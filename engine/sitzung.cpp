@@ -106,10 +106,33 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     std::string fehler;
     if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
+    if (!optionen.startgruppe.empty() &&
+        !startgruppeVorgeben(optionen.startgruppe, startgruppe, fehler))
+        return {std::nullopt, fehler};
+    if (optionen.hoehergruppierung) {
+        if (!hoehergruppierungEinrichten(*optionen.hoehergruppierung, fehler))
+            return {std::nullopt, fehler};
+        startgruppe = tabellen_.gruppe(1);
+    }
     if (optionen.ohneFenster)
         fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
+}
+
+bool Sitzung::startgruppeVorgeben(const std::string& bezeichnung,
+                                  std::optional<Integer>& startgruppe, std::string& fehler) {
+    const auto gruppe = tabelle().gruppennummer(bezeichnung);
+    if (!gruppe) {
+        std::string bekannt;
+        for (const std::string& g : tabelle().gruppen) bekannt += (bekannt.empty() ? "" : ", ") + g;
+        fehler = "Die Entgeltgruppe \u201E" + bezeichnung + "\u201C gibt es in \u201E" +
+                 tabelle().ueberschrift + "\u201C nicht (dort: " + bekannt + ").";
+        return false;
+    }
+    startgruppe = static_cast<Integer>(*gruppe);
+    tabellen_.gruppe(1) = *startgruppe;
+    return true;
 }
 
 bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler) {
@@ -140,6 +163,8 @@ std::string Sitzung::pruefen(const Kalenderangaben& neu, const Kalenderangaben& 
 bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
     fehler = kalenderPruefen(neu);
     if (!fehler.empty()) return false;
+    if (neu.beginn != tabellen_.kalender.beginn || neu.ende != tabellen_.kalender.ende)
+        gewoehnlicherFall();
     tabellen_.kalender = neu;
     if (tabelle().inCent) ruhenderKalender_.reset();
     return true;
@@ -220,11 +245,42 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
     return true;
 }
 
+void Sitzung::starten(Integer startgruppe) {
+    if (startgruppe != tabellen_.gruppe(1)) gewoehnlicherFall();
+    rechner_.starten(startgruppe);
+}
+
 void Sitzung::dauerSetzen(Seite seite, int spalte, int stufe, Integer wert) {
-    if (stufe == 0)
-        tabellen_.grdauer(seite)(spalte) = wert;
-    else
-        tabellen_.stufendauer(static_cast<int>(seite), spalte, stufe) = wert;
+    Integer& dauer = stufe == 0 ? tabellen_.grdauer(seite)(spalte)
+                                : tabellen_.stufendauer(static_cast<int>(seite), spalte, stufe);
+    if (dauer != wert) gewoehnlicherFall();
+    dauer = wert;
+}
+
+std::string Sitzung::hoehergruppierungPruefen(const Hoehergruppierung& h) const {
+    Falltabellen neu = tabellen_;
+    std::string fehler;
+    const Tariftabelle* tabelle =
+        hoehergruppierungAufstellen(h, daten_.tabellenkatalog, neu, fehler);
+    if (!tabelle) return fehler;
+    // The case's one check, with the current step counted anew from the new durations.
+    return korvalt::kalenderPruefen(neu.kalender, {}, neu, *tabelle, daten_.tabellenkatalog);
+}
+
+bool Sitzung::hoehergruppierungEinrichten(const Hoehergruppierung& h, std::string& fehler) {
+    fehler = hoehergruppierungPruefen(h);
+    if (!fehler.empty()) return false;
+    const Falltabellen vorher = tabellen_;
+    const Tariftabelle* tabelle =
+        hoehergruppierungAufstellen(h, daten_.tabellenkatalog, tabellen_, fehler);
+    // The table and the calendar settings change together, in the table's one check.
+    const Kalenderangaben kalender = tabellen_.kalender;
+    tabellen_.kalender = vorher.kalender;
+    if (!tabelle || !tabelleWaehlen(tabelle->schluessel, fehler, kalender)) {
+        tabellen_ = vorher;
+        return false;
+    }
+    return true;
 }
 
 void Sitzung::fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe) {
@@ -251,6 +307,8 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
     const auto startgruppe = einstellungssatzWiederherstellen(
         satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, namen);
+    // The case is calculated for this group from now on; its names stay with it.
+    if (startgruppe) tabellen_.gruppe(1) = *startgruppe;
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));
