@@ -31,6 +31,8 @@ struct Jahresfall {
 
 struct Jahresdaten {
     bool inCent = false;  // the table's amounts: euro and cent, or whole euros (2006)
+    // What the view, the chart, the printout and the sentence call the cases.
+    Fallnamen namen;
     // The month pays from month 1 at index 0, up to each case's last month.
     std::vector<Long> centN;
     std::vector<Long> centI;
@@ -58,7 +60,8 @@ bool gleichBezahlt(const Jahresdaten& daten);
 // The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
 // Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
 // ends level); month numbers („ab Monat 57“) without a start month. Cases that pay the same in
-// every month get a sentence of their own.
+// every month get a sentence of their own. Cases with names of their own are named with them:
+// „Der Fall „mit Höhergruppierung nach 9b zum 07/2026“ liegt ab 08/2035 dauerhaft vorn.“
 std::string ausgleichSatz(const Jahresdaten& daten);
 
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter

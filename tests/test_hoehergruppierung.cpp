@@ -2,10 +2,19 @@
 // it an ordinary case again; on the tariff file built beside the tests.
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <functional>
+
+#include "dauerfelder.h"
+#include "druckblock.h"
+#include "eingabefelder.h"
+#include "feldtabelle.h"
 #include "hoehergruppierung.h"
 #include "jahresdaten.h"
 #include "meldungsprotokoll.h"
+#include "monatsliste.h"
 #include "sitzung.h"
+#include "speicherfall.h"
 
 using namespace korvalt;
 
@@ -268,4 +277,50 @@ TEST_F(HoehergruppierungTest, EineAenderungMachtEinenGewoehnlichenFall) {
         sitzung.starten(t().gruppe(1));
         EXPECT_EQ(t().namen.standard(), !f.bleibt) << f.name;
     }
+}
+
+// The cases are named by their names wherever they are named: the grid's heads, the totals' and
+// the input fields' hints, the pay-off sentence, the block of the printouts; back to the default
+// names, the grid heads the normal case "D u r c h s c h n i t t" again.
+TEST(HoehergruppierungAnzeige, NamenStehenWoDieFaelleGenanntWerden) {
+    Speicherfall fall;
+    test::Meldungsprotokoll meldungen;
+    ASSERT_EQ(fall.anzeige.laden({{"."}}, meldungen), "");
+    std::string fehler;
+    ASSERT_TRUE(fall.anzeige.hoehergruppierungEinrichten(beispiel(), fehler)) << fehler;
+    const std::string ohne = "ohne Höhergruppierung";
+    const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
+    EXPECT_EQ(fall.felder.text({Feldname::Startgruppe}), "9a");
+    EXPECT_EQ(fall.felder.text(feldVon(Dauerfeld{Seite::individuell, 2, 0})), "234");
+    const Gitterspeicher& gitter = fall.felder.gitter();
+    EXPECT_EQ(gitter.zelle(0, 1).text, ohne);
+    EXPECT_EQ(gitter.zelle(0, 4).text, mit);
+    EXPECT_EQ(fall.felder.zustand({Feldname::Ergebnis1}).hinweis, "Summe " + ohne);
+    EXPECT_EQ(fall.felder.zustand({Feldname::Differenz}).hinweis,
+              "Differenz " + mit + " \u2212 " + ohne);
+    EXPECT_EQ(eingabefeldHinweis(fall.sitzung.tabellen(), fall.sitzung.tabelle(),
+                                 feldVon(Dauerfeld{Seite::individuell, 2, 3})),
+              "Monate in Stufe 3 der EGr. 9b, " + mit);
+
+    const Jahresdaten d = jahresdatenBilden(fall.sitzung, true);
+    EXPECT_EQ(ausgleichSatz(d),
+              "Der Fall \u201E" + mit + "\u201C liegt ab 08/2035 dauerhaft vorn.");
+    Jahresdaten zurueck = d;
+    zurueck.uebersicht.ausgleichsmonat.reset();
+    EXPECT_EQ(ausgleichSatz(zurueck), "Der Fall \u201E" + mit + "\u201C holt den Fall \u201E" +
+                                          ohne + "\u201C bis 12/2045 nicht ein.");
+    const Druckblock block = druckblockBilden(fall.sitzung);
+    EXPECT_NE(std::find(block.kalender.begin(), block.kalender.end(),
+                        "Arbeitszeit: " + ohne + " 75 % (29,25 Std./Woche), " + mit +
+                            " 75 % (29,25 Std./Woche)"),
+              block.kalender.end())
+        << block.kalender.back();
+    EXPECT_EQ(summenText(fall.sitzung.daten(), fall.sitzung.tabellen()).rfind("Summe " + ohne, 0),
+              0u);
+
+    fall.sitzung.dauerSetzen(Seite::individuell, 1, 0, 7);
+    fall.anzeige.starten();
+    EXPECT_EQ(gitter.zelle(0, 1).text, "D u r c h s c h n i t t");
+    EXPECT_EQ(gitter.zelle(0, 4).text, "Beispielfall");
+    EXPECT_EQ(fall.felder.zustand({Feldname::Ergebnis2}).hinweis, "Summe Beispielfall");
 }

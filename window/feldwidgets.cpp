@@ -34,20 +34,6 @@ bool istFlecken(Feldname n) {
            (n >= Feldname::gelb1 && n <= Feldname::gelb4);
 }
 
-// The three totals, told apart by more than their colour.
-QString summenhinweis(Feldname n) {
-    switch (n) {
-        case Feldname::Ergebnis1:
-            return "Summe Normalfall";
-        case Feldname::Ergebnis2:
-            return "Summe Beispielfall";
-        case Feldname::Differenz:
-            return "Differenz Beispielfall \u2212 Normalfall";
-        default:
-            return {};
-    }
-}
-
 QFont schrift(const Feldbeschreibung& b, double faktor) {
     QFont f("Arial");
     f.setPointSizeF(std::max(1.0, b.schriftgroesse * faktor));
@@ -111,7 +97,6 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
                 l->setLineWidth(1);
             }
             l->setText(text);
-            l->setToolTip(summenhinweis(b.name));
             return l;
         }
         case Feldart::Knopf: {

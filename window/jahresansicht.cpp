@@ -17,14 +17,23 @@ namespace korvalt {
 
 namespace {
 
-const QStringList spaltenkoepfe{"Jahr",
-                                "Monate",
-                                "Entgelt\nNormalfall",
-                                "Sonder-\nzahlung N.",
-                                "Entgelt\nBeispielfall",
-                                "Sonder-\nzahlung B.",
-                                "Differenz",
-                                "Differenz\nkumuliert"};
+constexpr int spaltenzahl = 8;
+
+// The heads of the year table: each case's columns by its name, the bonus by the name's initial
+// while the cases have their default names.
+QStringList spaltenkoepfe(const Fallnamen& namen) {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+    const bool standard = namen.standard();
+    return {
+        "Jahr",
+        "Monate",
+        "Entgelt\n" + q(namen.normal),
+        standard ? QStringLiteral("Sonder-\nzahlung N.") : "Sonderzahlung\n" + q(namen.normal),
+        "Entgelt\n" + q(namen.individuell),
+        standard ? QStringLiteral("Sonder-\nzahlung B.") : "Sonderzahlung\n" + q(namen.individuell),
+        "Differenz",
+        "Differenz\nkumuliert"};
+}
 
 QTableWidgetItem* zelle(const std::string& text, bool rechts = true) {
     auto* z = new QTableWidgetItem(QString::fromStdString(text));
@@ -52,8 +61,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     zahlen_->setObjectName("Ausgleichszahlen");
     grund_ = new QLabel(inhalt_);
     grund_->setWordWrap(true);
-    tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
-    tabelle_->setHorizontalHeaderLabels(spaltenkoepfe);
+    tabelle_ = new QTableWidget(0, spaltenzahl, inhalt_);
     tabelle_->verticalHeader()->hide();
     // One line a year, the same height on the first fill as later: sized to the contents, the rows
     // took the height of texts wrapped in columns not yet laid out.
@@ -137,6 +145,13 @@ void Jahresansicht::neuBerechnen() {
 
 void Jahresansicht::tabelleFuellen() {
     const Jahresuebersicht& u = daten_.uebersicht;
+    // A long name is cut short in its head; the head's hint gives it whole.
+    const QStringList koepfe = spaltenkoepfe(daten_.namen);
+    for (int s = 0; s < spaltenzahl; ++s) {
+        auto* kopf = new QTableWidgetItem(koepfe[s]);
+        kopf->setToolTip(QString(koepfe[s]).replace('\n', ' '));
+        tabelle_->setHorizontalHeaderItem(s, kopf);
+    }
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
     auto zeileSetzen = [&](int zeile, const Jahreszeile& z, bool mitKumuliert) {
         auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };

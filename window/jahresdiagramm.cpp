@@ -77,8 +77,11 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
         linie->attachAxis(y);
     };
     // The case colours, dark enough to read as lines on white.
-    anhaengen(stufenlinie(d, d.centN, "Normalfall", QColor(0, 170, 0)), entgelt);
-    anhaengen(stufenlinie(d, d.centI, "Beispielfall", QColor(225, 185, 0)), entgelt);
+    anhaengen(stufenlinie(d, d.centN, QString::fromStdString(d.namen.normal), QColor(0, 170, 0)),
+              entgelt);
+    anhaengen(
+        stufenlinie(d, d.centI, QString::fromStdString(d.namen.individuell), QColor(225, 185, 0)),
+        entgelt);
 
     auto* kumuliert = new QLineSeries;
     kumuliert->setName("Differenz kumuliert");
