@@ -10,6 +10,9 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
+#include <QtCharts/QAbstractSeries>
+#include <QtCharts/QChart>
 #include <fstream>
 #include <memory>
 
@@ -18,6 +21,8 @@
 #include "ergebnisseite.h"
 #include "feldtabelle.h"
 #include "hauptfensterpruefung.h"
+#include "jahresansicht.h"
+#include "jahresdiagramm.h"
 #include "kalendersatz.h"
 #include "menuebefehle.h"
 #include "monatsliste_csv.h"
@@ -562,4 +567,93 @@ TEST_F(MenuebefehleTest, ZuLangeAngabeZurPersonAendertNichts) {
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Angaben zur Person: Name: zu lang", 0), 0u);
     EXPECT_EQ(titel(), caption);
+}
+
+namespace {
+
+// VKA, 9a in step 3 since 04/2024, to 9b from 07/2026, both at 75 %.
+Hoehergruppierung hoehergruppierung() {
+    Hoehergruppierung h;
+    h.gruppe = "9a";
+    h.stufe = AktuelleStufe{3, {2024, 4}};
+    h.zielgruppe = "9b";
+    h.zum = KalenderMonat(2026, 7);
+    h.anteil = 7500;
+    return h;
+}
+
+}  // namespace
+
+// Fall › Höhergruppierung prüfen (Strg+H, also from an input field) offers the tables by date,
+// sets up the case, shows its durations in the left panel and opens the year view with the
+// answer, every case named by its name; the case is changed, saved with its names and read back
+// with them.
+TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
+    starten();
+    const std::string ohne = "ohne Höhergruppierung";
+    const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
+    dialoge->hoehergruppierung = hoehergruppierung();
+    widget<QLineEdit>("indi1", 3)->setFocus();
+    taste(Qt::Key_H, Qt::ControlModifier);
+    ASSERT_EQ(dialoge->gefragt.back(), "Höhergruppierung?");
+    EXPECT_EQ(dialoge->hoehergruppierungTabellen, (std::vector<std::string>{"vka", "bund"}));
+    EXPECT_EQ(dialoge->hoehergruppierungGrund, "");
+    EXPECT_FALSE(dialoge->hoehergruppierungGezeigt.mitZum);
+    EXPECT_EQ(dialoge->hoehergruppierungGezeigt.angaben.gruppe, "9a");
+
+    EXPECT_EQ(text("Startgruppe"), "9a");
+    EXPECT_EQ(text("GrDauer", 1), "240");
+    EXPECT_EQ(text("GrDauer1", 1), "6");
+    EXPECT_EQ(text("GrDauer1", 2), "234");
+    EXPECT_EQ(text("normal1", 6), "255");
+    EXPECT_EQ(titel().back(), '*');
+
+    auto* ansicht = fenster->findChild<Jahresansicht*>();
+    ASSERT_NE(ansicht, nullptr);
+    EXPECT_TRUE(ansicht->isVisible());
+    EXPECT_EQ(ausgleichSatz(ansicht->daten()),
+              "Der Fall \u201E" + mit + "\u201C liegt ab 08/2035 dauerhaft vorn.");
+    auto* tabelle = ansicht->findChild<QTableWidget*>();
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->text().toStdString(), "Entgelt\n" + ohne);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(4)->toolTip().toStdString(), "Entgelt " + mit);
+    QStringList reihen;
+    for (const QAbstractSeries* reihe : ansicht->diagramm().chart()->series())
+        reihen << reihe->name();
+    EXPECT_TRUE(reihen.contains(QString::fromStdString(ohne))) << reihen.join(", ").toStdString();
+    EXPECT_TRUE(reihen.contains(QString::fromStdString(mit)));
+
+    dialoge->datei = "Hoehergruppierung.korvalt";
+    waehlen(&Menueaktionen::fallSpeichernUnter);
+    const std::string datei = dateiinhalt(pfad("Hoehergruppierung.korvalt"));
+    EXPECT_NE(datei.find("fnNohne Höhergruppierung"), std::string::npos);
+    EXPECT_NE(datei.find("fnI" + mit), std::string::npos);
+    waehlen(&Menueaktionen::neu);
+    EXPECT_TRUE(sitzung->tabellen().namen.standard());
+    // Another start group before: the case opened keeps its names with its own.
+    ersetzen("Startgruppe", 0, "11");
+    dialoge->aenderungsantwort = Aenderungsantwort::verwerfen;
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(sitzung->tabellen().namen.individuell, mit);
+    EXPECT_NE(titel().back(), '*');
+
+    // Opened again, the dialog shows the promotion checked last.
+    dialoge->hoehergruppierung.reset();
+    waehlen(&Menueaktionen::hoehergruppierung);
+    EXPECT_TRUE(dialoge->hoehergruppierungGezeigt.mitZum);
+    EXPECT_EQ(dialoge->hoehergruppierungGezeigt.angaben, hoehergruppierung());
+}
+
+// A promotion the case's check refuses is not set up: the case stays as it was.
+TEST_F(MenuebefehleTest, AbgelehnteHoehergruppierungAendertNichts) {
+    starten();
+    const auto vorher = fallbild();
+    Hoehergruppierung h = hoehergruppierung();
+    h.zielgruppe = "11";
+    dialoge->hoehergruppierung = h;
+    waehlen(&Menueaktionen::hoehergruppierung);
+    EXPECT_EQ(dialoge->hoehergruppierungGrund.rfind("Von EGr. 9a geht die Höhergruppierung", 0),
+              0u);
+    EXPECT_EQ(fallbild(), vorher);
+    EXPECT_EQ(titel(), caption);
+    EXPECT_EQ(fenster->findChild<Jahresansicht*>(), nullptr);
 }
