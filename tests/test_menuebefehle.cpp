@@ -15,6 +15,7 @@
 #include <QtCharts/QChart>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "dateien.h"
 #include "einstellungssatz.h"
@@ -23,7 +24,9 @@
 #include "hauptfensterpruefung.h"
 #include "jahresansicht.h"
 #include "jahresdiagramm.h"
+#include "jahresliste_csv.h"
 #include "kalendersatz.h"
+#include "kommandozeile.h"
 #include "menuebefehle.h"
 #include "monatsliste_csv.h"
 #include "pdftext.h"
@@ -621,6 +624,21 @@ TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
         reihen << reihe->name();
     EXPECT_TRUE(reihen.contains(QString::fromStdString(ohne))) << reihen.join(", ").toStdString();
     EXPECT_TRUE(reihen.contains(QString::fromStdString(mit)));
+
+    // The command line gives the same numbers.
+    std::string grund;
+    const auto aufruf =
+        aufrufLesen({"--gruppe", "9a", "--stufe", "3", "--seit", "2024-04", "--hoehergruppierung",
+                     "9b", "--zum", "2026-07", "--teilzeit", "75", "--jahresliste", "-"},
+                    grund);
+    ASSERT_TRUE(aufruf) << grund;
+    std::ostringstream aus, fehlerausgabe;
+    EXPECT_EQ(
+        jahreslisteCsvExportieren(*aufruf, std::filesystem::current_path(), aus, fehlerausgabe),
+        exitGut)
+        << fehlerausgabe.str();
+    EXPECT_EQ(aus.str(), jahreslisteCsv(ansicht->daten()));
+    EXPECT_NE(aus.str().find("\nSumme;240;"), std::string::npos);
 
     dialoge->datei = "Hoehergruppierung.korvalt";
     waehlen(&Menueaktionen::fallSpeichernUnter);
