@@ -131,6 +131,17 @@ std::string ausgleichZahlen(const Jahresdaten& daten) {
     return zeile + "nie im Rückstand.";
 }
 
+std::pair<std::string, std::string> fallzeichen(const Fallnamen& namen) {
+    if (namen.standard()) return {"N.", "B."};
+    return {"(1)", "(2)"};
+}
+
+std::string fallnamenZeile(const Fallnamen& namen) {
+    if (namen.standard()) return "";
+    const auto [n, i] = fallzeichen(namen);
+    return n + " " + namen.normal + "   " + i + " " + namen.individuell;
+}
+
 std::string jahresmonatText(const Jahresuebersicht& u, int monat) {
     if (u.beginn) return (*u.beginn + (monat - 1)).text();
     return "Monat " + std::to_string(monat);

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "falltabellen.h"
@@ -67,6 +68,15 @@ std::string ausgleichSatz(const Jahresdaten& daten);
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
 // Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
 std::string ausgleichZahlen(const Jahresdaten& daten);
+
+// The marks of the cases in the heads of the year table: "N." and "B." with the default names,
+// "(1)" and "(2)" for names of their own, too long for a narrow column; `fallnamenZeile` then gives
+// them whole.
+std::pair<std::string, std::string> fallzeichen(const Fallnamen& namen);
+
+// „(1) ohne Höhergruppierung   (2) mit Höhergruppierung nach 9b zum 07/2026“ above the year
+// table; "" for the default names, which the heads give themselves.
+std::string fallnamenZeile(const Fallnamen& namen);
 
 // An amount as the view shows it: "12.345,67" for the tables with cents, "12.346" for 2006.
 std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent);

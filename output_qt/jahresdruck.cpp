@@ -30,17 +30,11 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The marks of the cases in the heads of the year table: "N." and "B." for the default names,
-// "(1)" and "(2)" for names of their own, which a line above the table then gives.
-std::pair<QString, QString> fallzeichen(const Fallnamen& namen) {
-    if (namen.standard()) return {QStringLiteral("N."), QStringLiteral("B.")};
-    return {QStringLiteral("(1)"), QStringLiteral("(2)")};
-}
-
 // The year table in `rahmen`, its row height fitted to the number of years.
 void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     const Jahresuebersicht& u = d.uebersicht;
-    const auto [n, b] = fallzeichen(d.namen);
+    const QString n = q(fallzeichen(d.namen).first);
+    const QString b = q(fallzeichen(d.namen).second);
     const QStringList koepfe{"Jahr",         "Monate",        "Entgelt " + n, "Sonderz. " + n,
                              "Entgelt " + b, "Sonderz. " + b, "Differenz",    "kumuliert"};
     const double anteile[] = {0.11, 0.08, 0.14, 0.12, 0.14, 0.12, 0.14, 0.15};
@@ -105,11 +99,9 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zahlen));
         y += 50;
     }
-    if (!d.namen.standard()) {
-        const auto [n, b] = fallzeichen(d.namen);
+    if (const std::string namen = fallnamenZeile(d.namen); !namen.empty()) {
         p.setFont(schrift(3));
-        p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter,
-                   n + " " + q(d.namen.normal) + "     " + b + " " + q(d.namen.individuell));
+        p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(namen));
         y += 50;
     }
     if (!d.sonderzahlungGrund.empty() || !d.mitSonderzahlung) {

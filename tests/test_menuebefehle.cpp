@@ -617,8 +617,11 @@ TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
     EXPECT_EQ(ausgleichSatz(ansicht->daten()),
               "Der Fall \u201E" + mit + "\u201C liegt ab 08/2035 dauerhaft vorn.");
     auto* tabelle = ansicht->findChild<QTableWidget*>();
-    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->text().toStdString(), "Entgelt\n" + ohne);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->text().toStdString(), "Entgelt\n(1)");
+    EXPECT_EQ(tabelle->horizontalHeaderItem(5)->text().toStdString(), "Sonder-\nzahlung (2)");
     EXPECT_EQ(tabelle->horizontalHeaderItem(4)->toolTip().toStdString(), "Entgelt " + mit);
+    EXPECT_EQ(ansicht->findChild<QLabel*>("Fallnamen")->text().toStdString(),
+              "(1) " + ohne + "   (2) " + mit);
     QStringList reihen;
     for (const QAbstractSeries* reihe : ansicht->diagramm().chart()->series())
         reihen << reihe->name();
