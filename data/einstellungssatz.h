@@ -22,8 +22,9 @@ bool istFallsatz(const Einstellungssatz& satz);
 
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
-// blank one), takes `person` and `namen` as the case's person and the names of its cases, and
-// returns the start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
+// blank one), keeps a "kz" record, sound or damaged, for saving, takes `person` and `namen` as the
+// case's person and the names of its cases, and returns the start group, limited to
+// 1..`gruppenzahl`. Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         const Einstellungssatz& kalendersatz,
                                                         Falltabellen& t, int gruppenzahl,
@@ -45,7 +46,8 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
                             Meldungen& meldungen);
 
 // The records that save a case: the first, the table record when its table is not the standard
-// one, the calendar record when it has calendar settings, a name record for each case not called
+// one, the calendar record when it has calendar settings or was read with one that must be kept
+// (a damaged one as it was, a later version's positions), a name record for each case not called
 // by its default name, a person record for each field of its person that is set; so that a case
 // of 2006 without them is saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,

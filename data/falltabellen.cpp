@@ -14,6 +14,7 @@ void standardfallSetzen(Falltabellen& t) {
     t.kalender = {};
     t.namen = {};
     t.person = {};
+    t.kalendersatz.reset();
 }
 
 }  // namespace korvalt

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "fallnamen.h"
 #include "grenzen.h"
@@ -30,6 +31,11 @@ using Monatsbetraege = Reihe<Single, 0, letzterMonat>;
 using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
+
+struct GelesenerKalendersatz {
+    Einstellungssatz satz;
+    bool beschaedigt = false;
+};
 
 struct Falltabellen {
     Reihe<Integer, 1, 4> gruppe;
@@ -75,6 +81,10 @@ struct Falltabellen {
     Fallnamen namen;
     // Whom the case is calculated for; nothing in the calculation depends on it.
     Personenangaben person;
+    // The calendar record the case was read with: what a later version wrote into the positions
+    // this version does not know goes back into the file byte for byte, and a damaged record goes
+    // back whole until the case gets new calendar settings.
+    std::optional<GelesenerKalendersatz> kalendersatz;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -120,7 +130,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, the default names, no person.
+// 120 per group; no calendar settings, no calendar record, the default names, no person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

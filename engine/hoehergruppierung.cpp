@@ -5,6 +5,7 @@
 #include <numeric>
 
 #include "aktuellestufe.h"
+#include "festertext.h"
 #include "grenzen.h"
 #include "kalenderpruefung.h"
 
@@ -35,7 +36,7 @@ const Tariftabelle* tabelleNachDatum(std::string_view schluessel, const Tabellen
     if (tabelle && tabelle->nachDatum) return tabelle;
     fehler = "Die Höhergruppierung prüft Korvalt in einer Tabelle nach Datum (" +
              tabellenNachDatum(katalog) + "), nicht in " +
-             inZeichen(tabelle ? tabelle->ueberschrift : std::string(schluessel)) + ".";
+             (tabelle ? inZeichen(tabelle->ueberschrift) : zitat(schluessel)) + ".";
     return nullptr;
 }
 
@@ -43,7 +44,7 @@ std::optional<int> gruppeLesen(const Tariftabelle& tabelle, std::string_view bez
                                std::string& fehler) {
     const auto gruppe = tabelle.gruppennummer(bezeichnung);
     if (!gruppe)
-        fehler = "Die Entgeltgruppe " + inZeichen(bezeichnung) + " gibt es in " +
+        fehler = "Die Entgeltgruppe " + zitat(bezeichnung) + " gibt es in " +
                  inZeichen(tabelle.ueberschrift) + " nicht.";
     return gruppe;
 }

@@ -80,7 +80,8 @@ class Sitzung {
     // The settings records of the case, with the start group as `startgruppentext` names it in
     // the case's table: the case, its table when that is not the one of 2006, its calendar
     // settings when it has any (or, unchanged, those it was read with and cannot use), the names of
-    // its cases when they are not the default ones, its person.
+    // its cases when they are not the default ones, its person; a case waiting for a start month
+    // with the table by date it names. What the window compares to see whether the case changed.
     std::vector<Einstellungssatz> einstellungssaetze(std::string_view startgruppentext) const;
     // Writes those records to `datei`. False with the reason in `fehler`; the file is then as it
     // was.
@@ -104,6 +105,14 @@ class Sitzung {
         return sonderzahlungssaetze_ ? &*sonderzahlungssaetze_ : nullptr;
     }
     const std::string& sonderzahlungsfehler() const { return sonderzahlungsfehler_; }
+    // Why the case opened in the window is calculated in another table than the one it names, as
+    // a German notice; empty when it is not. A case by date whose calendar record gives no start
+    // month (damaged, or none) is calculated in its side's latest table until it gets one, and is
+    // saved with the table it names.
+    const std::string& vertretungsgrund() const { return vertretungsgrund_; }
+    // The notice after opening a case: the reader's `hinweis` on records passed over, then the
+    // reason for another table; empty when there is nothing to say.
+    std::string oeffnungshinweis(const std::string& hinweis) const;
 
     // The calculation's steps, as the Rechner runs them. Another start group than the one
     // calculated last makes a case set up by the promotion check an ordinary one.
@@ -164,8 +173,10 @@ class Sitzung {
                                      const Einstellungssatz& kalendersatz, Meldungen& meldungen,
                                      const Personenangaben& person = {},
                                      const Fallnamen& namen = {});
-    // The example case of the first start: the standard table and the default durations.
-    void beispielfallLaden(Meldungen& meldungen);
+    // The example case of the first start: the default durations and no calendar settings, in the
+    // table of `schluessel` (for a table by date, which needs the start month the example lacks,
+    // its side's latest table), without one in the standard table.
+    void beispielfallLaden(std::string_view schluessel = {});
 
   private:
     // Calculates the case in the table of `schluessel`, which the list has; the caption follows.
@@ -177,6 +188,8 @@ class Sitzung {
     // case's table lacks it.
     bool startgruppeVorgeben(const std::string& bezeichnung, std::optional<Integer>& startgruppe,
                              std::string& fehler);
+    // A case by date without a start month goes to its side's latest table (see vertretungsgrund).
+    void ohneBeginnVertreten();
 
     TarifDaten daten_;
     Falltabellen tabellen_;
@@ -190,6 +203,9 @@ class Sitzung {
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
     std::optional<Sonderzahlungssaetze> sonderzahlungssaetze_;
     std::string sonderzahlungsfehler_;
+    // The table by date the case names while it waits for a start month; empty otherwise.
+    std::string nachDatumVorgemerkt_;
+    std::string vertretungsgrund_;
 
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -45,10 +46,21 @@ QStringList spaltenhinweise(const Fallnamen& namen) {
             "Differenz",    "Differenz kumuliert"};
 }
 
-QTableWidgetItem* zelle(const std::string& text, bool rechts = true) {
-    auto* z = new QTableWidgetItem(QString::fromStdString(text));
-    z->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
-    return z;
+// Sets a cell's text and weight where they changed, so that the table repaints only those cells.
+void zelleSetzen(QTableWidget& tabelle, int zeile, int spalte, const std::string& text, bool fett) {
+    QTableWidgetItem* z = tabelle.item(zeile, spalte);
+    if (!z) {
+        z = new QTableWidgetItem;
+        z->setTextAlignment(Qt::AlignVCenter | (spalte > 0 ? Qt::AlignRight : Qt::AlignLeft));
+        tabelle.setItem(zeile, spalte, z);
+    }
+    const QString neu = QString::fromStdString(text);
+    if (z->text() != neu) z->setText(neu);
+    if (z->font().bold() != fett) {
+        QFont f = z->font();
+        f.setBold(fett);
+        z->setFont(f);
+    }
 }
 
 }  // namespace
@@ -81,7 +93,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    diagramm_ = new Jahresdiagramm(inhalt_);
+    diagramm_ = jahresdiagrammErzeugen(inhalt_, diagrammFehler_);
     auto* teile = new QHBoxLayout;
     teile->addWidget(tabelle_, 1);
     teile->addWidget(diagramm_, 1);
@@ -141,12 +153,45 @@ void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::functio
     alsPdf_->setEnabled(bool(pdfarbeit_));
 }
 
+void Jahresansicht::schalterZeigen() {
+    const QSignalBlocker still(schalter_);
+    schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
+}
+
+void Jahresansicht::vormerken() {
+    schalterZeigen();
+    veraltet_ = true;
+    if (!isVisible() || nachholenGeplant_) return;
+    nachholenGeplant_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { nachholen(); }, Qt::QueuedConnection);
+}
+
+void Jahresansicht::nachholen() {
+    nachholenGeplant_ = false;
+    if (veraltet_ && isVisible()) neuBerechnen();
+}
+
+void Jahresansicht::showEvent(QShowEvent* ereignis) {
+    if (veraltet_) neuBerechnen();
+    QDialog::showEvent(ereignis);
+}
+
+const Jahresdaten& Jahresansicht::daten() {
+    if (veraltet_) neuBerechnen();
+    return daten_;
+}
+
+Jahresdiagramm& Jahresansicht::diagramm() {
+    if (veraltet_) neuBerechnen();
+    return *diagramm_;
+}
+
 void Jahresansicht::neuBerechnen() {
+    veraltet_ = false;
+    ++neuberechnungen_;
     daten_ = jahresdatenBilden(sitzung_, true);
-    {
-        const QSignalBlocker still(schalter_);
-        schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
-    }
+    schalterZeigen();
     satz_->setText(QString::fromStdString(ausgleichSatz(daten_)));
     zahlen_->setText(QString::fromStdString(ausgleichZahlen(daten_)));
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
@@ -156,7 +201,7 @@ void Jahresansicht::neuBerechnen() {
     fallnamen_->setText(QString::fromStdString(namen));
     fallnamen_->setVisible(!namen.empty());
     tabelleFuellen();
-    diagramm_->zeigen(daten_);
+    diagramm_->zeigen(diagrammdatenBilden(daten_));
 }
 
 void Jahresansicht::tabelleFuellen() {
@@ -170,7 +215,7 @@ void Jahresansicht::tabelleFuellen() {
         tabelle_->setHorizontalHeaderItem(s, kopf);
     }
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
-    auto zeileSetzen = [&](int zeile, const Jahreszeile& z, bool mitKumuliert) {
+    auto zeileSetzen = [&](int zeile, const Jahreszeile& z, bool mitKumuliert, bool fett) {
         auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
         auto bonus = [&](std::int64_t cent) {
             return daten_.mitSonderzahlung ? betrag(cent) : std::string("\u2013");
@@ -181,16 +226,11 @@ void Jahresansicht::tabelleFuellen() {
             betrag(z.centI),     bonus(z.sonderzahlungI),
             betrag(z.differenz), mitKumuliert ? betrag(z.kumuliert) : std::string()};
         for (int s = 0; s < int(std::size(werte)); ++s)
-            tabelle_->setItem(zeile, s, zelle(werte[s], s > 0));
+            zelleSetzen(*tabelle_, zeile, s, werte[s], fett);
     };
-    for (int i = 0; i < int(u.jahre.size()); ++i) zeileSetzen(i, u.jahre[std::size_t(i)], true);
-    const int summe = int(u.jahre.size());
-    zeileSetzen(summe, u.gesamt, false);
-    for (int s = 0; s < tabelle_->columnCount(); ++s) {
-        QFont f = tabelle_->item(summe, s)->font();
-        f.setBold(true);
-        tabelle_->item(summe, s)->setFont(f);
-    }
+    for (int i = 0; i < int(u.jahre.size()); ++i)
+        zeileSetzen(i, u.jahre[std::size_t(i)], true, false);
+    zeileSetzen(int(u.jahre.size()), u.gesamt, false, true);
 }
 
 }  // namespace korvalt

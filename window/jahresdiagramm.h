@@ -1,17 +1,20 @@
 // The chart of the year view: both month pays as step lines and the cumulated difference on an
-// axis of its own, the month from which the case pays off marked.
+// axis of its own, the month from which the case pays off marked. Qt Charts draws it in a module
+// loaded when the first chart is made, so that a start without the year view does not load it.
 #pragma once
 
-#include <QtCharts/QChartView>
+#include <string>
 
+#include "diagrammschnittstelle.h"
 #include "jahresdaten.h"
 
 namespace korvalt {
 
-class Jahresdiagramm : public QChartView {
-  public:
-    explicit Jahresdiagramm(QWidget* eltern = nullptr);
-    void zeigen(const Jahresdaten& daten);
-};
+// The chart's figures of a case.
+Diagrammdaten diagrammdatenBilden(const Jahresdaten& daten);
+
+// The chart from the module. Where the module cannot be loaded, a notice in its place that says
+// why, on screen and on paper, and the reason in `fehler`.
+Jahresdiagramm* jahresdiagrammErzeugen(QWidget* eltern, std::string& fehler);
 
 }  // namespace korvalt
