@@ -251,7 +251,8 @@ void hoehergruppierungPruefen(Hauptfenster& fenster, Dialoge& dialoge,
     zuletzt = *h;
     fenster.melden(
         alsQString("Höhergruppierung geprüft: " + hoehergruppierungNamen(*h).individuell));
-    fenster.jahresansichtZeigen();
+    // As Ansicht › Jahresübersicht, so that the view can be printed.
+    fenster.aktionen().jahresuebersicht->trigger();
 }
 
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {

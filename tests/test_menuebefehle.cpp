@@ -742,6 +742,14 @@ TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
     auto* ansicht = fenster->findChild<Jahresansicht*>();
     ASSERT_NE(ansicht, nullptr);
     EXPECT_TRUE(ansicht->isVisible());
+    for (const char* knopf : {"&Drucken…", "Als &PDF…"}) {
+        const auto knoepfe = ansicht->findChildren<QPushButton*>();
+        const auto gefunden = std::find_if(knoepfe.begin(), knoepfe.end(), [&](auto* k) {
+            return k->text() == QString::fromUtf8(knopf);
+        });
+        ASSERT_NE(gefunden, knoepfe.end()) << knopf;
+        EXPECT_TRUE((*gefunden)->isEnabled()) << knopf;
+    }
     EXPECT_EQ(ausgleichSatz(ansicht->daten()),
               "Der Fall \u201E" + mit + "\u201C liegt ab 08/2035 dauerhaft vorn.");
     auto* tabelle = ansicht->findChild<QTableWidget*>();
