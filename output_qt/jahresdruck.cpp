@@ -38,7 +38,7 @@ void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     const QString b = q(fallzeichen(d.namen).second);
     const QStringList koepfe{"Jahr",         "Monate",        "Entgelt " + n, "Sonderz. " + n,
                              "Entgelt " + b, "Sonderz. " + b, "Differenz",    "kumuliert"};
-    const double anteile[] = {0.11, 0.08, 0.14, 0.12, 0.14, 0.12, 0.14, 0.15};
+    const double anteile[] = {0.09, 0.08, 0.14, 0.14, 0.14, 0.14, 0.13, 0.14};
     const int zeilen = int(u.jahre.size()) + 2;
     const double hoehe = std::min(rahmen.height() / zeilen, 5.0 * einheitenProMm);
     const double schriftMm = std::min(3.0, hoehe / einheitenProMm * 0.7);
