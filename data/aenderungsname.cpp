@@ -47,8 +47,8 @@ std::string fallaenderung(const std::vector<Einstellungssatz>& vorher,
 
 std::string aenderungsname(const std::vector<Einstellungssatz>& vorher,
                            const std::vector<Einstellungssatz>& nachher) {
-    for (const Satzart art :
-         {Satzart::tabelle, Satzart::kalender, Satzart::fall, Satzart::person}) {
+    for (const Satzart art : {Satzart::tabelle, Satzart::kalender, Satzart::fall,
+                              Satzart::fallnamen, Satzart::person}) {
         const auto alt = saetzeDerArt(vorher, art);
         const auto neu = saetzeDerArt(nachher, art);
         if (alt == neu) continue;
@@ -59,6 +59,8 @@ std::string aenderungsname(const std::vector<Einstellungssatz>& vorher,
                 return kalenderaenderung(alt, neu);
             case Satzart::fall:
                 return fallaenderung(alt, neu);
+            case Satzart::fallnamen:
+                return "Namen der Fälle ändern";
             case Satzart::person:
                 return "Angaben zur Person ändern";
             default:

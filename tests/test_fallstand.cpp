@@ -7,6 +7,7 @@
 #include "aenderungsname.h"
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
+#include "fallnamensatz.h"
 #include "kalendersatz.h"
 #include "meldungsprotokoll.h"
 #include "personensatz.h"
@@ -65,11 +66,14 @@ Kalenderangaben teilzeitAb(KalenderMonat beginn) {
 
 }  // namespace
 
-// Table by date, calendar settings, person and durations all come back, shown, in the fields and
-// in a save, after every one of them was changed; the case file stays the one opened.
+// Table by date, calendar settings, the cases' names, person and durations all come back, shown, in
+// the fields and in a save, after every one of them was changed; the case file stays the one
+// opened.
 TEST_F(FallstandTest, JederSatzKommtZurueck) {
     std::vector<Einstellungssatz> saetze{fallsatz(10), tabellensatzBilden("vka"),
                                          kalendersatzBilden(teilzeitAb({2026, 7}))};
+    for (const auto& satz : fallnamensaetzeBilden({"ohne Aufstieg", "mit Aufstieg"}))
+        saetze.push_back(satz);
     for (const auto& satz : personensaetzeBilden({"Anna Müller", "4711", "", ""}))
         saetze.push_back(satz);
     oeffnen(saetze);
@@ -148,6 +152,7 @@ TEST(Aenderungsname, NachDerErstenGeaendertenSatzart) {
     spaeter.beginn = KalenderMonat(2027, 1);
     const Einstellungssatz kz = kalendersatzBilden(kalender);
     const Einstellungssatz person = personensaetzeBilden({"Anna Müller", "", "", ""}).front();
+    const Einstellungssatz namen = fallnamensaetzeBilden({"ohne", "mit"}).front();
     const struct {
         const char* fall;
         std::vector<Einstellungssatz> vorher, nachher;
@@ -174,6 +179,8 @@ TEST(Aenderungsname, NachDerErstenGeaendertenSatzart) {
         {"erste Kalenderangaben", {fall}, {fall, kz}, "Beginn, Stufe und Teilzeit ändern"},
         {"Person", {fall}, {fall, person}, "Angaben zur Person ändern"},
         {"Person vor Dauer", {fall, person}, {andereDauer}, "Dauer ändern"},
+        {"Namen", {fall}, {fall, namen}, "Namen der Fälle ändern"},
+        {"Dauer vor Namen", {fall, namen}, {andereDauer}, "Dauer ändern"},
     };
     for (const auto& z : zeilen) EXPECT_EQ(aenderungsname(z.vorher, z.nachher), z.name) << z.fall;
 }

@@ -100,7 +100,7 @@ TEST_F(RueckgaengigTest, UnbestaetigteEingabeZaehltZuerst) {
 
 // Each kind of change is one step with its name, undone and done again as the records, the
 // window and a save show it: the table, the calendar dialog, the year view's switch, the person,
-// the start group, an arrow button.
+// the start group, an arrow button, the promotion check and its names.
 TEST_F(RueckgaengigTest, JedeAenderungIstEinSchritt) {
     starten();
     QMenu* tabellen = fenster->menuBar()->findChild<QMenu*>("Tabellenmenue");
@@ -140,6 +140,18 @@ TEST_F(RueckgaengigTest, JedeAenderungIstEinSchritt) {
              QTest::mouseClick(widget<QLineEdit>("indi1", 3), Qt::LeftButton);
              QTest::mouseClick(widget<QWidget>("nachoben"), Qt::LeftButton);
          }},
+        {"Höhergruppierung prüfen",
+         [&] {
+             Hoehergruppierung h;
+             h.gruppe = "9a";
+             h.stufe = AktuelleStufe{3, {2024, 4}};
+             h.zielgruppe = "9b";
+             h.zum = KalenderMonat(2026, 7);
+             dialoge->hoehergruppierung = h;
+             waehlen(&Menueaktionen::hoehergruppierung);
+         }},
+        // It takes the promotion check's names; undone, they come back.
+        {"Dauer ändern", [&] { ersetzen("indi1", 3, "24"); }},
     };
     // The first table by date asks for a start month.
     meldungen.antwort = 1;
@@ -163,8 +175,8 @@ TEST_F(RueckgaengigTest, JedeAenderungIstEinSchritt) {
     // The person's "[*]" is text, not the change mark.
     EXPECT_EQ(titel().rfind("Anna [*] Müller \u2013 ", 0), 0u) << titel();
     EXPECT_TRUE(meldungen.warnungen.empty());
-    // Six steps back is the case of the start.
-    for (int i = 0; i < 6; ++i) waehlen(&Menueaktionen::rueckgaengig);
+    // All steps back is the case of the start.
+    for (std::size_t i = 0; i < std::size(schritte); ++i) waehlen(&Menueaktionen::rueckgaengig);
     EXPECT_FALSE(fenster->aktionen().rueckgaengig->isEnabled());
     EXPECT_FALSE(markiert());
 }
