@@ -269,7 +269,9 @@ bool Hauptfenster::geaendert() const {
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
     const Sitzung& s = korvaltei_->sitzung();
-    return s.einstellungssaetze(korvaltei_->text({Feldname::Startgruppe}));
+    // The start group the case was calculated with: a number typed and not confirmed is no
+    // change yet.
+    return s.einstellungssaetze(s.tabelle().gruppenbezeichnung(s.tabellen().gruppe(1)));
 }
 
 void Hauptfenster::standPruefen() {
