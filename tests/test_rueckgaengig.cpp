@@ -98,6 +98,23 @@ TEST_F(RueckgaengigTest, UnbestaetigteEingabeZaehltZuerst) {
     EXPECT_EQ(sitzung->tabellen().stufendauer(2, 1, 3), 48);
 }
 
+// A start group typed and not confirmed is no part of a step: taken back with Escape, the person's
+// step done again leaves the start group the case was calculated with.
+TEST_F(RueckgaengigTest, UnbestaetigteStartgruppeGehoertZuKeinemSchritt) {
+    starten();
+    auto* feld = widget<QLineEdit>("Startgruppe");
+    QTest::mouseClick(feld, Qt::LeftButton);
+    QTest::keyClicks(feld, "12");
+    dialoge->person = Personenangaben{"Anna Müller", "", "", ""};
+    waehlen(&Menueaktionen::person);
+    taste(Qt::Key_Escape);
+    waehlen(&Menueaktionen::rueckgaengig);
+    waehlen(&Menueaktionen::wiederherstellen);
+    EXPECT_EQ(sitzung->tabellen().person.name, "Anna Müller");
+    EXPECT_EQ(sitzung->tabellen().gruppe(1), 9);
+    EXPECT_EQ(text("Startgruppe"), "9");
+}
+
 // Each kind of change is one step with its name, undone and done again as the records, the
 // window and a save show it: the table, the calendar dialog, the year view's switch, the person,
 // the start group, an arrow button, the promotion check and its names.
