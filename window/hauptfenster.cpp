@@ -180,6 +180,11 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
 }
 
+// The undo stack, a child, goes after this window's members: emptied then, it must not reach them.
+Hauptfenster::~Hauptfenster() {
+    aenderungen_->disconnect(this);
+}
+
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);

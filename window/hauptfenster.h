@@ -58,6 +58,7 @@ class Hauptfenster : public QMainWindow {
   public:
     // `sitzung` and `meldungen` as for Korvaltei; both must outlive the window.
     Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* eltern = nullptr);
+    ~Hauptfenster() override;
 
     Korvaltei& korvaltei() { return *korvaltei_; }
 
