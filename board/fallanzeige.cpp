@@ -69,9 +69,9 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     if (!istFallsatz(lesung.satz)) return false;
     Einstellungssatz leer;
     leer.fill(' ');
-    const std::optional<Integer> startgruppe =
-        sitzung_.fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
-                           lesung.kalendersatz.value_or(leer), meldungen, lesung.person);
+    const std::optional<Integer> startgruppe = sitzung_.fallLaden(
+        lesung.satz, lesung.tabellensatz.value_or(leer), lesung.kalendersatz.value_or(leer),
+        meldungen, lesung.person, lesung.steuer);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
     if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);

@@ -12,6 +12,7 @@
 #include "kalendersatz.h"
 #include "personensatz.h"
 #include "sicheredatei.h"
+#include "svsatz.h"
 #include "systemfehler.h"
 
 namespace korvalt {
@@ -48,7 +49,8 @@ std::string inhaltPruefen(std::string_view inhalt) {
     return "";
 }
 
-// Takes the table, calendar and person records after the first; names every record passed over.
+// Takes the table, calendar, tax and person records after the first; names every record passed
+// over.
 void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pfad,
                         Einstellungslesung& lesung) {
     std::string gruende;
@@ -73,6 +75,16 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                 } else {
                     grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
                     grund.pop_back();  // the full stop; the reasons are joined into one sentence
+                }
+                break;
+            case Satzart::steuer:
+                if (lesung.steuer) break;
+                lesung.steuer = svSatzLesen(satz, grund);
+                if (lesung.steuer) {
+                    grund.clear();
+                } else {
+                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
+                    grund.pop_back();
                 }
                 break;
             case Satzart::person:

@@ -1,6 +1,6 @@
 // The settings file "korvalt-einstellungen.dat": 75-byte records; the first holds the saved case,
-// further ones name its table and hold its calendar settings and its person
-// (docs/einstellungsdatei.md).
+// further ones name its table and hold its calendar settings, its tax and insurance settings and
+// its person (docs/einstellungsdatei.md).
 #pragma once
 
 #include <filesystem>
@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "personenangaben.h"
+#include "steuerangaben.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -23,6 +24,8 @@ struct Einstellungslesung {
     std::optional<Einstellungssatz> tabellensatz;
     // The record of the case's calendar settings ("kz"), when the file has a sound one.
     std::optional<Einstellungssatz> kalendersatz;
+    // The tax and insurance settings of the file's first sound "sv" record.
+    std::optional<Steuerangaben> steuer;
     // The person, from the file's sound "pe" records.
     Personenangaben person;
     // German notice for a usable file with records passed over, of a later version or a damaged
@@ -34,9 +37,9 @@ struct Einstellungslesung {
 };
 
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
-// ones the first "tb", the first sound "kz" and the first sound "pe" of each field are taken, a
-// further "st", "tb", "kz" or "pe" of a field already read is passed over silently, any other is
-// passed over and named in `hinweis`.
+// ones the first "tb", the first sound "kz", the first sound "sv" and the first sound "pe" of each
+// field are taken, a further "st", "tb", "kz", "sv" or "pe" of a field already read is passed over
+// silently, a damaged one and any other is passed over and named in `hinweis`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // Writes the records as the file's whole content, whole or not at all. On failure returns false

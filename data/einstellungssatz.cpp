@@ -7,6 +7,7 @@
 #include "festertext.h"
 #include "kalendersatz.h"
 #include "personensatz.h"
+#include "svsatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -65,13 +66,13 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
     return einstellungssatzWiederherstellen(satz, ohneKalender, t, gruppenzahl);
 }
 
-std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        const Einstellungssatz& kalendersatz,
-                                                        Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person) {
+std::optional<Integer> einstellungssatzWiederherstellen(
+    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
+    int gruppenzahl, const Personenangaben& person, const std::optional<Steuerangaben>& steuer) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     t.kalender = kalendersatzLesen(kalendersatz, fehler).value_or(Kalenderangaben{});
+    t.steuer = steuer;
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -121,6 +122,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     if (tabelle.schluessel != standardtabelle)
         saetze.push_back(tabellensatzBilden(tabelle.schluessel));
     if (!t.kalender.leer()) saetze.push_back(kalendersatzBilden(t.kalender));
+    if (t.steuer) saetze.push_back(svSatzBilden(*t.steuer));
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;
 }

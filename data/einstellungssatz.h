@@ -22,13 +22,13 @@ bool istFallsatz(const Einstellungssatz& satz);
 
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
-// blank one), takes `person` as the case's person, and returns the start group, limited to
-// 1..`gruppenzahl`. Otherwise restores nothing.
-std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        const Einstellungssatz& kalendersatz,
-                                                        Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person = {});
-// The same for a case without calendar settings and without a person.
+// blank one), takes `person` and `steuer` as the case's person and tax settings, and returns the
+// start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
+std::optional<Integer> einstellungssatzWiederherstellen(
+    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
+    int gruppenzahl, const Personenangaben& person = {},
+    const std::optional<Steuerangaben>& steuer = std::nullopt);
+// The same for a case without calendar settings, tax settings and person.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Falltabellen& t, int gruppenzahl);
 
@@ -44,9 +44,9 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
                             Meldungen& meldungen);
 
 // The records that save a case: the first, the table record when its table is not the standard
-// one, the calendar record when it has calendar settings, a person record for each field of its
-// person that is set; so that a case of 2006 without them is saved exactly as before there were
-// other tables.
+// one, the calendar record when it has calendar settings, the tax and insurance record when it has
+// those, a person record for each field of its person that is set; so that a case of 2006 without
+// them is saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
                                                        const Falltabellen& t,
                                                        const Tariftabelle& tabelle);

@@ -3,10 +3,12 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 
 #include "grenzen.h"
 #include "kalenderangaben.h"
 #include "personenangaben.h"
+#include "steuerangaben.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -70,6 +72,9 @@ struct Falltabellen {
     // Start month, current step, working-time shares and assumed raise; empty for a case that has
     // none of them, which is calculated and saved as before they existed.
     Kalenderangaben kalender;
+    // Tax class, church tax, health insurance and the rest of what net pay needs; nothing for a
+    // case without net pay, which is calculated and saved as before it existed.
+    std::optional<Steuerangaben> steuer;
     // Whom the case is calculated for; nothing in the calculation depends on it.
     Personenangaben person;
     Fokusart fokusart = anfangsFokusart;
@@ -114,7 +119,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, no person.
+// 120 per group; no calendar settings, no tax settings, no person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

@@ -69,5 +69,13 @@ std::string steuerklasseText(int steuerklasse);
 std::string kinderfreibetraegeText(int zehntel);
 // 290 -> "2,9 %", 245 -> "2,45 %".
 std::string prozentHundertstelText(int hundertstel);
+// 61250 -> "612,50 €".
+std::string monatsbeitragText(std::int64_t cent);
+
+// The settings in one line, as the printouts and messages name them: "Steuerklasse I,
+// Kinderfreibeträge 1,5, Kirchensteuer 9 %, 2 Kinder unter 25, Sachsen, gesetzlich versichert mit
+// Zusatzbeitrag 2,9 %, Zusatzversorgung 2,4 %"; what is not set is left out, but the church tax
+// and the health insurance are always named.
+std::string steuerangabenText(const Steuerangaben& angaben);
 
 }  // namespace korvalt

@@ -9,6 +9,7 @@
 #include "kalenderpruefung.h"
 #include "kalendersatz.h"
 #include "sicheredatei.h"
+#include "steuerangaben.h"
 
 namespace korvalt {
 
@@ -16,6 +17,12 @@ namespace {
 
 std::string ruhenderKalenderHinweis(const Kalenderangaben& gelesen, const std::string& grund) {
     return "Die Kalenderangaben des Falls (" + kalenderangabenText(gelesen) +
+           ") bleiben unbeachtet: " + grund +
+           " Beim Speichern bleiben sie unverändert in der Datei.";
+}
+
+std::string ruhendeSteuerHinweis(const Steuerangaben& gelesen, const std::string& grund) {
+    return "Die Angaben zu Steuer und Sozialversicherung (" + steuerangabenText(gelesen) +
            ") bleiben unbeachtet: " + grund +
            " Beim Speichern bleiben sie unverändert in der Datei.";
 }
@@ -28,6 +35,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
     Personenangaben person;
+    std::optional<Steuerangaben> steuer;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -40,6 +48,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
                 person = lesung.person;
+                steuer = lesung.steuer;
                 if (!lesung.hinweis.empty())
                     meldungen.hinweisen("Einstellungsdatei", lesung.hinweis);
                 break;
@@ -82,8 +91,8 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     titeltarif_ = daten_.fall.tarif();
 
-    auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
-                                                        rechner_.tabelle().gruppenzahl(), person);
+    auto startgruppe = einstellungssatzWiederherstellen(
+        fallsatz, kalendersatz, tabellen_, rechner_.tabelle().gruppenzahl(), person, steuer);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -104,6 +113,8 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     std::string fehler;
     if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
+    if (std::string hinweis = steuerNachLaden(); !hinweis.empty())
+        meldungen.hinweisen("Einstellungsdatei", hinweis);
     if (optionen.ohneFenster)
         fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
     if (!fehler.empty()) return {std::nullopt, fehler};
@@ -141,6 +152,26 @@ bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
     tabellen_.kalender = neu;
     if (tabelle().inCent) ruhenderKalender_.reset();
     return true;
+}
+
+std::string Sitzung::steuerPruefen(const std::optional<Steuerangaben>& neu) const {
+    if (!neu) return "";
+    if (std::string grund = nettolohnGrund(tabelle(), tabellen_.kalender); !grund.empty())
+        return grund;
+    return steuerangabenPruefen(*neu);
+}
+
+bool Sitzung::steuerSetzen(const std::optional<Steuerangaben>& neu, std::string& fehler) {
+    fehler = steuerPruefen(neu);
+    if (!fehler.empty()) return false;
+    tabellen_.steuer = neu;
+    return true;
+}
+
+std::string Sitzung::steuerNachLaden() const {
+    if (!tabellen_.steuer) return "";
+    const std::string grund = nettolohnGrund(tabelle(), tabellen_.kalender);
+    return grund.empty() ? "" : ruhendeSteuerHinweis(*tabellen_.steuer, grund);
 }
 
 Kalenderangaben Sitzung::kalenderIn(const Tariftabelle& tabelle) const {
@@ -244,14 +275,16 @@ bool Sitzung::personSetzen(const Personenangaben& person, std::string& fehler) {
 std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
-                                          Meldungen& meldungen, const Personenangaben& person) {
+                                          Meldungen& meldungen, const Personenangaben& person,
+                                          const std::optional<Steuerangaben>& steuer) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    const auto startgruppe =
-        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl(),
-                                         person);
+    const auto startgruppe = einstellungssatzWiederherstellen(
+        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, steuer);
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));
+    if (std::string hinweis = steuerNachLaden(); !hinweis.empty())
+        meldungen.hinweisen("Fall öffnen", hinweis);
     return startgruppe;
 }
 

@@ -130,18 +130,28 @@ class Sitzung {
     // by setting them again. The durations stay as typed; the caller then runs `starten`.
     bool kalenderSetzen(const Kalenderangaben& neu, std::string& fehler);
 
+    // Why `neu` cannot be the case's tax and insurance settings, or "": settings outside their
+    // limits or that do not go together (`steuerangabenPruefen`), and any in a case without net
+    // pay (`nettolohnGrund`: the table of 2006, no start month). Nothing, net pay switched off, is
+    // always accepted.
+    std::string steuerPruefen(const std::optional<Steuerangaben>& neu) const;
+    // The one change of the tax and insurance settings, checked by `steuerPruefen`; refused with
+    // its reason, the case then unchanged. The month pays stay as they are.
+    bool steuerSetzen(const std::optional<Steuerangaben>& neu, std::string& fehler);
+
     // Whom the case is calculated for. Refuses, with a German reason and changing nothing, a field
     // that cannot be saved (`personenangabePruefen`). Nothing is recalculated.
     bool personSetzen(const Personenangaben& person, std::string& fehler);
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations, calendar settings and person. Returns the saved start group; the caller then
-    // runs `starten`.
+    // the durations, calendar settings, tax settings and person. Returns the saved start group; the
+    // caller then runs `starten`.
     std::optional<Integer> fallLaden(const Einstellungssatz& satz,
                                      const Einstellungssatz& tabellensatz,
                                      const Einstellungssatz& kalendersatz, Meldungen& meldungen,
-                                     const Personenangaben& person = {});
+                                     const Personenangaben& person = {},
+                                     const std::optional<Steuerangaben>& steuer = std::nullopt);
     // The example case of the first start: the standard table and the default durations.
     void beispielfallLaden(Meldungen& meldungen);
 
@@ -171,6 +181,10 @@ class Sitzung {
     // After a case's records are restored: settings its table cannot use rest, and the reason is
     // returned; "" when the table uses them all.
     std::string kalenderNachLaden(const Einstellungssatz& kalendersatz);
+    // After a case's records are restored: what to say once of tax settings the case cannot use
+    // (its table, no start month). They stay with the case, are saved as read and count again
+    // once the case can have net pay; "" when there are none or they count.
+    std::string steuerNachLaden() const;
     // Calendar settings the case cannot use in its table (the one of 2006, or settings its table
     // refuses), as the record it was read with: the case is calculated without them, a save writes
     // the record back unchanged, and a table that can use them takes them up again.
