@@ -9,10 +9,6 @@ namespace korvalt {
 
 namespace {
 
-const char* seitenname(Arbeitgeberseite seite) {
-    return seite == Arbeitgeberseite::bund ? "bund" : "vka";
-}
-
 // The 2006 table pays whole euros; its month amounts become cents exactly.
 std::vector<Long> monatsreihe(const Jahresfall& fall, Seite seite) {
     const Falltabellen& t = fall.tabellen;
@@ -22,13 +18,6 @@ std::vector<Long> monatsreihe(const Jahresfall& fall, Seite seite) {
         cent.push_back(fall.tabelle.inCent ? t.monatscent(seite)(m)
                                            : alsLong(t.monatsbetrag(seite)(m)) * 100);
     return cent;
-}
-
-std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
-    std::vector<Integer> gruppe;
-    for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
-        gruppe.push_back(t.monatsgruppe(seite)(m));
-    return gruppe;
 }
 
 }  // namespace
@@ -41,7 +30,7 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     if (!fall.tabelle.inCent || !fall.beginn) {
         d.sonderzahlungGrund = ohneSonderzahlungGrund;
     } else if (!fall.saetze) {
-        d.sonderzahlungGrund = "Die Jahressonderzahlung fehlt: " + fall.saetzeFehler;
+        d.sonderzahlungGrund = sonderzahlungFehltGrund(fall.saetzeFehler);
         if (mitSonderzahlung) d.sonderzahlungFehler = d.sonderzahlungGrund;
     } else {
         d.sonderzahlungMoeglich = true;
@@ -51,13 +40,10 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     std::vector<Sonderzahlung> sonderN;
     std::vector<Sonderzahlung> sonderI;
     if (d.mitSonderzahlung) {
-        const char* seite = seitenname(fall.tabelle.seite);
-        const auto gruppeN = gruppenreihe(fall.tabellen, Seite::normal);
-        const auto gruppeI = gruppenreihe(fall.tabellen, Seite::individuell);
-        sonderN = jahressonderzahlungen({*fall.beginn, d.centN, gruppeN, fall.imDienstVorBeginn},
-                                        fall.tabelle, *fall.saetze, seite);
-        sonderI = jahressonderzahlungen({*fall.beginn, d.centI, gruppeI, fall.imDienstVorBeginn},
-                                        fall.tabelle, *fall.saetze, seite);
+        sonderN = sonderzahlungenDesFalls(fall.tabellen, Seite::normal, fall.tabelle, *fall.beginn,
+                                          *fall.saetze, fall.imDienstVorBeginn);
+        sonderI = sonderzahlungenDesFalls(fall.tabellen, Seite::individuell, fall.tabelle,
+                                          *fall.beginn, *fall.saetze, fall.imDienstVorBeginn);
     }
     d.uebersicht = jahresuebersichtBilden({d.centN, sonderN}, {d.centI, sonderI}, fall.beginn);
     return d;

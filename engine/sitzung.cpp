@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "einstellungssatz.h"
+#include "jahressonderzahlung.h"
 #include "kalenderangabentext.h"
 #include "kalenderpruefung.h"
 #include "kalendersatz.h"
@@ -30,6 +31,7 @@ std::string ruhendeSteuerHinweis(const Steuerangaben& gelesen, const std::string
 }  // namespace
 
 Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen) {
+    netto_.reset();
     Einstellungssatz fallsatz;
     fallsatz.fill(' ');
     Einstellungssatz tabellensatz = fallsatz;
@@ -151,6 +153,7 @@ bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
     if (!fehler.empty()) return false;
     tabellen_.kalender = neu;
     if (tabelle().inCent) ruhenderKalender_.reset();
+    netto_.reset();
     return true;
 }
 
@@ -165,7 +168,34 @@ bool Sitzung::steuerSetzen(const std::optional<Steuerangaben>& neu, std::string&
     fehler = steuerPruefen(neu);
     if (!fehler.empty()) return false;
     tabellen_.steuer = neu;
+    netto_.reset();
     return true;
+}
+
+std::string Sitzung::nettoGrund() const {
+    return tabellen_.steuer ? nettolohnGrund(tabelle(), tabellen_.kalender) : "";
+}
+
+const Nettofall* Sitzung::netto() const {
+    if (!tabellen_.steuer || !nettoGrund().empty()) return nullptr;
+    if (netto_) return &*netto_;
+    // The bonuses as the year view counts them: with the case's switch, from the session's rates.
+    std::vector<Sonderzahlung> sonderN;
+    std::vector<Sonderzahlung> sonderI;
+    const Kalenderangaben& k = tabellen_.kalender;
+    std::string fehler;
+    if (k.mitSonderzahlung && sonderzahlungssaetze_) {
+        const bool imDienst = k.aktuelleStufe.has_value();
+        sonderN = sonderzahlungenDesFalls(tabellen_, Seite::normal, tabelle(), *k.beginn,
+                                          *sonderzahlungssaetze_, imDienst);
+        sonderI = sonderzahlungenDesFalls(tabellen_, Seite::individuell, tabelle(), *k.beginn,
+                                          *sonderzahlungssaetze_, imDienst);
+    } else if (k.mitSonderzahlung) {
+        fehler = sonderzahlungFehltGrund(sonderzahlungsfehler_);
+    }
+    netto_ = nettofallRechnen(tabellen_, *tabellen_.steuer, sonderN, sonderI);
+    netto_->sonderzahlungFehler = fehler;
+    return &*netto_;
 }
 
 std::string Sitzung::steuerNachLaden() const {
@@ -245,11 +275,13 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
     daten_.tabelle = neu->schluessel;
     tabellen_.kalender = angaben;
     ruhenderKalender_ = ruhend;
+    netto_.reset();
     titel_ = fenstertitel(daten_, titeltarif_);
     return true;
 }
 
 void Sitzung::dauerSetzen(Seite seite, int spalte, int stufe, Integer wert) {
+    netto_.reset();
     if (stufe == 0)
         tabellen_.grdauer(seite)(spalte) = wert;
     else
@@ -277,6 +309,7 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen, const Personenangaben& person,
                                           const std::optional<Steuerangaben>& steuer) {
+    netto_.reset();
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
     const auto startgruppe = einstellungssatzWiederherstellen(
         satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, steuer);
@@ -294,6 +327,7 @@ void Sitzung::beispielfallLaden(Meldungen& meldungen) {
     tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
     standardfallSetzen(tabellen_);
     ruhenderKalender_.reset();
+    netto_.reset();
 }
 
 }  // namespace korvalt

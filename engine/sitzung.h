@@ -15,6 +15,7 @@
 #include "falltabellen.h"
 #include "kalenderangaben.h"
 #include "meldungen.h"
+#include "nettofall.h"
 #include "rechner.h"
 #include "sonderzahlungssaetze.h"
 #include "tarifdatei.h"
@@ -98,10 +99,26 @@ class Sitzung {
     }
     const std::string& sonderzahlungsfehler() const { return sonderzahlungsfehler_; }
 
+    // The net pay of both cases as the last calculation left them; null for a case without tax
+    // settings and for one that cannot use them (`nettoGrund`). Computed when first asked for
+    // after a change of the case, so that an Enter pays for it only while something shows it.
+    const Nettofall* netto() const;
+    // Why the case's tax settings give no net pay; "" when they do or when there are none.
+    std::string nettoGrund() const;
+
     // The calculation's steps, as the Rechner runs them.
-    void starten(Integer startgruppe) { rechner_.starten(startgruppe); }
-    void fortschreiten(Seite seite) { rechner_.fortschreiten(seite); }
-    void vergleichen() { rechner_.vergleichen(); }
+    void starten(Integer startgruppe) {
+        rechner_.starten(startgruppe);
+        netto_.reset();
+    }
+    void fortschreiten(Seite seite) {
+        rechner_.fortschreiten(seite);
+        netto_.reset();
+    }
+    void vergleichen() {
+        rechner_.vergleichen();
+        netto_.reset();
+    }
 
     // A duration of one case in one column: its group duration for stufe 0, otherwise that step's.
     // The caller keeps it within its limit.
@@ -171,6 +188,8 @@ class Sitzung {
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
     std::optional<Sonderzahlungssaetze> sonderzahlungssaetze_;
     std::string sonderzahlungsfehler_;
+    // The net pay of the case as last computed; nothing until it is asked for after a change.
+    mutable std::optional<Nettofall> netto_;
 
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.

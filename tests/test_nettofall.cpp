@@ -1,5 +1,5 @@
-// The net pay of a case in the Sitzung: its tax and insurance settings, what refuses them, and
-// their record through saving and opening.
+// The net pay of a case in the Sitzung: its tax and insurance settings, what refuses them, their
+// record through saving and opening, and the net months the case's months and bonuses give.
 #include <gtest/gtest.h>
 
 #include <string>
@@ -24,6 +24,19 @@ Kalenderangaben ab(KalenderMonat beginn) {
     Kalenderangaben k;
     k.beginn = beginn;
     return k;
+}
+
+// VKA by date, 9b in step 3 since 04/2024, from 07/2026, with the default durations: step 3 runs
+// to 03/2027, at 4.203,56 from the table of 05/2026.
+void imDienstAb072026(Sitzung& sitzung, const Steuerangaben& angaben) {
+    test::Meldungsprotokoll meldungen;
+    ASSERT_EQ(sitzung.oeffnen({{"."}, {}, "vka"}, meldungen).fehler, "");
+    Kalenderangaben k = ab({2026, 7});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+    ASSERT_TRUE(sitzung.steuerSetzen(angaben, fehler)) << fehler;
+    sitzung.starten(10);
 }
 
 }  // namespace
@@ -103,4 +116,95 @@ TEST(Nettofall, Fall2006MitSteuerangabenBleibtUnveraendert) {
     const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
     ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
     EXPECT_EQ(test::dateiinhalt(zurueck), inhalt);
+}
+
+// The November of an employee in service who begins in 07/2026: the bonus is not cut for the
+// months before Beginn (85 % of 4.203,56 = 3.573,026, 3.573,03), and January to June count at
+// Beginn's pay towards the year's wage JRE4 and the bonus's pro-rata ceilings. The case's months
+// and bonus reach the net pay of that year as these inputs.
+TEST(Nettofall, NovemberMitSonderzahlungImDienst) {
+    Sitzung sitzung;
+    imDienstAb072026(sitzung, klasse1Kirche9());
+    ASSERT_EQ(sitzung.tabellen().monatscentN(5), 420356);
+    const Nettofall* netto = sitzung.netto();
+    ASSERT_TRUE(netto);
+    const Nettomonat* november = netto->monat(Seite::normal, 5);
+    ASSERT_TRUE(november);
+    EXPECT_EQ(november->monat, KalenderMonat(2026, 11));
+    EXPECT_EQ(november->sonderzahlung, 357303);
+
+    Nettojahreseingaben jahr;
+    jahr.jahr = 2026;
+    jahr.angaben = klasse1Kirche9();
+    for (int m = 0; m < 12; ++m)
+        jahr.monate[std::size_t(m)] = {m < 6 ? Lohnmonat::Art::vorBeginn : Lohnmonat::Art::imFall,
+                                       420356};
+    jahr.sonderzahlung = 357303;
+    EXPECT_EQ(*november, nettojahrRechnen(jahr).monate[4]);
+    EXPECT_GT(november->lohnsteuerSonderzahlung, 0);
+}
+
+// The net pay follows every change of the case: the tax settings, the bonus switch, a duration.
+TEST(Nettofall, FolgtDemFall) {
+    Sitzung sitzung;
+    imDienstAb072026(sitzung, klasse1Kirche9());
+    const std::int64_t klasse1 = sitzung.netto()->monat(Seite::normal, 1)->lohnsteuer;
+    Steuerangaben klasse3 = klasse1Kirche9();
+    klasse3.steuerklasse = 3;
+    std::string fehler;
+    ASSERT_TRUE(sitzung.steuerSetzen(klasse3, fehler));
+    EXPECT_LT(sitzung.netto()->monat(Seite::normal, 1)->lohnsteuer, klasse1);
+
+    Kalenderangaben ohne = sitzung.tabellen().kalender;
+    ohne.mitSonderzahlung = false;
+    ASSERT_TRUE(sitzung.kalenderSetzen(ohne, fehler));
+    EXPECT_EQ(sitzung.netto()->monat(Seite::normal, 5)->sonderzahlung, 0);
+    EXPECT_FALSE(sitzung.netto()->mitSonderzahlung);
+
+    // Step 3 for 30 months instead of 36: step 4 from 10/2026, month 4 of the case.
+    const std::int64_t vorher = sitzung.netto()->monat(Seite::individuell, 4)->brutto;
+    sitzung.dauerSetzen(Seite::individuell, 1, 3, 30);
+    sitzung.fortschreiten(Seite::individuell);
+    sitzung.vergleichen();
+    EXPECT_GT(sitzung.netto()->monat(Seite::individuell, 4)->brutto, vorher);
+}
+
+// Without settings there is no net pay; with settings the case cannot use, none either, and why.
+TEST(Nettofall, OhneBeginnKeinNettoUndDerGrund) {
+    Sitzung sitzung;
+    imDienstAb072026(sitzung, klasse1Kirche9());
+    ASSERT_TRUE(sitzung.netto());
+    EXPECT_EQ(sitzung.nettoGrund(), "");
+    std::string fehler;
+    ASSERT_TRUE(sitzung.tabelleWaehlen("2006", fehler)) << fehler;
+    EXPECT_FALSE(sitzung.netto());
+    EXPECT_NE(sitzung.nettoGrund().find("rechnet ohne Kalender"), std::string::npos);
+    ASSERT_TRUE(sitzung.steuerSetzen(std::nullopt, fehler));
+    EXPECT_EQ(sitzung.nettoGrund(), "");
+}
+
+// The notes below net pay: what the supplementary pension leaves out, the bonus, and the values
+// of 2026 only where a later year is reckoned.
+TEST(Nettofall, Hinweise) {
+    Nettofall netto;
+    netto.angaben = klasse1Kirche9();
+    const auto ohne = nettohinweise(netto);
+    ASSERT_EQ(ohne.size(), 2u);
+    EXPECT_EQ(ohne[0],
+              "Steuer und Sozialversicherung: Steuerklasse I, Kirchensteuer 9 %, kinderlos, "
+              "gesetzlich versichert mit dem durchschnittlichen Zusatzbeitrag");
+    EXPECT_EQ(ohne[1],
+              "Die Zusatzversorgung ist nicht berücksichtigt (kein Anteil angegeben); ihre "
+              "steuerliche Behandlung ist nicht nachgebildet.");
+    netto.angaben.zusatzversorgung = 240;
+    netto.mitSonderzahlung = true;
+    netto.reihen[1].nachStand2026 = true;
+    const auto mit = nettohinweise(netto);
+    ASSERT_EQ(mit.size(), 4u);
+    EXPECT_NE(mit[0].find(", Zusatzversorgung 2,4 %"), std::string::npos);
+    EXPECT_EQ(mit[1].find("Der Anteil zur Zusatzversorgung ist abgezogen; seine steuerliche "
+                          "Behandlung"),
+              0u);
+    EXPECT_NE(mit[2].find("sonstiger Bezug"), std::string::npos);
+    EXPECT_EQ(mit[3], "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
 }
