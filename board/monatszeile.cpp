@@ -31,12 +31,26 @@ Fallmonat fallmonat(const Falltabellen& t, const Tariftabelle& tabelle, Seite se
             imFall ? t.monatsstufe(seite)(m) : Integer{0},
             tabelle.inCent ? euroGerundet(cent) : ganzeEuro(betrag),
             cent,
-            betrag};
+            betrag,
+            std::nullopt};
+}
+
+// A month behind the end of its case has no net pay of its own: it counts 0, as its pay does.
+std::int64_t nettoIm(const Nettofall& netto, Seite seite, int m) {
+    const Nettomonat* monat = netto.monat(seite, m);
+    return monat ? monat->netto : 0;
 }
 
 }  // namespace
 
-Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m) {
+std::string_view nettospalteNach(std::string_view spalte) {
+    if (spalte == "Entgelt") return nettospalte;
+    if (spalte == "Differenz") return nettodifferenzspalte;
+    return {};
+}
+
+Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m,
+                        const Nettofall* netto) {
     std::int64_t differenzEuro;
     std::int64_t differenzCent;
     if (tabelle.inCent) {
@@ -47,13 +61,20 @@ Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int 
         differenzEuro = alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
         differenzCent = differenzEuro * 100;
     }
-    return {m,
-            tabelle.inCent,
-            fallmonat(t, tabelle, Seite::normal, m),
-            fallmonat(t, tabelle, Seite::individuell, m),
-            differenzEuro,
-            differenzCent,
-            t.kalender.kalendermonat(m)};
+    Monatszeile z{m,
+                  tabelle.inCent,
+                  fallmonat(t, tabelle, Seite::normal, m),
+                  fallmonat(t, tabelle, Seite::individuell, m),
+                  differenzEuro,
+                  differenzCent,
+                  {},
+                  t.kalender.kalendermonat(m)};
+    if (netto) {
+        z.normal.netto = nettoIm(*netto, Seite::normal, m);
+        z.individuell.netto = nettoIm(*netto, Seite::individuell, m);
+        z.differenzNetto = *z.individuell.netto - *z.normal.netto;
+    }
+    return z;
 }
 
 std::string Monatszeile::entgeltGenau(Seite seite) const {
@@ -65,13 +86,22 @@ std::string Monatszeile::differenzGenau() const {
     return inCent ? centText(differenzCent) : ganzzahlText(differenzEuro);
 }
 
-Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle) {
+Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle,
+                          const Nettofall* netto) {
     Monatssummen s;
     s.inCent = tabelle.inCent;
     s.euro = {t.gesamtbetrag(1), t.gesamtbetrag(2)};
     s.differenzEuro = t.gesamtdifferenz;
     s.cent = {t.gesamtcent(1), t.gesamtcent(2)};
     s.differenzCent = t.gesamtcent(2) - t.gesamtcent(1);
+    if (netto) {
+        std::array<std::int64_t, 2> summe{};
+        for (int i = 0; i < 2; ++i)
+            for (const Nettomonat& n : netto->reihen[std::size_t(i)].monate)
+                summe[std::size_t(i)] += n.netto;
+        s.netto = summe;
+        s.differenzNetto = summe[1] - summe[0];
+    }
     return s;
 }
 

@@ -89,7 +89,7 @@ std::string nettolohnGrund(const Tariftabelle& tabelle, const Kalenderangaben& k
                " rechnet ohne Kalender; den Nettolohn gibt es nur in den Tabellen ab 2024 mit "
                "einem Beginn.";
     if (!kalender.beginn)
-        return "Der Nettolohn braucht einen Beginn (Fall › Beginn, Stufe und Teilzeit).";
+        return "Der Nettolohn braucht einen Beginn.";
     return "";
 }
 

@@ -31,20 +31,19 @@ Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
 }
 
 std::vector<std::string> nettohinweise(const Nettofall& netto) {
-    std::vector<std::string> zeilen{"Steuer und Sozialversicherung: " +
-                                    steuerangabenText(netto.angaben)};
-    if (netto.angaben.zusatzversorgung > 0)
+    const Steuerangaben& a = netto.angaben;
+    std::vector<std::string> zeilen{"Lohnsteuer: " + lohnsteuerangabenText(a),
+                                    "Sozialversicherung: " + versicherungsangabenText(a)};
+    if (a.zusatzversorgung > 0) {
         zeilen.push_back(
-            "Der Anteil zur Zusatzversorgung ist abgezogen; seine steuerliche Behandlung und die "
-            "Steuer auf die Umlage des Arbeitgebers sind nicht nachgebildet.");
-    else
-        zeilen.push_back(
-            "Die Zusatzversorgung ist nicht berücksichtigt (kein Anteil angegeben); ihre "
-            "steuerliche Behandlung ist nicht nachgebildet.");
+            "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
+    } else {
+        zeilen.push_back("Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).");
+        zeilen.push_back("Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet.");
+    }
     if (netto.mitSonderzahlung)
         zeilen.push_back(
-            "Im Monat der Jahressonderzahlung enthält der Nettolohn auch ihren Nettobetrag "
-            "(versteuert als sonstiger Bezug).");
+            "Netto im Monat der Jahressonderzahlung mit ihr, versteuert als sonstiger Bezug.");
     if (netto.nachStand2026()) zeilen.push_back(std::string(stand2026Hinweis) + ".");
     return zeilen;
 }

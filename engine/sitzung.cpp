@@ -115,6 +115,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     std::string fehler;
     if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
+    if (!steuerVorgeben(optionen.steuer, fehler)) return {std::nullopt, fehler};
     if (std::string hinweis = steuerNachLaden(); !hinweis.empty())
         meldungen.hinweisen("Einstellungsdatei", hinweis);
     if (optionen.ohneFenster)
@@ -132,6 +133,32 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
     if (vorgaben.aktuelleStufe) angaben.aktuelleStufe = vorgaben.aktuelleStufe;
     return kalenderSetzen(angaben, fehler);
+}
+
+bool Sitzung::steuerVorgeben(const Steuervorgaben& v, std::string& fehler) {
+    if (v.leer()) return true;
+    if (!v.steuerklasse && !tabellen_.steuer) {
+        fehler =
+            "Ohne Steuerklasse gibt es keinen Nettolohn, und der Fall hat keine Angaben zu Steuer "
+            "und Sozialversicherung.";
+        return false;
+    }
+    Steuerangaben a = tabellen_.steuer.value_or(Steuerangaben{});
+    if (v.steuerklasse) a.steuerklasse = *v.steuerklasse;
+    if (v.kinderfreibetraegeZehntel) a.kinderfreibetraegeZehntel = *v.kinderfreibetraegeZehntel;
+    if (v.kirchensteuerProzent) a.kirchensteuerProzent = *v.kirchensteuerProzent;
+    if (v.kinder) a.kinder = *v.kinder;
+    if (v.sachsen) a.sachsen = true;
+    if (v.zusatzbeitrag) {
+        a.zusatzbeitrag = v.zusatzbeitrag;
+        a.privatbeitrag.reset();
+    }
+    if (v.privatbeitrag) {
+        a.privatbeitrag = v.privatbeitrag;
+        a.zusatzbeitrag.reset();
+    }
+    if (v.zusatzversorgung) a.zusatzversorgung = *v.zusatzversorgung;
+    return steuerSetzen(a, fehler);
 }
 
 std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu) const {

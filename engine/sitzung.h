@@ -3,6 +3,7 @@
 // owns calculation state.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -36,6 +37,26 @@ struct Kalendervorgaben {
     bool leer() const { return !beginn && !ende && !anteile && !erhoehung && !aktuelleStufe; }
 };
 
+// Tax and insurance settings given for this run over the case's own; what is not given stays as
+// the case has it. A tax class gives a case without settings net pay, with the defaults of
+// `Steuerangaben` for what is not given; a statutory additional rate replaces a private premium
+// and the other way round.
+struct Steuervorgaben {
+    std::optional<int> steuerklasse;
+    std::optional<int> kinderfreibetraegeZehntel;
+    std::optional<int> kirchensteuerProzent;
+    std::optional<int> kinder;
+    bool sachsen = false;
+    std::optional<int> zusatzbeitrag;
+    std::optional<std::int64_t> privatbeitrag;
+    std::optional<int> zusatzversorgung;
+
+    bool leer() const {
+        return !steuerklasse && !kinderfreibetraegeZehntel && !kirchensteuerProzent && !kinder &&
+               !sachsen && !zusatzbeitrag && !privatbeitrag && !zusatzversorgung;
+    }
+};
+
 // What the start-up is told: where it finds its files, and what the command line asks for.
 struct Startoptionen {
     Startoptionen(std::vector<std::filesystem::path> tarifdatei = {},
@@ -57,6 +78,8 @@ struct Startoptionen {
     std::string tabelle;
     // Without a window a case calculated by date must have a start month, its own or given here.
     Kalendervorgaben kalender;
+    // Put over the case's tax settings after the calendar settings.
+    Steuervorgaben steuer;
 };
 
 // How the start-up ended.
@@ -194,6 +217,7 @@ class Sitzung {
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.
     bool kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler);
+    bool steuerVorgeben(const Steuervorgaben& vorgaben, std::string& fehler);
     // `kalenderPruefen` of `neu` in place of `bisher`, on the case's durations and tables.
     std::string pruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
                         const Tariftabelle& tabelle) const;

@@ -15,6 +15,7 @@
 #include "monatsliste_csv.h"
 #include "prozentzahlen.h"
 #include "sicheredatei.h"
+#include "steuerangaben.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -59,6 +60,30 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, kalenderopti
                             {"--erhoehung", "die jährliche Erhöhung in Prozent"},
                             {"--erhoehung-ab", "der Monat (JJJJ-MM)"}}};
 using Kalendertexte = std::array<std::optional<std::string>, kalenderoptionen>;
+
+// The options of the tax and insurance settings with a value, and what a missing value is called;
+// --sachsen has none.
+enum Steueroption {
+    steuerklasse,
+    kinderfreibetraege,
+    kirchensteuer,
+    kinder,
+    kvZusatzbeitrag,
+    privatKv,
+    zusatzversorgung,
+    steueroptionen
+};
+constexpr std::array<std::pair<std::string_view, std::string_view>, steueroptionen>
+    steueroptionNamen = {
+        {{"--steuerklasse", "die Steuerklasse (1 bis 6)"},
+         {"--kinderfreibetraege", "die Zahl der Kinderfreibeträge (0 bis 9,5)"},
+         {"--kirchensteuer", "der Kirchensteuersatz (8 oder 9)"},
+         {"--kinder", "die Zahl der Kinder (0 für kinderlos)"},
+         {"--kv-zusatzbeitrag", "der Zusatzbeitrag der Krankenkasse in Prozent"},
+         {"--privat-kv", "der Monatsbeitrag der privaten Kranken- und Pflegeversicherung"},
+         {"--zusatzversorgung", "der Anteil zur Zusatzversorgung in Prozent"}}};
+constexpr std::string_view sachsenOption = "--sachsen";
+using Steuertexte = std::array<std::optional<std::string>, steueroptionen>;
 
 std::string inZeichen(std::string_view text) {
     return "\u201E" + std::string(text) + "\u201C";
@@ -140,6 +165,33 @@ bool kalenderLesen(const Kalendertexte& texte, Kalendervorgaben& vorgaben, std::
     return true;
 }
 
+// The tax settings the options give; false with a German reason naming the option.
+bool steuerLesen(const Steuertexte& texte, Steuervorgaben& vorgaben, std::string& fehler) {
+    if (texte[kvZusatzbeitrag] && texte[privatKv]) {
+        fehler = inZeichen(steueroptionNamen[kvZusatzbeitrag].first) + " und " +
+                 inZeichen(steueroptionNamen[privatKv].first) +
+                 " schließen einander aus: gesetzlich oder privat versichert.";
+        return false;
+    }
+    std::string grund;
+    // Each value through the reader the dialog uses, so that both accept and refuse the same.
+    auto lesen = [&](Steueroption option, auto leser, auto& ziel) {
+        if (!texte[option]) return true;
+        ziel = leser(*texte[option], grund);
+        if (ziel) return true;
+        fehler = inZeichen(std::string(steueroptionNamen[option].first) + " " + *texte[option]) +
+                 ": " + grund;
+        return false;
+    };
+    return lesen(steuerklasse, steuerklasseLesen, vorgaben.steuerklasse) &&
+           lesen(kinderfreibetraege, kinderfreibetraegeLesen, vorgaben.kinderfreibetraegeZehntel) &&
+           lesen(kirchensteuer, kirchensteuerLesen, vorgaben.kirchensteuerProzent) &&
+           lesen(kinder, kinderLesen, vorgaben.kinder) &&
+           lesen(kvZusatzbeitrag, zusatzbeitragLesen, vorgaben.zusatzbeitrag) &&
+           lesen(privatKv, privatbeitragLesen, vorgaben.privatbeitrag) &&
+           lesen(zusatzversorgung, zusatzversorgungLesen, vorgaben.zusatzversorgung);
+}
+
 }  // namespace
 
 bool Aufruf::ausgabe() const {
@@ -150,6 +202,7 @@ bool Aufruf::ausgabe() const {
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
     Aufruf aufruf;
     Kalendertexte kalendertexte;
+    Steuertexte steuertexte;
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
         if (a == "--help" || a == "-h") {
@@ -166,6 +219,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         }
         if (a == "--ohne-jahressonderzahlung") {
             aufruf.ohneSonderzahlung = true;
+            continue;
+        }
+        if (a == sachsenOption) {
+            aufruf.steuer.sachsen = true;
             continue;
         }
         // A name without an option before it is the case file the window opens on.
@@ -195,6 +252,12 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             fehlt = std::string(kalenderoptionNamen[k].second) + ".";
             wert = fehlt;
         }
+        for (std::size_t k = 0; k < steueroptionNamen.size(); ++k) {
+            if (a != steueroptionNamen[k].first) continue;
+            kalenderziel = &steuertexte[k];
+            fehlt = std::string(steueroptionNamen[k].second) + ".";
+            wert = fehlt;
+        }
         if (!ziel && !kalenderziel) {
             fehler = "Unbekanntes Argument " + inZeichen(a) + ".";
             return std::nullopt;
@@ -217,6 +280,9 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
     if (!aufruf.tabelle.empty()) fallOptionen.push_back("--tabelle");
     for (std::size_t k = 0; k < kalendertexte.size(); ++k)
         if (kalendertexte[k]) fallOptionen.push_back(kalenderoptionNamen[k].first);
+    for (std::size_t k = 0; k < steuertexte.size(); ++k)
+        if (steuertexte[k]) fallOptionen.push_back(steueroptionNamen[k].first);
+    if (aufruf.steuer.sachsen) fallOptionen.push_back(sachsenOption);
 
     if (aufruf.tabellenZeigen) {
         // The list of tables is all this call does: anything else asked for would be dropped.
@@ -262,6 +328,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         return std::nullopt;
     }
     if (!kalenderLesen(kalendertexte, aufruf.kalender, fehler)) return std::nullopt;
+    if (!steuerLesen(steuertexte, aufruf.steuer, fehler)) return std::nullopt;
     return aufruf;
 }
 
@@ -355,6 +422,7 @@ Startoptionen startoptionen(const Aufruf& aufruf,
     optionen.ohneFenster = true;
     optionen.tabelle = aufruf.tabelle;
     optionen.kalender = aufruf.kalender;
+    optionen.steuer = aufruf.steuer;
     return optionen;
 }
 
@@ -390,6 +458,9 @@ std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
     fehlerausgabe << meldungen.hinweise() << std::flush;
     // Without a window every warning ends the run; the tariff file's come before a missing table.
     if (!meldungen.text().empty()) fehler = meldungen.fehlertext();
+    // Net pay that should tax a bonus whose rates are missing is an error, not a lower net pay.
+    if (const Nettofall* netto = fehler.empty() ? fall->sitzung.netto() : nullptr)
+        fehler = netto->sonderzahlungFehler;
     if (fehler.empty()) return fall;
     fehlerausgabe << "korvalt: " << fehler << "\n";
     return nullptr;
@@ -411,10 +482,11 @@ int monatslisteCsvExportieren(const Aufruf& aufruf,
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
     std::string fehler;
-    if (!textSchreiben(aufruf.monatsliste,
-                       monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen(),
-                                      fall->sitzung.rechner().erhoehungshinweis()),
-                       aus, fehler)) {
+    if (!textSchreiben(
+            aufruf.monatsliste,
+            monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen(),
+                           fall->sitzung.rechner().erhoehungshinweis(), fall->sitzung.netto()),
+            aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;
     }

@@ -28,6 +28,9 @@ struct Aufruf {
     // --beginn, --teilzeit, --stufe with --seit, --erhoehung with --erhoehung-ab: in place of the
     // case's own calendar settings.
     Kalendervorgaben kalender;
+    // --steuerklasse, --kinderfreibetraege, --kirchensteuer, --kinder, --sachsen,
+    // --kv-zusatzbeitrag, --privat-kv, --zusatzversorgung: over the case's tax settings.
+    Steuervorgaben steuer;
     bool tabellenZeigen = false;
     std::string falldatei;  // case file the window opens on
     // Whether the call writes some output without a window; every option about the case needs one.

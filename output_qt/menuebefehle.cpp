@@ -119,9 +119,10 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
-    if (!dateiSchreiben(*datei,
-                        monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis()),
-                        fehler)) {
+    if (!dateiSchreiben(
+            *datei,
+            monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis(), s.netto()),
+            fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
@@ -161,8 +162,8 @@ void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void monatstabelleKopieren(Hauptfenster& fenster) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    QGuiApplication::clipboard()->setText(
-        alsQString(monatstabelleText(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis())));
+    QGuiApplication::clipboard()->setText(alsQString(
+        monatstabelleText(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis(), s.netto())));
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 

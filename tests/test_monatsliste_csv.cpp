@@ -442,3 +442,126 @@ TEST(Aufruf, FalldateiOeffnetDasFenster) {
 }
 
 }  // namespace
+
+namespace {
+
+// An amount of the CSV in cents: "-1234,56" -> -123456.
+std::int64_t cent(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+    return std::stoll(text);
+}
+
+std::vector<std::string> zellen(const std::string& zeile) {
+    std::vector<std::string> z;
+    std::istringstream stroeme(zeile);
+    for (std::string zelle; std::getline(stroeme, zelle, ';');) z.push_back(zelle);
+    if (!zeile.empty() && zeile.back() == ';') z.emplace_back();
+    return z;
+}
+
+}  // namespace
+
+// With net pay each case's "Entgelt" is followed by its "Netto" and "Differenz" by "Differenz
+// netto", the individual less the normal net pay; the Summe line sums each amount under its
+// column, and the notes of net pay follow the list.
+TEST_F(ExportTest, CsvMitNettolohn) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-01", "--bis",
+                           "2027-12", "--teilzeit", "100:75", "--steuerklasse", "1",
+                           "--kirchensteuer", "9"}),
+              exitGut)
+        << fehler.str();
+    const std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 0),
+              "Monat;Datum;EGr.;Stufe;Entgelt;Netto;EGr.;Stufe;Entgelt;Netto;Differenz;Differenz "
+              "netto");
+    std::array<std::int64_t, 12> summe{};
+    for (int m = 1; m <= 24; ++m) {
+        const auto z = zellen(zeile(csv, m));
+        ASSERT_EQ(z.size(), 12u) << zeile(csv, m);
+        // November's net pay includes the bonus's.
+        if (m % 12 != 11) EXPECT_LT(cent(z[5]), cent(z[4])) << m;
+        EXPECT_EQ(cent(z[11]), cent(z[9]) - cent(z[5])) << m;
+        for (std::size_t s : {4, 5, 8, 9, 10, 11}) summe[s] += cent(z[s]);
+    }
+    const auto z = zellen(zeile(csv, 25));
+    ASSERT_EQ(z.size(), 12u) << zeile(csv, 25);
+    EXPECT_EQ(zeile(csv, 25), "Summe;;;;" + z[4] + ";" + z[5] + ";;;" + z[8] + ";" + z[9] + ";" +
+                                  z[10] + ";" + z[11]);
+    for (std::size_t s : {4, 5, 8, 9, 10, 11}) EXPECT_EQ(cent(z[s]), summe[s]) << s;
+    EXPECT_EQ(zeile(csv, 26), "Lohnsteuer: Steuerklasse I, Kirchensteuer 9 %");
+    EXPECT_EQ(zeile(csv, 31), "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
+}
+
+// Net pay needs a tax class and a case that can have it; settings that do not go together end the
+// run with their reason.
+TEST_F(ExportTest, SteuerangabenDieNichtGehenEndenMitStatus2) {
+    const std::vector<std::string> vka{"--monatsliste", "-",        "--tabelle",
+                                       "vka",           "--beginn", "2026-01"};
+    const struct {
+        std::vector<std::string> argumente;
+        std::string fehler;
+    } faelle[] = {
+        {{"--monatsliste", "-", "--steuerklasse", "1"},
+         "Die Tariftabelle 2006 rechnet ohne Kalender; den Nettolohn gibt es nur in den Tabellen "
+         "ab 2024 mit einem Beginn."},
+        {{"--kirchensteuer", "9"},
+         "Ohne Steuerklasse gibt es keinen Nettolohn, und der Fall hat keine Angaben zu Steuer "
+         "und Sozialversicherung."},
+        {{"--steuerklasse", "5", "--kinderfreibetraege", "1"},
+         "Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV."},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> argumente = f.argumente;
+        if (argumente[0] != "--monatsliste")
+            argumente.insert(argumente.begin(), vka.begin(), vka.end());
+        EXPECT_EQ(exportieren(argumente), exitEingabefehler) << f.fehler;
+        EXPECT_EQ(fehler.str(), "korvalt: " + f.fehler + "\n");
+        EXPECT_TRUE(aus.str().empty());
+    }
+}
+
+TEST(Aufruf, SteuerangabenWerdenGeprueft) {
+    std::string fehler;
+    const auto aufruf =
+        aufrufLesen({"--monatsliste", "-", "--steuerklasse", "3", "--kinderfreibetraege", "1,5",
+                     "--kirchensteuer", "8", "--kinder", "0", "--sachsen", "--kv-zusatzbeitrag",
+                     "2,45", "--zusatzversorgung", "2,4"},
+                    fehler);
+    ASSERT_TRUE(aufruf) << fehler;
+    const Steuervorgaben& v = aufruf->steuer;
+    EXPECT_EQ(v.steuerklasse, 3);
+    EXPECT_EQ(v.kinderfreibetraegeZehntel, 15);
+    EXPECT_EQ(v.kirchensteuerProzent, 8);
+    EXPECT_EQ(v.kinder, 0);
+    EXPECT_TRUE(v.sachsen);
+    EXPECT_EQ(v.zusatzbeitrag, 245);
+    EXPECT_FALSE(v.privatbeitrag);
+    EXPECT_EQ(v.zusatzversorgung, 240);
+    EXPECT_EQ(
+        aufrufLesen({"--monatsliste", "-", "--privat-kv", "612,50"}, fehler)->steuer.privatbeitrag,
+        61250);
+
+    const struct {
+        std::vector<std::string> argumente;
+        std::string fehler;
+    } falsch[] = {
+        {{"--steuerklasse", "7"}, "„--steuerklasse 7“: „7“ ist keine Steuerklasse (1 bis 6)."},
+        {{"--kirchensteuer", "7"},
+         "„--kirchensteuer 7“: „7“ ist kein Kirchensteuersatz (8 oder 9 %)."},
+        {{"--kinderfreibetraege", "1,2"},
+         "„--kinderfreibetraege 1,2“: „1,2“ ist keine Zahl von Kinderfreibeträgen (0 bis 9,5 "
+         "in Schritten von 0,5)."},
+        {{"--kv-zusatzbeitrag", "2,5", "--privat-kv", "500"},
+         "„--kv-zusatzbeitrag“ und „--privat-kv“ schließen einander aus: gesetzlich oder privat "
+         "versichert."},
+        {{"--steuerklasse"}, "Nach „--steuerklasse“ fehlt die Steuerklasse (1 bis 6)."},
+    };
+    for (const auto& f : falsch) {
+        std::vector<std::string> argumente{"--monatsliste", "-"};
+        argumente.insert(argumente.end(), f.argumente.begin(), f.argumente.end());
+        EXPECT_FALSE(aufrufLesen(argumente, fehler)) << f.fehler;
+        EXPECT_EQ(fehler, f.fehler);
+    }
+    EXPECT_FALSE(aufrufLesen({"--sachsen"}, fehler));
+    EXPECT_EQ(fehler, "„--sachsen“ braucht „--monatsliste“, „--ergebnis“ oder „--jahresliste“.");
+}
