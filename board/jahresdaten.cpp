@@ -2,6 +2,7 @@
 #include "jahresdaten.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "zahlen.h"
 
@@ -46,36 +47,73 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
                                           *fall.beginn, *fall.saetze, fall.imDienstVorBeginn);
     }
     d.uebersicht = jahresuebersichtBilden({d.centN, sonderN}, {d.centI, sonderI}, fall.beginn);
+    if (fall.netto) {
+        // The net pays include the bonus's net in its month, so the year rows count no bonus.
+        for (const Nettomonat& n : fall.netto->reihe(Seite::normal).monate)
+            d.nettoN.push_back(static_cast<Long>(n.netto));
+        for (const Nettomonat& n : fall.netto->reihe(Seite::individuell).monate)
+            d.nettoI.push_back(static_cast<Long>(n.netto));
+        d.netto = jahresuebersichtBilden({d.nettoN, {}}, {d.nettoI, {}}, fall.beginn);
+        d.nettohinweise = nettohinweise(*fall.netto);
+    }
     return d;
 }
 
 Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung) {
     // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
-    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
-                              sitzung.sonderzahlungssaetze(), sitzung.sonderzahlungsfehler(),
-                              kalender.aktuelleStufe.has_value()},
-                             mitSonderzahlung && kalender.mitSonderzahlung);
+    Jahresdaten d =
+        jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
+                           sitzung.sonderzahlungssaetze(), sitzung.sonderzahlungsfehler(),
+                           kalender.aktuelleStufe.has_value(), sitzung.netto()},
+                          mitSonderzahlung && kalender.mitSonderzahlung);
+    d.nettoGrund = sitzung.nettoGrund();
+    return d;
 }
 
+bool gleichBezahlt(const Jahresuebersicht& u) {
+    return !u.kumuliert.empty() && std::all_of(u.kumuliert.begin(), u.kumuliert.end(),
+                                               [](std::int64_t k) { return k == 0; });
+}
+
+namespace {
+
+// „Der Beispielfall liegt …“, or for net pay „Netto liegt der Beispielfall …“.
+std::string satz(bool netto, std::string subjekt, std::string_view praedikat,
+                 std::string_view rest) {
+    if (netto) return "Netto " + std::string(praedikat) + " " + subjekt + " " + std::string(rest);
+    subjekt[0] = 'D';
+    return subjekt + " " + std::string(praedikat) + " " + std::string(rest);
+}
+
+std::string satzZu(const Jahresuebersicht& u, bool netto) {
+    if (gleichBezahlt(u))
+        return satz(netto, "der Beispielfall und der Normalfall", "sind",
+                    "in jedem Monat gleich hoch bezahlt.");
+    if (u.ausgleichsmonat)
+        return satz(netto, "der Beispielfall", "liegt",
+                    "ab " + jahresmonatText(u, *u.ausgleichsmonat) + " dauerhaft vorn.");
+    const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
+    if (u.gesamt.kumuliert == 0)
+        return satz(netto, "der Beispielfall", "holt",
+                    "den Normalfall bis " + bis + " ein, liegt aber nicht vorn.");
+    return satz(netto, "der Beispielfall", "holt", "den Normalfall bis " + bis + " nicht ein.");
+}
+
+}  // namespace
+
 bool gleichBezahlt(const Jahresdaten& daten) {
-    const auto& kumuliert = daten.uebersicht.kumuliert;
-    return !kumuliert.empty() &&
-           std::all_of(kumuliert.begin(), kumuliert.end(), [](std::int64_t k) { return k == 0; });
+    return gleichBezahlt(daten.uebersicht);
 }
 
 std::string ausgleichSatz(const Jahresdaten& daten) {
-    const Jahresuebersicht& u = daten.uebersicht;
-    if (u.jahre.empty()) return "Der Fall hat keine Monate.";
-    if (gleichBezahlt(daten))
-        return "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.";
-    if (u.ausgleichsmonat)
-        return "Der Beispielfall liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +
-               " dauerhaft vorn.";
-    const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
-    if (u.gesamt.kumuliert == 0)
-        return "Der Beispielfall holt den Normalfall bis " + bis + " ein, liegt aber nicht vorn.";
-    return "Der Beispielfall holt den Normalfall bis " + bis + " nicht ein.";
+    if (daten.uebersicht.jahre.empty()) return "Der Fall hat keine Monate.";
+    return satzZu(daten.uebersicht, false);
+}
+
+std::string nettoAusgleichSatz(const Jahresdaten& daten) {
+    if (!daten.netto || daten.netto->jahre.empty()) return "";
+    return satzZu(*daten.netto, true);
 }
 
 std::string ausgleichZahlen(const Jahresdaten& daten) {

@@ -8,6 +8,7 @@
 #include <QMenuBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTextBrowser>
 #include <QTimer>
 #include <cmath>
@@ -105,6 +106,40 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
               fenster->korvaltei().sitzung().tabellen().gesamtcent(2) -
                   fenster->korvaltei().sitzung().tabellen().gesamtcent(1));
     EXPECT_NE(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
+}
+
+// With net pay the view has the net sentence, four more columns and the chart's switch; without it
+// again, the view is as before.
+TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    fenster->aktionen().jahresuebersicht->trigger();
+    auto* ansicht = fenster->findChild<Jahresansicht*>();
+    auto* tabelle = ansicht->findChild<QTableWidget*>();
+    auto* nettosatz = ansicht->findChild<QLabel*>("Nettosatz");
+    auto* schalter = ansicht->findChild<QCheckBox*>("DiagrammNetto");
+    ASSERT_TRUE(tabelle && nettosatz && schalter);
+    EXPECT_EQ(tabelle->columnCount(), 12);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(11)->text(), "Differenz netto\nkumuliert");
+    EXPECT_EQ(tabelle->item(0, 8)->text().toStdString(),
+              jahresbetragAnzeige(ansicht->daten(), ansicht->daten().netto->jahre[0].centN));
+    EXPECT_TRUE(nettosatz->isVisible());
+    EXPECT_EQ(nettosatz->text().toStdString(), nettoAusgleichSatz(ansicht->daten()));
+    EXPECT_TRUE(schalter->isEnabled());
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    EXPECT_TRUE(ansicht->diagrammNetto());
+
+    ASSERT_TRUE(sitzung->steuerSetzen(std::nullopt, fehler));
+    fenster->korvaltei().anzeige().starten();
+    EXPECT_EQ(tabelle->columnCount(), 8);
+    EXPECT_FALSE(nettosatz->isVisible());
+    EXPECT_FALSE(schalter->isEnabled());
+    EXPECT_FALSE(ansicht->diagrammNetto());
 }
 
 // The view's box is the case's switch for the annual bonus: clicked, it changes the case, marks it

@@ -43,3 +43,34 @@ TEST(Jahresdiagramm, KumulierteDifferenzAlsVorsprungDesBeispielfalls) {
     EXPECT_EQ(marke->name(), "vorn ab 10/2031");
     EXPECT_DOUBLE_EQ(marke->points().front().x(), 2031 + 9 / 12.0);
 }
+
+// Switched to net, the chart draws the net pays, their cumulated difference and the net pay-off
+// month, not the gross ones.
+TEST(Jahresdiagramm, NettoZeigtDieNettoreihen) {
+    Jahresdaten d;
+    d.inCent = true;
+    d.centN = {100000, 100000, 100000};
+    d.centI = {90000, 110000, 1330000};
+    d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, KalenderMonat(2031, 8));
+    d.nettoN = {70000, 70000, 70000};
+    d.nettoI = {60000, 75000, 80000};
+    d.netto = jahresuebersichtBilden({d.nettoN, {}}, {d.nettoI, {}}, KalenderMonat(2031, 8));
+    Jahresdiagramm diagramm;
+    diagramm.zeigen(d, true);
+    QLineSeries* normal = linie(diagramm, "Normalfall netto");
+    ASSERT_NE(normal, nullptr);
+    EXPECT_DOUBLE_EQ(normal->points().front().y(), 700.0);
+    QLineSeries* kumuliert = linie(diagramm, "Differenz netto kumuliert");
+    ASSERT_NE(kumuliert, nullptr);
+    const QList<QPointF> punkte = kumuliert->points();
+    ASSERT_EQ(punkte.size(), 3);
+    EXPECT_DOUBLE_EQ(punkte[0].y(), -100.0);
+    EXPECT_DOUBLE_EQ(punkte[1].y(), -50.0);
+    EXPECT_DOUBLE_EQ(punkte[2].y(), 50.0);
+    QLineSeries* marke = linie(diagramm, "netto vorn ab ");
+    ASSERT_NE(marke, nullptr);
+    EXPECT_EQ(marke->name(), "netto vorn ab 10/2031");
+    diagramm.zeigen(d, false);
+    EXPECT_EQ(linie(diagramm, "Normalfall netto"), nullptr);
+    EXPECT_NE(linie(diagramm, "Differenz kumuliert"), nullptr);
+}

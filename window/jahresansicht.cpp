@@ -9,6 +9,7 @@
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "jahresdiagramm.h"
 #include "sitzung.h"
@@ -25,6 +26,9 @@ const QStringList spaltenkoepfe{"Jahr",
                                 "Sonder-\nzahlung B.",
                                 "Differenz",
                                 "Differenz\nkumuliert"};
+// With net pay these follow.
+const QStringList nettokoepfe{"Netto\nNormalfall", "Netto\nBeispielfall", "Differenz\nnetto",
+                              "Differenz netto\nkumuliert"};
 
 QTableWidgetItem* zelle(const std::string& text, bool rechts = true) {
     auto* z = new QTableWidgetItem(QString::fromStdString(text));
@@ -48,8 +52,15 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     gross.setPointSizeF(gross.pointSizeF() * 1.15);
     satz_->setFont(gross);
     satz_->setWordWrap(true);
+    nettoSatz_ = new QLabel(inhalt_);
+    nettoSatz_->setObjectName("Nettosatz");
+    nettoSatz_->setFont(gross);
+    nettoSatz_->setWordWrap(true);
     zahlen_ = new QLabel(inhalt_);
     zahlen_->setObjectName("Ausgleichszahlen");
+    nettohinweise_ = new QLabel(inhalt_);
+    nettohinweise_->setObjectName("Nettohinweise");
+    nettohinweise_->setWordWrap(true);
     grund_ = new QLabel(inhalt_);
     grund_->setWordWrap(true);
     tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
@@ -66,12 +77,18 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     teile->addWidget(tabelle_, 1);
     teile->addWidget(diagramm_, 1);
     inhaltLayout->addWidget(satz_);
+    inhaltLayout->addWidget(nettoSatz_);
     inhaltLayout->addWidget(zahlen_);
     inhaltLayout->addWidget(grund_);
+    inhaltLayout->addWidget(nettohinweise_);
     inhaltLayout->addLayout(teile, 1);
 
     schalter_ = new QCheckBox("mit &Jahressonderzahlung", this);
     connect(schalter_, &QCheckBox::toggled, this, [this](bool an) { sonderzahlungSchalten(an); });
+    nettoDiagramm_ = new QCheckBox("Diagramm &netto", this);
+    nettoDiagramm_->setObjectName("DiagrammNetto");
+    connect(nettoDiagramm_, &QCheckBox::toggled, this,
+            [this](bool netto) { diagramm_->zeigen(daten_, netto); });
     drucken_ = new QPushButton("&Drucken…", this);
     alsPdf_ = new QPushButton("Als &PDF…", this);
     auto* schliessen = new QPushButton("&Schließen", this);
@@ -86,6 +103,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     alsPdf_->setEnabled(false);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(schalter_);
+    knoepfe->addWidget(nettoDiagramm_);
     knoepfe->addStretch(1);
     knoepfe->addWidget(drucken_);
     knoepfe->addWidget(alsPdf_);
@@ -99,6 +117,10 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
 }
 
 Jahresansicht::~Jahresansicht() = default;
+
+bool Jahresansicht::diagrammNetto() const {
+    return nettoDiagramm_->isChecked() && daten_.netto;
+}
 
 // The box shows the case's own switch: it is saved with the case, and the printout and the
 // command line read it there. The recalculation shows the change, and the window marks it.
@@ -131,29 +153,57 @@ void Jahresansicht::neuBerechnen() {
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
     grund_->setVisible(!daten_.sonderzahlungMoeglich);
     schalter_->setEnabled(daten_.sonderzahlungMoeglich);
+    nettoZeigen();
     tabelleFuellen();
-    diagramm_->zeigen(daten_);
+    diagramm_->zeigen(daten_, nettoDiagramm_->isChecked());
+}
+
+// The net sentence and the notes where the case has net pay; why not where its tax settings
+// cannot be used. The chart's switch stays as the user left it and counts once net pay is there.
+void Jahresansicht::nettoZeigen() {
+    nettoSatz_->setText(QString::fromStdString(nettoAusgleichSatz(daten_)));
+    nettoSatz_->setVisible(daten_.netto.has_value());
+    std::string hinweise = daten_.nettoGrund.empty() ? "" : "Ohne Nettolohn: " + daten_.nettoGrund;
+    for (const std::string& zeile : daten_.nettohinweise)
+        hinweise += (hinweise.empty() ? "" : " \u00B7 ") + zeile;
+    nettohinweise_->setText(QString::fromStdString(hinweise));
+    nettohinweise_->setVisible(!hinweise.empty());
+    nettoDiagramm_->setEnabled(daten_.netto.has_value());
+    QStringList koepfe = spaltenkoepfe;
+    if (daten_.netto) koepfe += nettokoepfe;
+    if (tabelle_->columnCount() != koepfe.size()) {
+        tabelle_->setColumnCount(int(koepfe.size()));
+        tabelle_->setHorizontalHeaderLabels(koepfe);
+    }
 }
 
 void Jahresansicht::tabelleFuellen() {
     const Jahresuebersicht& u = daten_.uebersicht;
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
-    auto zeileSetzen = [&](int zeile, const Jahreszeile& z, bool mitKumuliert) {
-        auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
+    auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
+    // `netto` is the same year of the net pays, or null.
+    auto zeileSetzen = [&](int zeile, const Jahreszeile& z, const Jahreszeile* netto,
+                           bool mitKumuliert) {
         auto bonus = [&](std::int64_t cent) {
             return daten_.mitSonderzahlung ? betrag(cent) : std::string("\u2013");
         };
-        const std::string werte[] = {
+        std::vector<std::string> werte{
             z.bezeichnung,       std::to_string(z.monate),
             betrag(z.centN),     bonus(z.sonderzahlungN),
             betrag(z.centI),     bonus(z.sonderzahlungI),
             betrag(z.differenz), mitKumuliert ? betrag(z.kumuliert) : std::string()};
-        for (int s = 0; s < int(std::size(werte)); ++s)
-            tabelle_->setItem(zeile, s, zelle(werte[s], s > 0));
+        if (netto)
+            werte.insert(werte.end(),
+                         {betrag(netto->centN), betrag(netto->centI), betrag(netto->differenz),
+                          mitKumuliert ? betrag(netto->kumuliert) : std::string()});
+        for (int s = 0; s < int(werte.size()); ++s)
+            tabelle_->setItem(zeile, s, zelle(werte[std::size_t(s)], s > 0));
     };
-    for (int i = 0; i < int(u.jahre.size()); ++i) zeileSetzen(i, u.jahre[std::size_t(i)], true);
+    const auto& netto = daten_.netto;
+    for (std::size_t i = 0; i < u.jahre.size(); ++i)
+        zeileSetzen(int(i), u.jahre[i], netto ? &netto->jahre[i] : nullptr, true);
     const int summe = int(u.jahre.size());
-    zeileSetzen(summe, u.gesamt, false);
+    zeileSetzen(summe, u.gesamt, netto ? &netto->gesamt : nullptr, false);
     for (int s = 0; s < tabelle_->columnCount(); ++s) {
         QFont f = tabelle_->item(summe, s)->font();
         f.setBold(true);

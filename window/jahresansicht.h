@@ -1,5 +1,6 @@
 // The year view of the case: a sentence on the month from which the individual case pays off, a
-// table of the years and a chart of both month pays and the cumulated difference.
+// table of the years and a chart of both month pays and the cumulated difference; with net pay a
+// second sentence, four columns of net pay and a switch of the chart between gross and net.
 #pragma once
 
 #include <functional>
@@ -31,6 +32,8 @@ class Jahresansicht : public QDialog {
     const Jahresdaten& daten() const { return daten_; }
     QWidget& inhalt() const { return *inhalt_; }
     Jahresdiagramm& diagramm() const { return *diagramm_; }
+    // Whether the chart shows net pay.
+    bool diagrammNetto() const;
 
     // The recalculation of the case after the view changed it, which then calls `neuBerechnen`;
     // without it the view only shows the change itself.
@@ -41,15 +44,19 @@ class Jahresansicht : public QDialog {
 
   private:
     void tabelleFuellen();
+    void nettoZeigen();
     void sonderzahlungSchalten(bool an);
 
     Sitzung& sitzung_;
     Jahresdaten daten_;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
+    QLabel* nettoSatz_ = nullptr;
     QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
+    QLabel* nettohinweise_ = nullptr;
     QCheckBox* schalter_ = nullptr;
+    QCheckBox* nettoDiagramm_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;
     QPushButton* drucken_ = nullptr;

@@ -46,14 +46,19 @@ Jahresdiagramm::Jahresdiagramm(QWidget* eltern) : QChartView(eltern) {
     chart()->setMargins(QMargins(4, 4, 4, 4));
 }
 
-void Jahresdiagramm::zeigen(const Jahresdaten& d) {
+void Jahresdiagramm::zeigen(const Jahresdaten& d, bool netto) {
     QChart* c = chart();
     c->removeAllSeries();
     for (QAbstractAxis* achse : c->axes()) {
         c->removeAxis(achse);
         delete achse;
     }
-    const int monate = int(d.uebersicht.kumuliert.size());
+    netto = netto && d.netto;
+    const Jahresuebersicht& u = netto ? *d.netto : d.uebersicht;
+    const std::vector<Long>& reiheN = netto ? d.nettoN : d.centN;
+    const std::vector<Long>& reiheI = netto ? d.nettoI : d.centI;
+    const QString zusatz = netto ? QStringLiteral(" netto") : QString();
+    const int monate = int(u.kumuliert.size());
     if (monate == 0) return;
 
     auto* x = new QValueAxis;
@@ -62,10 +67,11 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
     x->setLabelFormat("%d");
     x->setRange(xWert(d, 0), xWert(d, monate));
     auto* entgelt = new QValueAxis;
-    entgelt->setTitleText("Monatsentgelt (€)");
+    entgelt->setTitleText(netto ? QStringLiteral("Nettolohn im Monat (€)")
+                                : QStringLiteral("Monatsentgelt (€)"));
     entgelt->setLabelFormat("%d");
     auto* differenz = new QValueAxis;
-    differenz->setTitleText("Differenz kumuliert (€)");
+    differenz->setTitleText("Differenz" + zusatz + " kumuliert (€)");
     differenz->setLabelFormat("%d");
     c->addAxis(x, Qt::AlignBottom);
     c->addAxis(entgelt, Qt::AlignLeft);
@@ -77,17 +83,17 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
         linie->attachAxis(y);
     };
     // The case colours, dark enough to read as lines on white.
-    anhaengen(stufenlinie(d, d.centN, "Normalfall", QColor(0, 170, 0)), entgelt);
-    anhaengen(stufenlinie(d, d.centI, "Beispielfall", QColor(225, 185, 0)), entgelt);
+    anhaengen(stufenlinie(d, reiheN, "Normalfall" + zusatz, QColor(0, 170, 0)), entgelt);
+    anhaengen(stufenlinie(d, reiheI, "Beispielfall" + zusatz, QColor(225, 185, 0)), entgelt);
 
     auto* kumuliert = new QLineSeries;
-    kumuliert->setName("Differenz kumuliert");
+    kumuliert->setName("Differenz" + zusatz + " kumuliert");
     kumuliert->setPen(QPen(QColor(40, 70, 200), 2));
     QList<QPointF> punkte;
     double kleinster = 0;
     double groesster = 0;
     for (int i = 0; i < monate; ++i) {
-        const double euro = d.uebersicht.kumuliert[std::size_t(i)] / 100.0;
+        const double euro = u.kumuliert[std::size_t(i)] / 100.0;
         punkte.append({xWert(d, i + 1), euro});
         kleinster = std::min(kleinster, euro);
         groesster = std::max(groesster, euro);
@@ -99,14 +105,15 @@ void Jahresdiagramm::zeigen(const Jahresdaten& d) {
     differenz->applyNiceNumbers();
 
     double hoechstesEntgelt = 1;
-    for (const auto* reihe : {&d.centN, &d.centI})
+    for (const auto* reihe : {&reiheN, &reiheI})
         for (Long cent : *reihe) hoechstesEntgelt = std::max(hoechstesEntgelt, cent / 100.0);
     entgelt->setRange(0, hoechstesEntgelt * 1.05);
     entgelt->applyNiceNumbers();
 
-    if (const auto& ab = d.uebersicht.ausgleichsmonat; ab && !gleichBezahlt(d)) {
+    if (const auto& ab = u.ausgleichsmonat; ab && !gleichBezahlt(u)) {
         auto* marke = new QLineSeries;
-        marke->setName(QString::fromStdString("vorn ab " + jahresmonatText(d.uebersicht, *ab)));
+        marke->setName(QString::fromStdString((netto ? "netto vorn ab " : "vorn ab ") +
+                                              jahresmonatText(u, *ab)));
         marke->setPen(QPen(QColor(200, 0, 0), 2, Qt::DashLine));
         const double xAb = xWert(d, *ab - 1);
         marke->append(xAb, differenz->min());

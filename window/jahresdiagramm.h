@@ -1,5 +1,5 @@
-// The chart of the year view: both month pays as step lines and the cumulated difference on an
-// axis of its own, the month from which the case pays off marked.
+// The chart of the year view: both month pays, gross or net, as step lines and the cumulated
+// difference on an axis of its own, the month from which the case pays off marked.
 #pragma once
 
 #include <QtCharts/QChartView>
@@ -11,7 +11,9 @@ namespace korvalt {
 class Jahresdiagramm : public QChartView {
   public:
     explicit Jahresdiagramm(QWidget* eltern = nullptr);
-    void zeigen(const Jahresdaten& daten);
+    // With `netto`, and where the case has net pay, both month net pays and the cumulated net
+    // difference with the month from which the case pays off in net.
+    void zeigen(const Jahresdaten& daten, bool netto = false);
 };
 
 }  // namespace korvalt
