@@ -14,6 +14,7 @@
 #include "einstellungssatz.h"
 #include "hauptfenster.h"
 #include "jahresdruck.h"
+#include "kalenderpruefung.h"
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
@@ -206,6 +207,24 @@ void personAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     fenster.melden(QStringLiteral("Angaben zur Person geändert"));
 }
 
+// Steuer und Sozialversicherung: the settings as the dialog leaves them, in one change of the case;
+// the month pays stay, and the recalculation brings net pay to every view that shows it.
+void steuerAendern(Hauptfenster& fenster, Dialoge& dialoge) {
+    Korvaltei& k = fenster.korvaltei();
+    Sitzung& s = k.sitzung();
+    const auto neu = dialoge.steuerWaehlen(
+        s.tabellen().steuer,
+        {nettolohnGrund(s.tabelle(), s.tabellen().kalender),
+         [&s](const std::optional<Steuerangaben>& a) { return s.steuerPruefen(a); }});
+    if (!neu || *neu == s.tabellen().steuer) return;
+    std::string fehler;
+    if (!s.steuerSetzen(*neu, fehler)) {
+        k.meldungen().warnen("Steuer und Sozialversicherung", fehler);
+        return;
+    }
+    k.anzeige().starten();
+}
+
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
     const auto einstellungen = vollerPfad(s.einstellungsdatei());
@@ -285,6 +304,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
     anschliessen(a.person, mit(personAendern));
+    anschliessen(a.steuer, mit(steuerAendern));
     // A table that needs a start month the case lacks: the dialog, then the table with what it
     // gives.
     fenster.setzeKalenderFuerTabelle([&fenster, dialoge](const Tariftabelle& neu) {

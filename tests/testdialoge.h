@@ -85,6 +85,15 @@ class Testdialoge : public Dialoge {
         personGezeigt = jetzt;
         return person;
     }
+    std::optional<std::optional<Steuerangaben>> steuerWaehlen(
+        const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) override {
+        gefragt.push_back("Steuer?");
+        steuerGezeigt = jetzt;
+        steuerOhne = pruefung.ohneNetto;
+        // As the dialog does: OK only for settings the check accepts.
+        if (steuer && pruefung.pruefen && !pruefung.pruefen(*steuer).empty()) return {};
+        return steuer;
+    }
 
     // The file the next file dialog answers with, in the test directory; nothing: cancelled.
     std::optional<std::string> datei;
@@ -99,6 +108,10 @@ class Testdialoge : public Dialoge {
     // What Angaben zur Person answers (nothing: cancelled) and what it was shown.
     std::optional<Personenangaben> person;
     Personenangaben personGezeigt;
+    // What Steuer und Sozialversicherung answers (nothing: cancelled) and what it was shown.
+    std::optional<std::optional<Steuerangaben>> steuer;
+    std::optional<Steuerangaben> steuerGezeigt;
+    std::string steuerOhne;
     std::vector<std::string> gefragt;
     std::vector<std::string> hinweise;
 

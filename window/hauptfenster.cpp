@@ -5,6 +5,7 @@
 #include "kalenderangabentext.h"
 #include "personenangaben.h"
 #include "qtumwandlung.h"
+#include "steuerangaben.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -74,6 +75,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     QMenu* fall = menuBar()->addMenu("&Fall");
     aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
     aktionen_.person = neueAktion(fall, "&Angaben zur Person…");
+    aktionen_.steuer = neueAktion(fall, "&Steuer und Sozialversicherung…");
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.
@@ -89,6 +91,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     kalenderanzeige_ = new QLabel(this);
     kalenderanzeige_->setObjectName("Kalenderangaben");
     statusBar()->addPermanentWidget(kalenderanzeige_);
+    steueranzeige_ = new QLabel(this);
+    steueranzeige_->setObjectName("Steuerangaben");
+    statusBar()->addPermanentWidget(steueranzeige_);
 
     // The caption is Korvaltei's text: its display field is the client area's window title.
     connect(korvaltei_, &QWidget::windowTitleChanged, this, [this] { titelSetzen(); });
@@ -161,12 +166,26 @@ std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
 }
 
 void Hauptfenster::standPruefen() {
-    kalenderanzeige_->setText(
-        alsQString(kalenderangabenText(korvaltei_->sitzung().tabellen().kalender)));
+    const Sitzung& s = korvaltei_->sitzung();
+    kalenderanzeige_->setText(alsQString(kalenderangabenText(s.tabellen().kalender)));
+    steueranzeigeSetzen();
     stand_ = aktuellerStand();
     // The first calculation, at start-up, is the case as it was saved.
     if (gespeichert_.empty()) gespeichert_ = stand_;
     titelSetzen();
+}
+
+// "Steuerklasse I"; settings the case cannot use say so, and the tooltip why.
+void Hauptfenster::steueranzeigeSetzen() {
+    const Sitzung& s = korvaltei_->sitzung();
+    const auto& steuer = s.tabellen().steuer;
+    const std::string grund = s.nettoGrund();
+    std::string text;
+    if (steuer) text = "Steuerklasse " + steuerklasseText(steuer->steuerklasse);
+    if (!grund.empty()) text += " (ohne Nettolohn)";
+    steueranzeige_->setText(alsQString(text));
+    steueranzeige_->setToolTip(alsQString(
+        steuer ? steuerangabenText(*steuer) + (grund.empty() ? "" : "\n" + grund) : std::string()));
 }
 
 void Hauptfenster::alsGespeichertMerken() {

@@ -45,6 +45,7 @@ struct Menueaktionen {
     QAction* jahresuebersicht;  // Ansicht › Jahresübersicht…
     QAction* kalender;          // Fall › Beginn, Stufe und Teilzeit…
     QAction* person;            // Fall › Angaben zur Person…
+    QAction* steuer;            // Fall › Steuer und Sozialversicherung…
     QAction* hilfe;             // Korvaltei's own, shared with the button Hilfe and F1
     QAction* ueber;
 };
@@ -115,6 +116,7 @@ class Hauptfenster : public QMainWindow {
                         QKeySequence::StandardKey taste = QKeySequence::UnknownKey,
                         const QKeySequence& ersatz = {});
     void titelSetzen();
+    void steueranzeigeSetzen();
 
     Korvaltei* korvaltei_;
     Menueaktionen aktionen_{};
@@ -124,6 +126,8 @@ class Hauptfenster : public QMainWindow {
     Jahresansicht* jahresansicht_ = nullptr;
     // The case's calendar settings, always in the status line while any is set.
     QLabel* kalenderanzeige_ = nullptr;
+    // The case's tax class while it has tax settings.
+    QLabel* steueranzeige_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
     // The records the case would be saved as: now, and when it was last opened or saved.
     std::vector<Einstellungssatz> stand_;
