@@ -128,7 +128,7 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
     auto* schalter = ansicht->findChild<QCheckBox*>("DiagrammNetto");
     ASSERT_TRUE(tabelle && nettosatz && schalter);
     EXPECT_EQ(tabelle->columnCount(), 12);
-    EXPECT_EQ(tabelle->horizontalHeaderItem(11)->text(), "Differenz netto\nkumuliert");
+    EXPECT_EQ(tabelle->horizontalHeaderItem(11)->text(), "kumuliert\nnetto");
     EXPECT_EQ(tabelle->item(0, 8)->text().toStdString(),
               jahresbetragAnzeige(ansicht->daten(), ansicht->daten().netto->jahre[0].centN));
     EXPECT_TRUE(nettosatz->isVisible());

@@ -6,6 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -28,7 +29,9 @@ const QStringList spaltenkoepfe{"Jahr",
                                 "Differenz\nkumuliert"};
 // With net pay these follow.
 const QStringList nettokoepfe{"Netto\nNormalfall", "Netto\nBeispielfall", "Differenz\nnetto",
-                              "Differenz netto\nkumuliert"};
+                              "kumuliert\nnetto"};
+// Net pay's four columns take room from the chart, and the view grows where the screen allows.
+constexpr int breiteMitNetto = 1340;
 
 QTableWidgetItem* zelle(const std::string& text, bool rechts = true) {
     auto* z = new QTableWidgetItem(QString::fromStdString(text));
@@ -73,7 +76,8 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
     diagramm_ = new Jahresdiagramm(inhalt_);
-    auto* teile = new QHBoxLayout;
+    teile_ = new QHBoxLayout;
+    auto* teile = teile_;
     teile->addWidget(tabelle_, 1);
     teile->addWidget(diagramm_, 1);
     inhaltLayout->addWidget(satz_);
@@ -174,6 +178,17 @@ void Jahresansicht::nettoZeigen() {
     if (tabelle_->columnCount() != koepfe.size()) {
         tabelle_->setColumnCount(int(koepfe.size()));
         tabelle_->setHorizontalHeaderLabels(koepfe);
+        // With net pay the table takes the width its amounts need and the chart the rest;
+        // without, both share the width as before.
+        tabelle_->horizontalHeader()->setSectionResizeMode(
+            daten_.netto ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+        tabelle_->setSizeAdjustPolicy(daten_.netto ? QAbstractScrollArea::AdjustToContents
+                                                   : QAbstractScrollArea::AdjustIgnored);
+        teile_->setStretch(0, daten_.netto ? 0 : 1);
+        const QScreen* bildschirm = screen();
+        if (daten_.netto && width() < breiteMitNetto &&
+            (!bildschirm || bildschirm->availableGeometry().width() >= breiteMitNetto))
+            resize(breiteMitNetto, height());
     }
 }
 

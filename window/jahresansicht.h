@@ -11,6 +11,7 @@
 #include "jahresdaten.h"
 
 class QCheckBox;
+class QHBoxLayout;
 class QLabel;
 class QTableWidget;
 class QPushButton;
@@ -58,6 +59,7 @@ class Jahresansicht : public QDialog {
     QCheckBox* schalter_ = nullptr;
     QCheckBox* nettoDiagramm_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
+    QHBoxLayout* teile_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;
     QPushButton* drucken_ = nullptr;
     QPushButton* alsPdf_ = nullptr;
