@@ -141,10 +141,7 @@ std::string jahresmonatText(const Jahresuebersicht& u, int monat) {
 
 std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent) {
     if (!daten.inCent) return tausenderText(static_cast<double>(euroGerundet(cent)));
-    const std::int64_t betrag = cent < 0 ? -cent : cent;
-    const std::int64_t rest = betrag % 100;
-    return (cent < 0 ? "-" : "") + tausenderText(static_cast<double>(betrag / 100)) + ',' +
-           char('0' + rest / 10) + char('0' + rest % 10);
+    return centTausenderText(cent);
 }
 
 }  // namespace korvalt

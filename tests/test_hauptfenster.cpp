@@ -15,6 +15,7 @@
 #include <utility>
 #include <vector>
 
+#include "aufschluesselungsansicht.h"
 #include "einstellungsdatei.h"
 #include "hauptfensterpruefung.h"
 #include "jahresansicht.h"
@@ -56,7 +57,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
-        {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}}},
+        {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}, {"Monat auf&schlüsseln…", "Ctrl+D"}}},
         {"&Fall",
          {{"&Beginn, Stufe und Teilzeit…", ""},
           {"&Angaben zur Person…", ""},
@@ -143,6 +144,48 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
     EXPECT_FALSE(nettosatz->isVisible());
     EXPECT_FALSE(schalter->isEnabled());
     EXPECT_FALSE(ansicht->diagrammNetto());
+}
+
+// A click on a month of the grid shows its breakdown while the case has net pay, and only then;
+// Ctrl+D shows the month of the grid's current row; the breakdown follows the case.
+TEST_F(HauptfensterMenueTest, MonatAufschluesseln) {
+    starten();
+    auto* gitter =
+        static_cast<QTableView*>(fenster->korvaltei().feldwidget({Feldname::Monatsgitter}));
+    const auto klicken = [&](int monat) {
+        const QModelIndex zelle = gitter->model()->index(monat + 2, 1);
+        gitter->scrollTo(zelle);
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {},
+                          gitter->visualRect(zelle).center());
+    };
+    klicken(5);
+    EXPECT_EQ(fenster->findChild<Aufschluesselungsansicht*>(), nullptr);
+
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    klicken(5);
+    auto* ansicht = fenster->findChild<Aufschluesselungsansicht*>();
+    ASSERT_NE(ansicht, nullptr);
+    EXPECT_TRUE(ansicht->isVisible());
+    ASSERT_TRUE(ansicht->aufschluesselung());
+    EXPECT_EQ(ansicht->aufschluesselung()->datum, KalenderMonat(2026, 11));
+
+    gitter->setCurrentIndex(gitter->model()->index(12 + 2, 0));
+    fenster->activateWindow();
+    gitter->setFocus();
+    QTest::keyClick(gitter, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(ansicht->monat(), 12);
+    const std::int64_t klasse1 = ansicht->aufschluesselung()->zeilen[1].cent[0];
+    Steuerangaben klasse3;
+    klasse3.steuerklasse = 3;
+    ASSERT_TRUE(sitzung->steuerSetzen(klasse3, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    EXPECT_EQ(ansicht->aufschluesselung()->zeilen[1].bezeichnung, "Lohnsteuer");
+    EXPECT_LT(ansicht->aufschluesselung()->zeilen[1].cent[0], klasse1);
 }
 
 // The view's box is the case's switch for the annual bonus: clicked, it changes the case, marks it

@@ -1,5 +1,6 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
+#include "aufschluesselungsansicht.h"
 #include "dateinamen.h"
 #include "jahresansicht.h"
 #include "kalenderangabentext.h"
@@ -15,6 +16,7 @@
 #include <QMenuBar>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTableView>
 #include <algorithm>
 
 namespace korvalt {
@@ -71,6 +73,20 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.jahresuebersicht->setEnabled(true);
     connect(aktionen_.jahresuebersicht, &QAction::triggered, this,
             [this] { jahresansichtZeigen(); });
+    aktionen_.aufschluesselung =
+        neueAktion(ansicht, "Monat auf&schlüsseln…", QKeySequence::UnknownKey,
+                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    aktionen_.aufschluesselung->setEnabled(true);
+    connect(aktionen_.aufschluesselung, &QAction::triggered, this, [this] {
+        aufschluesselungZeigen(
+            gittermonat().value_or(aufschluesselung_ ? aufschluesselung_->monat() : 1));
+    });
+    // A click on a month shows its breakdown where there is one to show.
+    auto* gitter = static_cast<QTableView*>(korvaltei_->feldwidget({Feldname::Monatsgitter}));
+    connect(gitter, &QTableView::clicked, this, [this] {
+        const auto monat = gittermonat();
+        if (monat && korvaltei_->sitzung().netto()) aufschluesselungZeigen(*monat);
+    });
 
     QMenu* fall = menuBar()->addMenu("&Fall");
     aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
@@ -117,6 +133,30 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     jahresansicht_->raise();
     jahresansicht_->activateWindow();
     return *jahresansicht_;
+}
+
+Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
+    if (!aufschluesselung_) {
+        aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
+        korvaltei_->anzeige().nachRechnungAnhaengen([this] {
+            if (aufschluesselung_->isVisible()) aufschluesselung_->neuBerechnen();
+        });
+    }
+    aufschluesselung_->monatZeigen(monat);
+    aufschluesselung_->show();
+    aufschluesselung_->raise();
+    return *aufschluesselung_;
+}
+
+// Month m stands in row m + 2 of the grid, below its two heading rows.
+std::optional<int> Hauptfenster::gittermonat() const {
+    const auto* gitter =
+        static_cast<const QTableView*>(korvaltei_->feldwidget({Feldname::Monatsgitter}));
+    const int monat = gitter->currentIndex().row() - 2;
+    if (!gitter->currentIndex().isValid() || monat < 1 ||
+        monat > korvaltei_->sitzung().daten().monatsanzahl)
+        return std::nullopt;
+    return monat;
 }
 
 // The platform's keys for a standard key; where it names none (Windows has no Save As and no Quit
