@@ -394,14 +394,27 @@ TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
     const auto ersteOption = hilfe.find("\n  --");
     ASSERT_NE(ersteOption, std::string::npos);
     EXPECT_EQ(hilfe.find("korvalt --", ersteOption), std::string::npos) << hilfe;
-    for (const std::string option :
-         {"--monatsliste", "--ergebnis", "--jahresliste", "--ohne-jahressonderzahlung",
-          "--einstellungen", "--tabelle", "--beginn", "--bis", "--teilzeit", "--stufe",
-          "--erhoehung", "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
-        const auto stelle = hilfe.find("\n  " + option);
-        ASSERT_NE(stelle, std::string::npos) << option;
-        const char danach = hilfe[stelle + 3 + option.size()];
-        EXPECT_TRUE(danach == ' ' || danach == '\n') << option;
+    for (const std::string option : {"--monatsliste",   "--ergebnis",
+                                     "--jahresliste",   "--ohne-jahressonderzahlung",
+                                     "--einstellungen", "--tabelle",
+                                     "--beginn",        "--bis",
+                                     "--teilzeit",      "--stufe",
+                                     "--erhoehung",     "--erhoehung-ab",
+                                     "--steuerklasse",  "--kinderfreibetraege",
+                                     "--kirchensteuer", "--kinder",
+                                     "--sachsen",       "--kv-zusatzbeitrag",
+                                     "--privat-kv",     "--zusatzversorgung",
+                                     "--tabellen",      "--help",
+                                     "--version"}) {
+        // The option's own line, not one of a longer option it begins ("--kinder").
+        const auto eigeneZeile = [&](std::size_t stelle) {
+            const char danach = hilfe[stelle + 3 + option.size()];
+            return danach == ' ' || danach == '\n';
+        };
+        auto stelle = hilfe.find("\n  " + option);
+        while (stelle != std::string::npos && !eigeneZeile(stelle))
+            stelle = hilfe.find("\n  " + option, stelle + 1);
+        EXPECT_NE(stelle, std::string::npos) << option;
     }
 }
 
