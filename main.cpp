@@ -17,6 +17,7 @@
 #include "menuebefehle.h"
 #include "pdf_export.h"
 #include "programm.h"
+#include "unfertigesspeichern.h"
 
 namespace {
 
@@ -67,13 +68,12 @@ int main(int argc, char** argv) {
         std::cerr << "korvalt: " << fehler << "\n" << aufrufHilfe();
         return exitEingabefehler;
     }
-    if (aufruf->hilfe) {
-        std::cout << aufrufHilfe();
-        return exitGut;
-    }
-    if (aufruf->version) {
-        std::cout << versionsText();
-        return exitGut;
+    if (aufruf->hilfe || aufruf->version) {
+        if (standardausgabeSchreiben(std::cout, aufruf->hilfe ? aufrufHilfe() : versionsText(),
+                                     fehler))
+            return exitGut;
+        std::cerr << "korvalt: " << fehler << "\n";
+        return exitSchreibfehler;
     }
     if (aufruf->tabellenZeigen)
         return tabellenAuflisten(programmverzeichnis(), std::cout, std::cerr);
@@ -90,6 +90,9 @@ int main(int argc, char** argv) {
             if (!falldatei.empty())
                 QTimer::singleShot(0, &fenster,
                                    [&fenster, falldatei] { fallOeffnen(fenster, falldatei); });
+            else
+                unfertigesSpeichernAnbieten(fenster,
+                                            fenster.korvaltei().sitzung().einstellungsdatei());
         });
     }
     if (aufruf->brauchtQt())

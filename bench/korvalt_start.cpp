@@ -1,33 +1,14 @@
-// The program's start-up up to the first painted window, then the end: bench_fenster times it from
-// outside. With --offen the window stays open, with --groesse BxH it opens at that size (for
-// looking at it under a virtual screen).
-#include <QCoreApplication>
-#include <QEvent>
-#include <QTimer>
+// The program's start-up up to the first painted window, then the end: bench_fenster times it. The
+// menus and buttons get their work as in the program. With --offen the window stays open, with
+// --groesse BxH it opens at that size (for looking at it under a virtual screen).
 #include <cstring>
 #include <filesystem>
 #include <memory>
 #include <string>
 
+#include "erstes_bild.h"
+#include "menuebefehle.h"
 #include "programm.h"
-
-namespace {
-
-class ErstesBild : public QObject {
-  public:
-    bool eventFilter(QObject* ziel, QEvent* ereignis) override {
-        if (ereignis->type() == QEvent::Paint && !gemalt_) {
-            gemalt_ = true;
-            QTimer::singleShot(0, [] { QCoreApplication::quit(); });
-        }
-        return QObject::eventFilter(ziel, ereignis);
-    }
-
-  private:
-    bool gemalt_ = false;
-};
-
-}  // namespace
 
 int main(int argc, char** argv) {
     bool offen = false;
@@ -43,10 +24,11 @@ int main(int argc, char** argv) {
     const korvalt::Startoptionen orte{
         korvalt::tarifdateiSuchorte(fehler ? std::filesystem::path() : programm.parent_path()),
         korvalt::einstellungsdateiName};
-    ErstesBild erstesBild;
+    korvalt::bench::ErstesBild erstesBild;
     const auto sitzung = std::make_unique<korvalt::Sitzung>();
     return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte,
                                       [&](korvalt::Hauptfenster& fenster) {
+                                          korvalt::menueAnschliessen(fenster);
                                           if (breite > 0 && hoehe > 0)
                                               fenster.resize(breite, hoehe);
                                           if (!offen)

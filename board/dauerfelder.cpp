@@ -13,6 +13,10 @@ bool zwischen(Feldname n, Feldname erste, Feldname letzte) {
 
 }  // namespace
 
+std::string grenzeText(const Dauerfeld& d) {
+    return std::to_string(d.grenze()) + " Monate ist die Obergrenze";
+}
+
 std::optional<Dauerfeld> dauerfeld(FeldId feld) {
     const Feldname n = feld.name;
     if (n == Feldname::GrDauer) return Dauerfeld{Seite::normal, feld.index, 0};

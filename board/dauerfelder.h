@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "falltabellen.h"
 #include "feldname.h"
@@ -18,6 +19,9 @@ struct Dauerfeld {
     bool istGruppe() const { return stufe == 0; }
     int grenze() const { return istGruppe() ? groessteGruppendauer : groessteStufendauer; }
 };
+
+// What the status line says when a value was limited: "600 Monate ist die Obergrenze".
+std::string grenzeText(const Dauerfeld& d);
 
 // GrDauer(i), GrDauer1(i), normal<n>(j) and indi<n>(j); nothing for any other field. The index is
 // not checked against the existing range.

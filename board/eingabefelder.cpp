@@ -26,6 +26,7 @@ void dauerBestaetigen(Fallanzeige& anzeige, FeldId feld, const Dauerfeld& d) {
     if (zahl > d.grenze()) {
         dauerSetzen(anzeige.sitzung(), d, static_cast<Integer>(d.grenze()));
         felder.setzeText(feld, ganzzahlText(d.grenze()));
+        anzeige.melden(grenzeText(d));
     } else {
         dauerSetzen(anzeige.sitzung(), d, alsInteger(zahl));
     }

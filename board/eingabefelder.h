@@ -24,7 +24,8 @@ void eingabefeldFokus(Sitzung& sitzung, FeldId feld);
 // key is swallowed. Only digits pass, so the field only ever holds digits. Backspace empties the
 // field and stores nothing. Enter stores the field's number, limited to its duration limit or the
 // start-group range (in its text), and recalculates the case it belongs to: a number of any length
-// is limited like any other number above the limit.
+// is limited like any other number above the limit, and a limited duration says so
+// (Fallanzeige::melden).
 int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen);
 
 // The arrow keys in a field: Up and Down step its value by one as the arrow buttons do, Page Up

@@ -74,12 +74,13 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
         meldungen, lesung.person, lesung.steuer);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
-    if (!lesung.hinweis.empty()) meldungen.hinweisen("Fall öffnen", lesung.hinweis);
+    const std::string hinweis = sitzung_.oeffnungshinweis(lesung.hinweis);
+    if (!hinweis.empty()) meldungen.hinweisen("Fall öffnen", hinweis);
     return true;
 }
 
-void Fallanzeige::beispielfallLaden(Meldungen& meldungen) {
-    sitzung_.beispielfallLaden(meldungen);
+void Fallanzeige::beispielfallLaden(std::string_view schluessel) {
+    sitzung_.beispielfallLaden(schluessel);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     felder_.setzeText({Feldname::Startgruppe}, beschreibung(Feldname::Startgruppe).anfangstext);
     fallZeigen(std::nullopt);
@@ -201,24 +202,7 @@ void Fallanzeige::vergleichZeigen() {
     Gitterspeicher& gitter = felder_.gitter();
     gitter.setzeZeilenzahl(anzahl + 4);
     const Tariftabelle& tab = tabelle();
-    for (int m = 1; m <= anzahl; ++m) {
-        const int zeile = m + 2;
-        Monatszeile z = monatszeile(t, tab, m);
-        const auto fallZeigen = [&](Fallmonat& f, int erste) {
-            gitter.setzeText(zeile, erste, std::move(f.gruppentext));
-            gitter.setzeText(zeile, erste + 1, f.imFall ? ganzzahlText(f.stufe) : std::string());
-            gitter.setzeText(zeile, erste + 2, tausenderText(double(f.euro)));
-        };
-        if (z.datum)
-            gitter.setzeText(zeile, 0, z.datum->text(), z.datum->kurztext());
-        else
-            gitter.setzeText(zeile, 0, ganzzahlText(z.monat));
-        fallZeigen(z.normal, 1);
-        gitter.setzeFarbe(zeile, 3, farben::hellgruen);
-        fallZeigen(z.individuell, 4);
-        gitter.setzeFarbe(zeile, 6, farben::hellgelb);
-        gitter.setzeText(zeile, 7, ganzzahlText(z.differenzEuro));
-    }
+    monate_.zeigen(t, tab, anzahl, gitter);
     const int schlusszeile = anzahl + 3;
     for (int spalte = 0; spalte < gitterSpalten; ++spalte)
         gitter.setzeText(schlusszeile, spalte, {});

@@ -6,10 +6,12 @@
 #include <filesystem>
 #include <functional>
 #include <optional>
+#include <string>
 #include <vector>
 
 #include "anzeigefelder.h"
 #include "einstellungsdatei.h"
+#include "gittermonate.h"
 #include "meldungen.h"
 #include "sitzung.h"
 
@@ -31,9 +33,18 @@ class Fallanzeige {
     // record that does not begin with "st" changes nothing; then false.
     bool fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen);
 
-    // The example case of the first start, in the standard table: the default durations and the
-    // design's start group.
-    void beispielfallLaden(Meldungen& meldungen);
+    // The example case of the first start: the default durations and the design's start group,
+    // in the table of `schluessel` as Sitzung::beispielfallLaden takes it.
+    void beispielfallLaden(std::string_view schluessel = {});
+
+    // A short note for the status line: a value typed was limited ("600 Monate ist die
+    // Obergrenze"). Without a receiver the note goes nowhere.
+    void setzeMeldung(std::function<void(const std::string&)> melden) {
+        melden_ = std::move(melden);
+    }
+    void melden(const std::string& text) {
+        if (melden_) melden_(text);
+    }
 
     // Runs after every recalculation, once its results are shown.
     void setzeNachRechnung(std::function<void()> arbeit) { nachRechnung_ = std::move(arbeit); }
@@ -78,7 +89,10 @@ class Fallanzeige {
 
     Sitzung& sitzung_;
     Anzeigefelder& felder_;
+    // The month rows the grid store builds when they are read.
+    Gittermonate monate_;
     std::function<void()> nachRechnung_;
+    std::function<void(const std::string&)> melden_;
 };
 
 }  // namespace korvalt

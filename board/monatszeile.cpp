@@ -17,21 +17,24 @@ std::int64_t ganzeEuro(Single betrag) {
     return x < 0 ? -static_cast<std::int64_t>(0.5 - x) : static_cast<std::int64_t>(x + 0.5);
 }
 
-// Built in place, member by member, because the grid builds 600 rows on every Enter.
-Fallmonat fallmonat(const Falltabellen& t, const Tariftabelle& tabelle, Seite seite, int m) {
+Monatswerte::Fall fallwerte(const Falltabellen& t, Seite seite, int m) {
     const bool imFall = m <= t.letztermonat(static_cast<int>(seite));
-    const Integer gruppe = imFall ? t.monatsgruppe(seite)(m) : Integer{0};
-    const Single betrag = t.monatsbetrag(seite)(m);
-    const std::int64_t cent = t.monatscent(seite)(m);
+    return {imFall, imFall ? t.monatsgruppe(seite)(m) : Integer{0},
+            imFall ? t.monatsstufe(seite)(m) : Integer{0}, t.monatsbetrag(seite)(m),
+            t.monatscent(seite)(m)};
+}
+
+// Built in place, member by member, because the grid builds the rows it shows on every Enter.
+Fallmonat fallmonat(const Monatswerte::Fall& w, const Tariftabelle& tabelle) {
     // Whole euros as the amounts were always shown: a half away from zero, for the Single of 2006
     // as for the cents.
-    return {imFall,
-            gruppe,
-            imFall ? tabelle.gruppentext(gruppe) : std::string(),
-            imFall ? t.monatsstufe(seite)(m) : Integer{0},
-            tabelle.inCent ? euroGerundet(cent) : ganzeEuro(betrag),
-            cent,
-            betrag,
+    return {w.imFall,
+            w.gruppe,
+            w.imFall ? tabelle.gruppentext(w.gruppe) : std::string(),
+            w.stufe,
+            tabelle.inCent ? euroGerundet(w.cent) : ganzeEuro(w.betrag),
+            w.cent,
+            w.betrag,
             std::nullopt};
 }
 
@@ -49,32 +52,41 @@ std::string_view nettospalteNach(std::string_view spalte) {
     return {};
 }
 
+Monatswerte monatswerte(const Falltabellen& t, int m) {
+    return {m, fallwerte(t, Seite::normal, m), fallwerte(t, Seite::individuell, m),
+            t.kalender.kalendermonat(m)};
+}
+
 Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m,
                         const Nettofall* netto) {
-    std::int64_t differenzEuro;
-    std::int64_t differenzCent;
-    if (tabelle.inCent) {
-        differenzCent = std::int64_t{t.monatscentI(m)} - t.monatscentN(m);
-        differenzEuro = euroGerundet(differenzCent);
-    } else {
-        // The difference of the two Singles, rounded once, a half to the even neighbour.
-        differenzEuro = alsLong(double(t.monatsbetragI(m)) - double(t.monatsbetragN(m)));
-        differenzCent = differenzEuro * 100;
-    }
-    Monatszeile z{m,
-                  tabelle.inCent,
-                  fallmonat(t, tabelle, Seite::normal, m),
-                  fallmonat(t, tabelle, Seite::individuell, m),
-                  differenzEuro,
-                  differenzCent,
-                  {},
-                  t.kalender.kalendermonat(m)};
+    Monatszeile z = monatszeile(monatswerte(t, m), tabelle);
     if (netto) {
         z.normal.netto = nettoIm(*netto, Seite::normal, m);
         z.individuell.netto = nettoIm(*netto, Seite::individuell, m);
         z.differenzNetto = *z.individuell.netto - *z.normal.netto;
     }
     return z;
+}
+
+Monatszeile monatszeile(const Monatswerte& w, const Tariftabelle& tabelle) {
+    std::int64_t differenzEuro;
+    std::int64_t differenzCent;
+    if (tabelle.inCent) {
+        differenzCent = std::int64_t{w.individuell.cent} - w.normal.cent;
+        differenzEuro = euroGerundet(differenzCent);
+    } else {
+        // The difference of the two Singles, rounded once, a half to the even neighbour.
+        differenzEuro = alsLong(double(w.individuell.betrag) - double(w.normal.betrag));
+        differenzCent = differenzEuro * 100;
+    }
+    return {w.monat,
+            tabelle.inCent,
+            fallmonat(w.normal, tabelle),
+            fallmonat(w.individuell, tabelle),
+            differenzEuro,
+            differenzCent,
+            std::nullopt,
+            w.datum};
 }
 
 std::string Monatszeile::entgeltGenau(Seite seite) const {

@@ -60,9 +60,32 @@ struct Monatszeile {
     std::string differenzGenau() const;
 };
 
+// The numbers month m of both cases is shown from: all a month row is built of besides the table,
+// and cheap to take and compare, so that a display can find the months that changed without
+// building their rows.
+struct Monatswerte {
+    struct Fall {
+        bool imFall = false;
+        Integer gruppe = 0;  // 0 behind the end of the case, as the step
+        Integer stufe = 0;
+        Single betrag = 0;
+        Long cent = 0;
+        bool operator==(const Fall&) const = default;
+    };
+    int monat = 0;
+    Fall normal;
+    Fall individuell;
+    std::optional<KalenderMonat> datum;
+    bool operator==(const Monatswerte&) const = default;
+};
+
+Monatswerte monatswerte(const Falltabellen& t, int m);
+
 // Month m of the case as the last comparison left it, with its net pay from `netto` when given.
 Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m,
                         const Nettofall* netto = nullptr);
+// The same from its numbers taken before, without net pay.
+Monatszeile monatszeile(const Monatswerte& werte, const Tariftabelle& tabelle);
 
 // The totals of both cases and their difference, in the same units as a month row.
 struct Monatssummen {

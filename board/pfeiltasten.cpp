@@ -13,7 +13,10 @@ void dauerSchritt(Fallanzeige& anzeige, int schritt) {
     const Dauerfeld d{t.fokusseite == 1 ? Seite::normal : Seite::individuell, t.fokusspalte,
                       t.fokusart == Fokusart::Gruppendauer ? 0 : t.fokusstufe};
     int neu = gespeicherterWert(t, d) + schritt;
-    if (schritt > 0 && neu > d.grenze()) neu = d.grenze();
+    if (schritt > 0 && neu > d.grenze()) {
+        neu = d.grenze();
+        anzeige.melden(grenzeText(d));
+    }
     if (schritt < 0 && neu < 0) neu = 0;
     dauerSetzen(anzeige.sitzung(), d, static_cast<Integer>(neu));
     anzeige.felder().setzeText(feldVon(d), ganzzahlText(neu));

@@ -56,6 +56,8 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
     std::string gruende;
     // The person's fields read so far: of each field the first sound record counts.
     std::array<bool, personenfelder.size()> personGelesen{};
+    bool kalenderGesund = false;
+    bool unbekannte = false;
     for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
         Einstellungssatz satz;
         std::copy_n(inhalt.begin() + stelle, satzlaenge, satz.begin());
@@ -68,11 +70,13 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                 if (!lesung.tabellensatz) lesung.tabellensatz = satz;
                 break;
             case Satzart::kalender:
-                if (lesung.kalendersatz) break;
+                if (kalenderGesund) break;
                 if (kalendersatzLesen(satz, grund)) {
                     lesung.kalendersatz = satz;
+                    kalenderGesund = true;
                     grund.clear();
                 } else {
+                    if (!lesung.kalendersatz) lesung.kalendersatz = satz;
                     grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
                     grund.pop_back();  // the full stop; the reasons are joined into one sentence
                 }
@@ -101,16 +105,22 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                 break;
             case Satzart::unbekannt:
                 grund = unbekannterSatzGrund(nummer, satz);
+                unbekannte = true;
                 break;
         }
         if (grund.empty()) continue;
         gruende += (gruende.empty() ? "" : "; ") + grund;
     }
-    if (!gruende.empty())
-        lesung.hinweis = "Die Einstellungsdatei \u201E" + anzeigename(pfad) +
-                         "\u201C wird ohne einen Teil ihrer Angaben geöffnet: " + gruende +
-                         ". Die Datei bleibt unverändert; Speichern schreibt den Fall ohne diese "
-                         "Angaben.";
+    if (gruende.empty()) return;
+    lesung.hinweis = "Die Einstellungsdatei \u201E" + anzeigename(pfad) +
+                     "\u201C wird ohne einen Teil ihrer Angaben geöffnet: " + gruende +
+                     ". Die Datei bleibt unverändert";
+    if (unbekannte) lesung.hinweis += "; Speichern schreibt den Fall ohne diese Angaben";
+    lesung.hinweis += '.';
+    if (lesung.kalendersatz && !kalenderGesund)
+        lesung.hinweis +=
+            " Der beschädigte Kalendersatz bleibt beim Speichern erhalten, bis Sie unter Fall "
+            "\u203A Beginn, Stufe und Teilzeit neue Angaben machen.";
 }
 
 }  // namespace

@@ -22,7 +22,8 @@ struct Einstellungslesung {
     Einstellungssatz satz{};  // the first record, when read
     // The record naming the case's table, when the file has one.
     std::optional<Einstellungssatz> tabellensatz;
-    // The record of the case's calendar settings ("kz"), when the file has a sound one.
+    // The record of the case's calendar settings ("kz"): the first sound one, else the first
+    // damaged one, which the case keeps to write it back as it is.
     std::optional<Einstellungssatz> kalendersatz;
     // The tax and insurance settings of the file's first sound "sv" record.
     std::optional<Steuerangaben> steuer;
@@ -37,9 +38,10 @@ struct Einstellungslesung {
 };
 
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
-// ones the first "tb", the first sound "kz", the first sound "sv" and the first sound "pe" of each
-// field are taken, a further "st", "tb", "kz", "sv" or "pe" of a field already read is passed over
-// silently, a damaged one and any other is passed over and named in `hinweis`.
+// ones the first "tb", the first sound "kz" (else the first damaged one), the first sound "sv" and
+// the first sound "pe" of each field are taken, a further "st", "tb", "kz", "sv" or "pe" of a field
+// already read is passed over silently, a damaged "sv" and any other is passed over and named in
+// `hinweis`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // Writes the records as the file's whole content, whole or not at all. On failure returns false

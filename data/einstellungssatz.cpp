@@ -71,7 +71,11 @@ std::optional<Integer> einstellungssatzWiederherstellen(
     int gruppenzahl, const Personenangaben& person, const std::optional<Steuerangaben>& steuer) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
-    t.kalender = kalendersatzLesen(kalendersatz, fehler).value_or(Kalenderangaben{});
+    const auto angaben = kalendersatzLesen(kalendersatz, fehler);
+    t.kalender = angaben.value_or(Kalenderangaben{});
+    t.kalendersatz.reset();
+    if (satzartVon(kalendersatz) == Satzart::kalender)
+        t.kalendersatz = GelesenerKalendersatz{kalendersatz, !angaben};
     t.steuer = steuer;
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
@@ -121,7 +125,11 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
         tabelle.startgruppeLesen(startgruppentext), t, tabelle.gruppenzahl())};
     if (tabelle.schluessel != standardtabelle)
         saetze.push_back(tabellensatzBilden(tabelle.schluessel));
-    if (!t.kalender.leer()) saetze.push_back(kalendersatzBilden(t.kalender));
+    const Einstellungssatz* gelesen = t.kalendersatz ? &t.kalendersatz->satz : nullptr;
+    if (t.kalendersatz && t.kalendersatz->beschaedigt)
+        saetze.push_back(*gelesen);
+    else if (!t.kalender.leer() || (gelesen && unbekanntesBelegt(*gelesen)))
+        saetze.push_back(kalendersatzBilden(t.kalender, gelesen));
     if (t.steuer) saetze.push_back(svSatzBilden(*t.steuer));
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;

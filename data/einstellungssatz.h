@@ -22,8 +22,9 @@ bool istFallsatz(const Einstellungssatz& satz);
 
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
-// blank one), takes `person` and `steuer` as the case's person and tax settings, and returns the
-// start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
+// blank one), keeps a "kz" record, sound or damaged, for saving, takes `person` and `steuer` as the
+// case's person and tax settings, and returns the start group, limited to 1..`gruppenzahl`.
+// Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(
     const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
     int gruppenzahl, const Personenangaben& person = {},
@@ -44,7 +45,8 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
                             Meldungen& meldungen);
 
 // The records that save a case: the first, the table record when its table is not the standard
-// one, the calendar record when it has calendar settings, the tax and insurance record when it has
+// one, the calendar record when it has calendar settings or was read with one that must be kept
+// (a damaged one as it was, a later version's positions), the tax and insurance record when it has
 // those, a person record for each field of its person that is set; so that a case of 2006 without
 // them is saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,

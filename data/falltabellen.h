@@ -32,6 +32,11 @@ using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
 
+struct GelesenerKalendersatz {
+    Einstellungssatz satz;
+    bool beschaedigt = false;
+};
+
 struct Falltabellen {
     Reihe<Integer, 1, 4> gruppe;
     Spaltentabelle entgelt;
@@ -77,6 +82,10 @@ struct Falltabellen {
     std::optional<Steuerangaben> steuer;
     // Whom the case is calculated for; nothing in the calculation depends on it.
     Personenangaben person;
+    // The calendar record the case was read with: what a later version wrote into the positions
+    // this version does not know goes back into the file byte for byte, and a damaged record goes
+    // back whole until the case gets new calendar settings.
+    std::optional<GelesenerKalendersatz> kalendersatz;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -119,7 +128,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, no tax settings, no person.
+// 120 per group; no calendar settings, no calendar record, no tax settings, no person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

@@ -1,18 +1,14 @@
 // Calendar months as text and from text.
 #include "kalendermonat.h"
 
+#include "festertext.h"
+
 namespace korvalt {
 
 namespace {
 
 std::string zweiZiffern(int wert) {
     return {static_cast<char>('0' + wert / 10 % 10), static_cast<char>('0' + wert % 10)};
-}
-
-std::string_view getrimmt(std::string_view text) {
-    while (!text.empty() && text.front() == ' ') text.remove_prefix(1);
-    while (!text.empty() && text.back() == ' ') text.remove_suffix(1);
-    return text;
 }
 
 // Digits only, `von` to `bis` of them.
@@ -58,8 +54,8 @@ std::optional<KalenderMonat> kalenderMonatLesen(std::string_view text) {
 std::optional<KalenderMonat> beginnLesen(std::string_view text, std::string& fehler) {
     const auto monat = kalenderMonatLesen(text);
     if (!monat) {
-        fehler = "\u201E" + std::string(getrimmt(text)) +
-                 "\u201C ist kein Monat (JJJJ-MM oder MM/JJJJ, etwa 2026-07 oder 07/2026).";
+        fehler = zitat(getrimmt(text)) +
+                 " ist kein Monat (JJJJ-MM oder MM/JJJJ, etwa 2026-07 oder 07/2026).";
         return std::nullopt;
     }
     fehler = beginnPruefen(*monat);

@@ -1,6 +1,7 @@
 // Layout of the calendar record. Positions count from 1, as in the other settings records.
 #include "kalendersatz.h"
 
+#include <algorithm>
 #include <string_view>
 
 namespace korvalt {
@@ -18,6 +19,8 @@ constexpr int stelleErhoehungAb = 29;  // JJJJMM
 // written before the switch existed keeps it on.
 constexpr int stelleSonderzahlung = 35;
 constexpr int stelleEnde = 36;  // JJJJMM
+// The last position this version knows; a later version's settings follow it.
+constexpr int letzteBekannteStelle = stelleEnde + 5;
 
 void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, int wert) {
     for (int k = laenge - 1; k >= 0; --k, wert /= 10)
@@ -89,9 +92,17 @@ std::string unbekannterSatzGrund(int nummer, const Einstellungssatz& satz) {
            "\u201C, den diese Version von Korvalt nicht kennt";
 }
 
-Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben) {
+bool unbekanntesBelegt(const Einstellungssatz& satz) {
+    return !leer(feld(satz, letzteBekannteStelle + 1, int(satz.size()) - letzteBekannteStelle));
+}
+
+Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben,
+                                    const Einstellungssatz* gelesen) {
     Einstellungssatz satz;
     satz.fill(' ');
+    if (gelesen)
+        std::copy(gelesen->begin() + letzteBekannteStelle, gelesen->end(),
+                  satz.begin() + letzteBekannteStelle);
     satz[0] = 'k';
     satz[1] = 'z';
     monatSchreiben(satz, stelleBeginn, angaben.beginn);
@@ -167,8 +178,8 @@ std::optional<Kalenderangaben> kalendersatzLesen(const Einstellungssatz& satz,
     if (angaben.ende &&
         (!angaben.beginn || *angaben.ende < *angaben.beginn || *angaben.periode() > letzterMonat))
         return falsch("Ende");
-    // Positions 42..75 are written blank and left for later settings: a file of a later version
-    // keeps what this version knows.
+    // The positions after the last known one belong to later settings: they are not read, and
+    // saving keeps them (kalendersatzBilden).
     return angaben;
 }
 

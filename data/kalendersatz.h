@@ -21,9 +21,16 @@ Satzart satzartVon(const Einstellungssatz& satz);
 std::string unbekannterSatzGrund(int nummer, const Einstellungssatz& satz);
 
 // "kz", then the start month, the current step and its month, both shares and the raise as digits;
-// blanks for what is not set. The layout is in docs/einstellungsdatei.md. Build it only for
-// settings that are not `leer()`, so that a case without them is saved as before.
-Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben);
+// blanks for what is not set. The layout is in docs/einstellungsdatei.md. The positions after the
+// last one this version writes are blank, or those of `gelesen`, the record the case was read
+// with. Build it only for settings that are not `leer()` or a read record with such positions
+// in use (`unbekanntesBelegt`), so that a case without them is saved as before.
+Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben,
+                                    const Einstellungssatz* gelesen = nullptr);
+
+// Whether a record holds something in the positions this version does not know: a later
+// version's settings, kept when the case is saved again.
+bool unbekanntesBelegt(const Einstellungssatz& satz);
 
 // The settings of a "kz" record. Nothing, and a German reason, for a record that is not one or
 // whose values are damaged or outside their limits.

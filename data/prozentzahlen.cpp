@@ -10,8 +10,8 @@ namespace korvalt {
 std::optional<int> anteilLesen(std::string_view text, std::string& fehler) {
     const auto wert = dezimalLesen(text, 2);
     if (!wert) {
-        fehler = "\u201E" + std::string(getrimmt(text)) +
-                 "\u201C ist kein Arbeitszeitanteil (Prozent mit höchstens zwei Nachkommastellen, "
+        fehler = zitat(getrimmt(text)) +
+                 " ist kein Arbeitszeitanteil (Prozent mit höchstens zwei Nachkommastellen, "
                  "etwa 87,5).";
         return std::nullopt;
     }
@@ -36,8 +36,8 @@ std::string wochenstundenText(int anteil) {
 std::optional<int> erhoehungLesen(std::string_view text, std::string& fehler) {
     const auto wert = dezimalLesen(text, 1);
     if (!wert) {
-        fehler = "\u201E" + std::string(getrimmt(text)) +
-                 "\u201C ist keine jährliche Erhöhung (Prozent mit höchstens einer "
+        fehler = zitat(getrimmt(text)) +
+                 " ist keine jährliche Erhöhung (Prozent mit höchstens einer "
                  "Nachkommastelle, etwa 2,5).";
         return std::nullopt;
     }

@@ -5,8 +5,10 @@
 #include <sys/stat.h>
 #include <sys/statvfs.h>
 #include <unistd.h>
+#include <algorithm>
 #include <cerrno>
 #include <chrono>
+#include <functional>
 #include <string_view>
 
 #include "systemfehler.h"
@@ -53,27 +55,40 @@ std::string temporaerPraefix(const std::filesystem::path& ziel) {
     return "." + ziel.filename().string().substr(0, namensgrenze) + std::string(temporaerKennung);
 }
 
-// Temporary files of the same target older than this belong to no write still running.
-constexpr auto verwaistNach = std::chrono::hours(1);
+// Temporary files older than this belong to no write still running, and the user has had a day
+// to take up what a killed save left.
+constexpr auto verwaistNach = std::chrono::hours(24);
 
-// Removes what a killed run left beside the target: only this target's temporary files, only plain
-// files, only old ones.
-void altesAufraeumen(const std::filesystem::path& ziel) {
-    const std::string praefix = temporaerPraefix(ziel);
+// Whether `name` is the name of a temporary file: ".NAME.korvalt-tmp-" and six characters.
+bool istTemporaer(const std::string& name) {
+    const std::size_t ende = temporaerKennung.size() + temporaerZufall;
+    return name.size() > ende + 1 && name[0] == '.' &&
+           name.compare(name.size() - ende, temporaerKennung.size(), temporaerKennung) == 0;
+}
+
+// The temporary files in the folder of `ziel` whose names `passt` takes, plain files and not
+// links, each with its time.
+template <typename Passt, typename Arbeit>
+void temporaereDateien(const std::filesystem::path& ziel, Passt passt, Arbeit arbeit) {
     std::error_code fehlercode;
     std::filesystem::directory_iterator ordner(ordnerVon(ziel), fehlercode);
     if (fehlercode) return;
-    const auto jetzt = std::filesystem::file_time_type::clock::now();
     for (const auto& eintrag : ordner) {
-        const std::string name = eintrag.path().filename().string();
-        if (name.size() != praefix.size() + temporaerZufall ||
-            name.compare(0, praefix.size(), praefix) != 0)
-            continue;
+        if (!passt(eintrag.path().filename().string())) continue;
         if (!eintrag.is_regular_file(fehlercode) || eintrag.is_symlink(fehlercode)) continue;
         const auto zeit = eintrag.last_write_time(fehlercode);
-        if (fehlercode || jetzt - zeit < verwaistNach) continue;
-        std::filesystem::remove(eintrag.path(), fehlercode);
+        if (!fehlercode) arbeit(eintrag.path(), zeit);
     }
+}
+
+// Removes what killed runs left beside the target, a day later: only temporary files, only plain
+// files, whichever file they were to replace.
+void altesAufraeumen(const std::filesystem::path& ziel) {
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    temporaereDateien(ziel, istTemporaer, [jetzt](const std::filesystem::path& datei, auto zeit) {
+        std::error_code fehlercode;
+        if (jetzt - zeit >= verwaistNach) std::filesystem::remove(datei, fehlercode);
+    });
 }
 
 mode_t neuerModus() {
@@ -145,15 +160,14 @@ void SichereDatei::aufraeumen() {
     temporaer_.clear();
 }
 
-bool SichereDatei::anlegen(std::string& fehler) {
+bool SichereDatei::pruefen(std::string& fehler) {
     aufraeumen();
     ziel_ = name_;
     // A link is followed, also one whose file does not exist yet, so that the file it points to
     // is written and the link stays.
     if (!verknuepfungFolgen(ziel_)) return scheitern(ELOOP, fehler);
-    struct stat alt {};
+    struct stat& alt = alt_;
     zielVorhanden_ = ::stat(ziel_.c_str(), &alt) == 0;
-    mode_t modus = neuerModus();
     if (zielVorhanden_) {
         if (S_ISDIR(alt.st_mode)) {
             zielVorhanden_ = false;
@@ -173,11 +187,16 @@ bool SichereDatei::anlegen(std::string& fehler) {
         }
         if (::faccessat(AT_FDCWD, ziel_.c_str(), W_OK, AT_EACCESS) != 0)
             return scheitern(errno, fehler);
-        modus = alt.st_mode & 07777;
     } else if (ziel_.filename().empty()) {
         return scheitern(EISDIR, fehler);
     }
+    return true;
+}
 
+bool SichereDatei::anlegen(std::string& fehler) {
+    if (!pruefen(fehler)) return false;
+    const struct stat& alt = alt_;
+    const mode_t modus = zielVorhanden_ ? alt.st_mode & 07777 : neuerModus();
     altesAufraeumen(ziel_);
     std::string muster = (ziel_.parent_path() / temporaerPraefix(ziel_)).string() + "XXXXXX";
     fd_ = system_.mkstemp(muster.data());
@@ -188,6 +207,18 @@ bool SichereDatei::anlegen(std::string& fehler) {
     if (zielVorhanden_ && (alt.st_uid != ::geteuid() || alt.st_gid != ::getegid()))
         (void)::fchown(fd_, alt.st_uid, alt.st_gid);
     return true;
+}
+
+std::filesystem::path SichereDatei::erzeugername() const {
+    if (fd_ < 0) return temporaer_;
+    const std::filesystem::path offen = "/proc/self/fd/" + std::to_string(fd_);
+    struct stat ueberName {};
+    struct stat offenerName {};
+    // The same file, not merely some name there: /proc may be missing or another one.
+    if (::stat(offen.c_str(), &ueberName) == 0 && ::fstat(fd_, &offenerName) == 0 &&
+        ueberName.st_ino == offenerName.st_ino && ueberName.st_dev == offenerName.st_dev)
+        return offen;
+    return temporaer_;
 }
 
 bool SichereDatei::schreiben(std::string_view bytes, std::string& fehler) {
@@ -220,6 +251,30 @@ bool SichereDatei::uebernehmen(std::string& fehler) {
         ::close(ordnerFd);
     }
     return true;
+}
+
+std::vector<UnfertigeSpeicherung> unfertigeSpeicherungen(const std::filesystem::path& ziel) {
+    std::filesystem::path echt = ziel;
+    if (!verknuepfungFolgen(echt)) return {};
+    std::error_code fehlercode;
+    const auto zielZeit = std::filesystem::last_write_time(echt, fehlercode);
+    const bool zielVorhanden = !fehlercode;
+    std::vector<std::pair<std::filesystem::file_time_type, std::filesystem::path>> gefunden;
+    const std::string praefix = temporaerPraefix(echt);
+    const auto vonZiel = [&praefix](const std::string& name) {
+        return name.size() == praefix.size() + temporaerZufall &&
+               name.compare(0, praefix.size(), praefix) == 0;
+    };
+    temporaereDateien(echt, vonZiel, [&](const std::filesystem::path& datei, auto zeit) {
+        if (!zielVorhanden || zeit > zielZeit) gefunden.emplace_back(zeit, datei);
+    });
+    std::sort(gefunden.begin(), gefunden.end(), std::greater<>());
+    std::vector<UnfertigeSpeicherung> liste;
+    for (const auto& [zeit, datei] : gefunden) {
+        struct stat info {};
+        liste.push_back({datei, ::stat(datei.c_str(), &info) == 0 ? info.st_mtime : 0});
+    }
+    return liste;
 }
 
 bool dateiSchreiben(const std::filesystem::path& ziel, std::string_view inhalt, std::string& fehler,

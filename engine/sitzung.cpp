@@ -5,6 +5,7 @@
 #include <tuple>
 
 #include "einstellungssatz.h"
+#include "festertext.h"
 #include "jahressonderzahlung.h"
 #include "kalenderangabentext.h"
 #include "kalenderpruefung.h"
@@ -32,6 +33,7 @@ std::string ruhendeSteuerHinweis(const Steuerangaben& gelesen, const std::string
 
 Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen) {
     netto_.reset();
+    std::string hinweis;
     Einstellungssatz fallsatz;
     fallsatz.fill(' ');
     Einstellungssatz tabellensatz = fallsatz;
@@ -51,8 +53,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
                 person = lesung.person;
                 steuer = lesung.steuer;
-                if (!lesung.hinweis.empty())
-                    meldungen.hinweisen("Einstellungsdatei", lesung.hinweis);
+                hinweis = lesung.hinweis;
                 break;
             case Einstellungslesung::Ergebnis::fehlt:
                 if (optionen.ohneFenster && optionen.einstellungsdateiGenannt)
@@ -81,9 +82,9 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     if (!optionen.tabelle.empty()) {
         gewaehlt = katalog.finden(optionen.tabelle);
         if (!gewaehlt)
-            return {std::nullopt, "Die Tariftabelle \u201E" + optionen.tabelle +
-                                      "\u201C gibt es nicht. Bekannte Tabellen: " +
-                                      katalog.schluesselliste() + "."};
+            return {std::nullopt,
+                    "Die Tariftabelle " + zitat(optionen.tabelle) +
+                        " gibt es nicht. Bekannte Tabellen: " + katalog.schluesselliste() + "."};
         // The case's own table only carries its start group across.
         daten_.tabelle =
             katalog.tabelle(tabellensatzLesen(tabellensatz).value_or(katalog.standard().schluessel))
@@ -114,12 +115,19 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
         meldungen.hinweisen("Einstellungsdatei", ruhenderKalenderHinweis(gelesen, grund));
     }
     std::string fehler;
-    if (!kalenderVorgeben(optionen.kalender, fehler)) return {std::nullopt, fehler};
-    if (!steuerVorgeben(optionen.steuer, fehler)) return {std::nullopt, fehler};
-    if (std::string hinweis = steuerNachLaden(); !hinweis.empty())
-        meldungen.hinweisen("Einstellungsdatei", hinweis);
+    if (!kalenderVorgeben(optionen.kalender, fehler) || !steuerVorgeben(optionen.steuer, fehler)) {
+        if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
+        return {std::nullopt, fehler};
+    }
+    // Without a window a case by date without a start month is refused; the window opens it.
     if (optionen.ohneFenster)
         fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
+    else if (!gewaehlt)
+        ohneBeginnVertreten();
+    hinweis = oeffnungshinweis(hinweis);
+    if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
+    if (std::string ruhend = steuerNachLaden(); !ruhend.empty())
+        meldungen.hinweisen("Einstellungsdatei", ruhend);
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
 }
@@ -176,9 +184,20 @@ std::string Sitzung::pruefen(const Kalenderangaben& neu, const Kalenderangaben& 
 }
 
 bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
-    fehler = kalenderPruefen(neu);
+    // A case by date waiting for a start month goes back to its table with one.
+    const Tariftabelle& ziel = !nachDatumVorgemerkt_.empty() && neu.beginn
+                                   ? daten_.tabellenkatalog.tabelle(nachDatumVorgemerkt_)
+                                   : tabelle();
+    fehler = kalenderPruefen(neu, ziel);
     if (!fehler.empty()) return false;
     tabellen_.kalender = neu;
+    // New settings replace a damaged record read with the case.
+    if (tabellen_.kalendersatz) tabellen_.kalendersatz->beschaedigt = false;
+    if (ziel.schluessel != tabelle().schluessel) {
+        tabelleSetzen(ziel.schluessel);
+        nachDatumVorgemerkt_.clear();
+        vertretungsgrund_.clear();
+    }
     if (tabelle().inCent) ruhenderKalender_.reset();
     netto_.reset();
     return true;
@@ -250,7 +269,11 @@ std::string Sitzung::kalenderNachLaden(const Einstellungssatz& kalendersatz) {
 }
 
 std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view startgruppentext) const {
-    auto saetze = einstellungssaetzeBilden(startgruppentext, tabellen_, rechner_.tabelle());
+    // A case waiting for a start month is saved with the table by date it names.
+    const Tariftabelle& tabelle = nachDatumVorgemerkt_.empty()
+                                      ? rechner_.tabelle()
+                                      : daten_.tabellenkatalog.tabelle(nachDatumVorgemerkt_);
+    auto saetze = einstellungssaetzeBilden(startgruppentext, tabellen_, tabelle);
     if (ruhenderKalender_) {
         // The resting record takes the place of the calendar record, before the person's.
         const auto istKalender = [](const Einstellungssatz& satz) {
@@ -272,17 +295,43 @@ bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem
 
 void Sitzung::tabelleSetzen(const std::string& schluessel) {
     daten_.tabelle = schluessel;
+    netto_.reset();
     titel_ = fenstertitel(daten_, titeltarif_);
+}
+
+std::string Sitzung::oeffnungshinweis(const std::string& hinweis) const {
+    if (vertretungsgrund_.empty()) return hinweis;
+    return hinweis + (hinweis.empty() ? "" : "\n\n") + vertretungsgrund_;
+}
+
+void Sitzung::ohneBeginnVertreten() {
+    nachDatumVorgemerkt_.clear();
+    vertretungsgrund_.clear();
+    const Tariftabelle& tabelle = rechner_.tabelle();
+    if (!tabelle.nachDatum || tabellen_.kalender.beginn) return;
+    const auto datiert = daten_.tabellenkatalog.datierteTabellen(tabelle.seite);
+    if (datiert.empty()) return;
+    const Tariftabelle& letzte = *datiert.back();
+    const bool beschaedigt = tabellen_.kalendersatz && tabellen_.kalendersatz->beschaedigt;
+    vertretungsgrund_ =
+        "Der Fall wird nach Datum gerechnet (\u201E" + tabelle.menuetitel() +
+        "\u201C) und braucht dafür einen Beginn, den " +
+        (beschaedigt ? "sein beschädigter Kalendersatz nicht nennt" : "er nicht hat") +
+        ". Bis Sie unter Fall \u203A Beginn, Stufe und Teilzeit einen Beginn "
+        "angeben, rechnet Korvalt ihn mit der Tabelle Stand " +
+        letzte.menuetitel() + "; gespeichert wird er weiter nach Datum" +
+        (beschaedigt ? ", mit seinem Kalendersatz, wie er ist." : ".");
+    nachDatumVorgemerkt_ = tabelle.schluessel;
+    tabelleSetzen(letzte.schluessel);
 }
 
 bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
                              const std::optional<Kalenderangaben>& kalender) {
     const Tariftabelle* neu = daten_.tabellenkatalog.finden(schluessel);
     if (!neu) {
-        fehler =
-            "Die Tariftabelle \u201E" + std::string(schluessel) +
-            "\u201C gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
-            ".";
+        fehler = "Die Tariftabelle " + zitat(schluessel) +
+                 " gibt es nicht. Bekannte Tabellen: " + daten_.tabellenkatalog.schluesselliste() +
+                 ".";
         return false;
     }
     Kalenderangaben angaben = kalender.value_or(tabellen_.kalender);
@@ -304,6 +353,9 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
     ruhenderKalender_ = ruhend;
     netto_.reset();
     titel_ = fenstertitel(daten_, titeltarif_);
+    // The table chosen replaces the one the case waited in.
+    nachDatumVorgemerkt_.clear();
+    vertretungsgrund_.clear();
     return true;
 }
 
@@ -343,18 +395,25 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));
+    ohneBeginnVertreten();
     if (std::string hinweis = steuerNachLaden(); !hinweis.empty())
         meldungen.hinweisen("Fall öffnen", hinweis);
     return startgruppe;
 }
 
-void Sitzung::beispielfallLaden(Meldungen& meldungen) {
-    Einstellungssatz ohneTabelle;
-    ohneTabelle.fill(' ');
-    tabelleSetzen(tabelleDesFalls(ohneTabelle, daten_.tabellenkatalog, meldungen));
+void Sitzung::beispielfallLaden(std::string_view schluessel) {
+    const Tabellenkatalog& katalog = daten_.tabellenkatalog;
+    const Tariftabelle* tabelle = schluessel.empty() ? nullptr : katalog.finden(schluessel);
+    if (tabelle && tabelle->nachDatum) {
+        const auto datiert = katalog.datierteTabellen(tabelle->seite);
+        tabelle = datiert.empty() ? nullptr : datiert.back();
+    }
+    tabelleSetzen(tabelle ? tabelle->schluessel : katalog.standard().schluessel);
     standardfallSetzen(tabellen_);
     ruhenderKalender_.reset();
     netto_.reset();
+    nachDatumVorgemerkt_.clear();
+    vertretungsgrund_.clear();
 }
 
 }  // namespace korvalt

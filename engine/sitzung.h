@@ -97,7 +97,9 @@ class Sitzung {
 
     // The settings records of the case, with the start group as `startgruppentext` names it in
     // the case's table: the case, its table when that is not the one of 2006, its calendar
-    // settings when it has any (or, unchanged, those it was read with and cannot use), its person.
+    // settings when it has any (or, unchanged, those it was read with and cannot use), its person;
+    // a case waiting for a start month with the table by date it names. What the window compares
+    // to see whether the case changed.
     std::vector<Einstellungssatz> einstellungssaetze(std::string_view startgruppentext) const;
     // Writes those records to `datei`. False with the reason in `fehler`; the file is then as it
     // was.
@@ -121,6 +123,14 @@ class Sitzung {
         return sonderzahlungssaetze_ ? &*sonderzahlungssaetze_ : nullptr;
     }
     const std::string& sonderzahlungsfehler() const { return sonderzahlungsfehler_; }
+    // Why the case opened in the window is calculated in another table than the one it names, as
+    // a German notice; empty when it is not. A case by date whose calendar record gives no start
+    // month (damaged, or none) is calculated in its side's latest table until it gets one, and is
+    // saved with the table it names.
+    const std::string& vertretungsgrund() const { return vertretungsgrund_; }
+    // The notice after opening a case: the reader's `hinweis` on records passed over, then the
+    // reason for another table; empty when there is nothing to say.
+    std::string oeffnungshinweis(const std::string& hinweis) const;
 
     // The net pay of both cases as the last calculation left them; null for a case without tax
     // settings and for one that cannot use them (`nettoGrund`). Computed when first asked for
@@ -192,12 +202,16 @@ class Sitzung {
                                      const Einstellungssatz& kalendersatz, Meldungen& meldungen,
                                      const Personenangaben& person = {},
                                      const std::optional<Steuerangaben>& steuer = std::nullopt);
-    // The example case of the first start: the standard table and the default durations.
-    void beispielfallLaden(Meldungen& meldungen);
+    // The example case of the first start: the default durations, no calendar and no tax settings,
+    // in the table of `schluessel` (for a table by date, which needs the start month the example
+    // lacks, its side's latest table), without one in the standard table.
+    void beispielfallLaden(std::string_view schluessel = {});
 
   private:
     // Calculates the case in the table of `schluessel`, which the list has; the caption follows.
     void tabelleSetzen(const std::string& schluessel);
+    // A case by date without a start month goes to its side's latest table (see vertretungsgrund).
+    void ohneBeginnVertreten();
 
     TarifDaten daten_;
     Falltabellen tabellen_;
@@ -213,6 +227,9 @@ class Sitzung {
     std::string sonderzahlungsfehler_;
     // The net pay of the case as last computed; nothing until it is asked for after a change.
     mutable std::optional<Nettofall> netto_;
+    // The table by date the case names while it waits for a start month; empty otherwise.
+    std::string nachDatumVorgemerkt_;
+    std::string vertretungsgrund_;
 
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.

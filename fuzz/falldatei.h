@@ -64,7 +64,7 @@ inline const Sitzung& fallRechnen(const std::uint8_t* daten, std::size_t groesse
         // The window names the reason and keeps the case it has; here the example case follows,
         // so that what an input computes does not depend on the one before.
         KORVALT_PRUEFEN(!lesung.fehler.empty(), "unbrauchbar ohne Meldung");
-        sitzung.beispielfallLaden(meldungen);
+        sitzung.beispielfallLaden();
     }
     sitzung.starten(startgruppeImFenster(sitzung, startgruppe));
     return sitzung;

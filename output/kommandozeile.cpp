@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <array>
 #include <cctype>
+#include <cerrno>
 #include <iterator>
 #include <memory>
 #include <utility>
@@ -11,11 +12,13 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "falltabellen.h"
+#include "festertext.h"
 #include "kalendermonat.h"
 #include "monatsliste_csv.h"
 #include "prozentzahlen.h"
 #include "sicheredatei.h"
 #include "steuerangaben.h"
+#include "systemfehler.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -85,8 +88,9 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, steueroption
 constexpr std::string_view sachsenOption = "--sachsen";
 using Steuertexte = std::array<std::optional<std::string>, steueroptionen>;
 
+// Arguments of any length are quoted shortened.
 std::string inZeichen(std::string_view text) {
-    return "\u201E" + std::string(text) + "\u201C";
+    return zitat(text);
 }
 
 // „--monatsliste“ oder „--ergebnis“
@@ -203,22 +207,23 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
     Aufruf aufruf;
     Kalendertexte kalendertexte;
     Steuertexte steuertexte;
+    // The options without a value, as they were given.
+    const std::pair<std::string_view, bool Aufruf::*> schalter[] = {
+        {"--help", &Aufruf::hilfe},
+        {"-h", &Aufruf::hilfe},
+        {"--version", &Aufruf::version},
+        {"--tabellen", &Aufruf::tabellenZeigen},
+        {"--ohne-jahressonderzahlung", &Aufruf::ohneSonderzahlung}};
     for (std::size_t i = 0; i < argumente.size(); ++i) {
         const std::string& a = argumente[i];
-        if (a == "--help" || a == "-h") {
-            aufruf.hilfe = true;
-            continue;
-        }
-        if (a == "--version") {
-            aufruf.version = true;
-            continue;
-        }
-        if (a == "--tabellen") {
-            aufruf.tabellenZeigen = true;
-            continue;
-        }
-        if (a == "--ohne-jahressonderzahlung") {
-            aufruf.ohneSonderzahlung = true;
+        const auto* ein = std::find_if(std::begin(schalter), std::end(schalter),
+                                       [&a](const auto& s) { return s.first == a; });
+        if (ein != std::end(schalter)) {
+            if (aufruf.*(ein->second)) {
+                fehler = inZeichen(a) + " ist zweimal angegeben.";
+                return std::nullopt;
+            }
+            aufruf.*(ein->second) = true;
             continue;
         }
         if (a == sachsenOption) {
@@ -272,7 +277,17 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         }
         (ziel ? *ziel : kalenderziel->emplace()) = argumente[++i];
     }
-    if (aufruf.version || aufruf.hilfe) return aufruf;
+    if (aufruf.version || aufruf.hilfe) {
+        // They stand alone: anything else asked for would be dropped.
+        if (argumente.size() == 1) return aufruf;
+        const auto allein = std::find_if(argumente.begin(), argumente.end(), [](const auto& a) {
+            return a == "--help" || a == "-h" || a == "--version";
+        });
+        const std::string& andere = argumente[allein == argumente.begin() ? 1 : 0];
+        fehler = inZeichen(*allein) + " steht allein; es geht nicht zusammen mit " +
+                 inZeichen(andere.empty() || andere[0] == '-' ? andere : "FALLDATEI") + ".";
+        return std::nullopt;
+    }
 
     // Everything the call asks for about a case, as options, in the order the help names them.
     std::vector<std::string_view> fallOptionen;
@@ -466,12 +481,25 @@ int tabellenAuflisten(const std::filesystem::path& programmverzeichnis, std::ost
     std::size_t breite = 0;
     for (const auto* reihe : reihen)
         for (const auto& t : *reihe) breite = std::max(breite, t.schluessel.size());
+    std::string liste;
     for (const auto* reihe : reihen)
         for (const auto& t : *reihe)
-            aus << t.schluessel << std::string(breite + 2 - t.schluessel.size(), ' ')
-                << t.ueberschrift << "\n";
-    aus << std::flush;
-    return aus ? exitGut : exitSchreibfehler;
+            liste += t.schluessel + std::string(breite + 2 - t.schluessel.size(), ' ') +
+                     t.ueberschrift + "\n";
+    std::string fehler;
+    if (standardausgabeSchreiben(aus, liste, fehler)) return exitGut;
+    fehlerausgabe << "korvalt: " << fehler << "\n";
+    return exitSchreibfehler;
+}
+
+bool standardausgabeSchreiben(std::ostream& aus, std::string_view text, std::string& fehler) {
+    errno = 0;
+    aus << text << std::flush;
+    if (aus) return true;
+    // The stream keeps no reason; the system's last one is the write's.
+    fehler = "Die Standardausgabe kann nicht geschrieben werden" +
+             (errno != 0 ? ": " + systemfehlerText(errno) : std::string()) + ".";
+    return false;
 }
 
 std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
@@ -493,11 +521,7 @@ std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
 
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,
                    std::string& fehler) {
-    if (ziel == "-") {
-        standardausgabe << text << std::flush;
-        if (!standardausgabe) fehler = "Die Standardausgabe kann nicht geschrieben werden.";
-        return bool(standardausgabe);
-    }
+    if (ziel == "-") return standardausgabeSchreiben(standardausgabe, text, fehler);
     return dateiSchreiben(ziel, text, fehler);
 }
 

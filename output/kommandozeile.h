@@ -83,6 +83,10 @@ std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
                                           const std::filesystem::path& programmverzeichnis,
                                           std::ostream& fehlerausgabe);
 
+// Writes `text` to standard output `aus` and flushes it; false with a German reason when it could
+// not be written (a full disk, a closed pipe).
+bool standardausgabeSchreiben(std::ostream& aus, std::string_view text, std::string& fehler);
+
 // Writes a text to a file, whole or not at all, or, for "-", to `standardausgabe`.
 bool textSchreiben(const std::string& ziel, const std::string& text, std::ostream& standardausgabe,
                    std::string& fehler);

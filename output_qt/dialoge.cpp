@@ -1,9 +1,11 @@
 // Qt's file, printer and preview dialogs behind the dialog interface.
 #include "dialoge.h"
 
+#include <QDialogButtonBox>
 #include <QDir>
 #include <QFileDialog>
 #include <QGridLayout>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPrintDialog>
 #include <QPrintPreviewDialog>
@@ -17,6 +19,7 @@
 #include "kalenderdialog.h"
 #include "persondialog.h"
 #include "qtumwandlung.h"
+#include "sicheredatei.h"
 
 namespace korvalt {
 
@@ -29,27 +32,35 @@ std::optional<std::string> Desktopdialoge::pdfDateiWaehlen(std::string_view vors
 }
 
 std::optional<std::string> Desktopdialoge::oeffnenWaehlen(std::string_view titel,
-                                                          std::string_view filter) {
-    const QString datei = QFileDialog::getOpenFileName(eltern_, alsQString(titel),
-                                                       QDir::currentPath(), alsQString(filter));
-    if (datei.isEmpty()) return std::nullopt;
-    return dateinameDesSystems(datei).native();
+                                                          std::string_view filter,
+                                                          std::string_view ordner) {
+    // A name in the folder, so that a folder Qt cannot spell opens as well.
+    const Dialogvorschlag vorgabe(ordner.empty() ? druck_.imOrdner("")
+                                                 : std::filesystem::path(ordner) / "");
+    QFileDialog dialog(eltern_, alsQString(titel), vorgabe.text(), alsQString(filter));
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    const std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
+    druck_.ordnerMerken(datei);
+    return datei.native();
 }
 
 std::optional<std::string> Desktopdialoge::speichernWaehlen(std::string_view titel,
                                                             std::string_view vorschlag,
                                                             std::string_view filter,
                                                             std::string_view endung) {
-    QFileDialog dialog(eltern_, alsQString(titel),
-                       QDir::current().filePath(dateinameAlsText(std::string(vorschlag))),
-                       alsQString(filter));
+    const Dialogvorschlag vorgabe(druck_.imOrdner(vorschlag));
+    QFileDialog dialog(eltern_, alsQString(titel), vorgabe.text(), alsQString(filter));
     dialog.setAcceptMode(QFileDialog::AcceptSave);
     dialog.setFileMode(QFileDialog::AnyFile);
     // The dialog adds the ending before it asks whether to replace a file, so it asks about the
     // file that is then written.
     dialog.setDefaultSuffix(alsQString(endung));
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-    return dateinameDesSystems(dialog.selectedFiles().constFirst()).native();
+    const std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
+    druck_.ordnerMerken(datei);
+    return datei.native();
 }
 
 std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) {
@@ -69,9 +80,39 @@ std::optional<Ausdruck> Desktopdialoge::ausdruckWaehlen(std::string_view titel) 
     return std::nullopt;
 }
 
+namespace {
+
+// Qt's printer dialog checks a file target itself before it closes, by opening it for appending:
+// a FIFO then blocks the window, and a link whose file does not exist yet is replaced by a file
+// while an empty one is left at the link's target. So the writer's rules come first: a target it
+// refuses keeps the dialog open with its reason, and a link reaches Qt as the file it points to.
+void dateizielVorpruefen(QPrintDialog& dialog) {
+    auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
+    auto* dateiname = dialog.findChild<QLineEdit*>(QStringLiteral("filename"));
+    if (!knoepfe || !dateiname ||
+        !QObject::disconnect(knoepfe, SIGNAL(accepted()), &dialog, SLOT(_q_checkFields())))
+        return;
+    QObject::connect(knoepfe, &QDialogButtonBox::accepted, &dialog, [&dialog, dateiname] {
+        if (dateiname->isEnabled() && !dateiname->text().isEmpty()) {
+            SichereDatei ziel(dateinameDesSystems(dateiname->text()));
+            std::string fehler;
+            if (!ziel.pruefen(fehler)) {
+                QMessageBox::warning(&dialog, dialog.windowTitle(), alsQString(fehler));
+                return;
+            }
+            const QString durchVerweis = dateinameAlsText(ziel.ziel());
+            if (durchVerweis != dateiname->text()) dateiname->setText(durchVerweis);
+        }
+        QMetaObject::invokeMethod(&dialog, "_q_checkFields");
+    });
+}
+
+}  // namespace
+
 bool Desktopdialoge::druckerWaehlen(QPrinter& printer) {
     QPrintDialog dialog(&printer, eltern_);
     dialog.setWindowTitle(QStringLiteral("Drucken"));
+    dateizielVorpruefen(dialog);
     return dialog.exec() == QDialog::Accepted;
 }
 

@@ -22,11 +22,14 @@ enum class Aenderungsantwort { speichern, verwerfen, abbrechen };
 class Dialoge : public Druckumgebung {
   public:
     // The file to open, nothing when the user cancels. `filter` as Qt writes it:
-    // "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)".
+    // "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)". The dialog starts in `ordner` (the open case
+    // file's), or without one in the folder used last.
     virtual std::optional<std::string> oeffnenWaehlen(std::string_view titel,
-                                                      std::string_view filter) = 0;
-    // The file to write, proposing `vorschlag`; a name typed without any ending gets `endung`
-    // ("korvalt", no dot), a name with an ending is taken as typed. Nothing when the user cancels.
+                                                      std::string_view filter,
+                                                      std::string_view ordner) = 0;
+    // The file to write, proposing `vorschlag` (without a folder: in the folder used last); a name
+    // typed without any ending gets `endung` ("korvalt", no dot), a name with an ending is taken
+    // as typed. Nothing when the user cancels.
     virtual std::optional<std::string> speichernWaehlen(std::string_view titel,
                                                         std::string_view vorschlag,
                                                         std::string_view filter,
@@ -65,8 +68,8 @@ class Desktopdialoge : public Dialoge {
 
     std::unique_ptr<QPrinter> standarddrucker() override;
     std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override;
-    std::optional<std::string> oeffnenWaehlen(std::string_view titel,
-                                              std::string_view filter) override;
+    std::optional<std::string> oeffnenWaehlen(std::string_view titel, std::string_view filter,
+                                              std::string_view ordner) override;
     std::optional<std::string> speichernWaehlen(std::string_view titel, std::string_view vorschlag,
                                                 std::string_view filter,
                                                 std::string_view endung) override;

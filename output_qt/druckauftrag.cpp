@@ -1,6 +1,8 @@
 // Choosing where a printout goes, and the way out to a PDF file.
 #include "druckauftrag.h"
+#include "dateinamen.h"
 #include "hauptfenster.h"
+#include "kommandozeile.h"
 #include "monatsliste.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
@@ -16,6 +18,7 @@
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QMessageBox>
 #include <QPageLayout>
 #include <QPageSize>
 #include <QPrinter>
@@ -49,12 +52,16 @@ std::string fallbezeichnung(Korvaltei& fenster) {
     return fallnameText(fenster.sitzung().daten());
 }
 
-std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was) {
-    const std::string name = fallbezeichnung(fenster) + " \u2013 " +
-                             (was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste") + ".pdf";
+std::string vorschlagBeimFall(Korvaltei& fenster, const std::string& name) {
     const auto* haupt = dynamic_cast<const Hauptfenster*>(fenster.window());
     if (haupt && haupt->falldatei()) return (haupt->falldatei()->parent_path() / name).string();
     return name;
+}
+
+std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was) {
+    return vorschlagBeimFall(fenster, fallbezeichnung(fenster) + " \u2013 " +
+                                          (was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste") +
+                                          ".pdf");
 }
 
 std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
@@ -63,24 +70,50 @@ std::unique_ptr<QPrinter> Desktopdruck::standarddrucker() {
     return std::make_unique<QPrinter>(info, QPrinter::HighResolution);
 }
 
+std::filesystem::path Desktopdruck::imOrdner(std::string_view vorschlag) const {
+    std::error_code kein;
+    return (letzterOrdner_.empty() ? std::filesystem::current_path(kein) : letzterOrdner_) /
+           std::filesystem::path(vorschlag);
+}
+
 std::optional<std::string> Desktopdruck::pdfDateiWaehlen(std::string_view vorschlag) {
-    const QDir ordner(letzterOrdner_.empty() ? QDir::currentPath() : alsQString(letzterOrdner_));
-    const QString vorgabe = ordner.filePath(alsQString(vorschlag));
-    const QString datei =
-        QFileDialog::getSaveFileName(eltern_, QStringLiteral("Als PDF speichern"), vorgabe,
-                                     QStringLiteral("PDF-Dateien (*.pdf)"));
-    if (datei.isEmpty()) return std::nullopt;
-    letzterOrdner_ = QFileInfo(datei).absolutePath().toStdString();
-    // A name typed without its ending still becomes a PDF file that opens as one.
-    if (!datei.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
-        return (datei + QLatin1String(".pdf")).toStdString();
-    return datei.toStdString();
+    std::error_code kein;
+    // Names stay the system's bytes: the dialog shows them, and a name it gives back unchanged is
+    // the proposal's own.
+    std::filesystem::path gewuenscht = imOrdner(vorschlag);
+    const QString titel = QStringLiteral("Als PDF speichern");
+    for (;;) {
+        const Dialogvorschlag vorgabe(gewuenscht);
+        QFileDialog dialog(eltern_, titel, vorgabe.text(), QStringLiteral("PDF-Dateien (*.pdf)"));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        // The dialog adds the ending before it asks whether to replace a file, so it asks about
+        // the file that is then written.
+        dialog.setDefaultSuffix(QStringLiteral("pdf"));
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+            return std::nullopt;
+        std::filesystem::path datei = vorgabe.datei(dialog.selectedFiles().constFirst());
+        ordnerMerken(datei);
+        if (istPdfZiel(datei.native())) return datei.native();
+        // A name with another ending ("Bericht 1.5") still becomes a PDF file that opens as one;
+        // the dialog asked about the name without ".pdf", so a file of the new name is asked
+        // about here.
+        datei += ".pdf";
+        if (!std::filesystem::exists(datei, kein) ||
+            QMessageBox::question(
+                eltern_, titel,
+                QStringLiteral("\u201E%1\u201C gibt es schon.\nSoll die Datei ersetzt werden?")
+                    .arg(dateinameAlsText(datei.filename())),
+                QMessageBox::Yes | QMessageBox::No, QMessageBox::No) == QMessageBox::Yes)
+            return datei.native();
+        gewuenscht = datei;
+    }
 }
 
 std::unique_ptr<QPrinter> pdfDrucker(const std::string& datei) {
     auto printer = std::make_unique<QPrinter>(QPrinter::HighResolution);
     printer->setOutputFormat(QPrinter::PdfFormat);
-    printer->setOutputFileName(QString::fromStdString(datei));
+    printer->setOutputFileName(dateinameAlsText(datei));
     printer->setCreator(QStringLiteral("Korvalt"));
     // About the printable area of an office printer, so the file looks like the paper.
     printer->setPageLayout(QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Portrait,
@@ -100,7 +133,8 @@ bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgan
     // The printer's own reason would name the temporary file.
     std::string grund;
     printer.setOutputFormat(QPrinter::PdfFormat);
-    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(ziel.temporaer())));
+    // A name Qt can spell, whatever bytes the target's name has.
+    printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(ziel.erzeugername())));
     const bool gut = drucken(printer, grund);
     printer.setOutputFileName(QFile::decodeName(QByteArray::fromStdString(datei)));
     if (!gut || !pdfVollstaendig(ziel.temporaer())) {
@@ -110,6 +144,14 @@ bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgan
         return false;
     }
     return ziel.uebernehmen(fehler);
+}
+
+bool druckerDrucken(QPrinter& printer, const Druckvorgang& drucken, std::string& fehler,
+                    std::filesystem::path& datei) {
+    datei.clear();
+    if (printer.outputFormat() != QPrinter::PdfFormat) return drucken(printer, fehler);
+    datei = dateinameDesSystems(printer.outputFileName());
+    return pdfSchreiben(printer, datei.native(), drucken, fehler);
 }
 
 bool druckenOderPdf(const Druckvorgang& drucken, std::string_view was, std::string_view vorschlag,

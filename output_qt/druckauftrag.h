@@ -2,6 +2,7 @@
 // the job, the user is told and offered a PDF file instead.
 #pragma once
 
+#include <filesystem>
 #include <functional>
 #include <memory>
 #include <optional>
@@ -27,8 +28,10 @@ enum class Ausdruck { ergebnis, monatsliste };
 // shows one ("Müller 2026"), otherwise the case's stored name ("Beispielfall").
 std::string fallbezeichnung(Korvaltei& fenster);
 
-// The PDF file proposed for a printout, "Müller 2026 – Monatsliste.pdf", in the case file's folder
-// when there is a case file; otherwise the name alone.
+// A file proposed for an output of the case, in the case file's folder when there is a case file;
+// otherwise the name alone, which the dialog puts in the folder used last.
+std::string vorschlagBeimFall(Korvaltei& fenster, const std::string& name);
+// The PDF file proposed for a printout, "Müller 2026 – Monatsliste.pdf", beside the case file.
 std::string pdfVorschlag(Korvaltei& fenster, Ausdruck was);
 
 // What a printout needs from the desktop besides message boxes; tests swap it.
@@ -38,7 +41,8 @@ class Druckumgebung {
     // The default printer, or nothing when none is set up.
     virtual std::unique_ptr<QPrinter> standarddrucker() = 0;
     // The PDF file to write instead, asked with a file dialog; nothing when the user cancels. A
-    // proposal without a folder starts in the folder used last.
+    // proposal without a folder starts in the folder used last. The name ends in ".pdf": a name
+    // typed without it gets it before the user is asked whether to replace a file of that name.
     virtual std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) = 0;
 };
 
@@ -49,9 +53,14 @@ class Desktopdruck : public Druckumgebung {
     std::unique_ptr<QPrinter> standarddrucker() override;
     std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override;
 
+    // Where a file dialog starts: a proposal with a folder there, one without in the folder of
+    // the file chosen last in any file dialog, at first the working directory.
+    std::filesystem::path imOrdner(std::string_view vorschlag) const;
+    void ordnerMerken(const std::filesystem::path& datei) { letzterOrdner_ = datei.parent_path(); }
+
   private:
     QWidget* eltern_;
-    std::string letzterOrdner_;
+    std::filesystem::path letzterOrdner_;
 };
 
 // A printer that writes an A4 PDF file.
@@ -64,6 +73,12 @@ bool pdfSchreiben(const std::string& datei, const Druckvorgang& drucken, std::st
 // page settings.
 bool pdfSchreiben(QPrinter& printer, const std::string& datei, const Druckvorgang& drucken,
                   std::string& fehler);
+
+// Prints on a printer the printer dialog set up. A file target there ("print to file") is written
+// as every other file is, whole or not at all, and named in `datei`; on paper `datei` stays
+// empty. False with a German reason.
+bool druckerDrucken(QPrinter& printer, const Druckvorgang& drucken, std::string& fehler,
+                    std::filesystem::path& datei);
 
 // Prints on the default printer; without one, or when it refuses the job, explains why and offers
 // to save `was` ("die Monatsliste") as a PDF file, proposing `vorschlag` as its name. True when the

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "blockseite.h"
+#include "dateinamen.h"
 #include "dialoge.h"
 #include "druckauftrag.h"
 #include "hauptfenster.h"
@@ -128,12 +129,8 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     const QRectF diagrammRahmen(breite * (tabellenanteil + 0.02), y,
                                 breite * (0.98 - tabellenanteil),
                                 std::min(unten - y, breite * 0.36));
-    Jahresdiagramm& diagramm = ansicht.diagramm();
     // Drawn at a size of its own, so that the page does not depend on the window's size.
-    const QSize frueher = diagramm.size();
-    diagramm.resize(int(diagrammRahmen.width() / 2), int(diagrammRahmen.height() / 2));
-    diagramm.render(&p, diagrammRahmen, diagramm.viewport()->rect());
-    diagramm.resize(frueher);
+    ansicht.diagramm().zeichnen(p, diagrammRahmen);
     rahmen.fussZeichnen();
     return p.end();
 }
@@ -158,6 +155,11 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
         fehlerausgabe << "korvalt: " << ansicht.daten().sonderzahlungFehler << "\n";
         return exitEingabefehler;
     }
+    // A page without its chart is not the year list.
+    if (!ansicht.diagrammFehler().empty()) {
+        fehlerausgabe << "korvalt: " << ansicht.diagrammFehler() << "\n";
+        return exitSchreibfehler;
+    }
     // Laid out as on screen, without appearing on any screen.
     ansicht.setAttribute(Qt::WA_DontShowOnScreen);
     ansicht.show();
@@ -181,24 +183,31 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
             return jahresansichtDrucken(ansicht, druckblockBilden(k.sitzung(), fallbezeichnung(k)),
                                         printer, fehler);
         };
-        auto melden = [&fenster](const std::string& fehler) {
-            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+        // A PDF file that could not be written is a save that failed, as for the other PDFs.
+        auto melden = [&fenster](const char* titel, const std::string& fehler) {
+            fenster.korvaltei().meldungen().warnen(titel, fehler);
         };
         ansicht.setzeDruckarbeit(
-            [vorgang, melden, dialoge] {
+            [&fenster, vorgang, melden, dialoge] {
                 QPrinter printer(QPrinter::HighResolution);
                 printer.setPageOrientation(QPageLayout::Landscape);
                 if (!dialoge->druckerWaehlen(printer)) return;
                 std::string fehler;
-                if (!vorgang(printer, fehler)) melden(fehler);
+                std::filesystem::path datei;
+                if (!druckerDrucken(printer, vorgang, fehler, datei))
+                    return melden("Drucken nicht möglich", fehler);
+                if (!datei.empty())
+                    fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(datei));
             },
             [&fenster, vorgang, melden, dialoge] {
-                const auto datei = dialoge->pdfDateiWaehlen(fallbezeichnung(fenster.korvaltei()) +
-                                                            " \u2013 Jahresübersicht.pdf");
+                const auto datei = dialoge->pdfDateiWaehlen(vorschlagBeimFall(
+                    fenster.korvaltei(),
+                    fallbezeichnung(fenster.korvaltei()) + " \u2013 Jahresübersicht.pdf"));
                 if (!datei) return;
                 std::string fehler;
-                if (!pdfSchreiben(*datei, vorgang, fehler)) return melden(fehler);
-                fenster.melden(QString::fromStdString("Jahresübersicht gespeichert: " + *datei));
+                if (!pdfSchreiben(*datei, vorgang, fehler))
+                    return melden("Speichern nicht möglich", fehler);
+                fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(*datei));
             });
     });
 }

@@ -18,6 +18,8 @@
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
+#include "tabellenmenue.h"
+#include "unfertigesspeichern.h"
 
 namespace korvalt {
 
@@ -32,8 +34,9 @@ std::string ausdruckName(Ausdruck was) {
     return was == Ausdruck::ergebnis ? "Ergebnis" : "Monatsliste";
 }
 
+// The full name: the user sees which file now holds the case.
 void gespeichertMelden(Hauptfenster& fenster, const std::filesystem::path& datei) {
-    fenster.melden("Fall gespeichert: " + dateinameAlsText(datei.filename()));
+    fenster.melden("Fall gespeichert: " + dateinameAlsText(vollerPfad(datei)));
 }
 
 // The same records as the button Speichern writes: the case, and its table when that is not the
@@ -79,17 +82,21 @@ bool aenderungenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void fallOeffnenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!fenster.aenderungenKlaeren()) return;
-    if (const auto datei = dialoge.oeffnenWaehlen("Fall öffnen", fallFilter))
+    const std::string ordner =
+        fenster.falldatei() ? fenster.falldatei()->parent_path().native() : std::string();
+    if (const auto datei = dialoge.oeffnenWaehlen("Fall öffnen", fallFilter, ordner))
         fallOeffnen(fenster, *datei);
 }
 
 void neuerFall(Hauptfenster& fenster) {
     if (!fenster.aenderungenKlaeren()) return;
     Korvaltei& k = fenster.korvaltei();
-    k.anzeige().beispielfallLaden(k.meldungen());
+    // The table chosen last stays.
+    k.anzeige().beispielfallLaden(k.sitzung().daten().tabelle);
     fenster.setzeFalldatei(std::nullopt);
     fenster.alsGespeichertMerken();
-    fenster.melden("Neuer Fall: der Beispielfall");
+    fenster.melden("Neuer Fall: der Beispielfall, Tabelle " +
+                   tabellenmenuetext(k.sitzung().tabelle()));
 }
 
 void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -111,12 +118,13 @@ void alsPdf(Hauptfenster& fenster, Dialoge& dialoge, Ausdruck was) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
-    fenster.melden(alsQString(ausdruckName(was) + " gespeichert: " + *datei));
+    fenster.melden(alsQString(ausdruckName(was) + " gespeichert: ") + dateinameAlsText(*datei));
 }
 
 void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
-    const auto datei = dialoge.speichernWaehlen("Monatsliste als CSV speichern", "Monatsliste.csv",
-                                                "CSV-Dateien (*.csv);;Alle Dateien (*)", "csv");
+    const auto datei = dialoge.speichernWaehlen(
+        "Monatsliste als CSV speichern", vorschlagBeimFall(fenster.korvaltei(), "Monatsliste.csv"),
+        "CSV-Dateien (*.csv);;Alle Dateien (*)", "csv");
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
@@ -127,7 +135,7 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
-    fenster.melden(alsQString("Monatsliste gespeichert: " + *datei));
+    fenster.melden("Monatsliste gespeichert: " + dateinameAlsText(*datei));
 }
 
 void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -138,18 +146,13 @@ void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
     printer.setDocName(alsQString(ausdruckName(*was)));
     if (!dialoge.druckerWaehlen(printer)) return;
     std::string fehler;
-    if (printer.outputFormat() == QPrinter::PdfFormat) {
-        // Printing to a file writes it as every other file is written: whole or not at all.
-        const std::string datei = QFile::encodeName(printer.outputFileName()).toStdString();
-        if (!pdfSchreiben(printer, datei, druckvorgang(fenster.korvaltei(), *was), fehler)) {
-            fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
-            return;
-        }
-        fenster.melden(alsQString(ausdruckName(*was) + " gespeichert: ") + dateinameAlsText(datei));
+    std::filesystem::path datei;
+    if (!druckerDrucken(printer, druckvorgang(fenster.korvaltei(), *was), fehler, datei)) {
+        fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
         return;
     }
-    if (!druckvorgang(fenster.korvaltei(), *was)(printer, fehler))
-        fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+    if (!datei.empty())
+        fenster.melden(alsQString(ausdruckName(*was) + " gespeichert: ") + dateinameAlsText(datei));
 }
 
 void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -189,6 +192,9 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
         k.meldungen().warnen("Beginn, Stufe und Teilzeit", fehler);
         return;
     }
+    // A start month can bring a case that waited for one back to its table by date.
+    k.setzeText({Feldname::Korvaltei}, s.titel());
+    k.anzeige().dauernZeigen();
     k.anzeige().starten();
 }
 
@@ -261,6 +267,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     k.anzeige().fallLaden(lesung, k.meldungen());
     fenster.setzeFalldatei(vollerPfad(datei));
     fenster.alsGespeichertMerken();
+    unfertigesSpeichernAnbieten(fenster, vollerPfad(datei));
     return true;
 }
 
@@ -277,13 +284,8 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
         QObject::connect(punkt, &QAction::triggered, &fenster, std::move(arbeit));
         punkt->setEnabled(true);
     };
-    // The button saves into the settings file; that is the saved state only of the case without a
-    // case file.
-    k.setzeKlick(Feldname::Speichern, [&fenster, &k] {
-        if (!speichernAusfuehren(k)) return;
-        if (!fenster.falldatei()) fenster.alsGespeichertMerken();
-        gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
-    });
+    // The button and Datei › Fall speichern are one command: the case goes where it lives.
+    k.setzeKlick(Feldname::Speichern, [&fenster] { fenster.aktionen().fallSpeichern->trigger(); });
     fenster.setzeAenderungsfrage(
         [&fenster, dialoge] { return aenderungenFragen(fenster, *dialoge); });
     fenster.setzeZuletztOeffnen([&fenster](const std::filesystem::path& datei) {

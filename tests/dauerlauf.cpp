@@ -241,7 +241,13 @@ class Dauerlauf {
         const Falltabellen& t = sitzung_.tabellen();
 
         for (const auto& [id, feld] : felder_) {
-            for (QChar c : feld->text())
+            QString ziffern = feld->text();
+            // The start group of a table with 9a, 9b and 9c shows its label.
+            if (id.name == Feldname::Startgruppe &&
+                sitzung_.rechner().tabelle().hatBuchstabengruppen() && !ziffern.isEmpty() &&
+                QStringLiteral("abcABC").contains(ziffern.back()))
+                ziffern.chop(1);
+            for (QChar c : ziffern)
                 if (c < u'0' || c > u'9') {
                     fehler(feld->objectName().toStdString() + "(" + std::to_string(id.index) +
                            ") hält \"" + feld->text().toStdString() + "\"" + nach);

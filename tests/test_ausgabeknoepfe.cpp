@@ -12,6 +12,7 @@
 #include "dateien.h"
 #include "fensterpruefung.h"
 #include "pdftext.h"
+#include "speichern.h"
 #include "testdesktop.h"
 
 using namespace korvalt;
@@ -39,7 +40,8 @@ TEST_F(AusgabeknoepfeTest, SpeichernNachBestaetigungUndWiederherstellenBeimNaech
     meldungen.antwort = 2;
     klicken("Speichern");
     ASSERT_EQ(meldungen.fragen.size(), 1u);
-    EXPECT_EQ(meldungen.fragen[0], "Neue Einstellungen speichern: ");
+    EXPECT_EQ(meldungen.fragen[0],
+              "Neue Einstellungen speichern: " + speichernFrage(einstellungsdatei()));
     EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
 
     meldungen.antwort = 1;

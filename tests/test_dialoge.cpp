@@ -2,7 +2,10 @@
 // answers with what the user did there. What the printouts paint is tested with the printouts.
 #include <gtest/gtest.h>
 
+#include <sys/stat.h>
+
 #include <QApplication>
+#include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -93,6 +96,48 @@ TEST_F(DialogeTest, DruckerdialogAbgebrochenDrucktNicht) {
     EXPECT_EQ(titel, "Drucken");
 }
 
+// A file target of the printer dialog goes by the writer's rules before Qt opens it: a FIFO is
+// refused with the writer's reason and the dialog stays open instead of freezing; a link whose
+// file does not exist yet reaches Qt as that file, so the link stays and nothing is left behind.
+TEST_F(DialogeTest, DruckerdialogPrueftEinDateizielWieDerSchreiber) {
+    const auto rohr = verzeichnis.pfad() / "rohr.pdf";
+    ASSERT_EQ(::mkfifo(rohr.c_str(), 0644), 0);
+    const auto verweis = verzeichnis.pfad() / "verweis.pdf";
+    const auto spaeter = verzeichnis.pfad() / "spaeter.pdf";
+    std::filesystem::create_symlink("spaeter.pdf", verweis);
+    const auto drucken = [](QWidget& dialog) {
+        auto* knoepfe = dialog.findChild<QDialogButtonBox*>();
+        ASSERT_NE(knoepfe, nullptr);
+        knoepfe->button(QDialogButtonBox::Ok)->click();
+    };
+
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(QString::fromStdString(rohr.string()));
+    QString meldung;
+    bool offen = false;
+    imDialog([&](QWidget& dialog) {
+        imDialog([&](QWidget& box) {
+            meldung = dynamic_cast<QMessageBox&>(box).text();
+            static_cast<QDialog&>(box).accept();
+        });
+        drucken(dialog);
+        offen = dialog.isVisible();
+    });
+    EXPECT_FALSE(dialoge.druckerWaehlen(printer));
+    EXPECT_EQ(
+        meldung.toStdString(),
+        "\u201E" + rohr.string() + "\u201C ist keine gewöhnliche Datei und wird nicht ersetzt.");
+    EXPECT_TRUE(offen);
+
+    printer.setOutputFileName(QString::fromStdString(verweis.string()));
+    imDialog(drucken);
+    EXPECT_TRUE(dialoge.druckerWaehlen(printer));
+    EXPECT_EQ(printer.outputFileName().toStdString(), spaeter.string());
+    EXPECT_TRUE(std::filesystem::is_symlink(verweis));
+    EXPECT_FALSE(std::filesystem::exists(spaeter));
+}
+
 TEST_F(DialogeTest, AusdruckNachDemGedruecktenKnopf) {
     auto drueckt = [](const char* knopf) {
         return [knopf](QWidget& dialog) {
@@ -134,6 +179,48 @@ TEST_F(DialogeTest, SpeichernHaengtDieEndungNurOhneEndungAn) {
               std::nullopt);
 }
 
+// A PDF name typed without ".pdf" is asked about with its ending: the file that would be replaced
+// is the one named in the question, and "Nein" replaces nothing. Qt asks about a name without any
+// ending and keeps its dialog open; a name with another ending is asked about once it has ".pdf",
+// and "Nein" opens the dialog again.
+TEST_F(DialogeTest, PdfNameOhneEndungWirdMitEndungGefragt) {
+    for (const std::string vorhanden : {"Bericht.pdf", "Bericht 1.5.pdf"}) {
+        std::ofstream(verzeichnis.pfad() / vorhanden) << "alt";
+        const std::string getippt = vorhanden.substr(0, vorhanden.size() - 4);
+        const bool unsereFrage = getippt.find('.') != std::string::npos;
+        for (const auto antwort : {QMessageBox::No, QMessageBox::Yes}) {
+            QString frage;
+            QString wiederGeoeffnet;
+            imDialog([&](QWidget& dialog) {
+                auto* name = dialog.findChild<QLineEdit*>("fileNameEdit");
+                ASSERT_NE(name, nullptr);
+                name->setText(QString::fromStdString(getippt));
+                imDialog([&](QWidget& box) {
+                    auto& meldung = dynamic_cast<QMessageBox&>(box);
+                    frage = meldung.text();
+                    if (antwort == QMessageBox::No && unsereFrage)
+                        imDialog([&](QWidget& wieder) {
+                            wiederGeoeffnet = wieder.findChild<QLineEdit*>("fileNameEdit")->text();
+                        });
+                    meldung.button(antwort)->click();
+                });
+                static_cast<QDialog&>(dialog).accept();
+            });
+            const auto datei = dialoge.pdfDateiWaehlen((verzeichnis.pfad() / "x.pdf").string());
+            EXPECT_NE(frage.indexOf(QString::fromStdString(vorhanden)), -1)
+                << vorhanden << ": " << frage.toStdString();
+            if (antwort == QMessageBox::Yes) {
+                EXPECT_EQ(datei, (verzeichnis.pfad() / vorhanden).string());
+            } else {
+                EXPECT_EQ(datei, std::nullopt);
+                if (unsereFrage) {
+                    EXPECT_EQ(wiederGeoeffnet.toStdString(), vorhanden);
+                }
+            }
+        }
+    }
+}
+
 // A case file whose name is not UTF-8, proposed and accepted as it is, is the same file.
 TEST_F(DialogeTest, SpeichernUnterBehaeltEinenNamenInLatin1) {
     const auto datei = verzeichnis.pfad() / "caf\xe9.korvalt";
@@ -141,6 +228,21 @@ TEST_F(DialogeTest, SpeichernUnterBehaeltEinenNamenInLatin1) {
     imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
     EXPECT_EQ(dialoge.speichernWaehlen("Fall speichern unter", datei.native(), "", "korvalt"),
               datei.native());
+}
+
+// A PDF proposed in a folder whose name is not UTF-8 (beside a case file there) is written there
+// under the proposed bytes; a name typed into that folder lands in it too.
+TEST_F(DialogeTest, PdfInEinemOrdnerInLatin1) {
+    const auto ordner = verzeichnis.pfad() / "Akten M\xfcller";
+    std::filesystem::create_directory(ordner);
+    const auto vorschlag = ordner / "Fall \xe4 \u2013 Ergebnis.pdf";
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    EXPECT_EQ(dialoge.pdfDateiWaehlen(vorschlag.native()), vorschlag.native());
+    imDialog([](QWidget& dialog) {
+        dialog.findChild<QLineEdit*>("fileNameEdit")->setText("Neu");
+        static_cast<QDialog&>(dialog).accept();
+    });
+    EXPECT_EQ(dialoge.pdfDateiWaehlen(vorschlag.native()), (ordner / "Neu.pdf").native());
 }
 
 TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
@@ -153,8 +255,39 @@ TEST_F(DialogeTest, OeffnenGibtDieGewaehlteDatei) {
         name->setText(QString::fromStdString(datei.string()));
         static_cast<QDialog&>(dialog).accept();
     });
-    EXPECT_EQ(dialoge.oeffnenWaehlen("Fall öffnen", "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)"),
-              datei.string());
+    EXPECT_EQ(
+        dialoge.oeffnenWaehlen("Fall öffnen", "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)", ""),
+        datei.string());
+}
+
+// A file dialog starts in the folder it is given (the case file's), else in the folder of the
+// file chosen last in any of the dialogs.
+TEST_F(DialogeTest, DateidialogeBeginnenImOrdnerDesFallsSonstImZuletztBenutzten) {
+    const auto akten = verzeichnis.pfad() / "Akten";
+    const auto anderswo = verzeichnis.pfad() / "anderswo";
+    std::filesystem::create_directory(akten);
+    std::filesystem::create_directory(anderswo);
+    QString ordner;
+    const auto ordnerMerkenUndAbbrechen = [&ordner](QWidget& dialog) {
+        ordner = static_cast<QFileDialog&>(dialog).directory().absolutePath();
+        static_cast<QDialog&>(dialog).reject();
+    };
+    imDialog([](QWidget& dialog) { static_cast<QDialog&>(dialog).accept(); });
+    ASSERT_TRUE(dialoge.speichernWaehlen("Fall speichern unter", (akten / "Fall.korvalt").string(),
+                                         "", "korvalt"));
+    const QString zuletzt = QString::fromStdString(akten.string());
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.oeffnenWaehlen("Fall öffnen", "", "");
+    EXPECT_EQ(ordner, zuletzt);
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.pdfDateiWaehlen("Beispielfall \u2013 Ergebnis.pdf");
+    EXPECT_EQ(ordner, zuletzt);
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.speichernWaehlen("Monatsliste als CSV speichern", "Monatsliste.csv", "", "csv");
+    EXPECT_EQ(ordner, zuletzt);
+    imDialog(ordnerMerkenUndAbbrechen);
+    dialoge.oeffnenWaehlen("Fall öffnen", "", anderswo.string());
+    EXPECT_EQ(ordner, QString::fromStdString(anderswo.string()));
 }
 
 // Plain text, and wide enough that a long path stays on one line.

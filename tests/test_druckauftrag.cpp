@@ -147,4 +147,18 @@ TEST(Druckauftrag, PdfErsetztEineAlteDateiNurDurchEineVollstaendige) {
     EXPECT_EQ(test::pdfSeiten(ziel), 1);
 }
 
+// Qt knows file names only as UTF-8; a name in Latin-1 is still the file written, and nothing else
+// is left in its folder.
+TEST(Druckauftrag, PdfUnterEinemNamenDerKeinUtf8Ist) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto ziel = verzeichnis.pfad() / "M\xfcller.pdf";
+    std::string fehler;
+    EXPECT_TRUE(pdfSchreiben(ziel.string(), zweiZeilenDrucken, fehler)) << fehler;
+    EXPECT_EQ(test::pdfSeiten(ziel), 1);
+    std::vector<std::string> namen;
+    for (const auto& eintrag : std::filesystem::directory_iterator(verzeichnis.pfad()))
+        namen.push_back(eintrag.path().filename().string());
+    EXPECT_EQ(namen, std::vector<std::string>{"M\xfcller.pdf"});
+}
+
 }  // namespace

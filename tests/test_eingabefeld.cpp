@@ -93,4 +93,24 @@ TEST_F(EingabefeldTest, TastenOhneZeichenBewegenNurDieSchreibmarke) {
     EXPECT_EQ(sitzung->tabellen().stufendauer(2, 2, 4), 48);
 }
 
+// Coming into a field by a click selects its number as Tab does, so that "27" replaces "120"
+// instead of giving 12027; a second click places the cursor; Ctrl+A selects the number again.
+TEST_F(EingabefeldTest, KlickUndTabWaehlenDieGanzeZahlUndStrgAAuch) {
+    QLineEdit* gruppe = feld("GrDauer1", 3);
+    QTest::mouseClick(gruppe, Qt::LeftButton, {}, QPoint(2, gruppe->height() / 2));
+    EXPECT_EQ(gruppe->selectedText(), "120");
+    QTest::keyClicks(gruppe, "27");
+    EXPECT_EQ(gruppe->text(), "27");
+
+    QTest::mouseClick(gruppe, Qt::LeftButton, {}, QPoint(2, gruppe->height() / 2));
+    EXPECT_FALSE(gruppe->hasSelectedText());
+    QTest::keyClick(gruppe, Qt::Key_A, Qt::ControlModifier);
+    EXPECT_EQ(gruppe->selectedText(), "27");
+
+    QTest::keyClick(gruppe, Qt::Key_Tab);
+    auto* weiter = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+    ASSERT_NE(weiter, nullptr);
+    EXPECT_EQ(weiter->selectedText(), weiter->text());
+}
+
 }  // namespace

@@ -216,4 +216,32 @@ TEST_F(EingabehandlerTest, StartgruppeMitBuchstabenInDenNeuenTabellen) {
     EXPECT_EQ(fall->sitzung.tabellen().gruppe(1), 10);
 }
 
+// A value limited on Enter or by an arrow says so in the status line; a value within its limit,
+// the limit itself included, says nothing.
+TEST_F(EingabehandlerTest, BegrenzteDauerSagtEsImStatus) {
+    std::vector<std::string> gemeldet;
+    fall->anzeige.setzeMeldung([&gemeldet](const std::string& text) { gemeldet.push_back(text); });
+    const struct {
+        FeldId feld;
+        const char* getippt;
+        const char* meldung;
+    } faelle[] = {
+        {{Feldname::GrDauer, 3}, "700", "600 Monate ist die Obergrenze"},
+        {{Feldname::GrDauer, 3}, "600", nullptr},
+        {in(Feldname::indi1, 2, 4), "256", "255 Monate ist die Obergrenze"},
+        {in(Feldname::indi1, 2, 4), "255", nullptr},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(std::string(feldText(f.feld)) + " " + f.getippt);
+        gemeldet.clear();
+        fall->felder.setzeText(f.feld, f.getippt);
+        eingabefeldTaste(fall->anzeige, f.feld, zeichenEingabe);
+        EXPECT_EQ(gemeldet,
+                  f.meldung ? std::vector<std::string>{f.meldung} : std::vector<std::string>{});
+    }
+    gemeldet.clear();
+    eingabefeldSchritt(fall->anzeige, {Feldname::GrDauer, 3}, 12);
+    EXPECT_EQ(gemeldet, std::vector<std::string>{"600 Monate ist die Obergrenze"});
+}
+
 }  // namespace

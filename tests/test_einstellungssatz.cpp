@@ -330,3 +330,40 @@ TEST(Einstellungsdatei, KalenderangabenHinUndZurueck) {
     ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, zurueck, gruppen2006));
     EXPECT_TRUE(zurueck.kalender.leer());
 }
+
+// A case read with a calendar record is saved with it: a later version's positions stay as they
+// were, and a damaged record stays whole, its settings unused, while the case gets none.
+TEST(Einstellungsdatei, GelesenerKalendersatzWirdMitGespeichert) {
+    const std::string spaeter = std::string(34, ' ') + "X" + std::string(5, ' ');
+    const struct {
+        const char* name;
+        std::string kz;
+        bool beschaedigt;
+    } faelle[] = {
+        {"mit Angaben einer späteren Version",
+         "kz202607       1000007500" + std::string(10, ' ') + spaeter, false},
+        {"beschädigt", "kz202613       1000010000" + std::string(50, '9'), true},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        ASSERT_EQ(f.kz.size(), einstellungssatzLaenge);
+        test::TemporaeresVerzeichnis verzeichnis;
+        const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+        Falltabellen standard;
+        standardfallSetzen(standard);
+        const std::string inhalt = alsText(einstellungssatzBilden(9, standard, gruppen2006)) + f.kz;
+        std::ofstream(datei, std::ios::binary) << inhalt;
+        const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+        ASSERT_TRUE(lesung.kalendersatz);
+        EXPECT_EQ(lesung.hinweis.find("Der beschädigte Kalendersatz bleibt") != std::string::npos,
+                  f.beschaedigt)
+            << lesung.hinweis;
+        Falltabellen t;
+        ASSERT_TRUE(
+            einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, t, gruppen2006));
+        EXPECT_EQ(t.kalender.leer(), f.beschaedigt);
+        const auto saetze = einstellungssaetzeBilden("9", t, tabelle2006());
+        ASSERT_EQ(saetze.size(), 2u);
+        EXPECT_EQ(alsText(saetze[0]) + alsText(saetze[1]), inhalt);
+    }
+}

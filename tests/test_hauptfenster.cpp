@@ -140,6 +140,8 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
 
     ASSERT_TRUE(sitzung->steuerSetzen(std::nullopt, fehler));
     fenster->korvaltei().anzeige().starten();
+    // The open view follows once the event loop comes round.
+    QCoreApplication::processEvents();
     EXPECT_EQ(tabelle->columnCount(), 8);
     EXPECT_FALSE(nettosatz->isVisible());
     EXPECT_FALSE(schalter->isEnabled());

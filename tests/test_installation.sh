@@ -18,7 +18,7 @@ if ! cmake --install "$build" --prefix "$tmp/usr" >"$tmp/install.log" 2>&1; then
     echo "FEHLER: cmake --install ist gescheitert" >&2
     exit 1
 fi
-for datei in bin/korvalt share/korvalt/zelbar06.1tr \
+for datei in bin/korvalt lib/korvalt/libkorvalt_diagramm.so share/korvalt/zelbar06.1tr \
     share/applications/de.korvalt.Korvalt.desktop \
     share/metainfo/de.korvalt.Korvalt.metainfo.xml \
     share/mime/packages/de.korvalt.Korvalt.xml \
@@ -56,8 +56,13 @@ head -n 2 "$tmp/liste.csv" | tail -n 1 | grep -qx '1;9;1;2061,00;9;1;2061,00;0' 
     falsch "korvalt --monatsliste liste.pdf endet mit Status $?: $(cat "$tmp/fehler.txt")"
 [ "$(head -c 5 liste.pdf 2>/dev/null)" = "%PDF-" ] || falsch "liste.pdf ist keine PDF-Datei"
 
-rm -f liste.pdf
+# The year list's page carries the chart, which the installed program loads from its module.
+"$programm" --beginn 07/2026 --tabelle vka --jahresliste jahr.pdf 2>"$tmp/fehler.txt" ||
+    falsch "korvalt --jahresliste jahr.pdf endet mit Status $?: $(cat "$tmp/fehler.txt")"
+[ "$(head -c 5 jahr.pdf 2>/dev/null)" = "%PDF-" ] || falsch "jahr.pdf ist keine PDF-Datei"
+
+rm -f liste.pdf jahr.pdf
 [ -z "$(ls -A)" ] || falsch "korvalt hinterlässt im Arbeitsverzeichnis: $(ls -A)"
 
-[ "$fehler" -eq 0 ] && echo "Installation in $tmp/usr geprüft: Dateien, --version, CSV, PDF"
+[ "$fehler" -eq 0 ] && echo "Installation in $tmp/usr geprüft: Dateien, --version, CSV, PDF, Jahresliste"
 exit "$fehler"

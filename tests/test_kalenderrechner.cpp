@@ -2,6 +2,9 @@
 // built beside the tests.
 #include <gtest/gtest.h>
 
+#include <fstream>
+
+#include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "jahresdaten.h"
 #include "kalendersatz.h"
@@ -307,4 +310,52 @@ TEST_F(KalenderRechnerTest, TabellenabschnitteMitIhrenMonaten) {
     std::string fehler;
     EXPECT_FALSE(sitzung.tabelleWaehlen("2026-05", fehler));
     EXPECT_NE(sitzung.rechner().erhoehungshinweis(), "");
+}
+
+// A case by date whose calendar record is damaged is never calculated by date without a start
+// month: the window's start-up says why and calculates it in the side's latest table, saves it with
+// its table and its record as they were, and a Beginn brings it back to its table by date. Without
+// a window it is refused.
+TEST(KalenderRechnerDatei, NachDatumMitBeschaedigtemKalendersatz) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    Falltabellen standard;
+    standardfallSetzen(standard);
+    const Einstellungssatz fall = einstellungssatzBilden(10, standard, 17);
+    const Einstellungssatz tabelle = tabellensatzBilden("vka");
+    std::string beschaedigt = "kz202513       1000010000";
+    beschaedigt.resize(einstellungssatzLaenge, ' ');
+    const std::string inhalt = std::string(fall.begin(), fall.end()) +
+                               std::string(tabelle.begin(), tabelle.end()) + beschaedigt;
+    std::ofstream(datei, std::ios::binary) << inhalt;
+
+    Sitzung sitzung;
+    test::Meldungsprotokoll meldungen;
+    ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+    const Tariftabelle& letzte =
+        *sitzung.daten().tabellenkatalog.datierteTabellen(Arbeitgeberseite::vka).back();
+    EXPECT_EQ(sitzung.daten().tabelle, letzte.schluessel);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("Stand " + letzte.menuetitel()), std::string::npos)
+        << meldungen.warnungen[0];
+    std::string gespeichert;
+    for (const auto& satz : sitzung.einstellungssaetze("9b"))
+        gespeichert.append(satz.begin(), satz.end());
+    EXPECT_EQ(gespeichert, inhalt);
+
+    Kalenderangaben beginn;
+    beginn.beginn = KalenderMonat(2025, 1);
+    std::string fehler;
+    ASSERT_TRUE(sitzung.kalenderSetzen(beginn, fehler)) << fehler;
+    EXPECT_EQ(sitzung.daten().tabelle, "vka");
+    EXPECT_EQ(sitzung.vertretungsgrund(), "");
+    const auto saetze = sitzung.einstellungssaetze("9b");
+    ASSERT_EQ(saetze.size(), 3u);
+    EXPECT_EQ(std::string(saetze[2].begin(), saetze[2].begin() + 8), "kz202501");
+
+    Sitzung ohneFenster;
+    Startoptionen optionen{{"."}, datei};
+    optionen.ohneFenster = true;
+    EXPECT_EQ(ohneFenster.oeffnen(optionen, meldungen).fehler,
+              "\u201EVKA nach Datum\u201C braucht einen Beginn.");
 }

@@ -73,6 +73,24 @@ TEST(Kalendersatz, BytesUndZurueck) {
     EXPECT_TRUE(kalendersatzLesen(satzAus("kz             1000010000"), fehler)->mitSonderzahlung);
 }
 
+// A later version's settings after position 35 go back byte for byte; the known positions are
+// written from the case, the bonus switch at 35 included.
+TEST(Kalendersatz, UnbekannteStellenBleibenErhalten) {
+    // Positions 36-41 hold Ende; a later version's settings follow them.
+    const Einstellungssatz gelesen =
+        satzAus("kz202501       1000010000         1" + std::string(6, ' ') + "ABC" +
+                std::string(30, ' ') + "Z");
+    EXPECT_TRUE(unbekanntesBelegt(gelesen));
+    EXPECT_FALSE(unbekanntesBelegt(satzAus("kz202501       1000010000         1")));
+    Kalenderangaben neu = nurBeginn();
+    neu.beginn = KalenderMonat(2026, 7);
+    neu.mitSonderzahlung = false;
+    const Einstellungssatz satz = kalendersatzBilden(neu, &gelesen);
+    EXPECT_EQ(std::string(satz.begin(), satz.begin() + 35), "kz202607       1000010000         0");
+    EXPECT_EQ(std::string(satz.begin() + 41, satz.end()),
+              std::string(gelesen.begin() + 41, gelesen.end()));
+}
+
 TEST(Kalendersatz, BeschaedigterSatz) {
     const struct {
         const char* text;

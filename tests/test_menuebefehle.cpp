@@ -3,7 +3,10 @@
 // and the About box.
 #include <QApplication>
 #include <QClipboard>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QLabel>
+#include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
@@ -99,10 +102,11 @@ TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
     }
     EXPECT_NE(titel().find("2026"), std::string::npos) << titel();
 
-    // The button Speichern still writes the settings file, not the case file.
-    meldungen.antwort = 1;
+    // The button Speichern writes the open case file, not the settings file.
+    ersetzen("GrDauer1", 4, "77");
     QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
-    EXPECT_EQ(dateiinhalt(einstellungsdatei()), dateiinhalt(pfad("Neu 2026.dat")));
+    EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
+    EXPECT_EQ(dateiinhalt(pfad("Neu 2026.dat")).substr(24, 3), "077");
     EXPECT_EQ(dateiinhalt(pfad("Muster.korvalt")), satz);
 }
 
@@ -152,23 +156,22 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
     EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
     EXPECT_NE(fenster->statusBar()->currentMessage().indexOf("Neu.korvalt"), -1);
     EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
-    // The same record as the button Speichern writes for this case.
-    meldungen.antwort = 1;
-    QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
-    EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")), dateiinhalt(einstellungsdatei()));
     EXPECT_EQ(dateiinhalt(pfad("Neu.korvalt")).size(), 75u);
 
-    // Fall speichern writes the open case file, without a question; the settings file stays.
-    const std::string einstellungen = dateiinhalt(einstellungsdatei());
+    // The button Speichern is Fall speichern: it writes the open case file, without a question,
+    // names it in full and clears the change mark; the settings file is not touched.
     ersetzen("Startgruppe", 0, "5");
-    meldungen.fragen.clear();
-    taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt*");
+    QTest::mouseClick(widget<QPushButton>("Speichern"), Qt::LeftButton);
     EXPECT_TRUE(meldungen.fragen.empty());
-    EXPECT_EQ(dateiinhalt(einstellungsdatei()), einstellungen);
+    EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
     EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 5);
-    EXPECT_EQ(fenster->statusBar()->currentMessage(), "Fall gespeichert: Neu.korvalt");
+    EXPECT_EQ(fenster->statusBar()->currentMessage().toStdString(),
+              "Fall gespeichert: " + pfad("Neu.korvalt").string());
+    EXPECT_EQ(titel(), caption + " \u2013 Neu.korvalt");
     ersetzen("Startgruppe", 0, "11");
     taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Neu.korvalt"))[2]), 11);
 
     // Opened again, the saved case is back.
     ersetzen("indi1", 3, "30");
@@ -280,6 +283,33 @@ TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
               std::string::npos);
 }
 
+// With a case file open, every file dialog starts beside it: opening, the CSV and the year view's
+// PDF as well.
+TEST_F(MenuebefehleTest, DateidialogeBeginnenBeiDerFalldatei) {
+    starten();
+    const auto akten = pfad("Akten");
+    fenster->setzeFalldatei(akten / "Müller 2026.korvalt");
+    dialoge->datei.reset();
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(dialoge->oeffnenIn, akten.string());
+    dialoge->datei = "Akten/Jahr.pdf";
+    waehlen(&Menueaktionen::monatslisteCsv);
+    EXPECT_NE(dialoge->gefragt.back().find(" | " + (akten / "Monatsliste.csv").string() + " | "),
+              std::string::npos)
+        << dialoge->gefragt.back();
+    waehlen(&Menueaktionen::jahresuebersicht);
+    auto* ansicht = fenster->findChild<QDialog*>();
+    ASSERT_NE(ansicht, nullptr);
+    for (auto* knopf : ansicht->findChildren<QPushButton*>())
+        if (knopf->text() == "Als &PDF…") knopf->click();
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "PDF " + (akten / "Müller 2026 \u2013 Jahresübersicht.pdf").string());
+    // The folder is not there: the PDF could not be saved, and the message says so.
+    ASSERT_EQ(meldungen.warnungen.size(), 2u);
+    EXPECT_EQ(meldungen.warnungen[1].rfind("Speichern nicht möglich: ", 0), 0u)
+        << meldungen.warnungen[1];
+}
+
 // A changed case carries "*" in the title; before it goes the user saves it, lets it go, or keeps
 // it.
 TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
@@ -302,6 +332,95 @@ TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
     EXPECT_EQ(text("Startgruppe"), "5");
 }
 
+// A number typed and not confirmed counts before the question, whichever way the window is closed:
+// the close box and Alt+F4 (a close event from the window system) as Datei › Beenden.
+TEST_F(MenuebefehleTest, SchliessenUebernimmtDieOffeneEingabeVorDerFrage) {
+    const std::vector<std::pair<const char*, std::function<void()>>> wege = {
+        {"Schließfeld",
+         [this] {
+             QCloseEvent schliessen;
+             QApplication::sendEvent(fenster->windowHandle(), &schliessen);
+         }},
+        {"Beenden", [this] { waehlen(&Menueaktionen::beenden); }}};
+    for (const auto& [weg, schliessen] : wege) {
+        starten();
+        dialoge->aenderungsantwort = Aenderungsantwort::abbrechen;
+        auto* feld = widget<QLineEdit>("indi1", 2);
+        QTest::mouseClick(feld, Qt::LeftButton);
+        QTest::keyClick(feld, Qt::Key_Backspace);
+        QTest::keyClicks(feld, "7");
+        schliessen();
+        EXPECT_EQ(sitzung->tabellen().stufendauer(2, 1, 2), 7) << weg;
+        ASSERT_FALSE(dialoge->gefragt.empty()) << weg;
+        EXPECT_EQ(dialoge->gefragt.back(), "Änderungen an korvalt-einstellungen.dat?") << weg;
+        EXPECT_TRUE(fenster->isVisible()) << weg;
+    }
+}
+
+// A save of the case file killed before its rename left the newer case beside it: opening the
+// file offers it in the status line; opened, it is the case shown, changed against the file, and
+// the next save puts it in the file and ends the offer.
+TEST_F(MenuebefehleTest, UnfertigesSpeichernWirdAngebotenUndGeoeffnet) {
+    starten();
+    std::ofstream(pfad("Fall.korvalt"), std::ios::binary) << test::einstellungssatzText(9);
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    std::filesystem::last_write_time(pfad("Fall.korvalt"), jetzt - std::chrono::minutes(5));
+    const auto rest = pfad(".Fall.korvalt.korvalt-tmp-Ab12Cd");
+    std::ofstream(rest, std::ios::binary) << test::einstellungssatzText(11, 60);
+    dialoge->datei = "Fall.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    ASSERT_NE(fenster->findChild<QWidget*>("Angebot"), nullptr);
+    // Another case shown ends the offer.
+    waehlen(&Menueaktionen::neu);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
+
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(text("Startgruppe"), "9");
+    auto* angebot = fenster->findChild<QWidget*>("Angebot");
+    ASSERT_NE(angebot, nullptr);
+    EXPECT_NE(angebot->findChild<QLabel*>()->text().indexOf("nicht beendetes Speichern"), -1);
+
+    angebot->findChild<QPushButton*>()->click();
+    EXPECT_EQ(text("Startgruppe"), "11");
+    EXPECT_EQ(text("GrDauer1", 2), "60");
+    EXPECT_EQ(fenster->falldatei(), pfad("Fall.korvalt"));
+    EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt*");
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
+
+    taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dateiinhalt(pfad("Fall.korvalt")), test::einstellungssatzText(11, 60));
+    dialoge->datei = "Fall.korvalt";
+    waehlen(&Menueaktionen::fallOeffnen);
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
+}
+
+// Neu brings the example case in the table chosen last; a table by date, which needs the start
+// month the example lacks, gives way to its side's latest table.
+TEST_F(MenuebefehleTest, NeuBehaeltDieZuletztGewaehlteTabelle) {
+    starten();
+    Fallanzeige& anzeige = fenster->korvaltei().anzeige();
+    const Tabellenkatalog& katalog = sitzung->daten().tabellenkatalog;
+    std::string fehler;
+    ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("2024-03"), fehler)) << fehler;
+    ersetzen("indi1", 3, "7");
+    waehlen(&Menueaktionen::neu);
+    EXPECT_EQ(sitzung->daten().tabelle, "2024-03");
+    EXPECT_EQ(text("indi1", 3), "36");
+    EXPECT_EQ(text("Startgruppe"), "9a");
+
+    Kalenderangaben beginn;
+    beginn.beginn = KalenderMonat(2025, 1);
+    ASSERT_TRUE(sitzung->kalenderSetzen(beginn, fehler)) << fehler;
+    ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("vka"), fehler)) << fehler;
+    waehlen(&Menueaktionen::neu);
+    EXPECT_EQ(sitzung->daten().tabelle,
+              katalog.datierteTabellen(Arbeitgeberseite::vka).back()->schluessel);
+    EXPECT_TRUE(sitzung->tabellen().kalender.leer());
+}
+
 // The printer dialog's "print to file" replaces no file the user made read-only.
 TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
     starten();
@@ -315,6 +434,17 @@ TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("schreibgeschützt"), std::string::npos)
         << meldungen.warnungen[0];
+
+    // The year view's printer dialog as well.
+    waehlen(&Menueaktionen::jahresuebersicht);
+    auto* ansicht = fenster->findChild<QDialog*>();
+    ASSERT_NE(ansicht, nullptr);
+    for (auto* knopf : ansicht->findChildren<QPushButton*>())
+        if (knopf->text() == "&Drucken…") knopf->click();
+    EXPECT_EQ(dateiinhalt(dialoge->papier()), "alt");
+    ASSERT_EQ(meldungen.warnungen.size(), 2u);
+    EXPECT_NE(meldungen.warnungen[1].find("schreibgeschützt"), std::string::npos)
+        << meldungen.warnungen[1];
 }
 
 TEST_F(MenuebefehleTest, CsvUndPdfAusDemMenue) {

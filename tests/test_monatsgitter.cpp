@@ -1,8 +1,10 @@
 // The month grid on the window: a table view over the grid store with fixed, merged headings,
-// cell colours, one reset per fill.
+// cell colours, and after each fill only the changed rows told and repainted.
+#include <QPaintEvent>
 #include <QScrollBar>
 #include <QSignalSpy>
 #include <QTableView>
+#include <set>
 
 #include "fensterpruefung.h"
 #include "monatsgitter.h"
@@ -96,18 +98,65 @@ TEST_F(MonatsgitterTest, MitBeginnZeigenMonatsspalteUndStufenmonateDasDatum) {
     EXPECT_EQ(beschriftung("nanfang1", 1)->toolTip().toStdString(), "07/2026 (Monat 1)");
 }
 
-TEST_F(MonatsgitterTest, JedeFuellungSetztDasModellEinmalZurueck) {
+// A fill tells the views only what changed: the months that look different and the rows dropped
+// at the end, never a reset of the whole grid.
+TEST_F(MonatsgitterTest, JedeFuellungMeldetNurGeaenderteZeilen) {
     QSignalSpy zurueckgesetzt(gitter->model(), &QAbstractItemModel::modelReset);
+    QSignalSpy geaendert(gitter->model(), &QAbstractItemModel::dataChanged);
+    QSignalSpy entfernt(gitter->model(), &QAbstractItemModel::rowsRemoved);
+    const auto geaenderteZeilen = [&] {
+        std::set<int> zeilen;
+        for (const QList<QVariant>& signal : geaendert)
+            for (int z = signal[0].toModelIndex().row(); z <= signal[1].toModelIndex().row(); ++z)
+                zeilen.insert(z);
+        geaendert.clear();
+        return zeilen;
+    };
+    // The individual case ends 60 months earlier: only its last 60 months change, the case still
+    // runs 480 months.
     ersetzen(feld("GrDauer1", 4), "60");
-    EXPECT_EQ(zurueckgesetzt.count(), 1);
-    ersetzen(feld("GrDauer", 4), "60");
-    EXPECT_EQ(zurueckgesetzt.count(), 2);
+    std::set<int> erwartet;
+    for (int m = 421; m <= 480; ++m) erwartet.insert(m + 2);
+    EXPECT_EQ(geaenderteZeilen(), erwartet);
+    EXPECT_EQ(gitter->model()->rowCount(), 480 + 4);
     // Both cases are 60 months shorter: the rows behind the new closing row are gone.
+    ersetzen(feld("GrDauer", 4), "60");
+    ASSERT_EQ(entfernt.count(), 1);
+    EXPECT_EQ(entfernt[0][1].toInt(), 420 + 4);
+    EXPECT_EQ(entfernt[0][2].toInt(), 480 + 3);
     EXPECT_EQ(gitter->model()->rowCount(), 420 + 4);
+    EXPECT_TRUE(geaenderteZeilen().contains(423));
     EXPECT_EQ(zelle(423, 0).toString(), "");
+    EXPECT_EQ(grund(423, 3), QColor(238, 238, 238));
     EXPECT_EQ(gitter->columnSpan(0, 1), 3);
-    klicken("nachoben");
-    EXPECT_EQ(zurueckgesetzt.count(), 3);
+    // The same value again changes nothing.
+    ersetzen(feld("GrDauer", 4), "60");
+    EXPECT_TRUE(geaenderteZeilen().empty());
+    EXPECT_EQ(zurueckgesetzt.count(), 0);
+}
+
+// Gathers what a widget paints.
+class Malzaehler : public QObject {
+  public:
+    bool eventFilter(QObject* objekt, QEvent* ereignis) override {
+        if (ereignis->type() == QEvent::Paint)
+            gemalt += static_cast<QPaintEvent*>(ereignis)->region();
+        return QObject::eventFilter(objekt, ereignis);
+    }
+    QRegion gemalt;
+};
+
+// After an Enter the grid repaints the rows in view that changed, and those only.
+TEST_F(MonatsgitterTest, GeaenderteZeilenWerdenNeuGezeichnet) {
+    for (int runde = 0; runde < 3; ++runde) QCoreApplication::processEvents();
+    Malzaehler zaehler;
+    gitter->viewport()->installEventFilter(&zaehler);
+    // Step 1 of the individual case a month shorter: month 12 is its first month in step 2.
+    ersetzen(feld("indi1", 1), "11");
+    for (int runde = 0; runde < 3; ++runde) QCoreApplication::processEvents();
+    EXPECT_EQ(zelle(12 + 2, 5).toString(), "2");
+    EXPECT_TRUE(zaehler.gemalt.contains(gitter->visualRect(gitter->model()->index(12 + 2, 5))));
+    EXPECT_FALSE(zaehler.gemalt.intersects(gitter->visualRect(gitter->model()->index(5, 5))));
 }
 
 TEST_F(MonatsgitterTest, GitterhintergrundGiltFuerZellenOhneEigeneFarbe) {

@@ -12,6 +12,7 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
+#include "festertext.h"
 #include "kommandozeile.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
@@ -211,6 +212,17 @@ TEST_F(ExportTest, TabellenWerdenAufgelistet) {
     EXPECT_NE(fehler.str().find("nicht gefunden"), std::string::npos);
 }
 
+// Standard output that cannot take the list (a full disk): exit status 1 and a German message
+// with the reason, not silence.
+TEST_F(ExportTest, VolleStandardausgabeWirdGemeldet) {
+    std::ofstream voll("/dev/full");
+    ASSERT_TRUE(voll.is_open());
+    EXPECT_EQ(tabellenAuflisten(programmverzeichnis, voll, fehler), exitSchreibfehler);
+    EXPECT_EQ(fehler.str(),
+              "korvalt: Die Standardausgabe kann nicht geschrieben werden: Auf dem Datenträger "
+              "ist kein Platz mehr frei.\n");
+}
+
 // A case with a start month: the date after the month, two decimals, one more empty Summe cell.
 TEST_F(ExportTest, CsvMitBeginnNenntDasDatum) {
     ASSERT_EQ(exportieren({"--monatsliste", "-", "--beginn", "2026-07", "--tabelle", "vka"}),
@@ -388,6 +400,48 @@ TEST(Aufruf, ArgumenteWerdenGeprueft) {
     }
 }
 
+// --help and --version stand alone, as --tabellen does: with anything else the call is refused
+// (exit status 2) instead of doing one thing and dropping the rest; no option is given twice.
+TEST(Aufruf, HilfeUndVersionStehenAlleinUndNichtsZweimal) {
+    std::string fehler;
+    const struct {
+        std::vector<std::string> argumente;
+        const char* meldung;
+    } faelle[] = {
+        {{"--version", "--monatsliste", "x.csv"},
+         "\u201E--version\u201C steht allein; es geht nicht zusammen mit "
+         "\u201E--monatsliste\u201C."},
+        {{"--monatsliste", "x.csv", "--help"},
+         "\u201E--help\u201C steht allein; es geht nicht zusammen mit \u201E--monatsliste\u201C."},
+        {{"Muster.korvalt", "-h"},
+         "\u201E-h\u201C steht allein; es geht nicht zusammen mit \u201EFALLDATEI\u201C."},
+        {{"--help", "--version"},
+         "\u201E--help\u201C steht allein; es geht nicht zusammen mit \u201E--version\u201C."},
+        {{"--tabellen", "--tabellen"}, "\u201E--tabellen\u201C ist zweimal angegeben."},
+        {{"--version", "--version"}, "\u201E--version\u201C ist zweimal angegeben."},
+        {{"--jahresliste", "-", "--ohne-jahressonderzahlung", "--ohne-jahressonderzahlung"},
+         "\u201E--ohne-jahressonderzahlung\u201C ist zweimal angegeben."},
+    };
+    for (const auto& f : faelle) {
+        EXPECT_FALSE(aufrufLesen(f.argumente, fehler)) << f.argumente.back();
+        EXPECT_EQ(fehler, f.meldung);
+    }
+}
+
+// An argument of any length comes back in a message shortened, cut between whole characters.
+TEST(Aufruf, LangeArgumenteWerdenGekuerztZitiert) {
+    std::string fehler;
+    const std::string lang(100000, 'x');
+    EXPECT_FALSE(aufrufLesen({"--" + lang}, fehler));
+    EXPECT_EQ(fehler, "Unbekanntes Argument \u201E--" + std::string(38, 'x') + "\u2026\u201C.");
+    EXPECT_FALSE(aufrufLesen({"--monatsliste", "-", "--beginn", lang}, fehler));
+    EXPECT_LT(fehler.size(), 300u) << fehler.substr(0, 300);
+    std::string umlaute;
+    for (int i = 0; i < 40; ++i) umlaute += "ä";
+    EXPECT_EQ(zitat(umlaute), "\u201E" + umlaute + "\u201C");
+    EXPECT_EQ(zitat(umlaute + "ö"), "\u201E" + umlaute + "\u2026\u201C");
+}
+
 // The usage lines stand together above the options, and each option has a line of its own.
 TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
     const std::string hilfe = aufrufHilfe();
@@ -492,7 +546,9 @@ TEST_F(ExportTest, CsvMitNettolohn) {
         const auto z = zellen(zeile(csv, m));
         ASSERT_EQ(z.size(), 12u) << zeile(csv, m);
         // November's net pay includes the bonus's.
-        if (m % 12 != 11) EXPECT_LT(cent(z[5]), cent(z[4])) << m;
+        if (m % 12 != 11) {
+            EXPECT_LT(cent(z[5]), cent(z[4])) << m;
+        }
         EXPECT_EQ(cent(z[11]), cent(z[9]) - cent(z[5])) << m;
         for (std::size_t s : {4, 5, 8, 9, 10, 11}) summe[s] += cent(z[s]);
     }

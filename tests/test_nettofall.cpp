@@ -89,7 +89,7 @@ TEST(Nettofall, SteuerangabenUeberSpeichernUndOeffnen) {
     ASSERT_EQ(wieder.oeffnen({{"."}, datei}, meldungen).fehler, "");
     EXPECT_EQ(wieder.tabellen().steuer, a);
     EXPECT_TRUE(meldungen.warnungen.empty());
-    wieder.beispielfallLaden(meldungen);
+    wieder.beispielfallLaden();
     EXPECT_FALSE(wieder.tabellen().steuer);
 }
 

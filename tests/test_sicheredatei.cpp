@@ -205,24 +205,59 @@ TEST(SichereDatei, VerweisOhneZielWirdDurchgeschrieben) {
     EXPECT_EQ(test::dateiinhalt(verzeichnis.pfad() / "spaeter.csv"), "neu");
 }
 
-// Only this target's temporary files, and only those older than an hour, are a killed run's.
-TEST(SichereDatei, VerwaisteTemporaereDateienDesZielsVerschwinden) {
+// What killed runs left in the folder a file is written to goes once it is a day old, whichever
+// file it was to replace; younger ones and other names stay.
+TEST(SichereDatei, VerwaisteTemporaereDateienVerschwindenNachEinemTag) {
     test::TemporaeresVerzeichnis verzeichnis;
     const auto jetzt = std::filesystem::file_time_type::clock::now();
-    const auto anlegen = [&](const char* name, std::chrono::minutes alter) {
+    const auto anlegen = [&](const char* name, std::chrono::hours alter) {
         std::ofstream(verzeichnis.pfad() / name) << "halb";
         std::filesystem::last_write_time(verzeichnis.pfad() / name, jetzt - alter);
     };
-    anlegen(".ziel.csv.korvalt-tmp-a1b2c3", std::chrono::minutes(61));
-    anlegen(".ziel.csv.korvalt-tmp-d4e5f6", std::chrono::minutes(59));
-    anlegen(".andere.csv.korvalt-tmp-a1b2c3", std::chrono::minutes(61));
-    anlegen(".ziel.csv.korvalt-tmp-a1b2c3.bak", std::chrono::minutes(61));
+    anlegen(".ziel.csv.korvalt-tmp-a1b2c3", std::chrono::hours(25));
+    anlegen(".ziel.csv.korvalt-tmp-d4e5f6", std::chrono::hours(23));
+    anlegen(".andere.csv.korvalt-tmp-a1b2c3", std::chrono::hours(25));
+    anlegen(".ziel.csv.korvalt-tmp-a1b2c3.bak", std::chrono::hours(25));
+    anlegen("ziel.csv.korvalt-tmp-a1b2c3", std::chrono::hours(25));
     std::string fehler;
     EXPECT_TRUE(dateiSchreiben(verzeichnis.pfad() / "ziel.csv", "neu", fehler)) << fehler;
     EXPECT_EQ(test::dateinamen(verzeichnis.pfad()),
-              (std::vector<std::string>{".andere.csv.korvalt-tmp-a1b2c3",
-                                        ".ziel.csv.korvalt-tmp-a1b2c3.bak",
-                                        ".ziel.csv.korvalt-tmp-d4e5f6", "ziel.csv"}));
+              (std::vector<std::string>{".ziel.csv.korvalt-tmp-a1b2c3.bak",
+                                        ".ziel.csv.korvalt-tmp-d4e5f6", "ziel.csv",
+                                        "ziel.csv.korvalt-tmp-a1b2c3"}));
+}
+
+// A save killed before its rename leaves the case's newest content: the temporary files of this
+// file that are newer than it, newest first; older ones were followed by a save that ended.
+TEST(SichereDatei, UnfertigeSpeicherungenSindDieNeuerenDesZiels) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto jetzt = std::filesystem::file_time_type::clock::now();
+    const auto anlegen = [&](const std::string& name, std::chrono::minutes alter) {
+        std::ofstream(verzeichnis.pfad() / name) << name;
+        std::filesystem::last_write_time(verzeichnis.pfad() / name, jetzt - alter);
+    };
+    const std::string fall = "Fall.korvalt";
+    EXPECT_TRUE(unfertigeSpeicherungen(verzeichnis.pfad() / fall).empty());
+    anlegen(".Fall.korvalt.korvalt-tmp-aaaaaa", std::chrono::minutes(30));
+    anlegen(".Fall.korvalt.korvalt-tmp-bbbbbb", std::chrono::minutes(10));
+    anlegen(".Fall.korvalt.korvalt-tmp-cccccc", std::chrono::minutes(90));
+    anlegen(".Anders.korvalt.korvalt-tmp-dddddd", std::chrono::minutes(5));
+    anlegen(".Fall.korvalt.korvalt-tmp-eeeeee.alt", std::chrono::minutes(5));
+    std::filesystem::create_symlink(".Fall.korvalt.korvalt-tmp-bbbbbb",
+                                    verzeichnis.pfad() / ".Fall.korvalt.korvalt-tmp-ffffff");
+    const auto namen = [&] {
+        std::vector<std::string> liste;
+        for (const auto& u : unfertigeSpeicherungen(verzeichnis.pfad() / fall))
+            liste.push_back(u.datei.filename().string());
+        return liste;
+    };
+    // Without the case file every one of its temporary files counts.
+    EXPECT_EQ(namen(), (std::vector<std::string>{".Fall.korvalt.korvalt-tmp-bbbbbb",
+                                                 ".Fall.korvalt.korvalt-tmp-aaaaaa",
+                                                 ".Fall.korvalt.korvalt-tmp-cccccc"}));
+    anlegen(fall, std::chrono::minutes(60));
+    EXPECT_EQ(namen(), (std::vector<std::string>{".Fall.korvalt.korvalt-tmp-bbbbbb",
+                                                 ".Fall.korvalt.korvalt-tmp-aaaaaa"}));
 }
 
 }  // namespace

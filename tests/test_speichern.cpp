@@ -42,9 +42,23 @@ TEST_F(SpeichernTest, AbbrechenSchreibtNichts) {
     meldungen.antwort = 2;
     EXPECT_FALSE(speichern());
     ASSERT_EQ(meldungen.fragen.size(), 1u);
-    EXPECT_EQ(meldungen.fragen[0], "Neue Einstellungen speichern: ");
     EXPECT_FALSE(std::filesystem::exists(datei));
     EXPECT_TRUE(meldungen.warnungen.empty());
+}
+
+// The question says what is saved where, the file in full, and when a case there is replaced.
+TEST_F(SpeichernTest, FrageNenntWasWohinGespeichertWird) {
+    meldungen.antwort = 1;
+    EXPECT_TRUE(speichern());
+    EXPECT_TRUE(speichern());
+    ASSERT_EQ(meldungen.fragen.size(), 2u);
+    const std::string neu = "Neue Einstellungen speichern: Der angezeigte Fall wird in \u201E" +
+                            datei.string() +
+                            "\u201C gespeichert: die Startgruppe, alle Laufzeiten, die "
+                            "Tariftabelle und die Angaben zu Beginn, Stufe und Teilzeit. Korvalt "
+                            "öffnet ihn beim nächsten Start.";
+    EXPECT_EQ(meldungen.fragen[0], neu);
+    EXPECT_EQ(meldungen.fragen[1], neu + "\nDer dort bisher gespeicherte Fall wird ersetzt.");
 }
 
 TEST_F(SpeichernTest, OkSchreibtDenSatzDesStandardfalls) {

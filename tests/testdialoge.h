@@ -28,9 +28,10 @@ class Testdialoge : public Dialoge {
         gefragt.push_back("PDF " + std::string(vorschlag));
         return antwort();
     }
-    std::optional<std::string> oeffnenWaehlen(std::string_view titel,
-                                              std::string_view filter) override {
+    std::optional<std::string> oeffnenWaehlen(std::string_view titel, std::string_view filter,
+                                              std::string_view ordner) override {
         gefragt.push_back(std::string(titel) + " | " + std::string(filter));
+        oeffnenIn = ordner;
         return antwort();
     }
     std::optional<std::string> speichernWaehlen(std::string_view titel, std::string_view vorschlag,
@@ -113,6 +114,7 @@ class Testdialoge : public Dialoge {
     std::optional<Steuerangaben> steuerGezeigt;
     std::string steuerOhne;
     std::vector<std::string> gefragt;
+    std::string oeffnenIn;  // the folder the last open dialog was to start in
     std::vector<std::string> hinweise;
 
   private:

@@ -6,7 +6,6 @@
 #include <QKeyEvent>
 #include <QMenu>
 #include <QPainter>
-#include <QRegularExpressionValidator>
 
 namespace korvalt {
 
@@ -60,17 +59,12 @@ bool nurZiffern(const QString& text) {
 
 }  // namespace
 
-Eingabefeld::Eingabefeld(QWidget* eltern) : QLineEdit(eltern) {
+Eingabefeld::Eingabefeld(QWidget* eltern, const QValidator& pruefer) : QLineEdit(eltern) {
     setFrame(false);
     setAcceptDrops(false);
     setDragEnabled(false);
     setAttribute(Qt::WA_InputMethodEnabled, false);
-    // The last guard: whatever way text might still take into the field, it must be digits.
-    setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*"), this));
-}
-
-void Eingabefeld::gruppenbuchstabenErlauben() {
-    setValidator(new QRegularExpressionValidator(QRegularExpression("[0-9]*[a-cA-C]?"), this));
+    setValidator(&pruefer);
 }
 
 void Eingabefeld::setzeHandler(Fokushandler fokus, Tastenhandler taste, Schritthandler schritt,
@@ -120,6 +114,12 @@ void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
         ereignis->accept();
         return;
     }
+    // Its character (1) would be swallowed as any control character.
+    if (ereignis->matches(QKeySequence::SelectAll)) {
+        selectAll();
+        ereignis->accept();
+        return;
+    }
     if (ereignis->key() == Qt::Key_Escape && ereignis->modifiers() == Qt::NoModifier) {
         if (text() != bestaetigt_) setText(bestaetigt_);
         ereignis->accept();
@@ -158,6 +158,19 @@ void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
 
 void Eingabefeld::focusInEvent(QFocusEvent* ereignis) {
     QLineEdit::focusInEvent(ereignis);
+    switch (ereignis->reason()) {
+        // The press puts the cursor where it was clicked; its release selects the number.
+        case Qt::MouseFocusReason:
+            klickWaehltAlles_ = true;
+            break;
+        // Back from a menu or another window the field keeps its cursor and what was selected.
+        case Qt::PopupFocusReason:
+        case Qt::ActiveWindowFocusReason:
+            break;
+        default:
+            selectAll();
+            break;
+    }
     if (fokus_) fokus_();
 }
 
@@ -184,6 +197,13 @@ void Eingabefeld::contextMenuEvent(QContextMenuEvent* ereignis) {
     menue.exec(ereignis->globalPos());
 }
 
+// Only the click that brought the cursor in selects; a later click into the field places the
+// cursor, as in any text field.
+void Eingabefeld::mousePressEvent(QMouseEvent* ereignis) {
+    if (ereignis->button() != Qt::LeftButton) klickWaehltAlles_ = false;
+    QLineEdit::mousePressEvent(ereignis);
+}
+
 // The middle button would paste the X11 selection.
 void Eingabefeld::mouseReleaseEvent(QMouseEvent* ereignis) {
     if (ereignis->button() == Qt::MiddleButton) {
@@ -191,6 +211,9 @@ void Eingabefeld::mouseReleaseEvent(QMouseEvent* ereignis) {
         return;
     }
     QLineEdit::mouseReleaseEvent(ereignis);
+    // A drag over part of the number keeps that part selected.
+    if (klickWaehltAlles_ && !hasSelectedText()) selectAll();
+    klickWaehltAlles_ = false;
 }
 
 void Eingabefeld::paintEvent(QPaintEvent* ereignis) {

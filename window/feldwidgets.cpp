@@ -48,11 +48,19 @@ QString summenhinweis(Feldname n) {
     }
 }
 
-QFont schrift(const Feldbeschreibung& b, double faktor) {
-    QFont f("Arial");
-    f.setPointSizeF(std::max(1.0, b.schriftgroesse * faktor));
-    f.setBold(b.fett);
-    return f;
+// Whether a field shows text in a font of its own: the grid sets its own, a line has none.
+bool mitSchrift(const Feldbeschreibung& b) {
+    return b.art != Feldart::Gitter && b.art != Feldart::Linie;
+}
+
+// What holds a field: its step panel, or the window.
+const Feldbeschreibung& traegerBeschreibung(FeldId feld) {
+    const auto t = traegerVon(feld);
+    return beschreibung(t ? t->name : Feldname::Korvaltei);
+}
+
+bool gleicheSchrift(const Feldbeschreibung& a, const Feldbeschreibung& b) {
+    return a.schriftgroesse == b.schriftgroesse && a.fett == b.fett;
 }
 
 template <typename F>
@@ -68,6 +76,8 @@ void jedesFeld(F&& tun) {
 
 Feldwidgets::Feldwidgets(QWidget& fenster, Gitterspeicher& gitter)
     : fenster_(fenster), gitterspeicher_(gitter) {
+    // Before any field, so that the fields of the window's kind are made in its font.
+    fenster_.setFont(schrift(beschreibung(Feldname::Korvaltei), schriftfaktor_));
     jedesFeld([&](const Feldbeschreibung& b, FeldId feld) {
         QWidget* eltern = &fenster_;
         if (const auto t = traegerVon(feld)) eltern = widget(*t);
@@ -84,7 +94,6 @@ Feldwidgets::Feldwidgets(QWidget& fenster, Gitterspeicher& gitter)
             p.setColor(QPalette::WindowText, alsQColor(*b.schriftfarbe));
             e.widget->setPalette(p);
         }
-        if (b.art != Feldart::Gitter) e.widget->setFont(schrift(b, 1.0));
         // Buttons keep the button face unless a colour is set for them.
         if (b.art != Feldart::Knopf) farbeAnwenden(feld);
         if (!b.sichtbar) e.widget->hide();
@@ -92,11 +101,19 @@ Feldwidgets::Feldwidgets(QWidget& fenster, Gitterspeicher& gitter)
     });
 }
 
+// Each field gets its font before its text, so that the text is laid out once.
 QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* eltern) {
     const QString text = alsQString(eintrag(feld).text);
+    const auto eigeneSchrift = [&](QWidget* w) {
+        if (mitSchrift(b) && !gleicheSchrift(b, traegerBeschreibung(feld)))
+            w->setFont(schrift(b, schriftfaktor_));
+        return w;
+    };
     switch (b.art) {
         case Feldart::Textfeld: {
-            auto* f = new Eingabefeld(eltern);
+            auto* f = new Eingabefeld(
+                eltern, b.name == Feldname::Startgruppe ? gruppenbuchstaben_ : ziffern_);
+            eigeneSchrift(f);
             f->anzeigen(text);
             f->setAlignment(ausrichtung(b));
             return f;
@@ -104,6 +121,7 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
         case Feldart::Beschriftung:
         case Feldart::Tafel: {
             auto* l = new QLabel(eltern);
+            eigeneSchrift(l);
             l->setTextFormat(Qt::PlainText);
             l->setAlignment(b.art == Feldart::Tafel ? Qt::AlignCenter : ausrichtung(b));
             if (b.art == Feldart::Tafel) {
@@ -115,7 +133,9 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
             return l;
         }
         case Feldart::Knopf: {
-            auto* k = new QPushButton(text, eltern);
+            auto* k = new QPushButton(eltern);
+            eigeneSchrift(k);
+            k->setText(text);
             if (b.name == Feldname::nachoben || b.name == Feldname::nachunten) {
                 k->setIcon(pfeilbild(b.name == Feldname::nachoben));
                 // The arrows act on the input field that had the focus, which keeps it.
@@ -244,10 +264,29 @@ void Feldwidgets::farbeAnwenden(FeldId feld) {
     e.widget->setPalette(p);
 }
 
+const QFont& Feldwidgets::schrift(const Feldbeschreibung& b, double faktor) {
+    const double punkte = std::max(1.0, b.schriftgroesse * faktor);
+    auto [gefunden, neu] = schriften_.try_emplace({punkte, b.fett}, QStringLiteral("Arial"));
+    if (neu) {
+        gefunden->second.setPointSizeF(punkte);
+        gefunden->second.setBold(b.fett);
+    }
+    return gefunden->second;
+}
+
+void Feldwidgets::schriftenSetzen(double faktor) {
+    schriften_.clear();
+    fenster_.setFont(schrift(beschreibung(Feldname::Korvaltei), faktor));
+    jedesFeld([&](const Feldbeschreibung& b, FeldId feld) {
+        if (mitSchrift(b) && !gleicheSchrift(b, traegerBeschreibung(feld)))
+            eintrag(feld).widget->setFont(schrift(b, faktor));
+    });
+}
+
 void Feldwidgets::anordnen(double pixelProTwipX, double pixelProTwipY, double schriftfaktor) {
     auto kanteX = [&](int twips) { return int(std::lround(twips * pixelProTwipX)); };
     auto kanteY = [&](int twips) { return int(std::lround(twips * pixelProTwipY)); };
-    const bool neueSchrift = schriftfaktor != schriftfaktor_;
+    if (schriftfaktor != schriftfaktor_) schriftenSetzen(schriftfaktor);
     jedesFeld([&](const Feldbeschreibung& b, FeldId feld) {
         QWidget* w = eintrag(feld).widget;
         // Edges are rounded in window coordinates, so that neighbouring fields meet exactly.
@@ -265,8 +304,6 @@ void Feldwidgets::anordnen(double pixelProTwipX, double pixelProTwipY, double sc
         }
         w->setGeometry(links - dx, oben - dy, std::max(1, rechts - links),
                        std::max(1, unten - oben));
-        if (neueSchrift && b.art != Feldart::Gitter && b.art != Feldart::Linie)
-            w->setFont(schrift(b, schriftfaktor));
         if (b.name == Feldname::nachoben || b.name == Feldname::nachunten) {
             const int seite = int(std::min(w->width(), w->height()) * 0.7);
             static_cast<QPushButton*>(w)->setIconSize(QSize(seite, seite));

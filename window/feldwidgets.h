@@ -2,12 +2,16 @@
 // them and their proportional layout.
 #pragma once
 
+#include <QFont>
 #include <QWidget>
 #include <array>
+#include <map>
 #include <string>
+#include <utility>
 
 #include "anzeigefelder.h"
 #include "feldtabelle.h"
+#include "ziffernpruefer.h"
 
 namespace korvalt {
 
@@ -44,12 +48,22 @@ class Feldwidgets {
     const Eintrag& eintrag(FeldId feld) const;
     QWidget* erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* eltern);
     void farbeAnwenden(FeldId feld);
+    // The font of a kind of field (its size and weight) at the scale of `faktor`, made once.
+    const QFont& schrift(const Feldbeschreibung& b, double faktor);
+    // Sets the window's font and that of every field of another kind than what holds it; the
+    // others take theirs from the window or their step panel.
+    void schriftenSetzen(double faktor);
 
     QWidget& fenster_;
     Gitterspeicher& gitterspeicher_;
     Monatsgitter* gitter_ = nullptr;
     std::array<std::array<Eintrag, groessterIndex + 1>, feldnamenAnzahl> felder_{};
-    double schriftfaktor_ = 0;
+    // The fonts as laid out now, by size and weight.
+    std::map<std::pair<double, bool>, QFont> schriften_;
+    double schriftfaktor_ = 1;
+    // The last guards of the duration fields and of the start group field.
+    Ziffernpruefer ziffern_{false};
+    Ziffernpruefer gruppenbuchstaben_{true};
 };
 
 }  // namespace korvalt

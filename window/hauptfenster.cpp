@@ -11,9 +11,11 @@
 
 #include <QAction>
 #include <QCloseEvent>
+#include <QHBoxLayout>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
@@ -116,6 +118,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     // The Schließen button closes the client area: the case's changes are settled first.
     korvaltei_->installEventFilter(this);
     korvaltei_->anzeige().setzeNachRechnung([this] { standPruefen(); });
+    korvaltei_->anzeige().setzeMeldung(
+        [this](const std::string& text) { melden(alsQString(text)); });
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
@@ -127,7 +131,7 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
         jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });
-        korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->neuBerechnen(); });
+        korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->vormerken(); });
     }
     jahresansicht_->show();
     jahresansicht_->raise();
@@ -187,6 +191,33 @@ void Hauptfenster::melden(const QString& text) {
     statusBar()->showMessage(text, meldedauer);
 }
 
+void Hauptfenster::angebotZeigen(const QString& text, const QString& knopftext,
+                                 std::function<void()> annehmen) {
+    angebotEntfernen();
+    angebot_ = new QWidget(this);
+    angebot_->setObjectName("Angebot");
+    auto* zeile = new QHBoxLayout(angebot_);
+    zeile->setContentsMargins(0, 0, 0, 0);
+    auto* hinweis = new QLabel(text, angebot_);
+    hinweis->setTextFormat(Qt::PlainText);
+    zeile->addWidget(hinweis, 1);
+    auto* knopf = new QPushButton(knopftext, angebot_);
+    zeile->addWidget(knopf);
+    connect(knopf, &QPushButton::clicked, this, [this, annehmen = std::move(annehmen)] {
+        angebotEntfernen();
+        annehmen();
+    });
+    // Permanent, so that the notes of melden do not hide it.
+    statusBar()->insertPermanentWidget(0, angebot_, 1);
+}
+
+void Hauptfenster::angebotEntfernen() {
+    if (!angebot_) return;
+    statusBar()->removeWidget(angebot_);
+    angebot_->deleteLater();
+    angebot_ = nullptr;
+}
+
 // The person comes first, so that a window in the task bar shows whose case it is. The change mark
 // stands where Qt's "[*]" would put it, at the end, without changing the title of an unchanged
 // case.
@@ -229,6 +260,7 @@ void Hauptfenster::steueranzeigeSetzen() {
 }
 
 void Hauptfenster::alsGespeichertMerken() {
+    angebotEntfernen();
     stand_ = aktuellerStand();
     gespeichert_ = stand_;
     titelSetzen();
@@ -280,9 +312,14 @@ void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {
-    if (objekt == korvaltei_ && ereignis->type() == QEvent::Close && !aenderungenKlaeren()) {
-        ereignis->ignore();
-        return true;
+    if (objekt == korvaltei_ && ereignis->type() == QEvent::Close) {
+        // The close box and Alt+F4 leave the cursor in its field: what was typed there counts
+        // before the question, as it does for Ctrl+Q and the button Schließen.
+        korvaltei_->eingabeUebernehmen();
+        if (!aenderungenKlaeren()) {
+            ereignis->ignore();
+            return true;
+        }
     }
     return QMainWindow::eventFilter(objekt, ereignis);
 }

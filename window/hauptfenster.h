@@ -72,6 +72,11 @@ class Hauptfenster : public QMainWindow {
 
     // A short note in the status line that goes again after a while.
     void melden(const QString& text);
+    // An offer in the status line, a text with one button, that stays until the button is
+    // pressed or the case shown counts as saved again (alsGespeichertMerken: it was saved, or
+    // another case opened). A new offer replaces the one shown.
+    void angebotZeigen(const QString& text, const QString& knopf, std::function<void()> annehmen);
+    void angebotEntfernen();
 
     // Whether the case differs from the one last opened or saved; the title then carries "*".
     bool geaendert() const { return stand_ != gespeichert_; }
@@ -137,6 +142,7 @@ class Hauptfenster : public QMainWindow {
     QLabel* kalenderanzeige_ = nullptr;
     // The case's tax class while it has tax settings.
     QLabel* steueranzeige_ = nullptr;
+    QWidget* angebot_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
     // The records the case would be saved as: now, and when it was last opened or saved.
     std::vector<Einstellungssatz> stand_;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QScreen>
+#include <QShowEvent>
 #include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
@@ -33,10 +34,21 @@ const QStringList nettokoepfe{"Netto\nNormalfall", "Netto\nBeispielfall", "Diffe
 // Net pay's four columns take room from the chart, and the view grows where the screen allows.
 constexpr int breiteMitNetto = 1340;
 
-QTableWidgetItem* zelle(const std::string& text, bool rechts = true) {
-    auto* z = new QTableWidgetItem(QString::fromStdString(text));
-    z->setTextAlignment(Qt::AlignVCenter | (rechts ? Qt::AlignRight : Qt::AlignLeft));
-    return z;
+// Sets a cell's text and weight where they changed, so that the table repaints only those cells.
+void zelleSetzen(QTableWidget& tabelle, int zeile, int spalte, const std::string& text, bool fett) {
+    QTableWidgetItem* z = tabelle.item(zeile, spalte);
+    if (!z) {
+        z = new QTableWidgetItem;
+        z->setTextAlignment(Qt::AlignVCenter | (spalte > 0 ? Qt::AlignRight : Qt::AlignLeft));
+        tabelle.setItem(zeile, spalte, z);
+    }
+    const QString neu = QString::fromStdString(text);
+    if (z->text() != neu) z->setText(neu);
+    if (z->font().bold() != fett) {
+        QFont f = z->font();
+        f.setBold(fett);
+        z->setFont(f);
+    }
 }
 
 }  // namespace
@@ -75,7 +87,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
-    diagramm_ = new Jahresdiagramm(inhalt_);
+    diagramm_ = jahresdiagrammErzeugen(inhalt_, diagrammFehler_);
     teile_ = new QHBoxLayout;
     auto* teile = teile_;
     teile->addWidget(tabelle_, 1);
@@ -92,7 +104,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     nettoDiagramm_ = new QCheckBox("Diagramm &netto", this);
     nettoDiagramm_->setObjectName("DiagrammNetto");
     connect(nettoDiagramm_, &QCheckBox::toggled, this,
-            [this](bool netto) { diagramm_->zeigen(daten_, netto); });
+            [this](bool netto) { diagramm_->zeigen(diagrammdatenBilden(daten_, netto)); });
     drucken_ = new QPushButton("&Drucken…", this);
     alsPdf_ = new QPushButton("Als &PDF…", this);
     auto* schliessen = new QPushButton("&Schließen", this);
@@ -146,12 +158,45 @@ void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::functio
     alsPdf_->setEnabled(bool(pdfarbeit_));
 }
 
+void Jahresansicht::schalterZeigen() {
+    const QSignalBlocker still(schalter_);
+    schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
+}
+
+void Jahresansicht::vormerken() {
+    schalterZeigen();
+    veraltet_ = true;
+    if (!isVisible() || nachholenGeplant_) return;
+    nachholenGeplant_ = true;
+    QMetaObject::invokeMethod(
+        this, [this] { nachholen(); }, Qt::QueuedConnection);
+}
+
+void Jahresansicht::nachholen() {
+    nachholenGeplant_ = false;
+    if (veraltet_ && isVisible()) neuBerechnen();
+}
+
+void Jahresansicht::showEvent(QShowEvent* ereignis) {
+    if (veraltet_) neuBerechnen();
+    QDialog::showEvent(ereignis);
+}
+
+const Jahresdaten& Jahresansicht::daten() {
+    if (veraltet_) neuBerechnen();
+    return daten_;
+}
+
+Jahresdiagramm& Jahresansicht::diagramm() {
+    if (veraltet_) neuBerechnen();
+    return *diagramm_;
+}
+
 void Jahresansicht::neuBerechnen() {
+    veraltet_ = false;
+    ++neuberechnungen_;
     daten_ = jahresdatenBilden(sitzung_, true);
-    {
-        const QSignalBlocker still(schalter_);
-        schalter_->setChecked(sitzung_.tabellen().kalender.mitSonderzahlung);
-    }
+    schalterZeigen();
     satz_->setText(QString::fromStdString(ausgleichSatz(daten_)));
     zahlen_->setText(QString::fromStdString(ausgleichZahlen(daten_)));
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
@@ -159,7 +204,7 @@ void Jahresansicht::neuBerechnen() {
     schalter_->setEnabled(daten_.sonderzahlungMoeglich);
     nettoZeigen();
     tabelleFuellen();
-    diagramm_->zeigen(daten_, nettoDiagramm_->isChecked());
+    diagramm_->zeigen(diagrammdatenBilden(daten_, nettoDiagramm_->isChecked()));
 }
 
 // The net sentence and the notes where the case has net pay; why not where its tax settings
@@ -195,10 +240,10 @@ void Jahresansicht::nettoZeigen() {
 void Jahresansicht::tabelleFuellen() {
     const Jahresuebersicht& u = daten_.uebersicht;
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
-    auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
     // `netto` is the same year of the net pays, or null.
     auto zeileSetzen = [&](int zeile, const Jahreszeile& z, const Jahreszeile* netto,
-                           bool mitKumuliert) {
+                           bool mitKumuliert, bool fett) {
+        auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };
         auto bonus = [&](std::int64_t cent) {
             return daten_.mitSonderzahlung ? betrag(cent) : std::string("\u2013");
         };
@@ -212,18 +257,12 @@ void Jahresansicht::tabelleFuellen() {
                          {betrag(netto->centN), betrag(netto->centI), betrag(netto->differenz),
                           mitKumuliert ? betrag(netto->kumuliert) : std::string()});
         for (int s = 0; s < int(werte.size()); ++s)
-            tabelle_->setItem(zeile, s, zelle(werte[std::size_t(s)], s > 0));
+            zelleSetzen(*tabelle_, zeile, s, werte[std::size_t(s)], fett);
     };
     const auto& netto = daten_.netto;
     for (std::size_t i = 0; i < u.jahre.size(); ++i)
-        zeileSetzen(int(i), u.jahre[i], netto ? &netto->jahre[i] : nullptr, true);
-    const int summe = int(u.jahre.size());
-    zeileSetzen(summe, u.gesamt, netto ? &netto->gesamt : nullptr, false);
-    for (int s = 0; s < tabelle_->columnCount(); ++s) {
-        QFont f = tabelle_->item(summe, s)->font();
-        f.setBold(true);
-        tabelle_->item(summe, s)->setFont(f);
-    }
+        zeileSetzen(int(i), u.jahre[i], netto ? &netto->jahre[i] : nullptr, true, false);
+    zeileSetzen(int(u.jahre.size()), u.gesamt, netto ? &netto->gesamt : nullptr, false, true);
 }
 
 }  // namespace korvalt

@@ -5,6 +5,7 @@
 
 #include <functional>
 #include <optional>
+#include <string>
 
 #include <QDialog>
 
@@ -23,33 +24,50 @@ class Jahresdiagramm;
 
 class Jahresansicht : public QDialog {
   public:
-    // The view follows the case from then on through `neuBerechnen`.
+    // The view follows the case from then on through `vormerken`.
     explicit Jahresansicht(Sitzung& sitzung, QWidget* eltern = nullptr);
     ~Jahresansicht() override;
 
     // Shows the case as it is now, its switch for the annual bonus included.
     void neuBerechnen();
+    // The case changed. The switch shows it at once; the figures, the table and the chart follow
+    // once the event loop comes round, however many changes came before, and a hidden view
+    // follows only when it is shown again.
+    void vormerken();
 
-    const Jahresdaten& daten() const { return daten_; }
+    // What the view shows of the case as it is now, and its chart.
+    const Jahresdaten& daten();
     QWidget& inhalt() const { return *inhalt_; }
-    Jahresdiagramm& diagramm() const { return *diagramm_; }
+    Jahresdiagramm& diagramm();
+    // Why the chart cannot be drawn (its module is missing); empty when it can.
+    const std::string& diagrammFehler() const { return diagrammFehler_; }
+    // How often the view has gathered the case's figures and redrawn them.
+    int neuberechnungen() const { return neuberechnungen_; }
     // Whether the chart shows net pay.
     bool diagrammNetto() const;
 
-    // The recalculation of the case after the view changed it, which then calls `neuBerechnen`;
+    // The recalculation of the case after the view changed it, which then calls `vormerken`;
     // without it the view only shows the change itself.
     void setzeNeuberechnung(std::function<void()> rechnen) { rechnen_ = std::move(rechnen); }
 
     // The work of the buttons Drucken… and Als PDF…, attached from the output.
     void setzeDruckarbeit(std::function<void()> drucken, std::function<void()> alsPdf);
 
+  protected:
+    void showEvent(QShowEvent* ereignis) override;
+
   private:
+    void schalterZeigen();
+    void nachholen();
     void tabelleFuellen();
     void nettoZeigen();
     void sonderzahlungSchalten(bool an);
 
     Sitzung& sitzung_;
     Jahresdaten daten_;
+    bool veraltet_ = false;
+    bool nachholenGeplant_ = false;
+    int neuberechnungen_ = 0;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
     QLabel* nettoSatz_ = nullptr;
@@ -61,6 +79,7 @@ class Jahresansicht : public QDialog {
     QTableWidget* tabelle_ = nullptr;
     QHBoxLayout* teile_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;
+    std::string diagrammFehler_;
     QPushButton* drucken_ = nullptr;
     QPushButton* alsPdf_ = nullptr;
     std::function<void()> rechnen_;

@@ -81,7 +81,6 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
             [this, feld] {
                 return eingabefeldHinweis(sitzung_.tabellen(), anzeige_.tabelle(), feld);
             });
-        if (feld.name == Feldname::Startgruppe) f->gruppenbuchstabenErlauben();
         if (vorher) setTabOrder(vorher, f);
         vorher = f;
     }
@@ -142,6 +141,10 @@ void Korvaltei::knopfGedrueckt(Feldname knopf) {
             if (const auto& aktion = klicks_[static_cast<std::size_t>(knopf)]) aktion();
             return;
     }
+}
+
+void Korvaltei::eingabeUebernehmen() {
+    if (auto* feld = dynamic_cast<Eingabefeld*>(focusWidget())) feld->uebernehmen();
 }
 
 void Korvaltei::hilfeaufrufen(int kontext) {

@@ -55,6 +55,10 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     // replaces an earlier action. Until one is set the button does nothing.
     void setzeKlick(Feldname knopf, std::function<void()> aktion);
 
+    // Confirms what was typed into the input field that has the cursor and not confirmed yet, as
+    // leaving the field would; nothing when there is no such entry.
+    void eingabeUebernehmen();
+
     // The height of the client area in twips at the screen's resolution.
     int hoeheTwips() const;
     // Sets the client area's height and runs the resize handling. With `felderSkalieren` false the

@@ -1,12 +1,11 @@
 // The month grid's model and views.
 #include "monatsgitter.h"
 #include "qtumwandlung.h"
+#include "zellenzeichner.h"
 
 #include <QApplication>
 #include <QHeaderView>
-#include <QPainter>
 #include <QScrollBar>
-#include <QStyledItemDelegate>
 #include <algorithm>
 #include <cmath>
 
@@ -14,40 +13,8 @@ namespace korvalt {
 
 namespace {
 
-// A text wider than its cell gives way to its short form where it has one ("07/26" for "07/2026");
-// what is still too wide is set in a narrower cut of the font rather than cut short, so that
-// "Monat" reads whole in its narrow column.
-class Zellenzeichner : public QStyledItemDelegate {
-  public:
-    using QStyledItemDelegate::QStyledItemDelegate;
-
-    void paint(QPainter* maler, const QStyleOptionViewItem& option,
-               const QModelIndex& index) const override {
-        QStyleOptionViewItem opt = option;
-        initStyleOption(&opt, index);
-        opt.textElideMode = Qt::ElideNone;
-        const QWidget* view = opt.widget;
-        QStyle* stil = view ? view->style() : QApplication::style();
-        const int rand = stil->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
-        const int platz = opt.rect.width() - 2 * rand;
-        int breite = QFontMetrics(opt.font).horizontalAdvance(opt.text);
-        if (breite > platz) {
-            const QString kurz = index.data(Gittermodell::kurztextRolle).toString();
-            if (!kurz.isEmpty()) {
-                opt.text = kurz;
-                breite = QFontMetrics(opt.font).horizontalAdvance(opt.text);
-            }
-        }
-        if (breite > platz && platz > 0) {
-            opt.font.setStretch(std::max(50, 100 * platz / breite));
-            opt.fontMetrics = QFontMetrics(opt.font);
-        }
-        stil->drawControl(QStyle::CE_ItemViewItem, &opt, maler, view);
-    }
-};
-
 void tabelleEinrichten(QTableView& t) {
-    t.setItemDelegate(new Zellenzeichner(&t));
+    t.setItemDelegate(new Zellenzeichner(Gittermodell::kurztextRolle, &t));
     t.setTextElideMode(Qt::ElideNone);
     t.horizontalHeader()->hide();
     t.verticalHeader()->hide();
@@ -68,10 +35,13 @@ void tabelleEinrichten(QTableView& t) {
 }  // namespace
 
 Gittermodell::Gittermodell(Gitterspeicher& speicher, QObject* eltern)
-    : QAbstractTableModel(eltern), speicher_(speicher) {}
+    : QAbstractTableModel(eltern), speicher_(speicher), zeilen_(speicher.zeilenzahl()) {
+    // The views start with every row as it is now.
+    speicher_.geaenderteZeilenAbholen();
+}
 
 int Gittermodell::rowCount(const QModelIndex& eltern) const {
-    return eltern.isValid() ? 0 : speicher_.zeilenzahl();
+    return eltern.isValid() ? 0 : zeilen_;
 }
 
 int Gittermodell::columnCount(const QModelIndex& eltern) const {
@@ -104,24 +74,42 @@ QVariant Gittermodell::data(const QModelIndex& index, int rolle) const {
     }
 }
 
-void Gittermodell::zuruecksetzenBeginnen() {
-    if (zuruecksetzen_) return;
-    zuruecksetzen_ = true;
-    beginResetModel();
+void Gittermodell::fuellungBeginnen() {
+    fuellung_ = true;
 }
 
-void Gittermodell::zuruecksetzenEnden() {
-    if (!zuruecksetzen_) return;
-    zuruecksetzen_ = false;
-    endResetModel();
+void Gittermodell::fuellungEnden() {
+    if (!fuellung_) return;
+    fuellung_ = false;
+    const int vorher = zeilen_;
+    const int nachher = speicher_.zeilenzahl();
+    if (nachher < vorher) {
+        beginRemoveRows({}, nachher, vorher - 1);
+        zeilen_ = nachher;
+        endRemoveRows();
+    } else if (nachher > vorher) {
+        beginInsertRows({}, vorher, nachher - 1);
+        zeilen_ = nachher;
+        endInsertRows();
+    }
+    // Rows just added are new to the views anyway.
+    const int bekannt = std::min(vorher, nachher);
+    std::vector<Zeilenbereich> geaendert = speicher_.geaenderteZeilenAbholen();
+    if (alleGeaendert_) geaendert = {{0, bekannt}};
+    alleGeaendert_ = false;
+    for (const Zeilenbereich& b : geaendert) {
+        const int bis = std::min(b.bis, bekannt);
+        if (b.von < bis) emit dataChanged(index(b.von, 0), index(bis - 1, gitterSpalten - 1));
+    }
 }
 
 void Gittermodell::setzeGrund(Farbe farbe) {
     speicher_.hintergrund = farbe;
-    // Every cell without a colour of its own changes; during a fill the reset tells the views.
-    if (!zuruecksetzen_ && rowCount() > 0)
-        emit dataChanged(index(0, 0), index(rowCount() - 1, gitterSpalten - 1),
-                         {Qt::BackgroundRole});
+    // Every cell without a colour of its own changes; during a fill its end tells the views.
+    if (fuellung_)
+        alleGeaendert_ = true;
+    else if (zeilen_ > 0)
+        emit dataChanged(index(0, 0), index(zeilen_ - 1, gitterSpalten - 1), {Qt::BackgroundRole});
 }
 
 Monatsgitter::Monatsgitter(Gitterspeicher& speicher, QWidget* eltern)
@@ -148,11 +136,11 @@ Monatsgitter::Monatsgitter(Gitterspeicher& speicher, QWidget* eltern)
 }
 
 void Monatsgitter::verbergen() {
-    modell_->zuruecksetzenBeginnen();
+    modell_->fuellungBeginnen();
 }
 
 void Monatsgitter::zeigen() {
-    modell_->zuruecksetzenEnden();
+    modell_->fuellungEnden();
     zeilenAnwenden();
 }
 
@@ -183,7 +171,8 @@ void Monatsgitter::resizeEvent(QResizeEvent* ereignis) {
     kopfAnordnen();
 }
 
-// Font, row heights and merged heading cells, after every fill and every change of scale.
+// Font, row heights and merged heading cells, after every fill and every change of scale; each only
+// where it changed, since the views repaint for any of them.
 void Monatsgitter::zeilenAnwenden() {
     QFont schrift("Arial");
     schrift.setPointSizeF(std::max(1.0, speicher_.schriftgroesse * schriftfaktor_));
@@ -199,26 +188,35 @@ void Monatsgitter::zeilenAnwenden() {
     };
     const int standard = hoehe(Gitterspeicher::standardZeilenhoehe);
     for (QTableView* t : {static_cast<QTableView*>(this), kopf_}) {
-        t->verticalHeader()->setDefaultSectionSize(standard);
+        if (t->verticalHeader()->defaultSectionSize() != standard)
+            t->verticalHeader()->setDefaultSectionSize(standard);
         const int feste = std::min(speicher_.festeZeilen, speicher_.zeilenzahl());
         for (int z = 0; z < feste; ++z) {
             const int h = hoehe(speicher_.zeilenhoehe(z));
             if (t->rowHeight(z) != h) t->setRowHeight(z, h);
         }
-        t->clearSpans();
-        if (speicher_.verbindenErlaubt && speicher_.kopfzeileVerbinden &&
-            speicher_.zeilenzahl() > 0) {
-            int anfang = 0;
-            for (int s = 1; s <= gitterSpalten; ++s) {
-                if (s < gitterSpalten &&
-                    speicher_.zelle(0, s).text == speicher_.zelle(0, anfang).text)
-                    continue;
-                if (s - anfang > 1) t->setSpan(0, anfang, 1, s - anfang);
-                anfang = s;
-            }
+    }
+    spannenAnwenden();
+    kopfAnordnen();
+}
+
+void Monatsgitter::spannenAnwenden() {
+    std::vector<std::pair<int, int>> spannen;
+    if (speicher_.verbindenErlaubt && speicher_.kopfzeileVerbinden && speicher_.zeilenzahl() > 0) {
+        int anfang = 0;
+        for (int s = 1; s <= gitterSpalten; ++s) {
+            if (s < gitterSpalten && speicher_.zelle(0, s).text == speicher_.zelle(0, anfang).text)
+                continue;
+            if (s - anfang > 1) spannen.emplace_back(anfang, s - anfang);
+            anfang = s;
         }
     }
-    kopfAnordnen();
+    if (spannen == spannen_) return;
+    spannen_ = std::move(spannen);
+    for (QTableView* t : {static_cast<QTableView*>(this), kopf_}) {
+        t->clearSpans();
+        for (const auto& [anfang, anzahl] : spannen_) t->setSpan(0, anfang, 1, anzahl);
+    }
 }
 
 void Monatsgitter::kopfAnordnen() {

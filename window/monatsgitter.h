@@ -5,14 +5,17 @@
 #include <QAbstractTableModel>
 #include <QTableView>
 #include <array>
+#include <utility>
+#include <vector>
 
 #include "farbe.h"
 #include "gitterspeicher.h"
 
 namespace korvalt {
 
-// The grid store as a table model. The store is written between zuruecksetzenBeginnen and
-// zuruecksetzenEnden; the views ask only for the cells they paint.
+// The grid store as a table model; the views ask only for the cells they paint. The store is
+// written between fuellungBeginnen and fuellungEnden; then the views learn of the rows added or
+// dropped at the end and of the rows whose cells changed, and repaint only those they show.
 class Gittermodell : public QAbstractTableModel {
   public:
     // The cell's short text, for a view too narrow for its text.
@@ -24,15 +27,17 @@ class Gittermodell : public QAbstractTableModel {
     int columnCount(const QModelIndex& eltern = {}) const override;
     QVariant data(const QModelIndex& index, int rolle) const override;
 
-    void zuruecksetzenBeginnen();
-    void zuruecksetzenEnden();
-    bool wirdZurueckgesetzt() const { return zuruecksetzen_; }
+    void fuellungBeginnen();
+    void fuellungEnden();
     // The colour of cells without one of their own; fixed cells have the button face.
     void setzeGrund(Farbe farbe);
 
   private:
     Gitterspeicher& speicher_;
-    bool zuruecksetzen_ = false;
+    int zeilen_ = 0;  // the rows the views know of
+    bool fuellung_ = false;
+    // The background changed during a fill: every row looks different.
+    bool alleGeaendert_ = false;
 };
 
 class Monatsgitter : public QTableView {
@@ -58,12 +63,15 @@ class Monatsgitter : public QTableView {
   private:
     void zeilenAnwenden();
     void kopfAnordnen();
+    void spannenAnwenden();
 
     Gitterspeicher& speicher_;
     Gittermodell* modell_;
     QTableView* kopf_;
     double pixelProTwip_ = 1.0 / 15;
     double schriftfaktor_ = 1.0;
+    // The merged heading cells as set on both views: first column and count of each.
+    std::vector<std::pair<int, int>> spannen_;
 };
 
 }  // namespace korvalt
