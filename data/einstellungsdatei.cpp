@@ -85,8 +85,10 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                 if (lesung.steuer) break;
                 lesung.steuer = svSatzLesen(satz, grund);
                 if (lesung.steuer) {
+                    lesung.steuersatz = satz;
                     grund.clear();
                 } else {
+                    if (!lesung.steuersatz) lesung.steuersatz = satz;
                     grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
                     grund.pop_back();
                 }
@@ -121,6 +123,10 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
         lesung.hinweis +=
             " Der beschädigte Kalendersatz bleibt beim Speichern erhalten, bis Sie unter Fall "
             "\u203A Beginn, Stufe und Teilzeit neue Angaben machen.";
+    if (lesung.steuersatz && !lesung.steuer)
+        lesung.hinweis +=
+            " Der beschädigte Steuer- und Sozialversicherungssatz bleibt beim Speichern erhalten, "
+            "bis Sie unter Fall \u203A Steuer und Sozialversicherung neue Angaben machen.";
 }
 
 }  // namespace

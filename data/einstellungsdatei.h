@@ -25,8 +25,10 @@ struct Einstellungslesung {
     // The record of the case's calendar settings ("kz"): the first sound one, else the first
     // damaged one, which the case keeps to write it back as it is.
     std::optional<Einstellungssatz> kalendersatz;
-    // The tax and insurance settings of the file's first sound "sv" record.
+    // The tax and insurance settings of the file's first sound "sv" record, and that record (else
+    // the first damaged one, which the case keeps to write it back as it is).
     std::optional<Steuerangaben> steuer;
+    std::optional<Einstellungssatz> steuersatz;
     // The person, from the file's sound "pe" records.
     Personenangaben person;
     // German notice for a usable file with records passed over, of a later version or a damaged

@@ -68,7 +68,8 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
 
 std::optional<Integer> einstellungssatzWiederherstellen(
     const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
-    int gruppenzahl, const Personenangaben& person, const std::optional<Steuerangaben>& steuer) {
+    int gruppenzahl, const Personenangaben& person,
+    const std::optional<Einstellungssatz>& steuersatz) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     const auto angaben = kalendersatzLesen(kalendersatz, fehler);
@@ -76,7 +77,12 @@ std::optional<Integer> einstellungssatzWiederherstellen(
     t.kalendersatz.reset();
     if (satzartVon(kalendersatz) == Satzart::kalender)
         t.kalendersatz = GelesenerKalendersatz{kalendersatz, !angaben};
-    t.steuer = steuer;
+    t.steuer.reset();
+    t.steuersatz.reset();
+    if (steuersatz) {
+        t.steuer = svSatzLesen(*steuersatz, fehler);
+        t.steuersatz = GelesenerSatz{*steuersatz, !t.steuer};
+    }
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -130,7 +136,11 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
         saetze.push_back(*gelesen);
     else if (!t.kalender.leer() || (gelesen && unbekanntesBelegt(*gelesen)))
         saetze.push_back(kalendersatzBilden(t.kalender, gelesen));
-    if (t.steuer) saetze.push_back(svSatzBilden(*t.steuer));
+    const Einstellungssatz* steuersatz = t.steuersatz ? &t.steuersatz->satz : nullptr;
+    if (t.steuersatz && t.steuersatz->beschaedigt)
+        saetze.push_back(*steuersatz);
+    else if (t.steuer)
+        saetze.push_back(svSatzBilden(*t.steuer, steuersatz));
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;
 }

@@ -13,6 +13,7 @@ void standardfallSetzen(Falltabellen& t) {
     }
     t.kalender = {};
     t.steuer.reset();
+    t.steuersatz.reset();
     t.person = {};
     t.kalendersatz.reset();
 }

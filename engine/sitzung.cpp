@@ -39,7 +39,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
     Personenangaben person;
-    std::optional<Steuerangaben> steuer;
+    std::optional<Einstellungssatz> steuersatz;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -52,7 +52,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
                 person = lesung.person;
-                steuer = lesung.steuer;
+                steuersatz = lesung.steuersatz;
                 hinweis = lesung.hinweis;
                 break;
             case Einstellungslesung::Ergebnis::fehlt:
@@ -95,7 +95,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     titeltarif_ = daten_.fall.tarif();
 
     auto startgruppe = einstellungssatzWiederherstellen(
-        fallsatz, kalendersatz, tabellen_, rechner_.tabelle().gruppenzahl(), person, steuer);
+        fallsatz, kalendersatz, tabellen_, rechner_.tabelle().gruppenzahl(), person, steuersatz);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -214,6 +214,8 @@ bool Sitzung::steuerSetzen(const std::optional<Steuerangaben>& neu, std::string&
     fehler = steuerPruefen(neu);
     if (!fehler.empty()) return false;
     tabellen_.steuer = neu;
+    // New settings, or none, replace a damaged record read with the case.
+    if (tabellen_.steuersatz) tabellen_.steuersatz->beschaedigt = false;
     netto_.reset();
     return true;
 }
@@ -387,11 +389,11 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen, const Personenangaben& person,
-                                          const std::optional<Steuerangaben>& steuer) {
+                                          const std::optional<Einstellungssatz>& steuersatz) {
     netto_.reset();
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
     const auto startgruppe = einstellungssatzWiederherstellen(
-        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, steuer);
+        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, steuersatz);
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));

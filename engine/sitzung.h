@@ -197,11 +197,11 @@ class Sitzung {
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
     // the durations, calendar settings, tax settings and person. Returns the saved start group; the
     // caller then runs `starten`.
-    std::optional<Integer> fallLaden(const Einstellungssatz& satz,
-                                     const Einstellungssatz& tabellensatz,
-                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen,
-                                     const Personenangaben& person = {},
-                                     const std::optional<Steuerangaben>& steuer = std::nullopt);
+    std::optional<Integer> fallLaden(
+        const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
+        const Einstellungssatz& kalendersatz, Meldungen& meldungen,
+        const Personenangaben& person = {},
+        const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
     // The example case of the first start: the default durations, no calendar and no tax settings,
     // in the table of `schluessel` (for a table by date, which needs the start month the example
     // lacks, its side's latest table), without one in the standard table.

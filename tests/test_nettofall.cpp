@@ -8,6 +8,7 @@
 #include "einstellungsdatei.h"
 #include "meldungsprotokoll.h"
 #include "sitzung.h"
+#include "svsatz.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -115,6 +116,76 @@ TEST(Nettofall, Fall2006MitSteuerangabenBleibtUnveraendert) {
     const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
     ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
     EXPECT_EQ(test::dateiinhalt(zurueck), inhalt);
+}
+
+// What a later version wrote after the positions this version knows is saved again byte for byte,
+// also once the settings were changed.
+TEST(Nettofall, SpaetereStellenDesSatzesBleiben) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / "Fall.korvalt";
+    std::string sv = "sv100000" + std::string(14, ' ') + "spaeter";
+    sv += std::string(einstellungssatzLaenge - sv.size(), ' ');
+    std::string kz = "kz202601" + std::string(7, ' ') + "1000010000";
+    kz += std::string(einstellungssatzLaenge - kz.size(), ' ');
+    std::string tb = "tbvka";
+    tb += std::string(einstellungssatzLaenge - tb.size(), ' ');
+    std::ofstream(datei, std::ios::binary) << "st\x09" + std::string(72, '1') + tb + kz + sv;
+    test::Meldungsprotokoll meldungen;
+    Sitzung sitzung;
+    ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+    ASSERT_EQ(sitzung.tabellen().steuer, Steuerangaben{});
+    const auto gespeichertesSv = [&] {
+        std::string fehler;
+        const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
+        EXPECT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
+        const std::string inhalt = test::dateiinhalt(zurueck);
+        const auto stelle = inhalt.find("sv");
+        return stelle == std::string::npos ? std::string() : inhalt.substr(stelle, sv.size());
+    };
+    EXPECT_EQ(gespeichertesSv(), sv);
+    std::string fehler;
+    ASSERT_TRUE(sitzung.steuerSetzen(klasse1Kirche9(), fehler)) << fehler;
+    std::string geaendert = sv;
+    geaendert[5] = '9';
+    EXPECT_EQ(gespeichertesSv(), geaendert);
+}
+
+// A damaged record goes back into the file whole, so that a later version's settings it may hold
+// are not lost, until the case gets settings of its own or none: then it is replaced or dropped.
+TEST(Nettofall, BeschaedigterSatzBleibtBisZuNeuenAngaben) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / "Fall.korvalt";
+    std::string sv = "sv7009";
+    sv += std::string(einstellungssatzLaenge - sv.size(), ' ');
+    std::string kz = "kz202601" + std::string(7, ' ') + "1000010000";
+    kz += std::string(einstellungssatzLaenge - kz.size(), ' ');
+    std::string tb = "tbvka";
+    tb += std::string(einstellungssatzLaenge - tb.size(), ' ');
+    const std::string inhalt = "st\x09" + std::string(72, '1') + tb + kz + sv;
+    std::ofstream(datei, std::ios::binary) << inhalt;
+    test::Meldungsprotokoll meldungen;
+    Sitzung sitzung;
+    ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+    EXPECT_FALSE(sitzung.tabellen().steuer);
+    ASSERT_EQ(meldungen.warnungen.size(), 1u);
+    EXPECT_NE(meldungen.warnungen[0].find("Der beschädigte Steuer- und Sozialversicherungssatz "
+                                          "bleibt beim Speichern erhalten"),
+              std::string::npos)
+        << meldungen.warnungen[0];
+    const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
+    std::string fehler;
+    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
+    EXPECT_EQ(test::dateiinhalt(zurueck), inhalt);
+
+    ASSERT_TRUE(sitzung.steuerSetzen(klasse1Kirche9(), fehler)) << fehler;
+    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
+    EXPECT_EQ(test::dateiinhalt(zurueck).substr(3 * einstellungssatzLaenge), [] {
+        const Einstellungssatz satz = svSatzBilden(klasse1Kirche9());
+        return std::string(satz.begin(), satz.end());
+    }());
+    ASSERT_TRUE(sitzung.steuerSetzen(std::nullopt, fehler)) << fehler;
+    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
+    EXPECT_EQ(test::dateiinhalt(zurueck), inhalt.substr(0, 3 * einstellungssatzLaenge));
 }
 
 // The November of an employee in service who begins in 07/2026: the bonus is not cut for the
