@@ -21,11 +21,29 @@ std::vector<Long> monatsreihe(const Jahresfall& fall, Seite seite) {
     return cent;
 }
 
+// A case in the sentence, with its article: „der Beispielfall“, „den Normalfall“, or by a name of
+// its own „der Fall „ohne Höhergruppierung““. Both default names are masculine, as "Fall" is.
+std::string imSatz(const Jahresdaten& d, Seite seite, bool akkusativ) {
+    const Fallnamen standard;
+    const std::string& name = seite == Seite::normal ? d.namen.normal : d.namen.individuell;
+    const std::string& vorgabe = seite == Seite::normal ? standard.normal : standard.individuell;
+    return std::string(akkusativ ? "den " : "der ") +
+           (name == vorgabe ? name : "Fall \u201E" + name + "\u201C");
+}
+
+std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
+    std::vector<Integer> gruppe;
+    for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
+        gruppe.push_back(t.monatsgruppe(seite)(m));
+    return gruppe;
+}
+
 }  // namespace
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     Jahresdaten d;
     d.inCent = fall.tabelle.inCent;
+    d.namen = fall.tabellen.namen;
     d.centN = monatsreihe(fall, Seite::normal);
     d.centI = monatsreihe(fall, Seite::individuell);
     if (!fall.tabelle.inCent || !fall.beginn) {
@@ -86,18 +104,21 @@ std::string satz(bool netto, std::string subjekt, std::string_view praedikat,
     return subjekt + " " + std::string(praedikat) + " " + std::string(rest);
 }
 
-std::string satzZu(const Jahresuebersicht& u, bool netto) {
+// The sentence on `u`, the gross or the net overview of the case `d`.
+std::string satzZu(const Jahresdaten& d, const Jahresuebersicht& u, bool netto) {
+    const std::string individuell = imSatz(d, Seite::individuell, false);
     if (gleichBezahlt(u))
-        return satz(netto, "der Beispielfall und der Normalfall", "sind",
+        return satz(netto, individuell + " und " + imSatz(d, Seite::normal, false), "sind",
                     "in jedem Monat gleich hoch bezahlt.");
     if (u.ausgleichsmonat)
-        return satz(netto, "der Beispielfall", "liegt",
+        return satz(netto, individuell, "liegt",
                     "ab " + jahresmonatText(u, *u.ausgleichsmonat) + " dauerhaft vorn.");
     const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
+    const std::string normal = imSatz(d, Seite::normal, true);
     if (u.gesamt.kumuliert == 0)
-        return satz(netto, "der Beispielfall", "holt",
-                    "den Normalfall bis " + bis + " ein, liegt aber nicht vorn.");
-    return satz(netto, "der Beispielfall", "holt", "den Normalfall bis " + bis + " nicht ein.");
+        return satz(netto, individuell, "holt",
+                    normal + " bis " + bis + " ein, liegt aber nicht vorn.");
+    return satz(netto, individuell, "holt", normal + " bis " + bis + " nicht ein.");
 }
 
 }  // namespace
@@ -108,12 +129,12 @@ bool gleichBezahlt(const Jahresdaten& daten) {
 
 std::string ausgleichSatz(const Jahresdaten& daten) {
     if (daten.uebersicht.jahre.empty()) return "Der Fall hat keine Monate.";
-    return satzZu(daten.uebersicht, false);
+    return satzZu(daten, daten.uebersicht, false);
 }
 
 std::string nettoAusgleichSatz(const Jahresdaten& daten) {
     if (!daten.netto || daten.netto->jahre.empty()) return "";
-    return satzZu(*daten.netto, true);
+    return satzZu(daten, *daten.netto, true);
 }
 
 std::string ausgleichZahlen(const Jahresdaten& daten) {
@@ -132,6 +153,17 @@ std::string ausgleichZahlen(const Jahresdaten& daten) {
         return zeile + "größter Rückstand " + euro(r->cent, false) + " im " +
                jahresmonatText(u, r->monat) + ".";
     return zeile + "nie im Rückstand.";
+}
+
+std::pair<std::string, std::string> fallzeichen(const Fallnamen& namen) {
+    if (namen.standard()) return {"N.", "B."};
+    return {"(1)", "(2)"};
+}
+
+std::string fallnamenZeile(const Fallnamen& namen) {
+    if (namen.standard()) return "";
+    const auto [n, i] = fallzeichen(namen);
+    return n + " " + namen.normal + "   " + i + " " + namen.individuell;
 }
 
 std::string jahresmonatText(const Jahresuebersicht& u, int monat) {

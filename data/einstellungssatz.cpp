@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "fallnamensatz.h"
 #include "festertext.h"
 #include "kalendersatz.h"
 #include "personensatz.h"
@@ -68,7 +69,7 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
 
 std::optional<Integer> einstellungssatzWiederherstellen(
     const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
-    int gruppenzahl, const Personenangaben& person,
+    int gruppenzahl, const Personenangaben& person, const Fallnamen& namen,
     const std::optional<Einstellungssatz>& steuersatz) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
@@ -83,6 +84,7 @@ std::optional<Integer> einstellungssatzWiederherstellen(
         t.steuer = svSatzLesen(*steuersatz, fehler);
         t.steuersatz = GelesenerSatz{*steuersatz, !t.steuer};
     }
+    t.namen = namen;
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -136,6 +138,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
         saetze.push_back(*gelesen);
     else if (!t.kalender.leer() || (gelesen && unbekanntesBelegt(*gelesen)))
         saetze.push_back(kalendersatzBilden(t.kalender, gelesen));
+    for (const Einstellungssatz& satz : fallnamensaetzeBilden(t.namen)) saetze.push_back(satz);
     const Einstellungssatz* steuersatz = t.steuersatz ? &t.steuersatz->satz : nullptr;
     if (t.steuersatz && t.steuersatz->beschaedigt)
         saetze.push_back(*steuersatz);

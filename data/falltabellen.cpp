@@ -14,6 +14,7 @@ void standardfallSetzen(Falltabellen& t) {
     t.kalender = {};
     t.steuer.reset();
     t.steuersatz.reset();
+    t.namen = {};
     t.person = {};
     t.kalendersatz.reset();
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "druckauftrag.h"
+#include "hoehergruppierungsdialog.h"
 #include "kalenderangaben.h"
 #include "kalenderdialog.h"
 #include "personenangaben.h"
@@ -59,6 +60,11 @@ class Dialoge : public Druckumgebung {
     // nothing at all when the user cancels.
     virtual std::optional<std::optional<Steuerangaben>> steuerWaehlen(
         const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) = 0;
+    // Höhergruppierung prüfen, showing `vorschlag`: the promotion entered, accepted by
+    // `pruefung`; nothing when the user cancels.
+    virtual std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
+        const Hoehergruppierungsvorschlag& vorschlag,
+        const Hoehergruppierungspruefung& pruefung) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer.
@@ -84,6 +90,9 @@ class Desktopdialoge : public Dialoge {
     std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override;
     std::optional<std::optional<Steuerangaben>> steuerWaehlen(
         const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) override;
+    std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
+        const Hoehergruppierungsvorschlag& vorschlag,
+        const Hoehergruppierungspruefung& pruefung) override;
 
   private:
     QWidget* eltern_;

@@ -37,12 +37,16 @@ QString q(const std::string& text) {
 void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     const Jahresuebersicht& u = d.uebersicht;
     const auto& netto = d.netto;
-    QStringList koepfe{"Jahr",       "Monate",      "Entgelt N.", "Sonderz. N.",
-                       "Entgelt B.", "Sonderz. B.", "Differenz",  "kumuliert"};
-    std::vector<double> anteile{0.11, 0.08, 0.14, 0.12, 0.14, 0.12, 0.14, 0.15};
+    const QString n = q(fallzeichen(d.namen).first);
+    const QString b = q(fallzeichen(d.namen).second);
+    QStringList koepfe{"Jahr",         "Monate",        "Entgelt " + n, "Sonderz. " + n,
+                       "Entgelt " + b, "Sonderz. " + b, "Differenz",    "kumuliert"};
+    std::vector<double> anteile{0.09, 0.08, 0.14, 0.14, 0.14, 0.14, 0.13, 0.14};
     if (netto) {
-        koepfe += {"Netto N.", "Netto B.", "Diff. netto", "kum. netto"};
-        anteile = {0.06, 0.06, 0.09, 0.08, 0.09, 0.08, 0.09, 0.09, 0.09, 0.09, 0.09, 0.09};
+        koepfe += {"Netto " + n, "Netto " + b, "Diff. netto", "kum. netto"};
+        // Ten amounts alike, the year and its months narrower.
+        anteile = {0.06, 0.05};
+        anteile.resize(12, 0.089);
     }
     const int zeilen = int(u.jahre.size()) + 2;
     const double hoehe = std::min(rahmen.height() / zeilen, 5.0 * einheitenProMm);
@@ -113,6 +117,11 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     if (const std::string zahlen = ausgleichZahlen(d); !zahlen.empty()) {
         p.setFont(schrift(3.5));
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zahlen));
+        y += 50;
+    }
+    if (const std::string namen = fallnamenZeile(d.namen); !namen.empty()) {
+        p.setFont(schrift(3));
+        p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(namen));
         y += 50;
     }
     if (!d.sonderzahlungGrund.empty() || !d.mitSonderzahlung) {

@@ -92,3 +92,14 @@ TEST(Diagrammdaten, OhneNettolohnBrutto) {
     EXPECT_EQ(dd.nameN, "Normalfall");
     EXPECT_EQ(dd.entgeltN.back(), QPointF(2, 2));
 }
+
+// The legend names the cases by their names, not by the defaults.
+TEST(Diagrammdaten, LinienTragenDieNamenDerFaelle) {
+    Jahresdaten d;
+    d.centN = d.centI = {100};
+    d.uebersicht.kumuliert = {0};
+    d.namen = {"bleiben", "wechseln"};
+    const Diagrammdaten dd = diagrammdatenBilden(d);
+    EXPECT_EQ(dd.nameN, "bleiben");
+    EXPECT_EQ(dd.nameI, "wechseln");
+}

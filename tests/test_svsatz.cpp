@@ -166,7 +166,8 @@ TEST(Svsatz, InDerEinstellungsdatei) {
     EXPECT_EQ(lesung.steuer, gesetzlich());
     Falltabellen zurueck;
     ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, zurueck,
-                                                 gruppen2006, lesung.person, lesung.steuersatz));
+                                                 gruppen2006, lesung.person, lesung.fallnamen,
+                                                 lesung.steuersatz));
     EXPECT_EQ(zurueck.steuer, t.steuer);
     ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, zurueck, gruppen2006));
     EXPECT_FALSE(zurueck.steuer);

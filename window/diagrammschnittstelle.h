@@ -16,8 +16,8 @@ namespace korvalt {
 // The chart's figures in the units of its axes: years (or months of the case) and euros.
 struct Diagrammdaten {
     QString xTitel;
-    // The pay axis, the difference's axis and the lines as the legend names them: of the gross
-    // pays, or of the net pays with " netto".
+    // The pay axis, the difference's axis and the lines as the legend names them: the cases by
+    // their names, with " netto" where they draw net pay.
     QString entgeltTitel = QStringLiteral("Monatsentgelt (€)");
     QString differenzTitel = QStringLiteral("Differenz kumuliert (€)");
     QString nameN = QStringLiteral("Normalfall");

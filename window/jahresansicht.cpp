@@ -20,19 +20,46 @@ namespace korvalt {
 
 namespace {
 
-const QStringList spaltenkoepfe{"Jahr",
-                                "Monate",
-                                "Entgelt\nNormalfall",
-                                "Sonder-\nzahlung N.",
-                                "Entgelt\nBeispielfall",
-                                "Sonder-\nzahlung B.",
-                                "Differenz",
-                                "Differenz\nkumuliert"};
-// With net pay these follow.
-const QStringList nettokoepfe{"Netto\nNormalfall", "Netto\nBeispielfall", "Differenz\nnetto",
-                              "kumuliert\nnetto"};
+constexpr int spaltenzahl = 8;
+// With net pay four more follow: each case's net pay, their difference and its cumulation.
+constexpr int nettospalten = 4;
 // Net pay's four columns take room from the chart, and the view grows where the screen allows.
 constexpr int breiteMitNetto = 1340;
+
+// The heads of the year table: the pay by the case's default name, the bonus by its mark; names of
+// their own are too long for a column and are given by their marks, which a line above explains.
+QStringList spaltenkoepfe(const Fallnamen& namen, bool netto) {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+    const auto [n, i] = fallzeichen(namen);
+    const bool standard = namen.standard();
+    const QString normal = q(standard ? namen.normal : n);
+    const QString individuell = q(standard ? namen.individuell : i);
+    QStringList koepfe{"Jahr",
+                       "Monate",
+                       "Entgelt\n" + normal,
+                       "Sonder-\nzahlung " + q(n),
+                       "Entgelt\n" + individuell,
+                       "Sonder-\nzahlung " + q(i),
+                       "Differenz",
+                       "Differenz\nkumuliert"};
+    if (netto)
+        koepfe +=
+            {"Netto\n" + normal, "Netto\n" + individuell, "Differenz\nnetto", "kumuliert\nnetto"};
+    return koepfe;
+}
+
+// The heads' hints name each case in full.
+QStringList spaltenhinweise(const Fallnamen& namen, bool netto) {
+    const QString n = QString::fromStdString(namen.normal);
+    const QString i = QString::fromStdString(namen.individuell);
+    QStringList hinweise{"Jahr",         "Monate",
+                         "Entgelt " + n, "Sonderzahlung " + n,
+                         "Entgelt " + i, "Sonderzahlung " + i,
+                         "Differenz",    "Differenz kumuliert"};
+    if (netto)
+        hinweise += {"Netto " + n, "Netto " + i, "Differenz netto", "Differenz netto kumuliert"};
+    return hinweise;
+}
 
 // Sets a cell's text and weight where they changed, so that the table repaints only those cells.
 void zelleSetzen(QTableWidget& tabelle, int zeile, int spalte, const std::string& text, bool fett) {
@@ -78,8 +105,9 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     nettohinweise_->setWordWrap(true);
     grund_ = new QLabel(inhalt_);
     grund_->setWordWrap(true);
-    tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
-    tabelle_->setHorizontalHeaderLabels(spaltenkoepfe);
+    fallnamen_ = new QLabel(inhalt_);
+    fallnamen_->setObjectName("Fallnamen");
+    tabelle_ = new QTableWidget(0, spaltenzahl, inhalt_);
     tabelle_->verticalHeader()->hide();
     // One line a year, the same height on the first fill as later: sized to the contents, the rows
     // took the height of texts wrapped in columns not yet laid out.
@@ -97,6 +125,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     inhaltLayout->addWidget(zahlen_);
     inhaltLayout->addWidget(grund_);
     inhaltLayout->addWidget(nettohinweise_);
+    inhaltLayout->addWidget(fallnamen_);
     inhaltLayout->addLayout(teile, 1);
 
     schalter_ = new QCheckBox("mit &Jahressonderzahlung", this);
@@ -202,6 +231,9 @@ void Jahresansicht::neuBerechnen() {
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
     grund_->setVisible(!daten_.sonderzahlungMoeglich);
     schalter_->setEnabled(daten_.sonderzahlungMoeglich);
+    const std::string namen = fallnamenZeile(daten_.namen);
+    fallnamen_->setText(QString::fromStdString(namen));
+    fallnamen_->setVisible(!namen.empty());
     nettoZeigen();
     tabelleFuellen();
     diagramm_->zeigen(diagrammdatenBilden(daten_, nettoDiagramm_->isChecked()));
@@ -218,11 +250,9 @@ void Jahresansicht::nettoZeigen() {
     nettohinweise_->setText(QString::fromStdString(hinweise));
     nettohinweise_->setVisible(!hinweise.empty());
     nettoDiagramm_->setEnabled(daten_.netto.has_value());
-    QStringList koepfe = spaltenkoepfe;
-    if (daten_.netto) koepfe += nettokoepfe;
-    if (tabelle_->columnCount() != koepfe.size()) {
-        tabelle_->setColumnCount(int(koepfe.size()));
-        tabelle_->setHorizontalHeaderLabels(koepfe);
+    const int spalten = spaltenzahl + (daten_.netto ? nettospalten : 0);
+    if (tabelle_->columnCount() != spalten) {
+        tabelle_->setColumnCount(spalten);
         // With net pay the table takes the width its amounts need and the chart the rest;
         // without, both share the width as before.
         tabelle_->horizontalHeader()->setSectionResizeMode(
@@ -239,6 +269,14 @@ void Jahresansicht::nettoZeigen() {
 
 void Jahresansicht::tabelleFuellen() {
     const Jahresuebersicht& u = daten_.uebersicht;
+    // The head's hint gives the case's whole name.
+    const QStringList koepfe = spaltenkoepfe(daten_.namen, daten_.netto.has_value());
+    const QStringList hinweise = spaltenhinweise(daten_.namen, daten_.netto.has_value());
+    for (int s = 0; s < int(koepfe.size()); ++s) {
+        auto* kopf = new QTableWidgetItem(koepfe[s]);
+        kopf->setToolTip(hinweise[s]);
+        tabelle_->setHorizontalHeaderItem(s, kopf);
+    }
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
     // `netto` is the same year of the net pays, or null.
     auto zeileSetzen = [&](int zeile, const Jahreszeile& z, const Jahreszeile* netto,

@@ -74,6 +74,7 @@ class Jahresansicht : public QDialog {
     QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
     QLabel* nettohinweise_ = nullptr;
+    QLabel* fallnamen_ = nullptr;
     QCheckBox* schalter_ = nullptr;
     QCheckBox* nettoDiagramm_ = nullptr;
     QTableWidget* tabelle_ = nullptr;

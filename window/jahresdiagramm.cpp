@@ -74,8 +74,8 @@ Diagrammdaten diagrammdatenBilden(const Jahresdaten& d, bool netto) {
     dd.entgeltTitel =
         netto ? QStringLiteral("Nettolohn im Monat (€)") : QStringLiteral("Monatsentgelt (€)");
     dd.differenzTitel = "Differenz" + zusatz + " kumuliert (€)";
-    dd.nameN = "Normalfall" + zusatz;
-    dd.nameI = "Beispielfall" + zusatz;
+    dd.nameN = alsQString(d.namen.normal) + zusatz;
+    dd.nameI = alsQString(d.namen.individuell) + zusatz;
     dd.kumuliertName = "Differenz" + zusatz + " kumuliert";
     dd.xVon = xWert(d, 0);
     dd.xBis = xWert(d, monate);
