@@ -189,6 +189,25 @@ TEST_F(HauptfensterMenueTest, MonatAufschluesseln) {
     fenster->korvaltei().anzeige().starten();
     EXPECT_EQ(ansicht->aufschluesselung()->zeilen[1].bezeichnung, "Lohnsteuer");
     EXPECT_LT(ansicht->aufschluesselung()->zeilen[1].cent[0], klasse1);
+
+    // The cases by their names, as the year view gives them.
+    auto* tabelle = ansicht->findChild<QTableWidget*>();
+    auto* namen = ansicht->findChild<QLabel*>("Fallnamen");
+    ASSERT_TRUE(tabelle && namen);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(1)->text().toStdString(), "Normalfall");
+    EXPECT_TRUE(namen->isHidden());
+    Hoehergruppierung h;
+    h.gruppe = "9a";
+    h.stufe = AktuelleStufe{3, {2024, 4}};
+    h.zielgruppe = "9b";
+    h.zum = KalenderMonat(2026, 7);
+    ASSERT_TRUE(sitzung->hoehergruppierungEinrichten(h, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->text().toStdString(), "(2)");
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->toolTip().toStdString(), mit);
+    EXPECT_EQ(namen->text().toStdString(), "(1) ohne Höhergruppierung   (2) " + mit);
+    EXPECT_FALSE(namen->isHidden());
 }
 
 // The view's box is the case's switch for the annual bonus: clicked, it changes the case, marks it

@@ -10,6 +10,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "jahresdaten.h"
 #include "qtumwandlung.h"
 #include "sitzung.h"
 #include "zahlen.h"
@@ -39,10 +40,9 @@ Aufschluesselungsansicht::Aufschluesselungsansicht(const Sitzung& sitzung, QWidg
     grund_ = new QLabel(this);
     grund_->setObjectName("Grund");
     grund_->setWordWrap(true);
+    fallnamen_ = new QLabel(this);
+    fallnamen_->setObjectName("Fallnamen");
     tabelle_ = new QTableWidget(0, 4, this);
-    tabelle_->setHorizontalHeaderLabels({QString(), QStringLiteral("Normalfall"),
-                                         QStringLiteral("Beispielfall"),
-                                         QStringLiteral("Differenz")});
     tabelle_->verticalHeader()->hide();
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tabelle_->setSelectionMode(QAbstractItemView::NoSelection);
@@ -68,6 +68,7 @@ Aufschluesselungsansicht::Aufschluesselungsansicht(const Sitzung& sitzung, QWidg
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(titel_);
     layout->addWidget(grund_);
+    layout->addWidget(fallnamen_);
     layout->addWidget(tabelle_, 1);
     layout->addWidget(hinweise_);
     layout->addLayout(knoepfe);
@@ -97,7 +98,29 @@ void Aufschluesselungsansicht::monatZeigen(int monat) {
     hinweise_->setText(alsQString(hinweise));
     voriger_->setEnabled(aufschluesselung_ && monat_ > 1);
     naechster_->setEnabled(aufschluesselung_ && monat_ < monate);
+    fallnamenZeigen();
     tabelleFuellen();
+}
+
+// The cases by their names as the year view gives them: the default names whole, names of their
+// own by their marks, explained in a line above and given whole in the heads' hints.
+void Aufschluesselungsansicht::fallnamenZeigen() {
+    const Fallnamen& namen = sitzung_.tabellen().namen;
+    const auto [n, i] = fallzeichen(namen);
+    const bool standard = namen.standard();
+    const QString koepfe[] = {QString(), alsQString(standard ? namen.normal : n),
+                              alsQString(standard ? namen.individuell : i),
+                              QStringLiteral("Differenz")};
+    const QString hinweise[] = {QString(), alsQString(namen.normal), alsQString(namen.individuell),
+                                QStringLiteral("Differenz")};
+    for (int s = 0; s < 4; ++s) {
+        auto* kopf = new QTableWidgetItem(koepfe[s]);
+        kopf->setToolTip(hinweise[s]);
+        tabelle_->setHorizontalHeaderItem(s, kopf);
+    }
+    const std::string zeile = fallnamenZeile(namen);
+    fallnamen_->setText(alsQString(zeile));
+    fallnamen_->setVisible(!zeile.empty());
 }
 
 void Aufschluesselungsansicht::tabelleFuellen() {

@@ -30,6 +30,7 @@ class Aufschluesselungsansicht : public QDialog {
     const std::optional<Aufschluesselung>& aufschluesselung() const { return aufschluesselung_; }
 
   private:
+    void fallnamenZeigen();
     void tabelleFuellen();
 
     const Sitzung& sitzung_;
@@ -37,6 +38,7 @@ class Aufschluesselungsansicht : public QDialog {
     std::optional<Aufschluesselung> aufschluesselung_;
     QLabel* titel_ = nullptr;
     QLabel* grund_ = nullptr;
+    QLabel* fallnamen_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
     QLabel* hinweise_ = nullptr;
     QPushButton* voriger_ = nullptr;
