@@ -45,8 +45,8 @@ void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     if (netto) {
         koepfe += {"Netto " + n, "Netto " + b, "Diff. netto", "kum. netto"};
         // Ten amounts alike, the year and its months narrower.
-        anteile = {0.06, 0.05};
-        anteile.resize(12, 0.089);
+        anteile = {0.055, 0.065};
+        anteile.resize(12, 0.088);
     }
     const int zeilen = int(u.jahre.size()) + 2;
     const double hoehe = std::min(rahmen.height() / zeilen, 5.0 * einheitenProMm);
