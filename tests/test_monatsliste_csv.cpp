@@ -723,6 +723,22 @@ TEST_F(ExportTest, SteuerangabenDieNichtGehenEndenMitStatus2) {
     }
 }
 
+// The tax options go with the promotion check, which gives the case the start month net pay
+// needs. 01/2027 at 75 %, tax class I, church tax 9 %, childless: 9a step 3 3.073,25 less
+// Lohnsteuer 309,16, church tax 27,82, health 8,75 % 268,91, care 2,4 % 73,76, pension 9,3 %
+// 285,81 and unemployment 1,3 % 39,95 leaves 2.067,84; 9b step 3 3.152,67 leaves 2.110,92.
+TEST_F(ExportTest, SteuerangabenMitDerHoehergruppierung) {
+    ASSERT_EQ(exportieren({"--gruppe", "9a", "--stufe", "3", "--seit", "2024-04",
+                           "--hoehergruppierung", "9b", "--zum", "2026-07", "--teilzeit", "75",
+                           "--steuerklasse", "1", "--kirchensteuer", "9", "--monatsliste", "-"}),
+              exitGut)
+        << fehler.str();
+    const std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 13), "13;01/2027;9a;3;3073,25;2067,84;9b;3;3152,67;2110,92;79,42;43,08");
+    EXPECT_EQ(zeile(csv, 241).rfind("Summe;", 0), 0u);
+    EXPECT_TRUE(zeile(csv, 241).ends_with(";13177,42")) << zeile(csv, 241);
+}
+
 TEST(Aufruf, SteuerangabenWerdenGeprueft) {
     std::string fehler;
     const auto aufruf =
