@@ -434,6 +434,7 @@ std::string aufrufHilfe() {
            "JJJJ-MM\n"
            "               [--tabelle vka|bund] [--beginn JJJJ-MM] [--bis JJJJ-MM] [--teilzeit P]\n"
            "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
+           "               [--steuerklasse N und die weiteren Angaben zum Nettolohn]\n"
            "               (--monatsliste DATEI | --jahresliste DATEI | --ergebnis DATEI.pdf)\n"
            "       korvalt --version\n"
            "       korvalt --tabellen\n"
