@@ -2,6 +2,7 @@
 #include "jahresansicht.h"
 
 #include <QCheckBox>
+#include <QFontMetrics>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QLabel>
@@ -9,11 +10,14 @@
 #include <QScreen>
 #include <QShowEvent>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
+#include <algorithm>
 #include <vector>
 
 #include "jahresdiagramm.h"
+#include "qtumwandlung.h"
 #include "sitzung.h"
 
 namespace korvalt {
@@ -253,10 +257,11 @@ void Jahresansicht::nettoZeigen() {
     const int spalten = spaltenzahl + (daten_.netto ? nettospalten : 0);
     if (tabelle_->columnCount() != spalten) {
         tabelle_->setColumnCount(spalten);
+        spaltenbreitenNeu_ = true;
         // With net pay the table takes the width its amounts need and the chart the rest;
         // without, both share the width as before.
-        tabelle_->horizontalHeader()->setSectionResizeMode(
-            daten_.netto ? QHeaderView::ResizeToContents : QHeaderView::Stretch);
+        tabelle_->horizontalHeader()->setSectionResizeMode(daten_.netto ? QHeaderView::Interactive
+                                                                        : QHeaderView::Stretch);
         tabelle_->setSizeAdjustPolicy(daten_.netto ? QAbstractScrollArea::AdjustToContents
                                                    : QAbstractScrollArea::AdjustIgnored);
         teile_->setStretch(0, daten_.netto ? 0 : 1);
@@ -273,11 +278,21 @@ void Jahresansicht::tabelleFuellen() {
     const QStringList koepfe = spaltenkoepfe(daten_.namen, daten_.netto.has_value());
     const QStringList hinweise = spaltenhinweise(daten_.namen, daten_.netto.has_value());
     for (int s = 0; s < int(koepfe.size()); ++s) {
+        // Set anew only where it changed: a new head lays the table and the view out again.
+        const QTableWidgetItem* bisher = tabelle_->horizontalHeaderItem(s);
+        if (bisher && bisher->text() == koepfe[s] && bisher->toolTip() == hinweise[s]) continue;
         auto* kopf = new QTableWidgetItem(koepfe[s]);
         kopf->setToolTip(hinweise[s]);
         tabelle_->setHorizontalHeaderItem(s, kopf);
     }
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
+    // With net pay each column is as wide as its widest text, measured here from the texts set:
+    // the header's own measuring of every cell on each change took most of an Enter.
+    std::vector<int> breiten(std::size_t(koepfe.size()), 0);
+    QFont fettschrift = tabelle_->font();
+    fettschrift.setBold(true);
+    const QFontMetrics normalMass(tabelle_->font());
+    const QFontMetrics fettMass(fettschrift);
     // `netto` is the same year of the net pays, or null.
     auto zeileSetzen = [&](int zeile, const Jahreszeile& z, const Jahreszeile* netto,
                            bool mitKumuliert, bool fett) {
@@ -294,13 +309,33 @@ void Jahresansicht::tabelleFuellen() {
             werte.insert(werte.end(),
                          {betrag(netto->centN), betrag(netto->centI), betrag(netto->differenz),
                           mitKumuliert ? betrag(netto->kumuliert) : std::string()});
-        for (int s = 0; s < int(werte.size()); ++s)
-            zelleSetzen(*tabelle_, zeile, s, werte[std::size_t(s)], fett);
+        for (int s = 0; s < int(werte.size()); ++s) {
+            const std::string& text = werte[std::size_t(s)];
+            zelleSetzen(*tabelle_, zeile, s, text, fett);
+            if (!netto) continue;
+            const int breite = (fett ? fettMass : normalMass).horizontalAdvance(alsQString(text));
+            breiten[std::size_t(s)] = std::max(breiten[std::size_t(s)], breite);
+        }
     };
     const auto& netto = daten_.netto;
     for (std::size_t i = 0; i < u.jahre.size(); ++i)
         zeileSetzen(int(i), u.jahre[i], netto ? &netto->jahre[i] : nullptr, true, false);
     zeileSetzen(int(u.jahre.size()), u.gesamt, netto ? &netto->gesamt : nullptr, false, true);
+    if (!netto) return;
+    QHeaderView* kopf = tabelle_->horizontalHeader();
+    // The cell's margins as the item delegate adds them, and a little room between the numbers.
+    const int rand =
+        2 * (style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, tabelle_) + 1) +
+        normalMass.averageCharWidth();
+    for (int s = 0; s < int(breiten.size()); ++s) {
+        const int breite = std::max(breiten[std::size_t(s)] + rand, kopf->sectionSizeHint(s));
+        // Only wider while the view stays open: a column that narrowed and widened by turns as the
+        // user typed would lay the view and its chart out anew on every Enter.
+        const bool passt =
+            spaltenbreitenNeu_ ? kopf->sectionSize(s) == breite : kopf->sectionSize(s) >= breite;
+        if (!passt) kopf->resizeSection(s, breite);
+    }
+    spaltenbreitenNeu_ = false;
 }
 
 }  // namespace korvalt

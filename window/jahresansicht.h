@@ -67,6 +67,8 @@ class Jahresansicht : public QDialog {
     Jahresdaten daten_;
     bool veraltet_ = false;
     bool nachholenGeplant_ = false;
+    // The net columns' widths are set to their texts once, then only widened.
+    bool spaltenbreitenNeu_ = true;
     int neuberechnungen_ = 0;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
