@@ -2,6 +2,7 @@
 // again, open it gathers the case once however many changes came in one turn of the event loop.
 #include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QTableWidget>
 #include <QtCharts/QAbstractSeries>
@@ -92,6 +93,34 @@ TEST_F(JahresansichtTest, DiagrammNettoNenntSeineLinien) {
         EXPECT_NE(namen().find(name), std::string::npos) << name << " in " << namen();
     schalter->click();
     EXPECT_EQ(namen().find("netto"), std::string::npos) << namen();
+}
+
+// With net pay each column is at least as wide as its widest text, the bold sums included, also
+// after a change that makes an amount longer.
+TEST_F(JahresansichtTest, NettospaltenSoBreitWieIhreTexte) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    Jahresansicht& ansicht = fenster->jahresansichtZeigen();
+    const auto* tabelle = ansicht.findChild<QTableWidget*>();
+    const auto pruefen = [&] {
+        ASSERT_EQ(tabelle->columnCount(), 12);
+        for (int z = 0; z < tabelle->rowCount(); ++z)
+            for (int s = 0; s < tabelle->columnCount(); ++s) {
+                const QTableWidgetItem* zelle = tabelle->item(z, s);
+                const int breite = QFontMetrics(zelle->font()).horizontalAdvance(zelle->text());
+                EXPECT_GT(tabelle->columnWidth(s), breite)
+                    << z << "/" << s << " " << zelle->text().toStdString();
+            }
+    };
+    pruefen();
+    ersetzen("GrDauer1", 2, "300");
+    QCoreApplication::processEvents();
+    pruefen();
 }
 
 }  // namespace
