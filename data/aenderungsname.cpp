@@ -48,7 +48,7 @@ std::string fallaenderung(const std::vector<Einstellungssatz>& vorher,
 std::string aenderungsname(const std::vector<Einstellungssatz>& vorher,
                            const std::vector<Einstellungssatz>& nachher) {
     for (const Satzart art : {Satzart::tabelle, Satzart::kalender, Satzart::fall,
-                              Satzart::fallnamen, Satzart::person}) {
+                              Satzart::fallnamen, Satzart::steuer, Satzart::person}) {
         const auto alt = saetzeDerArt(vorher, art);
         const auto neu = saetzeDerArt(nachher, art);
         if (alt == neu) continue;
@@ -61,6 +61,8 @@ std::string aenderungsname(const std::vector<Einstellungssatz>& vorher,
                 return fallaenderung(alt, neu);
             case Satzart::fallnamen:
                 return "Namen der Fälle ändern";
+            case Satzart::steuer:
+                return "Steuer und Sozialversicherung ändern";
             case Satzart::person:
                 return "Angaben zur Person ändern";
             default:

@@ -9,7 +9,7 @@
 namespace korvalt {
 
 // Names what changed between two saves of a case (the records `einstellungssaetzeBilden` gives) by
-// the first kind of record, in the order table, calendar, case, names, person, in which they
+// the first kind of record, in the order table, calendar, case, names, tax, person, in which they
 // differ: a table chosen also moves the start group, a start month may bring back a table by
 // date, and a duration typed into a promotion check's case takes its names.
 // "Fall ändern" when no kind has a name of its own.

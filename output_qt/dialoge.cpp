@@ -192,4 +192,11 @@ std::optional<Personenangaben> Desktopdialoge::personWaehlen(const Personenangab
     return dialog.angaben();
 }
 
+std::optional<std::optional<Steuerangaben>> Desktopdialoge::steuerWaehlen(
+    const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) {
+    Steuerdialog dialog(jetzt, pruefung, eltern_);
+    if (dialog.exec() != QDialog::Accepted || !dialog.gueltig()) return std::nullopt;
+    return dialog.angaben();
+}
+
 }  // namespace korvalt

@@ -1,11 +1,11 @@
 // Soak test of the real window: random keys, clicks, wheel turns, arrow-button presses, table
 // switches (a table by date with the start month its calendar dialog is answered with), undo and
 // redo, the case's dialogs (Beginn, Stufe und Teilzeit with part-time and the bonus switch, the
-// promotion check, the person), the year view and its switch, menu items (case files opened and
-// saved in a temporary folder, recent files, Neu, the CSV export, PDFs and printing to a file) and
-// closing with the save question, from a fixed seed, with the window's promises checked every 500
-// events: among them that the case saved and opened again is the case shown, with its totals.
-// `dauerlauf [events [seed]]`; exit status 0 when every check held.
+// promotion check, the tax settings, the person), the year view and its switch, menu items (case
+// files opened and saved in a temporary folder, recent files, Neu, the CSV export, PDFs and
+// printing to a file) and closing with the save question, from a fixed seed, with the window's
+// promises checked every 500 events: among them that the case saved and opened again is the case
+// shown, with its totals. `dauerlauf [events [seed]]`; exit status 0 when every check held.
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCheckBox>
@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTest>
 #include <QWheelEvent>
+#include <array>
 #include <cstdint>
 #include <cstdlib>
 #include <deque>
@@ -54,7 +55,7 @@ class Dauerlaufmeldungen : public test::Meldungsprotokoll {
     void hinweisen(std::string_view, std::string_view) override { ++hinweise; }
     void warnen(std::string_view titel, std::string_view text) override {
         if (titel == "Tabelle" || titel == "Beginn, Stufe und Teilzeit" ||
-            titel == "Höhergruppierung prüfen")
+            titel == "Höhergruppierung prüfen" || titel == "Steuer und Sozialversicherung")
             ++ablehnungen;
         else
             Meldungsprotokoll::warnen(titel, text);
@@ -278,8 +279,26 @@ class Dauerlauf {
         return h;
     }
 
+    // Tax and insurance settings a user might enter, now and then none (no net pay) or some the
+    // case's check refuses.
+    std::optional<Steuerangaben> steuerangaben() {
+        if (zahl(0, 4) == 0) return std::nullopt;
+        Steuerangaben s;
+        s.steuerklasse = zahl(1, 6);
+        if (zahl(0, 2) == 0) s.kinderfreibetraegeZehntel = 5 * zahl(0, 19);
+        s.kirchensteuerProzent = std::array{0, 8, 9}[std::size_t(zahl(0, 2))];
+        s.kinder = zahl(0, 4);
+        s.sachsen = zahl(0, 5) == 0;
+        if (zahl(0, 5) == 0)
+            s.privatbeitrag = zahl(10000, 120000);
+        else if (zahl(0, 1) == 0)
+            s.zusatzbeitrag = zahl(0, 400);
+        if (zahl(0, 1) == 0) s.zusatzversorgung = zahl(0, 1000);
+        return s;
+    }
+
     // The case's dialogs, each answered as a user would: Beginn, Stufe und Teilzeit, the year
-    // view and its switch, the promotion check, the person.
+    // view and its switch, the promotion check, the tax settings, the person.
     void fallDialog() {
         ++dialoge;
         static const Personenangaben personen[] = {
@@ -287,7 +306,7 @@ class Dauerlauf {
             {"Jürgen [*] Weiß", "", "", ""},
             {},
         };
-        switch (zahl(0, 4)) {
+        switch (zahl(0, 5)) {
             case 0:
                 dialoge_->kalender = kalenderangaben();
                 protokoll("Beginn, Stufe und Teilzeit");
@@ -311,6 +330,11 @@ class Dauerlauf {
                           dialoge_->hoehergruppierung->zielgruppe);
                 hauptfenster_.aktionen().hoehergruppierung->trigger();
                 if (QWidget* ansicht = hauptfenster_.findChild<Jahresansicht*>()) ansicht->close();
+                break;
+            case 4:
+                dialoge_->steuer = steuerangaben();
+                protokoll("Steuer und Sozialversicherung");
+                hauptfenster_.aktionen().steuer->trigger();
                 break;
             default:
                 dialoge_->person = personen[zahl(0, 2)];

@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace korvalt::test {
@@ -18,11 +20,19 @@ class QtAnwendung : public ::testing::Environment {
         // QSettings writes into a test folder, never into the user's configuration.
         QStandardPaths::setTestModeEnabled(true);
         anwendung_ = std::make_unique<QApplication>(argc, argv);
+        // A folder of this test program's own: CTest runs tests side by side, and one that opens
+        // a case file would otherwise add it to another's list of files opened last.
+        einstellungen_ = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_->path());
     }
-    void TearDown() override { anwendung_.reset(); }
+    void TearDown() override {
+        anwendung_.reset();
+        einstellungen_.reset();
+    }
 
   private:
     std::unique_ptr<QApplication> anwendung_;
+    std::unique_ptr<QTemporaryDir> einstellungen_;
 };
 
 inline ::testing::Environment* const qtAnwendung =

@@ -13,6 +13,7 @@
 #include "personensatz.h"
 #include "sicheredatei.h"
 #include "speicherfall.h"
+#include "svsatz.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -66,7 +67,8 @@ Kalenderangaben teilzeitAb(KalenderMonat beginn) {
 
 }  // namespace
 
-// Table by date, calendar settings, the cases' names, person and durations all come back, shown, in
+// Table by date, calendar settings, the cases' names, tax settings, person and durations all come
+// back, shown, in
 // the fields and in a save, after every one of them was changed; the case file stays the one
 // opened.
 TEST_F(FallstandTest, JederSatzKommtZurueck) {
@@ -74,6 +76,10 @@ TEST_F(FallstandTest, JederSatzKommtZurueck) {
                                          kalendersatzBilden(teilzeitAb({2026, 7}))};
     for (const auto& satz : fallnamensaetzeBilden({"ohne Aufstieg", "mit Aufstieg"}))
         saetze.push_back(satz);
+    Steuerangaben steuer;
+    steuer.steuerklasse = 3;
+    steuer.kirchensteuerProzent = 9;
+    saetze.push_back(svSatzBilden(steuer));
     for (const auto& satz : personensaetzeBilden({"Anna Müller", "4711", "", ""}))
         saetze.push_back(satz);
     oeffnen(saetze);
@@ -181,6 +187,7 @@ TEST(Aenderungsname, NachDerErstenGeaendertenSatzart) {
         {"Person vor Dauer", {fall, person}, {andereDauer}, "Dauer ändern"},
         {"Namen", {fall}, {fall, namen}, "Namen der Fälle ändern"},
         {"Dauer vor Namen", {fall, namen}, {andereDauer}, "Dauer ändern"},
+        {"Steuer", {fall}, {fall, svSatzBilden({})}, "Steuer und Sozialversicherung ändern"},
     };
     for (const auto& z : zeilen) EXPECT_EQ(aenderungsname(z.vorher, z.nachher), z.name) << z.fall;
 }

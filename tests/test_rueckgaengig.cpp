@@ -116,7 +116,8 @@ TEST_F(RueckgaengigTest, UnbestaetigteStartgruppeGehoertZuKeinemSchritt) {
 }
 
 // Each kind of change is one step with its name, undone and done again as the records, the
-// window and a save show it: the table, the calendar dialog, the year view's switch, the person,
+// window and a save show it: the table, the calendar dialog, the tax settings, the year view's
+// switch, the person,
 // the start group, an arrow button, the promotion check and its names.
 TEST_F(RueckgaengigTest, JedeAenderungIstEinSchritt) {
     starten();
@@ -139,6 +140,13 @@ TEST_F(RueckgaengigTest, JedeAenderungIstEinSchritt) {
              kalender.beginn = KalenderMonat(2027, 1);
              dialoge->kalender = kalender;
              waehlen(&Menueaktionen::kalender);
+         }},
+        {"Steuer und Sozialversicherung ändern",
+         [&] {
+             Steuerangaben steuer;
+             steuer.steuerklasse = 3;
+             dialoge->steuer = steuer;
+             waehlen(&Menueaktionen::steuer);
          }},
         {"ohne Jahressonderzahlung",
          [&] {
