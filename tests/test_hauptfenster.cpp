@@ -266,7 +266,7 @@ TEST_F(HauptfensterMenueTest, ClientbereichHatAnfangsDieEntwurfsgroesse) {
     const Korvaltei& k = fenster->korvaltei();
     EXPECT_EQ(k.width(), int(std::lround(Korvaltei::entwurfBreite * k.logicalDpiX() / 1440.0)));
     EXPECT_EQ(k.height(), int(std::lround(Korvaltei::entwurfHoehe * k.logicalDpiY() / 1440.0)));
-    EXPECT_EQ(k.y(), fenster->menuBar()->height());
+    EXPECT_EQ(k.mapTo(fenster.get(), QPoint()).y(), fenster->menuBar()->height());
     EXPECT_EQ(fenster->height(),
               fenster->menuBar()->height() + k.height() + fenster->statusBar()->height());
 }

@@ -1,5 +1,7 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
+#include "arbeitsflaeche.h"
+#include "bildschirmeinpassung.h"
 #include "dateinamen.h"
 #include "jahresansicht.h"
 #include "kalenderangabentext.h"
@@ -34,7 +36,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     setObjectName("Hauptfenster");
     // Korvaltei sizes itself to the design size; the window adds the menu and the status line.
     const QSize entwurf = korvaltei_->size();
-    setCentralWidget(korvaltei_);
+    setCentralWidget(new Arbeitsflaeche(*korvaltei_, this));
 
     QMenu* datei = menuBar()->addMenu("&Datei");
     aktionen_.neu = neueAktion(datei, "&Neu", QKeySequence::New);
@@ -102,6 +104,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // On a smaller screen the window opens as large as it can; the fields scroll.
+    beimOeffnenEinpassen(*this);
 }
 
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {

@@ -11,6 +11,7 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include "bildschirmeinpassung.h"
 #include "jahresdiagramm.h"
 #include "sitzung.h"
 
@@ -107,6 +108,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     layout->addWidget(inhalt_, 1);
     layout->addLayout(knoepfe);
     resize(1180, 600);
+    beimOeffnenEinpassen(*this);
     neuBerechnen();
 }
 

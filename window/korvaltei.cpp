@@ -178,7 +178,28 @@ void Korvaltei::setzeHoeheTwips(int twips, bool felderSkalieren) {
     else if (!skalierhoehe_)
         skalierhoehe_ = height();
     resize(width(), pixel);
-    if (skalierhoehe_ && *skalierhoehe_ == pixel) skalierhoehe_.reset();
+    if (skalierhoehe_ && *skalierhoehe_ == pixel) {
+        // Back at its height: what a scrolling frame keeps in view is kept there again.
+        skalierhoehe_.reset();
+        imSichtHalten();
+    }
+}
+
+int Korvaltei::mindesthoehe(int breite) const {
+    const double entwurf = entwurfBreite * pixelProTwipX();
+    return int(std::lround(entwurfHoehe * pixelProTwipY() * std::min(1.0, breite / entwurf)));
+}
+
+void Korvaltei::setzeSichtbareHoehe(std::optional<int> pixel) {
+    if (sichtbareHoehe_ == pixel) return;
+    sichtbareHoehe_ = pixel;
+    imSichtHalten();
+}
+
+void Korvaltei::setzeRollversatz(int pixel) {
+    if (rollversatz_ == pixel) return;
+    rollversatz_ = pixel;
+    imSichtHalten();
 }
 
 int Korvaltei::feldhoeheTwips(FeldId feld) const {
@@ -229,6 +250,30 @@ void Korvaltei::formResize() {
     std::array<int, gitterSpalten> spalten{};
     for (std::size_t s = 0; s < spalten.size(); ++s) spalten[s] = pixel(m.spalten[s]);
     gitter.setzeSpaltenbreiten(spalten);
+    imSichtHalten();
+}
+
+// In a frame that shows only the upper part of the client area and scrolls it, the buttons, the
+// totals and the grid, right of the step panels, stay where they are seen, and the grid ends within
+// the part seen, keeping the design's margin below it: only the step panels scroll. A printout
+// shows the whole window as laid out.
+void Korvaltei::imSichtHalten() {
+    const bool halten = sichtbareHoehe_ && !skalierhoehe_;
+    const double y = skalierhoehe_.value_or(height()) / double(entwurfHoehe);
+    auto kante = [y](int twips) { return int(std::lround(twips * y)); };
+    const int rechts = fensterrechteck({Feldname::Monatsgitter}).x;
+    for (const auto& b : feldtabelle()) {
+        if (b.art == Feldart::Fenster || b.istArray()) continue;
+        const Rechteck r = fensterrechteck({b.name});
+        if (r.x < rechts) continue;
+        QWidget* w = felder_->widget({b.name});
+        const int oben = kante(r.y);
+        int unten = kante(r.y + r.hoehe);
+        if (halten && b.art == Feldart::Gitter)
+            unten = std::min(unten, *sichtbareHoehe_ - (kante(entwurfHoehe) - unten));
+        w->setGeometry(w->x(), oben + (halten ? rollversatz_ : 0), w->width(),
+                       std::max(1, unten - oben));
+    }
 }
 
 std::string Korvaltei::text(FeldId feld) const {

@@ -67,6 +67,17 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     void setzeHoeheTwips(int twips, bool felderSkalieren = true);
     // The height of a field in twips as it is laid out now (Unterschrift for the printout).
     int feldhoeheTwips(FeldId feld) const;
+
+    // The least height in pixels the fields are laid out for at a width of `breite` pixels: the
+    // design's proportions, but never more than the design height. A frame lower than that shows
+    // the client area at this height and scrolls it rather than squeeze the fields and fonts.
+    int mindesthoehe(int breite) const;
+    // The height of the part of the client area such a frame shows: the grid then ends within it
+    // and shows fewer rows. Nothing: the whole client area is seen.
+    void setzeSichtbareHoehe(std::optional<int> pixel);
+    // How far such a frame has scrolled the client area up, in pixels: only the step panels move,
+    // the buttons, the totals and the grid stay in view.
+    void setzeRollversatz(int pixel);
     // Paints the client area, with every field that is visible now, at its size in pixels onto
     // `maler`, whose origin is the client area's top left corner.
     void clientbereichZeichnen(QPainter& maler);
@@ -100,6 +111,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
 
   private:
     void formResize();
+    void imSichtHalten();
     void anordnen();
     void knopfGedrueckt(Feldname knopf);
     double pixelProTwipX() const;
@@ -117,6 +129,8 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     // While a printout has made the window taller without scaling the fields: the height in pixels
     // the fields are laid out for.
     std::optional<int> skalierhoehe_;
+    std::optional<int> sichtbareHoehe_;
+    int rollversatz_ = 0;
 };
 
 }  // namespace korvalt
