@@ -73,10 +73,13 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->setWordWrap(false);
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The table asks for the width of its columns, each sized to its texts once per fill; the
+    // chart takes the rest.
+    tabelle_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tabelle_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     diagramm_ = jahresdiagrammErzeugen(inhalt_, diagrammFehler_);
     auto* teile = new QHBoxLayout;
-    teile->addWidget(tabelle_, 1);
+    teile->addWidget(tabelle_);
     teile->addWidget(diagramm_, 1);
     inhaltLayout->addWidget(satz_);
     inhaltLayout->addWidget(zahlen_);
@@ -201,6 +204,9 @@ void Jahresansicht::tabelleFuellen() {
     for (int i = 0; i < int(u.jahre.size()); ++i)
         zeileSetzen(i, u.jahre[std::size_t(i)], true, false);
     zeileSetzen(int(u.jahre.size()), u.gesamt, false, true);
+    // Each column as wide as its widest text, the bold total and the two-line headings included:
+    // measured here, once per fill, so that painting measures nothing.
+    tabelle_->resizeColumnsToContents();
 }
 
 }  // namespace korvalt
