@@ -3,6 +3,8 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -11,6 +13,7 @@
 #include <QTextBrowser>
 #include <QTimer>
 #include <cmath>
+#include <fstream>
 #include <utility>
 #include <vector>
 
@@ -237,6 +240,51 @@ TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_TRUE(hilfe->findChild<QTextBrowser*>()->toPlainText().contains("Normalfall"));
     hilfe->close();
+}
+
+// A desktop theme in the test's folder with an icon for each of `namen`.
+void symbolthemaAnlegen(const std::filesystem::path& ordner, const std::vector<QString>& namen) {
+    const auto thema = ordner / "pruefthema";
+    std::filesystem::create_directories(thema / "16x16" / "actions");
+    std::ofstream(thema / "index.theme") << "[Icon Theme]\nName=Prüfthema\nDirectories=16x16/"
+                                            "actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n";
+    QImage bild(16, 16, QImage::Format_ARGB32);
+    bild.fill(Qt::red);
+    for (const QString& name : namen)
+        ASSERT_TRUE(bild.save(QString::fromStdString((thema / "16x16" / "actions").string()) + '/' +
+                              name + ".png"));
+}
+
+// The standard actions show the theme's icons; an icon the theme lacks leaves its item as it was.
+TEST_F(HauptfensterMenueTest, StandardaktionenMitDenSymbolenDesThemas) {
+    const QString vorher = QIcon::themeName();
+    const QStringList pfade = QIcon::themeSearchPaths();
+    const std::vector<std::pair<QAction * Menueaktionen::*, QString>> erwartet = {
+        {&Menueaktionen::neu, "document-new"},
+        {&Menueaktionen::fallOeffnen, "document-open"},
+        {&Menueaktionen::fallSpeichern, "document-save"},
+        {&Menueaktionen::fallSpeichernUnter, "document-save-as"},
+        {&Menueaktionen::drucken, "document-print"},
+        {&Menueaktionen::seitenansicht, "document-print-preview"},
+        {&Menueaktionen::beenden, "application-exit"},
+        {&Menueaktionen::monatstabelleKopieren, "edit-copy"},
+        {&Menueaktionen::hilfe, "help-contents"},
+    };
+    std::vector<QString> namen{"document-open-recent"};
+    for (const auto& [aktion, name] : erwartet) namen.push_back(name);
+    symbolthemaAnlegen(verzeichnis.pfad(), namen);
+    QIcon::setThemeSearchPaths({QString::fromStdString(verzeichnis.pfad().string())});
+    QIcon::setThemeName("pruefthema");
+    starten();
+    for (const auto& [aktion, name] : erwartet)
+        EXPECT_EQ((fenster->aktionen().*aktion)->icon().name(), name);
+    EXPECT_EQ(fenster->findChild<QMenu*>("ZuletztGeoeffnet")->icon().name(),
+              "document-open-recent");
+    // The theme has no "help-about".
+    EXPECT_TRUE(fenster->aktionen().ueber->icon().isNull());
+    EXPECT_EQ(fenster->aktionen().ueber->text(), "Über &Korvalt");
+    QIcon::setThemeName(vorher);
+    QIcon::setThemeSearchPaths(pfade);
 }
 
 TEST_F(HauptfensterMenueTest, TitelIstDieBeschriftungUndNenntDieOffeneFalldatei) {

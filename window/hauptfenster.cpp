@@ -12,6 +12,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -28,6 +29,13 @@ constexpr int meldedauer = 5000;  // milliseconds a status note stays
 
 // Where QSettings keeps the list of case files opened last.
 constexpr const char* zuletztSchluessel = "zuletztGeoeffnet";
+
+// The desktop theme's icon of a standard action, by its name in the freedesktop naming; where the
+// theme has none, the item stays as it is, without an icon.
+void themensymbolSetzen(QAction* aktion, const char* name) {
+    const QIcon symbol = QIcon::fromTheme(QString::fromLatin1(name));
+    if (!symbol.isNull()) aktion->setIcon(symbol);
+}
 
 }  // namespace
 
@@ -85,6 +93,21 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.hilfe->setText("&Hilfe");
     hilfemenue_->addAction(aktionen_.hilfe);
     aktionen_.ueber = neueAktion(hilfemenue_, "Über &Korvalt");
+    // The standard actions with the desktop theme's icons, by their freedesktop names.
+    const std::pair<QAction*, const char*> symbole[] = {
+        {aktionen_.neu, "document-new"},
+        {aktionen_.fallOeffnen, "document-open"},
+        {zuletztMenue_->menuAction(), "document-open-recent"},
+        {aktionen_.fallSpeichern, "document-save"},
+        {aktionen_.fallSpeichernUnter, "document-save-as"},
+        {aktionen_.drucken, "document-print"},
+        {aktionen_.seitenansicht, "document-print-preview"},
+        {aktionen_.beenden, "application-exit"},
+        {aktionen_.monatstabelleKopieren, "edit-copy"},
+        {aktionen_.hilfe, "help-contents"},
+        {aktionen_.ueber, "help-about"},
+    };
+    for (const auto& [aktion, name] : symbole) themensymbolSetzen(aktion, name);
     tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
