@@ -1,5 +1,6 @@
 // The main window around the client area: its menus and keys, the title with the open case file,
 // the start size, and that every way of closing it ends the program.
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
@@ -8,9 +9,12 @@
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <cmath>
 #include <fstream>
@@ -19,6 +23,7 @@
 
 #include "einstellungsdatei.h"
 #include "hauptfensterpruefung.h"
+#include "hilfeabschnitte.h"
 #include "jahresansicht.h"
 #include "kalendersatz.h"
 
@@ -41,6 +46,12 @@ Punkte punkte(const QMenu& menue) {
 }
 
 class HauptfensterMenueTest : public test::HauptfensterTest {};
+
+QWidget* hilfefenster() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Hilfefenster") return w;
+    return nullptr;
+}
 
 TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     starten();
@@ -222,11 +233,6 @@ TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
 
 TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
     starten();
-    auto hilfefenster = [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "Hilfefenster") return w;
-        return static_cast<QWidget*>(nullptr);
-    };
     // F1 belongs to the client area and the menu item alike: pressed in the window it must still
     // open the help, not be lost between two owners.
     QTest::mouseClick(widget<QLineEdit>("normal2", 3), Qt::LeftButton);
@@ -285,6 +291,57 @@ TEST_F(HauptfensterMenueTest, StandardaktionenMitDenSymbolenDesThemas) {
     EXPECT_EQ(fenster->aktionen().ueber->text(), "Über &Korvalt");
     QIcon::setThemeName(vorher);
     QIcon::setThemeSearchPaths(pfade);
+}
+
+// The help window open at a section: the top of its heading's block within the text, and how far
+// the text is scrolled.
+struct Hilfestand {
+    int ueberschrift = -1;
+    int gerollt = 0;
+    int hoechstens = 0;
+};
+Hilfestand hilfestand(QTextBrowser& browser, std::string_view abschnitt) {
+    Hilfestand stand;
+    QTextDocument& text = *browser.document();
+    for (QTextBlock b = text.begin(); b.isValid() && stand.ueberschrift < 0; b = b.next())
+        for (auto teil = b.begin(); !teil.atEnd(); ++teil)
+            if (teil.fragment().charFormat().anchorNames().contains(
+                    QString::fromUtf8(abschnitt.data(), qsizetype(abschnitt.size()))))
+                stand.ueberschrift = int(text.documentLayout()->blockBoundingRect(b).top());
+    stand.gerollt = browser.verticalScrollBar()->value();
+    stand.hoechstens = browser.verticalScrollBar()->maximum();
+    return stand;
+}
+
+// Each section a window or dialog opens is in the help page, and the help opens scrolled to it.
+TEST_F(HauptfensterMenueTest, JederAbschnittDerHilfeOeffnetBeiSeinerUeberschrift) {
+    starten();
+    for (const std::string_view abschnitt : hilfeabschnitt::alle) {
+        fenster->korvaltei().hilfeaufrufen(hilfeabschnitt::programm);
+        fenster->korvaltei().hilfeaufrufen(abschnitt);
+        auto* hilfe = hilfefenster();
+        ASSERT_NE(hilfe, nullptr);
+        const Hilfestand stand = hilfestand(*hilfe->findChild<QTextBrowser*>(), abschnitt);
+        ASSERT_GE(stand.ueberschrift, 0) << abschnitt;
+        EXPECT_NEAR(stand.gerollt, std::min(stand.ueberschrift, stand.hoechstens), 2) << abschnitt;
+    }
+}
+
+// F1 in the year view opens the help at the year view's section.
+TEST_F(HauptfensterMenueTest, F1InDerJahresuebersichtOeffnetIhrenAbschnitt) {
+    starten();
+    Jahresansicht& ansicht = fenster->jahresansichtZeigen();
+    // The offscreen platform leaves the main window active; the user has clicked into the view.
+    QApplication::setActiveWindow(&ansicht);
+    ASSERT_EQ(QApplication::activeWindow(), &ansicht);
+    QTest::keyClick(&ansicht, Qt::Key_F1);
+    auto* hilfe = hilfefenster();
+    ASSERT_NE(hilfe, nullptr);
+    ASSERT_TRUE(hilfe->isVisible());
+    const Hilfestand stand =
+        hilfestand(*hilfe->findChild<QTextBrowser*>(), hilfeabschnitt::jahresuebersicht);
+    EXPECT_GT(stand.gerollt, 0);
+    EXPECT_NEAR(stand.gerollt, std::min(stand.ueberschrift, stand.hoechstens), 2);
 }
 
 TEST_F(HauptfensterMenueTest, TitelIstDieBeschriftungUndNenntDieOffeneFalldatei) {

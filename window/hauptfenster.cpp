@@ -3,6 +3,7 @@
 #include "arbeitsflaeche.h"
 #include "bildschirmeinpassung.h"
 #include "dateinamen.h"
+#include "hilfeabschnitte.h"
 #include "jahresansicht.h"
 #include "kalenderangabentext.h"
 #include "personenangaben.h"
@@ -134,6 +135,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        hilfeAnbinden(*jahresansicht_, hilfeabschnitt::jahresuebersicht, korvaltei_->hilfeaufruf());
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
         jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });

@@ -15,7 +15,7 @@
 #include "eingabefelder.h"
 #include "feldwidgets.h"
 #include "gittermasse.h"
-#include "hilfefenster.h"
+#include "hilfeabschnitte.h"
 #include "monatsgitter.h"
 #include "pfeiltasten.h"
 #include "qtumwandlung.h"
@@ -97,7 +97,8 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
     hilfeaktion_->setShortcuts(QKeySequence::HelpContents);
     hilfeaktion_->setShortcutContext(Qt::WindowShortcut);
     addAction(hilfeaktion_);
-    connect(hilfeaktion_, &QAction::triggered, this, [this] { hilfeaufrufen(hilfekontext); });
+    connect(hilfeaktion_, &QAction::triggered, this,
+            [this] { hilfeaufrufen(hilfeabschnitt::programm); });
 
     // The design size at the screen's resolution.
     resize(int(std::lround(entwurfBreite * pixelProTwipX())),
@@ -147,9 +148,9 @@ void Korvaltei::eingabeUebernehmen() {
     if (auto* feld = dynamic_cast<Eingabefeld*>(focusWidget())) feld->uebernehmen();
 }
 
-void Korvaltei::hilfeaufrufen(int kontext) {
-    if (!hilfe_) hilfe_ = new Hilfefenster(this);
-    hilfe_->zeigen(kontext);
+void Korvaltei::hilfeaufrufen(std::string_view abschnitt) {
+    if (!hilfe_) hilfe_ = std::make_unique<Hilfefenster>();
+    hilfe_->zeigen(abschnitt);
 }
 
 void Korvaltei::closeEvent(QCloseEvent* ereignis) {

@@ -18,6 +18,7 @@
 
 #include "anzeigefelder.h"
 #include "fallanzeige.h"
+#include "hilfefenster.h"
 #include "meldungen.h"
 #include "sitzung.h"
 
@@ -27,7 +28,6 @@ class QPainter;
 namespace korvalt {
 
 class Feldwidgets;
-class Hilfefenster;
 
 class Korvaltei : public QWidget, public Anzeigefelder {
   public:
@@ -98,9 +98,13 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     void gitterVerbergen() override;
     void gitterZeigen() override;
 
-    // Opens the help at the topic of a context number (Hilfe and F1 use `hilfekontext`).
-    void hilfeaufrufen(int kontext);
-    static constexpr int hilfekontext = 135;
+    // Opens the help at a section (hilfeabschnitte.h); Hilfe and F1 open it at the program as a
+    // whole, the help context 135.
+    void hilfeaufrufen(std::string_view abschnitt);
+    // The same for the program's other windows (hilfeAnbinden), valid while this window lives.
+    Hilfeaufruf hilfeaufruf() {
+        return [this](std::string_view abschnitt) { hilfeaufrufen(abschnitt); };
+    }
     // What the button Hilfe and F1 trigger; a menu may show it as its item.
     QAction* hilfeaktion() const { return hilfeaktion_; }
 
@@ -124,7 +128,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     std::unique_ptr<Feldwidgets> felder_;
     Fallanzeige anzeige_{sitzung_, *this};
     std::array<std::function<void()>, feldnamenAnzahl> klicks_;
-    Hilfefenster* hilfe_ = nullptr;
+    std::unique_ptr<Hilfefenster> hilfe_;
     QAction* hilfeaktion_ = nullptr;
     // While a printout has made the window taller without scaling the fields: the height in pixels
     // the fields are laid out for.
