@@ -107,32 +107,27 @@ void jahresuebersichtMitSonderzahlung(benchmark::State& state) {
 }
 BENCHMARK(jahresuebersichtMitSonderzahlung)->Unit(benchmark::kMicrosecond);
 
-// A promotion from 9a to 9b after 6 months, step 3 since 04/2024, both at 75 %, from 01/2026 to
-// 12/2075: the normal case stays in 9a for 600 months, the individual one has 594 in 9b. One run
-// is what a change of the case costs: the full recalculation and the year view's figures.
+// The promotion check from 9a to 9b zum 07/2026, step 3 since 04/2024, both at 75 %, from
+// 01/2026 to 12/2075: the normal case stays in 9a for 600 months, the individual one has 594 in
+// 9b. One run is what the check costs: setting up the case, the full recalculation and the year
+// view's figures.
 void hoehergruppierung600Monate(benchmark::State& state) {
     bench::ZaehlendeMeldungen meldungen;
     Sitzung sitzung;
-    if (!sitzung.oeffnen({{"."}, {}, "vka"}, meldungen).fehler.empty() || meldungen.warnungen > 0)
+    if (!sitzung.oeffnen({{"."}}, meldungen).fehler.empty() || meldungen.warnungen > 0)
         state.SkipWithError("zelbar06.1tr fehlt im Arbeitsverzeichnis");
-    constexpr int dauern[] = {12, 24, 36, 48, 60, 255};
-    for (Seite seite : {Seite::normal, Seite::individuell})
-        for (int spalte = 1; spalte <= 4; ++spalte)
-            for (int stufe = 1; stufe <= 6; ++stufe)
-                sitzung.dauerSetzen(seite, spalte, stufe, Integer(dauern[stufe - 1]));
-    for (int spalte = 1; spalte <= 4; ++spalte) {
-        sitzung.dauerSetzen(Seite::normal, spalte, 0, spalte == 1 ? 600 : 0);
-        sitzung.dauerSetzen(Seite::individuell, spalte, 0, spalte == 1 ? 6 : spalte == 2 ? 594 : 0);
-    }
-    Kalenderangaben k;
-    k.beginn = KalenderMonat(2026, 1);
-    k.ende = KalenderMonat(2075, 12);
-    k.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
-    k.anteilN = k.anteilI = 7500;
+    Hoehergruppierung h;
+    h.gruppe = "9a";
+    h.stufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
+    h.zielgruppe = "9b";
+    h.zum = KalenderMonat(2026, 7);
+    h.beginn = KalenderMonat(2026, 1);
+    h.ende = KalenderMonat(2075, 12);
+    h.anteil = 7500;
     std::string fehler;
-    if (!sitzung.kalenderSetzen(k, fehler)) state.SkipWithError(fehler.c_str());
     for (auto _ : state) {
-        sitzung.starten(9);
+        if (!sitzung.hoehergruppierungEinrichten(h, fehler)) state.SkipWithError(fehler.c_str());
+        sitzung.starten(sitzung.tabellen().gruppe(1));
         const Jahresdaten daten = jahresdatenBilden(sitzung, true);
         benchmark::DoNotOptimize(daten.uebersicht.gesamt.kumuliert);
     }

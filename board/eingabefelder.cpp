@@ -88,7 +88,7 @@ std::string eingabefeldHinweis(const Falltabellen& t, const Tariftabelle& tabell
     const int gruppe = t.gruppe(d->spalte);
     const std::string spalte = gruppe < 1 ? "der " + std::to_string(d->spalte) + ". Spalte"
                                           : "der EGr. " + tabelle.gruppentext(gruppe);
-    const std::string fall = d->seite == Seite::normal ? "Normalfall" : "Beispielfall";
+    const std::string& fall = t.name(d->seite);
     if (d->istGruppe()) return "Monate in " + spalte + ", " + fall;
     return "Monate in Stufe " + std::to_string(d->stufe) + " " + spalte + ", " + fall;
 }

@@ -33,7 +33,7 @@ int eingabefeldTaste(Fallanzeige& anzeige, FeldId feld, int zeichen);
 // the field does not take (twelve in the start group).
 bool eingabefeldSchritt(Fallanzeige& anzeige, FeldId feld, int schritt);
 
-// What the field is, by the groups of the case shown: "Monate in Stufe 3 der EGr. 9b,
+// What the field is, by the groups and names of the case shown: "Monate in Stufe 3 der EGr. 9b,
 // Beispielfall".
 std::string eingabefeldHinweis(const Falltabellen& t, const Tariftabelle& tabelle, FeldId feld);
 

@@ -69,9 +69,9 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     if (!istFallsatz(lesung.satz)) return false;
     Einstellungssatz leer;
     leer.fill(' ');
-    const std::optional<Integer> startgruppe =
-        sitzung_.fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
-                           lesung.kalendersatz.value_or(leer), meldungen, lesung.person);
+    const std::optional<Integer> startgruppe = sitzung_.fallLaden(
+        lesung.satz, lesung.tabellensatz.value_or(leer), lesung.kalendersatz.value_or(leer),
+        meldungen, lesung.person, lesung.fallnamen);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
     const std::string hinweis = sitzung_.oeffnungshinweis(lesung.hinweis);
@@ -201,6 +201,7 @@ void Fallanzeige::vergleichZeigen() {
     felder_.gitterVerbergen();
     Gitterspeicher& gitter = felder_.gitter();
     gitter.setzeZeilenzahl(anzahl + 4);
+    kopfZeigen();
     const Tariftabelle& tab = tabelle();
     monate_.zeigen(t, tab, anzahl, gitter);
     const int schlusszeile = anzahl + 3;
@@ -232,6 +233,13 @@ bool Fallanzeige::tabelleWechseln(const Tariftabelle& neu, std::string& fehler,
     return true;
 }
 
+bool Fallanzeige::hoehergruppierungEinrichten(const Hoehergruppierung& h, std::string& fehler) {
+    if (!sitzung_.hoehergruppierungEinrichten(h, fehler)) return false;
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
+    fallZeigen(sitzung_.tabellen().gruppe(1));
+    return true;
+}
+
 void Fallanzeige::gitterVorbereiten() {
     Gitterspeicher& gitter = felder_.gitter();
     gitter.setzeZeilenhoehe(0, static_cast<int>(rundeGerade(gitter.zeilenhoehe(0) * 1.5)));
@@ -239,21 +247,33 @@ void Fallanzeige::gitterVorbereiten() {
     gitter.kopfzeileVerbinden = true;
     gitter.schriftgroesse = 10;
     gitter.fett = true;
-    const TarifDaten& daten = sitzung_.daten();
-    const std::string fall(daten.fallname(daten.fall.nummer()).getrimmt());
-    const std::string kopf[gitterSpalten] = {"Monat",
-                                             "D u r c h s c h n i t t",
-                                             "D u r c h s c h n i t t",
-                                             "D u r c h s c h n i t t",
-                                             fall,
-                                             fall,
-                                             fall,
-                                             "Differenz"};
-    for (int spalte = 0; spalte < gitterSpalten; ++spalte)
-        gitter.setzeText(0, spalte, kopf[spalte]);
+    gitter.setzeText(0, 0, "Monat");
+    gitter.setzeText(0, 7, "Differenz");
     // Above the month rows the grid heads only the columns of the two cases.
     for (int spalte = 1; spalte <= 6; ++spalte)
         gitter.setzeText(1, spalte, std::string(monatsspalten[std::size_t(spalte)]));
+}
+
+// The cases over their three columns each, by their names; with the default names the normal
+// case is "D u r c h s c h n i t t", as it always was. The totals' hints name them too.
+void Fallanzeige::kopfZeigen() {
+    const Falltabellen& t = sitzung_.tabellen();
+    const TarifDaten& daten = sitzung_.daten();
+    const std::string normal =
+        t.namen.normal == Fallnamen{}.normal ? "D u r c h s c h n i t t" : t.namen.normal;
+    const std::string individuell =
+        t.namen.individuell == Fallnamen{}.individuell
+            ? std::string(daten.fallname(daten.fall.nummer()).getrimmt())
+            : t.namen.individuell;
+    Gitterspeicher& gitter = felder_.gitter();
+    for (int spalte = 1; spalte <= 3; ++spalte) {
+        gitter.setzeText(0, spalte, normal);
+        gitter.setzeText(0, spalte + 3, individuell);
+    }
+    felder_.setzeHinweis({Feldname::Ergebnis1}, "Summe " + t.namen.normal);
+    felder_.setzeHinweis({Feldname::Ergebnis2}, "Summe " + t.namen.individuell);
+    felder_.setzeHinweis({Feldname::Differenz},
+                         "Differenz " + t.namen.individuell + " \u2212 " + t.namen.normal);
 }
 
 void Fallanzeige::dauernZeigen() {

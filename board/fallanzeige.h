@@ -72,6 +72,11 @@ class Fallanzeige {
     bool tabelleWechseln(const Tariftabelle& neu, std::string& fehler,
                          const std::optional<Kalenderangaben>& kalender = std::nullopt);
 
+    // The case of a promotion check (`Sitzung::hoehergruppierungEinrichten`), shown with its start
+    // group, its durations and its names, then `starten`. A check the Sitzung refuses changes
+    // nothing; then false with the reason in `fehler`.
+    bool hoehergruppierungEinrichten(const Hoehergruppierung& h, std::string& fehler);
+
     // The table the case is calculated in.
     const Tariftabelle& tabelle() const { return sitzung_.tabelle(); }
 
@@ -81,6 +86,7 @@ class Fallanzeige {
   private:
     void fallZeigen(std::optional<Integer> startgruppe);
     void gitterVorbereiten();
+    void kopfZeigen();
     void spaltenZeigen();
     void seiteZeigen(Seite seite);
     void stufeZeigen(Seite seite, int spalte, int stufe);

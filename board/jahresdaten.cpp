@@ -24,6 +24,23 @@ std::vector<Long> monatsreihe(const Jahresfall& fall, Seite seite) {
     return cent;
 }
 
+// A case in the sentence, with its article: „der Beispielfall“, „den Normalfall“, or by a name of
+// its own „der Fall „ohne Höhergruppierung““. Both default names are masculine, as "Fall" is.
+std::string imSatz(const Jahresdaten& d, Seite seite, bool akkusativ) {
+    const Fallnamen standard;
+    const std::string& name = seite == Seite::normal ? d.namen.normal : d.namen.individuell;
+    const std::string& vorgabe = seite == Seite::normal ? standard.normal : standard.individuell;
+    return std::string(akkusativ ? "den " : "der ") +
+           (name == vorgabe ? name : "Fall \u201E" + name + "\u201C");
+}
+
+// The same at the start of a sentence.
+std::string amAnfang(const Jahresdaten& d, Seite seite) {
+    std::string text = imSatz(d, seite, false);
+    text[0] = 'D';
+    return text;
+}
+
 std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
     std::vector<Integer> gruppe;
     for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
@@ -36,6 +53,7 @@ std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     Jahresdaten d;
     d.inCent = fall.tabelle.inCent;
+    d.namen = fall.tabellen.namen;
     d.centN = monatsreihe(fall, Seite::normal);
     d.centI = monatsreihe(fall, Seite::individuell);
     if (!fall.tabelle.inCent || !fall.beginn) {
@@ -81,15 +99,18 @@ bool gleichBezahlt(const Jahresdaten& daten) {
 std::string ausgleichSatz(const Jahresdaten& daten) {
     const Jahresuebersicht& u = daten.uebersicht;
     if (u.jahre.empty()) return "Der Fall hat keine Monate.";
+    const std::string individuell = amAnfang(daten, Seite::individuell);
     if (gleichBezahlt(daten))
-        return "Der Beispielfall und der Normalfall sind in jedem Monat gleich hoch bezahlt.";
+        return individuell + " und " + imSatz(daten, Seite::normal, false) +
+               " sind in jedem Monat gleich hoch bezahlt.";
     if (u.ausgleichsmonat)
-        return "Der Beispielfall liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +
+        return individuell + " liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +
                " dauerhaft vorn.";
     const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
-    if (u.gesamt.kumuliert == 0)
-        return "Der Beispielfall holt den Normalfall bis " + bis + " ein, liegt aber nicht vorn.";
-    return "Der Beispielfall holt den Normalfall bis " + bis + " nicht ein.";
+    const std::string einholen =
+        individuell + " holt " + imSatz(daten, Seite::normal, true) + " bis " + bis;
+    if (u.gesamt.kumuliert == 0) return einholen + " ein, liegt aber nicht vorn.";
+    return einholen + " nicht ein.";
 }
 
 std::string ausgleichZahlen(const Jahresdaten& daten) {
@@ -108,6 +129,17 @@ std::string ausgleichZahlen(const Jahresdaten& daten) {
         return zeile + "größter Rückstand " + euro(r->cent, false) + " im " +
                jahresmonatText(u, r->monat) + ".";
     return zeile + "nie im Rückstand.";
+}
+
+std::pair<std::string, std::string> fallzeichen(const Fallnamen& namen) {
+    if (namen.standard()) return {"N.", "B."};
+    return {"(1)", "(2)"};
+}
+
+std::string fallnamenZeile(const Fallnamen& namen) {
+    if (namen.standard()) return "";
+    const auto [n, i] = fallzeichen(namen);
+    return n + " " + namen.normal + "   " + i + " " + namen.individuell;
 }
 
 std::string jahresmonatText(const Jahresuebersicht& u, int monat) {

@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "falltabellen.h"
@@ -31,6 +32,8 @@ struct Jahresfall {
 
 struct Jahresdaten {
     bool inCent = false;  // the table's amounts: euro and cent, or whole euros (2006)
+    // What the view, the chart, the printout and the sentence call the cases.
+    Fallnamen namen;
     // The month pays from month 1 at index 0, up to each case's last month.
     std::vector<Long> centN;
     std::vector<Long> centI;
@@ -58,12 +61,22 @@ bool gleichBezahlt(const Jahresdaten& daten);
 // The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
 // Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
 // ends level); month numbers („ab Monat 57“) without a start month. Cases that pay the same in
-// every month get a sentence of their own.
+// every month get a sentence of their own. Cases with names of their own are named with them:
+// „Der Fall „mit Höhergruppierung nach 9b zum 07/2026“ liegt ab 08/2035 dauerhaft vorn.“
 std::string ausgleichSatz(const Jahresdaten& daten);
 
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
 // Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
 std::string ausgleichZahlen(const Jahresdaten& daten);
+
+// The marks of the cases in the heads of the year table: "N." and "B." with the default names,
+// "(1)" and "(2)" for names of their own, too long for a narrow column; `fallnamenZeile` then gives
+// them whole.
+std::pair<std::string, std::string> fallzeichen(const Fallnamen& namen);
+
+// „(1) ohne Höhergruppierung   (2) mit Höhergruppierung nach 9b zum 07/2026“ above the year
+// table; "" for the default names, which the heads give themselves.
+std::string fallnamenZeile(const Fallnamen& namen);
 
 // An amount as the view shows it: "12.345,67" for the tables with cents, "12.346" for 2006.
 std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent);

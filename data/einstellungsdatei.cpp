@@ -9,6 +9,7 @@
 #include <cerrno>
 #include <string_view>
 
+#include "fallnamensatz.h"
 #include "kalendersatz.h"
 #include "personensatz.h"
 #include "sicheredatei.h"
@@ -48,12 +49,14 @@ std::string inhaltPruefen(std::string_view inhalt) {
     return "";
 }
 
-// Takes the table, calendar and person records after the first; names every record passed over.
+// Takes the table, calendar, name and person records after the first; names every record passed
+// over.
 void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pfad,
                         Einstellungslesung& lesung) {
     std::string gruende;
     // The person's fields read so far: of each field the first sound record counts.
     std::array<bool, personenfelder.size()> personGelesen{};
+    std::array<bool, fallnamenfelder.size()> nameGelesen{};
     bool kalenderGesund = false;
     bool unbekannte = false;
     for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
@@ -77,6 +80,18 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                     if (!lesung.kalendersatz) lesung.kalendersatz = satz;
                     grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
                     grund.pop_back();  // the full stop; the reasons are joined into one sentence
+                }
+                break;
+            case Satzart::fallnamen:
+                if (const auto angabe = fallnamensatzLesen(satz, grund)) {
+                    grund.clear();
+                    const auto fall = std::size_t(angabe->feld - fallnamenfelder.data());
+                    if (nameGelesen[fall]) break;
+                    nameGelesen[fall] = true;
+                    lesung.fallnamen.*angabe->feld->text = angabe->text;
+                } else {
+                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
+                    grund.pop_back();
                 }
                 break;
             case Satzart::person:

@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "fallnamen.h"
 #include "personenangaben.h"
 #include "tarifdaten.h"
 
@@ -24,6 +25,8 @@ struct Einstellungslesung {
     // The record of the case's calendar settings ("kz"): the first sound one, else the first
     // damaged one, which the case keeps to write it back as it is.
     std::optional<Einstellungssatz> kalendersatz;
+    // The names of both cases, from the file's sound "fn" records; the default ones without.
+    Fallnamen fallnamen;
     // The person, from the file's sound "pe" records.
     Personenangaben person;
     // German notice for a usable file with records passed over, of a later version or a damaged
@@ -35,9 +38,10 @@ struct Einstellungslesung {
 };
 
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
-// ones the first "tb", the first sound "kz" (else the first damaged one) and the first sound "pe" of
-// each field are taken, a further "st", "tb", "kz" or "pe" of a field already read is passed over
-// silently, any other is passed over and named in `hinweis`.
+// ones the first "tb", the first sound "kz" (else the first damaged one), the first sound "fn" of
+// each case and the first sound "pe" of each field are taken, a further "st", "tb", "kz", "fn" or
+// "pe" of a case or field already read is passed over silently, any other is passed over and named
+// in `hinweis`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // Writes the records as the file's whole content, whole or not at all. On failure returns false

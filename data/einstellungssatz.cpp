@@ -4,6 +4,7 @@
 #include <algorithm>
 #include <string>
 
+#include "fallnamensatz.h"
 #include "festertext.h"
 #include "kalendersatz.h"
 #include "personensatz.h"
@@ -68,7 +69,8 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         const Einstellungssatz& kalendersatz,
                                                         Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person) {
+                                                        const Personenangaben& person,
+                                                        const Fallnamen& namen) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     const auto angaben = kalendersatzLesen(kalendersatz, fehler);
@@ -76,6 +78,7 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
     t.kalendersatz.reset();
     if (satzartVon(kalendersatz) == Satzart::kalender)
         t.kalendersatz = GelesenerKalendersatz{kalendersatz, !angaben};
+    t.namen = namen;
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
         t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
@@ -129,6 +132,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
         saetze.push_back(*gelesen);
     else if (!t.kalender.leer() || (gelesen && unbekanntesBelegt(*gelesen)))
         saetze.push_back(kalendersatzBilden(t.kalender, gelesen));
+    for (const Einstellungssatz& satz : fallnamensaetzeBilden(t.namen)) saetze.push_back(satz);
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;
 }

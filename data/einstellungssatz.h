@@ -22,13 +22,15 @@ bool istFallsatz(const Einstellungssatz& satz);
 
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
-// blank one), keeps a "kz" record, sound or damaged, for saving, takes `person` as the case's
-// person, and returns the start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
+// blank one), keeps a "kz" record, sound or damaged, for saving, takes `person` and `namen` as the
+// case's person and the names of its cases, and returns the start group, limited to
+// 1..`gruppenzahl`. Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         const Einstellungssatz& kalendersatz,
                                                         Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person = {});
-// The same for a case without calendar settings and without a person.
+                                                        const Personenangaben& person = {},
+                                                        const Fallnamen& namen = {});
+// The same for a case without calendar settings, with the default names and without a person.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Falltabellen& t, int gruppenzahl);
 
@@ -45,9 +47,9 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
 
 // The records that save a case: the first, the table record when its table is not the standard
 // one, the calendar record when it has calendar settings or was read with one that must be kept
-// (a damaged one as it was, a later version's positions), a person record for each field of its
-// person that is set; so that a case of 2006 without them is saved exactly as before there were
-// other tables.
+// (a damaged one as it was, a later version's positions), a name record for each case not called
+// by its default name, a person record for each field of its person that is set; so that a case
+// of 2006 without them is saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
                                                        const Falltabellen& t,
                                                        const Tariftabelle& tabelle);

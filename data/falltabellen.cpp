@@ -12,6 +12,7 @@ void standardfallSetzen(Falltabellen& t) {
         t.grdauerI(i) = 120;
     }
     t.kalender = {};
+    t.namen = {};
     t.person = {};
     t.kalendersatz.reset();
 }

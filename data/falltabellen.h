@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <optional>
 
+#include "fallnamen.h"
 #include "grenzen.h"
 #include "kalenderangaben.h"
 #include "personenangaben.h"
@@ -76,6 +77,8 @@ struct Falltabellen {
     // Start month, current step, working-time shares and assumed raise; empty for a case that has
     // none of them, which is calculated and saved as before they existed.
     Kalenderangaben kalender;
+    // What the two cases are called; nothing in the calculation depends on it.
+    Fallnamen namen;
     // Whom the case is calculated for; nothing in the calculation depends on it.
     Personenangaben person;
     // The calendar record the case was read with: what a later version wrote into the positions
@@ -100,6 +103,9 @@ struct Falltabellen {
         return s == Seite::normal ? garantieN : garantieI;
     }
     int anteil(Seite s) const { return s == Seite::normal ? kalender.anteilN : kalender.anteilI; }
+    const std::string& name(Seite s) const {
+        return s == Seite::normal ? namen.normal : namen.individuell;
+    }
     Reihe<Integer, 1, 4>& grdauer(Seite s) { return s == Seite::normal ? grdauerN : grdauerI; }
     Monatsbetraege& monatsbetrag(Seite s) {
         return s == Seite::normal ? monatsbetragN : monatsbetragI;
@@ -124,7 +130,7 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, no calendar record, no person.
+// 120 per group; no calendar settings, no calendar record, the default names, no person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

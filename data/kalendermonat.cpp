@@ -51,13 +51,17 @@ std::optional<KalenderMonat> kalenderMonatLesen(std::string_view text) {
     return KalenderMonat(*jahr, *monat);
 }
 
-std::optional<KalenderMonat> beginnLesen(std::string_view text, std::string& fehler) {
+std::optional<KalenderMonat> kalenderMonatLesen(std::string_view text, std::string& fehler) {
     const auto monat = kalenderMonatLesen(text);
-    if (!monat) {
+    if (!monat)
         fehler = zitat(getrimmt(text)) +
                  " ist kein Monat (JJJJ-MM oder MM/JJJJ, etwa 2026-07 oder 07/2026).";
-        return std::nullopt;
-    }
+    return monat;
+}
+
+std::optional<KalenderMonat> beginnLesen(std::string_view text, std::string& fehler) {
+    const auto monat = kalenderMonatLesen(text, fehler);
+    if (!monat) return std::nullopt;
     fehler = beginnPruefen(*monat);
     if (!fehler.empty()) return std::nullopt;
     return monat;

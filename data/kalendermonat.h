@@ -44,6 +44,8 @@ inline constexpr KalenderMonat spaetesterBeginn{2099, 12};
 
 // "2026-07" or "07/2026" (a one-digit month too, blanks around it); nothing for any other text.
 std::optional<KalenderMonat> kalenderMonatLesen(std::string_view text);
+// The same with the German reason for a text that is no month.
+std::optional<KalenderMonat> kalenderMonatLesen(std::string_view text, std::string& fehler);
 
 // A start month as the user types it, within 03/2024..12/2099; otherwise nothing and a German
 // reason.

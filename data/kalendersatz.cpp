@@ -71,6 +71,7 @@ Satzart satzartVon(const Einstellungssatz& satz) {
     if (kennung == "st") return Satzart::fall;
     if (kennung == "tb") return Satzart::tabelle;
     if (kennung == "kz") return Satzart::kalender;
+    if (kennung == "fn") return Satzart::fallnamen;
     if (kennung == "pe") return Satzart::person;
     return Satzart::unbekannt;
 }

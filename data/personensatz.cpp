@@ -14,14 +14,6 @@ constexpr int stelleText = 4;  // its text, up to position 75
 
 static_assert(einstellungssatzLaenge - stelleText + 1 == groessteAngabenlaenge);
 
-// A letter as it can be shown in a message: itself, or "\x01" for a byte that is no letter.
-std::string kennbuchstabeText(char buchstabe) {
-    const auto byte = static_cast<unsigned char>(buchstabe);
-    if (byte > 0x20 && byte < 0x7F) return std::string(1, buchstabe);
-    constexpr const char* hex = "0123456789ABCDEF";
-    return std::string("\\x") + hex[byte >> 4] + hex[byte & 15];
-}
-
 }  // namespace
 
 std::vector<Einstellungssatz> personensaetzeBilden(const Personenangaben& person) {
@@ -52,7 +44,7 @@ std::optional<Personenangabe> personensatzLesen(const Einstellungssatz& satz, st
         std::find_if(personenfelder.begin(), personenfelder.end(),
                      [&](const Personenfeld& f) { return f.kennbuchstabe == buchstabe; });
     if (feld == personenfelder.end()) {
-        fehler = "Die Angabe zur Person \u201E" + kennbuchstabeText(buchstabe) +
+        fehler = "Die Angabe zur Person \u201E" + satzfelder::zeichenText(buchstabe) +
                  "\u201C kennt diese Version von Korvalt nicht.";
         return std::nullopt;
     }

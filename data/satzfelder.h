@@ -4,6 +4,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 #include <string_view>
 
 #include "tarifdaten.h"
@@ -16,6 +17,14 @@ inline std::string_view feld(const Einstellungssatz& satz, int position, int lae
 
 inline bool leer(std::string_view text) {
     return text.find_first_not_of(' ') == std::string_view::npos;
+}
+
+// A letter as it can be shown in a message: itself, or "\x01" for a byte that is no letter.
+inline std::string zeichenText(char zeichen) {
+    const auto byte = static_cast<unsigned char>(zeichen);
+    if (byte > 0x20 && byte < 0x7F) return std::string(1, zeichen);
+    constexpr const char* hex = "0123456789ABCDEF";
+    return std::string("\\x") + hex[byte >> 4] + hex[byte & 15];
 }
 
 inline void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, std::int64_t wert) {

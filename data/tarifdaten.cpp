@@ -1,6 +1,7 @@
 // The module procedures of TarifDaten.
 #include "tarifdaten.h"
 
+#include "fallnamen.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -8,7 +9,7 @@ namespace korvalt {
 void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
                       const std::vector<std::filesystem::path>& suchorte, Meldungen& meldungen) {
     daten.tabellenkatalog = datei.aufsuchen(suchorte, meldungen);
-    daten.fallname(daten.fall.nummer()) = "Beispielfall";
+    daten.fallname(daten.fall.nummer()) = standardnameIndividuell;
     // The tariff index is still 0 here, so the area's name lands in entry 0, where the caption
     // reads it.
     daten.tarifname(daten.fall.tarif()) = "TVöD-Gemeinden (VKA)";

@@ -30,6 +30,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
     Personenangaben person;
+    Fallnamen namen;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -42,6 +43,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
                 person = lesung.person;
+                namen = lesung.fallnamen;
                 hinweis = lesung.hinweis;
                 break;
             case Einstellungslesung::Ergebnis::fehlt:
@@ -83,8 +85,8 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     titeltarif_ = daten_.fall.tarif();
 
-    auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
-                                                        rechner_.tabelle().gruppenzahl(), person);
+    auto startgruppe = einstellungssatzWiederherstellen(
+        fallsatz, kalendersatz, tabellen_, rechner_.tabelle().gruppenzahl(), person, namen);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -108,6 +110,14 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
         if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
         return {std::nullopt, fehler};
     }
+    if (!optionen.startgruppe.empty() &&
+        !startgruppeVorgeben(optionen.startgruppe, startgruppe, fehler))
+        return {std::nullopt, fehler};
+    if (optionen.hoehergruppierung) {
+        if (!hoehergruppierungEinrichten(*optionen.hoehergruppierung, fehler))
+            return {std::nullopt, fehler};
+        startgruppe = tabellen_.gruppe(1);
+    }
     // Without a window a case by date without a start month is refused; the window opens it.
     if (optionen.ohneFenster)
         fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
@@ -117,6 +127,21 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
+}
+
+bool Sitzung::startgruppeVorgeben(const std::string& bezeichnung,
+                                  std::optional<Integer>& startgruppe, std::string& fehler) {
+    const auto gruppe = tabelle().gruppennummer(bezeichnung);
+    if (!gruppe) {
+        std::string bekannt;
+        for (const std::string& g : tabelle().gruppen) bekannt += (bekannt.empty() ? "" : ", ") + g;
+        fehler = "Die Entgeltgruppe " + zitat(bezeichnung) + " gibt es in \u201E" +
+                 tabelle().ueberschrift + "\u201C nicht (dort: " + bekannt + ").";
+        return false;
+    }
+    startgruppe = static_cast<Integer>(*gruppe);
+    tabellen_.gruppe(1) = *startgruppe;
+    return true;
 }
 
 bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler) {
@@ -151,6 +176,8 @@ bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
                                    : tabelle();
     fehler = kalenderPruefen(neu, ziel);
     if (!fehler.empty()) return false;
+    if (neu.beginn != tabellen_.kalender.beginn || neu.ende != tabellen_.kalender.ende)
+        gewoehnlicherFall();
     tabellen_.kalender = neu;
     // New settings replace a damaged record read with the case.
     if (tabellen_.kalendersatz) tabellen_.kalendersatz->beschaedigt = false;
@@ -270,11 +297,42 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
     return true;
 }
 
+void Sitzung::starten(Integer startgruppe) {
+    if (startgruppe != tabellen_.gruppe(1)) gewoehnlicherFall();
+    rechner_.starten(startgruppe);
+}
+
 void Sitzung::dauerSetzen(Seite seite, int spalte, int stufe, Integer wert) {
-    if (stufe == 0)
-        tabellen_.grdauer(seite)(spalte) = wert;
-    else
-        tabellen_.stufendauer(static_cast<int>(seite), spalte, stufe) = wert;
+    Integer& dauer = stufe == 0 ? tabellen_.grdauer(seite)(spalte)
+                                : tabellen_.stufendauer(static_cast<int>(seite), spalte, stufe);
+    if (dauer != wert) gewoehnlicherFall();
+    dauer = wert;
+}
+
+std::string Sitzung::hoehergruppierungPruefen(const Hoehergruppierung& h) const {
+    Falltabellen neu = tabellen_;
+    std::string fehler;
+    const Tariftabelle* tabelle =
+        hoehergruppierungAufstellen(h, daten_.tabellenkatalog, neu, fehler);
+    if (!tabelle) return fehler;
+    // The case's one check, with the current step counted anew from the new durations.
+    return korvalt::kalenderPruefen(neu.kalender, {}, neu, *tabelle, daten_.tabellenkatalog);
+}
+
+bool Sitzung::hoehergruppierungEinrichten(const Hoehergruppierung& h, std::string& fehler) {
+    fehler = hoehergruppierungPruefen(h);
+    if (!fehler.empty()) return false;
+    const Falltabellen vorher = tabellen_;
+    const Tariftabelle* tabelle =
+        hoehergruppierungAufstellen(h, daten_.tabellenkatalog, tabellen_, fehler);
+    // The table and the calendar settings change together, in the table's one check.
+    const Kalenderangaben kalender = tabellen_.kalender;
+    tabellen_.kalender = vorher.kalender;
+    if (!tabelle || !tabelleWaehlen(tabelle->schluessel, fehler, kalender)) {
+        tabellen_ = vorher;
+        return false;
+    }
+    return true;
 }
 
 void Sitzung::fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe) {
@@ -296,10 +354,13 @@ bool Sitzung::personSetzen(const Personenangaben& person, std::string& fehler) {
 std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
-                                          Meldungen& meldungen, const Personenangaben& person) {
+                                          Meldungen& meldungen, const Personenangaben& person,
+                                          const Fallnamen& namen) {
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    const auto startgruppe = einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_,
-                                                              tabelle().gruppenzahl(), person);
+    const auto startgruppe = einstellungssatzWiederherstellen(
+        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, namen);
+    // The case is calculated for this group from now on; its names stay with it.
+    if (startgruppe) tabellen_.gruppe(1) = *startgruppe;
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));

@@ -13,6 +13,7 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "falltabellen.h"
+#include "hoehergruppierung.h"
 #include "kalenderangaben.h"
 #include "meldungen.h"
 #include "rechner.h"
@@ -56,6 +57,11 @@ struct Startoptionen {
     std::string tabelle;
     // Without a window a case calculated by date must have a start month, its own or given here.
     Kalendervorgaben kalender;
+    // The start group by its label in the case's table ("9a", "10"), in place of the case's own.
+    std::string startgruppe;
+    // The case a promotion check sets up, in place of the saved or the example case; its person
+    // stays.
+    std::optional<Hoehergruppierung> hoehergruppierung;
 };
 
 // How the start-up ended.
@@ -73,9 +79,9 @@ class Sitzung {
 
     // The settings records of the case, with the start group as `startgruppentext` names it in
     // the case's table: the case, its table when that is not the one of 2006, its calendar
-    // settings when it has any (or, unchanged, those it was read with and cannot use), its person;
-    // a case waiting for a start month with the table by date it names. What the window compares
-    // to see whether the case changed.
+    // settings when it has any (or, unchanged, those it was read with and cannot use), the names of
+    // its cases when they are not the default ones, its person; a case waiting for a start month
+    // with the table by date it names. What the window compares to see whether the case changed.
     std::vector<Einstellungssatz> einstellungssaetze(std::string_view startgruppentext) const;
     // Writes those records to `datei`. False with the reason in `fehler`; the file is then as it
     // was.
@@ -108,13 +114,15 @@ class Sitzung {
     // reason for another table; empty when there is nothing to say.
     std::string oeffnungshinweis(const std::string& hinweis) const;
 
-    // The calculation's steps, as the Rechner runs them.
-    void starten(Integer startgruppe) { rechner_.starten(startgruppe); }
+    // The calculation's steps, as the Rechner runs them. Another start group than the one
+    // calculated last makes a case set up by the promotion check an ordinary one.
+    void starten(Integer startgruppe);
     void fortschreiten(Seite seite) { rechner_.fortschreiten(seite); }
     void vergleichen() { rechner_.vergleichen(); }
 
     // A duration of one case in one column: its group duration for stufe 0, otherwise that step's.
-    // The caller keeps it within its limit.
+    // The caller keeps it within its limit. A changed duration makes a case set up by the promotion
+    // check an ordinary one.
     void dauerSetzen(Seite seite, int spalte, int stufe, Integer wert);
     // The input the arrow buttons act on.
     void fokusSetzen(Fokusart art, Integer seite, Integer spalte, Integer stufe);
@@ -137,8 +145,20 @@ class Sitzung {
     // The one change of the calendar settings, the current step among them: the whole settings
     // after the change, checked by `kalenderPruefen`; refused with its reason, the case then
     // unchanged. The settings before are `tabellen().kalender`, so that a change can be put back
-    // by setting them again. The durations stay as typed; the caller then runs `starten`.
+    // by setting them again. The durations stay as typed; the caller then runs `starten`. Another
+    // Beginn or Ende makes a case set up by the promotion check an ordinary one.
     bool kalenderSetzen(const Kalenderangaben& neu, std::string& fehler);
+
+    // Why the promotion check `h` cannot set up the case, or "": the one check of the dialog while
+    // the user types, of the command line and of `hoehergruppierungEinrichten`.
+    std::string hoehergruppierungPruefen(const Hoehergruppierung& h) const;
+    // The case of the promotion check (`hoehergruppierungAufstellen`): its table by date with its
+    // calendar settings, its start group, durations and the names of its cases; the person stays.
+    // Refused with the reason of `hoehergruppierungPruefen`, the case then unchanged. The caller
+    // then runs `starten` with the start group `tabellen().gruppe(1)`. Its durations stay
+    // editable: a change of them, of the start group, of Beginn or of Ende (whose months they
+    // count) makes it an ordinary case, called "Normalfall" and "Beispielfall" again.
+    bool hoehergruppierungEinrichten(const Hoehergruppierung& h, std::string& fehler);
 
     // Whom the case is calculated for. Refuses, with a German reason and changing nothing, a field
     // that cannot be saved (`personenangabePruefen`). Nothing is recalculated.
@@ -146,12 +166,13 @@ class Sitzung {
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations, calendar settings and person. Returns the saved start group; the caller then
-    // runs `starten`.
+    // the durations, calendar settings, person and the names of the cases. Returns the saved start
+    // group; the caller then runs `starten`.
     std::optional<Integer> fallLaden(const Einstellungssatz& satz,
                                      const Einstellungssatz& tabellensatz,
                                      const Einstellungssatz& kalendersatz, Meldungen& meldungen,
-                                     const Personenangaben& person = {});
+                                     const Personenangaben& person = {},
+                                     const Fallnamen& namen = {});
     // The example case of the first start: the default durations and no calendar settings, in the
     // table of `schluessel` (for a table by date, which needs the start month the example lacks,
     // its side's latest table), without one in the standard table.
@@ -160,6 +181,13 @@ class Sitzung {
   private:
     // Calculates the case in the table of `schluessel`, which the list has; the caption follows.
     void tabelleSetzen(const std::string& schluessel);
+    // The case set up by a promotion check becomes an ordinary one: its names go back to the
+    // default ones, since its set-up no longer holds.
+    void gewoehnlicherFall() { tabellen_.namen = {}; }
+    // The start group of the command line, by its label; false with a German reason when the
+    // case's table lacks it.
+    bool startgruppeVorgeben(const std::string& bezeichnung, std::optional<Integer>& startgruppe,
+                             std::string& fehler);
     // A case by date without a start month goes to its side's latest table (see vertretungsgrund).
     void ohneBeginnVertreten();
 

@@ -65,8 +65,8 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
         block.kalender.push_back("Aktuelle Stufe: Stufe " + std::to_string(k.aktuelleStufe->stufe) +
                                  " seit " + k.aktuelleStufe->seit.text());
     auto anteil = [](int a) { return anteilText(a) + " (" + wochenstundenText(a) + ")"; };
-    block.kalender.push_back("Arbeitszeit: Normalfall " + anteil(k.anteilN) + ", " +
-                             fallnameText(daten) + " " + anteil(k.anteilI));
+    block.kalender.push_back("Arbeitszeit: " + t.namen.normal + " " + anteil(k.anteilN) + ", " +
+                             t.namen.individuell + " " + anteil(k.anteilI));
     if (!erhoehungshinweis.empty()) {
         std::string erhoehung(erhoehungshinweis);
         // The Rechner's note begins a sentence here.

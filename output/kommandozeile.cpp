@@ -63,6 +63,18 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, kalenderopti
                             {"--erhoehung-ab", "der Monat (JJJJ-MM)"}}};
 using Kalendertexte = std::array<std::optional<std::string>, kalenderoptionen>;
 
+// The options that choose the case's groups, each with a value: the start group, and the
+// promotion check with its target and month.
+struct Gruppenoption {
+    std::string Aufruf::*ziel;
+    std::string_view name;
+    std::string_view fehlt;
+};
+constexpr Gruppenoption gruppenoptionen[] = {
+    {&Aufruf::gruppe, "--gruppe", "die Entgeltgruppe (etwa 9a)."},
+    {&Aufruf::zielgruppe, "--hoehergruppierung", "die Entgeltgruppe danach (etwa 9b)."},
+    {&Aufruf::zum, "--zum", "der Monat (JJJJ-MM)."}};
+
 // Arguments of any length are quoted shortened.
 std::string inZeichen(std::string_view text) {
     return zitat(text);
@@ -144,6 +156,58 @@ bool kalenderLesen(const Kalendertexte& texte, Kalendervorgaben& vorgaben, std::
     return true;
 }
 
+// The promotion check of --hoehergruppierung: the calendar options belong to it, for both cases;
+// false with a German reason for what it lacks or cannot take.
+bool hoehergruppierungLesen(Aufruf& aufruf, const Kalendertexte& texte, std::string& fehler) {
+    if (aufruf.zielgruppe.empty()) {
+        if (aufruf.zum.empty()) return true;
+        fehler = "\u201E--zum\u201C braucht \u201E--hoehergruppierung\u201C.";
+        return false;
+    }
+    const auto braucht = [&](std::string_view was) {
+        fehler = "\u201E--hoehergruppierung\u201C braucht " + std::string(was) + ".";
+        return false;
+    };
+    if (!aufruf.einstellungen.empty()) {
+        fehler =
+            "\u201E--hoehergruppierung\u201C richtet den Fall selbst ein und geht nicht zusammen "
+            "mit \u201E--einstellungen\u201C.";
+        return false;
+    }
+    if (aufruf.gruppe.empty()) return braucht("\u201E--gruppe\u201C (die Entgeltgruppe heute)");
+    if (!aufruf.kalender.aktuelleStufe)
+        return braucht(
+            "\u201E--stufe\u201C und \u201E--seit\u201C (die Stufe heute und seit wann)");
+    if (aufruf.zum.empty()) return braucht("\u201E--zum\u201C (den Monat der Höhergruppierung)");
+    std::string grund;
+    const auto zum = kalenderMonatLesen(aufruf.zum, grund);
+    if (!zum) {
+        fehler = inZeichen("--zum " + aufruf.zum) + ": " + grund;
+        return false;
+    }
+    const Kalendervorgaben& k = aufruf.kalender;
+    if (k.anteile && k.anteile->first != k.anteile->second) {
+        fehler =
+            "Bei \u201E--hoehergruppierung\u201C gilt \u201E--teilzeit P\u201C für beide "
+            "Fälle; zwei Anteile (" +
+            *texte[teilzeit] + ") gehen nicht.";
+        return false;
+    }
+    Hoehergruppierung h;
+    if (!aufruf.tabelle.empty()) h.tabelle = aufruf.tabelle;
+    h.gruppe = aufruf.gruppe;
+    h.stufe = *k.aktuelleStufe;
+    h.zielgruppe = aufruf.zielgruppe;
+    h.zum = *zum;
+    h.beginn = k.beginn;
+    h.ende = k.ende;
+    if (k.anteile) h.anteil = k.anteile->first;
+    h.erhoehung = k.erhoehung;
+    aufruf.hoehergruppierung = h;
+    aufruf.kalender = {};
+    return true;
+}
+
 }  // namespace
 
 bool Aufruf::ausgabe() const {
@@ -192,6 +256,11 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             ziel = &aufruf.tabelle;
             wert = "der Schlüssel der Tabelle.";
         }
+        for (const Gruppenoption& option : gruppenoptionen) {
+            if (a != option.name) continue;
+            ziel = &(aufruf.*option.ziel);
+            wert = option.fehlt;
+        }
         std::optional<std::string>* kalenderziel = nullptr;
         std::string fehlt;
         for (std::size_t k = 0; k < kalenderoptionNamen.size(); ++k) {
@@ -230,6 +299,8 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
     std::vector<std::string_view> fallOptionen;
     if (!aufruf.einstellungen.empty()) fallOptionen.push_back("--einstellungen");
     if (!aufruf.tabelle.empty()) fallOptionen.push_back("--tabelle");
+    for (const Gruppenoption& option : gruppenoptionen)
+        if (!(aufruf.*option.ziel).empty()) fallOptionen.push_back(option.name);
     for (std::size_t k = 0; k < kalendertexte.size(); ++k)
         if (kalendertexte[k]) fallOptionen.push_back(kalenderoptionNamen[k].first);
 
@@ -277,16 +348,23 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         return std::nullopt;
     }
     if (!kalenderLesen(kalendertexte, aufruf.kalender, fehler)) return std::nullopt;
+    if (!hoehergruppierungLesen(aufruf, kalendertexte, fehler)) return std::nullopt;
     return aufruf;
 }
 
 std::string aufrufHilfe() {
     return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
-           "               [--tabelle SCHLÜSSEL] [--beginn JJJJ-MM] [--bis JJJJ-MM]\n"
+           "               [--tabelle SCHLÜSSEL] [--gruppe EGR] [--beginn JJJJ-MM] [--bis "
+           "JJJJ-MM]\n"
            "               [--teilzeit P[:Q]] [--stufe S --seit JJJJ-MM]\n"
            "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
            "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
            "Fall]\n"
+           "       korvalt --gruppe X --stufe S --seit JJJJ-MM --hoehergruppierung Y --zum "
+           "JJJJ-MM\n"
+           "               [--tabelle vka|bund] [--beginn JJJJ-MM] [--bis JJJJ-MM] [--teilzeit P]\n"
+           "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
+           "               (--monatsliste DATEI | --jahresliste DATEI | --ergebnis DATEI.pdf)\n"
            "       korvalt --version\n"
            "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
@@ -315,6 +393,25 @@ std::string aufrufHilfe() {
            "\"bund\" nehmen\n"
            "                          jeden Monat die Tabelle, die dann gilt (braucht einen "
            "Beginn)\n"
+           "  --gruppe EGR            die Start-Entgeltgruppe, wie die Tabelle sie nennt (z. B. 9a "
+           "oder 10)\n"
+           "  --hoehergruppierung Y   prüft die Höhergruppierung von EGr. X (--gruppe) in Stufe S "
+           "seit\n"
+           "                          --seit nach Y, einer der drei nächsten Gruppen, zum Monat "
+           "von "
+           "--zum:\n"
+           "                          \"ohne Höhergruppierung\" bleibt in X, \"mit "
+           "Höhergruppierung\" wechselt;\n"
+           "                          nach Datum (--tabelle vka oder bund, sonst vka), beide Fälle "
+           "mit den\n"
+           "                          üblichen Stufenlaufzeiten; nicht mit --einstellungen\n"
+           "  --zum JJJJ-MM           der Monat, in dem die Höhergruppierung wirkt (zwischen "
+           "Beginn "
+           "und Ende);\n"
+           "                          Beginn sonst im Januar dieses Jahres (nicht vor --seit, "
+           "nicht "
+           "vor\n"
+           "                          03/2024), Ende 20 Jahre danach\n"
            "Die folgenden Angaben gelten statt derer der Einstellungsdatei; die Tabelle 2006 "
            "rechnet ohne sie:\n"
            "  --beginn JJJJ-MM        der erste Monat des Falls (03/2024 bis 12/2099); Monatsliste "
@@ -370,6 +467,14 @@ Startoptionen startoptionen(const Aufruf& aufruf,
     optionen.ohneFenster = true;
     optionen.tabelle = aufruf.tabelle;
     optionen.kalender = aufruf.kalender;
+    optionen.startgruppe = aufruf.gruppe;
+    if (aufruf.hoehergruppierung) {
+        // The check sets up the whole case in its own table, from the example case.
+        optionen.einstellungsdatei.clear();
+        optionen.tabelle.clear();
+        optionen.startgruppe.clear();
+        optionen.hoehergruppierung = aufruf.hoehergruppierung;
+    }
     return optionen;
 }
 

@@ -28,6 +28,12 @@ struct Aufruf {
     // --beginn, --teilzeit, --stufe with --seit, --erhoehung with --erhoehung-ab: in place of the
     // case's own calendar settings.
     Kalendervorgaben kalender;
+    std::string gruppe;      // --gruppe: the start group by its label ("9a")
+    std::string zielgruppe;  // --hoehergruppierung: the group promoted to
+    std::string zum;         // --zum: the month of the promotion
+    // The promotion check of --hoehergruppierung, which takes the calendar options in place of
+    // `kalender` and sets up the case itself.
+    std::optional<Hoehergruppierung> hoehergruppierung;
     bool tabellenZeigen = false;
     std::string falldatei;  // case file the window opens on
     // Whether the call writes some output without a window; every option about the case needs one.
@@ -66,7 +72,8 @@ class GesammelteMeldungen : public Meldungen {
 
 // The start-up the command line asks for: the case of --einstellungen (which must exist and be
 // usable), else of the program's settings file in the working directory (usable, when it is
-// there), else the example case; in the table of --tabelle, when given.
+// there), else the example case; in the table of --tabelle, when given; with the start group of
+// --gruppe. A promotion check sets up its case from the example case.
 Startoptionen startoptionen(const Aufruf& aufruf, const std::filesystem::path& programmverzeichnis);
 
 // Prints the keys of the tables with their captions (--tabellen); returns the exit status.

@@ -45,8 +45,8 @@ std::string fallnameText(const TarifDaten& daten) {
 
 std::string summenText(const TarifDaten& daten, const Falltabellen& t) {
     const Monatssummen s = monatssummen(t, daten.tabellenkatalog.tabelle(daten.tabelle));
-    return "Summe Normalfall " + summe(double(s.euroDer(Seite::normal))) + ", Summe " +
-           fallnameText(daten) + " " + summe(double(s.euroDer(Seite::individuell))) +
+    return "Summe " + t.namen.normal + " " + summe(double(s.euroDer(Seite::normal))) + ", Summe " +
+           t.namen.individuell + " " + summe(double(s.euroDer(Seite::individuell))) +
            ", Differenz " + summe(double(s.differenzEuro));
 }
 
@@ -83,14 +83,14 @@ struct Seitenplan {
     int seiten() const { return static_cast<int>(monate.size()) + (schlussAllein ? 1 : 0); }
 };
 
-Seitenplan planen(Drucker& drucker, int monate, int angaben) {
+Seitenplan planen(Drucker& drucker, int monate, int angaben, int kopfzeilen) {
     auto hoehe = [&](const Schrift& s, int zeilen) {
         setzen(drucker, s);
         return zeilen * drucker.zeilenhoehe();
     };
     // Page heading and its blank line; a blank line and the page footer.
     const double rahmen = hoehe(randSchrift, 4);
-    const double titel = hoehe(titelSchrift, 8) + hoehe(angabenSchrift, angaben);
+    const double titel = hoehe(titelSchrift, 7 + kopfzeilen) + hoehe(angabenSchrift, angaben);
     const double koepfe = hoehe(koepfeSchrift, 3);
     // The closing rule, the footer line, the space to sign, its line and the block's last line.
     const double schluss = hoehe(randSchrift, 4 + unterschriftLeerzeilen);
@@ -127,7 +127,11 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const int monate = daten.monatsanzahl;
     const std::vector<std::string> angaben = block.zeilen();
-    const Seitenplan plan = planen(drucker, std::max(monate, 0), static_cast<int>(angaben.size()));
+    // Cases with names of their own head their columns on a line each, since a name can run over
+    // the next column.
+    const bool eigeneNamen = !t.namen.standard();
+    const Seitenplan plan =
+        planen(drucker, std::max(monate, 0), static_cast<int>(angaben.size()), eigeneNamen ? 2 : 1);
 
     auto seitenkopf = [&] {
         setzen(drucker, randSchrift);
@@ -162,11 +166,19 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     bei(0);
     drucker.text(regel, Zeile::endet);
     bei(1);
-    drucker.text("N o r m a l f a l l");
-    bei(4);
-    drucker.text(daten.fallname(daten.fall.nummer()).text());
-    bei(7);
-    drucker.text("Differenz", Zeile::endet);
+    if (eigeneNamen) {
+        drucker.text(t.namen.normal);
+        bei(7);
+        drucker.text("Differenz", Zeile::endet);
+        bei(4);
+        drucker.text(t.namen.individuell, Zeile::endet);
+    } else {
+        drucker.text("N o r m a l f a l l");
+        bei(4);
+        drucker.text(daten.fallname(daten.fall.nummer()).text());
+        bei(7);
+        drucker.text("Differenz", Zeile::endet);
+    }
     const Monatssummen summen = monatssummen(t, tabelle);
     bei(1);
     drucker.text(summe(double(summen.euroDer(Seite::normal))));

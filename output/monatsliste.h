@@ -16,10 +16,11 @@ namespace korvalt {
 // The footer line of the list: the program and its version.
 std::string monatslisteFusszeile();
 
-// The case's stored name without its padding: "Beispielfall".
+// The case's stored name without its padding, as the printouts' heading and the result page name
+// the case: "Beispielfall".
 std::string fallnameText(const TarifDaten& daten);
 
-// The totals in words, as the list prints them: "Summe Normalfall 1.604.172 €, Summe Beispielfall
+// The totals in words, each case by its name: "Summe Normalfall 1.604.172 €, Summe Beispielfall
 // 1.604.172 €, Differenz 0 €".
 std::string summenText(const TarifDaten& daten, const Falltabellen& t);
 

@@ -192,6 +192,14 @@ std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderang
     return dialog.angaben();
 }
 
+std::optional<Hoehergruppierung> Desktopdialoge::hoehergruppierungWaehlen(
+    const Hoehergruppierungsvorschlag& vorschlag, const Hoehergruppierungspruefung& pruefung) {
+    Hoehergruppierungsdialog dialog(vorschlag, pruefung, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::hoehergruppierung, hilfe_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.angaben();
+}
+
 std::optional<Personenangaben> Desktopdialoge::personWaehlen(const Personenangaben& jetzt) {
     Persondialog dialog(jetzt, eltern_);
     hilfeZeigbar(dialog, hilfeabschnitt::person, hilfe_);

@@ -9,6 +9,7 @@
 
 #include "druckauftrag.h"
 #include "hilfefenster.h"
+#include "hoehergruppierungsdialog.h"
 #include "kalenderangaben.h"
 #include "kalenderdialog.h"
 #include "personenangaben.h"
@@ -54,6 +55,11 @@ class Dialoge : public Druckumgebung {
     // Angaben zur Person, showing the case's person `jetzt`: the person entered, each field
     // checked as the dialog checks it; nothing when the user cancels.
     virtual std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) = 0;
+    // Höhergruppierung prüfen, showing `vorschlag`: the promotion entered, accepted by
+    // `pruefung`; nothing when the user cancels.
+    virtual std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
+        const Hoehergruppierungsvorschlag& vorschlag,
+        const Hoehergruppierungspruefung& pruefung) = 0;
 };
 
 // Qt's dialogs over `eltern`, and the desktop's default printer. F1 in the program's own dialogs
@@ -79,6 +85,9 @@ class Desktopdialoge : public Dialoge {
     std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
                                                    const Kalenderpruefung& pruefung) override;
     std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override;
+    std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
+        const Hoehergruppierungsvorschlag& vorschlag,
+        const Hoehergruppierungspruefung& pruefung) override;
 
   private:
     QWidget* eltern_;

@@ -34,9 +34,11 @@ QString q(const std::string& text) {
 // The year table in `rahmen`, its row height fitted to the number of years.
 void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     const Jahresuebersicht& u = d.uebersicht;
-    const QStringList koepfe{"Jahr",       "Monate",      "Entgelt N.", "Sonderz. N.",
-                             "Entgelt B.", "Sonderz. B.", "Differenz",  "kumuliert"};
-    const double anteile[] = {0.11, 0.08, 0.14, 0.12, 0.14, 0.12, 0.14, 0.15};
+    const QString n = q(fallzeichen(d.namen).first);
+    const QString b = q(fallzeichen(d.namen).second);
+    const QStringList koepfe{"Jahr",         "Monate",        "Entgelt " + n, "Sonderz. " + n,
+                             "Entgelt " + b, "Sonderz. " + b, "Differenz",    "kumuliert"};
+    const double anteile[] = {0.09, 0.08, 0.14, 0.14, 0.14, 0.14, 0.13, 0.14};
     const int zeilen = int(u.jahre.size()) + 2;
     const double hoehe = std::min(rahmen.height() / zeilen, 5.0 * einheitenProMm);
     const double schriftMm = std::min(3.0, hoehe / einheitenProMm * 0.7);
@@ -96,6 +98,11 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     if (const std::string zahlen = ausgleichZahlen(d); !zahlen.empty()) {
         p.setFont(schrift(3.5));
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zahlen));
+        y += 50;
+    }
+    if (const std::string namen = fallnamenZeile(d.namen); !namen.empty()) {
+        p.setFont(schrift(3));
+        p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(namen));
         y += 50;
     }
     if (!d.sonderzahlungGrund.empty() || !d.mitSonderzahlung) {

@@ -211,6 +211,50 @@ void personAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     fenster.melden(QStringLiteral("Angaben zur Person geändert"));
 }
 
+// What Höhergruppierung prüfen shows first without a check before: the case's side, start group,
+// current step, share and raise; the group above as the target, the promotion's month empty.
+Hoehergruppierungsvorschlag hoehergruppierungVorschlag(const Sitzung& s) {
+    const Tabellenkatalog& katalog = s.daten().tabellenkatalog;
+    Hoehergruppierungsvorschlag v;
+    Hoehergruppierung& h = v.angaben;
+    if (s.tabelle().nachDatum) h.tabelle = s.tabelle().schluessel;
+    const Tariftabelle& nachDatum = katalog.tabelle(h.tabelle);
+    const int gruppe = gruppeUebertragen(s.tabelle(), s.tabellen().gruppe(1), nachDatum);
+    h.gruppe = nachDatum.gruppentext(gruppe);
+    h.zielgruppe = nachDatum.gruppentext(gruppe + 1);
+    const Kalenderangaben& k = s.tabellen().kalender;
+    if (k.aktuelleStufe) h.stufe = *k.aktuelleStufe;
+    v.mitSeit = k.aktuelleStufe.has_value();
+    h.anteil = k.anteilI;
+    h.erhoehung = k.erhoehung;
+    return v;
+}
+
+// Höhergruppierung prüfen: the promotion as the dialog leaves it sets up the case, which is shown
+// and recalculated, and the year view opens with the answer. The dialog shows the last promotion
+// checked again.
+void hoehergruppierungPruefen(Hauptfenster& fenster, Dialoge& dialoge,
+                              std::optional<Hoehergruppierung>& zuletzt) {
+    Korvaltei& k = fenster.korvaltei();
+    const Sitzung& s = k.sitzung();
+    const Hoehergruppierungsvorschlag vorschlag =
+        zuletzt ? Hoehergruppierungsvorschlag{*zuletzt, true, true} : hoehergruppierungVorschlag(s);
+    const auto h = dialoge.hoehergruppierungWaehlen(
+        vorschlag, {s.daten().tabellenkatalog.tabellenNachDatum(),
+                    [&s](const Hoehergruppierung& h) { return s.hoehergruppierungPruefen(h); }});
+    if (!h) return;
+    std::string fehler;
+    if (!k.anzeige().hoehergruppierungEinrichten(*h, fehler)) {
+        k.meldungen().warnen("Höhergruppierung prüfen", fehler);
+        return;
+    }
+    zuletzt = *h;
+    fenster.melden(
+        alsQString("Höhergruppierung geprüft: " + hoehergruppierungNamen(*h).individuell));
+    // As Ansicht › Jahresübersicht, so that the view can be printed.
+    fenster.aktionen().jahresuebersicht->trigger();
+}
+
 void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const Sitzung& s = fenster.korvaltei().sitzung();
     const auto einstellungen = vollerPfad(s.einstellungsdatei());
@@ -287,6 +331,11 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
     anschliessen(a.person, mit(personAendern));
+    anschliessen(
+        a.hoehergruppierung,
+        [&fenster, dialoge, zuletzt = std::make_shared<std::optional<Hoehergruppierung>>()] {
+            hoehergruppierungPruefen(fenster, *dialoge, *zuletzt);
+        });
     // A table that needs a start month the case lacks: the dialog, then the table with what it
     // gives.
     fenster.setzeKalenderFuerTabelle([&fenster, dialoge](const Tariftabelle& neu) {

@@ -89,11 +89,15 @@ int monatsausschnittZeichnen(QPainter& maler, const QRectF& rahmen, const TarifD
     for (int block = 0; block * proBlock < monate; ++block) {
         const double x = rahmen.left() + block * (breite + abstand);
         double y = rahmen.top();
-        // The cases over their three columns each, as the grid heads them.
+        // The cases over their three columns each, by their names, a long one cut short.
+        const QFontMetricsF masse(maler.font(), maler.device());
+        const auto name = [&](Seite seite) {
+            return masse.elidedText(alsQString(t.name(seite)), Qt::ElideRight, fallBreite);
+        };
         maler.drawText(QRectF(x + fallX, y, fallBreite, zeile), Qt::AlignCenter,
-                       QStringLiteral("Normalfall"));
+                       name(Seite::normal));
         maler.drawText(QRectF(x + fallX + fallBreite, y, fallBreite, zeile), Qt::AlignCenter,
-                       alsQString(fallnameText(daten)));
+                       name(Seite::individuell));
         y += zeile;
         zeileZeichnen(x, y, s.koepfe);
         y += zeile;

@@ -63,6 +63,10 @@ TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
     const std::function<void()> oeffnen[] = {
         [this] { dialoge.kalenderWaehlen(Kalenderangaben{}, Kalenderpruefung{}); },
         [this] { dialoge.personWaehlen(Personenangaben{}); },
+        [this] {
+            dialoge.hoehergruppierungWaehlen(Hoehergruppierungsvorschlag{},
+                                             Hoehergruppierungspruefung{});
+        },
     };
     for (const auto& dialogOeffnen : oeffnen) {
         Qt::WindowModality modal = Qt::NonModal;
@@ -75,7 +79,7 @@ TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
         dialogOeffnen();
         EXPECT_EQ(modal, Qt::WindowModal);
     }
-    EXPECT_EQ(hilfe, (std::vector<std::string>{"kalender", "person"}));
+    EXPECT_EQ(hilfe, (std::vector<std::string>{"kalender", "person", "hoehergruppierung"}));
 }
 
 TEST_F(DialogeTest, SeitenansichtZeigtDieSeitenDesDruckvorgangs) {

@@ -188,3 +188,13 @@ TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
     EXPECT_EQ(jahresdatenBilden(sitzung, false).uebersicht.ausgleichKalendermonat(),
               KalenderMonat(2035, 9));
 }
+
+// The heads mark each case; a name of its own only by its number, explained in a line above, which
+// the default names, given whole in the heads, do without.
+TEST(Jahresdaten, FallzeichenUndNamenszeile) {
+    EXPECT_EQ(fallzeichen(Fallnamen{}), std::make_pair(std::string("N."), std::string("B.")));
+    EXPECT_EQ(fallnamenZeile(Fallnamen{}), "");
+    const Fallnamen eigene{"bleiben", "wechseln"};
+    EXPECT_EQ(fallzeichen(eigene), std::make_pair(std::string("(1)"), std::string("(2)")));
+    EXPECT_EQ(fallnamenZeile(eigene), "(1) bleiben   (2) wechseln");
+}

@@ -52,3 +52,14 @@ TEST(Diagrammdaten, KumulierteDifferenzAlsVorsprungDesBeispielfalls) {
     ASSERT_TRUE(dd.ausgleichX);
     EXPECT_DOUBLE_EQ(*dd.ausgleichX, 2031 + 9 / 12.0);
 }
+
+// The legend names the cases by their names, not by the defaults.
+TEST(Diagrammdaten, LinienTragenDieNamenDerFaelle) {
+    Jahresdaten d;
+    d.centN = d.centI = {100};
+    d.uebersicht.kumuliert = {0};
+    d.namen = {"bleiben", "wechseln"};
+    const Diagrammdaten dd = diagrammdatenBilden(d);
+    EXPECT_EQ(dd.nameN, "bleiben");
+    EXPECT_EQ(dd.nameI, "wechseln");
+}

@@ -130,6 +130,24 @@ TEST_F(KalenderRechnerTest, AktuelleStufeBleibtEineAngabe) {
     EXPECT_EQ(verschoben.tabellen().monatsstufeN(7), 4);
 }
 
+// The check of the current step counts its months to the start month: moving only Beginn so far
+// that more months are served than step 3 lasts (45 of 36 by 01/2028) is refused, as setting the
+// step with that Beginn would be; up to 04/2027 (36 months) it is accepted.
+TEST_F(KalenderRechnerTest, SpaetererBeginnPrueftDieAktuelleStufe) {
+    Kalenderangaben k = ab({2026, 1});
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    rechnen("vka", k);
+    std::string fehler;
+    k.beginn = KalenderMonat(2028, 1);
+    EXPECT_FALSE(sitzung.kalenderSetzen(k, fehler));
+    EXPECT_EQ(fehler,
+              "Normalfall: 45 Monate in Stufe 3 seit 04/2024 überschreiten die Stufenlaufzeit von "
+              "36 Monaten.");
+    EXPECT_EQ(t().kalender.beginn, KalenderMonat(2026, 1));
+    k.beginn = KalenderMonat(2027, 4);
+    EXPECT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
+}
+
 // Moving the start month counts the months served anew from the typed durations: twice moved and
 // back, the case is what it was; moved to 10/2026, 30 of 36 months are served and step 4 follows
 // after 6 months, as for a case set up with that start month at once.

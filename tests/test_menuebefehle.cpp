@@ -13,15 +13,21 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <fstream>
 #include <memory>
+#include <sstream>
 
 #include "dateien.h"
 #include "einstellungssatz.h"
 #include "ergebnisseite.h"
 #include "feldtabelle.h"
 #include "hauptfensterpruefung.h"
+#include "jahresansicht.h"
+#include "jahresdiagramm.h"
+#include "jahresliste_csv.h"
 #include "kalendersatz.h"
+#include "kommandozeile.h"
 #include "menuebefehle.h"
 #include "monatsliste_csv.h"
 #include "pdftext.h"
@@ -692,4 +698,117 @@ TEST_F(MenuebefehleTest, ZuLangeAngabeZurPersonAendertNichts) {
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Angaben zur Person: Name: zu lang", 0), 0u);
     EXPECT_EQ(titel(), caption);
+}
+
+namespace {
+
+// VKA, 9a in step 3 since 04/2024, to 9b from 07/2026, both at 75 %.
+Hoehergruppierung hoehergruppierung() {
+    Hoehergruppierung h;
+    h.gruppe = "9a";
+    h.stufe = AktuelleStufe{3, {2024, 4}};
+    h.zielgruppe = "9b";
+    h.zum = KalenderMonat(2026, 7);
+    h.anteil = 7500;
+    return h;
+}
+
+}  // namespace
+
+// Fall › Höhergruppierung prüfen (Strg+H, also from an input field) offers the tables by date,
+// sets up the case, shows its durations in the left panel and opens the year view with the
+// answer, every case named by its name; the case is changed, saved with its names and read back
+// with them.
+TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
+    starten();
+    const std::string ohne = "ohne Höhergruppierung";
+    const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
+    dialoge->hoehergruppierung = hoehergruppierung();
+    widget<QLineEdit>("indi1", 3)->setFocus();
+    taste(Qt::Key_H, Qt::ControlModifier);
+    ASSERT_EQ(dialoge->gefragt.back(), "Höhergruppierung?");
+    EXPECT_EQ(dialoge->hoehergruppierungTabellen, (std::vector<std::string>{"vka", "bund"}));
+    EXPECT_EQ(dialoge->hoehergruppierungGrund, "");
+    EXPECT_FALSE(dialoge->hoehergruppierungGezeigt.mitZum);
+    EXPECT_EQ(dialoge->hoehergruppierungGezeigt.angaben.gruppe, "9a");
+
+    EXPECT_EQ(text("Startgruppe"), "9a");
+    EXPECT_EQ(text("GrDauer", 1), "240");
+    EXPECT_EQ(text("GrDauer1", 1), "6");
+    EXPECT_EQ(text("GrDauer1", 2), "234");
+    EXPECT_EQ(text("normal1", 6), "255");
+    EXPECT_EQ(titel().back(), '*');
+
+    auto* ansicht = fenster->findChild<Jahresansicht*>();
+    ASSERT_NE(ansicht, nullptr);
+    EXPECT_TRUE(ansicht->isVisible());
+    for (const char* knopf : {"&Drucken…", "Als &PDF…"}) {
+        const auto knoepfe = ansicht->findChildren<QPushButton*>();
+        const auto gefunden = std::find_if(knoepfe.begin(), knoepfe.end(), [&](auto* k) {
+            return k->text() == QString::fromUtf8(knopf);
+        });
+        ASSERT_NE(gefunden, knoepfe.end()) << knopf;
+        EXPECT_TRUE((*gefunden)->isEnabled()) << knopf;
+    }
+    EXPECT_EQ(ausgleichSatz(ansicht->daten()),
+              "Der Fall \u201E" + mit + "\u201C liegt ab 08/2035 dauerhaft vorn.");
+    auto* tabelle = ansicht->findChild<QTableWidget*>();
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->text().toStdString(), "Entgelt\n(1)");
+    EXPECT_EQ(tabelle->horizontalHeaderItem(5)->text().toStdString(), "Sonder-\nzahlung (2)");
+    EXPECT_EQ(tabelle->horizontalHeaderItem(4)->toolTip().toStdString(), "Entgelt " + mit);
+    EXPECT_EQ(ansicht->findChild<QLabel*>("Fallnamen")->text().toStdString(),
+              "(1) " + ohne + "   (2) " + mit);
+    const Diagrammdaten linien = diagrammdatenBilden(ansicht->daten());
+    EXPECT_EQ(linien.nameN.toStdString(), ohne);
+    EXPECT_EQ(linien.nameI.toStdString(), mit);
+
+    // The command line gives the same numbers.
+    std::string grund;
+    const auto aufruf =
+        aufrufLesen({"--gruppe", "9a", "--stufe", "3", "--seit", "2024-04", "--hoehergruppierung",
+                     "9b", "--zum", "2026-07", "--teilzeit", "75", "--jahresliste", "-"},
+                    grund);
+    ASSERT_TRUE(aufruf) << grund;
+    std::ostringstream aus, fehlerausgabe;
+    EXPECT_EQ(
+        jahreslisteCsvExportieren(*aufruf, std::filesystem::current_path(), aus, fehlerausgabe),
+        exitGut)
+        << fehlerausgabe.str();
+    EXPECT_EQ(aus.str(), jahreslisteCsv(ansicht->daten()));
+    EXPECT_NE(aus.str().find("\nSumme;240;"), std::string::npos);
+
+    dialoge->datei = "Hoehergruppierung.korvalt";
+    waehlen(&Menueaktionen::fallSpeichernUnter);
+    const std::string datei = dateiinhalt(pfad("Hoehergruppierung.korvalt"));
+    EXPECT_NE(datei.find("fnNohne Höhergruppierung"), std::string::npos);
+    EXPECT_NE(datei.find("fnI" + mit), std::string::npos);
+    waehlen(&Menueaktionen::neu);
+    EXPECT_TRUE(sitzung->tabellen().namen.standard());
+    // Another start group before: the case opened keeps its names with its own.
+    ersetzen("Startgruppe", 0, "11");
+    dialoge->aenderungsantwort = Aenderungsantwort::verwerfen;
+    waehlen(&Menueaktionen::fallOeffnen);
+    EXPECT_EQ(sitzung->tabellen().namen.individuell, mit);
+    EXPECT_NE(titel().back(), '*');
+
+    // Opened again, the dialog shows the promotion checked last.
+    dialoge->hoehergruppierung.reset();
+    waehlen(&Menueaktionen::hoehergruppierung);
+    EXPECT_TRUE(dialoge->hoehergruppierungGezeigt.mitZum);
+    EXPECT_EQ(dialoge->hoehergruppierungGezeigt.angaben, hoehergruppierung());
+}
+
+// A promotion the case's check refuses is not set up: the case stays as it was.
+TEST_F(MenuebefehleTest, AbgelehnteHoehergruppierungAendertNichts) {
+    starten();
+    const auto vorher = fallbild();
+    Hoehergruppierung h = hoehergruppierung();
+    h.zielgruppe = "11";
+    dialoge->hoehergruppierung = h;
+    waehlen(&Menueaktionen::hoehergruppierung);
+    EXPECT_EQ(dialoge->hoehergruppierungGrund.rfind("Von EGr. 9a geht die Höhergruppierung", 0),
+              0u);
+    EXPECT_EQ(fallbild(), vorher);
+    EXPECT_EQ(titel(), caption);
+    EXPECT_EQ(fenster->findChild<Jahresansicht*>(), nullptr);
 }

@@ -205,6 +205,7 @@ TEST(Monatsliste, SeiteNVonMAufJederSeite) {
         bool mitPerson;
         int seiten;
         std::vector<std::string> ersterMonat;  // of each page with months
+        bool mitNamen = false;
     } faelle[] = {
         // The first page holds 26 - 4 - 8 - 5 - 3 = 6 months, the others 19; 4 lines are left on
         // the third.
@@ -215,14 +216,18 @@ TEST(Monatsliste, SeiteNVonMAufJederSeite) {
         // Four person lines more on the first page.
         {28, 40, true, 4, {"  1", "  5", " 26"}},
         {29, 40, true, 3, {"  1", "  6", " 28"}},
+        // Cases with names of their own: one heading line more on the first page.
+        {26, 40, false, 4, {"  1", "  6", " 25"}, true},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(std::to_string(f.zeilenProSeite) + " Zeilen, " + std::to_string(f.monate) +
-                     " Monate" + (f.mitPerson ? ", mit Person" : ""));
+                     " Monate" + (f.mitPerson ? ", mit Person" : "") +
+                     (f.mitNamen ? ", mit Namen" : ""));
         Handfall fall;
         fall.fall(Seite::normal, f.monate, 2475);
         fall.fall(Seite::individuell, f.monate, 2475);
         if (f.mitPerson) fall.t.person = {"Anna Müller", "4711", "Stadt Musterstadt", "B. Schäfer"};
+        if (f.mitNamen) fall.t.namen = {"ohne Höhergruppierung", "mit Höhergruppierung"};
         const std::string kopf =
             (f.mitPerson ? "Anna Müller (Personalnummer 4711)" : "Müller 2026") +
             std::string(" \u2013 Monatsliste, Tariftabellen Stand JANUAR 2006 WEST");
@@ -364,6 +369,22 @@ TEST(Monatsliste, Summen) {
         const AufzeichnenderDrucker drucker = fall.drucken();
         erwartePosten(drucker, rumpf + 2, {{1800, f.textN}, {4000, f.textI}, {6200, f.differenz}});
     }
+}
+
+// Cases with names of their own head their columns on a line each, so that the individual case's
+// long name runs over nothing; the sums and the rest of the title block follow a line lower.
+TEST(Monatsliste, EigeneNamenJeAufEinerZeile) {
+    Handfall fall;
+    fall.t.namen = {"ohne Höhergruppierung", "mit Höhergruppierung nach 9b zum 07/2026"};
+    fall.t.gesamtbetrag(1) = 1000;
+    fall.t.gesamtbetrag(2) = 1200;
+    fall.t.gesamtdifferenz = 200;
+    const AufzeichnenderDrucker drucker = fall.drucken();
+    erwartePosten(drucker, rumpf + 1, {{1800, "ohne Höhergruppierung"}, {6200, "Differenz"}});
+    erwartePosten(drucker, rumpf + 2, {{4000, "mit Höhergruppierung nach 9b zum 07/2026"}});
+    erwartePosten(drucker, rumpf + 3, {{1800, "1.000 €"}, {4000, "1.200 €"}, {6200, "200 €"}});
+    erwartePosten(drucker, rumpf + 4, {{1000, regel}});
+    erwartePosten(drucker, rumpf + 6, {{1000, "Im einzelnen:"}});
 }
 
 TEST(Monatsliste, ZweimalGedrucktGibtDieselbenBefehle) {

@@ -13,6 +13,7 @@
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "festertext.h"
+#include "hoehergruppierung.h"
 #include "kommandozeile.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
@@ -22,6 +23,15 @@
 using namespace korvalt;
 
 namespace {
+
+// The promotion check's example on the command line, with more options after it.
+std::vector<std::string> hoehergruppierung(std::vector<std::string> mehr = {}) {
+    std::vector<std::string> argumente{
+        "--gruppe", "9a",    "--stufe", "3", "--seit", "2024-04", "--hoehergruppierung",
+        "9b",       "--zum", "2026-07"};
+    argumente.insert(argumente.end(), mehr.begin(), mehr.end());
+    return argumente;
+}
 
 // Runs the export in an empty working directory; the tariff file is found beside the "program".
 class ExportTest : public ::testing::Test {
@@ -251,6 +261,61 @@ TEST_F(ExportTest, BisBeendetBeideFaelle) {
     EXPECT_TRUE(aus.str().empty());
 }
 
+// The promotion check from the command line: its case by date, the groups and months it sets up;
+// what the case's check refuses ends the run with status 2 and the reason.
+TEST_F(ExportTest, HoehergruppierungAufDerKommandozeile) {
+    ASSERT_EQ(exportieren(hoehergruppierung({"--teilzeit", "75", "--monatsliste", "-"})), exitGut)
+        << fehler.str();
+    // 01/2026 both in 9a step 3 of the table of 04/2025 (3.986,06 at 75 %), from 07/2026 the
+    // individual case in 9b step 3 of the table of 05/2026 (4.203,56 at 75 %).
+    EXPECT_EQ(zeile(aus.str(), 1), "1;01/2026;9a;3;2989,55;9a;3;2989,55;0,00");
+    EXPECT_EQ(zeile(aus.str(), 7), "7;07/2026;9a;3;3073,25;9b;3;3152,67;79,42");
+    EXPECT_EQ(zeile(aus.str(), 240).substr(0, 11), "240;12/2045");
+    EXPECT_EQ(zeile(aus.str(), 241), "Summe;;;;859264,65;;;883173,00;23908,35");
+
+    const struct {
+        std::vector<std::string> mehr;
+        const char* grund;
+    } faelle[] = {
+        {{"--hoehergruppierung", "11"},
+         "Von EGr. 9a geht die Höhergruppierung in eine der nächsten"},
+        {{"--beginn", "2026-08"}, "Die Höhergruppierung zum 07/2026 liegt vor dem Beginn 08/2026."},
+        {{"--bis", "2026-06"}, "Die Höhergruppierung zum 07/2026 liegt nach dem Ende 06/2026."},
+        {{"--tabelle", "2026-05"},
+         "Die Höhergruppierung prüft Korvalt in einer Tabelle nach Datum"},
+        {{"--tabelle", "2006"}, "Die Höhergruppierung prüft Korvalt in einer Tabelle nach Datum"},
+        {{"--gruppe", "9"}, "Die Entgeltgruppe „9“ gibt es in"},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> argumente = hoehergruppierung();
+        for (std::size_t i = 0; i < f.mehr.size(); i += 2) {
+            const auto stelle = std::find(argumente.begin(), argumente.end(), f.mehr[i]);
+            if (stelle == argumente.end())
+                argumente.insert(argumente.end(), {f.mehr[i], f.mehr[i + 1]});
+            else
+                *(stelle + 1) = f.mehr[i + 1];
+        }
+        argumente.insert(argumente.end(), {"--monatsliste", "-"});
+        EXPECT_EQ(exportieren(argumente), exitEingabefehler) << f.grund;
+        EXPECT_EQ(fehler.str().rfind(std::string("korvalt: ") + f.grund, 0), 0u) << fehler.str();
+        EXPECT_TRUE(aus.str().empty());
+    }
+}
+
+// --gruppe sets the start group of any case by its label; a label the case's table lacks ends the
+// run.
+TEST_F(ExportTest, GruppeNachIhrerBezeichnung) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "2026-05", "--gruppe", "10"}),
+              exitGut)
+        << fehler.str();
+    EXPECT_EQ(zeile(aus.str(), 1).substr(0, 7), "1;10;1;");
+    EXPECT_EQ(exportieren({"--monatsliste", "-", "--gruppe", "9a"}), exitEingabefehler);
+    EXPECT_EQ(fehler.str(),
+              "korvalt: Die Entgeltgruppe „9a“ gibt es in „Tariftabellen Stand "
+              "JANUAR 2006 WEST“ nicht (dort: 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11, 12, 13, 14, "
+              "15).\n");
+}
+
 // The table of 2006 has no calendar: a start month or a share given for it ends the run.
 TEST_F(ExportTest, Tabelle2006OhneKalenderEndetMitStatus2) {
     for (const auto& argumente :
@@ -339,6 +404,61 @@ TEST_F(ExportTest, AngenommeneErhoehungEinmalGenannt) {
                            "--erhoehung", "2,5", "--erhoehung-ab", "2070-01"}),
               exitGut);
     EXPECT_EQ(aus.str().find("Erhöhung"), std::string::npos);
+}
+
+// --hoehergruppierung takes the calendar options for its case, --tabelle defaulting to vka.
+TEST(Aufruf, HoehergruppierungNimmtDieKalenderangaben) {
+    std::string fehler;
+    const auto aufruf = aufrufLesen(hoehergruppierung({"--teilzeit", "75", "--bis", "2040-12",
+                                                       "--tabelle", "bund", "--jahresliste", "-"}),
+                                    fehler);
+    ASSERT_TRUE(aufruf) << fehler;
+    ASSERT_TRUE(aufruf->hoehergruppierung);
+    const Hoehergruppierung& h = *aufruf->hoehergruppierung;
+    EXPECT_EQ(h.tabelle, "bund");
+    EXPECT_EQ(h.gruppe, "9a");
+    EXPECT_EQ(h.stufe, (AktuelleStufe{3, {2024, 4}}));
+    EXPECT_EQ(h.zielgruppe, "9b");
+    EXPECT_EQ(h.zum, KalenderMonat(2026, 7));
+    EXPECT_EQ(h.anteil, 7500);
+    EXPECT_EQ(h.ende, KalenderMonat(2040, 12));
+    EXPECT_FALSE(h.beginn);
+    EXPECT_TRUE(aufruf->kalender.leer());
+    EXPECT_EQ(
+        aufrufLesen(hoehergruppierung({"--monatsliste", "-"}), fehler)->hoehergruppierung->tabelle,
+        "vka");
+}
+
+// What --hoehergruppierung lacks or cannot take ends the call with its reason.
+TEST(Aufruf, HoehergruppierungUnvollstaendig) {
+    const struct {
+        std::vector<std::string> argumente;
+        const char* grund;
+    } faelle[] = {
+        {{"--hoehergruppierung", "9b", "--zum", "2026-07", "--gruppe", "9a", "--jahresliste", "-"},
+         "„--hoehergruppierung“ braucht „--stufe“ und „--seit“"},
+        {{"--hoehergruppierung", "9b", "--zum", "2026-07", "--stufe", "3", "--seit", "2024-04",
+          "--jahresliste", "-"},
+         "„--hoehergruppierung“ braucht „--gruppe“"},
+        {{"--hoehergruppierung", "9b", "--gruppe", "9a", "--stufe", "3", "--seit", "2024-04",
+          "--jahresliste", "-"},
+         "„--hoehergruppierung“ braucht „--zum“"},
+        {hoehergruppierung({"--einstellungen", "fall.dat", "--jahresliste", "-"}),
+         "„--hoehergruppierung“ richtet den Fall selbst ein und geht nicht zusammen mit "
+         "„--einstellungen“."},
+        {hoehergruppierung({"--teilzeit", "75:50", "--jahresliste", "-"}),
+         "Bei „--hoehergruppierung“ gilt „--teilzeit P“ für beide Fälle"},
+        {hoehergruppierung({"--zum", "2026-08", "--jahresliste", "-"}),
+         "„--zum“ ist zweimal angegeben."},
+        {{"--zum", "2026-07", "--jahresliste", "-"}, "„--zum“ braucht „--hoehergruppierung“."},
+        {{"--gruppe", "9a"}, "„--gruppe“ braucht „--monatsliste“"},
+        {{"--monatsliste", "-", "--gruppe"}, "Nach „--gruppe“ fehlt die Entgeltgruppe"},
+    };
+    for (const auto& f : faelle) {
+        std::string fehler;
+        EXPECT_FALSE(aufrufLesen(f.argumente, fehler)) << f.grund;
+        EXPECT_EQ(fehler.rfind(f.grund, 0), 0u) << fehler;
+    }
 }
 
 TEST(Aufruf, KalenderangabenWerdenGeprueft) {
@@ -450,8 +570,9 @@ TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
     EXPECT_EQ(hilfe.find("korvalt --", ersteOption), std::string::npos) << hilfe;
     for (const std::string option :
          {"--monatsliste", "--ergebnis", "--jahresliste", "--ohne-jahressonderzahlung",
-          "--einstellungen", "--tabelle", "--beginn", "--bis", "--teilzeit", "--stufe",
-          "--erhoehung", "--erhoehung-ab", "--tabellen", "--help", "--version"}) {
+          "--einstellungen", "--tabelle", "--gruppe", "--hoehergruppierung", "--zum", "--beginn",
+          "--bis", "--teilzeit", "--stufe", "--erhoehung", "--erhoehung-ab", "--tabellen", "--help",
+          "--version"}) {
         const auto stelle = hilfe.find("\n  " + option);
         ASSERT_NE(stelle, std::string::npos) << option;
         const char danach = hilfe[stelle + 3 + option.size()];

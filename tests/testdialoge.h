@@ -87,6 +87,21 @@ class Testdialoge : public Dialoge {
         return person;
     }
 
+    std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
+        const Hoehergruppierungsvorschlag& vorschlag,
+        const Hoehergruppierungspruefung& pruefung) override {
+        gefragt.push_back("Höhergruppierung?");
+        hoehergruppierungGezeigt = vorschlag;
+        hoehergruppierungTabellen.clear();
+        for (const Tariftabelle& t : pruefung.tabellen)
+            hoehergruppierungTabellen.push_back(t.schluessel);
+        // As the dialog does: OK only for a promotion the check accepts, and its reason shown.
+        hoehergruppierungGrund =
+            hoehergruppierung && pruefung.pruefen ? pruefung.pruefen(*hoehergruppierung) : "";
+        if (!hoehergruppierungGrund.empty()) return {};
+        return hoehergruppierung;
+    }
+
     // The file the next file dialog answers with, in the test directory; nothing: cancelled.
     std::optional<std::string> datei;
     std::optional<Ausdruck> ausdruck;
@@ -100,6 +115,12 @@ class Testdialoge : public Dialoge {
     // What Angaben zur Person answers (nothing: cancelled) and what it was shown.
     std::optional<Personenangaben> person;
     Personenangaben personGezeigt;
+    // What Höhergruppierung prüfen answers (nothing: cancelled), what it showed first, the tables
+    // it offered and why the promotion in `hoehergruppierung` was not accepted.
+    std::optional<Hoehergruppierung> hoehergruppierung;
+    Hoehergruppierungsvorschlag hoehergruppierungGezeigt;
+    std::vector<std::string> hoehergruppierungTabellen;
+    std::string hoehergruppierungGrund;
     std::vector<std::string> gefragt;
     std::string oeffnenIn;  // the folder the last open dialog was to start in
     std::vector<std::string> hinweise;

@@ -16,6 +16,9 @@ namespace korvalt {
 // The chart's figures in the units of its axes: years (or months of the case) and euros.
 struct Diagrammdaten {
     QString xTitel;
+    // The cases' names in the legend.
+    QString nameN = QStringLiteral("Normalfall");
+    QString nameI = QStringLiteral("Beispielfall");
     double xVon = 0;
     double xBis = 0;
     // Both month pays as step lines, a point where the pay changes; the cumulated difference

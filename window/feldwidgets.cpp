@@ -34,20 +34,6 @@ bool istFlecken(Feldname n) {
            (n >= Feldname::gelb1 && n <= Feldname::gelb4);
 }
 
-// The three totals, told apart by more than their colour.
-QString summenhinweis(Feldname n) {
-    switch (n) {
-        case Feldname::Ergebnis1:
-            return "Summe Normalfall";
-        case Feldname::Ergebnis2:
-            return "Summe Beispielfall";
-        case Feldname::Differenz:
-            return "Differenz Beispielfall \u2212 Normalfall";
-        default:
-            return {};
-    }
-}
-
 // Whether a field shows text in a font of its own: the grid sets its own, a line has none.
 bool mitSchrift(const Feldbeschreibung& b) {
     return b.art != Feldart::Gitter && b.art != Feldart::Linie;
@@ -129,7 +115,6 @@ QWidget* Feldwidgets::erzeugen(const Feldbeschreibung& b, FeldId feld, QWidget* 
                 l->setLineWidth(1);
             }
             l->setText(text);
-            l->setToolTip(summenhinweis(b.name));
             return l;
         }
         case Feldart::Knopf: {

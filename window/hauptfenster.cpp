@@ -87,6 +87,10 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     QMenu* fall = menuBar()->addMenu("&Fall");
     aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
     aktionen_.person = neueAktion(fall, "&Angaben zur Person…");
+    fall->addSeparator();
+    aktionen_.hoehergruppierung =
+        neueAktion(fall, "&Höhergruppierung prüfen…", QKeySequence::UnknownKey,
+                   QKeySequence(Qt::CTRL | Qt::Key_H));
 
     hilfemenue_ = menuBar()->addMenu("&Hilfe");
     // The client area's own action: F1 and the button Hilfe trigger the same.

@@ -19,14 +19,33 @@ namespace korvalt {
 
 namespace {
 
-const QStringList spaltenkoepfe{"Jahr",
-                                "Monate",
-                                "Entgelt\nNormalfall",
-                                "Sonder-\nzahlung N.",
-                                "Entgelt\nBeispielfall",
-                                "Sonder-\nzahlung B.",
-                                "Differenz",
-                                "Differenz\nkumuliert"};
+constexpr int spaltenzahl = 8;
+
+// The heads of the year table: the pay by the case's default name, the bonus by its mark; names of
+// their own are too long for a column and are given by their marks, which a line above explains.
+QStringList spaltenkoepfe(const Fallnamen& namen) {
+    const auto q = [](const std::string& text) { return QString::fromStdString(text); };
+    const auto [n, i] = fallzeichen(namen);
+    const bool standard = namen.standard();
+    return {"Jahr",
+            "Monate",
+            "Entgelt\n" + q(standard ? namen.normal : n),
+            "Sonder-\nzahlung " + q(n),
+            "Entgelt\n" + q(standard ? namen.individuell : i),
+            "Sonder-\nzahlung " + q(i),
+            "Differenz",
+            "Differenz\nkumuliert"};
+}
+
+// The heads' hints name each case in full.
+QStringList spaltenhinweise(const Fallnamen& namen) {
+    const QString n = QString::fromStdString(namen.normal);
+    const QString i = QString::fromStdString(namen.individuell);
+    return {"Jahr",         "Monate",
+            "Entgelt " + n, "Sonderzahlung " + n,
+            "Entgelt " + i, "Sonderzahlung " + i,
+            "Differenz",    "Differenz kumuliert"};
+}
 
 // Sets a cell's text and weight where they changed, so that the table repaints only those cells.
 void zelleSetzen(QTableWidget& tabelle, int zeile, int spalte, const std::string& text, bool fett) {
@@ -65,8 +84,9 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     zahlen_->setObjectName("Ausgleichszahlen");
     grund_ = new QLabel(inhalt_);
     grund_->setWordWrap(true);
-    tabelle_ = new QTableWidget(0, int(spaltenkoepfe.size()), inhalt_);
-    tabelle_->setHorizontalHeaderLabels(spaltenkoepfe);
+    fallnamen_ = new QLabel(inhalt_);
+    fallnamen_->setObjectName("Fallnamen");
+    tabelle_ = new QTableWidget(0, spaltenzahl, inhalt_);
     tabelle_->verticalHeader()->hide();
     // One line a year, the same height on the first fill as later: sized to the contents, the rows
     // took the height of texts wrapped in columns not yet laid out.
@@ -84,6 +104,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     inhaltLayout->addWidget(satz_);
     inhaltLayout->addWidget(zahlen_);
     inhaltLayout->addWidget(grund_);
+    inhaltLayout->addWidget(fallnamen_);
     inhaltLayout->addLayout(teile, 1);
 
     schalter_ = new QCheckBox("mit &Jahressonderzahlung", this);
@@ -181,12 +202,23 @@ void Jahresansicht::neuBerechnen() {
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
     grund_->setVisible(!daten_.sonderzahlungMoeglich);
     schalter_->setEnabled(daten_.sonderzahlungMoeglich);
+    const std::string namen = fallnamenZeile(daten_.namen);
+    fallnamen_->setText(QString::fromStdString(namen));
+    fallnamen_->setVisible(!namen.empty());
     tabelleFuellen();
     diagramm_->zeigen(diagrammdatenBilden(daten_));
 }
 
 void Jahresansicht::tabelleFuellen() {
     const Jahresuebersicht& u = daten_.uebersicht;
+    // The head's hint gives the case's whole name.
+    const QStringList koepfe = spaltenkoepfe(daten_.namen);
+    const QStringList hinweise = spaltenhinweise(daten_.namen);
+    for (int s = 0; s < spaltenzahl; ++s) {
+        auto* kopf = new QTableWidgetItem(koepfe[s]);
+        kopf->setToolTip(hinweise[s]);
+        tabelle_->setHorizontalHeaderItem(s, kopf);
+    }
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
     auto zeileSetzen = [&](int zeile, const Jahreszeile& z, bool mitKumuliert, bool fett) {
         auto betrag = [&](std::int64_t cent) { return jahresbetragAnzeige(daten_, cent); };

@@ -67,6 +67,7 @@ class Jahresansicht : public QDialog {
     QLabel* satz_ = nullptr;
     QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
+    QLabel* fallnamen_ = nullptr;
     QCheckBox* schalter_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;

@@ -64,6 +64,8 @@ class Diagrammhinweis : public Jahresdiagramm {
 Diagrammdaten diagrammdatenBilden(const Jahresdaten& d) {
     Diagrammdaten dd;
     const int monate = int(d.uebersicht.kumuliert.size());
+    dd.nameN = alsQString(d.namen.normal);
+    dd.nameI = alsQString(d.namen.individuell);
     if (monate == 0) return dd;
     dd.xTitel = d.uebersicht.beginn ? QStringLiteral("Jahr") : QStringLiteral("Monat des Falls");
     dd.xVon = xWert(d, 0);

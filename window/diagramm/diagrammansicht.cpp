@@ -147,6 +147,8 @@ void Diagrammansicht::zeigen(const Diagrammdaten& d) {
     spanneSetzen(*x_, {d.xVon, d.xBis, x_->tickCount()});
     spanneSetzen(*differenz_, schoeneSpanne(d.differenzVon, d.differenzBis));
     spanneSetzen(*entgelt_, schoeneSpanne(0, d.hoechstesEntgelt * 1.05));
+    if (normal_->name() != d.nameN) normal_->setName(d.nameN);
+    if (individuell_->name() != d.nameI) individuell_->setName(d.nameI);
     punkteSetzen(*normal_, d.entgeltN);
     punkteSetzen(*individuell_, d.entgeltI);
     punkteSetzen(*kumuliert_, d.kumuliert);
