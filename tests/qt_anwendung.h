@@ -4,7 +4,9 @@
 #include <gtest/gtest.h>
 
 #include <QApplication>
+#include <QSettings>
 #include <QStandardPaths>
+#include <QTemporaryDir>
 #include <memory>
 
 namespace korvalt::test {
@@ -15,14 +17,22 @@ class QtAnwendung : public ::testing::Environment {
         static int argc = 1;
         static char name[] = "korvalt-test";
         static char* argv[] = {name, nullptr};
-        // QSettings writes into a test folder, never into the user's configuration.
+        // QSettings writes into a test folder, never into the user's configuration; and into one
+        // of this test program's own, since tests run side by side and the list of recent files
+        // one of them writes must not turn up in another's.
         QStandardPaths::setTestModeEnabled(true);
         anwendung_ = std::make_unique<QApplication>(argc, argv);
+        einstellungen_ = std::make_unique<QTemporaryDir>();
+        QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_->path());
     }
-    void TearDown() override { anwendung_.reset(); }
+    void TearDown() override {
+        anwendung_.reset();
+        einstellungen_.reset();
+    }
 
   private:
     std::unique_ptr<QApplication> anwendung_;
+    std::unique_ptr<QTemporaryDir> einstellungen_;
 };
 
 inline ::testing::Environment* const qtAnwendung =
