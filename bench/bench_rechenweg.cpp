@@ -1,7 +1,8 @@
 // The calculation alone, in numbers without a display field or text: the month walk of both cases
 // and the comparison for 600 months, in the table of 2006, in that of May 2026 and in the VKA
-// tables by date with two assumed raises and part-time. Set beside bench_rechner, it shows how much
-// of a recalculation is filling the display.
+// tables by date with two assumed raises and part-time, there also with tax settings whose net pay
+// nothing reads (an Enter while no view shows it), and the net pay a view then reads. Set beside
+// bench_rechner, it shows how much of a recalculation is filling the display.
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -15,7 +16,8 @@
 namespace {
 
 // A loaded case whose groups each last 300 months, so that both cases fill all 600 months.
-std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, const char* tabelle) {
+std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, const char* tabelle,
+                                                     bool mitSteuer = false) {
     auto fall = std::make_unique<korvalt::Speicherfall>();
     korvalt::bench::ZaehlendeMeldungen meldungen;
     fall->anzeige.laden({{"."}, {}, tabelle ? tabelle : ""}, meldungen);
@@ -32,13 +34,17 @@ std::unique_ptr<korvalt::Speicherfall> fall600Monate(benchmark::State& state, co
         kalender.anteilI = 8750;
         std::string fehler;
         if (!fall->sitzung.kalenderSetzen(kalender, fehler)) state.SkipWithError(fehler.c_str());
+        korvalt::Steuerangaben steuer;
+        steuer.kirchensteuerProzent = 9;
+        if (mitSteuer && !fall->sitzung.steuerSetzen(steuer, fehler))
+            state.SkipWithError(fehler.c_str());
     }
     fall->anzeige.starten();
     return fall;
 }
 
-void gehenUndVergleichen(benchmark::State& state, const char* tabelle) {
-    auto fall = fall600Monate(state, tabelle);
+void gehenUndVergleichen(benchmark::State& state, const char* tabelle, bool mitSteuer = false) {
+    auto fall = fall600Monate(state, tabelle, mitSteuer);
     korvalt::Sitzung& sitzung = fall->sitzung;
     for (auto _ : state) {
         sitzung.fortschreiten(korvalt::Seite::normal);
@@ -51,6 +57,21 @@ void gehenUndVergleichen(benchmark::State& state, const char* tabelle) {
 BENCHMARK_CAPTURE(gehenUndVergleichen, 2006, nullptr)->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(gehenUndVergleichen, 2026_05, "2026-05")->Unit(benchmark::kMicrosecond);
 BENCHMARK_CAPTURE(gehenUndVergleichen, vka, "vka")->Unit(benchmark::kMicrosecond);
+// Net pay is computed only when something reads it: the recalculation costs what it did.
+BENCHMARK_CAPTURE(gehenUndVergleichen, vka_mit_steuerangaben, "vka", true)
+    ->Unit(benchmark::kMicrosecond);
+
+// What a view that shows net pay adds to each recalculation: both cases' 600 months through the
+// wage tax and the social insurance, their bonuses included (target: under 2 ms).
+void vergleichenUndNetto(benchmark::State& state) {
+    auto fall = fall600Monate(state, "vka", true);
+    korvalt::Sitzung& sitzung = fall->sitzung;
+    for (auto _ : state) {
+        sitzung.vergleichen();
+        benchmark::DoNotOptimize(sitzung.netto()->reihen[1].monate.back().netto);
+    }
+}
+BENCHMARK(vergleichenUndNetto)->Unit(benchmark::kMicrosecond);
 
 // The whole chain of the Rechner, with the pay table read from the tariff file.
 void rechnerStarten(benchmark::State& state, const char* tabelle) {

@@ -28,9 +28,9 @@ class Fallanzeige {
 
     // Another case after start-up, from the records of a case file as read: the table its record
     // names (the standard table without one; an unknown key is reported through `meldungen`), the
-    // calendar settings, the person, the durations and the start group, shown, then `starten`; the
-    // reader's notice of records passed over goes to `meldungen` too. A first record that does not
-    // begin with "st" changes nothing; then false.
+    // calendar settings, the tax settings, the person, the durations and the start group, shown,
+    // then `starten`; the reader's notice of records passed over goes to `meldungen` too. A first
+    // record that does not begin with "st" changes nothing; then false.
     bool fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen);
 
     // The example case of the first start: the default durations and the design's start group,

@@ -2,16 +2,13 @@
 #include "jahresdaten.h"
 
 #include <algorithm>
+#include <string_view>
 
 #include "zahlen.h"
 
 namespace korvalt {
 
 namespace {
-
-const char* seitenname(Arbeitgeberseite seite) {
-    return seite == Arbeitgeberseite::bund ? "bund" : "vka";
-}
 
 // The 2006 table pays whole euros; its month amounts become cents exactly.
 std::vector<Long> monatsreihe(const Jahresfall& fall, Seite seite) {
@@ -34,13 +31,6 @@ std::string imSatz(const Jahresdaten& d, Seite seite, bool akkusativ) {
            (name == vorgabe ? name : "Fall \u201E" + name + "\u201C");
 }
 
-// The same at the start of a sentence.
-std::string amAnfang(const Jahresdaten& d, Seite seite) {
-    std::string text = imSatz(d, seite, false);
-    text[0] = 'D';
-    return text;
-}
-
 std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
     std::vector<Integer> gruppe;
     for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
@@ -59,7 +49,7 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     if (!fall.tabelle.inCent || !fall.beginn) {
         d.sonderzahlungGrund = ohneSonderzahlungGrund;
     } else if (!fall.saetze) {
-        d.sonderzahlungGrund = "Die Jahressonderzahlung fehlt: " + fall.saetzeFehler;
+        d.sonderzahlungGrund = sonderzahlungFehltGrund(fall.saetzeFehler);
         if (mitSonderzahlung) d.sonderzahlungFehler = d.sonderzahlungGrund;
     } else {
         d.sonderzahlungMoeglich = true;
@@ -69,48 +59,82 @@ Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
     std::vector<Sonderzahlung> sonderN;
     std::vector<Sonderzahlung> sonderI;
     if (d.mitSonderzahlung) {
-        const char* seite = seitenname(fall.tabelle.seite);
-        const auto gruppeN = gruppenreihe(fall.tabellen, Seite::normal);
-        const auto gruppeI = gruppenreihe(fall.tabellen, Seite::individuell);
-        sonderN = jahressonderzahlungen({*fall.beginn, d.centN, gruppeN, fall.imDienstVorBeginn},
-                                        fall.tabelle, *fall.saetze, seite);
-        sonderI = jahressonderzahlungen({*fall.beginn, d.centI, gruppeI, fall.imDienstVorBeginn},
-                                        fall.tabelle, *fall.saetze, seite);
+        sonderN = sonderzahlungenDesFalls(fall.tabellen, Seite::normal, fall.tabelle, *fall.beginn,
+                                          *fall.saetze, fall.imDienstVorBeginn);
+        sonderI = sonderzahlungenDesFalls(fall.tabellen, Seite::individuell, fall.tabelle,
+                                          *fall.beginn, *fall.saetze, fall.imDienstVorBeginn);
     }
     d.uebersicht = jahresuebersichtBilden({d.centN, sonderN}, {d.centI, sonderI}, fall.beginn);
+    if (fall.netto) {
+        // The net pays include the bonus's net in its month, so the year rows count no bonus.
+        for (const Nettomonat& n : fall.netto->reihe(Seite::normal).monate)
+            d.nettoN.push_back(static_cast<Long>(n.netto));
+        for (const Nettomonat& n : fall.netto->reihe(Seite::individuell).monate)
+            d.nettoI.push_back(static_cast<Long>(n.netto));
+        d.netto = jahresuebersichtBilden({d.nettoN, {}}, {d.nettoI, {}}, fall.beginn);
+        d.nettohinweise = nettohinweise(*fall.netto);
+    }
     return d;
 }
 
 Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung) {
     // The case's own switch counts as well as the caller's (--ohne-jahressonderzahlung).
     const Kalenderangaben& kalender = sitzung.tabellen().kalender;
-    return jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
-                              sitzung.sonderzahlungssaetze(), sitzung.sonderzahlungsfehler(),
-                              kalender.aktuelleStufe.has_value()},
-                             mitSonderzahlung && kalender.mitSonderzahlung);
+    Jahresdaten d =
+        jahresdatenBilden({sitzung.tabellen(), sitzung.rechner().tabelle(), kalender.beginn,
+                           sitzung.sonderzahlungssaetze(), sitzung.sonderzahlungsfehler(),
+                           kalender.aktuelleStufe.has_value(), sitzung.netto()},
+                          mitSonderzahlung && kalender.mitSonderzahlung);
+    d.nettoGrund = sitzung.nettoGrund();
+    return d;
 }
 
+bool gleichBezahlt(const Jahresuebersicht& u) {
+    return !u.kumuliert.empty() && std::all_of(u.kumuliert.begin(), u.kumuliert.end(),
+                                               [](std::int64_t k) { return k == 0; });
+}
+
+namespace {
+
+// „Der Beispielfall liegt …“, or for net pay „Netto liegt der Beispielfall …“.
+std::string satz(bool netto, std::string subjekt, std::string_view praedikat,
+                 std::string_view rest) {
+    if (netto) return "Netto " + std::string(praedikat) + " " + subjekt + " " + std::string(rest);
+    subjekt[0] = 'D';
+    return subjekt + " " + std::string(praedikat) + " " + std::string(rest);
+}
+
+// The sentence on `u`, the gross or the net overview of the case `d`.
+std::string satzZu(const Jahresdaten& d, const Jahresuebersicht& u, bool netto) {
+    const std::string individuell = imSatz(d, Seite::individuell, false);
+    if (gleichBezahlt(u))
+        return satz(netto, individuell + " und " + imSatz(d, Seite::normal, false), "sind",
+                    "in jedem Monat gleich hoch bezahlt.");
+    if (u.ausgleichsmonat)
+        return satz(netto, individuell, "liegt",
+                    "ab " + jahresmonatText(u, *u.ausgleichsmonat) + " dauerhaft vorn.");
+    const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
+    const std::string normal = imSatz(d, Seite::normal, true);
+    if (u.gesamt.kumuliert == 0)
+        return satz(netto, individuell, "holt",
+                    normal + " bis " + bis + " ein, liegt aber nicht vorn.");
+    return satz(netto, individuell, "holt", normal + " bis " + bis + " nicht ein.");
+}
+
+}  // namespace
+
 bool gleichBezahlt(const Jahresdaten& daten) {
-    const auto& kumuliert = daten.uebersicht.kumuliert;
-    return !kumuliert.empty() &&
-           std::all_of(kumuliert.begin(), kumuliert.end(), [](std::int64_t k) { return k == 0; });
+    return gleichBezahlt(daten.uebersicht);
 }
 
 std::string ausgleichSatz(const Jahresdaten& daten) {
-    const Jahresuebersicht& u = daten.uebersicht;
-    if (u.jahre.empty()) return "Der Fall hat keine Monate.";
-    const std::string individuell = amAnfang(daten, Seite::individuell);
-    if (gleichBezahlt(daten))
-        return individuell + " und " + imSatz(daten, Seite::normal, false) +
-               " sind in jedem Monat gleich hoch bezahlt.";
-    if (u.ausgleichsmonat)
-        return individuell + " liegt ab " + jahresmonatText(u, *u.ausgleichsmonat) +
-               " dauerhaft vorn.";
-    const std::string bis = jahresmonatText(u, int(u.kumuliert.size()));
-    const std::string einholen =
-        individuell + " holt " + imSatz(daten, Seite::normal, true) + " bis " + bis;
-    if (u.gesamt.kumuliert == 0) return einholen + " ein, liegt aber nicht vorn.";
-    return einholen + " nicht ein.";
+    if (daten.uebersicht.jahre.empty()) return "Der Fall hat keine Monate.";
+    return satzZu(daten, daten.uebersicht, false);
+}
+
+std::string nettoAusgleichSatz(const Jahresdaten& daten) {
+    if (!daten.netto || daten.netto->jahre.empty()) return "";
+    return satzZu(daten, *daten.netto, true);
 }
 
 std::string ausgleichZahlen(const Jahresdaten& daten) {
@@ -149,10 +173,7 @@ std::string jahresmonatText(const Jahresuebersicht& u, int monat) {
 
 std::string jahresbetragAnzeige(const Jahresdaten& daten, std::int64_t cent) {
     if (!daten.inCent) return tausenderText(static_cast<double>(euroGerundet(cent)));
-    const std::int64_t betrag = cent < 0 ? -cent : cent;
-    const std::int64_t rest = betrag % 100;
-    return (cent < 0 ? "-" : "") + tausenderText(static_cast<double>(betrag / 100)) + ',' +
-           char('0' + rest / 10) + char('0' + rest % 10);
+    return centTausenderText(cent);
 }
 
 }  // namespace korvalt

@@ -9,6 +9,7 @@
 
 #include "falltabellen.h"
 #include "jahresuebersicht.h"
+#include "nettofall.h"
 #include "sitzung.h"
 #include "sonderzahlungssaetze.h"
 
@@ -28,6 +29,8 @@ struct Jahresfall {
     std::string saetzeFehler;
     // Employed before the start month: the case has a current step.
     bool imDienstVorBeginn = false;
+    // The Sitzung's net pay of both cases; null without.
+    const Nettofall* netto = nullptr;
 };
 
 struct Jahresdaten {
@@ -46,6 +49,15 @@ struct Jahresdaten {
     // command line then ends with an error; the view names it.
     std::string sonderzahlungFehler;
     Jahresuebersicht uebersicht;
+    // Net pay, where the case has it: both cases' month net pays (the bonus's net in its month),
+    // their year rows and the month from which the individual case pays off in net, by the same
+    // rule as in gross; the notes that go with them.
+    std::vector<Long> nettoN;
+    std::vector<Long> nettoI;
+    std::optional<Jahresuebersicht> netto;
+    std::vector<std::string> nettohinweise;
+    // Why the case's tax settings give no net pay; "" when they do or there are none.
+    std::string nettoGrund;
 };
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);
@@ -57,6 +69,8 @@ Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung);
 // Whether both cases pay the same in every month, bonuses included: neither then pays off, and
 // no month is named as the one from which it does.
 bool gleichBezahlt(const Jahresdaten& daten);
+// The same of one overview, the gross or the net one.
+bool gleichBezahlt(const Jahresuebersicht& uebersicht);
 
 // The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
 // Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
@@ -64,6 +78,10 @@ bool gleichBezahlt(const Jahresdaten& daten);
 // every month get a sentence of their own. Cases with names of their own are named with them:
 // „Der Fall „mit Höhergruppierung nach 9b zum 07/2026“ liegt ab 08/2035 dauerhaft vorn.“
 std::string ausgleichSatz(const Jahresdaten& daten);
+
+// The same sentence for net pay: „Netto liegt der Beispielfall ab 08/2035 dauerhaft vorn.“, „Netto
+// holt der Beispielfall den Normalfall bis 12/2045 nicht ein.“ …; "" without net pay.
+std::string nettoAusgleichSatz(const Jahresdaten& daten);
 
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
 // Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.

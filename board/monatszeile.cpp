@@ -34,18 +34,38 @@ Fallmonat fallmonat(const Monatswerte::Fall& w, const Tariftabelle& tabelle) {
             w.stufe,
             tabelle.inCent ? euroGerundet(w.cent) : ganzeEuro(w.betrag),
             w.cent,
-            w.betrag};
+            w.betrag,
+            std::nullopt};
+}
+
+// A month behind the end of its case has no net pay of its own: it counts 0, as its pay does.
+std::int64_t nettoIm(const Nettofall& netto, Seite seite, int m) {
+    const Nettomonat* monat = netto.monat(seite, m);
+    return monat ? monat->netto : 0;
 }
 
 }  // namespace
+
+std::string_view nettospalteNach(std::string_view spalte) {
+    if (spalte == "Entgelt") return nettospalte;
+    if (spalte == "Differenz") return nettodifferenzspalte;
+    return {};
+}
 
 Monatswerte monatswerte(const Falltabellen& t, int m) {
     return {m, fallwerte(t, Seite::normal, m), fallwerte(t, Seite::individuell, m),
             t.kalender.kalendermonat(m)};
 }
 
-Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m) {
-    return monatszeile(monatswerte(t, m), tabelle);
+Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m,
+                        const Nettofall* netto) {
+    Monatszeile z = monatszeile(monatswerte(t, m), tabelle);
+    if (netto) {
+        z.normal.netto = nettoIm(*netto, Seite::normal, m);
+        z.individuell.netto = nettoIm(*netto, Seite::individuell, m);
+        z.differenzNetto = *z.individuell.netto - *z.normal.netto;
+    }
+    return z;
 }
 
 Monatszeile monatszeile(const Monatswerte& w, const Tariftabelle& tabelle) {
@@ -65,6 +85,7 @@ Monatszeile monatszeile(const Monatswerte& w, const Tariftabelle& tabelle) {
             fallmonat(w.individuell, tabelle),
             differenzEuro,
             differenzCent,
+            std::nullopt,
             w.datum};
 }
 
@@ -77,13 +98,22 @@ std::string Monatszeile::differenzGenau() const {
     return inCent ? centText(differenzCent) : ganzzahlText(differenzEuro);
 }
 
-Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle) {
+Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle,
+                          const Nettofall* netto) {
     Monatssummen s;
     s.inCent = tabelle.inCent;
     s.euro = {t.gesamtbetrag(1), t.gesamtbetrag(2)};
     s.differenzEuro = t.gesamtdifferenz;
     s.cent = {t.gesamtcent(1), t.gesamtcent(2)};
     s.differenzCent = t.gesamtcent(2) - t.gesamtcent(1);
+    if (netto) {
+        std::array<std::int64_t, 2> summe{};
+        for (int i = 0; i < 2; ++i)
+            for (const Nettomonat& n : netto->reihen[std::size_t(i)].monate)
+                summe[std::size_t(i)] += n.netto;
+        s.netto = summe;
+        s.differenzNetto = summe[1] - summe[0];
+    }
     return s;
 }
 

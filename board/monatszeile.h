@@ -10,6 +10,7 @@
 
 #include "falltabellen.h"
 #include "kalendermonat.h"
+#include "nettofall.h"
 #include "tariftabellen.h"
 
 namespace korvalt {
@@ -17,6 +18,13 @@ namespace korvalt {
 // The eight columns of a month row: month, group, step and pay of each case, difference.
 inline constexpr std::array<std::string_view, 8> monatsspalten = {
     "Monat", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", "Differenz"};
+// With net pay a month list has the net pay after each case's pay and the net difference after
+// the difference.
+inline constexpr std::string_view nettospalte = "Netto";
+inline constexpr std::string_view nettodifferenzspalte = "Differenz netto";
+// The column after which `spalte` of `monatsspalten` has a column of net pay: "Netto" after
+// "Entgelt", "Differenz netto" after "Differenz", nothing after the others.
+std::string_view nettospalteNach(std::string_view spalte);
 
 // One case's part of a month row.
 struct Fallmonat {
@@ -28,6 +36,8 @@ struct Fallmonat {
     std::int64_t euro = 0;  // the pay in whole euros, as the grid and the month list show it
     std::int64_t cent = 0;  // the pay to the cent (the tables with cents)
     Single betrag = 0;      // the pay as the table of 2006 holds it
+    // The month's net pay in cents, the bonus's included; nothing without net pay.
+    std::optional<std::int64_t> netto;
 };
 
 struct Monatszeile {
@@ -35,8 +45,9 @@ struct Monatszeile {
     bool inCent = false;  // the table's unit
     Fallmonat normal;
     Fallmonat individuell;
-    std::int64_t differenzEuro = 0;  // individual less normal, in whole euros as shown
-    std::int64_t differenzCent = 0;  // individual less normal, to the cent
+    std::int64_t differenzEuro = 0;              // individual less normal, in whole euros as shown
+    std::int64_t differenzCent = 0;              // individual less normal, to the cent
+    std::optional<std::int64_t> differenzNetto;  // the same of the net pays, in cents
     // The calendar month of a case with a start month.
     std::optional<KalenderMonat> datum;
 
@@ -70,9 +81,10 @@ struct Monatswerte {
 
 Monatswerte monatswerte(const Falltabellen& t, int m);
 
-// Month m of the case as the last comparison left it.
-Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m);
-// The same from its numbers taken before.
+// Month m of the case as the last comparison left it, with its net pay from `netto` when given.
+Monatszeile monatszeile(const Falltabellen& t, const Tariftabelle& tabelle, int m,
+                        const Nettofall* netto = nullptr);
+// The same from its numbers taken before, without net pay.
 Monatszeile monatszeile(const Monatswerte& werte, const Tariftabelle& tabelle);
 
 // The totals of both cases and their difference, in the same units as a month row.
@@ -82,6 +94,9 @@ struct Monatssummen {
     std::int64_t differenzEuro = 0;
     std::array<std::int64_t, 2> cent{};
     std::int64_t differenzCent = 0;
+    // The net pays in cents and their difference; nothing without net pay.
+    std::optional<std::array<std::int64_t, 2>> netto;
+    std::optional<std::int64_t> differenzNetto;
 
     std::int64_t euroDer(Seite seite) const { return euro[seite == Seite::normal ? 0 : 1]; }
     // Cents for the tables with cents, whole euros for the one of 2006.
@@ -89,6 +104,7 @@ struct Monatssummen {
     std::string differenzGenau() const;
 };
 
-Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle);
+Monatssummen monatssummen(const Falltabellen& t, const Tariftabelle& tabelle,
+                          const Nettofall* netto = nullptr);
 
 }  // namespace korvalt

@@ -13,6 +13,7 @@
 #include "kalendersatz.h"
 #include "personensatz.h"
 #include "sicheredatei.h"
+#include "svsatz.h"
 #include "systemfehler.h"
 
 namespace korvalt {
@@ -49,7 +50,8 @@ std::string inhaltPruefen(std::string_view inhalt) {
     return "";
 }
 
-// Takes the table, calendar, name and person records after the first; names every record passed
+// Takes the table, calendar, name, tax and person records after the first; names every record
+// passed
 // over.
 void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pfad,
                         Einstellungslesung& lesung) {
@@ -94,6 +96,18 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                     grund.pop_back();
                 }
                 break;
+            case Satzart::steuer:
+                if (lesung.steuer) break;
+                lesung.steuer = svSatzLesen(satz, grund);
+                if (lesung.steuer) {
+                    lesung.steuersatz = satz;
+                    grund.clear();
+                } else {
+                    if (!lesung.steuersatz) lesung.steuersatz = satz;
+                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
+                    grund.pop_back();
+                }
+                break;
             case Satzart::person:
                 if (const auto angabe = personensatzLesen(satz, grund)) {
                     grund.clear();
@@ -124,6 +138,10 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
         lesung.hinweis +=
             " Der beschädigte Kalendersatz bleibt beim Speichern erhalten, bis Sie unter Fall "
             "\u203A Beginn, Stufe und Teilzeit neue Angaben machen.";
+    if (lesung.steuersatz && !lesung.steuer)
+        lesung.hinweis +=
+            " Der beschädigte Steuer- und Sozialversicherungssatz bleibt beim Speichern erhalten, "
+            "bis Sie unter Fall \u203A Steuer und Sozialversicherung neue Angaben machen.";
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
 // The settings file "korvalt-einstellungen.dat": 75-byte records; the first holds the saved case,
-// further ones name its table and hold its calendar settings and its person
-// (docs/einstellungsdatei.md).
+// further ones name its table and hold its calendar settings, its tax and insurance settings and
+// its person (docs/einstellungsdatei.md).
 #pragma once
 
 #include <filesystem>
@@ -9,6 +9,7 @@
 
 #include "fallnamen.h"
 #include "personenangaben.h"
+#include "steuerangaben.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -27,6 +28,10 @@ struct Einstellungslesung {
     std::optional<Einstellungssatz> kalendersatz;
     // The names of both cases, from the file's sound "fn" records; the default ones without.
     Fallnamen fallnamen;
+    // The tax and insurance settings of the file's first sound "sv" record, and that record (else
+    // the first damaged one, which the case keeps to write it back as it is).
+    std::optional<Steuerangaben> steuer;
+    std::optional<Einstellungssatz> steuersatz;
     // The person, from the file's sound "pe" records.
     Personenangaben person;
     // German notice for a usable file with records passed over, of a later version or a damaged
@@ -39,9 +44,9 @@ struct Einstellungslesung {
 
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
 // ones the first "tb", the first sound "kz" (else the first damaged one), the first sound "fn" of
-// each case and the first sound "pe" of each field are taken, a further "st", "tb", "kz", "fn" or
-// "pe" of a case or field already read is passed over silently, any other is passed over and named
-// in `hinweis`.
+// each case, the first sound "sv" and the first sound "pe" of each field are taken, a further "st",
+// "tb", "kz", "fn", "sv" or "pe" of a case or field already read is passed over silently, a damaged
+// "sv" and any other is passed over and named in `hinweis`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // Writes the records as the file's whole content, whole or not at all. On failure returns false

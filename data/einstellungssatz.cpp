@@ -8,6 +8,7 @@
 #include "festertext.h"
 #include "kalendersatz.h"
 #include "personensatz.h"
+#include "svsatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -66,11 +67,10 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
     return einstellungssatzWiederherstellen(satz, ohneKalender, t, gruppenzahl);
 }
 
-std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        const Einstellungssatz& kalendersatz,
-                                                        Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person,
-                                                        const Fallnamen& namen) {
+std::optional<Integer> einstellungssatzWiederherstellen(
+    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
+    int gruppenzahl, const Personenangaben& person, const Fallnamen& namen,
+    const std::optional<Einstellungssatz>& steuersatz) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     const auto angaben = kalendersatzLesen(kalendersatz, fehler);
@@ -78,6 +78,12 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
     t.kalendersatz.reset();
     if (satzartVon(kalendersatz) == Satzart::kalender)
         t.kalendersatz = GelesenerKalendersatz{kalendersatz, !angaben};
+    t.steuer.reset();
+    t.steuersatz.reset();
+    if (steuersatz) {
+        t.steuer = svSatzLesen(*steuersatz, fehler);
+        t.steuersatz = GelesenerSatz{*steuersatz, !t.steuer};
+    }
     t.namen = namen;
     t.person = person;
     for (int i = 1; i <= 4; ++i) {
@@ -133,6 +139,11 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     else if (!t.kalender.leer() || (gelesen && unbekanntesBelegt(*gelesen)))
         saetze.push_back(kalendersatzBilden(t.kalender, gelesen));
     for (const Einstellungssatz& satz : fallnamensaetzeBilden(t.namen)) saetze.push_back(satz);
+    const Einstellungssatz* steuersatz = t.steuersatz ? &t.steuersatz->satz : nullptr;
+    if (t.steuersatz && t.steuersatz->beschaedigt)
+        saetze.push_back(*steuersatz);
+    else if (t.steuer)
+        saetze.push_back(svSatzBilden(*t.steuer, steuersatz));
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
     return saetze;
 }

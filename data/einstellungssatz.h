@@ -22,15 +22,16 @@ bool istFallsatz(const Einstellungssatz& satz);
 
 // When the record begins with exactly "st": restores the durations (limited to the duration limits)
 // and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
-// blank one), keeps a "kz" record, sound or damaged, for saving, takes `person` and `namen` as the
-// case's person and the names of its cases, and returns the start group, limited to
-// 1..`gruppenzahl`. Otherwise restores nothing.
-std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        const Einstellungssatz& kalendersatz,
-                                                        Falltabellen& t, int gruppenzahl,
-                                                        const Personenangaben& person = {},
-                                                        const Fallnamen& namen = {});
-// The same for a case without calendar settings, with the default names and without a person.
+// blank one) and the tax settings of `steuersatz` (none for a damaged one), keeps a "kz" and an
+// "sv" record, sound or damaged, for saving, takes `person` and `namen` as the case's person and
+// the names of its cases, and returns the start group, limited to 1..`gruppenzahl`. Otherwise
+// restores nothing.
+std::optional<Integer> einstellungssatzWiederherstellen(
+    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
+    int gruppenzahl, const Personenangaben& person = {}, const Fallnamen& namen = {},
+    const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
+// The same for a case without calendar settings, without tax settings, with the default names and
+// without a person.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Falltabellen& t, int gruppenzahl);
 
@@ -48,8 +49,9 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
 // The records that save a case: the first, the table record when its table is not the standard
 // one, the calendar record when it has calendar settings or was read with one that must be kept
 // (a damaged one as it was, a later version's positions), a name record for each case not called
-// by its default name, a person record for each field of its person that is set; so that a case
-// of 2006 without them is saved exactly as before there were other tables.
+// by its default name, the tax and insurance record when it has those or was read with a damaged
+// one (kept the same way), a person record for each field of its person that is set; so that a
+// case of 2006 without them is saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
                                                        const Falltabellen& t,
                                                        const Tariftabelle& tabelle);

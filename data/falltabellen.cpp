@@ -12,6 +12,8 @@ void standardfallSetzen(Falltabellen& t) {
         t.grdauerI(i) = 120;
     }
     t.kalender = {};
+    t.steuer.reset();
+    t.steuersatz.reset();
     t.namen = {};
     t.person = {};
     t.kalendersatz.reset();

@@ -9,6 +9,7 @@
 #include "grenzen.h"
 #include "kalenderangaben.h"
 #include "personenangaben.h"
+#include "steuerangaben.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -32,10 +33,13 @@ using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
 
-struct GelesenerKalendersatz {
+// A record the case was read with and writes back: a damaged one whole, a sound one with what a
+// later version wrote after the positions this version knows.
+struct GelesenerSatz {
     Einstellungssatz satz;
     bool beschaedigt = false;
 };
+using GelesenerKalendersatz = GelesenerSatz;
 
 struct Falltabellen {
     Reihe<Integer, 1, 4> gruppe;
@@ -79,6 +83,11 @@ struct Falltabellen {
     Kalenderangaben kalender;
     // What the two cases are called; nothing in the calculation depends on it.
     Fallnamen namen;
+    // Tax class, church tax, health insurance and the rest of what net pay needs; nothing for a
+    // case without net pay, which is calculated and saved as before it existed.
+    std::optional<Steuerangaben> steuer;
+    // The tax record the case was read with, kept as the calendar record is.
+    std::optional<GelesenerSatz> steuersatz;
     // Whom the case is calculated for; nothing in the calculation depends on it.
     Personenangaben person;
     // The calendar record the case was read with: what a later version wrote into the positions
@@ -130,7 +139,8 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, no calendar record, the default names, no person.
+// 120 per group; no calendar settings, no calendar record, the default names, no tax settings, no
+// person.
 void standardfallSetzen(Falltabellen& t);
 
 }  // namespace korvalt

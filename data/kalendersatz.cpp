@@ -72,6 +72,7 @@ Satzart satzartVon(const Einstellungssatz& satz) {
     if (kennung == "tb") return Satzart::tabelle;
     if (kennung == "kz") return Satzart::kalender;
     if (kennung == "fn") return Satzart::fallnamen;
+    if (kennung == "sv") return Satzart::steuer;
     if (kennung == "pe") return Satzart::person;
     return Satzart::unbekannt;
 }

@@ -11,9 +11,10 @@
 namespace korvalt {
 
 // A record is known by its first two bytes: "st" the case, "tb" its table, "kz" its calendar
-// settings, "fn" the name of one of its two cases, "pe" a field of its person. Any other beginning
-// is a record of a later version: a reader passes over it, says so and leaves the file as it is.
-enum class Satzart { fall, tabelle, kalender, fallnamen, person, unbekannt };
+// settings, "fn" the name of one of its two cases, "sv" its tax and insurance settings, "pe" a
+// field of its person. Any other beginning is a record of a later version: a reader passes over it,
+// says so and leaves the file as it is.
+enum class Satzart { fall, tabelle, kalender, fallnamen, steuer, person, unbekannt };
 Satzart satzartVon(const Einstellungssatz& satz);
 
 // Why a record of a later version was passed over: „der 3. Satz beginnt mit „xy“, den diese Version

@@ -160,4 +160,42 @@ std::string prozentHundertstelText(int hundertstel) {
     return ohneNullenAmEnde(dezimalText(hundertstel, 2)) + " %";
 }
 
+std::string monatsbeitragText(std::int64_t cent) {
+    return dezimalText(cent, 2) + " €";
+}
+
+std::string lohnsteuerangabenText(const Steuerangaben& a) {
+    std::string text = "Steuerklasse " + steuerklasseText(a.steuerklasse);
+    if (a.kinderfreibetraegeZehntel > 0)
+        text += ", Kinderfreibeträge " + kinderfreibetraegeText(a.kinderfreibetraegeZehntel);
+    return text + (a.kirchensteuerProzent > 0
+                       ? ", Kirchensteuer " + std::to_string(a.kirchensteuerProzent) + " %"
+                       : std::string(", ohne Kirchensteuer"));
+}
+
+std::string versicherungsangabenText(const Steuerangaben& a) {
+    std::string text;
+    if (a.privatbeitrag)
+        text = "privat versichert (" + monatsbeitragText(*a.privatbeitrag) + " im Monat)";
+    else if (a.zusatzbeitrag)
+        text = "gesetzlich versichert (Zusatzbeitrag " + prozentHundertstelText(*a.zusatzbeitrag) +
+               ")";
+    else
+        text = "gesetzlich versichert (durchschnittlicher Zusatzbeitrag)";
+    if (a.kinder == 0)
+        text += ", kinderlos";
+    else if (a.kinder == 1)
+        text += ", 1 Kind";
+    else
+        text += ", " + std::to_string(a.kinder) + " Kinder unter 25";
+    if (a.sachsen) text += ", Sachsen";
+    if (a.zusatzversorgung > 0)
+        text += ", Zusatzversorgung " + prozentHundertstelText(a.zusatzversorgung);
+    return text;
+}
+
+std::string steuerangabenText(const Steuerangaben& a) {
+    return lohnsteuerangabenText(a) + ", " + versicherungsangabenText(a);
+}
+
 }  // namespace korvalt

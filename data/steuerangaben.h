@@ -69,5 +69,16 @@ std::string steuerklasseText(int steuerklasse);
 std::string kinderfreibetraegeText(int zehntel);
 // 290 -> "2,9 %", 245 -> "2,45 %".
 std::string prozentHundertstelText(int hundertstel);
+// 61250 -> "612,50 €".
+std::string monatsbeitragText(std::int64_t cent);
+
+// The settings of the wage tax: "Steuerklasse I, Kinderfreibeträge 1,5, Kirchensteuer 9 %"; the
+// child allowances only when there are any, the church tax always.
+std::string lohnsteuerangabenText(const Steuerangaben& angaben);
+// The settings of the social insurance: "gesetzlich versichert (Zusatzbeitrag 2,9 %), 2 Kinder
+// unter 25, Sachsen, Zusatzversorgung 2,4 %"; Saxony and the supplementary pension only when set.
+std::string versicherungsangabenText(const Steuerangaben& angaben);
+// Both in one line, as messages name the settings.
+std::string steuerangabenText(const Steuerangaben& angaben);
 
 }  // namespace korvalt

@@ -1,6 +1,8 @@
 // Layout of the tax and insurance record. Positions count from 1, as in the other settings records.
 #include "svsatz.h"
 
+#include <algorithm>
+
 #include "satzfelder.h"
 
 namespace korvalt {
@@ -17,12 +19,16 @@ constexpr int stelleSachsen = 8;             // 0 or 1
 constexpr int stelleZusatzbeitrag = 9;       // four digits, hundredths of a percent
 constexpr int stellePrivatbeitrag = 13;      // six digits, cents
 constexpr int stelleZusatzversorgung = 19;   // four digits, hundredths of a percent
+constexpr int letzteBekannteStelle = 22;
 
 }  // namespace
 
-Einstellungssatz svSatzBilden(const Steuerangaben& a) {
+Einstellungssatz svSatzBilden(const Steuerangaben& a, const Einstellungssatz* gelesen) {
     Einstellungssatz satz;
     satz.fill(' ');
+    if (gelesen)
+        std::copy(gelesen->begin() + letzteBekannteStelle, gelesen->end(),
+                  satz.begin() + letzteBekannteStelle);
     satz[0] = 's';
     satz[1] = 'v';
     ziffernSchreiben(satz, stelleSteuerklasse, 1, a.steuerklasse);
@@ -75,7 +81,7 @@ std::optional<Steuerangaben> svSatzLesen(const Einstellungssatz& satz, std::stri
         std::string ohnePunkt = grund.substr(0, grund.size() - 1);
         return falsch(ohnePunkt);
     }
-    // Positions 23..75 are written blank and left for later settings.
+    // Positions 23..75 are left for later settings: not read, and written back as read.
     return a;
 }
 

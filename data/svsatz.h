@@ -11,8 +11,11 @@ namespace korvalt {
 
 // "sv", then tax class, child allowances, church tax, children, Saxony, the additional rate, the
 // private premium and the supplementary pension as digits; blanks for what is not set. The layout
-// is in docs/einstellungsdatei.md.
-Einstellungssatz svSatzBilden(const Steuerangaben& angaben);
+// is in docs/einstellungsdatei.md. The positions after the last one this version writes are blank,
+// or those of `gelesen`, the record the case was read with, so that a later version's settings
+// survive a save.
+Einstellungssatz svSatzBilden(const Steuerangaben& angaben,
+                              const Einstellungssatz* gelesen = nullptr);
 
 // The settings of an "sv" record. Nothing, and a German reason, for a record that is not one or
 // whose values are damaged, outside their limits or do not go together.

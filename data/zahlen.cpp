@@ -123,6 +123,15 @@ std::string zweiStellenText(double wert) {
     return text;
 }
 
+std::string centTausenderText(std::int64_t cent) {
+    std::string text = centText(cent);
+    // Before the comma and the two decimals, a full stop every three digits.
+    const std::size_t anfang = cent < 0 ? 1 : 0;
+    for (std::size_t stelle = text.size() - 3; stelle > anfang + 3; stelle -= 3)
+        text.insert(stelle - 3, 1, '.');
+    return text;
+}
+
 std::string centText(std::int64_t cent) {
     // Unsigned, so that the most negative amount has a magnitude too.
     const std::uint64_t betrag =

@@ -43,6 +43,9 @@ std::string zweiStellenText(double wert);
 // "4586,77", -1230 -> "-12,30", -5 -> "-0,05".
 std::string centText(std::int64_t cent);
 
+// The same with a full stop every three digits: 123456789 -> "1.234.567,89".
+std::string centTausenderText(std::int64_t cent);
+
 // Cents as whole euros, a half rounded away from zero, exactly: 250 -> 3, -250 -> -3, 249 -> 2.
 std::int64_t euroGerundet(std::int64_t cent);
 

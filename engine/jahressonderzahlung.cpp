@@ -49,3 +49,26 @@ std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
 }
 
 }  // namespace korvalt
+
+namespace korvalt {
+
+std::vector<Sonderzahlung> sonderzahlungenDesFalls(const Falltabellen& t, Seite seite,
+                                                   const Tariftabelle& tabelle,
+                                                   KalenderMonat beginn,
+                                                   const Sonderzahlungssaetze& saetze,
+                                                   bool imDienstVorBeginn) {
+    std::vector<Long> cent;
+    std::vector<Integer> gruppe;
+    for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m) {
+        cent.push_back(t.monatscent(seite)(m));
+        gruppe.push_back(t.monatsgruppe(seite)(m));
+    }
+    const char* name = tabelle.seite == Arbeitgeberseite::bund ? "bund" : "vka";
+    return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, tabelle, saetze, name);
+}
+
+std::string sonderzahlungFehltGrund(std::string_view fehler) {
+    return "Die Jahressonderzahlung fehlt: " + std::string(fehler);
+}
+
+}  // namespace korvalt

@@ -3,9 +3,11 @@
 
 #include <cstdint>
 #include <span>
+#include <string>
 #include <string_view>
 #include <vector>
 
+#include "falltabellen.h"
 #include "kalendermonat.h"
 #include "sonderzahlungssaetze.h"
 #include "tarifdaten.h"
@@ -46,5 +48,18 @@ std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
                                                  const Tariftabelle& tabelle,
                                                  const Sonderzahlungssaetze& saetze,
                                                  std::string_view seite);
+
+// The bonuses of one case of `t` as the last calculation left it (its month pays in cents and
+// groups to its last month, from the start month `beginn`), under the rates of the table's
+// employer side: what the year view counts and net pay taxes.
+std::vector<Sonderzahlung> sonderzahlungenDesFalls(const Falltabellen& t, Seite seite,
+                                                   const Tariftabelle& tabelle,
+                                                   KalenderMonat beginn,
+                                                   const Sonderzahlungssaetze& saetze,
+                                                   bool imDienstVorBeginn);
+
+// Why a bonus asked for cannot be computed: "Die Jahressonderzahlung fehlt: " and what is wrong
+// with its rates.
+std::string sonderzahlungFehltGrund(std::string_view fehler);
 
 }  // namespace korvalt

@@ -83,4 +83,14 @@ std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& b
     return beginnFehlt(tabelle, neu.beginn.has_value());
 }
 
+std::string nettolohnGrund(const Tariftabelle& tabelle, const Kalenderangaben& kalender) {
+    if (!tabelle.inCent)
+        return "Die Tariftabelle " + tabelle.schluessel +
+               " rechnet ohne Kalender; den Nettolohn gibt es nur in den Tabellen ab 2024 mit "
+               "einem Beginn.";
+    if (!kalender.beginn)
+        return "Der Nettolohn braucht einen Beginn.";
+    return "";
+}
+
 }  // namespace korvalt

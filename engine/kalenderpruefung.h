@@ -20,4 +20,8 @@ std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& b
                             const Falltabellen& t, const Tariftabelle& tabelle,
                             const Tabellenkatalog& katalog);
 
+// Why a case in `tabelle` with the calendar settings `kalender` has no net pay, or "": the months'
+// taxes and contributions need their calendar months, so a table with cents and a start month.
+std::string nettolohnGrund(const Tariftabelle& tabelle, const Kalenderangaben& kalender);
+
 }  // namespace korvalt

@@ -6,10 +6,12 @@
 
 #include "einstellungssatz.h"
 #include "festertext.h"
+#include "jahressonderzahlung.h"
 #include "kalenderangabentext.h"
 #include "kalenderpruefung.h"
 #include "kalendersatz.h"
 #include "sicheredatei.h"
+#include "steuerangaben.h"
 
 namespace korvalt {
 
@@ -21,15 +23,23 @@ std::string ruhenderKalenderHinweis(const Kalenderangaben& gelesen, const std::s
            " Beim Speichern bleiben sie unverändert in der Datei.";
 }
 
+std::string ruhendeSteuerHinweis(const Steuerangaben& gelesen, const std::string& grund) {
+    return "Die Angaben zu Steuer und Sozialversicherung (" + steuerangabenText(gelesen) +
+           ") bleiben unbeachtet: " + grund +
+           " Beim Speichern bleiben sie unverändert in der Datei.";
+}
+
 }  // namespace
 
 Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen) {
+    netto_.reset();
     std::string hinweis;
     Einstellungssatz fallsatz;
     fallsatz.fill(' ');
     Einstellungssatz tabellensatz = fallsatz;
     Einstellungssatz kalendersatz = fallsatz;
     Personenangaben person;
+    std::optional<Einstellungssatz> steuersatz;
     Fallnamen namen;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
@@ -43,6 +53,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 tabellensatz = lesung.tabellensatz.value_or(tabellensatz);
                 kalendersatz = lesung.kalendersatz.value_or(kalendersatz);
                 person = lesung.person;
+                steuersatz = lesung.steuersatz;
                 namen = lesung.fallnamen;
                 hinweis = lesung.hinweis;
                 break;
@@ -85,8 +96,9 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     }
     titeltarif_ = daten_.fall.tarif();
 
-    auto startgruppe = einstellungssatzWiederherstellen(
-        fallsatz, kalendersatz, tabellen_, rechner_.tabelle().gruppenzahl(), person, namen);
+    auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
+                                                        rechner_.tabelle().gruppenzahl(), person,
+                                                        namen, steuersatz);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -118,6 +130,11 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
             return {std::nullopt, fehler};
         startgruppe = tabellen_.gruppe(1);
     }
+    // Net pay needs the start month the promotion check gives the case.
+    if (!steuerVorgeben(optionen.steuer, fehler)) {
+        if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
+        return {std::nullopt, fehler};
+    }
     // Without a window a case by date without a start month is refused; the window opens it.
     if (optionen.ohneFenster)
         fehler = beginnFehlt(rechner_.tabelle(), tabellen_.kalender.beginn.has_value());
@@ -125,6 +142,8 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
         ohneBeginnVertreten();
     hinweis = oeffnungshinweis(hinweis);
     if (!hinweis.empty()) meldungen.hinweisen("Einstellungsdatei", hinweis);
+    if (std::string ruhend = steuerNachLaden(); !ruhend.empty())
+        meldungen.hinweisen("Einstellungsdatei", ruhend);
     if (!fehler.empty()) return {std::nullopt, fehler};
     return {startgruppe, {}};
 }
@@ -153,6 +172,32 @@ bool Sitzung::kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fe
     if (vorgaben.erhoehung) angaben.erhoehung = vorgaben.erhoehung;
     if (vorgaben.aktuelleStufe) angaben.aktuelleStufe = vorgaben.aktuelleStufe;
     return kalenderSetzen(angaben, fehler);
+}
+
+bool Sitzung::steuerVorgeben(const Steuervorgaben& v, std::string& fehler) {
+    if (v.leer()) return true;
+    if (!v.steuerklasse && !tabellen_.steuer) {
+        fehler =
+            "Ohne Steuerklasse gibt es keinen Nettolohn, und der Fall hat keine Angaben zu Steuer "
+            "und Sozialversicherung.";
+        return false;
+    }
+    Steuerangaben a = tabellen_.steuer.value_or(Steuerangaben{});
+    if (v.steuerklasse) a.steuerklasse = *v.steuerklasse;
+    if (v.kinderfreibetraegeZehntel) a.kinderfreibetraegeZehntel = *v.kinderfreibetraegeZehntel;
+    if (v.kirchensteuerProzent) a.kirchensteuerProzent = *v.kirchensteuerProzent;
+    if (v.kinder) a.kinder = *v.kinder;
+    if (v.sachsen) a.sachsen = true;
+    if (v.zusatzbeitrag) {
+        a.zusatzbeitrag = v.zusatzbeitrag;
+        a.privatbeitrag.reset();
+    }
+    if (v.privatbeitrag) {
+        a.privatbeitrag = v.privatbeitrag;
+        a.zusatzbeitrag.reset();
+    }
+    if (v.zusatzversorgung) a.zusatzversorgung = *v.zusatzversorgung;
+    return steuerSetzen(a, fehler);
 }
 
 std::string Sitzung::kalenderPruefen(const Kalenderangaben& neu) const {
@@ -187,7 +232,57 @@ bool Sitzung::kalenderSetzen(const Kalenderangaben& neu, std::string& fehler) {
         vertretungsgrund_.clear();
     }
     if (tabelle().inCent) ruhenderKalender_.reset();
+    netto_.reset();
     return true;
+}
+
+std::string Sitzung::steuerPruefen(const std::optional<Steuerangaben>& neu) const {
+    if (!neu) return "";
+    if (std::string grund = nettolohnGrund(tabelle(), tabellen_.kalender); !grund.empty())
+        return grund;
+    return steuerangabenPruefen(*neu);
+}
+
+bool Sitzung::steuerSetzen(const std::optional<Steuerangaben>& neu, std::string& fehler) {
+    fehler = steuerPruefen(neu);
+    if (!fehler.empty()) return false;
+    tabellen_.steuer = neu;
+    // New settings, or none, replace a damaged record read with the case.
+    if (tabellen_.steuersatz) tabellen_.steuersatz->beschaedigt = false;
+    netto_.reset();
+    return true;
+}
+
+std::string Sitzung::nettoGrund() const {
+    return tabellen_.steuer ? nettolohnGrund(tabelle(), tabellen_.kalender) : "";
+}
+
+const Nettofall* Sitzung::netto() const {
+    if (!tabellen_.steuer || !nettoGrund().empty()) return nullptr;
+    if (netto_) return &*netto_;
+    // The bonuses as the year view counts them: with the case's switch, from the session's rates.
+    std::vector<Sonderzahlung> sonderN;
+    std::vector<Sonderzahlung> sonderI;
+    const Kalenderangaben& k = tabellen_.kalender;
+    std::string fehler;
+    if (k.mitSonderzahlung && sonderzahlungssaetze_) {
+        const bool imDienst = k.aktuelleStufe.has_value();
+        sonderN = sonderzahlungenDesFalls(tabellen_, Seite::normal, tabelle(), *k.beginn,
+                                          *sonderzahlungssaetze_, imDienst);
+        sonderI = sonderzahlungenDesFalls(tabellen_, Seite::individuell, tabelle(), *k.beginn,
+                                          *sonderzahlungssaetze_, imDienst);
+    } else if (k.mitSonderzahlung) {
+        fehler = sonderzahlungFehltGrund(sonderzahlungsfehler_);
+    }
+    netto_ = nettofallRechnen(tabellen_, *tabellen_.steuer, sonderN, sonderI);
+    netto_->sonderzahlungFehler = fehler;
+    return &*netto_;
+}
+
+std::string Sitzung::steuerNachLaden() const {
+    if (!tabellen_.steuer) return "";
+    const std::string grund = nettolohnGrund(tabelle(), tabellen_.kalender);
+    return grund.empty() ? "" : ruhendeSteuerHinweis(*tabellen_.steuer, grund);
 }
 
 Kalenderangaben Sitzung::kalenderIn(const Tariftabelle& tabelle) const {
@@ -235,6 +330,7 @@ bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem
 
 void Sitzung::tabelleSetzen(const std::string& schluessel) {
     daten_.tabelle = schluessel;
+    netto_.reset();
     titel_ = fenstertitel(daten_, titeltarif_);
 }
 
@@ -290,6 +386,7 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
     daten_.tabelle = neu->schluessel;
     tabellen_.kalender = angaben;
     ruhenderKalender_ = ruhend;
+    netto_.reset();
     titel_ = fenstertitel(daten_, titeltarif_);
     // The table chosen replaces the one the case waited in.
     nachDatumVorgemerkt_.clear();
@@ -300,9 +397,11 @@ bool Sitzung::tabelleWaehlen(std::string_view schluessel, std::string& fehler,
 void Sitzung::starten(Integer startgruppe) {
     if (startgruppe != tabellen_.gruppe(1)) gewoehnlicherFall();
     rechner_.starten(startgruppe);
+    netto_.reset();
 }
 
 void Sitzung::dauerSetzen(Seite seite, int spalte, int stufe, Integer wert) {
+    netto_.reset();
     Integer& dauer = stufe == 0 ? tabellen_.grdauer(seite)(spalte)
                                 : tabellen_.stufendauer(static_cast<int>(seite), spalte, stufe);
     if (dauer != wert) gewoehnlicherFall();
@@ -355,16 +454,20 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& tabellensatz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen, const Personenangaben& person,
-                                          const Fallnamen& namen) {
+                                          const Fallnamen& namen,
+                                          const std::optional<Einstellungssatz>& steuersatz) {
+    netto_.reset();
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
     const auto startgruppe = einstellungssatzWiederherstellen(
-        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, namen);
+        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, namen, steuersatz);
     // The case is calculated for this group from now on; its names stay with it.
     if (startgruppe) tabellen_.gruppe(1) = *startgruppe;
     const Kalenderangaben gelesen = tabellen_.kalender;
     if (std::string grund = kalenderNachLaden(kalendersatz); !grund.empty())
         meldungen.hinweisen("Fall öffnen", ruhenderKalenderHinweis(gelesen, grund));
     ohneBeginnVertreten();
+    if (std::string hinweis = steuerNachLaden(); !hinweis.empty())
+        meldungen.hinweisen("Fall öffnen", hinweis);
     return startgruppe;
 }
 
@@ -378,6 +481,7 @@ void Sitzung::beispielfallLaden(std::string_view schluessel) {
     tabelleSetzen(tabelle ? tabelle->schluessel : katalog.standard().schluessel);
     standardfallSetzen(tabellen_);
     ruhenderKalender_.reset();
+    netto_.reset();
     nachDatumVorgemerkt_.clear();
     vertretungsgrund_.clear();
 }

@@ -3,6 +3,7 @@
 // owns calculation state.
 #pragma once
 
+#include <cstdint>
 #include <filesystem>
 #include <optional>
 #include <string>
@@ -16,6 +17,7 @@
 #include "hoehergruppierung.h"
 #include "kalenderangaben.h"
 #include "meldungen.h"
+#include "nettofall.h"
 #include "rechner.h"
 #include "sonderzahlungssaetze.h"
 #include "tarifdatei.h"
@@ -34,6 +36,26 @@ struct Kalendervorgaben {
     std::optional<AktuelleStufe> aktuelleStufe;
 
     bool leer() const { return !beginn && !ende && !anteile && !erhoehung && !aktuelleStufe; }
+};
+
+// Tax and insurance settings given for this run over the case's own; what is not given stays as
+// the case has it. A tax class gives a case without settings net pay, with the defaults of
+// `Steuerangaben` for what is not given; a statutory additional rate replaces a private premium
+// and the other way round.
+struct Steuervorgaben {
+    std::optional<int> steuerklasse;
+    std::optional<int> kinderfreibetraegeZehntel;
+    std::optional<int> kirchensteuerProzent;
+    std::optional<int> kinder;
+    bool sachsen = false;
+    std::optional<int> zusatzbeitrag;
+    std::optional<std::int64_t> privatbeitrag;
+    std::optional<int> zusatzversorgung;
+
+    bool leer() const {
+        return !steuerklasse && !kinderfreibetraegeZehntel && !kirchensteuerProzent && !kinder &&
+               !sachsen && !zusatzbeitrag && !privatbeitrag && !zusatzversorgung;
+    }
 };
 
 // What the start-up is told: where it finds its files, and what the command line asks for.
@@ -57,6 +79,8 @@ struct Startoptionen {
     std::string tabelle;
     // Without a window a case calculated by date must have a start month, its own or given here.
     Kalendervorgaben kalender;
+    // Put over the case's tax settings after the calendar settings.
+    Steuervorgaben steuer;
     // The start group by its label in the case's table ("9a", "10"), in place of the case's own.
     std::string startgruppe;
     // The case a promotion check sets up, in place of the saved or the example case; its person
@@ -114,11 +138,24 @@ class Sitzung {
     // reason for another table; empty when there is nothing to say.
     std::string oeffnungshinweis(const std::string& hinweis) const;
 
+    // The net pay of both cases as the last calculation left them; null for a case without tax
+    // settings and for one that cannot use them (`nettoGrund`). Computed when first asked for
+    // after a change of the case, so that an Enter pays for it only while something shows it.
+    const Nettofall* netto() const;
+    // Why the case's tax settings give no net pay; "" when they do or when there are none.
+    std::string nettoGrund() const;
+
     // The calculation's steps, as the Rechner runs them. Another start group than the one
     // calculated last makes a case set up by the promotion check an ordinary one.
     void starten(Integer startgruppe);
-    void fortschreiten(Seite seite) { rechner_.fortschreiten(seite); }
-    void vergleichen() { rechner_.vergleichen(); }
+    void fortschreiten(Seite seite) {
+        rechner_.fortschreiten(seite);
+        netto_.reset();
+    }
+    void vergleichen() {
+        rechner_.vergleichen();
+        netto_.reset();
+    }
 
     // A duration of one case in one column: its group duration for stufe 0, otherwise that step's.
     // The caller keeps it within its limit. A changed duration makes a case set up by the promotion
@@ -149,6 +186,14 @@ class Sitzung {
     // Beginn or Ende makes a case set up by the promotion check an ordinary one.
     bool kalenderSetzen(const Kalenderangaben& neu, std::string& fehler);
 
+    // Why `neu` cannot be the case's tax and insurance settings, or "": settings outside their
+    // limits or that do not go together (`steuerangabenPruefen`), and any in a case without net
+    // pay (`nettolohnGrund`: the table of 2006, no start month). Nothing, net pay switched off, is
+    // always accepted.
+    std::string steuerPruefen(const std::optional<Steuerangaben>& neu) const;
+    // The one change of the tax and insurance settings, checked by `steuerPruefen`; refused with
+    // its reason, the case then unchanged. The month pays stay as they are.
+    bool steuerSetzen(const std::optional<Steuerangaben>& neu, std::string& fehler);
     // Why the promotion check `h` cannot set up the case, or "": the one check of the dialog while
     // the user types, of the command line and of `hoehergruppierungEinrichten`.
     std::string hoehergruppierungPruefen(const Hoehergruppierung& h) const;
@@ -166,16 +211,16 @@ class Sitzung {
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations, calendar settings, person and the names of the cases. Returns the saved start
-    // group; the caller then runs `starten`.
-    std::optional<Integer> fallLaden(const Einstellungssatz& satz,
-                                     const Einstellungssatz& tabellensatz,
-                                     const Einstellungssatz& kalendersatz, Meldungen& meldungen,
-                                     const Personenangaben& person = {},
-                                     const Fallnamen& namen = {});
-    // The example case of the first start: the default durations and no calendar settings, in the
-    // table of `schluessel` (for a table by date, which needs the start month the example lacks,
-    // its side's latest table), without one in the standard table.
+    // the durations, calendar settings, person, the names of the cases and the tax settings.
+    // Returns the saved start group; the caller then runs `starten`.
+    std::optional<Integer> fallLaden(
+        const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
+        const Einstellungssatz& kalendersatz, Meldungen& meldungen,
+        const Personenangaben& person = {}, const Fallnamen& namen = {},
+        const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
+    // The example case of the first start: the default durations, no calendar and no tax settings,
+    // in the table of `schluessel` (for a table by date, which needs the start month the example
+    // lacks, its side's latest table), without one in the standard table.
     void beispielfallLaden(std::string_view schluessel = {});
 
   private:
@@ -203,6 +248,8 @@ class Sitzung {
     std::filesystem::path einstellungsdatei_ = einstellungsdateiName;
     std::optional<Sonderzahlungssaetze> sonderzahlungssaetze_;
     std::string sonderzahlungsfehler_;
+    // The net pay of the case as last computed; nothing until it is asked for after a change.
+    mutable std::optional<Nettofall> netto_;
     // The table by date the case names while it waits for a start month; empty otherwise.
     std::string nachDatumVorgemerkt_;
     std::string vertretungsgrund_;
@@ -210,12 +257,17 @@ class Sitzung {
     // Puts the given settings over the case's own; false with a German reason, and the case
     // unchanged, when they are refused.
     bool kalenderVorgeben(const Kalendervorgaben& vorgaben, std::string& fehler);
+    bool steuerVorgeben(const Steuervorgaben& vorgaben, std::string& fehler);
     // `kalenderPruefen` of `neu` in place of `bisher`, on the case's durations and tables.
     std::string pruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
                         const Tariftabelle& tabelle) const;
     // After a case's records are restored: settings its table cannot use rest, and the reason is
     // returned; "" when the table uses them all.
     std::string kalenderNachLaden(const Einstellungssatz& kalendersatz);
+    // After a case's records are restored: what to say once of tax settings the case cannot use
+    // (its table, no start month). They stay with the case, are saved as read and count again
+    // once the case can have net pay; "" when there are none or they count.
+    std::string steuerNachLaden() const;
     // Calendar settings the case cannot use in its table (the one of 2006, or settings its table
     // refuses), as the record it was read with: the case is calculated without them, a save writes
     // the record back unchanged, and a table that can use them takes them up again.

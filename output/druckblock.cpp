@@ -12,7 +12,7 @@ namespace korvalt {
 
 std::vector<std::string> Druckblock::zeilen() const {
     std::vector<std::string> alle;
-    for (const auto* teil : {&person, &tabellen, &kalender, &hinweise})
+    for (const auto* teil : {&person, &tabellen, &kalender, &netto, &hinweise})
         alle.insert(alle.end(), teil->begin(), teil->end());
     return alle;
 }
@@ -37,7 +37,7 @@ std::string druckdatumText() {
 Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
                             const std::vector<Tabellenabschnitt>& abschnitte,
                             std::string_view erhoehungshinweis, std::string_view fall,
-                            std::string_view datum) {
+                            std::string_view datum, const Nettofall* netto) {
     Druckblock block;
     const std::string kurz = personKurz(t.person);
     block.titel = !kurz.empty() ? kurz : fall.empty() ? fallnameText(daten) : std::string(fall);
@@ -75,6 +75,8 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
         block.kalender.push_back(erhoehung);
     }
 
+    if (netto) block.netto = nettohinweise(*netto);
+
     block.hinweise = {"Rechtsgrundlage: \u00A7\u00A7 15\u201317, 20 TVöD",
                       "Unverbindliche Modellrechnung; maßgeblich ist die Entgeltabrechnung"};
     block.gedruckt = "Gedruckt am " + std::string(datum);
@@ -84,7 +86,7 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
 Druckblock druckblockBilden(const Sitzung& sitzung, std::string_view fall) {
     const Rechner& r = sitzung.rechner();
     return druckblockBilden(sitzung.daten(), sitzung.tabellen(), r.tabellenabschnitte(),
-                            r.erhoehungshinweis(), fall, druckdatumText());
+                            r.erhoehungshinweis(), fall, druckdatumText(), sitzung.netto());
 }
 
 }  // namespace korvalt

@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "falltabellen.h"
+#include "nettofall.h"
 #include "rechner.h"
 #include "tarifdaten.h"
 
@@ -26,6 +27,8 @@ struct Druckblock {
     std::vector<std::string> tabellen;
     // Beginn and Ende, the current step, the working-time shares, the assumed raise.
     std::vector<std::string> kalender;
+    // With net pay: the tax and insurance settings and what net pay leaves out (`nettohinweise`).
+    std::vector<std::string> netto;
     // "Rechtsgrundlage: §§ 15–17, 20 TVöD" and "Unverbindliche Modellrechnung; …".
     std::vector<std::string> hinweise;
     // "Gedruckt am 12.03.2026".
@@ -43,11 +46,11 @@ std::string druckdatumText();
 
 // The block of the case as the last calculation left it. `abschnitte` and `erhoehungshinweis` are
 // the Rechner's; `fall` is the heading's name without a person, the case's stored name when empty;
-// `datum` is the print date as `druckdatumText` writes it.
+// `datum` is the print date as `druckdatumText` writes it; `netto` the Sitzung's net pay.
 Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
                             const std::vector<Tabellenabschnitt>& abschnitte,
                             std::string_view erhoehungshinweis, std::string_view fall,
-                            std::string_view datum);
+                            std::string_view datum, const Nettofall* netto = nullptr);
 // The same for the case of a Sitzung, printed today.
 Druckblock druckblockBilden(const Sitzung& sitzung, std::string_view fall = {});
 

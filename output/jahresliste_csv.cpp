@@ -9,15 +9,21 @@ namespace korvalt {
 
 namespace {
 
+// `netto` is the same year of the net pays, or null.
 void zeileSchreiben(std::string& aus, const Jahresdaten& d, const Jahreszeile& z,
-                    bool mitKumuliert) {
+                    const Jahreszeile* netto, bool mitKumuliert) {
     const auto bonus = [&](std::int64_t cent) {
         return d.mitSonderzahlung ? jahresbetragText(d, cent) : std::string();
     };
     aus += z.bezeichnung + ';' + std::to_string(z.monate) + ';' + jahresbetragText(d, z.centN) +
            ';' + bonus(z.sonderzahlungN) + ';' + jahresbetragText(d, z.centI) + ';' +
            bonus(z.sonderzahlungI) + ';' + jahresbetragText(d, z.differenz) + ';' +
-           (mitKumuliert ? jahresbetragText(d, z.kumuliert) : std::string()) + "\n";
+           (mitKumuliert ? jahresbetragText(d, z.kumuliert) : std::string());
+    if (netto)
+        aus += ';' + jahresbetragText(d, netto->centN) + ';' + jahresbetragText(d, netto->centI) +
+               ';' + jahresbetragText(d, netto->differenz) + ';' +
+               (mitKumuliert ? jahresbetragText(d, netto->kumuliert) : std::string());
+    aus += '\n';
 }
 
 }  // namespace
@@ -29,10 +35,17 @@ std::string jahresbetragText(const Jahresdaten& daten, std::int64_t cent) {
 std::string jahreslisteCsv(const Jahresdaten& daten) {
     std::string aus =
         "Jahr;Monate;Entgelt Normalfall;Jahressonderzahlung Normalfall;Entgelt Beispielfall;"
-        "Jahressonderzahlung Beispielfall;Differenz;Differenz kumuliert\n";
+        "Jahressonderzahlung Beispielfall;Differenz;Differenz kumuliert";
+    const auto& netto = daten.netto;
+    if (netto)
+        aus += ";Netto Normalfall;Netto Beispielfall;Differenz netto;Differenz netto kumuliert";
+    aus += '\n';
     const Jahresuebersicht& u = daten.uebersicht;
-    for (const Jahreszeile& z : u.jahre) zeileSchreiben(aus, daten, z, true);
-    zeileSchreiben(aus, daten, u.gesamt, false);
+    // Both are built over the same months, so their years stand side by side.
+    for (std::size_t i = 0; i < u.jahre.size(); ++i)
+        zeileSchreiben(aus, daten, u.jahre[i], netto ? &netto->jahre[i] : nullptr, true);
+    zeileSchreiben(aus, daten, u.gesamt, netto ? &netto->gesamt : nullptr, false);
+    for (const std::string& hinweis : daten.nettohinweise) aus += hinweis + '\n';
     return aus;
 }
 
@@ -41,13 +54,23 @@ int jahreslisteCsvExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
-    const Jahresdaten daten = jahresdatenBilden(fall->sitzung, !aufruf.ohneSonderzahlung);
+    std::string fehler;
+    // The option switches the bonus off for this run only, as the view's box would for the case,
+    // so that net pay leaves it out too.
+    if (aufruf.ohneSonderzahlung) {
+        Kalenderangaben angaben = fall->sitzung.tabellen().kalender;
+        angaben.mitSonderzahlung = false;
+        if (!fall->sitzung.kalenderSetzen(angaben, fehler)) {
+            fehlerausgabe << "korvalt: " << fehler << "\n";
+            return exitEingabefehler;
+        }
+    }
+    const Jahresdaten daten = jahresdatenBilden(fall->sitzung, true);
     // A bonus that cannot be computed is an error, not an empty column.
     if (!daten.sonderzahlungFehler.empty()) {
         fehlerausgabe << "korvalt: " << daten.sonderzahlungFehler << "\n";
         return exitEingabefehler;
     }
-    std::string fehler;
     if (!textSchreiben(aufruf.jahresliste, jahreslisteCsv(daten), aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;

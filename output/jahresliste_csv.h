@@ -12,7 +12,9 @@ namespace korvalt {
 std::string jahresbetragText(const Jahresdaten& daten, std::int64_t cent);
 
 // The heading, a line per year and "Summe;N;…" with an empty cumulative column. The bonus columns
-// stay empty where the bonus is not counted.
+// stay empty where the bonus is not counted. With net pay four more columns, "Netto Normalfall",
+// "Netto Beispielfall", "Differenz netto" and "Differenz netto kumuliert", and the notes of net pay
+// below the lines.
 std::string jahreslisteCsv(const Jahresdaten& daten);
 
 // Runs `--jahresliste` as `--monatsliste` runs, with the rates beside the tariff file; returns the

@@ -17,6 +17,7 @@
 #include "monatsliste_csv.h"
 #include "prozentzahlen.h"
 #include "sicheredatei.h"
+#include "steuerangaben.h"
 #include "systemfehler.h"
 #include "tarifdatei.h"
 
@@ -74,6 +75,30 @@ constexpr Gruppenoption gruppenoptionen[] = {
     {&Aufruf::gruppe, "--gruppe", "die Entgeltgruppe (etwa 9a)."},
     {&Aufruf::zielgruppe, "--hoehergruppierung", "die Entgeltgruppe danach (etwa 9b)."},
     {&Aufruf::zum, "--zum", "der Monat (JJJJ-MM)."}};
+
+// The options of the tax and insurance settings with a value, and what a missing value is called;
+// --sachsen has none.
+enum Steueroption {
+    steuerklasse,
+    kinderfreibetraege,
+    kirchensteuer,
+    kinder,
+    kvZusatzbeitrag,
+    privatKv,
+    zusatzversorgung,
+    steueroptionen
+};
+constexpr std::array<std::pair<std::string_view, std::string_view>, steueroptionen>
+    steueroptionNamen = {
+        {{"--steuerklasse", "die Steuerklasse (1 bis 6)"},
+         {"--kinderfreibetraege", "die Zahl der Kinderfreibeträge (0 bis 9,5)"},
+         {"--kirchensteuer", "der Kirchensteuersatz (8 oder 9)"},
+         {"--kinder", "die Zahl der Kinder (0 für kinderlos)"},
+         {"--kv-zusatzbeitrag", "der Zusatzbeitrag der Krankenkasse in Prozent"},
+         {"--privat-kv", "der Monatsbeitrag der privaten Kranken- und Pflegeversicherung"},
+         {"--zusatzversorgung", "der Anteil zur Zusatzversorgung in Prozent"}}};
+constexpr std::string_view sachsenOption = "--sachsen";
+using Steuertexte = std::array<std::optional<std::string>, steueroptionen>;
 
 // Arguments of any length are quoted shortened.
 std::string inZeichen(std::string_view text) {
@@ -156,6 +181,33 @@ bool kalenderLesen(const Kalendertexte& texte, Kalendervorgaben& vorgaben, std::
     return true;
 }
 
+// The tax settings the options give; false with a German reason naming the option.
+bool steuerLesen(const Steuertexte& texte, Steuervorgaben& vorgaben, std::string& fehler) {
+    if (texte[kvZusatzbeitrag] && texte[privatKv]) {
+        fehler = inZeichen(steueroptionNamen[kvZusatzbeitrag].first) + " und " +
+                 inZeichen(steueroptionNamen[privatKv].first) +
+                 " schließen einander aus: gesetzlich oder privat versichert.";
+        return false;
+    }
+    std::string grund;
+    // Each value through the reader the dialog uses, so that both accept and refuse the same.
+    auto lesen = [&](Steueroption option, auto leser, auto& ziel) {
+        if (!texte[option]) return true;
+        ziel = leser(*texte[option], grund);
+        if (ziel) return true;
+        fehler = inZeichen(std::string(steueroptionNamen[option].first) + " " + *texte[option]) +
+                 ": " + grund;
+        return false;
+    };
+    return lesen(steuerklasse, steuerklasseLesen, vorgaben.steuerklasse) &&
+           lesen(kinderfreibetraege, kinderfreibetraegeLesen, vorgaben.kinderfreibetraegeZehntel) &&
+           lesen(kirchensteuer, kirchensteuerLesen, vorgaben.kirchensteuerProzent) &&
+           lesen(kinder, kinderLesen, vorgaben.kinder) &&
+           lesen(kvZusatzbeitrag, zusatzbeitragLesen, vorgaben.zusatzbeitrag) &&
+           lesen(privatKv, privatbeitragLesen, vorgaben.privatbeitrag) &&
+           lesen(zusatzversorgung, zusatzversorgungLesen, vorgaben.zusatzversorgung);
+}
+
 // The promotion check of --hoehergruppierung: the calendar options belong to it, for both cases;
 // false with a German reason for what it lacks or cannot take.
 bool hoehergruppierungLesen(Aufruf& aufruf, const Kalendertexte& texte, std::string& fehler) {
@@ -218,6 +270,7 @@ bool Aufruf::ausgabe() const {
 std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std::string& fehler) {
     Aufruf aufruf;
     Kalendertexte kalendertexte;
+    Steuertexte steuertexte;
     // The options without a value, as they were given.
     const std::pair<std::string_view, bool Aufruf::*> schalter[] = {
         {"--help", &Aufruf::hilfe},
@@ -235,6 +288,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
                 return std::nullopt;
             }
             aufruf.*(ein->second) = true;
+            continue;
+        }
+        if (a == sachsenOption) {
+            aufruf.steuer.sachsen = true;
             continue;
         }
         // A name without an option before it is the case file the window opens on.
@@ -267,6 +324,12 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             if (a != kalenderoptionNamen[k].first) continue;
             kalenderziel = &kalendertexte[k];
             fehlt = std::string(kalenderoptionNamen[k].second) + ".";
+            wert = fehlt;
+        }
+        for (std::size_t k = 0; k < steueroptionNamen.size(); ++k) {
+            if (a != steueroptionNamen[k].first) continue;
+            kalenderziel = &steuertexte[k];
+            fehlt = std::string(steueroptionNamen[k].second) + ".";
             wert = fehlt;
         }
         if (!ziel && !kalenderziel) {
@@ -303,6 +366,9 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         if (!(aufruf.*option.ziel).empty()) fallOptionen.push_back(option.name);
     for (std::size_t k = 0; k < kalendertexte.size(); ++k)
         if (kalendertexte[k]) fallOptionen.push_back(kalenderoptionNamen[k].first);
+    for (std::size_t k = 0; k < steuertexte.size(); ++k)
+        if (steuertexte[k]) fallOptionen.push_back(steueroptionNamen[k].first);
+    if (aufruf.steuer.sachsen) fallOptionen.push_back(sachsenOption);
 
     if (aufruf.tabellenZeigen) {
         // The list of tables is all this call does: anything else asked for would be dropped.
@@ -348,6 +414,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         return std::nullopt;
     }
     if (!kalenderLesen(kalendertexte, aufruf.kalender, fehler)) return std::nullopt;
+    if (!steuerLesen(steuertexte, aufruf.steuer, fehler)) return std::nullopt;
     if (!hoehergruppierungLesen(aufruf, kalendertexte, fehler)) return std::nullopt;
     return aufruf;
 }
@@ -358,12 +425,16 @@ std::string aufrufHilfe() {
            "JJJJ-MM]\n"
            "               [--teilzeit P[:Q]] [--stufe S --seit JJJJ-MM]\n"
            "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
+           "               [--steuerklasse N] [--kinderfreibetraege Z] [--kirchensteuer 8|9]\n"
+           "               [--kinder N] [--sachsen] [--kv-zusatzbeitrag P | --privat-kv EURO]\n"
+           "               [--zusatzversorgung P]\n"
            "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
            "Fall]\n"
            "       korvalt --gruppe X --stufe S --seit JJJJ-MM --hoehergruppierung Y --zum "
            "JJJJ-MM\n"
            "               [--tabelle vka|bund] [--beginn JJJJ-MM] [--bis JJJJ-MM] [--teilzeit P]\n"
            "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
+           "               [--steuerklasse N und die weiteren Angaben zum Nettolohn]\n"
            "               (--monatsliste DATEI | --jahresliste DATEI | --ergebnis DATEI.pdf)\n"
            "       korvalt --version\n"
            "       korvalt --tabellen\n"
@@ -435,6 +506,28 @@ std::string aufrufHilfe() {
            "                          (nur mit --tabelle vka oder bund),\n"
            "  --erhoehung-ab JJJJ-MM  zum ersten Mal in diesem Monat (sonst 04/2027; nach der "
            "letzten Tabelle)\n"
+           "Nettolohn, nur mit einem Beginn und nicht in der Tabelle 2006 (Lohnsteuer und\n"
+           "Sozialversicherung ab 2027 nach dem Stand 2026); die Angaben gelten statt derer der\n"
+           "Einstellungsdatei:\n"
+           "  --steuerklasse N        Nettolohn in Steuerklasse N (1 bis 6): Monatsliste und "
+           "Jahresliste\n"
+           "                          bekommen Spalten \"Netto\"\n"
+           "  --kinderfreibetraege Z  Kinderfreibeträge, 0 bis 9,5 in Schritten von 0,5 (nur "
+           "Klassen I bis IV)\n"
+           "  --kirchensteuer 8|9     Kirchensteuer in Prozent (8 in Bayern und "
+           "Baden-Württemberg)\n"
+           "  --kinder N              für die Pflegeversicherung: 0 kinderlos (mit Zuschlag), "
+           "sonst die Zahl\n"
+           "                          der Kinder unter 25 (ab dem zweiten mit Abschlag)\n"
+           "  --sachsen               Beschäftigungsort in Sachsen (Pflegeversicherung)\n"
+           "  --kv-zusatzbeitrag P    Zusatzbeitrag der Krankenkasse in Prozent (sonst der "
+           "Durchschnitt)\n"
+           "  --privat-kv EURO        privat versichert mit diesem Monatsbeitrag für Kranken- "
+           "und\n"
+           "                          Pflegeversicherung (nicht mit --kv-zusatzbeitrag)\n"
+           "  --zusatzversorgung P    Anteil des Beschäftigten zur Zusatzversorgung in Prozent "
+           "(sonst keiner);\n"
+           "                          ihre steuerliche Behandlung ist nicht nachgebildet\n"
            "  --tabellen              zeigt die Schlüssel der Tariftabellen mit ihren "
            "Überschriften\n"
            "  --help                  zeigt diese Hilfe\n"
@@ -467,6 +560,7 @@ Startoptionen startoptionen(const Aufruf& aufruf,
     optionen.ohneFenster = true;
     optionen.tabelle = aufruf.tabelle;
     optionen.kalender = aufruf.kalender;
+    optionen.steuer = aufruf.steuer;
     optionen.startgruppe = aufruf.gruppe;
     if (aufruf.hoehergruppierung) {
         // The check sets up the whole case in its own table, from the example case.
@@ -523,6 +617,9 @@ std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
     fehlerausgabe << meldungen.hinweise() << std::flush;
     // Without a window every warning ends the run; the tariff file's come before a missing table.
     if (!meldungen.text().empty()) fehler = meldungen.fehlertext();
+    // Net pay that should tax a bonus whose rates are missing is an error, not a lower net pay.
+    if (const Nettofall* netto = fehler.empty() ? fall->sitzung.netto() : nullptr)
+        fehler = netto->sonderzahlungFehler;
     if (fehler.empty()) return fall;
     fehlerausgabe << "korvalt: " << fehler << "\n";
     return nullptr;
@@ -540,10 +637,11 @@ int monatslisteCsvExportieren(const Aufruf& aufruf,
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
     std::string fehler;
-    if (!textSchreiben(aufruf.monatsliste,
-                       monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen(),
-                                      fall->sitzung.rechner().erhoehungshinweis()),
-                       aus, fehler)) {
+    if (!textSchreiben(
+            aufruf.monatsliste,
+            monatslisteCsv(fall->sitzung.daten(), fall->sitzung.tabellen(),
+                           fall->sitzung.rechner().erhoehungshinweis(), fall->sitzung.netto()),
+            aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;
     }

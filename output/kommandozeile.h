@@ -28,6 +28,9 @@ struct Aufruf {
     // --beginn, --teilzeit, --stufe with --seit, --erhoehung with --erhoehung-ab: in place of the
     // case's own calendar settings.
     Kalendervorgaben kalender;
+    // --steuerklasse, --kinderfreibetraege, --kirchensteuer, --kinder, --sachsen,
+    // --kv-zusatzbeitrag, --privat-kv, --zusatzversorgung: over the case's tax settings.
+    Steuervorgaben steuer;
     std::string gruppe;      // --gruppe: the start group by its label ("9a")
     std::string zielgruppe;  // --hoehergruppierung: the group promoted to
     std::string zum;         // --zum: the month of the promotion

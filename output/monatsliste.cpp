@@ -17,6 +17,8 @@ constexpr int datumTwips = 1650;    // a case with a start month: the month's da
 constexpr double kopfGroesse = 10;  // title block and column heads, the same on every list
 constexpr double zeilenGroesse = 8;
 const std::string regel(75, '_');
+// The columns of net pay reach further right.
+const std::string nettoregel(90, '_');
 
 // Right-aligned in `breite` places. A longer text is printed whole, so an amount never loses its
 // sign or a digit.
@@ -117,12 +119,19 @@ Seitenplan planen(Drucker& drucker, int monate, int angaben, int kopfzeilen) {
 
 bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
                         std::string_view fenstertitel, const Druckblock& block, Drucker& drucker,
-                        std::string& fehler) {
-    // With a start month the date stands between the month and the groups, which move right.
+                        std::string& fehler, const Nettofall* netto) {
+    // With a start month the date stands between the month and the groups, which move right. Net
+    // pay, which has a start month, narrows the columns to make room for its three.
     static constexpr int ohneDatum[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
     static constexpr int mitDatum[] = {1000, 2500, 3100, 3700, 4700, 5300, 5900, 6900};
+    static constexpr int mitNetto[] = {1000, 2400, 2900, 3500, 5300, 5800, 6400, 8200};
+    // Where the net pay of each case and the net difference stand.
+    static constexpr int nettoN = 4250;
+    static constexpr int nettoI = 7150;
+    static constexpr int nettodifferenz = 9100;
     const bool datiert = t.kalender.beginn.has_value();
-    const int* spalten = datiert ? mitDatum : ohneDatum;
+    const int* spalten = netto ? mitNetto : datiert ? mitDatum : ohneDatum;
+    const std::string& linie = netto ? nettoregel : regel;
     auto bei = [&](int n) { drucker.position(spalten[n]); };
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const int monate = daten.monatsanzahl;
@@ -164,7 +173,7 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     }
     setzen(drucker, titelSchrift);
     bei(0);
-    drucker.text(regel, Zeile::endet);
+    drucker.text(linie, Zeile::endet);
     bei(1);
     if (eigeneNamen) {
         drucker.text(t.namen.normal);
@@ -179,15 +188,26 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
         bei(7);
         drucker.text("Differenz", Zeile::endet);
     }
-    const Monatssummen summen = monatssummen(t, tabelle);
+    const Monatssummen summen = monatssummen(t, tabelle, netto);
     bei(1);
     drucker.text(summe(double(summen.euroDer(Seite::normal))));
     bei(4);
     drucker.text(summe(double(summen.euroDer(Seite::individuell))));
     bei(7);
     drucker.text(summe(double(summen.differenzEuro)), Zeile::endet);
+    if (summen.netto) {
+        const auto nettosumme = [](std::int64_t cent) {
+            return "netto " + summe(double(euroGerundet(cent)));
+        };
+        bei(1);
+        drucker.text(nettosumme((*summen.netto)[0]));
+        bei(4);
+        drucker.text(nettosumme((*summen.netto)[1]));
+        bei(7);
+        drucker.text(nettosumme(*summen.differenzNetto), Zeile::endet);
+    }
     bei(0);
-    drucker.text(regel, Zeile::endet);
+    drucker.text(linie, Zeile::endet);
     drucker.leerzeile();
     bei(0);
     drucker.text("Im einzelnen:", Zeile::endet);
@@ -197,14 +217,23 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     auto spaltenkoepfe = [&] {
         for (int n = 0; n <= 7; ++n) {
             bei(n);
-            drucker.text(monatsspalten[std::size_t(n)], n == 7 ? Zeile::endet : Zeile::bleibt);
+            drucker.text(monatsspalten[std::size_t(n)],
+                         n == 7 && !netto ? Zeile::endet : Zeile::bleibt);
             if (n == 0 && datiert) {
                 drucker.position(datumTwips);
                 drucker.text("Datum");
             }
         }
+        if (netto) {
+            for (int position : {nettoN, nettoI}) {
+                drucker.position(position);
+                drucker.text(nettospalte);
+            }
+            drucker.position(nettodifferenz);
+            drucker.text(nettodifferenzspalte, Zeile::endet);
+        }
         bei(0);
-        drucker.text(regel, Zeile::endet);
+        drucker.text(linie, Zeile::endet);
         drucker.leerzeile();
         drucker.schriftname("courier new");
         drucker.schriftgroesse(zeilenGroesse);
@@ -221,7 +250,7 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
             spaltenkoepfe();
         }
         for (const int bis = m + plan.monate[s]; m < bis; ++m) {
-            const Monatszeile z = monatszeile(t, tabelle, m);
+            const Monatszeile z = monatszeile(t, tabelle, m, netto);
             bei(0);
             drucker.text(rechtsbuendig(ganzzahlText(z.monat), 3));
             drucker.position(balkenTwips);
@@ -243,10 +272,23 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
                     drucker.zahl(f.stufe);
                 }
                 bei(erste + 2);
-                drucker.text(betrag(double(f.euro)) + "   |");
+                if (f.netto) {
+                    // The case's bar stands after its net pay.
+                    drucker.text(betrag(double(f.euro)));
+                    drucker.position(seite == Seite::normal ? nettoN : nettoI);
+                    drucker.text(betrag(double(euroGerundet(*f.netto))) + "   |");
+                } else {
+                    drucker.text(betrag(double(f.euro)) + "   |");
+                }
             }
             bei(7);
-            drucker.text(betrag(double(z.differenzEuro)), Zeile::endet);
+            if (!z.differenzNetto) {
+                drucker.text(betrag(double(z.differenzEuro)), Zeile::endet);
+                continue;
+            }
+            drucker.text(betrag(double(z.differenzEuro)));
+            drucker.position(nettodifferenz);
+            drucker.text(betrag(double(euroGerundet(*z.differenzNetto))), Zeile::endet);
         }
     }
 
@@ -257,7 +299,7 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     }
     drucker.schriftname("Arial");
     bei(0);
-    drucker.text(regel, Zeile::endet);
+    drucker.text(linie, Zeile::endet);
     bei(0);
     drucker.text(monatslisteFusszeile(), Zeile::endet);
     setzen(drucker, randSchrift);

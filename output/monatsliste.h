@@ -9,6 +9,7 @@
 #include "druckblock.h"
 #include "drucker.h"
 #include "falltabellen.h"
+#include "nettofall.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -28,9 +29,11 @@ std::string summenText(const TarifDaten& daten, const Falltabellen& t);
 // printout. Every page is headed by the block's `titel` and the table, repeats the column heads and
 // ends with the print date and "Seite n von m"; the title block carries the block's lines, the end
 // of the list the place to sign. A case with a start month has each month's date after its
-// number. False with a German reason when the printer failed.
+// number. With `netto` (the Sitzung's net pay) each case's pay is followed by its net pay and the
+// difference by the net difference, in whole euros, and the totals by the net totals. False with a
+// German reason when the printer failed.
 bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
                         std::string_view fenstertitel, const Druckblock& block, Drucker& drucker,
-                        std::string& fehler);
+                        std::string& fehler, const Nettofall* netto = nullptr);
 
 }  // namespace korvalt

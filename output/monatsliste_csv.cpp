@@ -2,6 +2,7 @@
 #include "monatsliste_csv.h"
 
 #include <string_view>
+#include <vector>
 
 #include "monatszeile.h"
 #include "zahlen.h"
@@ -11,10 +12,11 @@ namespace korvalt {
 namespace {
 
 std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, char trenner,
-                                std::string_view erhoehungshinweis) {
+                                std::string_view erhoehungshinweis, const Nettofall* netto) {
     // Amounts as exactly as the table keeps them: the tables with cents list cents, summed
     // exactly; the one of 2006 keeps its whole-euro differences and totals. A case with a start
-    // month lists every amount with two decimals, in whatever table, and each month's date.
+    // month lists every amount with two decimals, in whatever table, and each month's date; with
+    // net pay, the net pay after each case's pay and the net difference after the difference.
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
     const bool datiert = t.kalender.beginn.has_value();
     std::string text;
@@ -22,11 +24,13 @@ std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, 
         if (!text.empty()) text += trenner;
         text += spalte;
         if (datiert && spalte == monatsspalten.front()) text += std::string(1, trenner) + "Datum";
+        if (netto && !nettospalteNach(spalte).empty())
+            text += trenner + std::string(nettospalteNach(spalte));
     }
     text += '\n';
-    text.reserve(text.size() + std::size_t(daten.monatsanzahl) * 56 + 64);
+    text.reserve(text.size() + std::size_t(daten.monatsanzahl) * (netto ? 80 : 56) + 64);
     for (int m = 1; m <= daten.monatsanzahl; ++m) {
-        const Monatszeile z = monatszeile(t, tabelle, m);
+        const Monatszeile z = monatszeile(t, tabelle, m, netto);
         text += ganzzahlText(z.monat);
         if (datiert) {
             text += trenner;
@@ -40,40 +44,59 @@ std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, 
             if (f.imFall) text += ganzzahlText(f.stufe);
             text += trenner;
             text += datiert ? centText(f.cent) : z.entgeltGenau(seite);
+            if (f.netto) {
+                text += trenner;
+                text += centText(*f.netto);
+            }
         }
         text += trenner;
         text += datiert ? centText(z.differenzCent) : z.differenzGenau();
+        if (z.differenzNetto) {
+            text += trenner;
+            text += centText(*z.differenzNetto);
+        }
         text += '\n';
     }
-    const Monatssummen summen = monatssummen(t, tabelle);
-    auto summe = [&](Seite seite) {
-        return datiert ? centText(summen.cent[seite == Seite::normal ? 0 : 1])
-                       : summen.genau(seite);
-    };
-    const std::string leer(datiert ? 3 : 2, trenner);
-    text += "Summe" + leer + trenner + summe(Seite::normal) + std::string(2, trenner) + trenner +
-            summe(Seite::individuell) + trenner +
-            (datiert ? centText(summen.differenzCent) : summen.differenzGenau()) + "\n";
-    // The assumed raise is said once, below the list, so that the lines above keep their columns.
+    // "Summe" under the month, each case's sum under its pay and net pay, the differences' under
+    // theirs.
+    const Monatssummen summen = monatssummen(t, tabelle, netto);
+    std::vector<std::string> zellen{"Summe", "", ""};
+    if (datiert) zellen.push_back("");
+    for (Seite seite : {Seite::normal, Seite::individuell}) {
+        const std::size_t i = seite == Seite::normal ? 0 : 1;
+        if (seite == Seite::individuell) zellen.insert(zellen.end(), {"", ""});
+        zellen.push_back(datiert ? centText(summen.cent[i]) : summen.genau(seite));
+        if (summen.netto) zellen.push_back(centText((*summen.netto)[i]));
+    }
+    zellen.push_back(datiert ? centText(summen.differenzCent) : summen.differenzGenau());
+    if (summen.differenzNetto) zellen.push_back(centText(*summen.differenzNetto));
+    for (std::size_t i = 0; i < zellen.size(); ++i)
+        text += (i ? std::string(1, trenner) : "") + zellen[i];
+    text += '\n';
+    // The assumed raise and what net pay leaves out are said once, below the list, so that the
+    // lines above keep their columns.
     if (!erhoehungshinweis.empty()) text += std::string(erhoehungshinweis) + "\n";
+    if (netto)
+        for (const std::string& hinweis : nettohinweise(*netto)) text += hinweis + "\n";
     return text;
 }
 
 }  // namespace
 
 std::string monatslisteCsv(const TarifDaten& daten, const Falltabellen& t,
-                           std::string_view erhoehungshinweis) {
-    return monatslisteGetrennt(daten, t, ';', erhoehungshinweis);
+                           std::string_view erhoehungshinweis, const Nettofall* netto) {
+    return monatslisteGetrennt(daten, t, ';', erhoehungshinweis, netto);
 }
 
 std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t,
-                              std::string_view erhoehungshinweis) {
+                              std::string_view erhoehungshinweis, const Nettofall* netto) {
     // Pasted into a spreadsheet, the columns of the two cases would otherwise look alike; scripts
     // read the CSV, which keeps its single heading line.
+    const std::string luecke(netto ? 4 : 3, '\t');
     const std::string gruppen =
-        std::string(t.kalender.beginn ? "Monat\t\t" : "Monat\t") + "Normalfall\t\t\t" +
-        std::string(daten.fallname(daten.fall.nummer()).getrimmt()) + "\t\t\tDifferenz\n";
-    return gruppen + monatslisteGetrennt(daten, t, '\t', erhoehungshinweis);
+        std::string(t.kalender.beginn ? "Monat\t\t" : "Monat\t") + "Normalfall" + luecke +
+        std::string(daten.fallname(daten.fall.nummer()).getrimmt()) + luecke + "Differenz\n";
+    return gruppen + monatslisteGetrennt(daten, t, '\t', erhoehungshinweis, netto);
 }
 
 }  // namespace korvalt

@@ -15,7 +15,7 @@ bool monatslisteDrucken(Sitzung& sitzung, QPrinter& printer, std::string& fehler
                         std::string_view fall) {
     QtDrucker drucker(printer);
     return monatslisteDrucken(sitzung.daten(), sitzung.tabellen(), sitzung.titel(),
-                              druckblockBilden(sitzung, fall), drucker, fehler);
+                              druckblockBilden(sitzung, fall), drucker, fehler, sitzung.netto());
 }
 
 bool speichernAusfuehren(Korvaltei& fenster, bool fragen) {

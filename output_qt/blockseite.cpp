@@ -60,8 +60,9 @@ double Blockseite::kopfZeichnen(std::string_view art) {
     maler_.setFont(schrift_);
     const double oben = linie + zeile_ * 0.25;
     const double spalte = (seite_.width() - zeile_) / 2;
-    const double links =
-        zeilenZeichnen(seite_.left(), oben, spalte, verbunden(block_.person, block_.tabellen));
+    // Net pay's lines go left, under the tables, where there is room beside the calendar.
+    const double links = zeilenZeichnen(seite_.left(), oben, spalte,
+                                        verbunden(block_.person, block_.tabellen, block_.netto));
     const double rechts = zeilenZeichnen(seite_.left() + spalte + zeile_, oben, spalte,
                                          verbunden(block_.kalender, block_.hinweise));
     return oben + std::max(links, rechts) + zeile_ * 0.5;

@@ -207,4 +207,12 @@ std::optional<Personenangaben> Desktopdialoge::personWaehlen(const Personenangab
     return dialog.angaben();
 }
 
+std::optional<std::optional<Steuerangaben>> Desktopdialoge::steuerWaehlen(
+    const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) {
+    Steuerdialog dialog(jetzt, pruefung, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::steuer, hilfe_);
+    if (dialog.exec() != QDialog::Accepted || !dialog.gueltig()) return std::nullopt;
+    return dialog.angaben();
+}
+
 }  // namespace korvalt

@@ -13,6 +13,7 @@
 #include "kalenderangaben.h"
 #include "kalenderdialog.h"
 #include "personenangaben.h"
+#include "steuerdialog.h"
 
 namespace korvalt {
 
@@ -55,6 +56,11 @@ class Dialoge : public Druckumgebung {
     // Angaben zur Person, showing the case's person `jetzt`: the person entered, each field
     // checked as the dialog checks it; nothing when the user cancels.
     virtual std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) = 0;
+    // Steuer und Sozialversicherung, showing the case's settings `jetzt` (nothing: no net pay):
+    // the settings entered, accepted by `pruefung`, and nothing inside for net pay switched off;
+    // nothing at all when the user cancels.
+    virtual std::optional<std::optional<Steuerangaben>> steuerWaehlen(
+        const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) = 0;
     // Höhergruppierung prüfen, showing `vorschlag`: the promotion entered, accepted by
     // `pruefung`; nothing when the user cancels.
     virtual std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
@@ -85,6 +91,8 @@ class Desktopdialoge : public Dialoge {
     std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
                                                    const Kalenderpruefung& pruefung) override;
     std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override;
+    std::optional<std::optional<Steuerangaben>> steuerWaehlen(
+        const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) override;
     std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
         const Hoehergruppierungsvorschlag& vorschlag,
         const Hoehergruppierungspruefung& pruefung) override;

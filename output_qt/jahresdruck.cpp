@@ -3,6 +3,7 @@
 
 #include <QPainter>
 #include <QPrinter>
+#include <vector>
 
 #include "blockseite.h"
 #include "dateinamen.h"
@@ -31,45 +32,59 @@ QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
 
-// The year table in `rahmen`, its row height fitted to the number of years.
+// The year table in `rahmen`, its row height fitted to the number of years; with net pay four
+// more columns in a smaller type.
 void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     const Jahresuebersicht& u = d.uebersicht;
+    const auto& netto = d.netto;
     const QString n = q(fallzeichen(d.namen).first);
     const QString b = q(fallzeichen(d.namen).second);
-    const QStringList koepfe{"Jahr",         "Monate",        "Entgelt " + n, "Sonderz. " + n,
-                             "Entgelt " + b, "Sonderz. " + b, "Differenz",    "kumuliert"};
-    const double anteile[] = {0.09, 0.08, 0.14, 0.14, 0.14, 0.14, 0.13, 0.14};
+    QStringList koepfe{"Jahr",         "Monate",        "Entgelt " + n, "Sonderz. " + n,
+                       "Entgelt " + b, "Sonderz. " + b, "Differenz",    "kumuliert"};
+    std::vector<double> anteile{0.09, 0.08, 0.14, 0.14, 0.14, 0.14, 0.13, 0.14};
+    if (netto) {
+        koepfe += {"Netto " + n, "Netto " + b, "Diff. netto", "kum. netto"};
+        // Ten amounts alike, the year and its months narrower.
+        anteile = {0.055, 0.065};
+        anteile.resize(12, 0.088);
+    }
     const int zeilen = int(u.jahre.size()) + 2;
     const double hoehe = std::min(rahmen.height() / zeilen, 5.0 * einheitenProMm);
-    const double schriftMm = std::min(3.0, hoehe / einheitenProMm * 0.7);
+    const double schriftMm = std::min(netto ? 2.4 : 3.0, hoehe / einheitenProMm * 0.7);
     auto zeileZeichnen = [&](int nr, const QStringList& werte, bool fett) {
         double x = rahmen.left();
         const double y = rahmen.top() + nr * hoehe;
         p.setFont(schrift(schriftMm, fett));
         for (int s = 0; s < werte.size(); ++s) {
-            const double breite = rahmen.width() * anteile[s];
+            const double breite = rahmen.width() * anteile[std::size_t(s)];
             p.drawText(QRectF(x + 8, y, breite - 16, hoehe),
                        Qt::AlignVCenter | (s == 0 ? Qt::AlignLeft : Qt::AlignRight), werte[s]);
             x += breite;
         }
         if (fett) p.drawLine(QPointF(rahmen.left(), y + hoehe), QPointF(rahmen.right(), y + hoehe));
     };
-    auto werte = [&](const Jahreszeile& z, bool mitKumuliert) {
+    // `n` is the same year of the net pays, or null.
+    auto werte = [&](const Jahreszeile& z, const Jahreszeile* n, bool mitKumuliert) {
         auto betrag = [&](std::int64_t cent) { return q(jahresbetragAnzeige(d, cent)); };
         auto bonus = [&](std::int64_t cent) {
             return d.mitSonderzahlung ? betrag(cent) : QStringLiteral("\u2013");
         };
-        return QStringList{q(z.bezeichnung),    QString::number(z.monate),
+        QStringList zellen{q(z.bezeichnung),    QString::number(z.monate),
                            betrag(z.centN),     bonus(z.sonderzahlungN),
                            betrag(z.centI),     bonus(z.sonderzahlungI),
                            betrag(z.differenz), mitKumuliert ? betrag(z.kumuliert) : QString()};
+        if (n)
+            zellen += {betrag(n->centN), betrag(n->centI), betrag(n->differenz),
+                       mitKumuliert ? betrag(n->kumuliert) : QString()};
+        return zellen;
     };
     zeileZeichnen(0, koepfe, true);
-    for (int i = 0; i < int(u.jahre.size()); ++i)
-        zeileZeichnen(i + 1, werte(u.jahre[std::size_t(i)], true), false);
+    for (std::size_t i = 0; i < u.jahre.size(); ++i)
+        zeileZeichnen(int(i) + 1, werte(u.jahre[i], netto ? &netto->jahre[i] : nullptr, true),
+                      false);
     p.drawLine(QPointF(rahmen.left(), rahmen.top() + (zeilen - 1) * hoehe),
                QPointF(rahmen.right(), rahmen.top() + (zeilen - 1) * hoehe));
-    zeileZeichnen(zeilen - 1, werte(u.gesamt, false), true);
+    zeileZeichnen(zeilen - 1, werte(u.gesamt, netto ? &netto->gesamt : nullptr, false), true);
 }
 
 }  // namespace
@@ -95,6 +110,10 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     p.setFont(schrift(4, true));
     p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(ausgleichSatz(d)));
     y += 60;
+    if (const std::string netto = nettoAusgleichSatz(d); !netto.empty()) {
+        p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(netto));
+        y += 60;
+    }
     if (const std::string zahlen = ausgleichZahlen(d); !zahlen.empty()) {
         p.setFont(schrift(3.5));
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zahlen));
@@ -113,8 +132,11 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
         y += 50;
     }
     y += 20;
-    tabelleZeichnen(p, d, QRectF(0, y, breite * 0.52, unten - y));
-    const QRectF diagrammRahmen(breite * 0.54, y, breite * 0.46,
+    // Net pay's columns take room from the chart.
+    const double tabellenanteil = d.netto ? 0.64 : 0.52;
+    tabelleZeichnen(p, d, QRectF(0, y, breite * tabellenanteil, unten - y));
+    const QRectF diagrammRahmen(breite * (tabellenanteil + 0.02), y,
+                                breite * (0.98 - tabellenanteil),
                                 std::min(unten - y, breite * 0.36));
     // Drawn at a size of its own, so that the page does not depend on the window's size.
     ansicht.diagramm().zeichnen(p, diagrammRahmen);

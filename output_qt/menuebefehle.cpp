@@ -14,6 +14,7 @@
 #include "einstellungssatz.h"
 #include "hauptfenster.h"
 #include "jahresdruck.h"
+#include "kalenderpruefung.h"
 #include "monatsliste_csv.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
@@ -127,9 +128,10 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
     if (!datei) return;
     const Sitzung& s = fenster.korvaltei().sitzung();
     std::string fehler;
-    if (!dateiSchreiben(*datei,
-                        monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis()),
-                        fehler)) {
+    if (!dateiSchreiben(
+            *datei,
+            monatslisteCsv(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis(), s.netto()),
+            fehler)) {
         fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
         return;
     }
@@ -164,8 +166,8 @@ void seitenansicht(Hauptfenster& fenster, Dialoge& dialoge) {
 
 void monatstabelleKopieren(Hauptfenster& fenster) {
     const Sitzung& s = fenster.korvaltei().sitzung();
-    QGuiApplication::clipboard()->setText(
-        alsQString(monatstabelleText(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis())));
+    QGuiApplication::clipboard()->setText(alsQString(
+        monatstabelleText(s.daten(), s.tabellen(), s.rechner().erhoehungshinweis(), s.netto())));
     fenster.melden(QStringLiteral("Monatstabelle kopiert: %1 Monate").arg(s.daten().monatsanzahl));
 }
 
@@ -209,6 +211,24 @@ void personAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     }
     fenster.standPruefen();
     fenster.melden(QStringLiteral("Angaben zur Person geändert"));
+}
+
+// Steuer und Sozialversicherung: the settings as the dialog leaves them, in one change of the case;
+// the month pays stay, and the recalculation brings net pay to every view that shows it.
+void steuerAendern(Hauptfenster& fenster, Dialoge& dialoge) {
+    Korvaltei& k = fenster.korvaltei();
+    Sitzung& s = k.sitzung();
+    const auto neu = dialoge.steuerWaehlen(
+        s.tabellen().steuer,
+        {nettolohnGrund(s.tabelle(), s.tabellen().kalender),
+         [&s](const std::optional<Steuerangaben>& a) { return s.steuerPruefen(a); }});
+    if (!neu || *neu == s.tabellen().steuer) return;
+    std::string fehler;
+    if (!s.steuerSetzen(*neu, fehler)) {
+        k.meldungen().warnen("Steuer und Sozialversicherung", fehler);
+        return;
+    }
+    k.anzeige().starten();
 }
 
 // What Höhergruppierung prüfen shows first without a check before: the case's side, start group,
@@ -331,6 +351,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
     anschliessen(a.person, mit(personAendern));
+    anschliessen(a.steuer, mit(steuerAendern));
     anschliessen(
         a.hoehergruppierung,
         [&fenster, dialoge, zuletzt = std::make_shared<std::optional<Hoehergruppierung>>()] {

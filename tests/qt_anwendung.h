@@ -17,11 +17,11 @@ class QtAnwendung : public ::testing::Environment {
         static int argc = 1;
         static char name[] = "korvalt-test";
         static char* argv[] = {name, nullptr};
-        // QSettings writes into a test folder, never into the user's configuration; and into one
-        // of this test program's own, since tests run side by side and the list of recent files
-        // one of them writes must not turn up in another's.
+        // QSettings writes into a test folder, never into the user's configuration.
         QStandardPaths::setTestModeEnabled(true);
         anwendung_ = std::make_unique<QApplication>(argc, argv);
+        // A folder of this test program's own: CTest runs tests side by side, and one that opens
+        // a case file would otherwise add it to another's list of files opened last.
         einstellungen_ = std::make_unique<QTemporaryDir>();
         QSettings::setPath(QSettings::NativeFormat, QSettings::UserScope, einstellungen_->path());
     }

@@ -67,6 +67,7 @@ TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
             dialoge.hoehergruppierungWaehlen(Hoehergruppierungsvorschlag{},
                                              Hoehergruppierungspruefung{});
         },
+        [this] { dialoge.steuerWaehlen(std::nullopt, Steuerpruefung{}); },
     };
     for (const auto& dialogOeffnen : oeffnen) {
         Qt::WindowModality modal = Qt::NonModal;
@@ -79,7 +80,8 @@ TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
         dialogOeffnen();
         EXPECT_EQ(modal, Qt::WindowModal);
     }
-    EXPECT_EQ(hilfe, (std::vector<std::string>{"kalender", "person", "hoehergruppierung"}));
+    EXPECT_EQ(hilfe,
+              (std::vector<std::string>{"kalender", "person", "hoehergruppierung", "steuer"}));
 }
 
 TEST_F(DialogeTest, SeitenansichtZeigtDieSeitenDesDruckvorgangs) {

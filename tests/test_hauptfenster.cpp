@@ -12,15 +12,18 @@
 #include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
+#include <QTableWidget>
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextDocument>
 #include <QTimer>
 #include <cmath>
 #include <fstream>
+#include <functional>
 #include <utility>
 #include <vector>
 
+#include "aufschluesselungsansicht.h"
 #include "einstellungsdatei.h"
 #include "hauptfensterpruefung.h"
 #include "hilfeabschnitte.h"
@@ -69,10 +72,11 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},
         {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
-        {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}}},
+        {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}, {"Monat auf&schlüsseln…", "Ctrl+D"}}},
         {"&Fall",
          {{"&Beginn, Stufe und Teilzeit…", ""},
           {"&Angaben zur Person…", ""},
+          {"&Steuer und Sozialversicherung…", ""},
           {"&Höhergruppierung prüfen…", "Ctrl+H"}}},
         {"&Tabelle",
          {{"&Januar 2006 West", ""},
@@ -122,6 +126,103 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
               fenster->korvaltei().sitzung().tabellen().gesamtcent(2) -
                   fenster->korvaltei().sitzung().tabellen().gesamtcent(1));
     EXPECT_NE(ansichten[0]->daten().uebersicht.gesamt.differenz, 0);
+}
+
+// With net pay the view has the net sentence, four more columns and the chart's switch; without it
+// again, the view is as before.
+TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    fenster->aktionen().jahresuebersicht->trigger();
+    auto* ansicht = fenster->findChild<Jahresansicht*>();
+    auto* tabelle = ansicht->findChild<QTableWidget*>();
+    auto* nettosatz = ansicht->findChild<QLabel*>("Nettosatz");
+    auto* schalter = ansicht->findChild<QCheckBox*>("DiagrammNetto");
+    ASSERT_TRUE(tabelle && nettosatz && schalter);
+    EXPECT_EQ(tabelle->columnCount(), 12);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(11)->text(), "kumuliert\nnetto");
+    EXPECT_EQ(tabelle->item(0, 8)->text().toStdString(),
+              jahresbetragAnzeige(ansicht->daten(), ansicht->daten().netto->jahre[0].centN));
+    EXPECT_TRUE(nettosatz->isVisible());
+    EXPECT_EQ(nettosatz->text().toStdString(), nettoAusgleichSatz(ansicht->daten()));
+    EXPECT_TRUE(schalter->isEnabled());
+    QTest::mouseClick(schalter, Qt::LeftButton);
+    EXPECT_TRUE(ansicht->diagrammNetto());
+
+    ASSERT_TRUE(sitzung->steuerSetzen(std::nullopt, fehler));
+    fenster->korvaltei().anzeige().starten();
+    // The open view follows once the event loop comes round.
+    QCoreApplication::processEvents();
+    EXPECT_EQ(tabelle->columnCount(), 8);
+    EXPECT_FALSE(nettosatz->isVisible());
+    EXPECT_FALSE(schalter->isEnabled());
+    EXPECT_FALSE(ansicht->diagrammNetto());
+}
+
+// A click on a month of the grid shows its breakdown while the case has net pay, and only then;
+// Ctrl+D shows the month of the grid's current row; the breakdown follows the case.
+TEST_F(HauptfensterMenueTest, MonatAufschluesseln) {
+    starten();
+    auto* gitter =
+        static_cast<QTableView*>(fenster->korvaltei().feldwidget({Feldname::Monatsgitter}));
+    const auto klicken = [&](int monat) {
+        const QModelIndex zelle = gitter->model()->index(monat + 2, 1);
+        gitter->scrollTo(zelle);
+        QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {},
+                          gitter->visualRect(zelle).center());
+    };
+    klicken(5);
+    EXPECT_EQ(fenster->findChild<Aufschluesselungsansicht*>(), nullptr);
+
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    klicken(5);
+    auto* ansicht = fenster->findChild<Aufschluesselungsansicht*>();
+    ASSERT_NE(ansicht, nullptr);
+    EXPECT_TRUE(ansicht->isVisible());
+    ASSERT_TRUE(ansicht->aufschluesselung());
+    EXPECT_EQ(ansicht->aufschluesselung()->datum, KalenderMonat(2026, 11));
+
+    gitter->setCurrentIndex(gitter->model()->index(12 + 2, 0));
+    fenster->activateWindow();
+    gitter->setFocus();
+    QTest::keyClick(gitter, Qt::Key_D, Qt::ControlModifier);
+    EXPECT_EQ(ansicht->monat(), 12);
+    const std::int64_t klasse1 = ansicht->aufschluesselung()->zeilen[1].cent[0];
+    Steuerangaben klasse3;
+    klasse3.steuerklasse = 3;
+    ASSERT_TRUE(sitzung->steuerSetzen(klasse3, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    EXPECT_EQ(ansicht->aufschluesselung()->zeilen[1].bezeichnung, "Lohnsteuer");
+    EXPECT_LT(ansicht->aufschluesselung()->zeilen[1].cent[0], klasse1);
+
+    // The cases by their names, as the year view gives them.
+    auto* tabelle = ansicht->findChild<QTableWidget*>();
+    auto* namen = ansicht->findChild<QLabel*>("Fallnamen");
+    ASSERT_TRUE(tabelle && namen);
+    EXPECT_EQ(tabelle->horizontalHeaderItem(1)->text().toStdString(), "Normalfall");
+    EXPECT_TRUE(namen->isHidden());
+    Hoehergruppierung h;
+    h.gruppe = "9a";
+    h.stufe = AktuelleStufe{3, {2024, 4}};
+    h.zielgruppe = "9b";
+    h.zum = KalenderMonat(2026, 7);
+    ASSERT_TRUE(sitzung->hoehergruppierungEinrichten(h, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->text().toStdString(), "(2)");
+    EXPECT_EQ(tabelle->horizontalHeaderItem(2)->toolTip().toStdString(), mit);
+    EXPECT_EQ(namen->text().toStdString(), "(1) ohne Höhergruppierung   (2) " + mit);
+    EXPECT_FALSE(namen->isHidden());
 }
 
 // The view's box is the case's switch for the annual bonus: clicked, it changes the case, marks it
@@ -330,21 +431,30 @@ TEST_F(HauptfensterMenueTest, JederAbschnittDerHilfeOeffnetBeiSeinerUeberschrift
     }
 }
 
-// F1 in the year view opens the help at the year view's section.
-TEST_F(HauptfensterMenueTest, F1InDerJahresuebersichtOeffnetIhrenAbschnitt) {
+// F1 in the year view and in the month breakdown opens the help at the view's own section.
+TEST_F(HauptfensterMenueTest, F1InEinerAnsichtOeffnetIhrenAbschnitt) {
     starten();
-    Jahresansicht& ansicht = fenster->jahresansichtZeigen();
-    // The offscreen platform leaves the main window active; the user has clicked into the view.
-    QApplication::setActiveWindow(&ansicht);
-    ASSERT_EQ(QApplication::activeWindow(), &ansicht);
-    QTest::keyClick(&ansicht, Qt::Key_F1);
-    auto* hilfe = hilfefenster();
-    ASSERT_NE(hilfe, nullptr);
-    ASSERT_TRUE(hilfe->isVisible());
-    const Hilfestand stand =
-        hilfestand(*hilfe->findChild<QTextBrowser*>(), hilfeabschnitt::jahresuebersicht);
-    EXPECT_GT(stand.gerollt, 0);
-    EXPECT_NEAR(stand.gerollt, std::min(stand.ueberschrift, stand.hoechstens), 2);
+    const std::pair<std::function<QWidget&()>, std::string_view> ansichten[] = {
+        {[this]() -> QWidget& { return fenster->jahresansichtZeigen(); },
+         hilfeabschnitt::jahresuebersicht},
+        {[this]() -> QWidget& { return fenster->aufschluesselungZeigen(1); },
+         hilfeabschnitt::aufschluesselung},
+    };
+    for (const auto& [zeigen, abschnitt] : ansichten) {
+        // The help scrolled to the top first, so that only F1 can bring the section into view.
+        fenster->korvaltei().hilfeaufrufen(hilfeabschnitt::programm);
+        QWidget& ansicht = zeigen();
+        // The offscreen platform leaves another window active; the user has clicked into the view.
+        QApplication::setActiveWindow(&ansicht);
+        ASSERT_EQ(QApplication::activeWindow(), &ansicht);
+        QTest::keyClick(&ansicht, Qt::Key_F1);
+        auto* hilfe = hilfefenster();
+        ASSERT_NE(hilfe, nullptr);
+        ASSERT_TRUE(hilfe->isVisible());
+        const Hilfestand stand = hilfestand(*hilfe->findChild<QTextBrowser*>(), abschnitt);
+        EXPECT_GT(stand.gerollt, 0) << abschnitt;
+        EXPECT_NEAR(stand.gerollt, std::min(stand.ueberschrift, stand.hoechstens), 2) << abschnitt;
+    }
 }
 
 TEST_F(HauptfensterMenueTest, TitelIstDieBeschriftungUndNenntDieOffeneFalldatei) {

@@ -1,12 +1,18 @@
 // The year view follows the case without holding up the window: hidden it waits until it is shown
 // again, open it gathers the case once however many changes came in one turn of the event loop.
+#include <QCheckBox>
 #include <QCoreApplication>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QStyle>
 #include <QTableWidget>
+#include <QtCharts/QAbstractSeries>
+#include <QtCharts/QChartView>
+#include <QtCharts/QValueAxis>
 
 #include "hauptfensterpruefung.h"
 #include "jahresansicht.h"
+#include "jahresdiagramm.h"
 
 using namespace korvalt;
 
@@ -92,6 +98,64 @@ TEST_F(JahresansichtTest, JedeSpalteFasstIhrenBreitestenText) {
                 << zelle.text().toStdString() << " in Spalte " << s;
         }
     }
+}
+
+// The chart's switch to net: the module's lines and the pay axis say "netto" while they draw net
+// pay, and go back to the gross names when switched back.
+TEST_F(JahresansichtTest, DiagrammNettoNenntSeineLinien) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    Jahresansicht& ansicht = fenster->jahresansichtZeigen();
+    auto* chart = ansicht.diagramm().findChild<QChartView*>();
+    auto* schalter = ansicht.findChild<QCheckBox*>("DiagrammNetto");
+    ASSERT_TRUE(chart && schalter);
+    const auto namen = [&] {
+        QStringList n;
+        for (const QAbstractSeries* reihe : chart->chart()->series()) n << reihe->name();
+        for (const QAbstractAxis* achse : chart->chart()->axes(Qt::Vertical))
+            n << achse->titleText();
+        return n.join('|').toStdString();
+    };
+    EXPECT_EQ(namen().find("netto"), std::string::npos) << namen();
+    schalter->click();
+    for (const char* name : {"Normalfall netto", "Beispielfall netto", "Differenz netto kumuliert",
+                             "Nettolohn im Monat (€)"})
+        EXPECT_NE(namen().find(name), std::string::npos) << name << " in " << namen();
+    schalter->click();
+    EXPECT_EQ(namen().find("netto"), std::string::npos) << namen();
+}
+
+// With net pay each column is at least as wide as its widest text, the bold sums included, also
+// after a change that makes an amount longer.
+TEST_F(JahresansichtTest, NettospaltenSoBreitWieIhreTexte) {
+    starten();
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    Jahresansicht& ansicht = fenster->jahresansichtZeigen();
+    const auto* tabelle = ansicht.findChild<QTableWidget*>();
+    const auto pruefen = [&] {
+        ASSERT_EQ(tabelle->columnCount(), 12);
+        for (int z = 0; z < tabelle->rowCount(); ++z)
+            for (int s = 0; s < tabelle->columnCount(); ++s) {
+                const QTableWidgetItem* zelle = tabelle->item(z, s);
+                const int breite = QFontMetrics(zelle->font()).horizontalAdvance(zelle->text());
+                EXPECT_GT(tabelle->columnWidth(s), breite)
+                    << z << "/" << s << " " << zelle->text().toStdString();
+            }
+    };
+    pruefen();
+    ersetzen("GrDauer1", 2, "300");
+    QCoreApplication::processEvents();
+    pruefen();
 }
 
 }  // namespace

@@ -139,8 +139,9 @@ TEST(Jahresdaten, SatzGleicheFaelle) {
 // end of 07/2035, +4,15 after 08/2035 (+211,26), and never below 0 again: the later dips of 0,65 a
 // month and 0,55 a year are small against it. So it pays off from 08/2035 (09/2035 without the
 // bonus), and by 12/2045 the promotion has brought +25.848,79.
-TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
-    Sitzung sitzung;
+namespace {
+
+void befoerderungsfall(Sitzung& sitzung) {
     test::Meldungsprotokoll meldungen;
     ASSERT_EQ(sitzung.oeffnen({{"."}, {}, "vka"}, meldungen).fehler, "");
     constexpr int dauern[] = {12, 24, 36, 48, 60, 255};
@@ -160,7 +161,13 @@ TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
     std::string fehler;
     ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
     sitzung.starten(9);
+}
 
+}  // namespace
+
+TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
+    Sitzung sitzung;
+    befoerderungsfall(sitzung);
     const Falltabellen& t = sitzung.tabellen();
     ASSERT_EQ(sitzung.daten().monatsanzahl, 240);
     // Month m of the case is 01/2026 + (m - 1).
@@ -187,6 +194,41 @@ TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
               "06/2029.");
     EXPECT_EQ(jahresdatenBilden(sitzung, false).uebersicht.ausgleichKalendermonat(),
               KalenderMonat(2035, 9));
+}
+
+// The same promotion in net, tax class I, church tax 9 %, childless, the average additional rate.
+// In 2035 each month brings +111,28 net (9b step 5 2.420,28 against 9a step 5 2.309,00), November
+// +185,30 with the bonus. The cumulated net difference stands at -938,79 at the end of 2034,
+// -48,55 after 08/2035 and +62,73 after 09/2035; the later dips (-4,26 net in 2037) never take it
+// below 0 again. So in net the promotion pays off a month later than in gross, from 09/2035, and by
+// 12/2045 it brings +13.177,42.
+TEST(Jahresdaten, HoehergruppierungNetto) {
+    Sitzung sitzung;
+    befoerderungsfall(sitzung);
+    Steuerangaben angaben;
+    angaben.kirchensteuerProzent = 9;
+    std::string fehler;
+    ASSERT_TRUE(sitzung.steuerSetzen(angaben, fehler)) << fehler;
+
+    const Jahresdaten d = jahresdatenBilden(sitzung, true);
+    ASSERT_TRUE(d.netto);
+    EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall liegt ab 08/2035 dauerhaft vorn.");
+    EXPECT_EQ(nettoAusgleichSatz(d), "Netto liegt der Beispielfall ab 09/2035 dauerhaft vorn.");
+    EXPECT_EQ(d.netto->kumuliert[107], -93879);
+    EXPECT_EQ(d.netto->kumuliert[115], -4855);
+    EXPECT_EQ(d.netto->kumuliert[116], 6273);
+    EXPECT_EQ(d.netto->gesamt.kumuliert, 1317742);
+
+    // The years sum the months' net pays, the bonus's included, and count no bonus of their own.
+    const Nettofall* netto = sitzung.netto();
+    std::int64_t jahr2035 = 0;
+    for (int m = 109; m <= 120; ++m) jahr2035 += netto->monat(Seite::individuell, m)->netto;
+    const Jahreszeile& z = d.netto->jahre[9];
+    EXPECT_EQ(z.jahr, 2035);
+    EXPECT_EQ(z.centI, jahr2035);
+    EXPECT_EQ(z.sonderzahlungI, 0);
+    EXPECT_EQ(z.differenz, 140938);
+    EXPECT_EQ(d.nettohinweise, nettohinweise(*netto));
 }
 
 // The heads mark each case; a name of its own only by its number, explained in a line above, which

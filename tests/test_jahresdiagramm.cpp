@@ -53,6 +53,46 @@ TEST(Diagrammdaten, KumulierteDifferenzAlsVorsprungDesBeispielfalls) {
     EXPECT_DOUBLE_EQ(*dd.ausgleichX, 2031 + 9 / 12.0);
 }
 
+// Switched to net, the chart draws the net pays, their cumulated difference and the net pay-off
+// month under names and axis titles that say so, not the gross ones; switched back, the gross ones.
+TEST(Diagrammdaten, NettoZeigtDieNettoreihen) {
+    Jahresdaten d;
+    d.inCent = true;
+    d.centN = {100000, 100000, 100000};
+    d.centI = {90000, 110000, 1330000};
+    d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, KalenderMonat(2031, 8));
+    d.nettoN = {70000, 70000, 70000};
+    d.nettoI = {60000, 75000, 80000};
+    d.netto = jahresuebersichtBilden({d.nettoN, {}}, {d.nettoI, {}}, KalenderMonat(2031, 8));
+    const Diagrammdaten netto = diagrammdatenBilden(d, true);
+    EXPECT_EQ(netto.nameN, "Normalfall netto");
+    EXPECT_EQ(netto.kumuliertName, "Differenz netto kumuliert");
+    EXPECT_EQ(netto.entgeltTitel, "Nettolohn im Monat (€)");
+    EXPECT_DOUBLE_EQ(netto.entgeltN.front().y(), 700.0);
+    EXPECT_DOUBLE_EQ(netto.hoechstesEntgelt, 800.0);
+    ASSERT_EQ(netto.kumuliert.size(), 3);
+    EXPECT_DOUBLE_EQ(netto.kumuliert[0].y(), -100.0);
+    EXPECT_DOUBLE_EQ(netto.kumuliert[1].y(), -50.0);
+    EXPECT_DOUBLE_EQ(netto.kumuliert[2].y(), 50.0);
+    EXPECT_EQ(netto.ausgleichName, "netto vorn ab 10/2031");
+
+    const Diagrammdaten brutto = diagrammdatenBilden(d, false);
+    EXPECT_EQ(brutto.nameN, "Normalfall");
+    EXPECT_EQ(brutto.kumuliertName, "Differenz kumuliert");
+    EXPECT_DOUBLE_EQ(brutto.entgeltN.front().y(), 1000.0);
+    EXPECT_EQ(brutto.ausgleichName, "vorn ab 10/2031");
+}
+
+// A case without net pay draws gross even with the switch on.
+TEST(Diagrammdaten, OhneNettolohnBrutto) {
+    Jahresdaten d;
+    d.centN = d.centI = {100, 200};
+    d.uebersicht.kumuliert = {0, 0};
+    const Diagrammdaten dd = diagrammdatenBilden(d, true);
+    EXPECT_EQ(dd.nameN, "Normalfall");
+    EXPECT_EQ(dd.entgeltN.back(), QPointF(2, 2));
+}
+
 // The legend names the cases by their names, not by the defaults.
 TEST(Diagrammdaten, LinienTragenDieNamenDerFaelle) {
     Jahresdaten d;

@@ -51,6 +51,25 @@ TEST(JahreslisteCsv, SonderzahlungImJahrGezaehlt) {
     EXPECT_EQ(ersteZeile(csv), "2026;2;7559,00;0,00;8078,02;803,22;1322,24;1322,24");
 }
 
+// With net pay four columns follow: each case's net pay of the year, their difference and its
+// cumulation; the Summe line leaves the cumulation empty, and the notes follow the lines.
+TEST(JahreslisteCsv, NettospaltenUndHinweise) {
+    Jahresdaten d = zweiMonate(true, KalenderMonat(2026, 12));
+    d.nettoN = {250000, 251000};
+    d.nettoI = {260000, 262500};
+    d.netto = jahresuebersichtBilden({d.nettoN, {}}, {d.nettoI, {}}, KalenderMonat(2026, 12));
+    d.nettohinweise = {"Hinweis eins", "Hinweis zwei"};
+    const std::string csv = jahreslisteCsv(d);
+    EXPECT_EQ(csv,
+              "Jahr;Monate;Entgelt Normalfall;Jahressonderzahlung Normalfall;Entgelt "
+              "Beispielfall;Jahressonderzahlung Beispielfall;Differenz;Differenz kumuliert;Netto "
+              "Normalfall;Netto Beispielfall;Differenz netto;Differenz netto kumuliert\n"
+              "2026;1;3779,50;0,00;4039,01;0,00;259,51;259,51;2500,00;2600,00;100,00;100,00\n"
+              "2027;1;3779,50;0,00;4039,01;0,00;259,51;519,02;2510,00;2625,00;115,00;215,00\n"
+              "Summe;2;7559,00;0,00;8078,02;0,00;519,02;;5010,00;5225,00;215,00;\n"
+              "Hinweis eins\nHinweis zwei\n");
+}
+
 TEST(JahreslisteAufruf, SchalterNurMitJahresliste) {
     std::string fehler;
     EXPECT_FALSE(aufrufLesen({"--ohne-jahressonderzahlung"}, fehler));

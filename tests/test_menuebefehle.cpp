@@ -700,6 +700,45 @@ TEST_F(MenuebefehleTest, ZuLangeAngabeZurPersonAendertNichts) {
     EXPECT_EQ(titel(), caption);
 }
 
+// Steuer und Sozialversicherung: the settings entered are the case's, a change of it like any
+// other (change mark, saved), and the status line names the tax class; the dialog is told why a
+// case without a start month has no net pay, and settings it refuses change nothing.
+TEST_F(MenuebefehleTest, SteuerUndSozialversicherung) {
+    starten();
+    Steuerangaben angaben;
+    angaben.steuerklasse = 3;
+    dialoge->steuer = std::optional<Steuerangaben>(angaben);
+    waehlen(&Menueaktionen::steuer);
+    EXPECT_EQ(dialoge->steuerOhne,
+              "Die Tariftabelle 2006 rechnet ohne Kalender; den Nettolohn gibt es nur in den "
+              "Tabellen ab 2024 mit einem Beginn.");
+    EXPECT_FALSE(sitzung->tabellen().steuer);
+    EXPECT_EQ(titel(), caption);
+
+    Kalenderangaben kalender;
+    kalender.beginn = KalenderMonat(2026, 7);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, kalender)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    fenster->alsGespeichertMerken();
+    waehlen(&Menueaktionen::steuer);
+    EXPECT_EQ(dialoge->steuerOhne, "");
+    EXPECT_EQ(sitzung->tabellen().steuer, angaben);
+    EXPECT_TRUE(titel().ends_with('*'));
+    auto* anzeige = fenster->findChild<QLabel*>("Steuerangaben");
+    ASSERT_NE(anzeige, nullptr);
+    EXPECT_EQ(anzeige->text().toStdString(), "Steuerklasse III");
+    dialoge->datei = "Netto.korvalt";
+    waehlen(&Menueaktionen::fallSpeichernUnter);
+    EXPECT_EQ(einstellungsdateiLesen(pfad("Netto.korvalt")).steuer, angaben);
+
+    dialoge->steuer.emplace(std::nullopt);
+    waehlen(&Menueaktionen::steuer);
+    EXPECT_EQ(dialoge->steuerGezeigt, angaben);
+    EXPECT_FALSE(sitzung->tabellen().steuer);
+    EXPECT_EQ(anzeige->text().toStdString(), "");
+}
+
 namespace {
 
 // VKA, 9a in step 3 since 04/2024, to 9b from 07/2026, both at 75 %.

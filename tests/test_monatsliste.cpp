@@ -10,7 +10,9 @@
 #include "aufzeichnender_drucker.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste.h"
+#include "monatszeile.h"
 #include "speicherfall.h"
+#include "zahlen.h"
 
 using namespace korvalt;
 
@@ -434,6 +436,69 @@ TEST(Monatsliste, MitBeginnDatumTeilzeitUndErhoehung) {
     EXPECT_EQ(erste[2].twips, 1650);
     EXPECT_EQ(erste[2].text, "07/2026");
     EXPECT_EQ(erste[3].twips, 2500);
+}
+
+// With net pay each case's net pay stands after its pay, in whole euros and followed by the case's
+// bar, and the net difference after the difference; the totals have a line of net totals, and the
+// block says what net pay leaves out.
+TEST(Monatsliste, MitNettolohn) {
+    auto fall = std::make_unique<Speicherfall>();
+    test::Meldungsprotokoll meldungen;
+    Startoptionen optionen{{"."}, {}, "vka"};
+    optionen.ohneFenster = true;
+    optionen.kalender.beginn = KalenderMonat(2026, 7);
+    optionen.kalender.anteile = {10000, 7500};
+    optionen.steuer.steuerklasse = 1;
+    ASSERT_EQ(fall->anzeige.laden(optionen, meldungen), "");
+    const Nettofall* netto = fall->sitzung.netto();
+    ASSERT_TRUE(netto);
+
+    AufzeichnenderDrucker drucker;
+    std::string fehler;
+    const Druckblock block = druckblockBilden(fall->sitzung);
+    ASSERT_EQ(block.netto, nettohinweise(*netto));
+    ASSERT_TRUE(monatslisteDrucken(fall->sitzung.daten(), fall->sitzung.tabellen(), "Titel", block,
+                                   drucker, fehler, netto));
+    const auto zeilen = block.zeilen();
+    const int rumpf = titel0 + 1 + int(zeilen.size());
+    const Monatssummen summen =
+        monatssummen(fall->sitzung.tabellen(), fall->sitzung.tabelle(), netto);
+    const auto euro = [](std::int64_t cent) {
+        return "netto " + tausenderText(double(euroGerundet(cent))) + " \u20AC";
+    };
+    erwartePosten(drucker, rumpf + 3,
+                  {{2400, euro((*summen.netto)[0])},
+                   {5300, euro((*summen.netto)[1])},
+                   {8200, euro(*summen.differenzNetto)}});
+
+    int kopf = -1;
+    for (const Druckposten& p : drucker.posten())
+        if (p.text == "Differenz netto") kopf = p.zeile;
+    ASSERT_EQ(kopf, rumpf + 8);
+    const auto koepfe = posten(drucker, kopf);
+    ASSERT_EQ(koepfe.size(), 12u);
+    EXPECT_EQ(koepfe[9].twips, 4250);
+    EXPECT_EQ(koepfe[9].text, "Netto");
+    EXPECT_EQ(koepfe[10].twips, 7150);
+    EXPECT_EQ(koepfe[11].twips, 9100);
+
+    // November 2026, with the bonus.
+    const Nettomonat* n = netto->monat(Seite::normal, 5);
+    const Nettomonat* i = netto->monat(Seite::individuell, 5);
+    const auto betrag = [](std::int64_t cent) {
+        const std::string text = tausenderText(double(euroGerundet(cent)));
+        return std::string(6 - std::min<std::size_t>(6, text.size()), ' ') + text;
+    };
+    const auto november = posten(drucker, kopf + 3 + 4);
+    ASSERT_EQ(november.size(), 13u);
+    EXPECT_EQ(november[5].twips, 3500);
+    EXPECT_EQ(november[5].text, betrag(n->brutto));
+    EXPECT_EQ(november[6].twips, 4250);
+    EXPECT_EQ(november[6].text, betrag(n->netto) + "   |");
+    EXPECT_EQ(november[10].twips, 7150);
+    EXPECT_EQ(november[10].text, betrag(i->netto) + "   |");
+    EXPECT_EQ(november[12].twips, 9100);
+    EXPECT_EQ(november[12].text, betrag(i->netto - n->netto));
 }
 
 }  // namespace

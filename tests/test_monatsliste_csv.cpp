@@ -568,15 +568,41 @@ TEST(Aufruf, HilfeBeschreibtJedeOptionUnterDenAufrufzeilen) {
     const auto ersteOption = hilfe.find("\n  --");
     ASSERT_NE(ersteOption, std::string::npos);
     EXPECT_EQ(hilfe.find("korvalt --", ersteOption), std::string::npos) << hilfe;
-    for (const std::string option :
-         {"--monatsliste", "--ergebnis", "--jahresliste", "--ohne-jahressonderzahlung",
-          "--einstellungen", "--tabelle", "--gruppe", "--hoehergruppierung", "--zum", "--beginn",
-          "--bis", "--teilzeit", "--stufe", "--erhoehung", "--erhoehung-ab", "--tabellen", "--help",
-          "--version"}) {
-        const auto stelle = hilfe.find("\n  " + option);
-        ASSERT_NE(stelle, std::string::npos) << option;
-        const char danach = hilfe[stelle + 3 + option.size()];
-        EXPECT_TRUE(danach == ' ' || danach == '\n') << option;
+    for (const std::string option : {"--monatsliste",
+                                     "--ergebnis",
+                                     "--jahresliste",
+                                     "--ohne-jahressonderzahlung",
+                                     "--einstellungen",
+                                     "--tabelle",
+                                     "--gruppe",
+                                     "--hoehergruppierung",
+                                     "--zum",
+                                     "--beginn",
+                                     "--bis",
+                                     "--teilzeit",
+                                     "--stufe",
+                                     "--erhoehung",
+                                     "--erhoehung-ab",
+                                     "--steuerklasse",
+                                     "--kinderfreibetraege",
+                                     "--kirchensteuer",
+                                     "--kinder",
+                                     "--sachsen",
+                                     "--kv-zusatzbeitrag",
+                                     "--privat-kv",
+                                     "--zusatzversorgung",
+                                     "--tabellen",
+                                     "--help",
+                                     "--version"}) {
+        // The option's own line, not one of a longer option it begins ("--kinder").
+        const auto eigeneZeile = [&](std::size_t stelle) {
+            const char danach = hilfe[stelle + 3 + option.size()];
+            return danach == ' ' || danach == '\n';
+        };
+        auto stelle = hilfe.find("\n  " + option);
+        while (stelle != std::string::npos && !eigeneZeile(stelle))
+            stelle = hilfe.find("\n  " + option, stelle + 1);
+        EXPECT_NE(stelle, std::string::npos) << option;
     }
 }
 
@@ -617,3 +643,144 @@ TEST(Aufruf, FalldateiOeffnetDasFenster) {
 }
 
 }  // namespace
+
+namespace {
+
+// An amount of the CSV in cents: "-1234,56" -> -123456.
+std::int64_t cent(std::string text) {
+    text.erase(std::remove(text.begin(), text.end(), ','), text.end());
+    return std::stoll(text);
+}
+
+std::vector<std::string> zellen(const std::string& zeile) {
+    std::vector<std::string> z;
+    std::istringstream stroeme(zeile);
+    for (std::string zelle; std::getline(stroeme, zelle, ';');) z.push_back(zelle);
+    if (!zeile.empty() && zeile.back() == ';') z.emplace_back();
+    return z;
+}
+
+}  // namespace
+
+// With net pay each case's "Entgelt" is followed by its "Netto" and "Differenz" by "Differenz
+// netto", the individual less the normal net pay; the Summe line sums each amount under its
+// column, and the notes of net pay follow the list.
+TEST_F(ExportTest, CsvMitNettolohn) {
+    ASSERT_EQ(exportieren({"--monatsliste", "-", "--tabelle", "vka", "--beginn", "2026-01", "--bis",
+                           "2027-12", "--teilzeit", "100:75", "--steuerklasse", "1",
+                           "--kirchensteuer", "9"}),
+              exitGut)
+        << fehler.str();
+    const std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 0),
+              "Monat;Datum;EGr.;Stufe;Entgelt;Netto;EGr.;Stufe;Entgelt;Netto;Differenz;Differenz "
+              "netto");
+    std::array<std::int64_t, 12> summe{};
+    for (int m = 1; m <= 24; ++m) {
+        const auto z = zellen(zeile(csv, m));
+        ASSERT_EQ(z.size(), 12u) << zeile(csv, m);
+        // November's net pay includes the bonus's.
+        if (m % 12 != 11) {
+            EXPECT_LT(cent(z[5]), cent(z[4])) << m;
+        }
+        EXPECT_EQ(cent(z[11]), cent(z[9]) - cent(z[5])) << m;
+        for (std::size_t s : {4, 5, 8, 9, 10, 11}) summe[s] += cent(z[s]);
+    }
+    const auto z = zellen(zeile(csv, 25));
+    ASSERT_EQ(z.size(), 12u) << zeile(csv, 25);
+    EXPECT_EQ(zeile(csv, 25), "Summe;;;;" + z[4] + ";" + z[5] + ";;;" + z[8] + ";" + z[9] + ";" +
+                                  z[10] + ";" + z[11]);
+    for (std::size_t s : {4, 5, 8, 9, 10, 11}) EXPECT_EQ(cent(z[s]), summe[s]) << s;
+    EXPECT_EQ(zeile(csv, 26), "Lohnsteuer: Steuerklasse I, Kirchensteuer 9 %");
+    EXPECT_EQ(zeile(csv, 31), "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
+}
+
+// Net pay needs a tax class and a case that can have it; settings that do not go together end the
+// run with their reason.
+TEST_F(ExportTest, SteuerangabenDieNichtGehenEndenMitStatus2) {
+    const std::vector<std::string> vka{"--monatsliste", "-",        "--tabelle",
+                                       "vka",           "--beginn", "2026-01"};
+    const struct {
+        std::vector<std::string> argumente;
+        std::string fehler;
+    } faelle[] = {
+        {{"--monatsliste", "-", "--steuerklasse", "1"},
+         "Die Tariftabelle 2006 rechnet ohne Kalender; den Nettolohn gibt es nur in den Tabellen "
+         "ab 2024 mit einem Beginn."},
+        {{"--kirchensteuer", "9"},
+         "Ohne Steuerklasse gibt es keinen Nettolohn, und der Fall hat keine Angaben zu Steuer "
+         "und Sozialversicherung."},
+        {{"--steuerklasse", "5", "--kinderfreibetraege", "1"},
+         "Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV."},
+    };
+    for (const auto& f : faelle) {
+        std::vector<std::string> argumente = f.argumente;
+        if (argumente[0] != "--monatsliste")
+            argumente.insert(argumente.begin(), vka.begin(), vka.end());
+        EXPECT_EQ(exportieren(argumente), exitEingabefehler) << f.fehler;
+        EXPECT_EQ(fehler.str(), "korvalt: " + f.fehler + "\n");
+        EXPECT_TRUE(aus.str().empty());
+    }
+}
+
+// The tax options go with the promotion check, which gives the case the start month net pay
+// needs. 01/2027 at 75 %, tax class I, church tax 9 %, childless: 9a step 3 3.073,25 less
+// Lohnsteuer 309,16, church tax 27,82, health 8,75 % 268,91, care 2,4 % 73,76, pension 9,3 %
+// 285,81 and unemployment 1,3 % 39,95 leaves 2.067,84; 9b step 3 3.152,67 leaves 2.110,92.
+TEST_F(ExportTest, SteuerangabenMitDerHoehergruppierung) {
+    ASSERT_EQ(exportieren({"--gruppe", "9a", "--stufe", "3", "--seit", "2024-04",
+                           "--hoehergruppierung", "9b", "--zum", "2026-07", "--teilzeit", "75",
+                           "--steuerklasse", "1", "--kirchensteuer", "9", "--monatsliste", "-"}),
+              exitGut)
+        << fehler.str();
+    const std::string csv = aus.str();
+    EXPECT_EQ(zeile(csv, 13), "13;01/2027;9a;3;3073,25;2067,84;9b;3;3152,67;2110,92;79,42;43,08");
+    EXPECT_EQ(zeile(csv, 241).rfind("Summe;", 0), 0u);
+    EXPECT_TRUE(zeile(csv, 241).ends_with(";13177,42")) << zeile(csv, 241);
+}
+
+TEST(Aufruf, SteuerangabenWerdenGeprueft) {
+    std::string fehler;
+    const auto aufruf =
+        aufrufLesen({"--monatsliste", "-", "--steuerklasse", "3", "--kinderfreibetraege", "1,5",
+                     "--kirchensteuer", "8", "--kinder", "0", "--sachsen", "--kv-zusatzbeitrag",
+                     "2,45", "--zusatzversorgung", "2,4"},
+                    fehler);
+    ASSERT_TRUE(aufruf) << fehler;
+    const Steuervorgaben& v = aufruf->steuer;
+    EXPECT_EQ(v.steuerklasse, 3);
+    EXPECT_EQ(v.kinderfreibetraegeZehntel, 15);
+    EXPECT_EQ(v.kirchensteuerProzent, 8);
+    EXPECT_EQ(v.kinder, 0);
+    EXPECT_TRUE(v.sachsen);
+    EXPECT_EQ(v.zusatzbeitrag, 245);
+    EXPECT_FALSE(v.privatbeitrag);
+    EXPECT_EQ(v.zusatzversorgung, 240);
+    EXPECT_EQ(
+        aufrufLesen({"--monatsliste", "-", "--privat-kv", "612,50"}, fehler)->steuer.privatbeitrag,
+        61250);
+
+    const struct {
+        std::vector<std::string> argumente;
+        std::string fehler;
+    } falsch[] = {
+        {{"--steuerklasse", "7"}, "„--steuerklasse 7“: „7“ ist keine Steuerklasse (1 bis 6)."},
+        {{"--kirchensteuer", "7"},
+         "„--kirchensteuer 7“: „7“ ist kein Kirchensteuersatz (8 oder 9 %)."},
+        {{"--kinderfreibetraege", "1,2"},
+         "„--kinderfreibetraege 1,2“: „1,2“ ist keine Zahl von Kinderfreibeträgen (0 bis 9,5 "
+         "in Schritten von 0,5)."},
+        {{"--kv-zusatzbeitrag", "2,5", "--privat-kv", "500"},
+         "„--kv-zusatzbeitrag“ und „--privat-kv“ schließen einander aus: gesetzlich oder privat "
+         "versichert."},
+        {{"--steuerklasse"}, "Nach „--steuerklasse“ fehlt die Steuerklasse (1 bis 6)."},
+    };
+    for (const auto& f : falsch) {
+        std::vector<std::string> argumente{"--monatsliste", "-"};
+        argumente.insert(argumente.end(), f.argumente.begin(), f.argumente.end());
+        EXPECT_FALSE(aufrufLesen(argumente, fehler)) << f.fehler;
+        EXPECT_EQ(fehler, f.fehler);
+    }
+    EXPECT_FALSE(aufrufLesen({"--sachsen"}, fehler));
+    EXPECT_EQ(fehler, "„--sachsen“ braucht „--monatsliste“, „--ergebnis“ oder „--jahresliste“.");
+}

@@ -107,6 +107,17 @@ TEST(Zahlen, CentMitZweiNachkommastellen) {
     for (const auto& f : faelle) EXPECT_EQ(centText(f.cent), f.erwartet) << f.cent;
 }
 
+// Grouped in threes before the comma, never between the sign and the first digit.
+TEST(Zahlen, CentMitTausenderpunkten) {
+    const struct {
+        std::int64_t cent;
+        const char* erwartet;
+    } faelle[] = {{12345, "123,45"},          {-12345, "-123,45"},         {123456, "1.234,56"},
+                  {-123456, "-1.234,56"},     {123456789, "1.234.567,89"}, {-99999, "-999,99"},
+                  {100000000, "1.000.000,00"}};
+    for (const auto& f : faelle) EXPECT_EQ(centTausenderText(f.cent), f.erwartet) << f.cent;
+}
+
 TEST(Zahlen, CentAufGanzeEuroHalbVonNullWeg) {
     // 250 and 350 tell half away from zero from half to even, 249 and 251 from truncation.
     const struct {

@@ -86,6 +86,15 @@ class Testdialoge : public Dialoge {
         personGezeigt = jetzt;
         return person;
     }
+    std::optional<std::optional<Steuerangaben>> steuerWaehlen(
+        const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) override {
+        gefragt.push_back("Steuer?");
+        steuerGezeigt = jetzt;
+        steuerOhne = pruefung.ohneNetto;
+        // As the dialog does: OK only for settings the check accepts.
+        if (steuer && pruefung.pruefen && !pruefung.pruefen(*steuer).empty()) return {};
+        return steuer;
+    }
 
     std::optional<Hoehergruppierung> hoehergruppierungWaehlen(
         const Hoehergruppierungsvorschlag& vorschlag,
@@ -115,6 +124,10 @@ class Testdialoge : public Dialoge {
     // What Angaben zur Person answers (nothing: cancelled) and what it was shown.
     std::optional<Personenangaben> person;
     Personenangaben personGezeigt;
+    // What Steuer und Sozialversicherung answers (nothing: cancelled) and what it was shown.
+    std::optional<std::optional<Steuerangaben>> steuer;
+    std::optional<Steuerangaben> steuerGezeigt;
+    std::string steuerOhne;
     // What Höhergruppierung prüfen answers (nothing: cancelled), what it showed first, the tables
     // it offered and why the promotion in `hoehergruppierung` was not accepted.
     std::optional<Hoehergruppierung> hoehergruppierung;

@@ -16,9 +16,13 @@ namespace korvalt {
 // The chart's figures in the units of its axes: years (or months of the case) and euros.
 struct Diagrammdaten {
     QString xTitel;
-    // The cases' names in the legend.
+    // The pay axis, the difference's axis and the lines as the legend names them: the cases by
+    // their names, with " netto" where they draw net pay.
+    QString entgeltTitel = QStringLiteral("Monatsentgelt (€)");
+    QString differenzTitel = QStringLiteral("Differenz kumuliert (€)");
     QString nameN = QStringLiteral("Normalfall");
     QString nameI = QStringLiteral("Beispielfall");
+    QString kumuliertName = QStringLiteral("Differenz kumuliert");
     double xVon = 0;
     double xBis = 0;
     // Both month pays as step lines, a point where the pay changes; the cumulated difference

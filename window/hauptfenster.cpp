@@ -1,6 +1,7 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
 #include "arbeitsflaeche.h"
+#include "aufschluesselungsansicht.h"
 #include "bildschirmeinpassung.h"
 #include "dateinamen.h"
 #include "hilfeabschnitte.h"
@@ -8,6 +9,7 @@
 #include "kalenderangabentext.h"
 #include "personenangaben.h"
 #include "qtumwandlung.h"
+#include "steuerangaben.h"
 #include "tabellenmenue.h"
 
 #include <QAction>
@@ -20,6 +22,7 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QStatusBar>
+#include <QTableView>
 #include <algorithm>
 
 namespace korvalt {
@@ -83,10 +86,25 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.jahresuebersicht->setEnabled(true);
     connect(aktionen_.jahresuebersicht, &QAction::triggered, this,
             [this] { jahresansichtZeigen(); });
+    aktionen_.aufschluesselung =
+        neueAktion(ansicht, "Monat auf&schlüsseln…", QKeySequence::UnknownKey,
+                   QKeySequence(Qt::CTRL | Qt::Key_D));
+    aktionen_.aufschluesselung->setEnabled(true);
+    connect(aktionen_.aufschluesselung, &QAction::triggered, this, [this] {
+        aufschluesselungZeigen(
+            gittermonat().value_or(aufschluesselung_ ? aufschluesselung_->monat() : 1));
+    });
+    // A click on a month shows its breakdown where there is one to show.
+    auto* gitter = static_cast<QTableView*>(korvaltei_->feldwidget({Feldname::Monatsgitter}));
+    connect(gitter, &QTableView::clicked, this, [this] {
+        const auto monat = gittermonat();
+        if (monat && korvaltei_->sitzung().netto()) aufschluesselungZeigen(*monat);
+    });
 
     QMenu* fall = menuBar()->addMenu("&Fall");
     aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
     aktionen_.person = neueAktion(fall, "&Angaben zur Person…");
+    aktionen_.steuer = neueAktion(fall, "&Steuer und Sozialversicherung…");
     fall->addSeparator();
     aktionen_.hoehergruppierung =
         neueAktion(fall, "&Höhergruppierung prüfen…", QKeySequence::UnknownKey,
@@ -121,6 +139,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     kalenderanzeige_ = new QLabel(this);
     kalenderanzeige_->setObjectName("Kalenderangaben");
     statusBar()->addPermanentWidget(kalenderanzeige_);
+    steueranzeige_ = new QLabel(this);
+    steueranzeige_->setObjectName("Steuerangaben");
+    statusBar()->addPermanentWidget(steueranzeige_);
 
     // The caption is Korvaltei's text: its display field is the client area's window title.
     connect(korvaltei_, &QWidget::windowTitleChanged, this, [this] { titelSetzen(); });
@@ -149,6 +170,32 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     jahresansicht_->raise();
     jahresansicht_->activateWindow();
     return *jahresansicht_;
+}
+
+Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
+    if (!aufschluesselung_) {
+        aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
+        hilfeAnbinden(*aufschluesselung_, hilfeabschnitt::aufschluesselung,
+                      korvaltei_->hilfeaufruf());
+        korvaltei_->anzeige().nachRechnungAnhaengen([this] {
+            if (aufschluesselung_->isVisible()) aufschluesselung_->neuBerechnen();
+        });
+    }
+    aufschluesselung_->monatZeigen(monat);
+    aufschluesselung_->show();
+    aufschluesselung_->raise();
+    return *aufschluesselung_;
+}
+
+// Month m stands in row m + 2 of the grid, below its two heading rows.
+std::optional<int> Hauptfenster::gittermonat() const {
+    const auto* gitter =
+        static_cast<const QTableView*>(korvaltei_->feldwidget({Feldname::Monatsgitter}));
+    const int monat = gitter->currentIndex().row() - 2;
+    if (!gitter->currentIndex().isValid() || monat < 1 ||
+        monat > korvaltei_->sitzung().daten().monatsanzahl)
+        return std::nullopt;
+    return monat;
 }
 
 // The platform's keys for a standard key; where it names none (Windows has no Save As and no Quit
@@ -225,12 +272,26 @@ std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
 }
 
 void Hauptfenster::standPruefen() {
-    kalenderanzeige_->setText(
-        alsQString(kalenderangabenText(korvaltei_->sitzung().tabellen().kalender)));
+    const Sitzung& s = korvaltei_->sitzung();
+    kalenderanzeige_->setText(alsQString(kalenderangabenText(s.tabellen().kalender)));
+    steueranzeigeSetzen();
     stand_ = aktuellerStand();
     // The first calculation, at start-up, is the case as it was saved.
     if (gespeichert_.empty()) gespeichert_ = stand_;
     titelSetzen();
+}
+
+// "Steuerklasse I"; settings the case cannot use say so, and the tooltip why.
+void Hauptfenster::steueranzeigeSetzen() {
+    const Sitzung& s = korvaltei_->sitzung();
+    const auto& steuer = s.tabellen().steuer;
+    const std::string grund = s.nettoGrund();
+    std::string text;
+    if (steuer) text = "Steuerklasse " + steuerklasseText(steuer->steuerklasse);
+    if (!grund.empty()) text += " (ohne Nettolohn)";
+    steueranzeige_->setText(alsQString(text));
+    steueranzeige_->setToolTip(alsQString(
+        steuer ? steuerangabenText(*steuer) + (grund.empty() ? "" : "\n" + grund) : std::string()));
 }
 
 void Hauptfenster::alsGespeichertMerken() {

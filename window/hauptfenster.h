@@ -23,8 +23,9 @@ class QLabel;
 class QMenu;
 
 namespace korvalt {
+class Aufschluesselungsansicht;
 class Jahresansicht;
-}
+}  // namespace korvalt
 
 namespace korvalt {
 
@@ -43,8 +44,10 @@ struct Menueaktionen {
     QAction* beenden;
     QAction* monatstabelleKopieren;
     QAction* jahresuebersicht;   // Ansicht › Jahresübersicht…
+    QAction* aufschluesselung;   // Ansicht › Monat aufschlüsseln…
     QAction* kalender;           // Fall › Beginn, Stufe und Teilzeit…
     QAction* person;             // Fall › Angaben zur Person…
+    QAction* steuer;             // Fall › Steuer und Sozialversicherung…
     QAction* hoehergruppierung;  // Fall › Höhergruppierung prüfen…
     QAction* hilfe;              // Korvaltei's own, shared with the button Hilfe and F1
     QAction* ueber;
@@ -108,6 +111,10 @@ class Hauptfenster : public QMainWindow {
 
     // The year view, made when it is first asked for (its chart costs time), then shown and raised.
     Jahresansicht& jahresansichtZeigen();
+    // The breakdown of month `monat` (from 1), made when first asked for, then shown and raised; it
+    // follows the case from then on. A click on a month of the grid shows that month's while the
+    // case has net pay; Ctrl+D shows the month of the grid's current row.
+    Aufschluesselungsansicht& aufschluesselungZeigen(int monat);
 
   protected:
     void closeEvent(QCloseEvent* ereignis) override;
@@ -121,6 +128,9 @@ class Hauptfenster : public QMainWindow {
                         QKeySequence::StandardKey taste = QKeySequence::UnknownKey,
                         const QKeySequence& ersatz = {});
     void titelSetzen();
+    void steueranzeigeSetzen();
+    // The month of the grid's current row; nothing on a heading or the closing row.
+    std::optional<int> gittermonat() const;
 
     Korvaltei* korvaltei_;
     Menueaktionen aktionen_{};
@@ -128,8 +138,11 @@ class Hauptfenster : public QMainWindow {
     QMenu* zuletztMenue_ = nullptr;
     QLabel* dateianzeige_ = nullptr;
     Jahresansicht* jahresansicht_ = nullptr;
+    Aufschluesselungsansicht* aufschluesselung_ = nullptr;
     // The case's calendar settings, always in the status line while any is set.
     QLabel* kalenderanzeige_ = nullptr;
+    // The case's tax class while it has tax settings.
+    QLabel* steueranzeige_ = nullptr;
     QWidget* angebot_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
     // The records the case would be saved as: now, and when it was last opened or saved.

@@ -1,5 +1,6 @@
 // The year view of the case: a sentence on the month from which the individual case pays off, a
-// table of the years and a chart of both month pays and the cumulated difference.
+// table of the years and a chart of both month pays and the cumulated difference; with net pay a
+// second sentence, four columns of net pay and a switch of the chart between gross and net.
 #pragma once
 
 #include <functional>
@@ -41,6 +42,8 @@ class Jahresansicht : public QDialog {
     const std::string& diagrammFehler() const { return diagrammFehler_; }
     // How often the view has gathered the case's figures and redrawn them.
     int neuberechnungen() const { return neuberechnungen_; }
+    // Whether the chart shows net pay.
+    bool diagrammNetto() const;
 
     // The recalculation of the case after the view changed it, which then calls `vormerken`;
     // without it the view only shows the change itself.
@@ -56,19 +59,25 @@ class Jahresansicht : public QDialog {
     void schalterZeigen();
     void nachholen();
     void tabelleFuellen();
+    void nettoZeigen();
     void sonderzahlungSchalten(bool an);
 
     Sitzung& sitzung_;
     Jahresdaten daten_;
     bool veraltet_ = false;
     bool nachholenGeplant_ = false;
+    // The net columns' widths are set to their texts once, then only widened.
+    bool spaltenbreitenNeu_ = true;
     int neuberechnungen_ = 0;
     QWidget* inhalt_ = nullptr;
     QLabel* satz_ = nullptr;
+    QLabel* nettoSatz_ = nullptr;
     QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
+    QLabel* nettohinweise_ = nullptr;
     QLabel* fallnamen_ = nullptr;
     QCheckBox* schalter_ = nullptr;
+    QCheckBox* nettoDiagramm_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;
     std::string diagrammFehler_;

@@ -61,18 +61,27 @@ class Diagrammhinweis : public Jahresdiagramm {
 
 }  // namespace
 
-Diagrammdaten diagrammdatenBilden(const Jahresdaten& d) {
+Diagrammdaten diagrammdatenBilden(const Jahresdaten& d, bool netto) {
     Diagrammdaten dd;
-    const int monate = int(d.uebersicht.kumuliert.size());
-    dd.nameN = alsQString(d.namen.normal);
-    dd.nameI = alsQString(d.namen.individuell);
+    netto = netto && d.netto;
+    const Jahresuebersicht& u = netto ? *d.netto : d.uebersicht;
+    const std::vector<Long>& reiheN = netto ? d.nettoN : d.centN;
+    const std::vector<Long>& reiheI = netto ? d.nettoI : d.centI;
+    const int monate = int(u.kumuliert.size());
     if (monate == 0) return dd;
-    dd.xTitel = d.uebersicht.beginn ? QStringLiteral("Jahr") : QStringLiteral("Monat des Falls");
+    const QString zusatz = netto ? QStringLiteral(" netto") : QString();
+    dd.xTitel = u.beginn ? QStringLiteral("Jahr") : QStringLiteral("Monat des Falls");
+    dd.entgeltTitel =
+        netto ? QStringLiteral("Nettolohn im Monat (€)") : QStringLiteral("Monatsentgelt (€)");
+    dd.differenzTitel = "Differenz" + zusatz + " kumuliert (€)";
+    dd.nameN = alsQString(d.namen.normal) + zusatz;
+    dd.nameI = alsQString(d.namen.individuell) + zusatz;
+    dd.kumuliertName = "Differenz" + zusatz + " kumuliert";
     dd.xVon = xWert(d, 0);
     dd.xBis = xWert(d, monate);
-    dd.entgeltN = stufenlinie(d, d.centN);
-    dd.entgeltI = stufenlinie(d, d.centI);
-    for (const auto* reihe : {&d.centN, &d.centI})
+    dd.entgeltN = stufenlinie(d, reiheN);
+    dd.entgeltI = stufenlinie(d, reiheI);
+    for (const auto* reihe : {&reiheN, &reiheI})
         for (Long cent : *reihe) dd.hoechstesEntgelt = std::max(dd.hoechstesEntgelt, cent / 100.0);
 
     // The cumulated difference after each month; where it grows by the same amount as before, the
@@ -80,22 +89,23 @@ Diagrammdaten diagrammdatenBilden(const Jahresdaten& d) {
     double kleinster = 0;
     double groesster = 0;
     for (int i = 0; i < monate; ++i) {
-        const std::int64_t k = d.uebersicht.kumuliert[std::size_t(i)];
+        const std::int64_t k = u.kumuliert[std::size_t(i)];
         const double euro = k / 100.0;
         kleinster = std::min(kleinster, euro);
         groesster = std::max(groesster, euro);
-        const bool aufDerLinie = i > 0 && i + 1 < monate &&
-                                 k - d.uebersicht.kumuliert[std::size_t(i - 1)] ==
-                                     d.uebersicht.kumuliert[std::size_t(i + 1)] - k;
+        const bool aufDerLinie =
+            i > 0 && i + 1 < monate &&
+            k - u.kumuliert[std::size_t(i - 1)] == u.kumuliert[std::size_t(i + 1)] - k;
         if (!aufDerLinie) dd.kumuliert.append({xWert(d, i + 1), euro});
     }
     // At least 100 euros high, so that whole-euro ticks stay apart when the difference is flat.
     dd.differenzVon = kleinster;
     dd.differenzBis = std::max(groesster, kleinster + 100);
 
-    if (const auto& ab = d.uebersicht.ausgleichsmonat; ab && !gleichBezahlt(d)) {
+    if (const auto& ab = u.ausgleichsmonat; ab && !gleichBezahlt(u)) {
         dd.ausgleichX = xWert(d, *ab - 1);
-        dd.ausgleichName = alsQString("vorn ab " + jahresmonatText(d.uebersicht, *ab));
+        dd.ausgleichName =
+            alsQString((netto ? "netto vorn ab " : "vorn ab ") + jahresmonatText(u, *ab));
     }
     return dd;
 }

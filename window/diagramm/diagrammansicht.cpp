@@ -39,6 +39,15 @@ void spanneSetzen(QValueAxis& achse, const Spanne& s) {
     if (achse.tickCount() != s.striche) achse.setTickCount(s.striche);
 }
 
+// Renames an axis or a line only where its name changed, as each renaming lays the chart out anew.
+void titelSetzen(QValueAxis& achse, const QString& titel) {
+    if (achse.titleText() != titel) achse.setTitleText(titel);
+}
+
+void nameSetzen(QLineSeries& linie, const QString& name) {
+    if (linie.name() != name) linie.setName(name);
+}
+
 // Replaces a line's points where they changed; every replacement repaints the chart.
 void punkteSetzen(QLineSeries& linie, const QList<QPointF>& punkte) {
     if (linie.points() != punkte) linie.replace(punkte);
@@ -143,12 +152,15 @@ void Diagrammansicht::zeigen(const Diagrammdaten& d) {
         return;
     }
     achsenUndReihenZeigen(true);
-    if (x_->titleText() != d.xTitel) x_->setTitleText(d.xTitel);
+    titelSetzen(*x_, d.xTitel);
+    titelSetzen(*entgelt_, d.entgeltTitel);
+    titelSetzen(*differenz_, d.differenzTitel);
+    nameSetzen(*normal_, d.nameN);
+    nameSetzen(*individuell_, d.nameI);
+    nameSetzen(*kumuliert_, d.kumuliertName);
     spanneSetzen(*x_, {d.xVon, d.xBis, x_->tickCount()});
     spanneSetzen(*differenz_, schoeneSpanne(d.differenzVon, d.differenzBis));
     spanneSetzen(*entgelt_, schoeneSpanne(0, d.hoechstesEntgelt * 1.05));
-    if (normal_->name() != d.nameN) normal_->setName(d.nameN);
-    if (individuell_->name() != d.nameI) individuell_->setName(d.nameI);
     punkteSetzen(*normal_, d.entgeltN);
     punkteSetzen(*individuell_, d.entgeltI);
     punkteSetzen(*kumuliert_, d.kumuliert);
@@ -162,7 +174,7 @@ void Diagrammansicht::ausgleichZeigen(const Diagrammdaten& d) {
         ausgleichGezeigt_ = false;
         return;
     }
-    if (ausgleich_->name() != d.ausgleichName) ausgleich_->setName(d.ausgleichName);
+    nameSetzen(*ausgleich_, d.ausgleichName);
     punkteSetzen(*ausgleich_,
                  {{*d.ausgleichX, differenz_->min()}, {*d.ausgleichX, differenz_->max()}});
     if (ausgleichGezeigt_) return;

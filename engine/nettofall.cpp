@@ -1,0 +1,51 @@
+// Both cases' month pays through the wage tax and the social insurance.
+#include "nettofall.h"
+
+#include "sozialversicherung.h"
+
+namespace korvalt {
+
+const Nettomonat* Nettofall::monat(Seite seite, int m) const {
+    const auto& monate = reihe(seite).monate;
+    if (m < 1 || m > static_cast<int>(monate.size())) return nullptr;
+    return &monate[std::size_t(m - 1)];
+}
+
+Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
+                           std::span<const Sonderzahlung> sonderzahlungenN,
+                           std::span<const Sonderzahlung> sonderzahlungenI) {
+    Nettofall netto;
+    netto.angaben = angaben;
+    netto.beginn = *t.kalender.beginn;
+    const bool imDienst = t.kalender.aktuelleStufe.has_value();
+    for (Seite seite : {Seite::normal, Seite::individuell}) {
+        std::vector<Long> cent;
+        for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
+            cent.push_back(t.monatscent(seite)(m));
+        const auto sonderzahlungen = seite == Seite::normal ? sonderzahlungenN : sonderzahlungenI;
+        netto.reihen[seite == Seite::normal ? 0 : 1] =
+            nettoreiheRechnen(netto.beginn, cent, sonderzahlungen, imDienst, angaben);
+    }
+    netto.mitSonderzahlung = !sonderzahlungenN.empty() || !sonderzahlungenI.empty();
+    return netto;
+}
+
+std::vector<std::string> nettohinweise(const Nettofall& netto) {
+    const Steuerangaben& a = netto.angaben;
+    std::vector<std::string> zeilen{"Lohnsteuer: " + lohnsteuerangabenText(a),
+                                    "Sozialversicherung: " + versicherungsangabenText(a)};
+    if (a.zusatzversorgung > 0) {
+        zeilen.push_back(
+            "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
+    } else {
+        zeilen.push_back("Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).");
+        zeilen.push_back("Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet.");
+    }
+    if (netto.mitSonderzahlung)
+        zeilen.push_back(
+            "Netto im Monat der Jahressonderzahlung mit ihr, versteuert als sonstiger Bezug.");
+    if (netto.nachStand2026()) zeilen.push_back(std::string(stand2026Hinweis) + ".");
+    return zeilen;
+}
+
+}  // namespace korvalt

@@ -1,0 +1,47 @@
+// The net pay of both cases of a case: computed by the Sitzung at most once per recalculation, from
+// the month pays the calculation left and the bonuses the year view counts; every output only
+// formats it.
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <span>
+#include <string>
+#include <vector>
+
+#include "falltabellen.h"
+#include "jahressonderzahlung.h"
+#include "nettolohn.h"
+#include "steuerangaben.h"
+
+namespace korvalt {
+
+struct Nettofall {
+    Steuerangaben angaben;
+    KalenderMonat beginn = fruehesterBeginn;
+    std::array<Nettoreihe, 2> reihen;  // normal, individual; month 1 at index 0
+    // Whether the months with the bonus include its net.
+    bool mitSonderzahlung = false;
+    // Why a bonus asked for is missing: its rates are missing or damaged; "" otherwise.
+    std::string sonderzahlungFehler;
+
+    const Nettoreihe& reihe(Seite seite) const { return reihen[seite == Seite::normal ? 0 : 1]; }
+    // Month `monat` (from 1) of one case; null for a month the case does not have.
+    const Nettomonat* monat(Seite seite, int monat) const;
+    // Some month lies after 2026 and is reckoned by the values of 2026.
+    bool nachStand2026() const { return reihen[0].nachStand2026 || reihen[1].nachStand2026; }
+};
+
+// The net pay of both cases of `t`, whose start month is set, under `angaben`: every month of each
+// case as the last calculation left it, with its bonuses. A case with a current step was employed
+// before its start month.
+Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
+                           std::span<const Sonderzahlung> sonderzahlungenN,
+                           std::span<const Sonderzahlung> sonderzahlungenI);
+
+// What every output that shows net pay says below it, one line each: the settings, the
+// supplementary pension's tax treatment that is not modelled (and that none was taken into account
+// where none is given), the bonus in its month, the assumption of 2026's values for later years.
+std::vector<std::string> nettohinweise(const Nettofall& netto);
+
+}  // namespace korvalt
