@@ -1,7 +1,10 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
+#include "arbeitsflaeche.h"
 #include "aufschluesselungsansicht.h"
+#include "bildschirmeinpassung.h"
 #include "dateinamen.h"
+#include "hilfeabschnitte.h"
 #include "jahresansicht.h"
 #include "kalenderangabentext.h"
 #include "personenangaben.h"
@@ -12,6 +15,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -30,6 +34,13 @@ constexpr int meldedauer = 5000;  // milliseconds a status note stays
 // Where QSettings keeps the list of case files opened last.
 constexpr const char* zuletztSchluessel = "zuletztGeoeffnet";
 
+// The desktop theme's icon of a standard action, by its name in the freedesktop naming; where the
+// theme has none, the item stays as it is, without an icon.
+void themensymbolSetzen(QAction* aktion, const char* name) {
+    const QIcon symbol = QIcon::fromTheme(QString::fromLatin1(name));
+    if (!symbol.isNull()) aktion->setIcon(symbol);
+}
+
 }  // namespace
 
 Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* eltern)
@@ -37,7 +48,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     setObjectName("Hauptfenster");
     // Korvaltei sizes itself to the design size; the window adds the menu and the status line.
     const QSize entwurf = korvaltei_->size();
-    setCentralWidget(korvaltei_);
+    setCentralWidget(new Arbeitsflaeche(*korvaltei_, this));
 
     QMenu* datei = menuBar()->addMenu("&Datei");
     aktionen_.neu = neueAktion(datei, "&Neu", QKeySequence::New);
@@ -105,6 +116,21 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.hilfe->setText("&Hilfe");
     hilfemenue_->addAction(aktionen_.hilfe);
     aktionen_.ueber = neueAktion(hilfemenue_, "Über &Korvalt");
+    // The standard actions with the desktop theme's icons, by their freedesktop names.
+    const std::pair<QAction*, const char*> symbole[] = {
+        {aktionen_.neu, "document-new"},
+        {aktionen_.fallOeffnen, "document-open"},
+        {zuletztMenue_->menuAction(), "document-open-recent"},
+        {aktionen_.fallSpeichern, "document-save"},
+        {aktionen_.fallSpeichernUnter, "document-save-as"},
+        {aktionen_.drucken, "document-print"},
+        {aktionen_.seitenansicht, "document-print-preview"},
+        {aktionen_.beenden, "application-exit"},
+        {aktionen_.monatstabelleKopieren, "edit-copy"},
+        {aktionen_.hilfe, "help-contents"},
+        {aktionen_.ueber, "help-about"},
+    };
+    for (const auto& [aktion, name] : symbole) themensymbolSetzen(aktion, name);
     tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
@@ -127,11 +153,14 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // On a smaller screen the window opens as large as it can; the fields scroll.
+    beimOeffnenEinpassen(*this);
 }
 
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        hilfeAnbinden(*jahresansicht_, hilfeabschnitt::jahresuebersicht, korvaltei_->hilfeaufruf());
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
         jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });
@@ -146,6 +175,8 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
 Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
     if (!aufschluesselung_) {
         aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
+        hilfeAnbinden(*aufschluesselung_, hilfeabschnitt::aufschluesselung,
+                      korvaltei_->hilfeaufruf());
         korvaltei_->anzeige().nachRechnungAnhaengen([this] {
             if (aufschluesselung_->isVisible()) aufschluesselung_->neuBerechnen();
         });
