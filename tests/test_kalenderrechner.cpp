@@ -93,7 +93,7 @@ TEST_F(KalenderRechnerTest, TeilzeitJeFallAufDenCent) {
 }
 
 // The table of 2006 has no calendar: a start month and a working-time share are refused with the
-// reason.
+// reason, and it pays whole euros as it always did.
 TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
     rechnen("2006", {});
     Kalenderangaben k = ab({2025, 1});
@@ -104,6 +104,7 @@ TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
               "Die Tariftabelle 2006 rechnet ohne Kalender; Beginn, Ende, Teilzeit, aktuelle Stufe "
               "und angenommene Erhöhung gibt es nur in den Tabellen ab 2024.");
     EXPECT_TRUE(t().kalender.leer());
+    EXPECT_EQ(t().gesamtbetrag(2), t().gesamtbetrag(1));
 }
 
 // The current step is a setting of the case: the typed durations stay, a saved case opens with
