@@ -16,12 +16,24 @@
 #include <algorithm>
 
 #include "dateinamen.h"
+#include "hilfeabschnitte.h"
 #include "kalenderdialog.h"
 #include "persondialog.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
 
 namespace korvalt {
+
+namespace {
+
+// F1 in one of the program's dialogs opens its section of the help. The dialog is modal to the
+// main window only, so that the help window, which has no parent, stays usable beside it.
+void hilfeZeigbar(QDialog& dialog, std::string_view abschnitt, const Hilfeaufruf& hilfe) {
+    dialog.setWindowModality(Qt::WindowModal);
+    hilfeAnbinden(dialog, abschnitt, hilfe);
+}
+
+}  // namespace
 
 std::unique_ptr<QPrinter> Desktopdialoge::standarddrucker() {
     return druck_.standarddrucker();
@@ -175,6 +187,7 @@ Aenderungsantwort Desktopdialoge::aenderungenFragen(std::string_view name) {
 std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderangaben& jetzt,
                                                                const Kalenderpruefung& pruefung) {
     Kalenderdialog dialog(jetzt, pruefung, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::kalender, hilfe_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.angaben();
 }
@@ -182,12 +195,14 @@ std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderang
 std::optional<Hoehergruppierung> Desktopdialoge::hoehergruppierungWaehlen(
     const Hoehergruppierungsvorschlag& vorschlag, const Hoehergruppierungspruefung& pruefung) {
     Hoehergruppierungsdialog dialog(vorschlag, pruefung, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::hoehergruppierung, hilfe_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.angaben();
 }
 
 std::optional<Personenangaben> Desktopdialoge::personWaehlen(const Personenangaben& jetzt) {
     Persondialog dialog(jetzt, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::person, hilfe_);
     if (dialog.exec() != QDialog::Accepted) return std::nullopt;
     return dialog.angaben();
 }
@@ -195,6 +210,7 @@ std::optional<Personenangaben> Desktopdialoge::personWaehlen(const Personenangab
 std::optional<std::optional<Steuerangaben>> Desktopdialoge::steuerWaehlen(
     const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) {
     Steuerdialog dialog(jetzt, pruefung, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::steuer, hilfe_);
     if (dialog.exec() != QDialog::Accepted || !dialog.gueltig()) return std::nullopt;
     return dialog.angaben();
 }

@@ -8,6 +8,7 @@
 #include <string_view>
 
 #include "druckauftrag.h"
+#include "hilfefenster.h"
 #include "hoehergruppierungsdialog.h"
 #include "kalenderangaben.h"
 #include "kalenderdialog.h"
@@ -67,10 +68,12 @@ class Dialoge : public Druckumgebung {
         const Hoehergruppierungspruefung& pruefung) = 0;
 };
 
-// Qt's dialogs over `eltern`, and the desktop's default printer.
+// Qt's dialogs over `eltern`, and the desktop's default printer. F1 in the program's own dialogs
+// opens their section of the help through `hilfe`.
 class Desktopdialoge : public Dialoge {
   public:
-    explicit Desktopdialoge(QWidget* eltern) : eltern_(eltern), druck_(eltern) {}
+    explicit Desktopdialoge(QWidget* eltern, Hilfeaufruf hilfe = {})
+        : eltern_(eltern), hilfe_(std::move(hilfe)), druck_(eltern) {}
 
     std::unique_ptr<QPrinter> standarddrucker() override;
     std::optional<std::string> pdfDateiWaehlen(std::string_view vorschlag) override;
@@ -96,6 +99,7 @@ class Desktopdialoge : public Dialoge {
 
   private:
     QWidget* eltern_;
+    Hilfeaufruf hilfe_;
     Desktopdruck druck_;
 };
 

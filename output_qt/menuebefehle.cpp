@@ -320,7 +320,8 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
 }
 
 void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) {
-    if (!dialoge) dialoge = std::make_shared<Desktopdialoge>(&fenster);
+    if (!dialoge)
+        dialoge = std::make_shared<Desktopdialoge>(&fenster, fenster.korvaltei().hilfeaufruf());
     Korvaltei& k = fenster.korvaltei();
     ausgabeAnschliessen(k, dialoge);
     // Each item keeps the dialogs alive as long as the window can call it.

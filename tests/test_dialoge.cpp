@@ -15,9 +15,12 @@
 #include <QPrintPreviewWidget>
 #include <QPrinter>
 #include <QPushButton>
+#include <QTest>
 #include <QTimer>
 #include <fstream>
 #include <functional>
+#include <string>
+#include <vector>
 
 #include "dialoge.h"
 #include "qt_anwendung.h"
@@ -47,9 +50,39 @@ void imDialog(std::function<void(QWidget&)> handeln) {
 class DialogeTest : public ::testing::Test {
   protected:
     QWidget eltern;
-    Desktopdialoge dialoge{&eltern};
+    // The sections of the help F1 asked for.
+    std::vector<std::string> hilfe;
+    Desktopdialoge dialoge{&eltern,
+                           [this](std::string_view abschnitt) { hilfe.emplace_back(abschnitt); }};
     test::TemporaeresVerzeichnis verzeichnis;
 };
+
+// F1 in each of the program's dialogs asks for its own section of the help, and the dialog leaves
+// the help window usable: it is modal to its parent window only.
+TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
+    const std::function<void()> oeffnen[] = {
+        [this] { dialoge.kalenderWaehlen(Kalenderangaben{}, Kalenderpruefung{}); },
+        [this] { dialoge.personWaehlen(Personenangaben{}); },
+        [this] {
+            dialoge.hoehergruppierungWaehlen(Hoehergruppierungsvorschlag{},
+                                             Hoehergruppierungspruefung{});
+        },
+        [this] { dialoge.steuerWaehlen(std::nullopt, Steuerpruefung{}); },
+    };
+    for (const auto& dialogOeffnen : oeffnen) {
+        Qt::WindowModality modal = Qt::NonModal;
+        imDialog([&modal](QWidget& dialog) {
+            modal = dialog.windowModality();
+            // The offscreen platform need not have activated it yet.
+            QApplication::setActiveWindow(&dialog);
+            QTest::keyClick(&dialog, Qt::Key_F1);
+        });
+        dialogOeffnen();
+        EXPECT_EQ(modal, Qt::WindowModal);
+    }
+    EXPECT_EQ(hilfe,
+              (std::vector<std::string>{"kalender", "person", "hoehergruppierung", "steuer"}));
+}
 
 TEST_F(DialogeTest, SeitenansichtZeigtDieSeitenDesDruckvorgangs) {
     int gemalt = 0;

@@ -1,15 +1,10 @@
-// The records "fn" of the cases' names: their bytes, reading them back, what a name may hold, and
-// the settings file with and without them.
+// The records "fn" of the cases' names: their bytes, reading them back, what a name may hold.
 #include <gtest/gtest.h>
 
-#include <fstream>
 #include <string>
 
-#include "einstellungsdatei.h"
 #include "einstellungssatz.h"
 #include "fallnamensatz.h"
-#include "kalendersatz.h"
-#include "tariftabelle.h"
 
 using namespace korvalt;
 
@@ -20,19 +15,6 @@ Einstellungssatz ausText(const std::string& text) {
     const std::string ganz = text + std::string(einstellungssatzLaenge - text.size(), ' ');
     std::copy(ganz.begin(), ganz.end(), satz.begin());
     return satz;
-}
-
-std::string satzText(const std::string& text) {
-    const Einstellungssatz satz = ausText(text);
-    return std::string(satz.begin(), satz.end());
-}
-
-// A table with cents of its own key, so that a case in it has a table record.
-Tariftabelle tabelleMitCent() {
-    Tariftabelle t = tabelle2006();
-    t.schluessel = "2026-05";
-    t.inCent = true;
-    return t;
 }
 
 const Fallnamen hoehergruppierung{"ohne Höhergruppierung",
@@ -88,59 +70,4 @@ TEST(Fallnamensatz, WasEinNameNichtEnthaltenDarf) {
         else
             EXPECT_NE(grund.find(f.grund), std::string::npos) << f.text << ": " << grund;
     }
-}
-
-// A case with the default names is saved as before; with names of its own their records stand
-// after the calendar record and before the person's, and the file gives them back.
-TEST(Fallnamensatz, InDerEinstellungsdatei) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    Falltabellen t;
-    standardfallSetzen(t);
-    t.kalender.beginn = KalenderMonat(2026, 1);
-    t.person.name = "Anna";
-    const auto ohne = einstellungssaetzeBilden("9", t, tabelleMitCent());
-    t.namen = hoehergruppierung;
-    const auto mit = einstellungssaetzeBilden("9", t, tabelleMitCent());
-    ASSERT_EQ(mit.size(), ohne.size() + 2);
-    EXPECT_EQ(satzartVon(mit[2]), Satzart::kalender);
-    EXPECT_EQ(mit[3], fallnamensaetzeBilden(hoehergruppierung)[0]);
-    EXPECT_EQ(mit[4], fallnamensaetzeBilden(hoehergruppierung)[1]);
-    EXPECT_EQ(satzartVon(mit[5]), Satzart::person);
-
-    std::string fehler;
-    ASSERT_TRUE(einstellungsdateiSchreiben(datei, mit, fehler)) << fehler;
-    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
-    EXPECT_EQ(lesung.hinweis, "");
-    EXPECT_EQ(lesung.fallnamen, hoehergruppierung);
-    Falltabellen zurueck;
-    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, zurueck,
-                                                 gruppen2006, lesung.person, lesung.fallnamen));
-    EXPECT_EQ(zurueck.namen, hoehergruppierung);
-    // Restoring a case without names gives it the default ones again.
-    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, zurueck, gruppen2006));
-    EXPECT_TRUE(zurueck.namen.standard());
-}
-
-// Of each case the first sound record counts; a damaged one and one of a case this version does
-// not know are passed over and named, and that case keeps its default name.
-TEST(Fallnamensatz, DateiMitDoppeltemBeschaedigtemUndUnbekanntemFall) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    std::string inhalt = "st\x09" + std::string(72, '1');
-    for (const char* satz : {"fnIM\xFC"
-                             "ller",
-                             "fnIFall B", "fnIFall C", "fnXFall X", "fnN"})
-        inhalt += satzText(satz);
-    std::ofstream(datei, std::ios::binary) << inhalt;
-    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
-    ASSERT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
-    EXPECT_EQ(lesung.fallnamen, (Fallnamen{"Normalfall", "Fall B"}));
-    EXPECT_NE(lesung.hinweis.find(
-                  "der 2. Satz: Der Namenssatz ist beschädigt (Name des individuellen Falls); der "
-                  "5. Satz: Den Fall \u201EX\u201C eines Namenssatzes kennt diese Version von "
-                  "Korvalt nicht; der 6. Satz: Der Namenssatz ist beschädigt (Name des "
-                  "Normalfalls). Die Datei bleibt unverändert"),
-              std::string::npos)
-        << lesung.hinweis;
 }

@@ -1,23 +1,32 @@
 // The main window around the client area: its menus and keys, the title with the open case file,
 // the start size, and that every way of closing it ends the program.
+#include <QAbstractTextDocumentLayout>
 #include <QAction>
 #include <QCheckBox>
 #include <QCloseEvent>
+#include <QIcon>
+#include <QImage>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
+#include <QScrollBar>
 #include <QStatusBar>
 #include <QTableView>
 #include <QTableWidget>
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextDocument>
 #include <QTimer>
 #include <cmath>
+#include <fstream>
+#include <functional>
 #include <utility>
 #include <vector>
 
 #include "aufschluesselungsansicht.h"
 #include "einstellungsdatei.h"
 #include "hauptfensterpruefung.h"
+#include "hilfeabschnitte.h"
 #include "jahresansicht.h"
 #include "kalendersatz.h"
 
@@ -40,6 +49,12 @@ Punkte punkte(const QMenu& menue) {
 }
 
 class HauptfensterMenueTest : public test::HauptfensterTest {};
+
+QWidget* hilfefenster() {
+    for (QWidget* w : QApplication::topLevelWidgets())
+        if (w->objectName() == "Hilfefenster") return w;
+    return nullptr;
+}
 
 TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
     starten();
@@ -325,11 +340,6 @@ TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
 
 TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
     starten();
-    auto hilfefenster = [] {
-        for (QWidget* w : QApplication::topLevelWidgets())
-            if (w->objectName() == "Hilfefenster") return w;
-        return static_cast<QWidget*>(nullptr);
-    };
     // F1 belongs to the client area and the menu item alike: pressed in the window it must still
     // open the help, not be lost between two owners.
     QTest::mouseClick(widget<QLineEdit>("normal2", 3), Qt::LeftButton);
@@ -343,6 +353,113 @@ TEST_F(HauptfensterMenueTest, F1UndDerMenuepunktOeffnenDieHilfe) {
     EXPECT_TRUE(hilfe->isVisible());
     EXPECT_TRUE(hilfe->findChild<QTextBrowser*>()->toPlainText().contains("Normalfall"));
     hilfe->close();
+}
+
+// A desktop theme in the test's folder with an icon for each of `namen`.
+void symbolthemaAnlegen(const std::filesystem::path& ordner, const std::vector<QString>& namen) {
+    const auto thema = ordner / "pruefthema";
+    std::filesystem::create_directories(thema / "16x16" / "actions");
+    std::ofstream(thema / "index.theme") << "[Icon Theme]\nName=Prüfthema\nDirectories=16x16/"
+                                            "actions\n\n[16x16/actions]\nSize=16\nType=Fixed\n";
+    QImage bild(16, 16, QImage::Format_ARGB32);
+    bild.fill(Qt::red);
+    for (const QString& name : namen)
+        ASSERT_TRUE(bild.save(QString::fromStdString((thema / "16x16" / "actions").string()) + '/' +
+                              name + ".png"));
+}
+
+// The standard actions show the theme's icons; an icon the theme lacks leaves its item as it was.
+TEST_F(HauptfensterMenueTest, StandardaktionenMitDenSymbolenDesThemas) {
+    const QString vorher = QIcon::themeName();
+    const QStringList pfade = QIcon::themeSearchPaths();
+    const std::vector<std::pair<QAction * Menueaktionen::*, QString>> erwartet = {
+        {&Menueaktionen::neu, "document-new"},
+        {&Menueaktionen::fallOeffnen, "document-open"},
+        {&Menueaktionen::fallSpeichern, "document-save"},
+        {&Menueaktionen::fallSpeichernUnter, "document-save-as"},
+        {&Menueaktionen::drucken, "document-print"},
+        {&Menueaktionen::seitenansicht, "document-print-preview"},
+        {&Menueaktionen::beenden, "application-exit"},
+        {&Menueaktionen::rueckgaengig, "edit-undo"},
+        {&Menueaktionen::wiederherstellen, "edit-redo"},
+        {&Menueaktionen::monatstabelleKopieren, "edit-copy"},
+        {&Menueaktionen::hilfe, "help-contents"},
+    };
+    std::vector<QString> namen{"document-open-recent"};
+    for (const auto& [aktion, name] : erwartet) namen.push_back(name);
+    symbolthemaAnlegen(verzeichnis.pfad(), namen);
+    QIcon::setThemeSearchPaths({QString::fromStdString(verzeichnis.pfad().string())});
+    QIcon::setThemeName("pruefthema");
+    starten();
+    for (const auto& [aktion, name] : erwartet)
+        EXPECT_EQ((fenster->aktionen().*aktion)->icon().name(), name);
+    EXPECT_EQ(fenster->findChild<QMenu*>("ZuletztGeoeffnet")->icon().name(),
+              "document-open-recent");
+    // The theme has no "help-about".
+    EXPECT_TRUE(fenster->aktionen().ueber->icon().isNull());
+    EXPECT_EQ(fenster->aktionen().ueber->text(), "Über &Korvalt");
+    QIcon::setThemeName(vorher);
+    QIcon::setThemeSearchPaths(pfade);
+}
+
+// The help window open at a section: the top of its heading's block within the text, and how far
+// the text is scrolled.
+struct Hilfestand {
+    int ueberschrift = -1;
+    int gerollt = 0;
+    int hoechstens = 0;
+};
+Hilfestand hilfestand(QTextBrowser& browser, std::string_view abschnitt) {
+    Hilfestand stand;
+    QTextDocument& text = *browser.document();
+    for (QTextBlock b = text.begin(); b.isValid() && stand.ueberschrift < 0; b = b.next())
+        for (auto teil = b.begin(); !teil.atEnd(); ++teil)
+            if (teil.fragment().charFormat().anchorNames().contains(
+                    QString::fromUtf8(abschnitt.data(), qsizetype(abschnitt.size()))))
+                stand.ueberschrift = int(text.documentLayout()->blockBoundingRect(b).top());
+    stand.gerollt = browser.verticalScrollBar()->value();
+    stand.hoechstens = browser.verticalScrollBar()->maximum();
+    return stand;
+}
+
+// Each section a window or dialog opens is in the help page, and the help opens scrolled to it.
+TEST_F(HauptfensterMenueTest, JederAbschnittDerHilfeOeffnetBeiSeinerUeberschrift) {
+    starten();
+    for (const std::string_view abschnitt : hilfeabschnitt::alle) {
+        fenster->korvaltei().hilfeaufrufen(hilfeabschnitt::programm);
+        fenster->korvaltei().hilfeaufrufen(abschnitt);
+        auto* hilfe = hilfefenster();
+        ASSERT_NE(hilfe, nullptr);
+        const Hilfestand stand = hilfestand(*hilfe->findChild<QTextBrowser*>(), abschnitt);
+        ASSERT_GE(stand.ueberschrift, 0) << abschnitt;
+        EXPECT_NEAR(stand.gerollt, std::min(stand.ueberschrift, stand.hoechstens), 2) << abschnitt;
+    }
+}
+
+// F1 in the year view and in the month breakdown opens the help at the view's own section.
+TEST_F(HauptfensterMenueTest, F1InEinerAnsichtOeffnetIhrenAbschnitt) {
+    starten();
+    const std::pair<std::function<QWidget&()>, std::string_view> ansichten[] = {
+        {[this]() -> QWidget& { return fenster->jahresansichtZeigen(); },
+         hilfeabschnitt::jahresuebersicht},
+        {[this]() -> QWidget& { return fenster->aufschluesselungZeigen(1); },
+         hilfeabschnitt::aufschluesselung},
+    };
+    for (const auto& [zeigen, abschnitt] : ansichten) {
+        // The help scrolled to the top first, so that only F1 can bring the section into view.
+        fenster->korvaltei().hilfeaufrufen(hilfeabschnitt::programm);
+        QWidget& ansicht = zeigen();
+        // The offscreen platform leaves another window active; the user has clicked into the view.
+        QApplication::setActiveWindow(&ansicht);
+        ASSERT_EQ(QApplication::activeWindow(), &ansicht);
+        QTest::keyClick(&ansicht, Qt::Key_F1);
+        auto* hilfe = hilfefenster();
+        ASSERT_NE(hilfe, nullptr);
+        ASSERT_TRUE(hilfe->isVisible());
+        const Hilfestand stand = hilfestand(*hilfe->findChild<QTextBrowser*>(), abschnitt);
+        EXPECT_GT(stand.gerollt, 0) << abschnitt;
+        EXPECT_NEAR(stand.gerollt, std::min(stand.ueberschrift, stand.hoechstens), 2) << abschnitt;
+    }
 }
 
 TEST_F(HauptfensterMenueTest, TitelIstDieBeschriftungUndNenntDieOffeneFalldatei) {
@@ -372,7 +489,7 @@ TEST_F(HauptfensterMenueTest, ClientbereichHatAnfangsDieEntwurfsgroesse) {
     const Korvaltei& k = fenster->korvaltei();
     EXPECT_EQ(k.width(), int(std::lround(Korvaltei::entwurfBreite * k.logicalDpiX() / 1440.0)));
     EXPECT_EQ(k.height(), int(std::lround(Korvaltei::entwurfHoehe * k.logicalDpiY() / 1440.0)));
-    EXPECT_EQ(k.y(), fenster->menuBar()->height());
+    EXPECT_EQ(k.mapTo(fenster.get(), QPoint()).y(), fenster->menuBar()->height());
     EXPECT_EQ(fenster->height(),
               fenster->menuBar()->height() + k.height() + fenster->statusBar()->height());
 }

@@ -4,6 +4,7 @@
 #include <QCoreApplication>
 #include <QFontMetrics>
 #include <QLabel>
+#include <QStyle>
 #include <QTableWidget>
 #include <QtCharts/QAbstractSeries>
 #include <QtCharts/QChartView>
@@ -63,6 +64,40 @@ TEST_F(JahresansichtTest, ZweiAenderungenInEinemDurchlaufEinmalGerechnet) {
     QCoreApplication::processEvents();
     EXPECT_EQ(ansicht.neuberechnungen(), vorher + 1);
     EXPECT_EQ(gezeigt(ansicht), frischGezeigt());
+}
+
+// A column narrower than its widest text cuts the amount to "1.877.9…": each column fits every
+// cell, the bold total of a long case included, and its two-line heading.
+TEST_F(JahresansichtTest, JedeSpalteFasstIhrenBreitestenText) {
+    starten();
+    ersetzen("Startgruppe", 0, "15");
+    Kalenderangaben angaben;
+    angaben.beginn = KalenderMonat(2026, 7);
+    angaben.ende = KalenderMonat(2046, 6);
+    std::string fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+    fenster->korvaltei().anzeige().starten();
+    Jahresansicht& ansicht = fenster->jahresansichtZeigen();
+    const auto& tabelle = *ansicht.findChild<QTableWidget*>();
+    ASSERT_EQ(tabelle.rowCount(), 22);  // 2026 to 2046 and the total
+    const QTableWidgetItem& summe = *tabelle.item(21, 4);
+    ASSERT_TRUE(summe.font().bold());
+    ASSERT_GE(summe.text().size(), 12) << summe.text().toStdString();  // "9.999.999,99"
+
+    // What the item delegate leaves beside a text on each side.
+    const int rand = tabelle.style()->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, &tabelle);
+    for (int s = 0; s < tabelle.columnCount(); ++s) {
+        const QString kopf = tabelle.horizontalHeaderItem(s)->text();
+        for (const QString& zeile : kopf.split('\n'))
+            EXPECT_GE(tabelle.columnWidth(s), tabelle.fontMetrics().horizontalAdvance(zeile))
+                << kopf.toStdString();
+        for (int z = 0; z < tabelle.rowCount(); ++z) {
+            const QTableWidgetItem& zelle = *tabelle.item(z, s);
+            EXPECT_GE(tabelle.columnWidth(s),
+                      QFontMetrics(zelle.font()).horizontalAdvance(zelle.text()) + 2 * rand)
+                << zelle.text().toStdString() << " in Spalte " << s;
+        }
+    }
 }
 
 // The chart's switch to net: the module's lines and the pay axis say "netto" while they draw net

@@ -28,6 +28,12 @@ class KalenderRechnerTest : public ::testing::Test {
         ASSERT_TRUE(sitzung.kalenderSetzen(kalender, fehler)) << fehler;
         sitzung.starten(egr9b);
     }
+    // New calendar settings for the case, calculated from `gruppe`.
+    void neuRechnen(const Kalenderangaben& kalender, Integer gruppe = egr9b) {
+        std::string fehler;
+        ASSERT_TRUE(sitzung.kalenderSetzen(kalender, fehler)) << fehler;
+        sitzung.starten(gruppe);
+    }
     const Falltabellen& t() { return sitzung.tabellen(); }
 
     Sitzung sitzung;
@@ -37,6 +43,13 @@ class KalenderRechnerTest : public ::testing::Test {
 Kalenderangaben ab(KalenderMonat beginn) {
     Kalenderangaben k;
     k.beginn = beginn;
+    return k;
+}
+
+// From `beginn`, in step 3 since 04/2024.
+Kalenderangaben stufe3Ab(KalenderMonat beginn) {
+    Kalenderangaben k = ab(beginn);
+    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
     return k;
 }
 
@@ -97,9 +110,7 @@ TEST_F(KalenderRechnerTest, TeilzeitNieIn2006) {
 // The current step is a setting of the case: the typed durations stay, a saved case opens with
 // it, and giving the same step again on the command line changes nothing.
 TEST_F(KalenderRechnerTest, AktuelleStufeBleibtEineAngabe) {
-    Kalenderangaben k = ab({2026, 7});
-    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
-    rechnen("2026-05", k);
+    rechnen("2026-05", stufe3Ab({2026, 7}));
     // 27 of the 36 months of step 3 are served by 07/2026: step 3 for 9 months, then step 4.
     EXPECT_EQ(t().stufendauer(1, 1, 3), 36);
     EXPECT_EQ(t().stufendauer(2, 1, 1), 12);
@@ -134,8 +145,7 @@ TEST_F(KalenderRechnerTest, AktuelleStufeBleibtEineAngabe) {
 // that more months are served than step 3 lasts (45 of 36 by 01/2028) is refused, as setting the
 // step with that Beginn would be; up to 04/2027 (36 months) it is accepted.
 TEST_F(KalenderRechnerTest, SpaetererBeginnPrueftDieAktuelleStufe) {
-    Kalenderangaben k = ab({2026, 1});
-    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    Kalenderangaben k = stufe3Ab({2026, 1});
     rechnen("vka", k);
     std::string fehler;
     k.beginn = KalenderMonat(2028, 1);
@@ -152,8 +162,7 @@ TEST_F(KalenderRechnerTest, SpaetererBeginnPrueftDieAktuelleStufe) {
 // back, the case is what it was; moved to 10/2026, 30 of 36 months are served and step 4 follows
 // after 6 months, as for a case set up with that start month at once.
 TEST_F(KalenderRechnerTest, BeginnVerschobenUndZurueck) {
-    Kalenderangaben k = ab({2026, 7});
-    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
+    Kalenderangaben k = stufe3Ab({2026, 7});
     rechnen("vka", k);
     const auto monatscent = [&] {
         std::vector<Long> cent;
@@ -161,26 +170,21 @@ TEST_F(KalenderRechnerTest, BeginnVerschobenUndZurueck) {
         return cent;
     };
     const std::vector<Long> zuerst = monatscent();
-    std::string fehler;
     for (KalenderMonat verschoben : {KalenderMonat(2026, 1), KalenderMonat(2026, 10)}) {
         k.beginn = verschoben;
-        ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
-        sitzung.starten(egr9b);
+        neuRechnen(k);
     }
     EXPECT_EQ(t().monatsstufeN(6), 3);
     EXPECT_EQ(t().monatsstufeN(7), 4);
     k.beginn = KalenderMonat(2026, 7);
-    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
-    sitzung.starten(egr9b);
+    neuRechnen(k);
     EXPECT_EQ(monatscent(), zuerst);
 }
 
 // A promotion in the start month: 9a with step 3 since 04/2024 and no months in column 1 enters 9b
 // in step 3 (4.203,56), not in step 2.
 TEST_F(KalenderRechnerTest, AktuelleStufeOhneMonateInSpalteEins) {
-    Kalenderangaben k = ab({2026, 7});
-    k.aktuelleStufe = AktuelleStufe{3, {2024, 4}};
-    rechnen("vka", k);
+    rechnen("vka", stufe3Ab({2026, 7}));
     sitzung.dauerSetzen(Seite::individuell, 1, 0, 0);
     sitzung.starten(egr9b - 1);
     EXPECT_EQ(sitzung.tabelle().gruppentext(t().monatsgruppeI(1)), "9b");
@@ -216,9 +220,7 @@ TEST_F(KalenderRechnerTest, KuerzererFallBleibtBisZumEnde) {
     EXPECT_EQ(t().gesamtcent(2), summe);
 
     k.ende.reset();
-    std::string fehler;
-    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
-    sitzung.starten(egr9b - 1);
+    neuRechnen(k, egr9b - 1);
     EXPECT_EQ(sitzung.daten().monatsanzahl, 480);
     EXPECT_EQ(t().letztermonat(1), 480);
     EXPECT_EQ(t().monatsstufeN(480), 1);
@@ -269,9 +271,7 @@ TEST_F(KalenderRechnerTest, SonderzahlungImDienstVorDemBeginn) {
     rechnen("vka", k);
     EXPECT_EQ(jahresdatenBilden(sitzung, true).uebersicht.jahre[0].sonderzahlungN, 267739);
     k.aktuelleStufe = AktuelleStufe{1, {2026, 3}};
-    std::string fehler;
-    ASSERT_TRUE(sitzung.kalenderSetzen(k, fehler)) << fehler;
-    sitzung.starten(egr9b);
+    neuRechnen(k);
     EXPECT_EQ(jahresdatenBilden(sitzung, true).uebersicht.jahre[0].sonderzahlungN, 321286);
 }
 

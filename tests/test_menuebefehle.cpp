@@ -47,6 +47,16 @@ Feldname beschreibungNach(std::string_view name) {
     return Feldname::Korvaltei;
 }
 
+std::string bytes(const Einstellungssatz& satz) {
+    return std::string(satz.begin(), satz.end());
+}
+
+Kalenderangaben ab(KalenderMonat beginn) {
+    Kalenderangaben k;
+    k.beginn = beginn;
+    return k;
+}
+
 const std::string caption =
     "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST";
 const std::string fallFilter = "Korvalt-Fälle (*.korvalt);;Alle Dateien (*)";
@@ -61,6 +71,20 @@ class MenuebefehleTest : public test::HauptfensterTest {
     void waehlen(QAction* Menueaktionen::*punkt) { (fenster->aktionen().*punkt)->trigger(); }
     std::filesystem::path pfad(const std::string& name) const { return verzeichnis.pfad() / name; }
     std::string csv() const { return monatslisteCsv(sitzung->daten(), sitzung->tabellen()); }
+    void anlegen(const std::string& name, const std::string& inhalt) const {
+        std::ofstream(pfad(name), std::ios::binary) << inhalt;
+    }
+    void oeffnen(const char* name) {
+        dialoge->datei = name;
+        waehlen(&Menueaktionen::fallOeffnen);
+    }
+    // Presses the year view's button with that text.
+    void jahresansichtKnopf(const char* text) {
+        auto* ansicht = fenster->findChild<QDialog*>();
+        ASSERT_NE(ansicht, nullptr);
+        for (auto* knopf : ansicht->findChildren<QPushButton*>())
+            if (knopf->text() == QString::fromUtf8(text)) knopf->click();
+    }
 
     // What the window shows of a case: the start group, some durations, the totals.
     std::vector<std::string> fallbild() const {
@@ -76,11 +100,9 @@ class MenuebefehleTest : public test::HauptfensterTest {
 TEST_F(MenuebefehleTest, FallOeffnenZeigtDenFallWieEinStartAusDerDatei) {
     starten();
     const std::string satz = test::einstellungssatzText(11, 60, {6, 12, 24, 36, 48, 60});
-    std::ofstream(pfad("Muster.korvalt"), std::ios::binary) << satz;
-    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
-    std::ofstream(pfad("Neu 2026.dat"), std::ios::binary)
-        << test::einstellungssatzText(3, 24, {6, 12, 24, 36, 48, 60})
-        << std::string(tabelle.begin(), tabelle.end());
+    anlegen("Muster.korvalt", satz);
+    anlegen("Neu 2026.dat", test::einstellungssatzText(3, 24, {6, 12, 24, 36, 48, 60}) +
+                                bytes(tabellensatzBilden("2026-05")));
 
     // Back and forth between the tables: a file without a table record is a case of 2006.
     for (const char* name : {"Neu 2026.dat", "Muster.korvalt", "Neu 2026.dat"}) {
@@ -121,15 +143,12 @@ TEST_F(MenuebefehleTest, SchlechteFalldateiWirdGemeldetUndAendertNichts) {
     ersetzen("indi1", 3, "7");
     const auto vorher = fallbild();
     const std::string titelVorher = titel();
-    std::ofstream(pfad("kurz.korvalt"), std::ios::binary)
-        << test::einstellungssatzText(11).substr(0, 74);
-    std::ofstream(pfad("fremd.korvalt"), std::ios::binary)
-        << test::einstellungssatzText(11, 120, {12, 24, 36, 48, 60, 120}, "St");
+    anlegen("kurz.korvalt", test::einstellungssatzText(11).substr(0, 74));
+    anlegen("fremd.korvalt", test::einstellungssatzText(11, 120, {12, 24, 36, 48, 60, 120}, "St"));
     std::filesystem::create_directory(pfad("Ordner.korvalt"));
     for (const char* name : {"fehlt.korvalt", "kurz.korvalt", "fremd.korvalt", "Ordner.korvalt"}) {
         meldungen.warnungen.clear();
-        dialoge->datei = name;
-        waehlen(&Menueaktionen::fallOeffnen);
+        oeffnen(name);
         ASSERT_EQ(meldungen.warnungen.size(), 1u) << name;
         const std::string& w = meldungen.warnungen[0];
         EXPECT_EQ(w.rfind("Fall öffnen nicht möglich: ", 0), 0u) << w;
@@ -181,8 +200,7 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
 
     // Opened again, the saved case is back.
     ersetzen("indi1", 3, "30");
-    dialoge->datei = "Neu.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    oeffnen("Neu.korvalt");
     EXPECT_EQ(fallbild(), gespeichert);
 
     // The next Speichern unter proposes the open file; a failed one says so and keeps the name.
@@ -202,17 +220,12 @@ TEST_F(MenuebefehleTest, SpeichernUnterUndWiederOeffnen) {
 // passed over, stays as it is, and saved anew opens again with the same settings.
 TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
     starten();
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
+    Kalenderangaben angaben = ab({2026, 7});
     angaben.anteilI = 7500;
-    const Einstellungssatz tabelle = tabellensatzBilden("vka");
-    const Einstellungssatz kalender = kalendersatzBilden(angaben);
-    const std::string inhalt =
-        test::einstellungssatzText(11) + std::string(tabelle.begin(), tabelle.end()) +
-        std::string(kalender.begin(), kalender.end()) + "zz" + std::string(73, ' ');
-    std::ofstream(pfad("Datum.korvalt"), std::ios::binary) << inhalt;
-    dialoge->datei = "Datum.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    const std::string inhalt = test::einstellungssatzText(11) + bytes(tabellensatzBilden("vka")) +
+                               bytes(kalendersatzBilden(angaben)) + "zz" + std::string(73, ' ');
+    anlegen("Datum.korvalt", inhalt);
+    oeffnen("Datum.korvalt");
     EXPECT_EQ(sitzung->tabellen().kalender, angaben);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Fall öffnen: ", 0), 0u) << meldungen.warnungen[0];
@@ -224,8 +237,7 @@ TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
     waehlen(&Menueaktionen::fallSpeichernUnter);
     waehlen(&Menueaktionen::neu);
     EXPECT_TRUE(sitzung->tabellen().kalender.leer());
-    dialoge->datei = "Wieder.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    oeffnen("Wieder.korvalt");
     EXPECT_EQ(sitzung->tabellen().kalender, angaben);
 }
 
@@ -233,15 +245,11 @@ TEST_F(MenuebefehleTest, FalldateiMitKalendersatz) {
 // case is unchanged as opened, and saved again its calendar record stays as it was.
 TEST_F(MenuebefehleTest, Falldatei2006MitKalendersatz) {
     starten();
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
+    Kalenderangaben angaben = ab({2026, 7});
     angaben.anteilI = 5000;
-    const Einstellungssatz kalender = kalendersatzBilden(angaben);
-    const std::string inhalt =
-        test::einstellungssatzText(11) + std::string(kalender.begin(), kalender.end());
-    std::ofstream(pfad("Alt.korvalt"), std::ios::binary) << inhalt;
-    dialoge->datei = "Alt.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    const std::string inhalt = test::einstellungssatzText(11) + bytes(kalendersatzBilden(angaben));
+    anlegen("Alt.korvalt", inhalt);
+    oeffnen("Alt.korvalt");
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0].rfind("Fall öffnen: Die Kalenderangaben des Falls (Beginn "
                                            "07/2026 \u00B7 Teilzeit 100 % / 50 %) bleiben "
@@ -267,30 +275,14 @@ TEST_F(MenuebefehleTest, ZuletztGeoeffnetOhneDoppelte) {
     QSettings().clear();
     starten();
     for (const char* name : {"A.korvalt", "B.korvalt"})
-        std::ofstream(pfad(name), std::ios::binary) << test::einstellungssatzText(9);
-    for (const char* name : {"A.korvalt", "B.korvalt", "A.korvalt"}) {
-        dialoge->datei = name;
-        waehlen(&Menueaktionen::fallOeffnen);
-    }
+        anlegen(name, test::einstellungssatzText(9));
+    for (const char* name : {"A.korvalt", "B.korvalt", "A.korvalt"}) oeffnen(name);
     EXPECT_EQ(fenster->zuletztGeoeffnet(),
               (std::vector<std::filesystem::path>{pfad("A.korvalt"), pfad("B.korvalt")}));
 }
 
-// With a case file open, the printouts are named after it and proposed beside it.
-TEST_F(MenuebefehleTest, PdfHeisstWieDieFalldateiUndLiegtDaneben) {
-    starten();
-    const auto falldatei = pfad("Akten") / "Müller 2026.korvalt";
-    fenster->setzeFalldatei(falldatei);
-    dialoge->datei = "Liste.pdf";
-    waehlen(&Menueaktionen::monatslistePdf);
-    EXPECT_EQ(dialoge->gefragt.back(),
-              "PDF " + (pfad("Akten") / "Müller 2026 \u2013 Monatsliste.pdf").string());
-    EXPECT_NE(test::pdfText(pfad("Liste.pdf")).find("Müller 2026 \u2013 Monatsliste"),
-              std::string::npos);
-}
-
-// With a case file open, every file dialog starts beside it: opening, the CSV and the year view's
-// PDF as well.
+// With a case file open, every file dialog starts beside it: opening, the CSV and the PDFs, which
+// are named after it.
 TEST_F(MenuebefehleTest, DateidialogeBeginnenBeiDerFalldatei) {
     starten();
     const auto akten = pfad("Akten");
@@ -298,16 +290,19 @@ TEST_F(MenuebefehleTest, DateidialogeBeginnenBeiDerFalldatei) {
     dialoge->datei.reset();
     waehlen(&Menueaktionen::fallOeffnen);
     EXPECT_EQ(dialoge->oeffnenIn, akten.string());
+    dialoge->datei = "Liste.pdf";
+    waehlen(&Menueaktionen::monatslistePdf);
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "PDF " + (akten / "Müller 2026 \u2013 Monatsliste.pdf").string());
+    EXPECT_NE(test::pdfText(pfad("Liste.pdf")).find("Müller 2026 \u2013 Monatsliste"),
+              std::string::npos);
     dialoge->datei = "Akten/Jahr.pdf";
     waehlen(&Menueaktionen::monatslisteCsv);
     EXPECT_NE(dialoge->gefragt.back().find(" | " + (akten / "Monatsliste.csv").string() + " | "),
               std::string::npos)
         << dialoge->gefragt.back();
     waehlen(&Menueaktionen::jahresuebersicht);
-    auto* ansicht = fenster->findChild<QDialog*>();
-    ASSERT_NE(ansicht, nullptr);
-    for (auto* knopf : ansicht->findChildren<QPushButton*>())
-        if (knopf->text() == "Als &PDF…") knopf->click();
+    jahresansichtKnopf("Als &PDF…");
     EXPECT_EQ(dialoge->gefragt.back(),
               "PDF " + (akten / "Müller 2026 \u2013 Jahresübersicht.pdf").string());
     // The folder is not there: the PDF could not be saved, and the message says so.
@@ -331,8 +326,7 @@ TEST_F(MenuebefehleTest, GeaenderterFallWirdVorDemSchliessenUndOeffnenGefragt) {
     EXPECT_EQ(dialoge->gefragt.back(), "Änderungen an Fall.korvalt?");
 
     dialoge->aenderungsantwort = Aenderungsantwort::speichern;
-    dialoge->datei = "Fall.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    oeffnen("Fall.korvalt");
     EXPECT_EQ(static_cast<unsigned char>(dateiinhalt(pfad("Fall.korvalt"))[2]), 5);
     EXPECT_EQ(titel(), caption + " \u2013 Fall.korvalt");
     EXPECT_EQ(text("Startgruppe"), "5");
@@ -368,13 +362,12 @@ TEST_F(MenuebefehleTest, SchliessenUebernimmtDieOffeneEingabeVorDerFrage) {
 // the next save puts it in the file and ends the offer.
 TEST_F(MenuebefehleTest, UnfertigesSpeichernWirdAngebotenUndGeoeffnet) {
     starten();
-    std::ofstream(pfad("Fall.korvalt"), std::ios::binary) << test::einstellungssatzText(9);
+    anlegen("Fall.korvalt", test::einstellungssatzText(9));
     const auto jetzt = std::filesystem::file_time_type::clock::now();
     std::filesystem::last_write_time(pfad("Fall.korvalt"), jetzt - std::chrono::minutes(5));
     const auto rest = pfad(".Fall.korvalt.korvalt-tmp-Ab12Cd");
     std::ofstream(rest, std::ios::binary) << test::einstellungssatzText(11, 60);
-    dialoge->datei = "Fall.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    oeffnen("Fall.korvalt");
     ASSERT_NE(fenster->findChild<QWidget*>("Angebot"), nullptr);
     // Another case shown ends the offer.
     waehlen(&Menueaktionen::neu);
@@ -397,8 +390,7 @@ TEST_F(MenuebefehleTest, UnfertigesSpeichernWirdAngebotenUndGeoeffnet) {
 
     taste(Qt::Key_S, Qt::ControlModifier);
     EXPECT_EQ(dateiinhalt(pfad("Fall.korvalt")), test::einstellungssatzText(11, 60));
-    dialoge->datei = "Fall.korvalt";
-    waehlen(&Menueaktionen::fallOeffnen);
+    oeffnen("Fall.korvalt");
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     EXPECT_EQ(fenster->findChild<QWidget*>("Angebot"), nullptr);
 }
@@ -417,9 +409,7 @@ TEST_F(MenuebefehleTest, NeuBehaeltDieZuletztGewaehlteTabelle) {
     EXPECT_EQ(text("indi1", 3), "36");
     EXPECT_EQ(text("Startgruppe"), "9a");
 
-    Kalenderangaben beginn;
-    beginn.beginn = KalenderMonat(2025, 1);
-    ASSERT_TRUE(sitzung->kalenderSetzen(beginn, fehler)) << fehler;
+    ASSERT_TRUE(sitzung->kalenderSetzen(ab({2025, 1}), fehler)) << fehler;
     ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("vka"), fehler)) << fehler;
     waehlen(&Menueaktionen::neu);
     EXPECT_EQ(sitzung->daten().tabelle,
@@ -443,10 +433,7 @@ TEST_F(MenuebefehleTest, DruckenInEineDateiSchuetztSchreibgeschuetzte) {
 
     // The year view's printer dialog as well.
     waehlen(&Menueaktionen::jahresuebersicht);
-    auto* ansicht = fenster->findChild<QDialog*>();
-    ASSERT_NE(ansicht, nullptr);
-    for (auto* knopf : ansicht->findChildren<QPushButton*>())
-        if (knopf->text() == "&Drucken…") knopf->click();
+    jahresansichtKnopf("&Drucken…");
     EXPECT_EQ(dateiinhalt(dialoge->papier()), "alt");
     ASSERT_EQ(meldungen.warnungen.size(), 2u);
     EXPECT_NE(meldungen.warnungen[1].find("schreibgeschützt"), std::string::npos)
@@ -598,10 +585,8 @@ TEST_F(MenuebefehleTest, UeberKorvaltNenntVersionTabelleLizenzUndDateien) {
 // Beginn, Stufe und Teilzeit with a current step: column 1 of both cases begins in that step with
 // the months left of it, the typed durations stay, and the status line names the settings.
 TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
-    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
-    starten(test::einstellungssatzText(9) + std::string(tabelle.begin(), tabelle.end()));
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
+    starten(test::einstellungssatzText(9) + bytes(tabellensatzBilden("2026-05")));
+    Kalenderangaben angaben = ab({2026, 7});
     angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2024, 4)};
     angaben.anteilI = 7500;
     dialoge->kalender = angaben;
@@ -622,11 +607,9 @@ TEST_F(MenuebefehleTest, AktuelleStufeVerkuerztSpalteEins) {
 // More months served than the step lasts: the dialog shows the case's reason and keeps OK off, and
 // neither the durations nor the settings change.
 TEST_F(MenuebefehleTest, ZuLangeAktuelleStufeAendertNichts) {
-    const Einstellungssatz tabelle = tabellensatzBilden("2026-05");
-    starten(test::einstellungssatzText(9) + std::string(tabelle.begin(), tabelle.end()));
+    starten(test::einstellungssatzText(9) + bytes(tabellensatzBilden("2026-05")));
     const std::vector<std::string> vorher = fallbild();
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
+    Kalenderangaben angaben = ab({2026, 7});
     angaben.aktuelleStufe = AktuelleStufe{3, KalenderMonat(2022, 4)};
     dialoge->kalender = angaben;
     waehlen(&Menueaktionen::kalender);
@@ -644,9 +627,7 @@ TEST_F(MenuebefehleTest, ZuLangeAktuelleStufeAendertNichts) {
 TEST_F(MenuebefehleTest, NachDatumOhneBeginnBietetDenDialogAn) {
     starten();
     meldungen.antwort = 1;
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
-    dialoge->kalender = angaben;
+    dialoge->kalender = ab({2026, 7});
     QMenu* menue = fenster->menuBar()->findChild<QMenu*>("Tabellenmenue");
     ASSERT_NE(menue, nullptr);
     emit menue->aboutToShow();
@@ -715,10 +696,8 @@ TEST_F(MenuebefehleTest, SteuerUndSozialversicherung) {
     EXPECT_FALSE(sitzung->tabellen().steuer);
     EXPECT_EQ(titel(), caption);
 
-    Kalenderangaben kalender;
-    kalender.beginn = KalenderMonat(2026, 7);
     std::string fehler;
-    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, kalender)) << fehler;
+    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, ab({2026, 7}))) << fehler;
     fenster->korvaltei().anzeige().starten();
     fenster->alsGespeichertMerken();
     waehlen(&Menueaktionen::steuer);

@@ -72,22 +72,47 @@ TEST(Nettofall, SteuerangabenBrauchenBeginnUndTabelleMitCent) {
     EXPECT_TRUE(fall2006.steuerSetzen(std::nullopt, fehler));
 }
 
-// Saved with the case and opened again, the settings come back; a case without them has none.
-TEST(Nettofall, SteuerangabenUeberSpeichernUndOeffnen) {
+// A case's file written, opened and saved again.
+class NettofallDatei : public ::testing::Test {
+  protected:
+    // A record: the text, blanks to its end.
+    static std::string satz(const std::string& text) {
+        return text + std::string(einstellungssatzLaenge - text.size(), ' ');
+    }
+    // A case of VKA by date from 01/2026, its records before the tax record.
+    static std::string nachDatum() {
+        return "st\x09" + std::string(72, '1') + satz("tbvka") +
+               satz("kz202601" + std::string(7, ' ') + "1000010000");
+    }
+    void oeffnen(const std::string& inhalt) {
+        std::ofstream(datei, std::ios::binary) << inhalt;
+        ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+    }
+    std::string gespeichert(const char* startgruppe = "9") {
+        std::string fehler;
+        EXPECT_TRUE(sitzung.speichern(startgruppe, zurueck, fehler)) << fehler;
+        return test::dateiinhalt(zurueck);
+    }
+
     test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / "Fall.korvalt";
+    const std::filesystem::path datei = verzeichnis.pfad() / "Fall.korvalt";
+    const std::filesystem::path zurueck = verzeichnis.pfad() / "zurueck.korvalt";
     test::Meldungsprotokoll meldungen;
     Sitzung sitzung;
+};
+
+// Saved with the case and opened again, the settings come back; a case without them has none.
+TEST_F(NettofallDatei, SteuerangabenUeberSpeichernUndOeffnen) {
     ASSERT_EQ(sitzung.oeffnen({{"."}, {}, "vka"}, meldungen).fehler, "");
     std::string fehler;
     ASSERT_TRUE(sitzung.kalenderSetzen(ab({2026, 1}), fehler)) << fehler;
     Steuerangaben a = klasse1Kirche9();
     a.privatbeitrag = 61250;
     ASSERT_TRUE(sitzung.steuerSetzen(a, fehler)) << fehler;
-    ASSERT_TRUE(sitzung.speichern("9b", datei, fehler)) << fehler;
+    gespeichert("9b");
 
     Sitzung wieder;
-    ASSERT_EQ(wieder.oeffnen({{"."}, datei}, meldungen).fehler, "");
+    ASSERT_EQ(wieder.oeffnen({{"."}, zurueck}, meldungen).fehler, "");
     EXPECT_EQ(wieder.tabellen().steuer, a);
     EXPECT_TRUE(meldungen.warnungen.empty());
     wieder.beispielfallLaden();
@@ -96,15 +121,9 @@ TEST(Nettofall, SteuerangabenUeberSpeichernUndOeffnen) {
 
 // A case of 2006 read with tax settings opens without net pay, says so once, and is saved back
 // byte for byte.
-TEST(Nettofall, Fall2006MitSteuerangabenBleibtUnveraendert) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / "Fall.korvalt";
-    std::string inhalt = "st\x09" + std::string(72, '1') + "sv100900";
-    inhalt += std::string(2 * einstellungssatzLaenge - inhalt.size(), ' ');
-    std::ofstream(datei, std::ios::binary) << inhalt;
-    test::Meldungsprotokoll meldungen;
-    Sitzung sitzung;
-    ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+TEST_F(NettofallDatei, Fall2006MitSteuerangabenBleibtUnveraendert) {
+    const std::string inhalt = "st\x09" + std::string(72, '1') + satz("sv100900");
+    oeffnen(inhalt);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_EQ(meldungen.warnungen[0],
               "Einstellungsdatei: Die Angaben zu Steuer und Sozialversicherung (Steuerklasse I, "
@@ -112,80 +131,42 @@ TEST(Nettofall, Fall2006MitSteuerangabenBleibtUnveraendert) {
               "kinderlos) bleiben unbeachtet: Die Tariftabelle 2006 rechnet ohne Kalender; den "
               "Nettolohn gibt es nur in den Tabellen ab 2024 mit einem Beginn. Beim Speichern "
               "bleiben sie unverändert in der Datei.");
-    std::string fehler;
-    const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
-    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
-    EXPECT_EQ(test::dateiinhalt(zurueck), inhalt);
+    EXPECT_EQ(gespeichert(), inhalt);
 }
 
 // What a later version wrote after the positions this version knows is saved again byte for byte,
 // also once the settings were changed.
-TEST(Nettofall, SpaetereStellenDesSatzesBleiben) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / "Fall.korvalt";
-    std::string sv = "sv100000" + std::string(14, ' ') + "spaeter";
-    sv += std::string(einstellungssatzLaenge - sv.size(), ' ');
-    std::string kz = "kz202601" + std::string(7, ' ') + "1000010000";
-    kz += std::string(einstellungssatzLaenge - kz.size(), ' ');
-    std::string tb = "tbvka";
-    tb += std::string(einstellungssatzLaenge - tb.size(), ' ');
-    std::ofstream(datei, std::ios::binary) << "st\x09" + std::string(72, '1') + tb + kz + sv;
-    test::Meldungsprotokoll meldungen;
-    Sitzung sitzung;
-    ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+TEST_F(NettofallDatei, SpaetereStellenDesSatzesBleiben) {
+    const std::string sv = satz("sv100000" + std::string(14, ' ') + "spaeter");
+    oeffnen(nachDatum() + sv);
     ASSERT_EQ(sitzung.tabellen().steuer, Steuerangaben{});
-    const auto gespeichertesSv = [&] {
-        std::string fehler;
-        const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
-        EXPECT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
-        const std::string inhalt = test::dateiinhalt(zurueck);
-        const auto stelle = inhalt.find("sv");
-        return stelle == std::string::npos ? std::string() : inhalt.substr(stelle, sv.size());
-    };
-    EXPECT_EQ(gespeichertesSv(), sv);
+    EXPECT_EQ(gespeichert().substr(3 * einstellungssatzLaenge), sv);
     std::string fehler;
     ASSERT_TRUE(sitzung.steuerSetzen(klasse1Kirche9(), fehler)) << fehler;
     std::string geaendert = sv;
     geaendert[5] = '9';
-    EXPECT_EQ(gespeichertesSv(), geaendert);
+    EXPECT_EQ(gespeichert().substr(3 * einstellungssatzLaenge), geaendert);
 }
 
 // A damaged record goes back into the file whole, so that a later version's settings it may hold
 // are not lost, until the case gets settings of its own or none: then it is replaced or dropped.
-TEST(Nettofall, BeschaedigterSatzBleibtBisZuNeuenAngaben) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / "Fall.korvalt";
-    std::string sv = "sv7009";
-    sv += std::string(einstellungssatzLaenge - sv.size(), ' ');
-    std::string kz = "kz202601" + std::string(7, ' ') + "1000010000";
-    kz += std::string(einstellungssatzLaenge - kz.size(), ' ');
-    std::string tb = "tbvka";
-    tb += std::string(einstellungssatzLaenge - tb.size(), ' ');
-    const std::string inhalt = "st\x09" + std::string(72, '1') + tb + kz + sv;
-    std::ofstream(datei, std::ios::binary) << inhalt;
-    test::Meldungsprotokoll meldungen;
-    Sitzung sitzung;
-    ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
+TEST_F(NettofallDatei, BeschaedigterSatzBleibtBisZuNeuenAngaben) {
+    const std::string inhalt = nachDatum() + satz("sv7009");
+    oeffnen(inhalt);
     EXPECT_FALSE(sitzung.tabellen().steuer);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("Der beschädigte Steuer- und Sozialversicherungssatz "
                                           "bleibt beim Speichern erhalten"),
               std::string::npos)
         << meldungen.warnungen[0];
-    const auto zurueck = verzeichnis.pfad() / "zurueck.korvalt";
-    std::string fehler;
-    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
-    EXPECT_EQ(test::dateiinhalt(zurueck), inhalt);
+    EXPECT_EQ(gespeichert(), inhalt);
 
+    std::string fehler;
     ASSERT_TRUE(sitzung.steuerSetzen(klasse1Kirche9(), fehler)) << fehler;
-    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
-    EXPECT_EQ(test::dateiinhalt(zurueck).substr(3 * einstellungssatzLaenge), [] {
-        const Einstellungssatz satz = svSatzBilden(klasse1Kirche9());
-        return std::string(satz.begin(), satz.end());
-    }());
+    const Einstellungssatz neu = svSatzBilden(klasse1Kirche9());
+    EXPECT_EQ(gespeichert(), nachDatum() + std::string(neu.begin(), neu.end()));
     ASSERT_TRUE(sitzung.steuerSetzen(std::nullopt, fehler)) << fehler;
-    ASSERT_TRUE(sitzung.speichern("9", zurueck, fehler)) << fehler;
-    EXPECT_EQ(test::dateiinhalt(zurueck), inhalt.substr(0, 3 * einstellungssatzLaenge));
+    EXPECT_EQ(gespeichert(), nachDatum());
 }
 
 // The November of an employee in service who begins in 07/2026: the bonus is not cut for the

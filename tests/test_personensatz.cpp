@@ -1,5 +1,6 @@
-// The person's records "pe": their bytes, reading them back, what a field may hold, and the
-// settings file with and without them.
+// The person's records "pe": their bytes, reading them back, what a field may hold; and the
+// records of the names, the tax settings and the person in the settings file, with and without
+// them.
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,7 +8,10 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
+#include "fallnamensatz.h"
+#include "kalendersatz.h"
 #include "personensatz.h"
+#include "svsatz.h"
 #include "tariftabelle.h"
 
 using namespace korvalt;
@@ -92,48 +96,119 @@ TEST(Personensatz, WasEinFeldNichtEnthaltenDarf) {
     }
 }
 
-// A case without a person is saved as before there were persons; with one, its records follow the
-// others, and the file gives it back.
-TEST(Personensatz, InDerEinstellungsdatei) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+// A case without names, tax settings or person is saved as before there were such records, in
+// 2006 its case record alone; with them, in the order of the file: case, table, calendar, the
+// names, the tax settings, the person's fields. The file gives them back, and a case restored
+// without them has none.
+TEST(Zusatzsaetze, InDerEinstellungsdatei) {
     Falltabellen t;
     standardfallSetzen(t);
-    const auto ohne = einstellungssaetzeBilden("9", t, tabelle2006());
-    ASSERT_EQ(ohne.size(), 1u);
-    EXPECT_EQ(ohne[0], einstellungssatzBilden(9, t, gruppen2006));
+    const Personenangaben person{"Anna Müller", "4711", "", ""};
+    EXPECT_EQ(einstellungssaetzeBilden("9", t, tabelle2006()),
+              std::vector<Einstellungssatz>{einstellungssatzBilden(9, t, gruppen2006)});
+    t.person = person;
+    const auto in2006 = einstellungssaetzeBilden("9", t, tabelle2006());
+    ASSERT_EQ(in2006.size(), 3u);
+    EXPECT_EQ(in2006[0], einstellungssatzBilden(9, t, gruppen2006));
 
-    t.person = {"Anna Müller", "4711", "", ""};
-    const auto mit = einstellungssaetzeBilden("9", t, tabelle2006());
-    ASSERT_EQ(mit.size(), 3u);
-    EXPECT_EQ(mit[0], ohne[0]);
+    Tariftabelle mitCent = tabelle2006();
+    mitCent.schluessel = "2026-05";
+    mitCent.inCent = true;
+    t.person = {};
+    t.kalender.beginn = KalenderMonat(2026, 1);
+    EXPECT_EQ(einstellungssaetzeBilden("9", t, mitCent).size(), 3u);
+    const Fallnamen namen{"ohne Höhergruppierung", "mit Höhergruppierung nach 9b zum 07/2026"};
+    Steuerangaben steuer;
+    steuer.kirchensteuerProzent = 9;
+    t.namen = namen;
+    t.steuer = steuer;
+    t.person = person;
+    const auto saetze = einstellungssaetzeBilden("9", t, mitCent);
+    std::vector<Satzart> arten;
+    for (const auto& satz : saetze) arten.push_back(satzartVon(satz));
+    EXPECT_EQ(arten,
+              (std::vector{Satzart::fall, Satzart::tabelle, Satzart::kalender, Satzart::fallnamen,
+                           Satzart::fallnamen, Satzart::steuer, Satzart::person, Satzart::person}));
+    ASSERT_EQ(saetze.size(), 8u);
+    EXPECT_EQ(std::vector(saetze.begin() + 3, saetze.begin() + 5), fallnamensaetzeBilden(namen));
+    EXPECT_EQ(saetze[5], svSatzBilden(steuer));
+    EXPECT_EQ(std::vector(saetze.begin() + 6, saetze.end()), personensaetzeBilden(person));
+
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
     std::string fehler;
-    ASSERT_TRUE(einstellungsdateiSchreiben(datei, mit, fehler)) << fehler;
+    ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze, fehler)) << fehler;
     const Einstellungslesung lesung = einstellungsdateiLesen(datei);
     EXPECT_EQ(lesung.hinweis, "");
+    EXPECT_EQ(lesung.steuer, steuer);
     Falltabellen zurueck;
-    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, ausText(""), zurueck, gruppen2006,
-                                                 lesung.person));
-    EXPECT_EQ(zurueck.person, t.person);
-    // Restoring a case without a person clears the one shown before.
+    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, zurueck,
+                                                 gruppen2006, lesung.person, lesung.fallnamen,
+                                                 lesung.steuersatz));
+    EXPECT_EQ(zurueck.namen, namen);
+    EXPECT_EQ(zurueck.steuer, steuer);
+    EXPECT_EQ(zurueck.person, person);
     ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, zurueck, gruppen2006));
+    EXPECT_TRUE(zurueck.namen.standard());
+    EXPECT_FALSE(zurueck.steuer);
     EXPECT_TRUE(zurueck.person.leer());
 }
 
-// Of each field the first sound record counts; a damaged one and one of a field this version does
-// not know are passed over and named.
-TEST(Personensatz, DateiMitDoppeltemBeschaedigtemUndUnbekanntemFeld) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    std::ofstream(datei, std::ios::binary) << "st\x09" + std::string(72, '1') +
-                                                  satzText("peNM\xFCller") + satzText("peNAnna") +
-                                                  satzText("peNBerta") + satzText("peZZimmer 3");
-    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
-    ASSERT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
-    EXPECT_EQ(lesung.person, (Personenangaben{"Anna", "", "", ""}));
-    EXPECT_NE(lesung.hinweis.find("der 2. Satz: Der Personensatz ist beschädigt (Name); der 5. "
-                                  "Satz: Die Angabe zur Person \u201EZ\u201C kennt diese Version "
-                                  "von Korvalt nicht. Die Datei bleibt unverändert"),
-              std::string::npos)
-        << lesung.hinweis;
+// Of each record the first sound one counts; a damaged one, and a name record of a case or a
+// person record of a field this version does not know, are passed over and named.
+TEST(Zusatzsaetze, DoppelteBeschaedigteUndUnbekannteSaetze) {
+    Steuerangaben privatInSachsen;
+    privatInSachsen.steuerklasse = 3;
+    privatInSachsen.kirchensteuerProzent = 8;
+    privatInSachsen.kinder = 1;
+    privatInSachsen.sachsen = true;
+    privatInSachsen.privatbeitrag = 61250;
+    const struct {
+        const char* name;
+        std::vector<std::string> saetze;
+        std::optional<Steuerangaben> steuer;
+        Fallnamen namen;
+        Personenangaben person;
+        const char* hinweis;
+    } faelle[] = {
+        {"Steuer",
+         {"sv 00000", "sv300811    061250", "sv100000"},
+         privatInSachsen,
+         {},
+         {},
+         ": der 2. Satz: Der Steuer- und Sozialversicherungssatz ist beschädigt (Steuerklasse). "
+         "Die Datei bleibt unverändert"},
+        {"Namen",
+         {"fnIM\xFC"
+          "ller",
+          "fnIFall B", "fnIFall C", "fnXFall X", "fnN"},
+         {},
+         {"Normalfall", "Fall B"},
+         {},
+         "der 2. Satz: Der Namenssatz ist beschädigt (Name des individuellen Falls); der 5. Satz: "
+         "Den Fall \u201EX\u201C eines Namenssatzes kennt diese Version von Korvalt nicht; der 6. "
+         "Satz: Der Namenssatz ist beschädigt (Name des Normalfalls). Die Datei bleibt "
+         "unverändert"},
+        {"Person",
+         {"peNM\xFCller", "peNAnna", "peNBerta", "peZZimmer 3"},
+         {},
+         {},
+         {"Anna", "", "", ""},
+         "der 2. Satz: Der Personensatz ist beschädigt (Name); der 5. Satz: Die Angabe zur Person "
+         "\u201EZ\u201C kennt diese Version von Korvalt nicht. Die Datei bleibt unverändert"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        test::TemporaeresVerzeichnis verzeichnis;
+        const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+        std::string inhalt = "st\x09" + std::string(72, '1');
+        for (const auto& satz : f.saetze) inhalt += satzText(satz);
+        std::ofstream(datei, std::ios::binary) << inhalt;
+        const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+        ASSERT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
+        EXPECT_EQ(lesung.steuer, f.steuer);
+        EXPECT_EQ(lesung.fallnamen, f.namen);
+        EXPECT_EQ(lesung.person, f.person);
+        EXPECT_NE(lesung.hinweis.find(f.hinweis), std::string::npos) << lesung.hinweis;
+    }
 }

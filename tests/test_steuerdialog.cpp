@@ -24,41 +24,35 @@ void setzen(Steuerdialog& dialog, const char* feld, const char* text) {
     dialog.findChild<QLineEdit*>(feld)->setText(QString::fromUtf8(text));
 }
 
-struct Eingabe {
-    const char* name;
-    const char* feld;
-    const char* text;
-    const char* grund;
-};
-
-class SteuerdialogTest : public ::testing::TestWithParam<Eingabe> {};
-
-TEST_P(SteuerdialogTest, UngueltigeEingabeSperrtOkMitGrund) {
-    Steuerdialog dialog(Steuerangaben{});
-    ASSERT_TRUE(ok(dialog)->isEnabled());
-    setzen(dialog, GetParam().feld, GetParam().text);
-    EXPECT_FALSE(ok(dialog)->isEnabled());
-    EXPECT_FALSE(dialog.gueltig());
-    EXPECT_EQ(dialog.grund(), GetParam().grund);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Eingaben, SteuerdialogTest,
-    ::testing::Values(
-        Eingabe{"KinderfreibetraegeNichtInHalben", "Kinderfreibetraege", "1,2",
-                "\u201E1,2\u201C ist keine Zahl von Kinderfreibeträgen (0 bis 9,5 in Schritten "
-                "von 0,5)."},
-        Eingabe{"KinderLeer", "Kinder", "",
-                "\u201E\u201C ist keine Kinderzahl (0 für kinderlos, sonst die Zahl der Kinder "
-                "unter 25, höchstens 9)."},
-        Eingabe{"ZusatzbeitragZuHoch", "Zusatzbeitrag", "12",
-                "Der Zusatzbeitrag von 12 % liegt nicht zwischen 0 und 10 %."},
-        Eingabe{"ZusatzversorgungKeineZahl", "Zusatzversorgung", "zwei",
-                "\u201Ezwei\u201C ist kein Anteil zur Zusatzversorgung (Prozent mit höchstens "
-                "zwei Nachkommastellen, etwa 2,4)."}),
-    [](const auto& info) { return std::string(info.param.name); });
-
 }  // namespace
+
+// An invalid entry keeps OK disabled and says why.
+TEST(Steuerdialog, UngueltigeEingabeSperrtOkMitGrund) {
+    const struct {
+        const char* feld;
+        const char* text;
+        const char* grund;
+    } faelle[] = {
+        {"Kinderfreibetraege", "1,2",
+         "\u201E1,2\u201C ist keine Zahl von Kinderfreibeträgen (0 bis 9,5 in Schritten von 0,5)."},
+        {"Kinder", "",
+         "\u201E\u201C ist keine Kinderzahl (0 für kinderlos, sonst die Zahl der Kinder unter 25, "
+         "höchstens 9)."},
+        {"Zusatzbeitrag", "12", "Der Zusatzbeitrag von 12 % liegt nicht zwischen 0 und 10 %."},
+        {"Zusatzversorgung", "zwei",
+         "\u201Ezwei\u201C ist kein Anteil zur Zusatzversorgung (Prozent mit höchstens zwei "
+         "Nachkommastellen, etwa 2,4)."},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.feld);
+        Steuerdialog dialog(Steuerangaben{});
+        ASSERT_TRUE(ok(dialog)->isEnabled());
+        setzen(dialog, f.feld, f.text);
+        EXPECT_FALSE(ok(dialog)->isEnabled());
+        EXPECT_FALSE(dialog.gueltig());
+        EXPECT_EQ(dialog.grund(), f.grund);
+    }
+}
 
 // What is entered becomes the settings: each field in its place, the premium only when private
 // (an additional rate typed before is then left out), and a combination the settings refuse is

@@ -1,15 +1,10 @@
 // The tax and insurance settings: their limits, the values as typed, and their record "sv".
 #include <gtest/gtest.h>
 
-#include <cstring>
-#include <fstream>
 #include <string>
 
-#include "einstellungsdatei.h"
 #include "einstellungssatz.h"
-#include "kalendersatz.h"
 #include "svsatz.h"
-#include "tariftabelle.h"
 
 using namespace korvalt;
 
@@ -139,53 +134,4 @@ TEST(Steuerangaben, WasZusammenpasst) {
     a.zusatzbeitrag = 250;
     a.privatbeitrag = 50000;
     EXPECT_NE(steuerangabenPruefen(a), "");
-}
-
-// A case with tax settings writes its record after the calendar record and before the person's;
-// the file gives them back to the case, and a case restored without the record has none.
-TEST(Svsatz, InDerEinstellungsdatei) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    Falltabellen t;
-    standardfallSetzen(t);
-    Tariftabelle vka = tabelle2006();
-    vka.schluessel = "vka";
-    t.kalender.beginn = KalenderMonat(2026, 1);
-    t.person.name = "Anna Müller";
-    t.steuer = gesetzlich();
-    const auto saetze = einstellungssaetzeBilden("9", t, vka);
-    ASSERT_EQ(saetze.size(), 5u);
-    EXPECT_EQ(satzartVon(saetze[2]), Satzart::kalender);
-    EXPECT_EQ(saetze[3], svSatzBilden(gesetzlich()));
-    EXPECT_EQ(satzartVon(saetze[4]), Satzart::person);
-    std::string fehler;
-    ASSERT_TRUE(einstellungsdateiSchreiben(datei, saetze, fehler)) << fehler;
-
-    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
-    EXPECT_EQ(lesung.hinweis, "");
-    EXPECT_EQ(lesung.steuer, gesetzlich());
-    Falltabellen zurueck;
-    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, zurueck,
-                                                 gruppen2006, lesung.person, lesung.fallnamen,
-                                                 lesung.steuersatz));
-    EXPECT_EQ(zurueck.steuer, t.steuer);
-    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, zurueck, gruppen2006));
-    EXPECT_FALSE(zurueck.steuer);
-}
-
-// Of several records the first sound one counts; a damaged one is named and passed over.
-TEST(Svsatz, BeschaedigterSatzWirdGenannt) {
-    test::TemporaeresVerzeichnis verzeichnis;
-    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    std::string inhalt = "st\x09" + std::string(72, '1');
-    for (const char* satz : {"sv 00000", "sv300811    061250", "sv100000"})
-        inhalt += std::string(satz) + std::string(einstellungssatzLaenge - std::strlen(satz), ' ');
-    std::ofstream(datei, std::ios::binary) << inhalt;
-    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
-    ASSERT_EQ(lesung.ergebnis, Einstellungslesung::Ergebnis::gelesen);
-    EXPECT_EQ(lesung.steuer, privatInSachsen());
-    EXPECT_NE(lesung.hinweis.find(": der 2. Satz: Der Steuer- und Sozialversicherungssatz ist "
-                                  "beschädigt (Steuerklasse). Die Datei bleibt unverändert"),
-              std::string::npos)
-        << lesung.hinweis;
 }

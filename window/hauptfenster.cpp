@@ -1,8 +1,11 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
 #include "aenderungsname.h"
+#include "arbeitsflaeche.h"
 #include "aufschluesselungsansicht.h"
+#include "bildschirmeinpassung.h"
 #include "dateinamen.h"
+#include "hilfeabschnitte.h"
 #include "jahresansicht.h"
 #include "kalenderangabentext.h"
 #include "personenangaben.h"
@@ -13,6 +16,7 @@
 #include <QAction>
 #include <QCloseEvent>
 #include <QHBoxLayout>
+#include <QIcon>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
@@ -73,6 +77,13 @@ QString ohneMarke(QString text) {
     return text.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
 }
 
+// The desktop theme's icon of a standard action, by its name in the freedesktop naming; where the
+// theme has none, the item stays as it is, without an icon.
+void themensymbolSetzen(QAction* aktion, const char* name) {
+    const QIcon symbol = QIcon::fromTheme(QString::fromLatin1(name));
+    if (!symbol.isNull()) aktion->setIcon(symbol);
+}
+
 }  // namespace
 
 Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* eltern)
@@ -82,7 +93,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     setObjectName("Hauptfenster");
     // Korvaltei sizes itself to the design size; the window adds the menu and the status line.
     const QSize entwurf = korvaltei_->size();
-    setCentralWidget(korvaltei_);
+    setCentralWidget(new Arbeitsflaeche(*korvaltei_, this));
 
     QMenu* datei = menuBar()->addMenu("&Datei");
     aktionen_.neu = neueAktion(datei, "&Neu", QKeySequence::New);
@@ -117,8 +128,6 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     for (const QKeySequence& taste : aktionen_.wiederherstellen->shortcuts())
         if (!wiederTasten.contains(taste)) wiederTasten.append(taste);
     aktionen_.wiederherstellen->setShortcuts(wiederTasten);
-    aktionen_.rueckgaengig->setIcon(QIcon::fromTheme(QStringLiteral("edit-undo")));
-    aktionen_.wiederherstellen->setIcon(QIcon::fromTheme(QStringLiteral("edit-redo")));
     connect(aktionen_.rueckgaengig, &QAction::triggered, this, [this] { rueckgaengig(); });
     connect(aktionen_.wiederherstellen, &QAction::triggered, this, [this] { wiederherstellen(); });
     connect(aenderungen_, &QUndoStack::canUndoChanged, aktionen_.rueckgaengig,
@@ -177,6 +186,23 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.hilfe->setText("&Hilfe");
     hilfemenue_->addAction(aktionen_.hilfe);
     aktionen_.ueber = neueAktion(hilfemenue_, "Über &Korvalt");
+    // The standard actions with the desktop theme's icons, by their freedesktop names.
+    const std::pair<QAction*, const char*> symbole[] = {
+        {aktionen_.neu, "document-new"},
+        {aktionen_.fallOeffnen, "document-open"},
+        {zuletztMenue_->menuAction(), "document-open-recent"},
+        {aktionen_.fallSpeichern, "document-save"},
+        {aktionen_.fallSpeichernUnter, "document-save-as"},
+        {aktionen_.drucken, "document-print"},
+        {aktionen_.seitenansicht, "document-print-preview"},
+        {aktionen_.beenden, "application-exit"},
+        {aktionen_.rueckgaengig, "edit-undo"},
+        {aktionen_.wiederherstellen, "edit-redo"},
+        {aktionen_.monatstabelleKopieren, "edit-copy"},
+        {aktionen_.hilfe, "help-contents"},
+        {aktionen_.ueber, "help-about"},
+    };
+    for (const auto& [aktion, name] : symbole) themensymbolSetzen(aktion, name);
     tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
@@ -199,6 +225,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     titelSetzen();
     resize(entwurf.width(),
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
+    // On a smaller screen the window opens as large as it can; the fields scroll.
+    beimOeffnenEinpassen(*this);
 }
 
 // The undo stack, a child, goes after this window's members: emptied then, it must not reach them.
@@ -209,6 +237,7 @@ Hauptfenster::~Hauptfenster() {
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        hilfeAnbinden(*jahresansicht_, hilfeabschnitt::jahresuebersicht, korvaltei_->hilfeaufruf());
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
         jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });
@@ -225,6 +254,8 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
 Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
     if (!aufschluesselung_) {
         aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
+        hilfeAnbinden(*aufschluesselung_, hilfeabschnitt::aufschluesselung,
+                      korvaltei_->hilfeaufruf());
         korvaltei_->anzeige().nachRechnungAnhaengen([this] {
             if (aufschluesselung_->isVisible()) aufschluesselung_->neuBerechnen();
         });

@@ -1,14 +1,18 @@
-// The help window over the help page in the program's resources.
+// The help window over the help page in the program's resources, and F1 in other windows.
 #include "hilfefenster.h"
 
-#include <QScreen>
+#include <QAction>
 #include <QShortcut>
 #include <QTextBrowser>
 #include <QVBoxLayout>
+#include <string>
+
+#include "bildschirmeinpassung.h"
+#include "qtumwandlung.h"
 
 namespace korvalt {
 
-Hilfefenster::Hilfefenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
+Hilfefenster::Hilfefenster() : QWidget(nullptr, Qt::Window) {
     setObjectName("Hilfefenster");
     setWindowTitle("Korvalt \u2013 Hilfe");
     setAttribute(Qt::WA_QuitOnClose, false);
@@ -23,13 +27,25 @@ Hilfefenster::Hilfefenster(QWidget* eltern) : QWidget(eltern, Qt::Window) {
     connect(escape, &QShortcut::activated, this, &QWidget::close);
     const int em = fontMetrics().averageCharWidth();
     resize(em * 90, em * 80);
+    beimOeffnenEinpassen(*this);
 }
 
-void Hilfefenster::zeigen(int kontext) {
+void Hilfefenster::zeigen(std::string_view abschnitt) {
     show();
     raise();
     activateWindow();
-    browser_->scrollToAnchor(QString("kontext%1").arg(kontext));
+    browser_->scrollToAnchor(alsQString(abschnitt));
+}
+
+void hilfeAnbinden(QWidget& fenster, std::string_view abschnitt, Hilfeaufruf aufruf) {
+    auto* hilfe = new QAction(&fenster);
+    hilfe->setShortcuts(QKeySequence::HelpContents);
+    hilfe->setShortcutContext(Qt::WindowShortcut);
+    fenster.addAction(hilfe);
+    QObject::connect(hilfe, &QAction::triggered, &fenster,
+                     [abschnitt = std::string(abschnitt), aufruf = std::move(aufruf)] {
+                         if (aufruf) aufruf(abschnitt);
+                     });
 }
 
 }  // namespace korvalt

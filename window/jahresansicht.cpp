@@ -16,6 +16,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "bildschirmeinpassung.h"
 #include "jahresdiagramm.h"
 #include "qtumwandlung.h"
 #include "sitzung.h"
@@ -118,11 +119,13 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->setWordWrap(false);
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    tabelle_->horizontalHeader()->setSectionResizeMode(QHeaderView::Stretch);
+    // The table asks for the width of its columns, each sized to its texts once per fill; the
+    // chart takes the rest.
+    tabelle_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
+    tabelle_->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Expanding);
     diagramm_ = jahresdiagrammErzeugen(inhalt_, diagrammFehler_);
-    teile_ = new QHBoxLayout;
-    auto* teile = teile_;
-    teile->addWidget(tabelle_, 1);
+    auto* teile = new QHBoxLayout;
+    teile->addWidget(tabelle_);
     teile->addWidget(diagramm_, 1);
     inhaltLayout->addWidget(satz_);
     inhaltLayout->addWidget(nettoSatz_);
@@ -162,6 +165,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     layout->addWidget(inhalt_, 1);
     layout->addLayout(knoepfe);
     resize(1180, 600);
+    beimOeffnenEinpassen(*this);
     neuBerechnen();
 }
 
@@ -258,13 +262,6 @@ void Jahresansicht::nettoZeigen() {
     if (tabelle_->columnCount() != spalten) {
         tabelle_->setColumnCount(spalten);
         spaltenbreitenNeu_ = true;
-        // With net pay the table takes the width its amounts need and the chart the rest;
-        // without, both share the width as before.
-        tabelle_->horizontalHeader()->setSectionResizeMode(daten_.netto ? QHeaderView::Interactive
-                                                                        : QHeaderView::Stretch);
-        tabelle_->setSizeAdjustPolicy(daten_.netto ? QAbstractScrollArea::AdjustToContents
-                                                   : QAbstractScrollArea::AdjustIgnored);
-        teile_->setStretch(0, daten_.netto ? 0 : 1);
         const QScreen* bildschirm = screen();
         if (daten_.netto && width() < breiteMitNetto &&
             (!bildschirm || bildschirm->availableGeometry().width() >= breiteMitNetto))
@@ -286,8 +283,9 @@ void Jahresansicht::tabelleFuellen() {
         tabelle_->setHorizontalHeaderItem(s, kopf);
     }
     tabelle_->setRowCount(int(u.jahre.size()) + 1);
-    // With net pay each column is as wide as its widest text, measured here from the texts set:
-    // the header's own measuring of every cell on each change took most of an Enter.
+    // Each column as wide as its widest text, the bold total and the two-line heads included,
+    // measured here from the texts set, once per fill: the header's own measuring of every cell on
+    // each change took most of an Enter.
     std::vector<int> breiten(std::size_t(koepfe.size()), 0);
     QFont fettschrift = tabelle_->font();
     fettschrift.setBold(true);
@@ -312,7 +310,6 @@ void Jahresansicht::tabelleFuellen() {
         for (int s = 0; s < int(werte.size()); ++s) {
             const std::string& text = werte[std::size_t(s)];
             zelleSetzen(*tabelle_, zeile, s, text, fett);
-            if (!netto) continue;
             const int breite = (fett ? fettMass : normalMass).horizontalAdvance(alsQString(text));
             breiten[std::size_t(s)] = std::max(breiten[std::size_t(s)], breite);
         }
@@ -321,7 +318,6 @@ void Jahresansicht::tabelleFuellen() {
     for (std::size_t i = 0; i < u.jahre.size(); ++i)
         zeileSetzen(int(i), u.jahre[i], netto ? &netto->jahre[i] : nullptr, true, false);
     zeileSetzen(int(u.jahre.size()), u.gesamt, netto ? &netto->gesamt : nullptr, false, true);
-    if (!netto) return;
     QHeaderView* kopf = tabelle_->horizontalHeader();
     // The cell's margins as the item delegate adds them, and a little room between the numbers.
     const int rand =

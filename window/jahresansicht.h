@@ -12,7 +12,6 @@
 #include "jahresdaten.h"
 
 class QCheckBox;
-class QHBoxLayout;
 class QLabel;
 class QTableWidget;
 class QPushButton;
@@ -80,7 +79,6 @@ class Jahresansicht : public QDialog {
     QCheckBox* schalter_ = nullptr;
     QCheckBox* nettoDiagramm_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
-    QHBoxLayout* teile_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;
     std::string diagrammFehler_;
     QPushButton* drucken_ = nullptr;

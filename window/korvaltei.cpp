@@ -15,7 +15,7 @@
 #include "eingabefelder.h"
 #include "feldwidgets.h"
 #include "gittermasse.h"
-#include "hilfefenster.h"
+#include "hilfeabschnitte.h"
 #include "monatsgitter.h"
 #include "pfeiltasten.h"
 #include "qtumwandlung.h"
@@ -97,7 +97,8 @@ Korvaltei::Korvaltei(Sitzung& sitzung, Meldungen& meldungen, QWidget* parent)
     hilfeaktion_->setShortcuts(QKeySequence::HelpContents);
     hilfeaktion_->setShortcutContext(Qt::WindowShortcut);
     addAction(hilfeaktion_);
-    connect(hilfeaktion_, &QAction::triggered, this, [this] { hilfeaufrufen(hilfekontext); });
+    connect(hilfeaktion_, &QAction::triggered, this,
+            [this] { hilfeaufrufen(hilfeabschnitt::programm); });
 
     // The design size at the screen's resolution.
     resize(int(std::lround(entwurfBreite * pixelProTwipX())),
@@ -147,9 +148,9 @@ void Korvaltei::eingabeUebernehmen() {
     if (auto* feld = dynamic_cast<Eingabefeld*>(focusWidget())) feld->uebernehmen();
 }
 
-void Korvaltei::hilfeaufrufen(int kontext) {
-    if (!hilfe_) hilfe_ = new Hilfefenster(this);
-    hilfe_->zeigen(kontext);
+void Korvaltei::hilfeaufrufen(std::string_view abschnitt) {
+    if (!hilfe_) hilfe_ = std::make_unique<Hilfefenster>();
+    hilfe_->zeigen(abschnitt);
 }
 
 void Korvaltei::closeEvent(QCloseEvent* ereignis) {
@@ -178,7 +179,28 @@ void Korvaltei::setzeHoeheTwips(int twips, bool felderSkalieren) {
     else if (!skalierhoehe_)
         skalierhoehe_ = height();
     resize(width(), pixel);
-    if (skalierhoehe_ && *skalierhoehe_ == pixel) skalierhoehe_.reset();
+    if (skalierhoehe_ && *skalierhoehe_ == pixel) {
+        // Back at its height: what a scrolling frame keeps in view is kept there again.
+        skalierhoehe_.reset();
+        imSichtHalten();
+    }
+}
+
+int Korvaltei::mindesthoehe(int breite) const {
+    const double entwurf = entwurfBreite * pixelProTwipX();
+    return int(std::lround(entwurfHoehe * pixelProTwipY() * std::min(1.0, breite / entwurf)));
+}
+
+void Korvaltei::setzeSichtbareHoehe(std::optional<int> pixel) {
+    if (sichtbareHoehe_ == pixel) return;
+    sichtbareHoehe_ = pixel;
+    imSichtHalten();
+}
+
+void Korvaltei::setzeRollversatz(int pixel) {
+    if (rollversatz_ == pixel) return;
+    rollversatz_ = pixel;
+    imSichtHalten();
 }
 
 int Korvaltei::feldhoeheTwips(FeldId feld) const {
@@ -229,6 +251,30 @@ void Korvaltei::formResize() {
     std::array<int, gitterSpalten> spalten{};
     for (std::size_t s = 0; s < spalten.size(); ++s) spalten[s] = pixel(m.spalten[s]);
     gitter.setzeSpaltenbreiten(spalten);
+    imSichtHalten();
+}
+
+// In a frame that shows only the upper part of the client area and scrolls it, the buttons, the
+// totals and the grid, right of the step panels, stay where they are seen, and the grid ends within
+// the part seen, keeping the design's margin below it: only the step panels scroll. A printout
+// shows the whole window as laid out.
+void Korvaltei::imSichtHalten() {
+    const bool halten = sichtbareHoehe_ && !skalierhoehe_;
+    const double y = skalierhoehe_.value_or(height()) / double(entwurfHoehe);
+    auto kante = [y](int twips) { return int(std::lround(twips * y)); };
+    const int rechts = fensterrechteck({Feldname::Monatsgitter}).x;
+    for (const auto& b : feldtabelle()) {
+        if (b.art == Feldart::Fenster || b.istArray()) continue;
+        const Rechteck r = fensterrechteck({b.name});
+        if (r.x < rechts) continue;
+        QWidget* w = felder_->widget({b.name});
+        const int oben = kante(r.y);
+        int unten = kante(r.y + r.hoehe);
+        if (halten && b.art == Feldart::Gitter)
+            unten = std::min(unten, *sichtbareHoehe_ - (kante(entwurfHoehe) - unten));
+        w->setGeometry(w->x(), oben + (halten ? rollversatz_ : 0), w->width(),
+                       std::max(1, unten - oben));
+    }
 }
 
 std::string Korvaltei::text(FeldId feld) const {

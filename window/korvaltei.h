@@ -18,6 +18,7 @@
 
 #include "anzeigefelder.h"
 #include "fallanzeige.h"
+#include "hilfefenster.h"
 #include "meldungen.h"
 #include "sitzung.h"
 
@@ -27,7 +28,6 @@ class QPainter;
 namespace korvalt {
 
 class Feldwidgets;
-class Hilfefenster;
 
 class Korvaltei : public QWidget, public Anzeigefelder {
   public:
@@ -67,6 +67,17 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     void setzeHoeheTwips(int twips, bool felderSkalieren = true);
     // The height of a field in twips as it is laid out now (Unterschrift for the printout).
     int feldhoeheTwips(FeldId feld) const;
+
+    // The least height in pixels the fields are laid out for at a width of `breite` pixels: the
+    // design's proportions, but never more than the design height. A frame lower than that shows
+    // the client area at this height and scrolls it rather than squeeze the fields and fonts.
+    int mindesthoehe(int breite) const;
+    // The height of the part of the client area such a frame shows: the grid then ends within it
+    // and shows fewer rows. Nothing: the whole client area is seen.
+    void setzeSichtbareHoehe(std::optional<int> pixel);
+    // How far such a frame has scrolled the client area up, in pixels: only the step panels move,
+    // the buttons, the totals and the grid stay in view.
+    void setzeRollversatz(int pixel);
     // Paints the client area, with every field that is visible now, at its size in pixels onto
     // `maler`, whose origin is the client area's top left corner.
     void clientbereichZeichnen(QPainter& maler);
@@ -87,9 +98,13 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     void gitterVerbergen() override;
     void gitterZeigen() override;
 
-    // Opens the help at the topic of a context number (Hilfe and F1 use `hilfekontext`).
-    void hilfeaufrufen(int kontext);
-    static constexpr int hilfekontext = 135;
+    // Opens the help at a section (hilfeabschnitte.h); Hilfe and F1 open it at the program as a
+    // whole, the help context 135.
+    void hilfeaufrufen(std::string_view abschnitt);
+    // The same for the program's other windows (hilfeAnbinden), valid while this window lives.
+    Hilfeaufruf hilfeaufruf() {
+        return [this](std::string_view abschnitt) { hilfeaufrufen(abschnitt); };
+    }
     // What the button Hilfe and F1 trigger; a menu may show it as its item.
     QAction* hilfeaktion() const { return hilfeaktion_; }
 
@@ -100,6 +115,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
 
   private:
     void formResize();
+    void imSichtHalten();
     void anordnen();
     void knopfGedrueckt(Feldname knopf);
     double pixelProTwipX() const;
@@ -112,11 +128,13 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     std::unique_ptr<Feldwidgets> felder_;
     Fallanzeige anzeige_{sitzung_, *this};
     std::array<std::function<void()>, feldnamenAnzahl> klicks_;
-    Hilfefenster* hilfe_ = nullptr;
+    std::unique_ptr<Hilfefenster> hilfe_;
     QAction* hilfeaktion_ = nullptr;
     // While a printout has made the window taller without scaling the fields: the height in pixels
     // the fields are laid out for.
     std::optional<int> skalierhoehe_;
+    std::optional<int> sichtbareHoehe_;
+    int rollversatz_ = 0;
 };
 
 }  // namespace korvalt
