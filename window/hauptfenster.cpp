@@ -256,6 +256,8 @@ Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
         aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
         hilfeAnbinden(*aufschluesselung_, hilfeabschnitt::aufschluesselung,
                       korvaltei_->hilfeaufruf());
+        // It follows the case: Ctrl+Z there takes back the case's last change, as in the window.
+        aufschluesselung_->addActions({aktionen_.rueckgaengig, aktionen_.wiederherstellen});
         korvaltei_->anzeige().nachRechnungAnhaengen([this] {
             if (aufschluesselung_->isVisible()) aufschluesselung_->neuBerechnen();
         });
