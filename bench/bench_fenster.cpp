@@ -1,7 +1,8 @@
 // The window's speed: Enter in a duration field of a case of 600 months through the real key
 // handler until every field and the grid model are updated, the same until everything is
-// repainted (with the year view closed and open), the grid's refresh, the year view opened, and
-// the program's start-up to its first painted window beside that of a bare Qt window.
+// repainted (with the year view closed and open), an undo and a redo of such a change until
+// repainted, the grid's refresh, the year view opened, and the program's start-up to its first
+// painted window beside that of a bare Qt window.
 #include <benchmark/benchmark.h>
 #include <spawn.h>
 #include <sys/resource.h>
@@ -195,6 +196,27 @@ BENCHMARK_CAPTURE(enterBisNeugezeichnet, ohneJahresansichtStartgruppe, false, st
 BENCHMARK_CAPTURE(enterBisNeugezeichnet, mitJahresansichtStartgruppe, true, startgruppe)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime();
+
+// Ctrl+Z and Ctrl+Shift+Z by turns after step 1 of the individual case went from 12 to 11 months:
+// the case put back from its records and recalculated as a case opened, timed until everything is
+// repainted; against enterBisNeugezeichnet/ohneJahresansicht, the same change typed.
+void rueckgaengigBisNeugezeichnet(benchmark::State& state) {
+    Hauptfenster600 h(state, false);
+    QLineEdit* feld = h.feld(state, "indi1", 1);
+    if (!feld) return;
+    eingebenUndZeichnen(*feld, QStringLiteral("11"));
+    bool zurueck = false;
+    for (auto _ : state) {
+        zurueck = !zurueck;
+        (zurueck ? h.fenster.aktionen().rueckgaengig : h.fenster.aktionen().wiederherstellen)
+            ->trigger();
+        allesZeichnen();
+    }
+    if (h.sitzung->tabellen().stufendauer(2, 1, 1) != (zurueck ? 12 : 11))
+        state.SkipWithError("der Schritt wurde nicht zurückgenommen");
+    state.counters["Monate"] = h.sitzung->daten().monatsanzahl;
+}
+BENCHMARK(rueckgaengigBisNeugezeichnet)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 // The grid's refresh after the individual case changed: the comparison shows its results (the
 // totals and the grid's rows) and the grid paints every row it shows.

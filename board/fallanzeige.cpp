@@ -79,6 +79,14 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     return true;
 }
 
+bool Fallanzeige::standZeigen(const std::vector<Einstellungssatz>& saetze) {
+    const std::optional<Integer> startgruppe = sitzung_.standSetzen(saetze);
+    if (!startgruppe) return false;
+    felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
+    fallZeigen(startgruppe);
+    return true;
+}
+
 void Fallanzeige::beispielfallLaden(std::string_view schluessel) {
     sitzung_.beispielfallLaden(schluessel);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());

@@ -144,6 +144,21 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
             "bis Sie unter Fall \u203A Steuer und Sozialversicherung neue Angaben machen.";
 }
 
+// The records of a settings file, read from its bytes; `pfad` names it in the messages.
+Einstellungslesung inhaltLesen(std::string_view inhalt, const std::filesystem::path& pfad) {
+    Einstellungslesung lesung;
+    const std::string warum = inhaltPruefen(inhalt);
+    if (!warum.empty()) {
+        lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;
+        lesung.fehler = keinSatz(pfad, warum);
+        return lesung;
+    }
+    lesung.ergebnis = Einstellungslesung::Ergebnis::gelesen;
+    std::copy_n(inhalt.begin(), satzlaenge, lesung.satz.begin());
+    weitereSaetzeLesen(inhalt, pfad, lesung);
+    return lesung;
+}
+
 }  // namespace
 
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
@@ -192,16 +207,13 @@ Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
     }
     ::close(fd);
     if (nummer != 0) return nichtLesbar(nummer);
-    const std::string warum = inhaltPruefen(inhalt);
-    if (!warum.empty()) {
-        lesung.ergebnis = Einstellungslesung::Ergebnis::unbrauchbar;
-        lesung.fehler = keinSatz(pfad, warum);
-        return lesung;
-    }
-    lesung.ergebnis = Einstellungslesung::Ergebnis::gelesen;
-    std::copy_n(inhalt.begin(), satzlaenge, lesung.satz.begin());
-    weitereSaetzeLesen(inhalt, pfad, lesung);
-    return lesung;
+    return inhaltLesen(inhalt, pfad);
+}
+
+Einstellungslesung einstellungssaetzeLesen(const std::vector<Einstellungssatz>& saetze) {
+    std::string inhalt;
+    for (const auto& satz : saetze) inhalt.append(satz.begin(), satz.end());
+    return inhaltLesen(inhalt, {});
 }
 
 bool einstellungsdateiSchreiben(const std::filesystem::path& pfad,

@@ -471,6 +471,22 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
     return startgruppe;
 }
 
+std::optional<Integer> Sitzung::standSetzen(const std::vector<Einstellungssatz>& saetze) {
+    // The records were the case's own a moment ago: what reading them could say is known already.
+    class Stumm : public Meldungen {
+      public:
+        void warnen(std::string_view, std::string_view) override {}
+        std::int16_t okAbbrechen(std::string_view, std::string_view) override { return 2; }
+    } stumm;
+    const Einstellungslesung lesung = einstellungssaetzeLesen(saetze);
+    if (lesung.ergebnis != Einstellungslesung::Ergebnis::gelesen) return std::nullopt;
+    Einstellungssatz leer;
+    leer.fill(' ');
+    return fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
+                     lesung.kalendersatz.value_or(leer), stumm, lesung.person, lesung.fallnamen,
+                     lesung.steuersatz);
+}
+
 void Sitzung::beispielfallLaden(std::string_view schluessel) {
     const Tabellenkatalog& katalog = daten_.tabellenkatalog;
     const Tariftabelle* tabelle = schluessel.empty() ? nullptr : katalog.finden(schluessel);

@@ -218,6 +218,12 @@ class Sitzung {
         const Einstellungssatz& kalendersatz, Meldungen& meldungen,
         const Personenangaben& person = {}, const Fallnamen& namen = {},
         const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
+    // Puts back a case as `einstellungssaetze` gave it, without a file: read and restored as
+    // `fallLaden` restores a case file, but silently (what it would say was said when the case
+    // came in) and with the case file, the settings file and the caption's tariff area as they
+    // are. Returns the start group; nothing, and the case unchanged, for records that are no
+    // case. The caller then runs `starten`.
+    std::optional<Integer> standSetzen(const std::vector<Einstellungssatz>& saetze);
     // The example case of the first start: the default durations, no calendar and no tax settings,
     // in the table of `schluessel` (for a table by date, which needs the start month the example
     // lacks, its side's latest table), without one in the standard table.

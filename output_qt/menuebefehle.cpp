@@ -94,7 +94,7 @@ void neuerFall(Hauptfenster& fenster) {
     // The table chosen last stays.
     k.anzeige().beispielfallLaden(k.sitzung().daten().tabelle);
     fenster.setzeFalldatei(std::nullopt);
-    fenster.alsGespeichertMerken();
+    fenster.fallUebernommen();
     fenster.melden("Neuer Fall: der Beispielfall, Tabelle " +
                    tabellenmenuetext(k.sitzung().tabelle()));
 }
@@ -264,7 +264,11 @@ void hoehergruppierungPruefen(Hauptfenster& fenster, Dialoge& dialoge,
                     [&s](const Hoehergruppierung& h) { return s.hoehergruppierungPruefen(h); }});
     if (!h) return;
     std::string fehler;
-    if (!k.anzeige().hoehergruppierungEinrichten(*h, fehler)) {
+    bool eingerichtet = false;
+    // Table, calendar settings, durations and names: one step back.
+    fenster.benannt(QStringLiteral("Höhergruppierung prüfen"),
+                    [&] { eingerichtet = k.anzeige().hoehergruppierungEinrichten(*h, fehler); });
+    if (!eingerichtet) {
         k.meldungen().warnen("Höhergruppierung prüfen", fehler);
         return;
     }
@@ -310,7 +314,7 @@ bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei) {
     }
     k.anzeige().fallLaden(lesung, k.meldungen());
     fenster.setzeFalldatei(vollerPfad(datei));
-    fenster.alsGespeichertMerken();
+    fenster.fallUebernommen();
     unfertigesSpeichernAnbieten(fenster, vollerPfad(datei));
     return true;
 }

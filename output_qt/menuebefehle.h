@@ -19,8 +19,9 @@ class Hauptfenster;
 void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge = nullptr);
 
 // Opens a case file: reads and checks it, then recalculates and shows the case, and the window
-// names the file; the case counts as unchanged. A save of the file that did not end is offered. A
-// bad file gets a German message and changes nothing; then false. Saving then writes that file.
+// names the file; the case counts as unchanged, and nothing before it can be undone. A save of the
+// file that did not end is offered. A bad file gets a German message and changes nothing; then
+// false. Saving then writes that file.
 bool fallOeffnen(Hauptfenster& fenster, const std::filesystem::path& datei);
 
 }  // namespace korvalt

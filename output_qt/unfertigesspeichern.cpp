@@ -37,7 +37,9 @@ void unfertigesSpeichernAnbieten(Hauptfenster& fenster, const std::filesystem::p
                                          "lesbar.\nDer angezeigte Fall bleibt, wie er ist.");
                     return;
                 }
-                k.anzeige().fallLaden(lesung, k.meldungen());
+                // The case of the file is one step back.
+                fenster.benannt(QStringLiteral("Nicht beendetes Speichern öffnen"),
+                                [&] { k.anzeige().fallLaden(lesung, k.meldungen()); });
                 fenster.melden(QStringLiteral("Der Fall vom %1 ist geöffnet; Speichern schreibt "
                                               "ihn nach \u201E%2\u201C.")
                                    .arg(zeit, dateinameAlsText(datei)));

@@ -6,6 +6,7 @@
 
 #include <QLineEdit>
 #include <QTest>
+#include <QWindow>
 #include <fstream>
 #include <memory>
 #include <optional>
@@ -59,7 +60,8 @@ class HauptfensterTest : public ::testing::Test {
         QWidget* ziel = QApplication::focusWidget();
         QTest::keyClick(ziel ? ziel : fenster.get(), taste, zusatz);
     }
-    std::string titel() const { return fenster->windowTitle().toStdString(); }
+    // The title as the desktop shows it, the change mark "*" in place of "[*]".
+    std::string titel() const { return fenster->windowHandle()->title().toStdString(); }
 
     TemporaeresVerzeichnis verzeichnis;
     Meldungsprotokoll meldungen;

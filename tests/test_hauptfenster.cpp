@@ -71,7 +71,10 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"&Drucken…", "Ctrl+P"},
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},
-        {"&Bearbeiten", {{"Monatstabelle &kopieren", "Ctrl+C"}}},
+        {"&Bearbeiten",
+         {{"&Rückgängig", "Ctrl+Z"},
+          {"&Wiederherstellen", "Ctrl+Shift+Z"},
+          {"Monatstabelle &kopieren", "Ctrl+C"}}},
         {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}, {"Monat auf&schlüsseln…", "Ctrl+D"}}},
         {"&Fall",
          {{"&Beginn, Stufe und Teilzeit…", ""},
@@ -377,6 +380,8 @@ TEST_F(HauptfensterMenueTest, StandardaktionenMitDenSymbolenDesThemas) {
         {&Menueaktionen::drucken, "document-print"},
         {&Menueaktionen::seitenansicht, "document-print-preview"},
         {&Menueaktionen::beenden, "application-exit"},
+        {&Menueaktionen::rueckgaengig, "edit-undo"},
+        {&Menueaktionen::wiederherstellen, "edit-redo"},
         {&Menueaktionen::monatstabelleKopieren, "edit-copy"},
         {&Menueaktionen::hilfe, "help-contents"},
     };
@@ -459,23 +464,23 @@ TEST_F(HauptfensterMenueTest, F1InEinerAnsichtOeffnetIhrenAbschnitt) {
 
 TEST_F(HauptfensterMenueTest, TitelIstDieBeschriftungUndNenntDieOffeneFalldatei) {
     starten();
-    EXPECT_EQ(fenster->windowTitle(), caption);
+    EXPECT_EQ(titel(), caption.toStdString());
     auto* anzeige = fenster->statusBar()->findChild<QLabel*>("Falldatei");
     ASSERT_NE(anzeige, nullptr);
     EXPECT_TRUE(anzeige->text().isEmpty());
 
     fenster->setzeFalldatei(std::filesystem::path("/home/a/Fälle/Muster.korvalt"));
-    EXPECT_EQ(fenster->windowTitle(), caption + " \u2013 Muster.korvalt");
+    EXPECT_EQ(titel(), (caption + " \u2013 Muster.korvalt").toStdString());
     EXPECT_EQ(anzeige->text(), "Fall: /home/a/Fälle/Muster.korvalt");
     // The client area keeps the bare caption: the result printout prints it as its last line.
     EXPECT_EQ(fenster->korvaltei().windowTitle(), caption);
 
     // A caption set on the client area reaches the title, the file name stays behind it.
     fenster->korvaltei().setzeText({Feldname::Korvaltei}, "Anderer Titel");
-    EXPECT_EQ(fenster->windowTitle(), "Anderer Titel \u2013 Muster.korvalt");
+    EXPECT_EQ(titel(), "Anderer Titel \u2013 Muster.korvalt");
 
     fenster->setzeFalldatei(std::nullopt);
-    EXPECT_EQ(fenster->windowTitle(), "Anderer Titel");
+    EXPECT_EQ(titel(), "Anderer Titel");
     EXPECT_TRUE(anzeige->text().isEmpty());
 }
 

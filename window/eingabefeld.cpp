@@ -51,6 +51,13 @@ int schrittDerTaste(const QKeyEvent& ereignis) {
     }
 }
 
+// Undo and redo are the case's, not the field's own: they take back a confirmed number and what
+// it changed, the window's Rückgängig and Wiederherstellen.
+bool istRueckgaengigTaste(const QKeyEvent& ereignis) {
+    return ereignis.matches(QKeySequence::Undo) || ereignis.matches(QKeySequence::Redo) ||
+           ereignis.keyCombination() == QKeyCombination(Qt::CTRL | Qt::SHIFT, Qt::Key_Z);
+}
+
 bool nurZiffern(const QString& text) {
     for (QChar c : text)
         if (c < u'0' || c > u'9') return false;
@@ -97,6 +104,13 @@ void Eingabefeld::uebernehmen() {
 bool Eingabefeld::event(QEvent* ereignis) {
     if (ereignis->type() == QEvent::ToolTip && hinweis_)
         setToolTip(QString::fromStdString(hinweis_()));
+    // The line edit would take these keys for its own history of the text.
+    if (ereignis->type() == QEvent::ShortcutOverride &&
+        istRueckgaengigTaste(*static_cast<QKeyEvent*>(ereignis))) {
+        ereignis->ignore();
+        uebernehmen();
+        return false;
+    }
     const bool behandelt = QLineEdit::event(ereignis);
     // A key the field does not use itself goes to a menu item or a button: the work it starts
     // sees the typed value as if the field had been left for the menu.
@@ -111,6 +125,10 @@ bool Eingabefeld::event(QEvent* ereignis) {
 
 void Eingabefeld::keyPressEvent(QKeyEvent* ereignis) {
     if (ereignis->matches(QKeySequence::Paste)) {
+        ereignis->accept();
+        return;
+    }
+    if (istRueckgaengigTaste(*ereignis)) {
         ereignis->accept();
         return;
     }

@@ -2,7 +2,8 @@
 // holds digits: paste, dropped text and input methods are kept out. Leaving it with a changed text
 // confirms the text as Enter does; Escape brings back the text last confirmed. Coming into it, by
 // a click as by Tab, selects the whole number, so that what is typed replaces it; Ctrl+A selects
-// it again.
+// it again. Ctrl+Z and Ctrl+Shift+Z are the window's: they undo changes of the case, a number
+// typed and not confirmed counting first.
 #pragma once
 
 #include <QLineEdit>

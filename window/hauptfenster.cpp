@@ -1,5 +1,6 @@
 // The main window's menus, title and status line around Korvaltei.
 #include "hauptfenster.h"
+#include "aenderungsname.h"
 #include "arbeitsflaeche.h"
 #include "aufschluesselungsansicht.h"
 #include "bildschirmeinpassung.h"
@@ -23,6 +24,8 @@
 #include <QSettings>
 #include <QStatusBar>
 #include <QTableView>
+#include <QUndoCommand>
+#include <QUndoStack>
 #include <algorithm>
 
 namespace korvalt {
@@ -34,6 +37,46 @@ constexpr int meldedauer = 5000;  // milliseconds a status note stays
 // Where QSettings keeps the list of case files opened last.
 constexpr const char* zuletztSchluessel = "zuletztGeoeffnet";
 
+// Far more steps back than anyone takes; each keeps the case twice, a few hundred bytes.
+constexpr int aenderungenHoechstens = 1000;
+
+// One change of the case: what a save would have written before and after it. Undone and done
+// again by putting back the one or the other; pushed once the change is made, so its first redo
+// has nothing to do.
+class Fallaenderung : public QUndoCommand {
+  public:
+    using Wiederherstellen = std::function<void(const std::vector<Einstellungssatz>&)>;
+    Fallaenderung(const QString& name, std::vector<Einstellungssatz> vorher,
+                  std::vector<Einstellungssatz> nachher, Wiederherstellen wiederherstellen)
+        : QUndoCommand(name),
+          vorher_(std::move(vorher)),
+          nachher_(std::move(nachher)),
+          wiederherstellen_(std::move(wiederherstellen)) {}
+
+    void undo() override { wiederherstellen_(vorher_); }
+    void redo() override {
+        if (gemacht_) wiederherstellen_(nachher_);
+        gemacht_ = true;
+    }
+
+  private:
+    std::vector<Einstellungssatz> vorher_;
+    std::vector<Einstellungssatz> nachher_;
+    Wiederherstellen wiederherstellen_;
+    bool gemacht_ = false;
+};
+
+// "&Rückgängig: Dauer ändern"; the name's own "&" stays a letter.
+QString mitSchritt(const QString& befehl, QString schritt) {
+    if (schritt.isEmpty()) return befehl;
+    return befehl + QStringLiteral(": ") + schritt.replace('&', QLatin1String("&&"));
+}
+
+// A text of the user's (the person, a file name) shows "[*]" as typed, not as the change mark.
+QString ohneMarke(QString text) {
+    return text.replace(QLatin1String("[*]"), QLatin1String("[*][*]"));
+}
+
 // The desktop theme's icon of a standard action, by its name in the freedesktop naming; where the
 // theme has none, the item stays as it is, without an icon.
 void themensymbolSetzen(QAction* aktion, const char* name) {
@@ -44,7 +87,9 @@ void themensymbolSetzen(QAction* aktion, const char* name) {
 }  // namespace
 
 Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* eltern)
-    : QMainWindow(eltern), korvaltei_(new Korvaltei(sitzung, meldungen)) {
+    : QMainWindow(eltern),
+      korvaltei_(new Korvaltei(sitzung, meldungen)),
+      aenderungen_(new QUndoStack(this)) {
     setObjectName("Hauptfenster");
     // Korvaltei sizes itself to the design size; the window adds the menu and the status line.
     const QSize entwurf = korvaltei_->size();
@@ -73,6 +118,31 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     connect(aktionen_.beenden, &QAction::triggered, this, &QWidget::close);
 
     QMenu* bearbeiten = menuBar()->addMenu("&Bearbeiten");
+    aenderungen_->setUndoLimit(aenderungenHoechstens);
+    aktionen_.rueckgaengig = neueAktion(bearbeiten, "&Rückgängig", QKeySequence::Undo,
+                                        QKeySequence(Qt::CTRL | Qt::Key_Z));
+    aktionen_.wiederherstellen = neueAktion(bearbeiten, "&Wiederherstellen", QKeySequence::Redo);
+    // Ctrl+Shift+Z on every desktop, shown in the menu, and what the platform names besides
+    // (Ctrl+Y on some).
+    QList<QKeySequence> wiederTasten{QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    for (const QKeySequence& taste : aktionen_.wiederherstellen->shortcuts())
+        if (!wiederTasten.contains(taste)) wiederTasten.append(taste);
+    aktionen_.wiederherstellen->setShortcuts(wiederTasten);
+    connect(aktionen_.rueckgaengig, &QAction::triggered, this, [this] { rueckgaengig(); });
+    connect(aktionen_.wiederherstellen, &QAction::triggered, this, [this] { wiederherstellen(); });
+    connect(aenderungen_, &QUndoStack::canUndoChanged, aktionen_.rueckgaengig,
+            &QAction::setEnabled);
+    connect(aenderungen_, &QUndoStack::canRedoChanged, aktionen_.wiederherstellen,
+            &QAction::setEnabled);
+    connect(aenderungen_, &QUndoStack::undoTextChanged, this, [this](const QString& schritt) {
+        aktionen_.rueckgaengig->setText(mitSchritt(QStringLiteral("&Rückgängig"), schritt));
+    });
+    connect(aenderungen_, &QUndoStack::redoTextChanged, this, [this](const QString& schritt) {
+        aktionen_.wiederherstellen->setText(
+            mitSchritt(QStringLiteral("&Wiederherstellen"), schritt));
+    });
+    connect(aenderungen_, &QUndoStack::cleanChanged, this, [this] { titelSetzen(); });
+    bearbeiten->addSeparator();
     QAction* kopieren = neueAktion(bearbeiten, "Monatstabelle &kopieren", QKeySequence::Copy);
     aktionen_.monatstabelleKopieren = kopieren;
     // Ctrl+C copies the table only from the grid: in an input field it copies the field's text.
@@ -126,6 +196,8 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
         {aktionen_.drucken, "document-print"},
         {aktionen_.seitenansicht, "document-print-preview"},
         {aktionen_.beenden, "application-exit"},
+        {aktionen_.rueckgaengig, "edit-undo"},
+        {aktionen_.wiederherstellen, "edit-redo"},
         {aktionen_.monatstabelleKopieren, "edit-copy"},
         {aktionen_.hilfe, "help-contents"},
         {aktionen_.ueber, "help-about"},
@@ -157,6 +229,11 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     beimOeffnenEinpassen(*this);
 }
 
+// The undo stack, a child, goes after this window's members: emptied then, it must not reach them.
+Hauptfenster::~Hauptfenster() {
+    aenderungen_->disconnect(this);
+}
+
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
@@ -164,6 +241,8 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
         jahresansicht_->setzeNeuberechnung([this] { korvaltei_->anzeige().starten(); });
+        // Its switch is a change of the case: Ctrl+Z in the view takes it back there.
+        jahresansicht_->addActions({aktionen_.rueckgaengig, aktionen_.wiederherstellen});
         korvaltei_->anzeige().nachRechnungAnhaengen([this] { jahresansicht_->vormerken(); });
     }
     jahresansicht_->show();
@@ -177,6 +256,8 @@ Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
         aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
         hilfeAnbinden(*aufschluesselung_, hilfeabschnitt::aufschluesselung,
                       korvaltei_->hilfeaufruf());
+        // It follows the case: Ctrl+Z there takes back the case's last change, as in the window.
+        aufschluesselung_->addActions({aktionen_.rueckgaengig, aktionen_.wiederherstellen});
         korvaltei_->anzeige().nachRechnungAnhaengen([this] {
             if (aufschluesselung_->isVisible()) aufschluesselung_->neuBerechnen();
         });
@@ -254,31 +335,78 @@ void Hauptfenster::angebotEntfernen() {
 }
 
 // The person comes first, so that a window in the task bar shows whose case it is. The change mark
-// stands where Qt's "[*]" would put it, at the end, without changing the title of an unchanged
-// case.
+// "*" stands at the end, where "[*]" puts it.
 void Hauptfenster::titelSetzen() {
-    QString titel = korvaltei_->windowTitle();
+    QString titel = ohneMarke(korvaltei_->windowTitle());
     if (const std::string person = personKurz(korvaltei_->sitzung().tabellen().person);
         !person.empty())
-        titel = alsQString(person) + " \u2013 " + titel;
-    if (falldatei_) titel += " \u2013 " + dateinameAlsText(falldatei_->filename());
-    if (geaendert()) titel += '*';
-    setWindowTitle(titel);
+        titel = ohneMarke(alsQString(person)) + " \u2013 " + titel;
+    if (falldatei_) titel += " \u2013 " + ohneMarke(dateinameAlsText(falldatei_->filename()));
+    setWindowTitle(titel + QLatin1String("[*]"));
+    setWindowModified(geaendert());
+}
+
+bool Hauptfenster::geaendert() const {
+    return !aenderungen_->isClean();
 }
 
 std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
     const Sitzung& s = korvaltei_->sitzung();
-    return s.einstellungssaetze(korvaltei_->text({Feldname::Startgruppe}));
+    // The start group the case was calculated with: a number typed and not confirmed is no
+    // change yet.
+    return s.einstellungssaetze(s.tabelle().gruppenbezeichnung(s.tabellen().gruppe(1)));
 }
 
 void Hauptfenster::standPruefen() {
     const Sitzung& s = korvaltei_->sitzung();
     kalenderanzeige_->setText(alsQString(kalenderangabenText(s.tabellen().kalender)));
     steueranzeigeSetzen();
-    stand_ = aktuellerStand();
-    // The first calculation, at start-up, is the case as it was saved.
-    if (gespeichert_.empty()) gespeichert_ = stand_;
     titelSetzen();
+    if (sammelnd_) return;
+    std::vector<Einstellungssatz> neu = aktuellerStand();
+    // The first calculation, at start-up, is the case as it was saved.
+    if (!stand_.empty() && neu != stand_ && !wiederherstellend_) {
+        const QString name =
+            naechsterName_.isEmpty() ? alsQString(aenderungsname(stand_, neu)) : naechsterName_;
+        aenderungen_->push(new Fallaenderung(
+            name, stand_, neu,
+            [this](const std::vector<Einstellungssatz>& stand) { standWiederherstellen(stand); }));
+    }
+    stand_ = std::move(neu);
+}
+
+void Hauptfenster::benannt(const QString& name, const std::function<void()>& arbeit) {
+    const bool vorher = sammelnd_;
+    sammelnd_ = true;
+    arbeit();
+    sammelnd_ = vorher;
+    if (sammelnd_) return;
+    naechsterName_ = name;
+    standPruefen();
+    naechsterName_.clear();
+}
+
+void Hauptfenster::standWiederherstellen(const std::vector<Einstellungssatz>& stand) {
+    wiederherstellend_ = true;
+    korvaltei_->anzeige().standZeigen(stand);
+    wiederherstellend_ = false;
+    stand_ = aktuellerStand();
+}
+
+void Hauptfenster::rueckgaengig() {
+    korvaltei_->eingabeUebernehmen();
+    const QString schritt = aenderungen_->undoText();
+    if (!aenderungen_->canUndo()) return;
+    aenderungen_->undo();
+    melden(QStringLiteral("Rückgängig: ") + schritt);
+}
+
+void Hauptfenster::wiederherstellen() {
+    korvaltei_->eingabeUebernehmen();
+    const QString schritt = aenderungen_->redoText();
+    if (!aenderungen_->canRedo()) return;
+    aenderungen_->redo();
+    melden(QStringLiteral("Wiederhergestellt: ") + schritt);
 }
 
 // "Steuerklasse I"; settings the case cannot use say so, and the tooltip why.
@@ -296,9 +424,15 @@ void Hauptfenster::steueranzeigeSetzen() {
 
 void Hauptfenster::alsGespeichertMerken() {
     angebotEntfernen();
-    stand_ = aktuellerStand();
-    gespeichert_ = stand_;
+    standPruefen();
+    aenderungen_->setClean();
     titelSetzen();
+}
+
+void Hauptfenster::fallUebernommen() {
+    aenderungen_->clear();
+    stand_ = aktuellerStand();
+    alsGespeichertMerken();
 }
 
 bool Hauptfenster::aenderungenKlaeren() {

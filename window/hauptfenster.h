@@ -3,9 +3,10 @@
 // Korvaltei stays the design's client area, with its fields, buttons, caption and printouts; this
 // window only frames it. It builds the menus and their items, QActions with captions and keys; the
 // work of an item is connected to its `triggered` from outside, as the buttons' work is attached to
-// Korvaltei with setzeKlick (output_qt/menuebefehle.h). Beenden and Hilfe are the window's own. It
-// knows whether the case was changed since it was opened or saved, and keeps the list of the case
-// files opened last in the user's configuration.
+// Korvaltei with setzeKlick (output_qt/menuebefehle.h). Beenden, Hilfe, Rückgängig and
+// Wiederherstellen are the window's own. Every change of the case is a step on its undo stack, and
+// the stack knows whether the case was changed since it was opened or saved; the window keeps the
+// list of the case files opened last in the user's configuration.
 #pragma once
 
 #include <QKeySequence>
@@ -21,6 +22,7 @@
 class QAction;
 class QLabel;
 class QMenu;
+class QUndoStack;
 
 namespace korvalt {
 class Aufschluesselungsansicht;
@@ -42,6 +44,8 @@ struct Menueaktionen {
     QAction* drucken;
     QAction* seitenansicht;
     QAction* beenden;
+    QAction* rueckgaengig;      // Bearbeiten › Rückgängig, the window's own
+    QAction* wiederherstellen;  // Bearbeiten › Wiederherstellen, the window's own
     QAction* monatstabelleKopieren;
     QAction* jahresuebersicht;   // Ansicht › Jahresübersicht…
     QAction* aufschluesselung;   // Ansicht › Monat aufschlüsseln…
@@ -57,6 +61,7 @@ class Hauptfenster : public QMainWindow {
   public:
     // `sitzung` and `meldungen` as for Korvaltei; both must outlive the window.
     Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* eltern = nullptr);
+    ~Hauptfenster() override;
 
     Korvaltei& korvaltei() { return *korvaltei_; }
 
@@ -79,13 +84,24 @@ class Hauptfenster : public QMainWindow {
     void angebotZeigen(const QString& text, const QString& knopf, std::function<void()> annehmen);
     void angebotEntfernen();
 
-    // Whether the case differs from the one last opened or saved; the title then carries "*".
-    bool geaendert() const { return stand_ != gespeichert_; }
-    // Takes note of a change of the case that needs no recalculation (its person): the change
-    // mark and the title follow, as after a recalculation.
+    // Whether the case was changed since it was last opened or saved and the change was not
+    // undone: the undo stack is not at its clean state. The title then carries "*".
+    bool geaendert() const;
+    // Takes note of the case as it is now, after every recalculation and after a change that needs
+    // none (its person): a case that differs from the one noted last is one more step to undo,
+    // named by what changed (`aenderungsname`); the change mark and the title follow.
     void standPruefen();
-    // The case shown now counts as the one saved (after opening, saving, starting anew).
+    // Runs `arbeit` (the whole work of one command) so that what it changes is one step named
+    // `name` on the undo stack.
+    void benannt(const QString& name, const std::function<void()>& arbeit);
+    // The case shown now counts as the one saved (after saving; and, through fallUebernommen,
+    // after opening or starting anew).
     void alsGespeichertMerken();
+    // Another case took the place of the one shown (opened, or started anew): nothing before it
+    // can be undone, and it counts as saved.
+    void fallUebernommen();
+    // The steps of the case's changes, for Rückgängig and Wiederherstellen.
+    QUndoStack& aenderungen() { return *aenderungen_; }
     // Asked before the case is closed or replaced while it has changes: saves it or lets it go,
     // true to go on, false when the user keeps the case. Without it nothing is asked.
     void setzeAenderungsfrage(std::function<bool()> frage) { frage_ = std::move(frage); }
@@ -122,6 +138,13 @@ class Hauptfenster : public QMainWindow {
 
   private:
     std::vector<Einstellungssatz> aktuellerStand() const;
+    // Puts the case back to `stand` (records as `aktuellerStand` gave them) and shows it; not
+    // itself a change to undo.
+    void standWiederherstellen(const std::vector<Einstellungssatz>& stand);
+    // Ctrl+Z and Ctrl+Shift+Z: a number typed into a field and not confirmed counts first, as it
+    // does for every menu item.
+    void rueckgaengig();
+    void wiederherstellen();
     void zuletztMerken(const std::filesystem::path& datei);
     void zuletztZeigen();
     QAction* neueAktion(QMenu* menue, const QString& text,
@@ -145,9 +168,15 @@ class Hauptfenster : public QMainWindow {
     QLabel* steueranzeige_ = nullptr;
     QWidget* angebot_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
-    // The records the case would be saved as: now, and when it was last opened or saved.
+    // The records the case would be saved as, when last noted by standPruefen.
     std::vector<Einstellungssatz> stand_;
-    std::vector<Einstellungssatz> gespeichert_;
+    QUndoStack* aenderungen_;
+    // While a step is undone or done again, the case it shows is no new step.
+    bool wiederherstellend_ = false;
+    // While `benannt` runs, its recalculations are gathered into the one step it ends with.
+    bool sammelnd_ = false;
+    // The name of the step `benannt` ends with; empty: named by what changed.
+    QString naechsterName_;
     std::function<bool()> frage_;
     std::function<void(const std::filesystem::path&)> zuletztOeffnen_;
     std::function<void(const Tariftabelle&)> kalenderFuerTabelle_;
