@@ -11,6 +11,7 @@
 #include <QSignalBlocker>
 #include <QVBoxLayout>
 
+#include "dialogteile.h"
 #include "prozentzahlen.h"
 #include "qtumwandlung.h"
 
@@ -123,17 +124,8 @@ Hoehergruppierungsdialog::Hoehergruppierungsdialog(const Hoehergruppierungsvorsc
     formular->addRow(QStringLiteral("Be&ginn (erster Monat):"), beginn_);
     formular->addRow(QStringLiteral("bis (letzter &Monat):"), ende_);
 
-    grund_ = new QLabel(this);
-    grund_->setObjectName("Grund");
-    grund_->setWordWrap(true);
-    QPalette rot = grund_->palette();
-    rot.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
-    grund_->setPalette(rot);
-
-    knoepfe_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(knoepfe_, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    grund_ = grundzeile(*this);
+    knoepfe_ = okAbbrechen(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(erklaerung);

@@ -11,6 +11,7 @@
 #include <QVBoxLayout>
 
 #include "dezimaltext.h"
+#include "dialogteile.h"
 #include "qtumwandlung.h"
 
 namespace korvalt {
@@ -93,17 +94,8 @@ Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerprue
     formular->addRow(QStringLiteral("&Monatsbeitrag privat:"), privatbeitrag_);
     formular->addRow(QStringLiteral("Zusatz&versorgung:"), zusatzversorgung_);
 
-    grund_ = new QLabel(this);
-    grund_->setObjectName("Grund");
-    grund_->setWordWrap(true);
-    QPalette rot = grund_->palette();
-    rot.setColor(QPalette::WindowText, QColor(0xC0, 0, 0));
-    grund_->setPalette(rot);
-
-    knoepfe_ = new QDialogButtonBox(QDialogButtonBox::Ok | QDialogButtonBox::Cancel, this);
-    knoepfe_->button(QDialogButtonBox::Cancel)->setText(QStringLiteral("Abbrechen"));
-    connect(knoepfe_, &QDialogButtonBox::accepted, this, &QDialog::accept);
-    connect(knoepfe_, &QDialogButtonBox::rejected, this, &QDialog::reject);
+    grund_ = grundzeile(*this);
+    knoepfe_ = okAbbrechen(*this);
 
     auto* layout = new QVBoxLayout(this);
     layout->addLayout(formular);
