@@ -3,11 +3,35 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QHBoxLayout>
 #include <QLabel>
+#include <QLineEdit>
 #include <QPalette>
 #include <QPushButton>
 
+#include "qtumwandlung.h"
+
 namespace korvalt {
+
+QLineEdit* feld(QWidget* eltern, const char* name, const std::string& text,
+                const char* platzhalter) {
+    auto* f = new QLineEdit(alsQString(text), eltern);
+    f->setObjectName(QString::fromLatin1(name));
+    f->setPlaceholderText(QString::fromUtf8(platzhalter));
+    return f;
+}
+
+std::string feldtext(const QLineEdit* f) {
+    return f->text().trimmed().toStdString();
+}
+
+QWidget* zeile(std::initializer_list<QWidget*> teile) {
+    auto* z = new QWidget;
+    auto* layout = new QHBoxLayout(z);
+    layout->setContentsMargins(0, 0, 0, 0);
+    for (QWidget* teil : teile) layout->addWidget(teil, teil == *(teile.end() - 1) ? 1 : 0);
+    return z;
+}
 
 QLabel* grundzeile(QDialog& dialog) {
     auto* grund = new QLabel(&dialog);

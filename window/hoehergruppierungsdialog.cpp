@@ -19,31 +19,10 @@ namespace korvalt {
 
 namespace {
 
-QLineEdit* feld(QWidget* eltern, const char* name, const std::string& text,
-                const char* platzhalter) {
-    auto* f = new QLineEdit(alsQString(text), eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setPlaceholderText(QString::fromUtf8(platzhalter));
-    return f;
-}
-
 QComboBox* auswahl(QWidget* eltern, const char* name) {
     auto* c = new QComboBox(eltern);
     c->setObjectName(QString::fromLatin1(name));
     return c;
-}
-
-// Widgets side by side in one row of the form, the last one taking the room left.
-QWidget* zeile(std::initializer_list<QWidget*> teile) {
-    auto* z = new QWidget;
-    auto* layout = new QHBoxLayout(z);
-    layout->setContentsMargins(0, 0, 0, 0);
-    for (QWidget* teil : teile) layout->addWidget(teil, teil == *(teile.end() - 1) ? 1 : 0);
-    return z;
-}
-
-std::string text(const QLineEdit* f) {
-    return f->text().trimmed().toStdString();
 }
 
 std::string auswahlText(const QComboBox* c) {
@@ -53,12 +32,12 @@ std::string auswahlText(const QComboBox* c) {
 // A month that must be given, or nothing with a German reason naming the entry.
 std::optional<KalenderMonat> monatLesen(const QLineEdit* f, const char* wofuer,
                                         std::string& fehler) {
-    if (text(f).empty()) {
+    if (feldtext(f).empty()) {
         fehler = std::string(wofuer) + ": Bitte den Monat eingeben (MM/JJJJ, etwa 07/2026).";
         return std::nullopt;
     }
     std::string grund;
-    const auto monat = kalenderMonatLesen(text(f), grund);
+    const auto monat = kalenderMonatLesen(feldtext(f), grund);
     if (!monat) fehler = std::string(wofuer) + ": " + grund;
     return monat;
 }
@@ -204,16 +183,16 @@ void Hoehergruppierungsdialog::pruefen() {
         if (!zum) return std::nullopt;
         h.zum = *zum;
         std::string grund;
-        const auto anteil = anteilLesen(text(anteil_), grund);
+        const auto anteil = anteilLesen(feldtext(anteil_), grund);
         stunden_->setText(anteil ? alsQString(wochenstundenText(*anteil)) : QString());
         if (!anteil) {
             fehler = "Teilzeit: " + grund;
             return std::nullopt;
         }
         h.anteil = *anteil;
-        erhoehungAb_->setEnabled(!text(erhoehung_).empty());
-        if (!text(erhoehung_).empty()) {
-            const auto prozent = erhoehungLesen(text(erhoehung_), fehler);
+        erhoehungAb_->setEnabled(!feldtext(erhoehung_).empty());
+        if (!feldtext(erhoehung_).empty()) {
+            const auto prozent = erhoehungLesen(feldtext(erhoehung_), fehler);
             if (!prozent) return std::nullopt;
             const auto ab = monatLesen(erhoehungAb_, "Erhöhung ab", fehler);
             if (!ab) return std::nullopt;
@@ -221,8 +200,8 @@ void Hoehergruppierungsdialog::pruefen() {
         }
         beginn_->setPlaceholderText(alsQString(hoehergruppierungBeginn(h).text()) +
                                     QStringLiteral(" (Januar des Jahres der Höhergruppierung)"));
-        if (!text(beginn_).empty()) {
-            h.beginn = beginnLesen(text(beginn_), grund);
+        if (!feldtext(beginn_).empty()) {
+            h.beginn = beginnLesen(feldtext(beginn_), grund);
             if (!h.beginn) {
                 fehler = "Beginn: " + grund;
                 return std::nullopt;
@@ -230,7 +209,7 @@ void Hoehergruppierungsdialog::pruefen() {
         }
         ende_->setPlaceholderText(alsQString(hoehergruppierungEnde(h).text()) +
                                   QStringLiteral(" (20 Jahre ab Beginn)"));
-        if (!text(ende_).empty()) {
+        if (!feldtext(ende_).empty()) {
             h.ende = monatLesen(ende_, "bis", fehler);
             if (!h.ende) return std::nullopt;
         }

@@ -18,33 +18,12 @@ namespace korvalt {
 
 namespace {
 
-QLineEdit* feld(QWidget* eltern, const char* name, const std::string& text,
-                const char* platzhalter) {
-    auto* f = new QLineEdit(alsQString(text), eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setPlaceholderText(QString::fromUtf8(platzhalter));
-    return f;
-}
-
-QWidget* mitStunden(QLineEdit* anteil, QLabel* stunden) {
-    auto* zeile = new QWidget;
-    auto* layout = new QHBoxLayout(zeile);
-    layout->setContentsMargins(0, 0, 0, 0);
-    layout->addWidget(anteil);
-    layout->addWidget(stunden, 1);
-    return zeile;
-}
-
-std::string text(const QLineEdit* f) {
-    return f->text().trimmed().toStdString();
-}
-
 // A month as typed for the current step and the raise, or nothing with a German reason.
 std::optional<KalenderMonat> monatLesen(const QLineEdit* f, const char* wofuer,
                                         std::string& fehler) {
-    const auto monat = kalenderMonatLesen(text(f));
+    const auto monat = kalenderMonatLesen(feldtext(f));
     if (!monat)
-        fehler = std::string(wofuer) + ": \u201E" + text(f) +
+        fehler = std::string(wofuer) + ": \u201E" + feldtext(f) +
                  "\u201C ist kein Monat. Bitte MM/JJJJ eingeben, etwa 04/2024.";
     return monat;
 }
@@ -96,9 +75,8 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, Kalenderpruefung pr
     formular->addRow(QStringLiteral("&Beginn (erster Monat):"), beginn_);
     formular->addRow(QStringLiteral("bis (letzter &Monat):"), ende_);
     formular->addRow(QStringLiteral("Aktuelle &Stufe in Spalte 1:"), stufenzeile);
-    formular->addRow(QStringLiteral("Teilzeit &Normalfall:"), mitStunden(anteilN_, stundenN_));
-    formular->addRow(QStringLiteral("Teilzeit &individueller Fall:"),
-                     mitStunden(anteilI_, stundenI_));
+    formular->addRow(QStringLiteral("Teilzeit &Normalfall:"), zeile({anteilN_, stundenN_}));
+    formular->addRow(QStringLiteral("Teilzeit &individueller Fall:"), zeile({anteilI_, stundenI_}));
     formular->addRow(QStringLiteral("Angenommene &Erhöhung:"), erhoehung_);
     formular->addRow(QStringLiteral("Erhöhung &ab:"), erhoehungAb_);
 
@@ -141,11 +119,11 @@ void Kalenderdialog::pruefen() {
     neu.erhoehung.reset();
     std::string fehler;
     const auto gelesen = [&]() -> bool {
-        if (!text(beginn_).empty()) {
-            neu.beginn = beginnLesen(text(beginn_), fehler);
+        if (!feldtext(beginn_).empty()) {
+            neu.beginn = beginnLesen(feldtext(beginn_), fehler);
             if (!neu.beginn) return false;
         }
-        if (!text(ende_).empty()) {
+        if (!feldtext(ende_).empty()) {
             neu.ende = monatLesen(ende_, "bis", fehler);
             if (!neu.ende) return false;
         }
@@ -169,7 +147,7 @@ void Kalenderdialog::pruefen() {
              {std::tuple{anteilN_, stundenN_, &neu.anteilN, "Normalfall"},
               std::tuple{anteilI_, stundenI_, &neu.anteilI, "Individueller Fall"}}) {
             std::string grund;
-            const auto wert = anteilLesen(text(f), grund);
+            const auto wert = anteilLesen(feldtext(f), grund);
             stunden->setText(wert ? alsQString(wochenstundenText(*wert)) : QString());
             if (!wert) {
                 if (fehler.empty()) fehler = std::string(name) + ": " + grund;
@@ -178,9 +156,9 @@ void Kalenderdialog::pruefen() {
             *anteil = *wert;
         }
         if (!fehler.empty()) return false;
-        erhoehungAb_->setEnabled(!text(erhoehung_).empty());
-        if (!text(erhoehung_).empty()) {
-            const auto prozent = erhoehungLesen(text(erhoehung_), fehler);
+        erhoehungAb_->setEnabled(!feldtext(erhoehung_).empty());
+        if (!feldtext(erhoehung_).empty()) {
+            const auto prozent = erhoehungLesen(feldtext(erhoehung_), fehler);
             if (!prozent) return false;
             const auto ab = monatLesen(erhoehungAb_, "Erhöhung ab", fehler);
             if (!ab) return false;

@@ -18,18 +18,6 @@ namespace korvalt {
 
 namespace {
 
-QLineEdit* feld(QWidget* eltern, const char* name, const std::string& text,
-                const char* platzhalter) {
-    auto* f = new QLineEdit(alsQString(text), eltern);
-    f->setObjectName(QString::fromLatin1(name));
-    f->setPlaceholderText(QString::fromUtf8(platzhalter));
-    return f;
-}
-
-std::string text(const QLineEdit* f) {
-    return f->text().trimmed().toStdString();
-}
-
 // A rate in hundredths of a percent as typed: "2,9" for 290.
 std::string prozentFeldtext(int hundertstel) {
     return ohneNullenAmEnde(dezimalText(hundertstel, 2));
@@ -133,27 +121,27 @@ void Steuerdialog::pruefen() {
     Steuerangaben a;
     const auto gelesen = [&]() -> bool {
         a.steuerklasse = steuerklasse_->currentIndex() + kleinsteSteuerklasse;
-        if (!text(kinderfreibetraege_).empty()) {
-            const auto z = kinderfreibetraegeLesen(text(kinderfreibetraege_), fehler);
+        if (!feldtext(kinderfreibetraege_).empty()) {
+            const auto z = kinderfreibetraegeLesen(feldtext(kinderfreibetraege_), fehler);
             if (!z) return false;
             a.kinderfreibetraegeZehntel = *z;
         }
         a.kirchensteuerProzent = kirchensteuer_->currentIndex() == 0   ? 0
                                  : kirchensteuer_->currentIndex() == 1 ? 8
                                                                        : 9;
-        const auto kinder = kinderLesen(text(kinder_), fehler);
+        const auto kinder = kinderLesen(feldtext(kinder_), fehler);
         if (!kinder) return false;
         a.kinder = *kinder;
         a.sachsen = sachsen_->isChecked();
         if (privat) {
-            a.privatbeitrag = privatbeitragLesen(text(privatbeitrag_), fehler);
+            a.privatbeitrag = privatbeitragLesen(feldtext(privatbeitrag_), fehler);
             if (!a.privatbeitrag) return false;
-        } else if (!text(zusatzbeitrag_).empty()) {
-            a.zusatzbeitrag = zusatzbeitragLesen(text(zusatzbeitrag_), fehler);
+        } else if (!feldtext(zusatzbeitrag_).empty()) {
+            a.zusatzbeitrag = zusatzbeitragLesen(feldtext(zusatzbeitrag_), fehler);
             if (!a.zusatzbeitrag) return false;
         }
-        if (!text(zusatzversorgung_).empty()) {
-            const auto anteil = zusatzversorgungLesen(text(zusatzversorgung_), fehler);
+        if (!feldtext(zusatzversorgung_).empty()) {
+            const auto anteil = zusatzversorgungLesen(feldtext(zusatzversorgung_), fehler);
             if (!anteil) return false;
             a.zusatzversorgung = *anteil;
         }
