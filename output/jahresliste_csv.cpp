@@ -54,23 +54,13 @@ int jahreslisteCsvExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
-    std::string fehler;
-    // The option switches the bonus off for this run only, as the view's box would for the case,
-    // so that net pay leaves it out too.
-    if (aufruf.ohneSonderzahlung) {
-        Kalenderangaben angaben = fall->sitzung.tabellen().kalender;
-        angaben.mitSonderzahlung = false;
-        if (!fall->sitzung.kalenderSetzen(angaben, fehler)) {
-            fehlerausgabe << "korvalt: " << fehler << "\n";
-            return exitEingabefehler;
-        }
-    }
     const Jahresdaten daten = jahresdatenBilden(fall->sitzung, true);
     // A bonus that cannot be computed is an error, not an empty column.
     if (!daten.sonderzahlungFehler.empty()) {
         fehlerausgabe << "korvalt: " << daten.sonderzahlungFehler << "\n";
         return exitEingabefehler;
     }
+    std::string fehler;
     if (!textSchreiben(aufruf.jahresliste, jahreslisteCsv(daten), aus, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;

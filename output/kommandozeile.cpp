@@ -617,6 +617,13 @@ std::unique_ptr<Speicherfall> fallRechnen(const Aufruf& aufruf,
     fehlerausgabe << meldungen.hinweise() << std::flush;
     // Without a window every warning ends the run; the tariff file's come before a missing table.
     if (!meldungen.text().empty()) fehler = meldungen.fehlertext();
+    // The option switches the bonus off for this run only, as the year view's box would for the
+    // case, so that net pay leaves it out too.
+    if (fehler.empty() && aufruf.ohneSonderzahlung) {
+        Kalenderangaben angaben = fall->sitzung.tabellen().kalender;
+        angaben.mitSonderzahlung = false;
+        fall->sitzung.kalenderSetzen(angaben, fehler);
+    }
     // Net pay that should tax a bonus whose rates are missing is an error, not a lower net pay.
     if (const Nettofall* netto = fehler.empty() ? fall->sitzung.netto() : nullptr)
         fehler = netto->sonderzahlungFehler;

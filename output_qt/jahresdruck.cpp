@@ -149,16 +149,6 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
                               std::ostream& fehlerausgabe) {
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
-    std::string fehler;
-    // The option switches the bonus off for this run only, as the view's box would for the case.
-    if (aufruf.ohneSonderzahlung) {
-        Kalenderangaben angaben = fall->sitzung.tabellen().kalender;
-        angaben.mitSonderzahlung = false;
-        if (!fall->sitzung.kalenderSetzen(angaben, fehler)) {
-            fehlerausgabe << "korvalt: " << fehler << "\n";
-            return exitEingabefehler;
-        }
-    }
     Jahresansicht ansicht(fall->sitzung);
     if (!ansicht.daten().sonderzahlungFehler.empty()) {
         fehlerausgabe << "korvalt: " << ansicht.daten().sonderzahlungFehler << "\n";
@@ -175,6 +165,7 @@ int jahreslistePdfExportieren(const Aufruf& aufruf,
     const auto drucken = [&](QPrinter& printer, std::string& grund) {
         return jahresansichtDrucken(ansicht, druckblockBilden(fall->sitzung), printer, grund);
     };
+    std::string fehler;
     if (!pdfSchreiben(aufruf.jahresliste, drucken, fehler)) {
         fehlerausgabe << "korvalt: " << fehler << "\n";
         return exitSchreibfehler;

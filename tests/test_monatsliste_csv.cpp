@@ -15,6 +15,7 @@
 #include "einstellungssatz.h"
 #include "festertext.h"
 #include "hoehergruppierung.h"
+#include "jahresliste_csv.h"
 #include "kommandozeile.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste_csv.h"
@@ -703,4 +704,36 @@ TEST_F(ExportTest, SteuerangabenMitDerHoehergruppierung) {
     EXPECT_EQ(zeile(csv, 13), "13;01/2027;9a;3;3073,25;2067,84;9b;3;3152,67;2110,92;79,42;43,08");
     EXPECT_EQ(zeile(csv, 241).rfind("Summe;", 0), 0u);
     EXPECT_TRUE(zeile(csv, 241).ends_with(";13177,42")) << zeile(csv, 241);
+}
+
+// --ohne-jahressonderzahlung takes the bonus out of the year list, its columns and the net pay
+// it taxes in November alike.
+TEST_F(ExportTest, JahreslisteOhneJahressonderzahlung) {
+    const auto jahresliste = [this](std::vector<std::string> zusatz) {
+        std::vector<std::string> argumente{"--tabelle",     "vka",     "--beginn",       "2026-01",
+                                           "--bis",         "2026-12", "--steuerklasse", "1",
+                                           "--jahresliste", "-"};
+        argumente.insert(argumente.end(), zusatz.begin(), zusatz.end());
+        aus.str("");
+        fehler.str("");
+        std::string grund;
+        const auto aufruf = aufrufLesen(argumente, grund);
+        EXPECT_TRUE(aufruf) << grund;
+        EXPECT_EQ(jahreslisteCsvExportieren(*aufruf, programmverzeichnis, aus, fehler), exitGut)
+            << fehler.str();
+        std::vector<std::string> spalten;
+        std::istringstream z(zeile(aus.str(), 1));
+        for (std::string s; std::getline(z, s, ';');) spalten.push_back(s);
+        return spalten;
+    };
+    const auto mit = jahresliste({});
+    const auto ohne = jahresliste({"--ohne-jahressonderzahlung"});
+    ASSERT_GE(mit.size(), 10u);
+    ASSERT_EQ(ohne.size(), mit.size());
+    EXPECT_EQ(mit[3], "3109,82");
+    EXPECT_EQ(ohne[3], "");
+    EXPECT_EQ(ohne[5], "");
+    EXPECT_EQ(ohne[2], mit[2]);
+    // Net pay of the year without the bonus's net.
+    EXPECT_LT(std::stod(ohne[8]), std::stod(mit[8]) - 1000);
 }
