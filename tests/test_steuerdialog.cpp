@@ -128,3 +128,15 @@ TEST(Steuerdialog, OhneNettolohnNurAbschalten) {
     EXPECT_FALSE(dialog.angaben());
     EXPECT_FALSE(dialog.findChild<QCheckBox*>("Nettolohn")->isEnabled());
 }
+
+// The fields' grey hints say what to type; each is shown whole when the dialog opens.
+TEST(Steuerdialog, HinweiseStehenGanzImFeld) {
+    Steuerdialog dialog(Steuerangaben{});
+    dialog.show();
+    for (const QLineEdit* f : dialog.findChildren<QLineEdit*>()) {
+        SCOPED_TRACE(f->objectName().toStdString());
+        const QMargins rand = f->textMargins();
+        EXPECT_GE(f->width() - rand.left() - rand.right(),
+                  f->fontMetrics().horizontalAdvance(f->placeholderText()));
+    }
+}

@@ -18,6 +18,8 @@ QLineEdit* feld(QWidget* eltern, const char* name, const std::string& text,
     auto* f = new QLineEdit(alsQString(text), eltern);
     f->setObjectName(QString::fromLatin1(name));
     f->setPlaceholderText(QString::fromUtf8(platzhalter));
+    // The hint says what to type; a cut hint says nothing.
+    f->setMinimumWidth(f->fontMetrics().horizontalAdvance(f->placeholderText()) + 16);
     return f;
 }
 
