@@ -215,9 +215,9 @@ inline void rechnungPruefen(const Sitzung& sitzung) {
                                              " != " + std::to_string(gesamt(2)));
 }
 
-// The month list of the computed case as CSV: a heading, a line of 8 fields for every month and the
-// totals; the amounts the month lines show add up to the totals of the last line, which are the
-// case's.
+// The month list of the computed case as CSV: a heading, a line for every month and the totals,
+// each with the heading's fields ("Datum" comes with a start month); the amounts the month lines
+// show add up to the totals of the last line, which are the case's.
 inline void monatslistePruefen(const Sitzung& sitzung) {
     const Falltabellen& t = sitzung.tabellen();
     const int anzahl = sitzung.daten().monatsanzahl;
@@ -230,15 +230,24 @@ inline void monatslistePruefen(const Sitzung& sitzung) {
     KORVALT_PRUEFEN(zeilen.size() == std::size_t(anzahl) + 2,
                     "CSV hat " + std::to_string(zeilen.size()) + " Zeilen bei " +
                         std::to_string(anzahl) + " Monaten");
+    std::vector<std::string_view> kopf;
+    stuecke(zeilen[0], ';', kopf);
+    const bool mitDatum = kopf.size() > 1 && kopf[1] == "Datum";
+    KORVALT_PRUEFEN(kopf.size() == (mitDatum ? 9u : 8u), "CSV-Kopf " + std::string(zeilen[0]));
+    // The columns of the pays and the difference, after "Datum" where there is one.
+    const std::size_t spalteN = mitDatum ? 4 : 3;
+    const std::size_t spalteI = spalteN + 3;
+    const std::size_t spalteD = spalteI + 1;
     std::int64_t gezeigtN = 0;
     std::int64_t gezeigtI = 0;
     std::vector<std::string_view> felder;
     for (std::size_t z = 0; z < zeilen.size(); ++z) {
         stuecke(zeilen[z], ';', felder);
-        KORVALT_PRUEFEN(felder.size() == 8, "CSV-Zeile ohne 8 Felder: " + std::string(zeilen[z]));
+        KORVALT_PRUEFEN(felder.size() == kopf.size(),
+                        "CSV-Zeile mit anderen Feldern als der Kopf: " + std::string(zeilen[z]));
         if (z == 0 || z + 1 == zeilen.size()) continue;
-        gezeigtN += centAusText(felder[3]);
-        gezeigtI += centAusText(felder[6]);
+        gezeigtN += centAusText(felder[spalteN]);
+        gezeigtI += centAusText(felder[spalteI]);
     }
     auto text = [inCent](std::int64_t wert) {
         return inCent ? centText(wert) : std::to_string(wert);
@@ -246,8 +255,9 @@ inline void monatslistePruefen(const Sitzung& sitzung) {
     const auto& gesamt = inCent ? t.gesamtcent : t.gesamtbetrag;
     std::vector<std::string_view> summe;
     stuecke(zeilen.back(), ';', summe);
-    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[3] == text(gesamt(1)) &&
-                        summe[6] == text(gesamt(2)) && summe[7] == text(gesamt(2) - gesamt(1)),
+    KORVALT_PRUEFEN(summe[0] == "Summe" && summe[spalteN] == text(gesamt(1)) &&
+                        summe[spalteI] == text(gesamt(2)) &&
+                        summe[spalteD] == text(gesamt(2) - gesamt(1)),
                     "CSV-Summenzeile " + std::string(zeilen.back()));
     // The table of 2006 shows each month to the cent and its total in whole euros.
     if (inCent)

@@ -11,9 +11,9 @@ cmake --preset fuzz >/dev/null
 cmake --build build/fuzz -j "${JOBS:-$(nproc)}" >/dev/null
 wurzel=$(pwd)/build/fuzz
 mkdir -p "$wurzel/funde"
-# Target and longest input: the tariff file needs its 336 records, a case file takes three records,
-# the arguments are short.
-for ziel in einstellungssatz:225 monatsliste:225 tarifdatei:36288 kommandozeile:256; do
+# Target and longest input: the tariff file needs its 336 records, a case file takes ten records
+# (case, table, calendar, two names, tax, four fields of the person), the arguments are short.
+for ziel in einstellungssatz:750 monatsliste:750 tarifdatei:36288 kommandozeile:256; do
     name=${ziel%%:*}
     mkdir -p "$wurzel/korpus/$name"
     protokoll=$wurzel/fuzz_$name.log
