@@ -31,13 +31,6 @@ std::string imSatz(const Jahresdaten& d, Seite seite, bool akkusativ) {
            (name == vorgabe ? name : "Fall \u201E" + name + "\u201C");
 }
 
-std::vector<Integer> gruppenreihe(const Falltabellen& t, Seite seite) {
-    std::vector<Integer> gruppe;
-    for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
-        gruppe.push_back(t.monatsgruppe(seite)(m));
-    return gruppe;
-}
-
 }  // namespace
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung) {
