@@ -60,6 +60,16 @@ class HauptfensterTest : public ::testing::Test {
         QWidget* ziel = QApplication::focusWidget();
         QTest::keyClick(ziel ? ziel : fenster.get(), taste, zusatz);
     }
+    // The started window's case in the VKA tables by date from 07/2026, with net pay in the
+    // default tax settings, shown.
+    void mitNettolohn() {
+        Kalenderangaben angaben;
+        angaben.beginn = KalenderMonat(2026, 7);
+        std::string fehler;
+        ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
+        ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
+        fenster->korvaltei().anzeige().starten();
+    }
     // The title as the desktop shows it, the change mark "*" in place of "[*]".
     std::string titel() const { return fenster->windowHandle()->title().toStdString(); }
 

@@ -135,12 +135,7 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtFolgtDemFall) {
 // again, the view is as before.
 TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
     starten();
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
-    std::string fehler;
-    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
-    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
-    fenster->korvaltei().anzeige().starten();
+    mitNettolohn();
     fenster->aktionen().jahresuebersicht->trigger();
     auto* ansicht = fenster->findChild<Jahresansicht*>();
     auto* tabelle = ansicht->findChild<QTableWidget*>();
@@ -157,6 +152,7 @@ TEST_F(HauptfensterMenueTest, JahresuebersichtMitNettolohn) {
     QTest::mouseClick(schalter, Qt::LeftButton);
     EXPECT_TRUE(ansicht->diagrammNetto());
 
+    std::string fehler;
     ASSERT_TRUE(sitzung->steuerSetzen(std::nullopt, fehler));
     fenster->korvaltei().anzeige().starten();
     // The open view follows once the event loop comes round.
@@ -182,12 +178,7 @@ TEST_F(HauptfensterMenueTest, MonatAufschluesseln) {
     klicken(5);
     EXPECT_EQ(fenster->findChild<Aufschluesselungsansicht*>(), nullptr);
 
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
-    std::string fehler;
-    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
-    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
-    fenster->korvaltei().anzeige().starten();
+    mitNettolohn();
     klicken(5);
     auto* ansicht = fenster->findChild<Aufschluesselungsansicht*>();
     ASSERT_NE(ansicht, nullptr);
@@ -201,6 +192,7 @@ TEST_F(HauptfensterMenueTest, MonatAufschluesseln) {
     QTest::keyClick(gitter, Qt::Key_D, Qt::ControlModifier);
     EXPECT_EQ(ansicht->monat(), 12);
     const std::int64_t klasse1 = ansicht->aufschluesselung()->zeilen[1].cent[0];
+    std::string fehler;
     Steuerangaben klasse3;
     klasse3.steuerklasse = 3;
     ASSERT_TRUE(sitzung->steuerSetzen(klasse3, fehler)) << fehler;

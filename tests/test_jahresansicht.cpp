@@ -104,12 +104,7 @@ TEST_F(JahresansichtTest, JedeSpalteFasstIhrenBreitestenText) {
 // pay, and go back to the gross names when switched back.
 TEST_F(JahresansichtTest, DiagrammNettoNenntSeineLinien) {
     starten();
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
-    std::string fehler;
-    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
-    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
-    fenster->korvaltei().anzeige().starten();
+    mitNettolohn();
     Jahresansicht& ansicht = fenster->jahresansichtZeigen();
     auto* chart = ansicht.diagramm().findChild<QChartView*>();
     auto* schalter = ansicht.findChild<QCheckBox*>("DiagrammNetto");
@@ -134,12 +129,7 @@ TEST_F(JahresansichtTest, DiagrammNettoNenntSeineLinien) {
 // after a change that makes an amount longer.
 TEST_F(JahresansichtTest, NettospaltenSoBreitWieIhreTexte) {
     starten();
-    Kalenderangaben angaben;
-    angaben.beginn = KalenderMonat(2026, 7);
-    std::string fehler;
-    ASSERT_TRUE(sitzung->tabelleWaehlen("vka", fehler, angaben)) << fehler;
-    ASSERT_TRUE(sitzung->steuerSetzen(Steuerangaben{}, fehler)) << fehler;
-    fenster->korvaltei().anzeige().starten();
+    mitNettolohn();
     Jahresansicht& ansicht = fenster->jahresansichtZeigen();
     const auto* tabelle = ansicht.findChild<QTableWidget*>();
     const auto pruefen = [&] {
