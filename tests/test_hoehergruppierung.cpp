@@ -10,6 +10,7 @@
 #include "eingabefelder.h"
 #include "feldtabelle.h"
 #include "hoehergruppierung.h"
+#include "hoehergruppierungsbeispiel.h"
 #include "jahresdaten.h"
 #include "meldungsprotokoll.h"
 #include "monatsliste.h"
@@ -22,17 +23,6 @@ namespace {
 
 constexpr Integer egr9a = 9;
 constexpr Integer egr9b = 10;
-
-// VKA, 9a in step 3 since 04/2024, to 9b from 07/2026, both at 75 %.
-Hoehergruppierung beispiel() {
-    Hoehergruppierung h;
-    h.gruppe = "9a";
-    h.stufe = AktuelleStufe{3, {2024, 4}};
-    h.zielgruppe = "9b";
-    h.zum = KalenderMonat(2026, 7);
-    h.anteil = 7500;
-    return h;
-}
 
 class HoehergruppierungTest : public ::testing::Test {
   protected:
@@ -65,13 +55,13 @@ TEST(Hoehergruppierung, BeginnUndEndeOhneEingabe) {
         {"nicht vor 03/2024", {2023, 1}, {2024, 5}, {2024, 3}},
     };
     for (const auto& f : faelle) {
-        Hoehergruppierung h = beispiel();
+        Hoehergruppierung h = test::hoehergruppierungsbeispiel();
         h.stufe.seit = f.seit;
         h.zum = f.zum;
         EXPECT_EQ(hoehergruppierungBeginn(h), f.beginn) << f.name;
         EXPECT_EQ(hoehergruppierungEnde(h), f.beginn + 239) << f.name;
     }
-    Hoehergruppierung h = beispiel();
+    Hoehergruppierung h = test::hoehergruppierungsbeispiel();
     h.beginn = KalenderMonat(2025, 5);
     h.ende = KalenderMonat(2030, 4);
     EXPECT_EQ(hoehergruppierungBeginn(h), KalenderMonat(2025, 5));
@@ -82,7 +72,7 @@ TEST(Hoehergruppierung, BeginnUndEndeOhneEingabe) {
 // rest of the 240 months in 9b; the standard durations everywhere, EGr. 1 with 48 months in each
 // of its steps 2 to 5.
 TEST_F(HoehergruppierungTest, DerFallDerHoehergruppierung) {
-    einrichten(beispiel());
+    einrichten(test::hoehergruppierungsbeispiel());
     EXPECT_EQ(t().gruppe(1), egr9a);
     EXPECT_EQ(sitzung.tabelle().schluessel, "vka");
     constexpr Integer standard[] = {12, 24, 36, 48, 60, 255};
@@ -110,7 +100,7 @@ TEST_F(HoehergruppierungTest, DerFallDerHoehergruppierung) {
     constexpr Integer dauernEgr1[] = {0, 48, 48, 48, 48, 255};
     for (int stufe = 1; stufe <= 6; ++stufe) EXPECT_EQ(egr1(stufe), dauernEgr1[stufe - 1]);
     // Three groups up, the groups between without months.
-    Hoehergruppierung h = beispiel();
+    Hoehergruppierung h = test::hoehergruppierungsbeispiel();
     h.zielgruppe = "10";
     einrichten(h);
     EXPECT_EQ(t().grdauerI(2), 0);
@@ -177,7 +167,7 @@ TEST_F(HoehergruppierungTest, WasDiePruefungAblehnt) {
          "liegt nicht zwischen 1 und 100 %"},
     };
     for (const auto& f : faelle) {
-        Hoehergruppierung h = beispiel();
+        Hoehergruppierung h = test::hoehergruppierungsbeispiel();
         f.aendern(h);
         const std::string grund = sitzung.hoehergruppierungPruefen(h);
         EXPECT_NE(grund.find(f.grund), std::string::npos) << f.name << ": " << grund;
@@ -188,9 +178,9 @@ TEST_F(HoehergruppierungTest, WasDiePruefungAblehnt) {
         EXPECT_TRUE(t().kalender.leer()) << f.name;
         EXPECT_TRUE(t().namen.standard()) << f.name;
     }
-    EXPECT_EQ(sitzung.hoehergruppierungPruefen(beispiel()), "");
+    EXPECT_EQ(sitzung.hoehergruppierungPruefen(test::hoehergruppierungsbeispiel()), "");
     // The last months column 1 can hold: a promotion at its end is accepted.
-    Hoehergruppierung h = beispiel();
+    Hoehergruppierung h = test::hoehergruppierungsbeispiel();
     h.stufe = AktuelleStufe{6, {2026, 1}};
     h.zum = KalenderMonat(2047, 4);
     h.beginn = KalenderMonat(2026, 1);
@@ -204,7 +194,7 @@ TEST_F(HoehergruppierungTest, WasDiePruefungAblehnt) {
 // and 04/2036-06/2038, ahead for good, the bonus included, from 08/2035; +25.848,79 by 12/2045,
 // largest shortfall -7.466,38 in 06/2029.
 TEST_F(HoehergruppierungTest, BeispielVonHandGerechnet) {
-    einrichten(beispiel());
+    einrichten(test::hoehergruppierungsbeispiel());
     ASSERT_EQ(sitzung.daten().monatsanzahl, 240);
     const auto differenz = [&](int m) { return t().monatscentI(m) - t().monatscentN(m); };
     const struct {
@@ -224,7 +214,7 @@ TEST_F(HoehergruppierungTest, BeispielVonHandGerechnet) {
 // A promotion at Beginn: column 1 has no months, and the individual case enters 9b in the step it
 // holds, step 3 (4.203,56 at 75 %: 3.152,67); how the step runs on is the Rechner's.
 TEST_F(HoehergruppierungTest, ZumBeginnOhneMonateInSpalteEins) {
-    Hoehergruppierung h = beispiel();
+    Hoehergruppierung h = test::hoehergruppierungsbeispiel();
     h.beginn = KalenderMonat(2026, 7);
     einrichten(h);
     EXPECT_EQ(t().grdauerI(1), 0);
@@ -237,7 +227,7 @@ TEST_F(HoehergruppierungTest, ZumBeginnOhneMonateInSpalteEins) {
 // group, Beginn or Ende gives the cases their default names again; the same value, the shares or
 // the bonus switch keep them.
 TEST_F(HoehergruppierungTest, EineAenderungMachtEinenGewoehnlichenFall) {
-    const Fallnamen eigene = hoehergruppierungNamen(beispiel());
+    const Fallnamen eigene = hoehergruppierungNamen(test::hoehergruppierungsbeispiel());
     std::string fehler;
     const auto kalenderMit = [&](auto aendern) {
         Kalenderangaben k = t().kalender;
@@ -263,7 +253,7 @@ TEST_F(HoehergruppierungTest, EineAenderungMachtEinenGewoehnlichenFall) {
          false},
     };
     for (const auto& f : faelle) {
-        einrichten(beispiel());
+        einrichten(test::hoehergruppierungsbeispiel());
         ASSERT_EQ(t().namen, eigene);
         f.aendern();
         sitzung.starten(t().gruppe(1));
@@ -279,7 +269,9 @@ TEST(HoehergruppierungAnzeige, NamenStehenWoDieFaelleGenanntWerden) {
     test::Meldungsprotokoll meldungen;
     ASSERT_EQ(fall.anzeige.laden({{"."}}, meldungen), "");
     std::string fehler;
-    ASSERT_TRUE(fall.anzeige.hoehergruppierungEinrichten(beispiel(), fehler)) << fehler;
+    ASSERT_TRUE(
+        fall.anzeige.hoehergruppierungEinrichten(test::hoehergruppierungsbeispiel(), fehler))
+        << fehler;
     const std::string ohne = "ohne Höhergruppierung";
     const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
     EXPECT_EQ(fall.felder.text({Feldname::Startgruppe}), "9a");

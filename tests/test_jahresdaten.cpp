@@ -168,18 +168,9 @@ void befoerderungsfall(Sitzung& sitzung) {
 TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
     Sitzung sitzung;
     befoerderungsfall(sitzung);
-    const Falltabellen& t = sitzung.tabellen();
+    // The months themselves are checked where the promotion check sets the case up; here what
+    // the year view makes of them.
     ASSERT_EQ(sitzung.daten().monatsanzahl, 240);
-    // Month m of the case is 01/2026 + (m - 1).
-    const auto differenz = [&](int m) { return t.monatscentI(m) - t.monatscentN(m); };
-    const struct {
-        int von, bis;
-        Long differenz;
-    } abschnitte[] = {{1, 6, 0},      {7, 15, 7942},    {16, 42, -28741}, {43, 63, 7783},
-                      {64, 90, -516}, {91, 123, 21126}, {124, 150, -65},  {151, 240, 25005}};
-    for (const auto& a : abschnitte)
-        for (int m = a.von; m <= a.bis; ++m) ASSERT_EQ(differenz(m), a.differenz) << "Monat " << m;
-
     const Jahresdaten mit = jahresdatenBilden(sitzung, true);
     EXPECT_EQ(mit.uebersicht.ausgleichKalendermonat(), KalenderMonat(2035, 8));
     EXPECT_EQ(mit.uebersicht.kumuliert[114], -20711);

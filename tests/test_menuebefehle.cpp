@@ -23,6 +23,7 @@
 #include "ergebnisseite.h"
 #include "feldtabelle.h"
 #include "hauptfensterpruefung.h"
+#include "hoehergruppierungsbeispiel.h"
 #include "jahresansicht.h"
 #include "jahresdiagramm.h"
 #include "jahresliste_csv.h"
@@ -718,21 +719,6 @@ TEST_F(MenuebefehleTest, SteuerUndSozialversicherung) {
     EXPECT_EQ(anzeige->text().toStdString(), "");
 }
 
-namespace {
-
-// VKA, 9a in step 3 since 04/2024, to 9b from 07/2026, both at 75 %.
-Hoehergruppierung hoehergruppierung() {
-    Hoehergruppierung h;
-    h.gruppe = "9a";
-    h.stufe = AktuelleStufe{3, {2024, 4}};
-    h.zielgruppe = "9b";
-    h.zum = KalenderMonat(2026, 7);
-    h.anteil = 7500;
-    return h;
-}
-
-}  // namespace
-
 // Fall › Höhergruppierung prüfen (Strg+H, also from an input field) offers the tables by date,
 // sets up the case, shows its durations in the left panel and opens the year view with the
 // answer, every case named by its name; the case is changed, saved with its names and read back
@@ -741,7 +727,7 @@ TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
     starten();
     const std::string ohne = "ohne Höhergruppierung";
     const std::string mit = "mit Höhergruppierung nach 9b zum 07/2026";
-    dialoge->hoehergruppierung = hoehergruppierung();
+    dialoge->hoehergruppierung = test::hoehergruppierungsbeispiel();
     widget<QLineEdit>("indi1", 3)->setFocus();
     taste(Qt::Key_H, Qt::ControlModifier);
     ASSERT_EQ(dialoge->gefragt.back(), "Höhergruppierung?");
@@ -813,14 +799,14 @@ TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
     dialoge->hoehergruppierung.reset();
     waehlen(&Menueaktionen::hoehergruppierung);
     EXPECT_TRUE(dialoge->hoehergruppierungGezeigt.mitZum);
-    EXPECT_EQ(dialoge->hoehergruppierungGezeigt.angaben, hoehergruppierung());
+    EXPECT_EQ(dialoge->hoehergruppierungGezeigt.angaben, test::hoehergruppierungsbeispiel());
 }
 
 // A promotion the case's check refuses is not set up: the case stays as it was.
 TEST_F(MenuebefehleTest, AbgelehnteHoehergruppierungAendertNichts) {
     starten();
     const auto vorher = fallbild();
-    Hoehergruppierung h = hoehergruppierung();
+    Hoehergruppierung h = test::hoehergruppierungsbeispiel();
     h.zielgruppe = "11";
     dialoge->hoehergruppierung = h;
     waehlen(&Menueaktionen::hoehergruppierung);
