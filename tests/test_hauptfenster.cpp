@@ -360,7 +360,8 @@ void symbolthemaAnlegen(const std::filesystem::path& ordner, const std::vector<Q
                               name + ".png"));
 }
 
-// The standard actions show the theme's icons; an icon the theme lacks leaves its item as it was.
+// The standard actions show the theme's icons once a menu opens; an icon the theme lacks leaves its
+// item as it was.
 TEST_F(HauptfensterMenueTest, StandardaktionenMitDenSymbolenDesThemas) {
     const QString vorher = QIcon::themeName();
     const QStringList pfade = QIcon::themeSearchPaths();
@@ -383,6 +384,11 @@ TEST_F(HauptfensterMenueTest, StandardaktionenMitDenSymbolenDesThemas) {
     QIcon::setThemeSearchPaths({QString::fromStdString(verzeichnis.pfad().string())});
     QIcon::setThemeName("pruefthema");
     starten();
+    // The icons are looked up when a menu first opens; any menu brings all of them.
+    EXPECT_TRUE(fenster->aktionen().neu->icon().isNull());
+    QMenu* hilfe = fenster->menuBar()->actions().constLast()->menu();
+    ASSERT_EQ(hilfe->title(), "&Hilfe");
+    emit hilfe->aboutToShow();
     for (const auto& [aktion, name] : erwartet)
         EXPECT_EQ((fenster->aktionen().*aktion)->icon().name(), name);
     EXPECT_EQ(fenster->findChild<QMenu*>("ZuletztGeoeffnet")->icon().name(),

@@ -186,23 +186,10 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.hilfe->setText("&Hilfe");
     hilfemenue_->addAction(aktionen_.hilfe);
     aktionen_.ueber = neueAktion(hilfemenue_, "Über &Korvalt");
-    // The standard actions with the desktop theme's icons, by their freedesktop names.
-    const std::pair<QAction*, const char*> symbole[] = {
-        {aktionen_.neu, "document-new"},
-        {aktionen_.fallOeffnen, "document-open"},
-        {zuletztMenue_->menuAction(), "document-open-recent"},
-        {aktionen_.fallSpeichern, "document-save"},
-        {aktionen_.fallSpeichernUnter, "document-save-as"},
-        {aktionen_.drucken, "document-print"},
-        {aktionen_.seitenansicht, "document-print-preview"},
-        {aktionen_.beenden, "application-exit"},
-        {aktionen_.rueckgaengig, "edit-undo"},
-        {aktionen_.wiederherstellen, "edit-redo"},
-        {aktionen_.monatstabelleKopieren, "edit-copy"},
-        {aktionen_.hilfe, "help-contents"},
-        {aktionen_.ueber, "help-about"},
-    };
-    for (const auto& [aktion, name] : symbole) themensymbolSetzen(aktion, name);
+    // Looking an icon up reads the theme's index and searches its folders, a sixth of the start-up:
+    // it waits until a menu opens, where the icons are first seen.
+    for (QMenu* menue : {datei, bearbeiten, hilfemenue_})
+        connect(menue, &QMenu::aboutToShow, this, [this] { themensymboleSetzen(); });
     tabellenmenueAnlegen(*this);
 
     dateianzeige_ = new QLabel(this);
@@ -227,6 +214,28 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
            entwurf.height() + menuBar()->sizeHint().height() + statusBar()->sizeHint().height());
     // On a smaller screen the window opens as large as it can; the fields scroll.
     beimOeffnenEinpassen(*this);
+}
+
+void Hauptfenster::themensymboleSetzen() {
+    if (themensymboleGesetzt_) return;
+    themensymboleGesetzt_ = true;
+    // The standard actions' icons by their freedesktop names.
+    const std::pair<QAction*, const char*> symbole[] = {
+        {aktionen_.neu, "document-new"},
+        {aktionen_.fallOeffnen, "document-open"},
+        {zuletztMenue_->menuAction(), "document-open-recent"},
+        {aktionen_.fallSpeichern, "document-save"},
+        {aktionen_.fallSpeichernUnter, "document-save-as"},
+        {aktionen_.drucken, "document-print"},
+        {aktionen_.seitenansicht, "document-print-preview"},
+        {aktionen_.beenden, "application-exit"},
+        {aktionen_.rueckgaengig, "edit-undo"},
+        {aktionen_.wiederherstellen, "edit-redo"},
+        {aktionen_.monatstabelleKopieren, "edit-copy"},
+        {aktionen_.hilfe, "help-contents"},
+        {aktionen_.ueber, "help-about"},
+    };
+    for (const auto& [aktion, name] : symbole) themensymbolSetzen(aktion, name);
 }
 
 // The undo stack, a child, goes after this window's members: emptied then, it must not reach them.

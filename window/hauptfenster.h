@@ -150,6 +150,8 @@ class Hauptfenster : public QMainWindow {
     QAction* neueAktion(QMenu* menue, const QString& text,
                         QKeySequence::StandardKey taste = QKeySequence::UnknownKey,
                         const QKeySequence& ersatz = {});
+    // The desktop theme's icons of the standard actions, looked up when a menu first opens.
+    void themensymboleSetzen();
     void titelSetzen();
     void steueranzeigeSetzen();
     // The month of the grid's current row; nothing on a heading or the closing row.
@@ -159,6 +161,7 @@ class Hauptfenster : public QMainWindow {
     Menueaktionen aktionen_{};
     QMenu* hilfemenue_ = nullptr;
     QMenu* zuletztMenue_ = nullptr;
+    bool themensymboleGesetzt_ = false;
     QLabel* dateianzeige_ = nullptr;
     Jahresansicht* jahresansicht_ = nullptr;
     Aufschluesselungsansicht* aufschluesselung_ = nullptr;
