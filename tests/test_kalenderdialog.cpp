@@ -65,11 +65,12 @@ TEST(Kalenderdialog, SonderzahlungsschalterBleibt) {
     EXPECT_FALSE(dialog.angaben()->mitSonderzahlung);
 }
 
-// For the table of 2006 every entry is disabled, and one line says why.
+// For the table of 2006 every entry and OK are disabled, and one line says why.
 TEST(Kalenderdialog, Tabelle2006OhneKalender) {
     Kalenderdialog dialog(Kalenderangaben{}, {"Die Tariftabelle 2006 rechnet ohne Kalender.", {}});
     for (const char* name : {"Beginn", "Ende", "Seit", "AnteilN", "AnteilI", "Erhoehung"})
         EXPECT_FALSE(dialog.findChild<QLineEdit*>(name)->isEnabled()) << name;
+    EXPECT_FALSE(dialog.findChild<QDialogButtonBox*>()->button(QDialogButtonBox::Ok)->isEnabled());
     EXPECT_EQ(dialog.findChild<QLabel*>("Grund")->text().toStdString(),
               "Die Tariftabelle 2006 rechnet ohne Kalender.");
 }

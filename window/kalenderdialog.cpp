@@ -101,6 +101,8 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, Kalenderpruefung pr
         for (QWidget* f : std::initializer_list<QWidget*>{beginn_, ende_, stufe_, seit_, anteilN_,
                                                           anteilI_, erhoehung_, erhoehungAb_})
             f->setEnabled(false);
+        // Nothing to take over: only Abbrechen closes it.
+        knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(false);
         grund_->setText(alsQString(pruefung_.ohneKalender));
     }
 }
