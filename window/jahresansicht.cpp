@@ -20,6 +20,7 @@
 #include "jahresdiagramm.h"
 #include "qtumwandlung.h"
 #include "sitzung.h"
+#include "zellenzeichner.h"
 
 namespace korvalt {
 
@@ -119,6 +120,8 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->setWordWrap(false);
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // Every Enter changes the amounts of most years: their texts are laid out once and kept.
+    tabelle_->setItemDelegate(new Zellenzeichner(Zellenzeichner::ohneKurztext, tabelle_));
     // The table asks for the width of its columns, each sized to its texts once per fill; the
     // chart takes the rest.
     tabelle_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);

@@ -1,4 +1,4 @@
-// The month grid's cells: fitted into their width, painted as the style paints them.
+// A table's cells: fitted into their width, painted as the style paints them.
 #include "zellenzeichner.h"
 
 #include <QApplication>
@@ -12,8 +12,10 @@ namespace korvalt {
 
 namespace {
 
-// Texts laid out in one font before the store starts anew; the grid shows a few hundred.
+// Texts laid out before the stores start anew; the grid shows a few hundred.
 constexpr std::size_t hoechstensGespeichert = 4000;
+// Fonts kept apart before the stores start anew; a view paints its cells in one or two.
+constexpr std::size_t hoechstensSchriften = 8;
 
 // The styles whose item views paint a plain cell as Qt's common style does: its background, then
 // its text aligned in the cell less its margins. Others paint every cell.
@@ -50,7 +52,7 @@ void Zellenzeichner::mitStilZeichnen(QPainter* maler, const QStyleOptionViewItem
     opt.textElideMode = Qt::ElideNone;
     const int platz = opt.rect.width() - 2 * textrand(opt);
     int breite = QFontMetrics(opt.font).horizontalAdvance(opt.text);
-    if (breite > platz) {
+    if (breite > platz && kurztextRolle_ != ohneKurztext) {
         const QString kurz = index.data(kurztextRolle_).toString();
         if (!kurz.isEmpty()) {
             opt.text = kurz;
@@ -77,10 +79,14 @@ bool Zellenzeichner::schnellMoeglich(const QStyleOptionViewItem& option) const {
 void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
                            const QModelIndex& index) const {
     if (!schnellMoeglich(option)) return mitStilZeichnen(maler, option, index);
-    zwischenspeicherPruefen(option.font);
+    // A cell's own font, as the style takes it: what it leaves open is the view's.
+    QFont zellenschrift = option.font;
+    if (const QVariant eigene = index.data(Qt::FontRole); eigene.isValid())
+        zellenschrift = qvariant_cast<QFont>(eigene).resolve(option.font);
+    Schriftspeicher& speicher = speicherFuer(zellenschrift);
     QString text = index.data(Qt::DisplayRole).toString();
     const int rand = textrand(option);
-    const int streckung = einpassen(text, option.font, option.rect.width() - 2 * rand, index);
+    const int streckung = einpassen(text, speicher, option.rect.width() - 2 * rand, index);
     const QVariant wert = index.data(Qt::TextAlignmentRole);
     const Qt::Alignment ausrichtung =
         wert.isValid() ? Qt::Alignment(wert.toInt()) : option.displayAlignment;
@@ -88,9 +94,7 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
     const QRect rechteck = option.rect.adjusted(rand, 0, -rand, 0);
     const Satz* s = nullptr;
     if (!text.isEmpty()) {
-        QFont schrift = option.font;
-        if (streckung > 0) schrift.setStretch(streckung);
-        s = &satz(text, schrift, streckung, ausrichtung, rechteck.width());
+        s = &satz(text, speicher, streckung, ausrichtung, rechteck.width());
         // A text wider or higher than its cell is cut at the cell's edge: the style does that.
         if (s->breite > rechteck.width() || s->zeilenhoehe > rechteck.height())
             return mitStilZeichnen(maler, option, index);
@@ -119,34 +123,37 @@ void Zellenzeichner::paint(QPainter* maler, const QStyleOptionViewItem& option,
     maler->setPen(stift);
 }
 
-int Zellenzeichner::einpassen(QString& text, const QFont& schrift, int platz,
+int Zellenzeichner::einpassen(QString& text, Schriftspeicher& speicher, int platz,
                               const QModelIndex& index) const {
-    int breite = vorschub(text, schrift);
-    if (breite > platz) {
+    int breite = vorschub(text, speicher);
+    if (breite > platz && kurztextRolle_ != ohneKurztext) {
         const QString kurz = index.data(kurztextRolle_).toString();
         if (!kurz.isEmpty()) {
             text = kurz;
-            breite = vorschub(text, schrift);
+            breite = vorschub(text, speicher);
         }
     }
     if (breite > platz && platz > 0) return std::max(50, 100 * platz / breite);
     return 0;
 }
 
-int Zellenzeichner::vorschub(const QString& text, const QFont& schrift) const {
-    const auto gefunden = vorschuebe_.constFind(text);
-    if (gefunden != vorschuebe_.constEnd()) return *gefunden;
-    const int breite = QFontMetrics(schrift).horizontalAdvance(text);
-    vorschuebe_.insert(text, breite);
+int Zellenzeichner::vorschub(const QString& text, Schriftspeicher& speicher) const {
+    const auto gefunden = speicher.vorschuebe.constFind(text);
+    if (gefunden != speicher.vorschuebe.constEnd()) return *gefunden;
+    const int breite = QFontMetrics(speicher.schrift).horizontalAdvance(text);
+    speicher.vorschuebe.insert(text, breite);
     return breite;
 }
 
-const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, const QFont& schrift,
+const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, Schriftspeicher& speicher,
                                                  int streckung, Qt::Alignment ausrichtung,
                                                  int zeilenbreite) const {
     Schluessel schluessel{text, streckung, int(ausrichtung), zeilenbreite};
-    auto gefunden = saetze_.find(schluessel);
-    if (gefunden != saetze_.end()) return *gefunden->second;
+    auto gefunden = speicher.saetze.find(schluessel);
+    if (gefunden != speicher.saetze.end()) return *gefunden->second;
+
+    QFont schrift = speicher.schrift;
+    if (streckung > 0) schrift.setStretch(streckung);
 
     auto s = std::make_unique<Satz>();
     QTextOption textoption;
@@ -165,16 +172,26 @@ const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, const QFon
     s->layout.endLayout();
     s->breite = qCeil(zeile.naturalTextWidth());
     s->zeilenhoehe = int(zeile.height());
-    return *saetze_.emplace(std::move(schluessel), std::move(s)).first->second;
+    return *speicher.saetze.emplace(std::move(schluessel), std::move(s)).first->second;
 }
 
-void Zellenzeichner::zwischenspeicherPruefen(const QFont& schrift) const {
-    if (schrift == schrift_ && vorschuebe_.size() < qsizetype(hoechstensGespeichert) &&
-        saetze_.size() < hoechstensGespeichert)
-        return;
-    schrift_ = schrift;
-    vorschuebe_.clear();
-    saetze_.clear();
+Zellenzeichner::Schriftspeicher& Zellenzeichner::speicherFuer(const QFont& schrift) const {
+    std::size_t gespeichert = 0;
+    for (Schriftspeicher& s : speicher_) {
+        gespeichert += s.saetze.size() + std::size_t(s.vorschuebe.size());
+        if (s.schrift == schrift) {
+            if (s.saetze.size() < hoechstensGespeichert &&
+                std::size_t(s.vorschuebe.size()) < hoechstensGespeichert)
+                return s;
+            s.vorschuebe.clear();
+            s.saetze.clear();
+            return s;
+        }
+    }
+    if (speicher_.size() >= hoechstensSchriften || gespeichert >= hoechstensGespeichert)
+        speicher_.clear();
+    speicher_.push_back(Schriftspeicher{schrift, {}, {}});
+    return speicher_.back();
 }
 
 }  // namespace korvalt
