@@ -13,7 +13,8 @@ const Nettomonat* Nettofall::monat(Seite seite, int m) const {
 
 Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
                            std::span<const Sonderzahlung> sonderzahlungenN,
-                           std::span<const Sonderzahlung> sonderzahlungenI) {
+                           std::span<const Sonderzahlung> sonderzahlungenI,
+                           Nettojahrspeicher* speicher) {
     Nettofall netto;
     netto.angaben = angaben;
     netto.beginn = *t.kalender.beginn;
@@ -24,7 +25,7 @@ Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
             cent.push_back(t.monatscent(seite)(m));
         const auto sonderzahlungen = seite == Seite::normal ? sonderzahlungenN : sonderzahlungenI;
         netto.reihen[seite == Seite::normal ? 0 : 1] =
-            nettoreiheRechnen(netto.beginn, cent, sonderzahlungen, imDienst, angaben);
+            nettoreiheRechnen(netto.beginn, cent, sonderzahlungen, imDienst, angaben, speicher);
     }
     netto.mitSonderzahlung = !sonderzahlungenN.empty() || !sonderzahlungenI.empty();
     return netto;

@@ -34,10 +34,11 @@ struct Nettofall {
 
 // The net pay of both cases of `t`, whose start month is set, under `angaben`: every month of each
 // case as the last calculation left it, with its bonuses. A case with a current step was employed
-// before its start month.
+// before its start month. Years found in `speicher` are taken from it.
 Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
                            std::span<const Sonderzahlung> sonderzahlungenN,
-                           std::span<const Sonderzahlung> sonderzahlungenI);
+                           std::span<const Sonderzahlung> sonderzahlungenI,
+                           Nettojahrspeicher* speicher = nullptr);
 
 // What every output that shows net pay says below it, one line each: the settings, the
 // supplementary pension's tax treatment that is not modelled (and that none was taken into account

@@ -6,6 +6,7 @@
 
 #include "bruchrundung.h"
 #include "lohnsteuer.h"
+#include "nettojahrspeicher.h"
 #include "sozialversicherung.h"
 
 namespace korvalt {
@@ -160,7 +161,7 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
 
 Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
                              std::span<const Sonderzahlung> sonderzahlungen, bool imDienstVorBeginn,
-                             const Steuerangaben& angaben) {
+                             const Steuerangaben& angaben, Nettojahrspeicher* speicher) {
     Nettoreihe reihe;
     reihe.monate.reserve(cent.size());
     for (std::size_t k = 0; k < cent.size();) {
@@ -178,7 +179,8 @@ Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
             e.sonderzahlung = s.cent;
             e.sonderzahlungsmonat = s.gebucht.monat();
         }
-        Nettojahr jahr = nettojahrRechnen(e);
+        Nettojahr berechnet;
+        const Nettojahr& jahr = speicher ? speicher->jahr(e) : (berechnet = nettojahrRechnen(e));
         reihe.nachStand2026 = reihe.nachStand2026 || jahr.nachStand2026;
         reihe.monate.insert(reihe.monate.end(), jahr.monate.begin(), jahr.monate.end());
     }

@@ -26,6 +26,8 @@ struct Lohnmonat {
     };
     Art art = Art::ohne;
     std::int64_t brutto = 0;  // cents, part-time included
+
+    bool operator==(const Lohnmonat&) const = default;
 };
 
 struct Nettojahreseingaben {
@@ -34,6 +36,8 @@ struct Nettojahreseingaben {
     std::int64_t sonderzahlung = 0;  // cents; paid in `sonderzahlungsmonat`, a month in the case
     int sonderzahlungsmonat = 11;
     Steuerangaben angaben;  // sound: steuerangabenPruefen gives ""
+
+    bool operator==(const Nettojahreseingaben&) const = default;
 };
 
 // Every amount in cents.
@@ -76,6 +80,8 @@ struct Nettojahr {
 // month, less their bases (§ 23a SGB IV).
 Nettojahr nettojahrRechnen(const Nettojahreseingaben& eingaben);
 
+class Nettojahrspeicher;
+
 struct Nettoreihe {
     std::vector<Nettomonat> monate;  // month 1 of the case at index 0
     bool nachStand2026 = false;      // some month lies after 2026
@@ -83,9 +89,9 @@ struct Nettoreihe {
 
 // Every month of a case: `cent` the month pays from `beginn` on, `sonderzahlungen` the bonuses in
 // their months. For an employee in service (`imDienstVorBeginn`) the months of the first year
-// before `beginn` count at the first month's pay.
+// before `beginn` count at the first month's pay. Years found in `speicher` are taken from it.
 Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
                              std::span<const Sonderzahlung> sonderzahlungen, bool imDienstVorBeginn,
-                             const Steuerangaben& angaben);
+                             const Steuerangaben& angaben, Nettojahrspeicher* speicher = nullptr);
 
 }  // namespace korvalt

@@ -274,7 +274,7 @@ const Nettofall* Sitzung::netto() const {
     } else if (k.mitSonderzahlung) {
         fehler = sonderzahlungFehltGrund(sonderzahlungsfehler_);
     }
-    netto_ = nettofallRechnen(tabellen_, *tabellen_.steuer, sonderN, sonderI);
+    netto_ = nettofallRechnen(tabellen_, *tabellen_.steuer, sonderN, sonderI, &nettojahre_);
     netto_->sonderzahlungFehler = fehler;
     return &*netto_;
 }

@@ -18,6 +18,7 @@
 #include "kalenderangaben.h"
 #include "meldungen.h"
 #include "nettofall.h"
+#include "nettojahrspeicher.h"
 #include "rechner.h"
 #include "sonderzahlungssaetze.h"
 #include "tarifdatei.h"
@@ -256,6 +257,9 @@ class Sitzung {
     std::string sonderzahlungsfehler_;
     // The net pay of the case as last computed; nothing until it is asked for after a change.
     mutable std::optional<Nettofall> netto_;
+    // The years of net pay computed so far: typing into one case leaves the other's years and
+    // those before the change as they were.
+    mutable Nettojahrspeicher nettojahre_;
     // The table by date the case names while it waits for a start month; empty otherwise.
     std::string nachDatumVorgemerkt_;
     std::string vertretungsgrund_;
