@@ -121,7 +121,8 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     tabelle_->verticalHeader()->setDefaultSectionSize(tabelle_->fontMetrics().height() + 8);
     tabelle_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     // Every Enter changes the amounts of most years: their texts are laid out once and kept.
-    tabelle_->setItemDelegate(new Zellenzeichner(Zellenzeichner::ohneKurztext, tabelle_));
+    zellen_ = new Zellenzeichner(Zellenzeichner::ohneKurztext, tabelle_);
+    tabelle_->setItemDelegate(zellen_);
     // The table asks for the width of its columns, each sized to its texts once per fill; the
     // chart takes the rest.
     tabelle_->setSizeAdjustPolicy(QAbstractScrollArea::AdjustToContents);
@@ -292,8 +293,8 @@ void Jahresansicht::tabelleFuellen() {
     std::vector<int> breiten(std::size_t(koepfe.size()), 0);
     QFont fettschrift = tabelle_->font();
     fettschrift.setBold(true);
-    const QFontMetrics normalMass(tabelle_->font());
-    const QFontMetrics fettMass(fettschrift);
+    const QFont normalschrift = tabelle_->font();
+    const QFontMetrics normalMass(normalschrift);
     // `netto` is the same year of the net pays, or null.
     auto zeileSetzen = [&](int zeile, const Jahreszeile& z, const Jahreszeile* netto,
                            bool mitKumuliert, bool fett) {
@@ -313,7 +314,8 @@ void Jahresansicht::tabelleFuellen() {
         for (int s = 0; s < int(werte.size()); ++s) {
             const std::string& text = werte[std::size_t(s)];
             zelleSetzen(*tabelle_, zeile, s, text, fett);
-            const int breite = (fett ? fettMass : normalMass).horizontalAdvance(alsQString(text));
+            const int breite =
+                zellen_->textbreite(alsQString(text), fett ? fettschrift : normalschrift);
             breiten[std::size_t(s)] = std::max(breiten[std::size_t(s)], breite);
         }
     };

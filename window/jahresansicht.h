@@ -20,6 +20,7 @@ namespace korvalt {
 
 class Sitzung;
 class Jahresdiagramm;
+class Zellenzeichner;
 
 class Jahresansicht : public QDialog {
   public:
@@ -79,6 +80,8 @@ class Jahresansicht : public QDialog {
     QCheckBox* schalter_ = nullptr;
     QCheckBox* nettoDiagramm_ = nullptr;
     QTableWidget* tabelle_ = nullptr;
+    // Paints the table's cells and measures their texts with the widths it keeps for painting.
+    Zellenzeichner* zellen_ = nullptr;
     Jahresdiagramm* diagramm_ = nullptr;
     std::string diagrammFehler_;
     QPushButton* drucken_ = nullptr;

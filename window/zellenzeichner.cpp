@@ -137,6 +137,10 @@ int Zellenzeichner::einpassen(QString& text, Schriftspeicher& speicher, int plat
     return 0;
 }
 
+int Zellenzeichner::textbreite(const QString& text, const QFont& schrift) const {
+    return vorschub(text, speicherFuer(schrift));
+}
+
 int Zellenzeichner::vorschub(const QString& text, Schriftspeicher& speicher) const {
     const auto gefunden = speicher.vorschuebe.constFind(text);
     if (gefunden != speicher.vorschuebe.constEnd()) return *gefunden;

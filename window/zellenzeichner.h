@@ -27,6 +27,9 @@ class Zellenzeichner : public QStyledItemDelegate {
     void paint(QPainter* maler, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
 
+    // A text's width in `schrift` as the style measures it, kept for the cells that show it.
+    int textbreite(const QString& text, const QFont& schrift) const;
+
     // The same cell painted by the style, as every cell was before and as cells the style marks
     // (focus, selection, the pointer over it) still are.
     void mitStilZeichnen(QPainter* maler, const QStyleOptionViewItem& option,
