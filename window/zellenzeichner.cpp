@@ -12,10 +12,10 @@ namespace korvalt {
 
 namespace {
 
-// Texts laid out before the stores start anew; the grid shows a few hundred.
+// Texts laid out in one font before its store starts anew; the grid shows a few hundred.
 constexpr std::size_t hoechstensGespeichert = 4000;
-// Fonts kept apart before the stores start anew; a view paints its cells in one or two.
-constexpr std::size_t hoechstensSchriften = 8;
+// Fonts kept apart before every store starts anew; a view paints its cells in one or two.
+constexpr std::size_t hoechstensSchriften = 4;
 
 // The styles whose item views paint a plain cell as Qt's common style does: its background, then
 // its text aligned in the cell less its margins. Others paint every cell.
@@ -180,20 +180,16 @@ const Zellenzeichner::Satz& Zellenzeichner::satz(const QString& text, Schriftspe
 }
 
 Zellenzeichner::Schriftspeicher& Zellenzeichner::speicherFuer(const QFont& schrift) const {
-    std::size_t gespeichert = 0;
     for (Schriftspeicher& s : speicher_) {
-        gespeichert += s.saetze.size() + std::size_t(s.vorschuebe.size());
-        if (s.schrift == schrift) {
-            if (s.saetze.size() < hoechstensGespeichert &&
-                std::size_t(s.vorschuebe.size()) < hoechstensGespeichert)
-                return s;
+        if (!(s.schrift == schrift)) continue;
+        if (s.saetze.size() >= hoechstensGespeichert ||
+            std::size_t(s.vorschuebe.size()) >= hoechstensGespeichert) {
             s.vorschuebe.clear();
             s.saetze.clear();
-            return s;
         }
+        return s;
     }
-    if (speicher_.size() >= hoechstensSchriften || gespeichert >= hoechstensGespeichert)
-        speicher_.clear();
+    if (speicher_.size() >= hoechstensSchriften) speicher_.clear();
     speicher_.push_back(Schriftspeicher{schrift, {}, {}});
     return speicher_.back();
 }
