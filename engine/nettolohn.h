@@ -72,6 +72,8 @@ struct Nettojahr {
     // A year after 2026, reckoned with 2026's program, rates and ceilings.
     bool nachStand2026 = false;
     std::vector<Nettomonat> monate;  // the months in the case, in order
+
+    bool operator==(const Nettojahr&) const = default;
 };
 
 // The year's months in the case. The bonus is taxed with SONSTB = the bonus and JRE4 = the year's
