@@ -127,7 +127,7 @@ void hoehergruppierung600Monate(benchmark::State& state) {
     std::string fehler;
     for (auto _ : state) {
         if (!sitzung.hoehergruppierungEinrichten(h, fehler)) state.SkipWithError(fehler.c_str());
-        sitzung.starten(sitzung.tabellen().gruppe(1));
+        sitzung.starten(sitzung.fall().startgruppe);
         const Jahresdaten daten = jahresdatenBilden(sitzung, true);
         benchmark::DoNotOptimize(daten.uebersicht.gesamt.kumuliert);
     }

@@ -66,12 +66,8 @@ std::string Fallanzeige::laden(const Startoptionen& optionen, Meldungen& meldung
 }
 
 bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen) {
-    if (!istFallsatz(lesung.satz)) return false;
-    Einstellungssatz leer;
-    leer.fill(' ');
-    const std::optional<Integer> startgruppe = sitzung_.fallLaden(
-        lesung.satz, lesung.tabellensatz.value_or(leer), lesung.kalendersatz.value_or(leer),
-        meldungen, lesung.person, lesung.fallnamen, lesung.steuersatz);
+    const std::optional<Integer> startgruppe = sitzung_.fallLaden(lesung, meldungen);
+    if (!startgruppe) return false;
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
     const std::string hinweis = sitzung_.oeffnungshinweis(lesung.hinweis);
@@ -79,12 +75,10 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     return true;
 }
 
-bool Fallanzeige::standZeigen(const std::vector<Einstellungssatz>& saetze) {
-    const std::optional<Integer> startgruppe = sitzung_.standSetzen(saetze);
-    if (!startgruppe) return false;
+void Fallanzeige::standZeigen(const Fallangaben& fall) {
+    sitzung_.fallSetzen(fall);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
-    fallZeigen(startgruppe);
-    return true;
+    fallZeigen(fall.startgruppe);
 }
 
 void Fallanzeige::beispielfallLaden(std::string_view schluessel) {
@@ -244,7 +238,7 @@ bool Fallanzeige::tabelleWechseln(const Tariftabelle& neu, std::string& fehler,
 bool Fallanzeige::hoehergruppierungEinrichten(const Hoehergruppierung& h, std::string& fehler) {
     if (!sitzung_.hoehergruppierungEinrichten(h, fehler)) return false;
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
-    fallZeigen(sitzung_.tabellen().gruppe(1));
+    fallZeigen(sitzung_.fall().startgruppe);
     return true;
 }
 

@@ -33,10 +33,9 @@ class Fallanzeige {
     // record that does not begin with "st" changes nothing; then false.
     bool fallLaden(const Einstellungslesung& lesung, Meldungen& meldungen);
 
-    // Puts back a case as the Sitzung's `einstellungssaetze` gave it (Sitzung::standSetzen) and
-    // shows it as opening it would, caption, start group and durations, then `starten`; nothing
-    // is said. Records that are no case change nothing; then false.
-    bool standZeigen(const std::vector<Einstellungssatz>& saetze);
+    // Puts back a case as it was (an undo step) and shows it as opening it would: caption, start
+    // group and durations, then `starten`; nothing is said.
+    void standZeigen(const Fallangaben& fall);
 
     // The example case of the first start: the default durations and the design's start group,
     // in the table of `schluessel` as Sitzung::beispielfallLaden takes it.

@@ -2,18 +2,16 @@
 #pragma once
 
 #include <string>
-#include <vector>
 
-#include "tarifdaten.h"
+#include "fallangaben.h"
 
 namespace korvalt {
 
-// Names what changed between two saves of a case (the records `einstellungssaetzeBilden` gives) by
-// the first kind of record, in the order table, calendar, case, names, tax, person, in which they
-// differ: a table chosen also moves the start group, a start month may bring back a table by
-// date, and a duration typed into a promotion check's case takes its names.
-// "Fall ändern" when no kind has a name of its own.
-std::string aenderungsname(const std::vector<Einstellungssatz>& vorher,
-                           const std::vector<Einstellungssatz>& nachher);
+// Names what changed between two states of a case by the first of its parts, in the order table,
+// calendar settings, start group, durations, names, tax, person, in which they differ: a table
+// chosen also moves the start group, a start month may bring back a table by date, and a duration
+// typed into a promotion check's case takes its names. "Fall ändern" when no part has a name of
+// its own.
+std::string aenderungsname(const Fallangaben& vorher, const Fallangaben& nachher);
 
 }  // namespace korvalt

@@ -36,7 +36,7 @@ Integer dreiZiffernLesen(const Einstellungssatz& satz, int position) {
 
 }  // namespace
 
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t,
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Fallangaben& t,
                                         int gruppenzahl) {
     Einstellungssatz satz;
     stelle(satz, 1) = 's';
@@ -61,14 +61,14 @@ bool istFallsatz(const Einstellungssatz& satz) {
 }
 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Falltabellen& t, int gruppenzahl) {
+                                                        Fallangaben& t, int gruppenzahl) {
     Einstellungssatz ohneKalender;
     ohneKalender.fill(' ');
     return einstellungssatzWiederherstellen(satz, ohneKalender, t, gruppenzahl);
 }
 
 std::optional<Integer> einstellungssatzWiederherstellen(
-    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
+    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Fallangaben& t,
     int gruppenzahl, const Personenangaben& person, const Fallnamen& namen,
     const std::optional<Einstellungssatz>& steuersatz) {
     if (!istFallsatz(satz)) return std::nullopt;
@@ -127,7 +127,7 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
 }
 
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
-                                                       const Falltabellen& t,
+                                                       const Fallangaben& t,
                                                        const Tariftabelle& tabelle) {
     std::vector<Einstellungssatz> saetze{einstellungssatzBilden(
         tabelle.startgruppeLesen(startgruppentext), t, tabelle.gruppenzahl())};

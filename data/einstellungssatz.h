@@ -15,7 +15,7 @@ namespace korvalt {
 
 // "st", the start group as a byte code, eight group durations as three digits, 48 step durations as
 // byte codes. The start group is its number in the case's table, limited to 1..`gruppenzahl`.
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Falltabellen& t, int gruppenzahl);
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Fallangaben& t, int gruppenzahl);
 
 // Whether the record is a saved case: it begins with exactly "st".
 bool istFallsatz(const Einstellungssatz& satz);
@@ -27,13 +27,13 @@ bool istFallsatz(const Einstellungssatz& satz);
 // the names of its cases, and returns the start group, limited to 1..`gruppenzahl`. Otherwise
 // restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(
-    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Falltabellen& t,
+    const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Fallangaben& t,
     int gruppenzahl, const Personenangaben& person = {}, const Fallnamen& namen = {},
     const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
 // The same for a case without calendar settings, without tax settings, with the default names and
 // without a person.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
-                                                        Falltabellen& t, int gruppenzahl);
+                                                        Fallangaben& t, int gruppenzahl);
 
 // The second record of a case in any table but the one of 2006: "tb", the table's key, blanks.
 Einstellungssatz tabellensatzBilden(std::string_view schluessel);
@@ -53,7 +53,7 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
 // one (kept the same way), a person record for each field of its person that is set; so that a
 // case of 2006 without them is saved exactly as before there were other tables.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
-                                                       const Falltabellen& t,
+                                                       const Fallangaben& t,
                                                        const Tariftabelle& tabelle);
 
 }  // namespace korvalt

@@ -3,7 +3,7 @@
 
 namespace korvalt {
 
-void standardfallSetzen(Falltabellen& t) {
+void standardfallSetzen(Fallangaben& t) {
     constexpr Integer stufenmonateStandard[] = {12, 24, 36, 48, 60, 120};
     for (int i = 1; i <= 4; ++i) {
         for (int s = 1; s <= 2; ++s)
@@ -17,6 +17,8 @@ void standardfallSetzen(Falltabellen& t) {
     t.namen = {};
     t.person = {};
     t.kalendersatz.reset();
+    t.ruhenderKalender.reset();
+    t.nachDatum.clear();
 }
 
 }  // namespace korvalt

@@ -1,11 +1,12 @@
-// The case tables: pay table, durations, progression results and month series of both cases, and
-// the focus values the arrow buttons act on.
+// The case tables: the case (`Fallangaben`) with what its calculation derives from it (pay table,
+// progression results and month series of both cases), and the focus values the arrow buttons act
+// on.
 #pragma once
 
 #include <cstdint>
 #include <optional>
 
-#include "fallnamen.h"
+#include "fallangaben.h"
 #include "grenzen.h"
 #include "kalenderangaben.h"
 #include "personenangaben.h"
@@ -13,9 +14,6 @@
 #include "tarifdaten.h"
 
 namespace korvalt {
-
-// Side index of the three-dimensional tables: 1 = normal case, 2 = individual case.
-enum class Seite : int { normal = 1, individuell = 2 };
 
 // The kind of input field that last had the focus. A value outside these three makes the arrow
 // buttons change nothing but the comparison.
@@ -33,15 +31,7 @@ using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
 
-// A record the case was read with and writes back: a damaged one whole, a sound one with what a
-// later version wrote after the positions this version knows.
-struct GelesenerSatz {
-    Einstellungssatz satz;
-    bool beschaedigt = false;
-};
-using GelesenerKalendersatz = GelesenerSatz;
-
-struct Falltabellen {
+struct Falltabellen : Fallangaben {
     Reihe<Integer, 1, 4> gruppe;
     Spaltentabelle entgelt;
     // The same pay in cents as read from the tariff file; its whole euros are the amount shown and
@@ -51,12 +41,9 @@ struct Falltabellen {
     Reihe2<bool, 1, 4, 1, 6> stufeVorhanden;
     Spaltentabelle garantieN;
     Spaltentabelle garantieI;
-    Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufendauer;
     Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufenende;
     Reihe3<Integer, 1, 2, 1, 4, 1, 6> stufenmonate;
     Single bisherbetrag = 0;
-    Reihe<Integer, 1, 4> grdauerN;
-    Reihe<Integer, 1, 4> grdauerI;
     Integer restmonate = 0;
     Integer anfangsmonat = 0;
     Integer summemonate = 0;
@@ -78,22 +65,6 @@ struct Falltabellen {
     // The totals in cents, and the difference of the totals in whole euros as shown.
     Reihe<std::int64_t, 1, 2> gesamtcent;
     std::int64_t gesamtdifferenz = 0;
-    // Start month, current step, working-time shares and assumed raise; empty for a case that has
-    // none of them, which is calculated and saved as before they existed.
-    Kalenderangaben kalender;
-    // What the two cases are called; nothing in the calculation depends on it.
-    Fallnamen namen;
-    // Tax class, church tax, health insurance and the rest of what net pay needs; nothing for a
-    // case without net pay, which is calculated and saved as before it existed.
-    std::optional<Steuerangaben> steuer;
-    // The tax record the case was read with, kept as the calendar record is.
-    std::optional<GelesenerSatz> steuersatz;
-    // Whom the case is calculated for; nothing in the calculation depends on it.
-    Personenangaben person;
-    // The calendar record the case was read with: what a later version wrote into the positions
-    // this version does not know goes back into the file byte for byte, and a damaged record goes
-    // back whole until the case gets new calendar settings.
-    std::optional<GelesenerKalendersatz> kalendersatz;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;
@@ -111,11 +82,7 @@ struct Falltabellen {
     const Spaltentabelle& garantie(Seite s) const {
         return s == Seite::normal ? garantieN : garantieI;
     }
-    int anteil(Seite s) const { return s == Seite::normal ? kalender.anteilN : kalender.anteilI; }
-    const std::string& name(Seite s) const {
-        return s == Seite::normal ? namen.normal : namen.individuell;
-    }
-    Reihe<Integer, 1, 4>& grdauer(Seite s) { return s == Seite::normal ? grdauerN : grdauerI; }
+    using Fallangaben::grdauer;
     Monatsbetraege& monatsbetrag(Seite s) {
         return s == Seite::normal ? monatsbetragN : monatsbetragI;
     }
@@ -139,8 +106,8 @@ struct Falltabellen {
 };
 
 // The default durations of every column and both cases: 12, 24, 36, 48, 60, 120 months per step,
-// 120 per group; no calendar settings, no calendar record, the default names, no tax settings, no
-// person.
-void standardfallSetzen(Falltabellen& t);
+// 120 per group; no calendar settings and no records kept, the default names, no tax settings, no
+// person. The table and the start group stay.
+void standardfallSetzen(Fallangaben& t);
 
 }  // namespace korvalt

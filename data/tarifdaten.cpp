@@ -17,8 +17,7 @@ void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
     daten.tarifdatei = 14;
 }
 
-std::string fenstertitel(const TarifDaten& daten, Integer tarif) {
-    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+std::string fenstertitel(const TarifDaten& daten, Integer tarif, const Tariftabelle& tabelle) {
     // The case's tariff area is the municipal employers'; a table of the Federation is not theirs.
     const std::string bereich = tabelle.seite == Arbeitgeberseite::bund
                                     ? "TVöD-Bund"

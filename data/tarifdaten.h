@@ -49,9 +49,8 @@ struct TarifDaten {
     Reihe<Long, 1, 27> tarifsatz;
     Integer monatsanzahl = 0;
 
-    // The tables of the tariff file, and the key of the one the case is calculated in.
+    // The tables of the tariff file.
     Tabellenkatalog tabellenkatalog;
-    std::string tabelle = standardtabelle;
 };
 
 class Tarifdatei;
@@ -63,6 +62,6 @@ void tarifdateiöffnen(TarifDaten& daten, Tarifdatei& datei,
 
 // The window caption: "Korvalt für TVöD-Gemeinden (VKA), Tariftabellen Stand JANUAR 2006 WEST", or
 // with the caption of the case's table, "…, Tariftabellen Stand MAI 2026".
-std::string fenstertitel(const TarifDaten& daten, Integer tarif);
+std::string fenstertitel(const TarifDaten& daten, Integer tarif, const Tariftabelle& tabelle);
 
 }  // namespace korvalt

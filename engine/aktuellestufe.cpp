@@ -17,14 +17,14 @@ std::string monaten(int anzahl) {
 
 }  // namespace
 
-Stufendauern spalteEins(const Falltabellen& t, Seite seite) {
+Stufendauern spalteEins(const Fallangaben& t, Seite seite) {
     Stufendauern dauern;
     for (int stufe = 1; stufe <= 6; ++stufe)
         dauern[std::size_t(stufe - 1)] = t.stufendauer(static_cast<int>(seite), 1, stufe);
     return dauern;
 }
 
-std::string aktuelleStufePruefen(const Falltabellen& t, const AktuelleStufe& aktuell,
+std::string aktuelleStufePruefen(const Fallangaben& t, const AktuelleStufe& aktuell,
                                  KalenderMonat beginn) {
     const int s = aktuell.stufe;
     if (s < 1 || s > hoechsteAktuelleStufe)

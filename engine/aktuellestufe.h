@@ -15,7 +15,7 @@ namespace korvalt {
 using Stufendauern = std::array<int, 6>;
 
 // The typed step durations of column 1 of one case.
-Stufendauern spalteEins(const Falltabellen& t, Seite seite);
+Stufendauern spalteEins(const Fallangaben& t, Seite seite);
 
 // The months served in the step by `beginn`: 07/2026 - 04/2024 = 27.
 inline int gedienteMonate(const AktuelleStufe& aktuell, KalenderMonat beginn) {
@@ -24,7 +24,7 @@ inline int gedienteMonate(const AktuelleStufe& aktuell, KalenderMonat beginn) {
 
 // Why the step cannot be set for the case, or "": a step outside 1..6, a month after `beginn`, or
 // more months served than the step lasts in column 1 of either case.
-std::string aktuelleStufePruefen(const Falltabellen& t, const AktuelleStufe& aktuell,
+std::string aktuelleStufePruefen(const Fallangaben& t, const AktuelleStufe& aktuell,
                                  KalenderMonat beginn);
 
 // Column 1 as the walk meets it at `beginn`: the steps below s without months, and the months

@@ -27,7 +27,7 @@ void garantieBestimmen(Single& garantie, Integer gruppe, Single gewinn) {
 }  // namespace
 
 const Tariftabelle& Rechner::tabelle() const {
-    return daten_.tabellenkatalog.tabelle(daten_.tabelle);
+    return daten_.tabellenkatalog.tabelle(t_.tabelle);
 }
 
 bool Rechner::stufenregel(int seite, int spalte, int stufe, Integer dauer) {

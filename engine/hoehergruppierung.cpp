@@ -116,7 +116,7 @@ Reihe<Integer, 1, 6> hoehergruppierungStufendauern(const Tariftabelle& tabelle, 
 }
 
 const Tariftabelle* hoehergruppierungAufstellen(const Hoehergruppierung& h,
-                                                const Tabellenkatalog& katalog, Falltabellen& t,
+                                                const Tabellenkatalog& katalog, Fallangaben& t,
                                                 std::string& fehler) {
     const Tariftabelle* tabelle = tabelleNachDatum(h.tabelle, katalog, fehler);
     if (!tabelle) return nullptr;
@@ -165,7 +165,7 @@ const Tariftabelle* hoehergruppierungAufstellen(const Hoehergruppierung& h,
         spalteEinsPruefen(h, hoehergruppierungStufendauern(*tabelle, *gruppe), beginn, h.gruppe);
     if (!fehler.empty()) return nullptr;
 
-    t.gruppe(1) = static_cast<Integer>(*gruppe);
+    t.startgruppe = static_cast<Integer>(*gruppe);
     for (int spalte = 1; spalte <= 4; ++spalte) {
         const auto dauern = hoehergruppierungStufendauern(*tabelle, *gruppe + spalte - 1);
         for (int seite = 1; seite <= 2; ++seite)

@@ -59,7 +59,7 @@ Reihe<Integer, 1, 6> hoehergruppierungStufendauern(const Tariftabelle& tabelle, 
 // or a step that has served more than its time at Beginn or does not last to the promotion. The
 // settings' own limits are the case's check (`kalenderPruefen`).
 const Tariftabelle* hoehergruppierungAufstellen(const Hoehergruppierung& h,
-                                                const Tabellenkatalog& katalog, Falltabellen& t,
+                                                const Tabellenkatalog& katalog, Fallangaben& t,
                                                 std::string& fehler);
 
 }  // namespace korvalt

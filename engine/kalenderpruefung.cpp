@@ -42,7 +42,7 @@ std::string erhoehungPruefen(const AngenommeneErhoehung& erhoehung, bool hatBegi
 }  // namespace
 
 std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
-                            const Falltabellen& t, const Tariftabelle& tabelle,
+                            const Fallangaben& t, const Tariftabelle& tabelle,
                             const Tabellenkatalog& katalog) {
     if (!tabelle.inCent) {
         Kalenderangaben ohne;

@@ -17,7 +17,7 @@ namespace korvalt {
 // assumed raise needs a table by date and a start month, and begins after the side's last table
 // of `katalog` came into force, by 12/2099.
 std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& bisher,
-                            const Falltabellen& t, const Tariftabelle& tabelle,
+                            const Fallangaben& t, const Tariftabelle& tabelle,
                             const Tabellenkatalog& katalog);
 
 // Why a case in `tabelle` with the calendar settings `kalender` has no net pay, or "": the months'

@@ -6,7 +6,7 @@ namespace korvalt {
 void Rechner::tabellefüllen() {
     if (t_.gruppe(1) < 1) return;
     if (daten_.fall.tarif() < 10) daten_.fall.tarif() = 12;
-    const Tariftabelle& tabelle = daten_.tabellenkatalog.tabelle(daten_.tabelle);
+    const Tariftabelle& tabelle = daten_.tabellenkatalog.tabelle(t_.tabelle);
     daten_.satzbasis = static_cast<Integer>(tabelle.satzbasis);
     if (tabelle.nachDatum) datierteTabellenLesen(tabelle);
     // A case by date shows the table in force in its first month.

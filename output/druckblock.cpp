@@ -46,7 +46,7 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
             block.person.push_back(std::string(feld.bezeichnung) + ": " + text);
 
     const Tabellenkatalog& katalog = daten.tabellenkatalog;
-    block.tabellen.push_back("Tabelle: " + katalog.tabelle(daten.tabelle).ueberschrift);
+    block.tabellen.push_back("Tabelle: " + katalog.tabelle(t.tabelle).ueberschrift);
     for (const Tabellenabschnitt& a : abschnitte)
         block.tabellen.push_back("  " + a.von.text() + " bis " + a.bis.text() + ": " +
                                  katalog.tabelle(a.schluessel).ueberschrift);

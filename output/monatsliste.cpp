@@ -46,7 +46,7 @@ std::string fallnameText(const TarifDaten& daten) {
 }
 
 std::string summenText(const TarifDaten& daten, const Falltabellen& t) {
-    const Monatssummen s = monatssummen(t, daten.tabellenkatalog.tabelle(daten.tabelle));
+    const Monatssummen s = monatssummen(t, daten.tabellenkatalog.tabelle(t.tabelle));
     return "Summe " + t.namen.normal + " " + summe(double(s.euroDer(Seite::normal))) + ", Summe " +
            t.namen.individuell + " " + summe(double(s.euroDer(Seite::individuell))) +
            ", Differenz " + summe(double(s.differenzEuro));
@@ -133,7 +133,7 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
     const int* spalten = netto ? mitNetto : datiert ? mitDatum : ohneDatum;
     const std::string& linie = netto ? nettoregel : regel;
     auto bei = [&](int n) { drucker.position(spalten[n]); };
-    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(t.tabelle);
     const int monate = daten.monatsanzahl;
     const std::vector<std::string> angaben = block.zeilen();
     // Cases with names of their own head their columns on a line each, since a name can run over

@@ -17,7 +17,7 @@ std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, 
     // exactly; the one of 2006 keeps its whole-euro differences and totals. A case with a start
     // month lists every amount with two decimals, in whatever table, and each month's date; with
     // net pay, the net pay after each case's pay and the net difference after the difference.
-    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(t.tabelle);
     const bool datiert = t.kalender.beginn.has_value();
     std::string text;
     for (std::string_view spalte : monatsspalten) {

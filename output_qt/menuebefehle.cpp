@@ -92,7 +92,7 @@ void neuerFall(Hauptfenster& fenster) {
     if (!fenster.aenderungenKlaeren()) return;
     Korvaltei& k = fenster.korvaltei();
     // The table chosen last stays.
-    k.anzeige().beispielfallLaden(k.sitzung().daten().tabelle);
+    k.anzeige().beispielfallLaden(k.sitzung().fall().tabelle);
     fenster.setzeFalldatei(std::nullopt);
     fenster.fallUebernommen();
     fenster.melden("Neuer Fall: der Beispielfall, Tabelle " +
@@ -288,7 +288,7 @@ void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
         "Korvalt " KORVALT_VERSION
         "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
         "Tariftabelle: " +
-        s.daten().tabellenkatalog.tabelle(s.daten().tabelle).ueberschrift +
+        s.tabelle().ueberschrift +
         "\nLizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder später).\n\n"
         "Einstellungsdatei: " +
         einstellungen.string() + (gespeichert ? "" : " (noch nicht angelegt)") + "\nTarifdatei: " +

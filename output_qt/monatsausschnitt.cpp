@@ -68,7 +68,7 @@ int monatsausschnittZeichnen(QPainter& maler, const QRectF& rahmen, const TarifD
     const double zeile = QFontMetricsF(maler.font(), maler.device()).lineSpacing();
     const int proBlock = int(rahmen.height() / zeile) - kopfzeilen;
     if (proBlock < 1 || daten.monatsanzahl < 1) return 0;
-    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(daten.tabelle);
+    const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(t.tabelle);
     const double abstand = zeile * blockabstand;
     const double breite = (rahmen.width() - abstand * (bloecke - 1)) / bloecke;
     const Spalten s = spalten(t.kalender.beginn.has_value(), breite);

@@ -84,6 +84,7 @@ TEST_F(FallstandTest, JederSatzKommtZurueck) {
         saetze.push_back(satz);
     oeffnen(saetze);
     const auto vorher = stand();
+    const Fallangaben vorherFall = fall.sitzung.fall();
     ASSERT_EQ(vorher, saetze);
     const auto bildVorher = bild();
 
@@ -97,7 +98,7 @@ TEST_F(FallstandTest, JederSatzKommtZurueck) {
     fall.anzeige.starten();
     ASSERT_NE(stand(), vorher);
 
-    ASSERT_TRUE(fall.anzeige.standZeigen(vorher));
+    fall.anzeige.standZeigen(vorherFall);
     EXPECT_EQ(stand(), vorher);
     EXPECT_EQ(bild(), bildVorher);
     EXPECT_EQ(fall.sitzung.tabelle().schluessel, "vka");
@@ -114,6 +115,7 @@ TEST_F(FallstandTest, RuhenderKalenderOhneHinweis) {
     ASSERT_EQ(fall.anzeige.laden({{"."}, datei}, meldungen), "");
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     const auto vorher = stand();
+    const Fallangaben vorherFall = fall.sitzung.fall();
     ASSERT_EQ(vorher, saetze);
 
     std::string fehler;
@@ -122,7 +124,7 @@ TEST_F(FallstandTest, RuhenderKalenderOhneHinweis) {
         << fehler;
     ASSERT_FALSE(fall.sitzung.tabellen().kalender.leer());
 
-    ASSERT_TRUE(fall.anzeige.standZeigen(vorher));
+    fall.anzeige.standZeigen(vorherFall);
     EXPECT_EQ(stand(), vorher);
     EXPECT_TRUE(fall.sitzung.tabellen().kalender.leer());
     EXPECT_EQ(meldungen.warnungen.size(), 1u);
@@ -133,13 +135,14 @@ TEST_F(FallstandTest, RuhenderKalenderOhneHinweis) {
 TEST_F(FallstandTest, NachDatumWartetWiederAufDenBeginn) {
     oeffnen({fallsatz(10), tabellensatzBilden("vka")});
     const auto vorher = stand();
+    const Fallangaben vorherFall = fall.sitzung.fall();
     const std::string vertreten = fall.sitzung.tabelle().schluessel;
     ASSERT_NE(vertreten, "vka");
     std::string fehler;
     ASSERT_TRUE(fall.sitzung.kalenderSetzen(teilzeitAb({2026, 7}), fehler)) << fehler;
     ASSERT_EQ(fall.sitzung.tabelle().schluessel, "vka");
 
-    ASSERT_TRUE(fall.anzeige.standZeigen(vorher));
+    fall.anzeige.standZeigen(vorherFall);
     EXPECT_EQ(fall.sitzung.tabelle().schluessel, vertreten);
     EXPECT_FALSE(fall.sitzung.vertretungsgrund().empty());
     EXPECT_EQ(stand(), vorher);
@@ -147,47 +150,48 @@ TEST_F(FallstandTest, NachDatumWartetWiederAufDenBeginn) {
 
 // The name of a step: the table before the start group it moves, the bonus switch apart from the
 // other calendar settings, the start group apart from the durations.
-TEST(Aenderungsname, NachDerErstenGeaendertenSatzart) {
-    const Einstellungssatz fall = fallsatz(10);
-    const Einstellungssatz andereGruppe = fallsatz(11);
-    const Einstellungssatz andereDauer = fallsatz(10, 60);
-    const Kalenderangaben kalender = teilzeitAb({2026, 7});
-    Kalenderangaben ohneBonus = kalender;
-    ohneBonus.mitSonderzahlung = false;
-    Kalenderangaben spaeter = kalender;
-    spaeter.beginn = KalenderMonat(2027, 1);
-    const Einstellungssatz kz = kalendersatzBilden(kalender);
-    const Einstellungssatz person = personensaetzeBilden({"Anna Müller", "", "", ""}).front();
-    const Einstellungssatz namen = fallnamensaetzeBilden({"ohne", "mit"}).front();
+TEST(Aenderungsname, NachDemErstenGeaendertenTeil) {
+    Fallangaben fall;
+    standardfallSetzen(fall);
+    fall.startgruppe = 10;
+    const auto mit = [&fall](auto aendern) {
+        Fallangaben neu = fall;
+        aendern(neu);
+        return neu;
+    };
+    const Fallangaben kalender = mit([](Fallangaben& f) { f.kalender = teilzeitAb({2026, 7}); });
+    const Fallangaben ohneBonus = mit([](Fallangaben& f) {
+        (f.kalender = teilzeitAb({2026, 7})).mitSonderzahlung = false;
+    });
+    const Fallangaben andereDauer = mit([](Fallangaben& f) { f.grdauerN(2) = 60; });
+    const Fallangaben mitPerson = mit([](Fallangaben& f) { f.person.name = "Anna Müller"; });
+    const Fallangaben mitNamen = mit([](Fallangaben& f) { f.namen = {"ohne", "mit"}; });
     const struct {
         const char* fall;
-        std::vector<Einstellungssatz> vorher, nachher;
+        Fallangaben vorher, nachher;
         std::string name;
     } zeilen[] = {
-        {"Dauer", {fall}, {andereDauer}, "Dauer ändern"},
-        {"Startgruppe", {fall}, {andereGruppe}, "Startgruppe ändern"},
-        {"Tabelle mit Startgruppe",
-         {fall},
-         {andereGruppe, tabellensatzBilden("2026-05")},
+        {"Dauer", fall, andereDauer, "Dauer ändern"},
+        {"Startgruppe", fall, mit([](Fallangaben& f) { f.startgruppe = 11; }),
+         "Startgruppe ändern"},
+        {"Tabelle mit Startgruppe", fall, mit([](Fallangaben& f) {
+             f.startgruppe = 11;
+             f.tabelle = "2026-05";
+         }),
          "Tabelle wählen"},
-        {"Sonderzahlung aus",
-         {fall, kz},
-         {fall, kalendersatzBilden(ohneBonus)},
-         "ohne Jahressonderzahlung"},
-        {"Sonderzahlung an",
-         {fall, kalendersatzBilden(ohneBonus)},
-         {fall, kz},
-         "mit Jahressonderzahlung"},
-        {"Beginn",
-         {fall, kz},
-         {fall, kalendersatzBilden(spaeter)},
+        {"Sonderzahlung aus", kalender, ohneBonus, "ohne Jahressonderzahlung"},
+        {"Sonderzahlung an", ohneBonus, kalender, "mit Jahressonderzahlung"},
+        {"Beginn", kalender, mit([](Fallangaben& f) {
+             f.kalender = teilzeitAb({2027, 1});
+         }),
          "Beginn, Stufe und Teilzeit ändern"},
-        {"erste Kalenderangaben", {fall}, {fall, kz}, "Beginn, Stufe und Teilzeit ändern"},
-        {"Person", {fall}, {fall, person}, "Angaben zur Person ändern"},
-        {"Person vor Dauer", {fall, person}, {andereDauer}, "Dauer ändern"},
-        {"Namen", {fall}, {fall, namen}, "Namen der Fälle ändern"},
-        {"Dauer vor Namen", {fall, namen}, {andereDauer}, "Dauer ändern"},
-        {"Steuer", {fall}, {fall, svSatzBilden({})}, "Steuer und Sozialversicherung ändern"},
+        {"erste Kalenderangaben", fall, kalender, "Beginn, Stufe und Teilzeit ändern"},
+        {"Person", fall, mitPerson, "Angaben zur Person ändern"},
+        {"Person vor Dauer", mitPerson, andereDauer, "Dauer ändern"},
+        {"Namen", fall, mitNamen, "Namen der Fälle ändern"},
+        {"Dauer vor Namen", mitNamen, andereDauer, "Dauer ändern"},
+        {"Steuer", fall, mit([](Fallangaben& f) { f.steuer = Steuerangaben{}; }),
+         "Steuer und Sozialversicherung ändern"},
     };
     for (const auto& z : zeilen) EXPECT_EQ(aenderungsname(z.vorher, z.nachher), z.name) << z.fall;
 }

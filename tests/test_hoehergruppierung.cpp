@@ -33,7 +33,7 @@ class HoehergruppierungTest : public ::testing::Test {
     void einrichten(const Hoehergruppierung& h) {
         std::string fehler;
         ASSERT_TRUE(sitzung.hoehergruppierungEinrichten(h, fehler)) << fehler;
-        sitzung.starten(sitzung.tabellen().gruppe(1));
+        sitzung.starten(sitzung.fall().startgruppe);
     }
     const Falltabellen& t() const { return sitzung.tabellen(); }
 
@@ -73,7 +73,7 @@ TEST(Hoehergruppierung, BeginnUndEndeOhneEingabe) {
 // of its steps 2 to 5.
 TEST_F(HoehergruppierungTest, DerFallDerHoehergruppierung) {
     einrichten(test::hoehergruppierungsbeispiel());
-    EXPECT_EQ(t().gruppe(1), egr9a);
+    EXPECT_EQ(sitzung.fall().startgruppe, egr9a);
     EXPECT_EQ(sitzung.tabelle().schluessel, "vka");
     constexpr Integer standard[] = {12, 24, 36, 48, 60, 255};
     const int erwartetN[] = {240, 0, 0, 0};
@@ -256,7 +256,7 @@ TEST_F(HoehergruppierungTest, EineAenderungMachtEinenGewoehnlichenFall) {
         einrichten(test::hoehergruppierungsbeispiel());
         ASSERT_EQ(t().namen, eigene);
         f.aendern();
-        sitzung.starten(t().gruppe(1));
+        sitzung.starten(sitzung.fall().startgruppe);
         EXPECT_EQ(t().namen.standard(), !f.bleibt) << f.name;
     }
 }

@@ -300,7 +300,7 @@ TEST_F(KalenderRechnerTest, NachDatumBrauchtEinenBeginn) {
     std::string fehler;
     EXPECT_FALSE(sitzung.tabelleWaehlen("vka", fehler));
     EXPECT_EQ(fehler, "\u201EVKA nach Datum\u201C braucht einen Beginn.");
-    EXPECT_EQ(sitzung.daten().tabelle, "2026-05");
+    EXPECT_EQ(sitzung.fall().tabelle, "2026-05");
     ASSERT_TRUE(sitzung.kalenderSetzen(ab({2025, 1}), fehler));
     ASSERT_TRUE(sitzung.tabelleWaehlen("bund", fehler)) << fehler;
     EXPECT_EQ(sitzung.titel(), "Korvalt für TVöD-Bund, Tariftabellen Bund nach Datum");
@@ -352,7 +352,7 @@ TEST(KalenderRechnerDatei, NachDatumMitBeschaedigtemKalendersatz) {
     ASSERT_EQ(sitzung.oeffnen({{"."}, datei}, meldungen).fehler, "");
     const Tariftabelle& letzte =
         *sitzung.daten().tabellenkatalog.datierteTabellen(Arbeitgeberseite::vka).back();
-    EXPECT_EQ(sitzung.daten().tabelle, letzte.schluessel);
+    EXPECT_EQ(sitzung.fall().tabelle, letzte.schluessel);
     ASSERT_EQ(meldungen.warnungen.size(), 1u);
     EXPECT_NE(meldungen.warnungen[0].find("Stand " + letzte.menuetitel()), std::string::npos)
         << meldungen.warnungen[0];
@@ -365,7 +365,7 @@ TEST(KalenderRechnerDatei, NachDatumMitBeschaedigtemKalendersatz) {
     beginn.beginn = KalenderMonat(2025, 1);
     std::string fehler;
     ASSERT_TRUE(sitzung.kalenderSetzen(beginn, fehler)) << fehler;
-    EXPECT_EQ(sitzung.daten().tabelle, "vka");
+    EXPECT_EQ(sitzung.fall().tabelle, "vka");
     EXPECT_EQ(sitzung.vertretungsgrund(), "");
     const auto saetze = sitzung.einstellungssaetze("9b");
     ASSERT_EQ(saetze.size(), 3u);

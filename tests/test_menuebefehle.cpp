@@ -406,14 +406,14 @@ TEST_F(MenuebefehleTest, NeuBehaeltDieZuletztGewaehlteTabelle) {
     ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("2024-03"), fehler)) << fehler;
     ersetzen("indi1", 3, "7");
     waehlen(&Menueaktionen::neu);
-    EXPECT_EQ(sitzung->daten().tabelle, "2024-03");
+    EXPECT_EQ(sitzung->fall().tabelle, "2024-03");
     EXPECT_EQ(text("indi1", 3), "36");
     EXPECT_EQ(text("Startgruppe"), "9a");
 
     ASSERT_TRUE(sitzung->kalenderSetzen(ab({2025, 1}), fehler)) << fehler;
     ASSERT_TRUE(anzeige.tabelleWechseln(*katalog.finden("vka"), fehler)) << fehler;
     waehlen(&Menueaktionen::neu);
-    EXPECT_EQ(sitzung->daten().tabelle,
+    EXPECT_EQ(sitzung->fall().tabelle,
               katalog.datierteTabellen(Arbeitgeberseite::vka).back()->schluessel);
     EXPECT_TRUE(sitzung->tabellen().kalender.leer());
 }
@@ -640,7 +640,7 @@ TEST_F(MenuebefehleTest, NachDatumOhneBeginnBietetDenDialogAn) {
               0u)
         << meldungen.fragen[0];
     EXPECT_EQ(dialoge->gefragt.back(), "Kalender?");
-    EXPECT_EQ(sitzung->daten().tabelle, "vka");
+    EXPECT_EQ(sitzung->fall().tabelle, "vka");
     EXPECT_EQ(text("nanfang1", 1), "07/26");
 }
 

@@ -45,9 +45,9 @@ constexpr int aenderungenHoechstens = 1000;
 // has nothing to do.
 class Fallaenderung : public QUndoCommand {
   public:
-    using Wiederherstellen = std::function<void(const std::vector<Einstellungssatz>&)>;
-    Fallaenderung(const QString& name, std::vector<Einstellungssatz> vorher,
-                  std::vector<Einstellungssatz> nachher, Wiederherstellen wiederherstellen)
+    using Wiederherstellen = std::function<void(const Fallangaben&)>;
+    Fallaenderung(const QString& name, Fallangaben vorher, Fallangaben nachher,
+                  Wiederherstellen wiederherstellen)
         : QUndoCommand(name),
           vorher_(std::move(vorher)),
           nachher_(std::move(nachher)),
@@ -60,8 +60,8 @@ class Fallaenderung : public QUndoCommand {
     }
 
   private:
-    std::vector<Einstellungssatz> vorher_;
-    std::vector<Einstellungssatz> nachher_;
+    Fallangaben vorher_;
+    Fallangaben nachher_;
     Wiederherstellen wiederherstellen_;
     bool gemacht_ = false;
 };
@@ -359,11 +359,9 @@ bool Hauptfenster::geaendert() const {
     return !aenderungen_->isClean();
 }
 
-std::vector<Einstellungssatz> Hauptfenster::aktuellerStand() const {
-    const Sitzung& s = korvaltei_->sitzung();
-    // The start group the case was calculated with: a number typed and not confirmed is no
-    // change yet.
-    return s.einstellungssaetze(s.tabelle().gruppenbezeichnung(s.tabellen().gruppe(1)));
+// The case as last calculated: a number typed and not confirmed is no change yet.
+const Fallangaben& Hauptfenster::aktuellerStand() const {
+    return korvaltei_->sitzung().fall();
 }
 
 void Hauptfenster::standPruefen() {
@@ -372,16 +370,16 @@ void Hauptfenster::standPruefen() {
     steueranzeigeSetzen();
     titelSetzen();
     if (sammelnd_) return;
-    std::vector<Einstellungssatz> neu = aktuellerStand();
+    const Fallangaben& neu = aktuellerStand();
     // The first calculation, at start-up, is the case as it was saved.
-    if (!stand_.empty() && neu != stand_ && !wiederherstellend_) {
+    if (stand_ && neu != *stand_ && !wiederherstellend_) {
         const QString name =
-            naechsterName_.isEmpty() ? alsQString(aenderungsname(stand_, neu)) : naechsterName_;
-        aenderungen_->push(new Fallaenderung(
-            name, stand_, neu,
-            [this](const std::vector<Einstellungssatz>& stand) { standWiederherstellen(stand); }));
+            naechsterName_.isEmpty() ? alsQString(aenderungsname(*stand_, neu)) : naechsterName_;
+        aenderungen_->push(new Fallaenderung(name, *stand_, neu, [this](const Fallangaben& stand) {
+            standWiederherstellen(stand);
+        }));
     }
-    stand_ = std::move(neu);
+    stand_ = neu;
 }
 
 void Hauptfenster::benannt(const QString& name, const std::function<void()>& arbeit) {
@@ -395,7 +393,7 @@ void Hauptfenster::benannt(const QString& name, const std::function<void()>& arb
     naechsterName_.clear();
 }
 
-void Hauptfenster::standWiederherstellen(const std::vector<Einstellungssatz>& stand) {
+void Hauptfenster::standWiederherstellen(const Fallangaben& stand) {
     wiederherstellend_ = true;
     korvaltei_->anzeige().standZeigen(stand);
     wiederherstellend_ = false;

@@ -137,10 +137,9 @@ class Hauptfenster : public QMainWindow {
     bool eventFilter(QObject* objekt, QEvent* ereignis) override;
 
   private:
-    std::vector<Einstellungssatz> aktuellerStand() const;
-    // Puts the case back to `stand` (records as `aktuellerStand` gave them) and shows it; not
-    // itself a change to undo.
-    void standWiederherstellen(const std::vector<Einstellungssatz>& stand);
+    const Fallangaben& aktuellerStand() const;
+    // Puts the case back to `stand` and shows it; not itself a change to undo.
+    void standWiederherstellen(const Fallangaben& stand);
     // Ctrl+Z and Ctrl+Shift+Z: a number typed into a field and not confirmed counts first, as it
     // does for every menu item.
     void rueckgaengig();
@@ -171,8 +170,8 @@ class Hauptfenster : public QMainWindow {
     QLabel* steueranzeige_ = nullptr;
     QWidget* angebot_ = nullptr;
     std::optional<std::filesystem::path> falldatei_;
-    // The records the case would be saved as, when last noted by standPruefen.
-    std::vector<Einstellungssatz> stand_;
+    // The case as last noted by standPruefen; nothing before the first calculation.
+    std::optional<Fallangaben> stand_;
     QUndoStack* aenderungen_;
     // While a step is undone or done again, the case it shows is no new step.
     bool wiederherstellend_ = false;

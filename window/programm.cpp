@@ -17,13 +17,12 @@ namespace korvalt {
 namespace {
 
 // The first start shows the table of 2006 and where the others are chosen.
-QString ersterStartHinweis(const TarifDaten& daten) {
-    QString text =
-        "Tabelle: " + tabellenmenuetext(daten.tabellenkatalog.tabelle(daten.tabelle)) + '.';
+QString ersterStartHinweis(const TarifDaten& daten, const std::string& tabelle) {
+    QString text = "Tabelle: " + tabellenmenuetext(daten.tabellenkatalog.tabelle(tabelle)) + '.';
     int von = 9999;
     int bis = 0;
     for (const Tariftabelle& t : daten.tabellenkatalog.tabellen()) {
-        if (t.schluessel == daten.tabelle) continue;
+        if (t.schluessel == tabelle) continue;
         // The Federation's keys begin with "bund-"; their month in force names the year.
         const std::string& datum = t.seite == Arbeitgeberseite::vka ? t.schluessel : t.inKraft;
         const int jahr = std::atoi(datum.substr(0, 4).c_str());
@@ -55,7 +54,9 @@ int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startoptio
     std::error_code fehlt;
     const bool ersterStart = !std::filesystem::exists(orte.einstellungsdatei, fehlt);
     fenster.korvaltei().laden(orte);
-    if (ersterStart) fenster.statusBar()->showMessage(ersterStartHinweis(sitzung.daten()));
+    if (ersterStart)
+        fenster.statusBar()->showMessage(
+            ersterStartHinweis(sitzung.daten(), sitzung.fall().tabelle));
     if (vorDemZeigen) vorDemZeigen(fenster);
     meldungen.setzeEltern(&fenster);
     fenster.show();

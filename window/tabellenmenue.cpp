@@ -53,10 +53,9 @@ bool beginnVorhanden(Hauptfenster& fenster, const Tariftabelle& tabelle) {
 void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Hauptfenster& fenster,
                      const Tariftabelle& tabelle, QString& vergeben) {
     Korvaltei& korvaltei = fenster.korvaltei();
-    const TarifDaten& daten = korvaltei.sitzung().daten();
     QAction* aktion = menue->addAction(mitKennbuchstabe(tabellenmenuetext(tabelle), vergeben));
     aktion->setCheckable(true);
-    aktion->setChecked(tabelle.schluessel == daten.tabelle);
+    aktion->setChecked(tabelle.schluessel == korvaltei.sitzung().fall().tabelle);
     gruppe->addAction(aktion);
     const std::string schluessel = tabelle.schluessel;
     QObject::connect(aktion, &QAction::triggered, menue, [&fenster, schluessel] {
@@ -64,8 +63,8 @@ void tabelleAnbieten(QMenu* menue, QActionGroup* gruppe, Hauptfenster& fenster,
         const TarifDaten& d = k.sitzung().daten();
         const Tariftabelle* neu = d.tabellenkatalog.finden(schluessel);
         std::string fehler;
-        if (neu && neu->schluessel != d.tabelle && beginnVorhanden(fenster, *neu) &&
-            !k.anzeige().tabelleWechseln(*neu, fehler))
+        if (neu && neu->schluessel != k.sitzung().fall().tabelle &&
+            beginnVorhanden(fenster, *neu) && !k.anzeige().tabelleWechseln(*neu, fehler))
             k.meldungen().warnen("Tabelle", fehler);
     });
 }
