@@ -222,7 +222,7 @@ BENCHMARK(rueckgaengigBisNeugezeichnet)->Unit(benchmark::kMillisecond)->UseRealT
 // totals and the grid's rows) and the grid paints every row it shows.
 void gitterErneuern(benchmark::State& state) {
     Hauptfenster600 h(state, false);
-    auto* gitter = h.fenster.findChild<korvalt::Monatsgitter*>("MSFlexGrid1");
+    auto* gitter = h.fenster.findChild<korvalt::Monatsgitter*>("Monatsgitter");
     if (!gitter) {
         state.SkipWithError("Gitter nicht gefunden");
         return;

@@ -24,7 +24,7 @@ enum class Feldname : std::uint8_t {
     Liste,
     Hilfe,
     Schließen,
-    Monatsgitter,  // the month grid of both cases (design name "MSFlexGrid1")
+    Monatsgitter,  // the month grid of both cases (design name "Monatsgitter")
     fürwen,
     Unterschrift,
     Stufennummer1,  // "1" at the left edge, beside step row 1 (design names "Label2".."Label7")

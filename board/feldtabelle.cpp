@@ -84,7 +84,7 @@ constexpr std::array tabelle{
     einzeln(F::Liste, "Liste", A::Knopf, "Liste Drucken").bei(8160, 0, 1350, 345),
     einzeln(F::Hilfe, "Hilfe", A::Knopf, "Hilfe").bei(9540, 0, 510, 345),
     einzeln(F::Schließen, "Schließen", A::Knopf, "Schließen").bei(10080, 0, 930, 345),
-    einzeln(F::Monatsgitter, "MSFlexGrid1", A::Gitter, {}, fb::gitterGrund, 9)
+    einzeln(F::Monatsgitter, "Monatsgitter", A::Gitter, {}, fb::gitterGrund, 9)
         .bei(4860, 780, 5985, 8175),
     Feldbeschreibung{F::fürwen, "fürwen", A::Beschriftung, 0, 0, -1, {}, fb::weiss, false, 12, true}
         .bei(5400, 0, 5625, 345),

@@ -67,7 +67,7 @@ TEST_F(BildschirmTest, OeffnetImVerfuegbarenBereichUndRolltDieStufen) {
     EXPECT_EQ(fenster->korvaltei().size().height(), entwurf().height());
     ASSERT_TRUE(flaeche().rollt());
     const QRect sicht = flaeche().viewport()->rect();
-    auto* gitter = widget("MSFlexGrid1");
+    auto* gitter = widget("Monatsgitter");
     EXPECT_TRUE(sicht.contains(imBlick(*gitter)));
 
     // Step 6 comes into view; the grid and the totals stay where they were seen.
@@ -111,10 +111,10 @@ TEST_F(BildschirmTest, ErgebnisseiteEinesGerolltenFenstersIstDasGanzeFenster) {
                          pdf.string() + "-bild'");
         return test::dateiinhalt(pdf.string() + "-bild.pgm");
     };
-    const QRect gitter = imBlick(*widget("MSFlexGrid1"));
+    const QRect gitter = imBlick(*widget("Monatsgitter"));
     const std::string gerollt = seite(fenster->korvaltei(), "gerollt.pdf");
     // Afterwards the window is seen as before.
-    EXPECT_EQ(imBlick(*widget("MSFlexGrid1")), gitter);
+    EXPECT_EQ(imBlick(*widget("Monatsgitter")), gitter);
 
     Sitzung allein;
     test::Meldungsprotokoll keine;

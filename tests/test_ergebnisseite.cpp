@@ -37,7 +37,7 @@ class ErgebnisseiteTest : public test::FensterTest {
     void erwarteArbeitszustand(int hoehe) {
         for (const char* name : knoepfe) EXPECT_TRUE(knopf(name)->isVisible()) << name;
         EXPECT_FALSE(beschriftung("fürwen")->isVisible());
-        const auto* gitter = fenster->findChild<QAbstractScrollArea*>("MSFlexGrid1");
+        const auto* gitter = fenster->findChild<QAbstractScrollArea*>("Monatsgitter");
         ASSERT_NE(gitter, nullptr);
         EXPECT_EQ(gitter->verticalScrollBarPolicy(), Qt::ScrollBarAsNeeded);
         EXPECT_EQ(fenster->hoeheTwips(), hoehe);

@@ -323,7 +323,7 @@ TEST_F(HauptfensterMenueTest, TastenRufenIhrePunkte) {
     taste(Qt::Key_C, Qt::ControlModifier);
     EXPECT_EQ(gerufen.size(), 4u);
 
-    auto* gitter = widget<QTableView>("MSFlexGrid1");
+    auto* gitter = widget<QTableView>("Monatsgitter");
     QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
     ASSERT_TRUE(gitter->hasFocus());
     taste(Qt::Key_C, Qt::ControlModifier);

@@ -155,7 +155,7 @@ TEST_F(KorvalteiTest, ErsteGroesseIstDieEntwurfsgroesseBeiDerAufloesungDesBildsc
 TEST_F(KorvalteiTest, GitterNimmtNachGroessenaenderung55ProzentDerBreite) {
     starten();
     fenster->resize(pixel(12000), fenster->height());
-    auto* gitter = finde<QTableView>(*fenster, "MSFlexGrid1");
+    auto* gitter = finde<QTableView>(*fenster, "Monatsgitter");
     ASSERT_NE(gitter, nullptr);
     EXPECT_EQ(gitter->width(), pixel(6600));
     EXPECT_EQ(gitter->x(), knopf("nachoben")->x());
@@ -170,7 +170,7 @@ TEST_F(KorvalteiTest, FelderUndSchriftenWachsenMitDemFensterAuchUeber16Bit) {
     const double schriftVorher = betrag->font().pointSizeF();
     // 60,000 twips is wider than a 16-bit grid width could hold.
     fenster->resize(pixel(60000), fenster->height() * 2);
-    auto* gitter = finde<QTableView>(*fenster, "MSFlexGrid1");
+    auto* gitter = finde<QTableView>(*fenster, "Monatsgitter");
     EXPECT_EQ(gitter->width(), pixel(33000));
     EXPECT_EQ(gitter->columnWidth(3), pixel(5280));
     EXPECT_NEAR(betrag->width(), vorher.width() * 60000.0 / 11025, 2);

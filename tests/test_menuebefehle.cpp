@@ -556,7 +556,7 @@ TEST_F(MenuebefehleTest, MonatstabelleAufDerZwischenablage) {
     starten();
     ersetzen("indi1", 1, "6");
     QApplication::clipboard()->clear();
-    auto* gitter = widget<QTableView>("MSFlexGrid1");
+    auto* gitter = widget<QTableView>("Monatsgitter");
     QTest::mouseClick(gitter->viewport(), Qt::LeftButton, {}, QPoint(20, 60));
     taste(Qt::Key_C, Qt::ControlModifier);
 

@@ -18,7 +18,7 @@ class MonatsgitterTest : public test::FensterTest {
   protected:
     void SetUp() override {
         starten();
-        gitter = finde<Monatsgitter>(*fenster, "MSFlexGrid1");
+        gitter = finde<Monatsgitter>(*fenster, "Monatsgitter");
         ASSERT_NE(gitter, nullptr);
     }
     QVariant zelle(int zeile, int spalte, int rolle = Qt::DisplayRole) const {

@@ -39,7 +39,7 @@ class RueckgaengigTest : public test::HauptfensterTest {
         for (const char* summe : {"Ergebnis1", "Ergebnis2", "Differenz"})
             texte.push_back(QString::fromStdString(text(summe)));
         texte.push_back(fenster->findChild<QLabel*>("Kalenderangaben")->text());
-        const QAbstractItemModel& gitter = *widget<QTableView>("MSFlexGrid1")->model();
+        const QAbstractItemModel& gitter = *widget<QTableView>("Monatsgitter")->model();
         for (int zeile = 0; zeile < gitter.rowCount(); ++zeile)
             for (int spalte = 0; spalte < gitter.columnCount(); ++spalte)
                 texte.push_back(gitter.data(gitter.index(zeile, spalte)).toString());

@@ -55,7 +55,7 @@ class ZellenzeichnerTest : public test::FensterTest {
 
 TEST_F(ZellenzeichnerTest, ZellenSehenAusWieVomStilGezeichnet) {
     mitKalenderStarten();
-    auto* gitter = finde<Monatsgitter>(*fenster, "MSFlexGrid1");
+    auto* gitter = finde<Monatsgitter>(*fenster, "Monatsgitter");
     ASSERT_NE(gitter, nullptr);
     // The month column is too narrow for the full date and for its heading: "07/26" is shown, and
     // "Monat" in a narrower cut.

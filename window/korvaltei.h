@@ -86,7 +86,7 @@ class Korvaltei : public QWidget, public Anzeigefelder {
     QWidget* feldwidget(FeldId feld) const;
 
     // Anzeigefelder. Besides the fields, FeldId{Feldname::Korvaltei} is the window (its text is the
-    // caption, its background the window's background) and setzeHintergrund on MSFlexGrid1 sets
+    // caption, its background the window's background) and setzeHintergrund on the month grid sets
     // the grid's background behind cells without a colour of their own.
     std::string text(FeldId feld) const override;
     void setzeText(FeldId feld, std::string_view text) override;

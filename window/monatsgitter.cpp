@@ -122,7 +122,7 @@ Monatsgitter::Monatsgitter(Gitterspeicher& speicher, QWidget* eltern)
     setModel(modell_);
 
     tabelleEinrichten(*kopf_);
-    kopf_->setObjectName("MSFlexGrid1Kopf");
+    kopf_->setObjectName("MonatsgitterKopf");
     kopf_->setModel(modell_);
     kopf_->setFocusPolicy(Qt::NoFocus);
     kopf_->setFrameShape(QFrame::NoFrame);

@@ -1,4 +1,4 @@
-// The month grid MSFlexGrid1: a table view over the grid store whose two heading rows stay in
+// The month grid: a table view over the grid store whose two heading rows stay in
 // place while the months scroll beneath them.
 #pragma once
 
