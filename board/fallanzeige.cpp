@@ -71,7 +71,7 @@ bool Fallanzeige::fallLaden(const Einstellungslesung& lesung, Meldungen& meldung
     leer.fill(' ');
     const std::optional<Integer> startgruppe = sitzung_.fallLaden(
         lesung.satz, lesung.tabellensatz.value_or(leer), lesung.kalendersatz.value_or(leer),
-        meldungen, lesung.person, lesung.fallnamen, lesung.steuersatz);
+        meldungen, lesung.person, lesung.fallnamen, lesung.steuersatz, lesung.behalten);
     felder_.setzeText({Feldname::Korvaltei}, sitzung_.titel());
     fallZeigen(startgruppe);
     const std::string hinweis = sitzung_.oeffnungshinweis(lesung.hinweis);

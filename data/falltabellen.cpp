@@ -17,6 +17,7 @@ void standardfallSetzen(Falltabellen& t) {
     t.namen = {};
     t.person = {};
     t.kalendersatz.reset();
+    t.behalten.clear();
 }
 
 }  // namespace korvalt

@@ -94,6 +94,9 @@ struct Falltabellen {
     // this version does not know goes back into the file byte for byte, and a damaged record goes
     // back whole until the case gets new calendar settings.
     std::optional<GelesenerKalendersatz> kalendersatz;
+    // The records read with the case that this version cannot read (of a later version's kind, a
+    // name or person field it does not know, damaged ones): written back as read, in their places.
+    std::vector<BehaltenerSatz> behalten;
     Fokusart fokusart = anfangsFokusart;
     Integer fokusseite = anfangsFokusseite;
     Integer fokusspalte = anfangsFokusspalte;

@@ -41,6 +41,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
     Personenangaben person;
     std::optional<Einstellungssatz> steuersatz;
     Fallnamen namen;
+    std::vector<BehaltenerSatz> behalten;
     if (!optionen.einstellungsdatei.empty()) {
         // A save goes to the file read here, and the window's messages name it in full; the
         // command line's name it as it was given.
@@ -55,6 +56,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
                 person = lesung.person;
                 steuersatz = lesung.steuersatz;
                 namen = lesung.fallnamen;
+                behalten = lesung.behalten;
                 hinweis = lesung.hinweis;
                 break;
             case Einstellungslesung::Ergebnis::fehlt:
@@ -98,7 +100,7 @@ Eroeffnung Sitzung::oeffnen(const Startoptionen& optionen, Meldungen& meldungen)
 
     auto startgruppe = einstellungssatzWiederherstellen(fallsatz, kalendersatz, tabellen_,
                                                         rechner_.tabelle().gruppenzahl(), person,
-                                                        namen, steuersatz);
+                                                        namen, steuersatz, behalten);
     if (gewaehlt) {
         if (startgruppe)
             startgruppe = static_cast<Integer>(
@@ -455,11 +457,13 @@ std::optional<Integer> Sitzung::fallLaden(const Einstellungssatz& satz,
                                           const Einstellungssatz& kalendersatz,
                                           Meldungen& meldungen, const Personenangaben& person,
                                           const Fallnamen& namen,
-                                          const std::optional<Einstellungssatz>& steuersatz) {
+                                          const std::optional<Einstellungssatz>& steuersatz,
+                                          const std::vector<BehaltenerSatz>& behalten) {
     netto_.reset();
     tabelleSetzen(tabelleDesFalls(tabellensatz, daten_.tabellenkatalog, meldungen));
-    const auto startgruppe = einstellungssatzWiederherstellen(
-        satz, kalendersatz, tabellen_, tabelle().gruppenzahl(), person, namen, steuersatz);
+    const auto startgruppe =
+        einstellungssatzWiederherstellen(satz, kalendersatz, tabellen_, tabelle().gruppenzahl(),
+                                         person, namen, steuersatz, behalten);
     // The case is calculated for this group from now on; its names stay with it.
     if (startgruppe) tabellen_.gruppe(1) = *startgruppe;
     const Kalenderangaben gelesen = tabellen_.kalender;
@@ -484,7 +488,7 @@ std::optional<Integer> Sitzung::standSetzen(const std::vector<Einstellungssatz>&
     leer.fill(' ');
     return fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
                      lesung.kalendersatz.value_or(leer), stumm, lesung.person, lesung.fallnamen,
-                     lesung.steuersatz);
+                     lesung.steuersatz, lesung.behalten);
 }
 
 void Sitzung::beispielfallLaden(std::string_view schluessel) {

@@ -212,13 +212,15 @@ class Sitzung {
 
     // Another case after start-up, from the records of a case file: the table the second record
     // names (the standard table without one; an unknown key is reported through `meldungen`), then
-    // the durations, calendar settings, person, the names of the cases and the tax settings.
+    // the durations, calendar settings, person, the names of the cases, the tax settings and the
+    // records kept unread.
     // Returns the saved start group; the caller then runs `starten`.
     std::optional<Integer> fallLaden(
         const Einstellungssatz& satz, const Einstellungssatz& tabellensatz,
         const Einstellungssatz& kalendersatz, Meldungen& meldungen,
         const Personenangaben& person = {}, const Fallnamen& namen = {},
-        const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
+        const std::optional<Einstellungssatz>& steuersatz = std::nullopt,
+        const std::vector<BehaltenerSatz>& behalten = {});
     // Puts back a case as `einstellungssaetze` gave it, without a file: read and restored as
     // `fallLaden` restores a case file, but silently (what it would say was said when the case
     // came in) and with the case file, the settings file and the caption's tariff area as they

@@ -278,8 +278,8 @@ TEST(Einstellungsdatei, RohrUndGeraetWerdenSofortAbgelehnt) {
     }
 }
 
-// A record of a later version is passed over and named; the case opens from the records known, and
-// the file stays as it is.
+// A record of a later version is passed over and named; the case opens from the records known, the
+// file stays as it is, and saving keeps the record.
 TEST(Einstellungsdatei, UnbekannterSatzWirdGenanntUndDerFallGeoeffnet) {
     test::TemporaeresVerzeichnis verzeichnis;
     const auto datei = verzeichnis.pfad() / einstellungsdateiName;
@@ -294,8 +294,8 @@ TEST(Einstellungsdatei, UnbekannterSatzWirdGenanntUndDerFallGeoeffnet) {
               "Die Einstellungsdatei \u201E" + datei.string() +
                   "\u201C wird ohne einen Teil ihrer Angaben geöffnet: der 2. Satz "
                   "beginnt mit \u201Ezz\u201C, den diese Version von Korvalt nicht "
-                  "kennt. Die Datei bleibt unverändert; Speichern schreibt den Fall "
-                  "ohne diese Angaben.");
+                  "kennt. Die Datei bleibt unverändert; Sätze, die diese Version nicht "
+                  "lesen kann, bleiben auch beim Speichern unverändert in der Datei.");
     std::ifstream gelesen(datei, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), inhalt);
 }

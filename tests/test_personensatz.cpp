@@ -8,11 +8,10 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
-#include "fallnamensatz.h"
 #include "kalendersatz.h"
-#include "personensatz.h"
 #include "svsatz.h"
 #include "tariftabelle.h"
+#include "textsatz.h"
 
 using namespace korvalt;
 
