@@ -18,8 +18,8 @@ enum Feld : std::size_t {
     beginn,         // JJJJMM
     stufe,          // one digit 1..6
     seit,           // JJJJMM
-    anteilN,        // hundredths of a percent
-    anteilI,        //
+    anteilN,        // hundredths of a percent, the normal case
+    anteilI,        // the individual case
     erhoehung,      // tenths of a percent
     erhoehungAb,    // JJJJMM
     sonderzahlung,  // "0" when the year view leaves out the annual bonus; blank (or "1") counts
