@@ -9,12 +9,11 @@
 #include <cerrno>
 #include <string_view>
 
-#include "fallnamensatz.h"
 #include "kalendersatz.h"
-#include "personensatz.h"
 #include "sicheredatei.h"
 #include "svsatz.h"
 #include "systemfehler.h"
+#include "textsatz.h"
 
 namespace korvalt {
 
@@ -51,88 +50,114 @@ std::string inhaltPruefen(std::string_view inhalt) {
 }
 
 // Takes the table, calendar, name, tax and person records after the first; names every record
-// passed
-// over.
+// passed over, and keeps those that are not a second one of a record taken.
 void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pfad,
                         Einstellungslesung& lesung) {
+    // What becomes of each record: the case's own, passed over silently, or kept unread.
+    enum class Verbleib { eigener, doppelt, behalten };
+    std::vector<Einstellungssatz> saetze;
+    std::vector<Verbleib> verbleib;
     std::string gruende;
     // The person's fields read so far: of each field the first sound record counts.
     std::array<bool, personenfelder.size()> personGelesen{};
     std::array<bool, fallnamenfelder.size()> nameGelesen{};
+    // The damaged "kz" and "sv" records the case keeps until a sound one comes.
+    std::optional<std::size_t> kalenderBeschaedigt;
+    std::optional<std::size_t> steuerBeschaedigt;
     bool kalenderGesund = false;
-    bool unbekannte = false;
+    // Of a record the case takes when sound, or keeps as its own while none is.
+    auto einzeln = [&](bool gesund, bool& gesundGelesen, std::optional<std::size_t>& beschaedigt,
+                       std::optional<Einstellungssatz>& ziel) {
+        const std::size_t i = saetze.size() - 1;
+        if (gesundGelesen) return Verbleib::doppelt;
+        if (gesund) {
+            if (beschaedigt) verbleib[*beschaedigt] = Verbleib::behalten;
+            gesundGelesen = true;
+            ziel = saetze.back();
+            return Verbleib::eigener;
+        }
+        if (beschaedigt) return Verbleib::behalten;
+        beschaedigt = i;
+        ziel = saetze.back();
+        return Verbleib::eigener;
+    };
     for (std::size_t stelle = satzlaenge; stelle < inhalt.size(); stelle += satzlaenge) {
         Einstellungssatz satz;
         std::copy_n(inhalt.begin() + stelle, satzlaenge, satz.begin());
+        saetze.push_back(satz);
+        verbleib.push_back(Verbleib::behalten);
+        Verbleib& hier = verbleib.back();
         const int nummer = static_cast<int>(stelle / satzlaenge) + 1;
         std::string grund;
         switch (satzartVon(satz)) {
             case Satzart::fall:
+                hier = Verbleib::doppelt;
                 break;
             case Satzart::tabelle:
+                hier = lesung.tabellensatz ? Verbleib::doppelt : Verbleib::eigener;
                 if (!lesung.tabellensatz) lesung.tabellensatz = satz;
                 break;
-            case Satzart::kalender:
-                if (kalenderGesund) break;
-                if (kalendersatzLesen(satz, grund)) {
-                    lesung.kalendersatz = satz;
-                    kalenderGesund = true;
-                    grund.clear();
-                } else {
-                    if (!lesung.kalendersatz) lesung.kalendersatz = satz;
-                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
-                    grund.pop_back();  // the full stop; the reasons are joined into one sentence
-                }
+            case Satzart::kalender: {
+                const bool gesund = kalenderGesund || kalendersatzLesen(satz, grund).has_value();
+                hier = einzeln(gesund, kalenderGesund, kalenderBeschaedigt, lesung.kalendersatz);
+                if (gesund) grund.clear();
                 break;
+            }
             case Satzart::fallnamen:
                 if (const auto angabe = fallnamensatzLesen(satz, grund)) {
                     grund.clear();
                     const auto fall = std::size_t(angabe->feld - fallnamenfelder.data());
+                    hier = nameGelesen[fall] ? Verbleib::doppelt : Verbleib::eigener;
                     if (nameGelesen[fall]) break;
                     nameGelesen[fall] = true;
                     lesung.fallnamen.*angabe->feld->text = angabe->text;
-                } else {
-                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
-                    grund.pop_back();
                 }
                 break;
-            case Satzart::steuer:
-                if (lesung.steuer) break;
-                lesung.steuer = svSatzLesen(satz, grund);
-                if (lesung.steuer) {
-                    lesung.steuersatz = satz;
-                    grund.clear();
-                } else {
-                    if (!lesung.steuersatz) lesung.steuersatz = satz;
-                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
-                    grund.pop_back();
-                }
+            case Satzart::steuer: {
+                bool steuerGesund = lesung.steuer.has_value();
+                std::optional<Steuerangaben> angaben;
+                if (!steuerGesund) angaben = svSatzLesen(satz, grund);
+                hier = einzeln(steuerGesund || angaben, steuerGesund, steuerBeschaedigt,
+                               lesung.steuersatz);
+                if (angaben) lesung.steuer = angaben;
+                if (steuerGesund) grund.clear();
                 break;
+            }
             case Satzart::person:
                 if (const auto angabe = personensatzLesen(satz, grund)) {
                     grund.clear();
                     const auto feld = std::size_t(angabe->feld - personenfelder.data());
+                    hier = personGelesen[feld] ? Verbleib::doppelt : Verbleib::eigener;
                     if (personGelesen[feld]) break;
                     personGelesen[feld] = true;
                     lesung.person.*angabe->feld->text = angabe->text;
-                } else {
-                    grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
-                    grund.pop_back();
                 }
                 break;
             case Satzart::unbekannt:
                 grund = unbekannterSatzGrund(nummer, satz);
-                unbekannte = true;
                 break;
         }
         if (grund.empty()) continue;
+        if (satzartVon(satz) != Satzart::unbekannt) {
+            grund = "der " + std::to_string(nummer) + ". Satz: " + grund;
+            grund.pop_back();  // the full stop; the reasons are joined into one sentence
+        }
         gruende += (gruende.empty() ? "" : "; ") + grund;
+    }
+    // The first record is the case's own.
+    std::size_t eigene = 1;
+    for (std::size_t i = 0; i < saetze.size(); ++i) {
+        if (verbleib[i] == Verbleib::eigener) ++eigene;
+        if (verbleib[i] == Verbleib::behalten) lesung.behalten.push_back({saetze[i], eigene});
     }
     if (gruende.empty()) return;
     lesung.hinweis = "Die Einstellungsdatei \u201E" + anzeigename(pfad) +
                      "\u201C wird ohne einen Teil ihrer Angaben geöffnet: " + gruende +
                      ". Die Datei bleibt unverändert";
-    if (unbekannte) lesung.hinweis += "; Speichern schreibt den Fall ohne diese Angaben";
+    if (!lesung.behalten.empty())
+        lesung.hinweis +=
+            "; Sätze, die diese Version nicht lesen kann, bleiben auch beim "
+            "Speichern unverändert in der Datei";
     lesung.hinweis += '.';
     if (lesung.kalendersatz && !kalenderGesund)
         lesung.hinweis +=

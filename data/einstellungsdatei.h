@@ -34,8 +34,11 @@ struct Einstellungslesung {
     std::optional<Einstellungssatz> steuersatz;
     // The person, from the file's sound "pe" records.
     Personenangaben person;
-    // German notice for a usable file with records passed over, of a later version or a damaged
-    // calendar record: the case is opened from the others and the file stays as it is.
+    // The records this version cannot read, each after as many of the case's own records as it
+    // followed: the case writes them back as they were (`Falltabellen::behalten`).
+    std::vector<BehaltenerSatz> behalten;
+    // German notice for a usable file with records passed over, of a later version or damaged:
+    // the case is opened from the others, the file stays as it is, and saving keeps them.
     std::string hinweis;
     // German message for a file that is there but cannot be used ("... Sie wurde nicht verwendet
     // und bleibt unverändert."), and for a missing one that was asked for by name.
@@ -44,9 +47,9 @@ struct Einstellungslesung {
 
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
 // ones the first "tb", the first sound "kz" (else the first damaged one), the first sound "fn" of
-// each case, the first sound "sv" and the first sound "pe" of each field are taken, a further "st",
-// "tb", "kz", "fn", "sv" or "pe" of a case or field already read is passed over silently, a damaged
-// "sv" and any other is passed over and named in `hinweis`.
+// each case, the first sound "sv" (else the first damaged one) and the first sound "pe" of each
+// field are taken, a further "st", "tb", "kz", "fn", "sv" or "pe" of a case or field already read
+// is passed over silently, and any other is named in `hinweis` and kept in `behalten`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // The same reading of records held in memory, as `einstellungssaetzeBilden` gives them: what an

@@ -1,63 +1,76 @@
-// Layout of the settings records. Positions below count from 1, the first byte being position 1.
+// The records "st" and "tb", and the records that save a case. Positions count from 1.
 #include "einstellungssatz.h"
 
 #include <algorithm>
+#include <array>
 #include <string>
 
-#include "fallnamensatz.h"
 #include "festertext.h"
 #include "kalendersatz.h"
-#include "personensatz.h"
+#include "satzfelder.h"
 #include "svsatz.h"
+#include "textsatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
 
 namespace {
 
-unsigned char& stelle(Einstellungssatz& satz, int position) {
-    return satz[position - 1];
+// "st": the start group, the group durations of both cases, then the step durations of both cases.
+// The values are in the order of `fallfelder`.
+constexpr std::size_t startgruppenwert = 0;
+constexpr std::size_t gruppendauerwert(int seite, int spalte) {
+    return std::size_t(1 + 4 * (seite - 1) + (spalte - 1));
 }
-unsigned char stelle(const Einstellungssatz& satz, int position) {
-    return satz[position - 1];
-}
-
-void dreiZiffernSchreiben(Einstellungssatz& satz, int position, Integer wert) {
-    const std::string text = "00" + ganzzahlText(wert);
-    const std::string letzte = text.substr(text.size() - 3);
-    for (int k = 0; k < 3; ++k) stelle(satz, position + k) = static_cast<unsigned char>(letzte[k]);
+constexpr std::size_t stufendauerwert(int seite, int spalte, int stufe) {
+    return std::size_t(9 + 24 * (seite - 1) + 6 * (spalte - 1) + (stufe - 1));
 }
 
-Integer dreiZiffernLesen(const Einstellungssatz& satz, int position) {
-    const std::string text(reinterpret_cast<const char*>(&satz[position - 1]), 3);
-    return static_cast<Integer>(
-        std::clamp<double>(rundeGerade(zahlAmAnfang(text)), 0, groessteGruppendauer));
-}
+constexpr auto fallfelder = [] {
+    std::array<Satzfeld, 57> f{};
+    f[startgruppenwert] = {"Startgruppe", 3, 1, Feldart::byte};
+    for (int seite = 1; seite <= 2; ++seite)
+        for (int spalte = 1; spalte <= 4; ++spalte) {
+            const auto i = gruppendauerwert(seite, spalte);
+            f[i] = {"Gruppendauer", 4 + 3 * int(i - 1), 3, Feldart::ziffern};
+            for (int stufe = 1; stufe <= 6; ++stufe) {
+                const auto k = stufendauerwert(seite, spalte, stufe);
+                f[k] = {"Stufendauer", 28 + int(k - 9), 1, Feldart::byte};
+            }
+        }
+    return f;
+}();
+static_assert(lueckenlos(fallfelder) && fallfelder.back().ende() == int(einstellungssatzLaenge));
+constexpr Satzbeschreibung fallsatz{"st", fallfelder};
+
+// "tb": the key, padded with blanks.
+constexpr std::array<Satzfeld, 1> tabellenfelder{{{"Tabelle", 3, 73, Feldart::text}}};
+static_assert(lueckenlos(tabellenfelder) &&
+              tabellenfelder.back().ende() == int(einstellungssatzLaenge));
+constexpr Satzbeschreibung tabellensatz{"tb", tabellenfelder};
 
 }  // namespace
 
 Einstellungssatz einstellungssatzBilden(double startgruppe, const Fallangaben& t,
                                         int gruppenzahl) {
-    Einstellungssatz satz;
-    stelle(satz, 1) = 's';
-    stelle(satz, 2) = 't';
-    stelle(satz, 3) = static_cast<unsigned char>(
-        std::clamp<double>(rundeGerade(startgruppe), kleinsteStartgruppe, gruppenzahl));
+    std::vector<Feldwert> werte(fallfelder.size());
+    werte[startgruppenwert] = Feldwert::zahlwert(static_cast<std::int64_t>(
+        std::clamp<double>(rundeGerade(startgruppe), kleinsteStartgruppe, gruppenzahl)));
     for (int c = 1; c <= 4; ++c) {
-        dreiZiffernSchreiben(satz, 3 * c + 1, t.grdauerN(c));
-        dreiZiffernSchreiben(satz, 3 * c + 13, t.grdauerI(c));
-        for (int s = 1; s <= 6; ++s) {
-            stelle(satz, 6 * c + 21 + s) = static_cast<unsigned char>(
-                std::clamp<int>(t.stufendauer(1, c, s), 0, groessteStufendauer));
-            stelle(satz, 6 * c + 45 + s) = static_cast<unsigned char>(
-                std::clamp<int>(t.stufendauer(2, c, s), 0, groessteStufendauer));
-        }
+        werte[gruppendauerwert(1, c)] =
+            Feldwert::zahlwert(std::clamp<int>(t.grdauerN(c), 0, groessteGruppendauer));
+        werte[gruppendauerwert(2, c)] =
+            Feldwert::zahlwert(std::clamp<int>(t.grdauerI(c), 0, groessteGruppendauer));
+        for (int seite = 1; seite <= 2; ++seite)
+            for (int s = 1; s <= 6; ++s)
+                werte[stufendauerwert(seite, c, s)] = Feldwert::zahlwert(
+                    std::clamp<int>(t.stufendauer(seite, c, s), 0, groessteStufendauer));
     }
-    return satz;
+    return satzSchreiben(fallsatz, werte);
 }
 
 bool istFallsatz(const Einstellungssatz& satz) {
-    return stelle(satz, 1) == 's' && stelle(satz, 2) == 't';
+    return satzfelder::feld(satz, 1, 2) == fallsatz.kennung;
 }
 
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
@@ -70,7 +83,8 @@ std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& 
 std::optional<Integer> einstellungssatzWiederherstellen(
     const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Fallangaben& t,
     int gruppenzahl, const Personenangaben& person, const Fallnamen& namen,
-    const std::optional<Einstellungssatz>& steuersatz) {
+    const std::optional<Einstellungssatz>& steuersatz,
+    const std::vector<BehaltenerSatz>& behalten) {
     if (!istFallsatz(satz)) return std::nullopt;
     std::string fehler;
     const auto angaben = kalendersatzLesen(kalendersatz, fehler);
@@ -86,31 +100,33 @@ std::optional<Integer> einstellungssatzWiederherstellen(
     }
     t.namen = namen;
     t.person = person;
-    for (int i = 1; i <= 4; ++i) {
-        t.grdauerN(i) = dreiZiffernLesen(satz, 3 * i + 1);
-        t.grdauerI(i) = dreiZiffernLesen(satz, 3 * i + 13);
-        for (int j = 1; j <= 6; ++j) {
-            t.stufendauer(1, i, j) = stelle(satz, 6 * i + 21 + j);
-            t.stufendauer(2, i, j) = stelle(satz, 6 * i + 45 + j);
-        }
+    t.behalten = behalten;
+    const std::vector<Feldwert> werte = satzLesen(satz, fallsatz);
+    // The group durations are read as far as they are a number, as the first version did.
+    auto gruppendauer = [&](int seite, int c) {
+        return static_cast<Integer>(
+            std::clamp<double>(rundeGerade(zahlAmAnfang(werte[gruppendauerwert(seite, c)].text)), 0,
+                               groessteGruppendauer));
+    };
+    for (int c = 1; c <= 4; ++c) {
+        t.grdauerN(c) = gruppendauer(1, c);
+        t.grdauerI(c) = gruppendauer(2, c);
+        for (int seite = 1; seite <= 2; ++seite)
+            for (int s = 1; s <= 6; ++s)
+                t.stufendauer(seite, c, s) =
+                    static_cast<Integer>(werte[stufendauerwert(seite, c, s)].zahl);
     }
-    return static_cast<Integer>(std::clamp<int>(stelle(satz, 3), kleinsteStartgruppe, gruppenzahl));
+    return static_cast<Integer>(
+        std::clamp<std::int64_t>(werte[startgruppenwert].zahl, kleinsteStartgruppe, gruppenzahl));
 }
 
 Einstellungssatz tabellensatzBilden(std::string_view schluessel) {
-    Einstellungssatz satz;
-    satz.fill(' ');
-    stelle(satz, 1) = 't';
-    stelle(satz, 2) = 'b';
-    const std::size_t laenge = std::min(schluessel.size(), satz.size() - 2);
-    std::copy_n(schluessel.begin(), laenge, satz.begin() + 2);
-    return satz;
+    return satzSchreiben(tabellensatz, {Feldwert::textwert(schluessel)});
 }
 
 std::optional<std::string> tabellensatzLesen(const Einstellungssatz& satz) {
-    if (stelle(satz, 1) != 't' || stelle(satz, 2) != 'b') return std::nullopt;
-    const std::string text(satz.begin() + 2, satz.end());
-    return std::string(getrimmt(text));
+    if (satzfelder::feld(satz, 1, 2) != tabellensatz.kennung) return std::nullopt;
+    return std::string(getrimmt(satzLesen(satz, tabellensatz).front().text));
 }
 
 std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog& katalog,
@@ -145,6 +161,12 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     else if (t.steuer)
         saetze.push_back(svSatzBilden(*t.steuer, steuersatz));
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
+    // The records kept go back after as many of the case's own as they followed when read (after
+    // all of them when the case now has fewer); inserted from the last, so that each one goes
+    // before those that followed it.
+    const std::size_t eigene = saetze.size();
+    for (auto k = t.behalten.rbegin(); k != t.behalten.rend(); ++k)
+        saetze.insert(saetze.begin() + std::ptrdiff_t(std::min(k->nach, eigene)), k->satz);
     return saetze;
 }
 

@@ -24,14 +24,15 @@ bool istFallsatz(const Einstellungssatz& satz);
 // and the calendar settings of `kalendersatz` (none for a record that is not a sound "kz", as a
 // blank one) and the tax settings of `steuersatz` (none for a damaged one), keeps a "kz" and an
 // "sv" record, sound or damaged, for saving, takes `person` and `namen` as the case's person and
-// the names of its cases, and returns the start group, limited to 1..`gruppenzahl`. Otherwise
-// restores nothing.
+// the names of its cases and `behalten` as the records it writes back unread, and returns the
+// start group, limited to 1..`gruppenzahl`. Otherwise restores nothing.
 std::optional<Integer> einstellungssatzWiederherstellen(
     const Einstellungssatz& satz, const Einstellungssatz& kalendersatz, Fallangaben& t,
     int gruppenzahl, const Personenangaben& person = {}, const Fallnamen& namen = {},
-    const std::optional<Einstellungssatz>& steuersatz = std::nullopt);
-// The same for a case without calendar settings, without tax settings, with the default names and
-// without a person.
+    const std::optional<Einstellungssatz>& steuersatz = std::nullopt,
+    const std::vector<BehaltenerSatz>& behalten = {});
+// The same for a case without calendar settings, without tax settings, with the default names,
+// without a person and without records kept.
 std::optional<Integer> einstellungssatzWiederherstellen(const Einstellungssatz& satz,
                                                         Fallangaben& t, int gruppenzahl);
 
@@ -51,7 +52,8 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
 // (a damaged one as it was, a later version's positions), a name record for each case not called
 // by its default name, the tax and insurance record when it has those or was read with a damaged
 // one (kept the same way), a person record for each field of its person that is set; so that a
-// case of 2006 without them is saved exactly as before there were other tables.
+// case of 2006 without them is saved exactly as before there were other tables. The records the
+// case keeps unread (`Fallangaben::behalten`) go back in their places among these.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
                                                        const Fallangaben& t,
                                                        const Tariftabelle& tabelle);

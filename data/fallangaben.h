@@ -5,6 +5,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "fallnamen.h"
 #include "kalenderangaben.h"
@@ -53,6 +54,9 @@ struct Fallangaben {
     // record goes back whole until the case gets settings of its own.
     std::optional<GelesenerKalendersatz> kalendersatz;
     std::optional<GelesenerSatz> steuersatz;
+    // The records read with the case that this version cannot read (of a later version's kind, a
+    // name or person field it does not know, damaged ones): written back as read, in their places.
+    std::vector<BehaltenerSatz> behalten;
     // Calendar settings its table cannot use (the one of 2006, or settings the table refuses), as
     // the record they were read with: calculated without, saved unchanged, taken up again by a
     // table that can use them.

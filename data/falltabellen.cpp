@@ -19,6 +19,7 @@ void standardfallSetzen(Fallangaben& t) {
     t.kalendersatz.reset();
     t.ruhenderKalender.reset();
     t.nachDatum.clear();
+    t.behalten.clear();
 }
 
 }  // namespace korvalt

@@ -1,67 +1,48 @@
-// Layout of the calendar record. Positions count from 1, as in the other settings records.
+// The calendar record's fields, and the kinds of record. Positions count from 1.
 #include "kalendersatz.h"
 
-#include <algorithm>
+#include <array>
 #include <string_view>
+#include <vector>
+
+#include "satzfelder.h"
 
 namespace korvalt {
 
 namespace {
 
-constexpr int stelleBeginn = 3;        // JJJJMM
-constexpr int stelleStufe = 9;         // one digit 1..6
-constexpr int stelleSeit = 10;         // JJJJMM
-constexpr int stelleAnteilN = 16;      // five digits, hundredths of a percent
-constexpr int stelleAnteilI = 21;      // five digits
-constexpr int stelleErhoehung = 26;    // three digits, tenths of a percent
-constexpr int stelleErhoehungAb = 29;  // JJJJMM
-// "0" when the year view leaves out the annual bonus; blank (or "1") counts it, so that a record
-// written before the switch existed keeps it on.
-constexpr int stelleSonderzahlung = 35;
-constexpr int stelleEnde = 36;  // JJJJMM
-// The last position this version knows; a later version's settings follow it.
-constexpr int letzteBekannteStelle = stelleEnde + 5;
+using satzfelder::feld;
 
-void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, int wert) {
-    for (int k = laenge - 1; k >= 0; --k, wert /= 10)
-        satz[std::size_t(position - 1 + k)] = static_cast<unsigned char>('0' + wert % 10);
-}
-
-void monatSchreiben(Einstellungssatz& satz, int position, const std::optional<KalenderMonat>& m) {
-    if (!m) return;
-    ziffernSchreiben(satz, position, 4, m->jahr());
-    ziffernSchreiben(satz, position + 4, 2, m->monat());
-}
-
-std::string_view feld(const Einstellungssatz& satz, int position, int laenge) {
-    return {reinterpret_cast<const char*>(satz.data()) + position - 1, std::size_t(laenge)};
-}
-
-bool leer(std::string_view text) {
-    return text.find_first_not_of(' ') == std::string_view::npos;
-}
-
-std::optional<int> ziffernLesen(std::string_view text) {
-    int wert = 0;
-    for (char c : text) {
-        if (c < '0' || c > '9') return std::nullopt;
-        wert = wert * 10 + (c - '0');
-    }
-    return wert;
-}
-
-// What a field holds: nothing when blank, a value, or damage.
-struct Feld {
-    bool gesetzt = false;
-    bool beschaedigt = false;
-    int wert = 0;
+// The values in the order of `felder`.
+enum Feld : std::size_t {
+    beginn,         // JJJJMM
+    stufe,          // one digit 1..6
+    seit,           // JJJJMM
+    anteilN,        // hundredths of a percent, the normal case
+    anteilI,        // the individual case
+    erhoehung,      // tenths of a percent
+    erhoehungAb,    // JJJJMM
+    sonderzahlung,  // "0" when the year view leaves out the annual bonus; blank (or "1") counts
+                    // it, so that a record written before the switch existed keeps it on
+    ende,           // JJJJMM
 };
 
-Feld zahlfeld(const Einstellungssatz& satz, int position, int laenge) {
-    const auto text = feld(satz, position, laenge);
-    if (leer(text)) return {};
-    const auto wert = ziffernLesen(text);
-    return {true, !wert, wert.value_or(0)};
+constexpr std::array<Satzfeld, 9> felder{{
+    {"Beginn", 3, 6, Feldart::ziffern},
+    {"aktuelle Stufe", 9, 1, Feldart::ziffern},
+    {"Stufe seit", 10, 6, Feldart::ziffern},
+    {"Arbeitszeitanteil", 16, 5, Feldart::ziffern},
+    {"Arbeitszeitanteil", 21, 5, Feldart::ziffern},
+    {"angenommene Erhöhung", 26, 3, Feldart::ziffern},
+    {"Erhöhung ab", 29, 6, Feldart::ziffern},
+    {"Jahressonderzahlung", 35, 1, Feldart::ziffern},
+    {"Ende", 36, 6, Feldart::ziffern},
+}};
+static_assert(lueckenlos(felder));
+constexpr Satzbeschreibung kalendersatz{"kz", felder};
+
+Feldwert monatswert(const std::optional<KalenderMonat>& m) {
+    return m ? Feldwert::zahlwert(m->jahr() * 100 + m->monat()) : Feldwert{};
 }
 
 }  // namespace
@@ -94,32 +75,26 @@ std::string unbekannterSatzGrund(int nummer, const Einstellungssatz& satz) {
 }
 
 bool unbekanntesBelegt(const Einstellungssatz& satz) {
-    return !leer(feld(satz, letzteBekannteStelle + 1, int(satz.size()) - letzteBekannteStelle));
+    return unbekanntesBelegt(satz, kalendersatz);
 }
 
 Einstellungssatz kalendersatzBilden(const Kalenderangaben& angaben,
                                     const Einstellungssatz* gelesen) {
-    Einstellungssatz satz;
-    satz.fill(' ');
-    if (gelesen)
-        std::copy(gelesen->begin() + letzteBekannteStelle, gelesen->end(),
-                  satz.begin() + letzteBekannteStelle);
-    satz[0] = 'k';
-    satz[1] = 'z';
-    monatSchreiben(satz, stelleBeginn, angaben.beginn);
+    std::vector<Feldwert> werte(felder.size());
+    werte[beginn] = monatswert(angaben.beginn);
     if (angaben.aktuelleStufe) {
-        ziffernSchreiben(satz, stelleStufe, 1, angaben.aktuelleStufe->stufe);
-        monatSchreiben(satz, stelleSeit, angaben.aktuelleStufe->seit);
+        werte[stufe] = Feldwert::zahlwert(angaben.aktuelleStufe->stufe);
+        werte[seit] = monatswert(angaben.aktuelleStufe->seit);
     }
-    ziffernSchreiben(satz, stelleAnteilN, 5, angaben.anteilN);
-    ziffernSchreiben(satz, stelleAnteilI, 5, angaben.anteilI);
+    werte[anteilN] = Feldwert::zahlwert(angaben.anteilN);
+    werte[anteilI] = Feldwert::zahlwert(angaben.anteilI);
     if (angaben.erhoehung) {
-        ziffernSchreiben(satz, stelleErhoehung, 3, angaben.erhoehung->zehntelProzent);
-        monatSchreiben(satz, stelleErhoehungAb, angaben.erhoehung->ab);
+        werte[erhoehung] = Feldwert::zahlwert(angaben.erhoehung->zehntelProzent);
+        werte[erhoehungAb] = monatswert(angaben.erhoehung->ab);
     }
-    if (!angaben.mitSonderzahlung) satz[stelleSonderzahlung - 1] = '0';
-    monatSchreiben(satz, stelleEnde, angaben.ende);
-    return satz;
+    if (!angaben.mitSonderzahlung) werte[sonderzahlung] = Feldwert::zahlwert(0);
+    werte[ende] = monatswert(angaben.ende);
+    return satzSchreiben(kalendersatz, werte, gelesen);
 }
 
 std::optional<Kalenderangaben> kalendersatzLesen(const Einstellungssatz& satz,
@@ -132,50 +107,52 @@ std::optional<Kalenderangaben> kalendersatzLesen(const Einstellungssatz& satz,
         fehler = "Der Kalendersatz ist beschädigt (" + was + ").";
         return std::nullopt;
     };
+    const std::vector<Feldwert> werte = satzLesen(satz, kalendersatz);
     // A month is six digits JJJJMM or six blanks.
-    auto monat = [&](int position, std::optional<KalenderMonat>& ziel) {
-        const auto text = feld(satz, position, 6);
-        if (leer(text)) return true;
-        const auto jahr = ziffernLesen(text.substr(0, 4));
-        const auto m = ziffernLesen(text.substr(4));
-        if (!jahr || !m || *m < 1 || *m > 12) return false;
-        ziel = KalenderMonat(*jahr, *m);
+    auto monat = [&](Feld f, std::optional<KalenderMonat>& ziel) {
+        const Feldwert& w = werte[f];
+        if (!w.gesetzt) return true;
+        const auto m = static_cast<int>(w.zahl % 100);
+        if (w.beschaedigt || m < 1 || m > 12) return false;
+        ziel = KalenderMonat(static_cast<int>(w.zahl / 100), m);
         return true;
     };
 
     Kalenderangaben angaben;
-    if (!monat(stelleBeginn, angaben.beginn)) return falsch("Beginn");
+    if (!monat(beginn, angaben.beginn)) return falsch("Beginn");
     if (angaben.beginn && !beginnPruefen(*angaben.beginn).empty()) return falsch("Beginn");
 
-    const Feld stufe = zahlfeld(satz, stelleStufe, 1);
-    std::optional<KalenderMonat> seit;
-    if (!monat(stelleSeit, seit)) return falsch("Stufe seit");
-    if (stufe.beschaedigt || stufe.gesetzt != seit.has_value() ||
-        (stufe.gesetzt && (stufe.wert < 1 || stufe.wert > hoechsteAktuelleStufe)))
+    const Feldwert& stufenwert = werte[stufe];
+    std::optional<KalenderMonat> stufeSeit;
+    if (!monat(seit, stufeSeit)) return falsch("Stufe seit");
+    if (stufenwert.beschaedigt || stufenwert.gesetzt != stufeSeit.has_value() ||
+        (stufenwert.gesetzt && (stufenwert.zahl < 1 || stufenwert.zahl > hoechsteAktuelleStufe)))
         return falsch("aktuelle Stufe");
-    if (stufe.gesetzt) angaben.aktuelleStufe = AktuelleStufe{stufe.wert, *seit};
+    if (stufenwert.gesetzt)
+        angaben.aktuelleStufe = AktuelleStufe{static_cast<int>(stufenwert.zahl), *stufeSeit};
 
-    for (auto [position, ziel] :
-         {std::pair{stelleAnteilN, &angaben.anteilN}, std::pair{stelleAnteilI, &angaben.anteilI}}) {
-        const Feld anteil = zahlfeld(satz, position, 5);
-        if (!anteil.gesetzt || anteil.beschaedigt || anteil.wert < kleinsterAnteil ||
-            anteil.wert > vollzeitAnteil)
+    for (auto [f, ziel] :
+         {std::pair{anteilN, &angaben.anteilN}, std::pair{anteilI, &angaben.anteilI}}) {
+        const Feldwert& anteil = werte[f];
+        if (!anteil.gesetzt || anteil.beschaedigt || anteil.zahl < kleinsterAnteil ||
+            anteil.zahl > vollzeitAnteil)
             return falsch("Arbeitszeitanteil");
-        *ziel = anteil.wert;
+        *ziel = static_cast<int>(anteil.zahl);
     }
 
-    const Feld prozent = zahlfeld(satz, stelleErhoehung, 3);
+    const Feldwert& prozent = werte[erhoehung];
     std::optional<KalenderMonat> ab;
-    if (!monat(stelleErhoehungAb, ab)) return falsch("Erhöhung ab");
+    if (!monat(erhoehungAb, ab)) return falsch("Erhöhung ab");
     if (prozent.beschaedigt || prozent.gesetzt != ab.has_value() ||
-        prozent.wert > groessteErhoehung)
+        prozent.zahl > groessteErhoehung)
         return falsch("angenommene Erhöhung");
-    if (prozent.gesetzt) angaben.erhoehung = AngenommeneErhoehung{prozent.wert, *ab};
+    if (prozent.gesetzt)
+        angaben.erhoehung = AngenommeneErhoehung{static_cast<int>(prozent.zahl), *ab};
 
-    const Feld sonderzahlung = zahlfeld(satz, stelleSonderzahlung, 1);
-    if (sonderzahlung.beschaedigt || sonderzahlung.wert > 1) return falsch("Jahressonderzahlung");
-    angaben.mitSonderzahlung = !sonderzahlung.gesetzt || sonderzahlung.wert == 1;
-    if (!monat(stelleEnde, angaben.ende)) return falsch("Ende");
+    const Feldwert& bonus = werte[sonderzahlung];
+    if (bonus.beschaedigt || bonus.zahl > 1) return falsch("Jahressonderzahlung");
+    angaben.mitSonderzahlung = !bonus.gesetzt || bonus.zahl == 1;
+    if (!monat(ende, angaben.ende)) return falsch("Ende");
     if (angaben.ende &&
         (!angaben.beginn || *angaben.ende < *angaben.beginn || *angaben.periode() > letzterMonat))
         return falsch("Ende");

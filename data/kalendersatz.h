@@ -13,7 +13,7 @@ namespace korvalt {
 // A record is known by its first two bytes: "st" the case, "tb" its table, "kz" its calendar
 // settings, "fn" the name of one of its two cases, "sv" its tax and insurance settings, "pe" a
 // field of its person. Any other beginning is a record of a later version: a reader passes over it,
-// says so and leaves the file as it is.
+// says so and keeps it to be written back in its place.
 enum class Satzart { fall, tabelle, kalender, fallnamen, steuer, person, unbekannt };
 Satzart satzartVon(const Einstellungssatz& satz);
 

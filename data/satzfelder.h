@@ -1,15 +1,75 @@
-// The digit fields of a settings record: positions count from 1, a value is zero-padded ASCII
-// digits, a setting that is not set is blanks.
+// A settings record described once: the table of its fields (position, length, kind) drives
+// reading it, writing it and keeping what a later version wrote after its last field.
 #pragma once
 
 #include <cstdint>
-#include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "tarifdaten.h"
 
-namespace korvalt::satzfelder {
+namespace korvalt {
+
+// How a field's bytes hold its value.
+enum class Feldart {
+    ziffern,  // ASCII digits, zero-padded; blanks: not set
+    byte,     // one byte whose code is the value: the start group and step durations of "st"
+    text,     // the bytes themselves: a letter, or UTF-8 text padded with blanks
+};
+
+struct Satzfeld {
+    std::string_view name;
+    int position = 0;  // its first byte, counting from 1
+    int laenge = 0;
+    Feldart art = Feldart::ziffern;
+    constexpr int ende() const { return position + laenge - 1; }
+};
+
+// One field's value, as read or to be written.
+struct Feldwert {
+    bool gesetzt = false;      // not blank
+    bool beschaedigt = false;  // digits: holds something else than digits
+    std::int64_t zahl = 0;
+    std::string text;  // the field's bytes as read; what a text field writes, cut or padded
+
+    static Feldwert zahlwert(std::int64_t zahl) { return {true, false, zahl, {}}; }
+    static Feldwert textwert(std::string_view text) { return {true, false, 0, std::string(text)}; }
+};
+
+// A kind of record: its first two bytes and its fields, in the order of their values.
+struct Satzbeschreibung {
+    std::string_view kennung;
+    std::span<const Satzfeld> felder;
+    // The last position this version knows; a later version's settings follow it.
+    constexpr int letzteStelle() const { return felder.back().ende(); }
+};
+
+// Whether the fields follow each other from position 3 without gap or overlap and stay in the
+// record, so that no byte between them is lost on the way through a file.
+constexpr bool lueckenlos(std::span<const Satzfeld> felder) {
+    int naechste = 3;
+    for (const Satzfeld& f : felder) {
+        if (f.position != naechste || f.laenge < 1) return false;
+        naechste = f.ende() + 1;
+    }
+    return naechste - 1 <= int(einstellungssatzLaenge);
+}
+
+// The values of the fields of a record of kind `art`, one per field.
+std::vector<Feldwert> satzLesen(const Einstellungssatz& satz, const Satzbeschreibung& art);
+
+// The record of kind `art` with these values, one per field; a value not set stays blank. The
+// positions after the last field are blank, or those of `gelesen`, the record the case was read
+// with, so that a later version's settings survive a save.
+Einstellungssatz satzSchreiben(const Satzbeschreibung& art, const std::vector<Feldwert>& werte,
+                               const Einstellungssatz* gelesen = nullptr);
+
+// Whether the record holds something after the last field of `art`.
+bool unbekanntesBelegt(const Einstellungssatz& satz, const Satzbeschreibung& art);
+
+namespace satzfelder {
 
 inline std::string_view feld(const Einstellungssatz& satz, int position, int laenge) {
     return {reinterpret_cast<const char*>(satz.data()) + position - 1, std::size_t(laenge)};
@@ -27,27 +87,6 @@ inline std::string zeichenText(char zeichen) {
     return std::string("\\x") + hex[byte >> 4] + hex[byte & 15];
 }
 
-inline void ziffernSchreiben(Einstellungssatz& satz, int position, int laenge, std::int64_t wert) {
-    for (int k = laenge - 1; k >= 0; --k, wert /= 10)
-        satz[std::size_t(position - 1 + k)] = static_cast<unsigned char>('0' + wert % 10);
-}
+}  // namespace satzfelder
 
-// What a field holds: nothing when blank, a value, or damage (anything but digits or blanks).
-struct Feld {
-    bool gesetzt = false;
-    bool beschaedigt = false;
-    std::int64_t wert = 0;
-};
-
-inline Feld zahlfeld(const Einstellungssatz& satz, int position, int laenge) {
-    const auto text = feld(satz, position, laenge);
-    if (leer(text)) return {};
-    Feld f{true, false, 0};
-    for (char c : text) {
-        if (c < '0' || c > '9') return {true, true, 0};
-        f.wert = f.wert * 10 + (c - '0');
-    }
-    return f;
-}
-
-}  // namespace korvalt::satzfelder
+}  // namespace korvalt

@@ -1,7 +1,8 @@
-// Layout of the tax and insurance record. Positions count from 1, as in the other settings records.
+// The tax and insurance record's fields. Positions count from 1, as in the other settings records.
 #include "svsatz.h"
 
-#include <algorithm>
+#include <array>
+#include <vector>
 
 #include "satzfelder.h"
 
@@ -9,79 +10,77 @@ namespace korvalt {
 
 namespace {
 
-using namespace satzfelder;
+// The values in the order of `felder`.
+enum Feld : std::size_t {
+    steuerklasse,        // 1..6
+    kinderfreibetraege,  // tenths
+    kirchensteuer,       // 0, 8 or 9
+    kinder,              // 0 childless
+    sachsen,             // 0 or 1
+    zusatzbeitrag,       // hundredths of a percent
+    privatbeitrag,       // cents
+    zusatzversorgung,    // hundredths of a percent
+};
 
-constexpr int stelleSteuerklasse = 3;        // one digit 1..6
-constexpr int stelleKinderfreibetraege = 4;  // two digits, tenths
-constexpr int stelleKirchensteuer = 6;       // 0, 8 or 9
-constexpr int stelleKinder = 7;              // one digit, 0 childless
-constexpr int stelleSachsen = 8;             // 0 or 1
-constexpr int stelleZusatzbeitrag = 9;       // four digits, hundredths of a percent
-constexpr int stellePrivatbeitrag = 13;      // six digits, cents
-constexpr int stelleZusatzversorgung = 19;   // four digits, hundredths of a percent
-constexpr int letzteBekannteStelle = 22;
+constexpr std::array<Satzfeld, 8> felder{{
+    {"Steuerklasse", 3, 1, Feldart::ziffern},
+    {"Kinderfreibeträge", 4, 2, Feldart::ziffern},
+    {"Kirchensteuer", 6, 1, Feldart::ziffern},
+    {"Kinder", 7, 1, Feldart::ziffern},
+    {"Sachsen", 8, 1, Feldart::ziffern},
+    {"Zusatzbeitrag", 9, 4, Feldart::ziffern},
+    {"private Krankenversicherung", 13, 6, Feldart::ziffern},
+    {"Zusatzversorgung", 19, 4, Feldart::ziffern},
+}};
+static_assert(lueckenlos(felder));
+constexpr Satzbeschreibung svSatz{"sv", felder};
 
 }  // namespace
 
 Einstellungssatz svSatzBilden(const Steuerangaben& a, const Einstellungssatz* gelesen) {
-    Einstellungssatz satz;
-    satz.fill(' ');
-    if (gelesen)
-        std::copy(gelesen->begin() + letzteBekannteStelle, gelesen->end(),
-                  satz.begin() + letzteBekannteStelle);
-    satz[0] = 's';
-    satz[1] = 'v';
-    ziffernSchreiben(satz, stelleSteuerklasse, 1, a.steuerklasse);
-    ziffernSchreiben(satz, stelleKinderfreibetraege, 2, a.kinderfreibetraegeZehntel);
-    ziffernSchreiben(satz, stelleKirchensteuer, 1, a.kirchensteuerProzent);
-    ziffernSchreiben(satz, stelleKinder, 1, a.kinder);
-    ziffernSchreiben(satz, stelleSachsen, 1, a.sachsen ? 1 : 0);
-    if (a.zusatzbeitrag) ziffernSchreiben(satz, stelleZusatzbeitrag, 4, *a.zusatzbeitrag);
-    if (a.privatbeitrag) ziffernSchreiben(satz, stellePrivatbeitrag, 6, *a.privatbeitrag);
-    if (a.zusatzversorgung > 0)
-        ziffernSchreiben(satz, stelleZusatzversorgung, 4, a.zusatzversorgung);
-    return satz;
+    std::vector<Feldwert> werte(felder.size());
+    werte[steuerklasse] = Feldwert::zahlwert(a.steuerklasse);
+    werte[kinderfreibetraege] = Feldwert::zahlwert(a.kinderfreibetraegeZehntel);
+    werte[kirchensteuer] = Feldwert::zahlwert(a.kirchensteuerProzent);
+    werte[kinder] = Feldwert::zahlwert(a.kinder);
+    werte[sachsen] = Feldwert::zahlwert(a.sachsen ? 1 : 0);
+    if (a.zusatzbeitrag) werte[zusatzbeitrag] = Feldwert::zahlwert(*a.zusatzbeitrag);
+    if (a.privatbeitrag) werte[privatbeitrag] = Feldwert::zahlwert(*a.privatbeitrag);
+    if (a.zusatzversorgung > 0) werte[zusatzversorgung] = Feldwert::zahlwert(a.zusatzversorgung);
+    return satzSchreiben(svSatz, werte, gelesen);
 }
 
 std::optional<Steuerangaben> svSatzLesen(const Einstellungssatz& satz, std::string& fehler) {
-    if (feld(satz, 1, 2) != "sv") {
+    if (satzfelder::feld(satz, 1, 2) != svSatz.kennung) {
         fehler = "Der Satz beginnt nicht mit \u201Esv\u201C.";
         return std::nullopt;
     }
-    auto falsch = [&](const std::string& was) {
-        fehler = "Der Steuer- und Sozialversicherungssatz ist beschädigt (" + was + ").";
+    auto falsch = [&](std::string_view was) {
+        fehler =
+            "Der Steuer- und Sozialversicherungssatz ist beschädigt (" + std::string(was) + ").";
         return std::nullopt;
     };
-    // A field that must be set, as a number.
-    auto pflicht = [&](int position, int laenge, int& ziel) {
-        const Feld f = zahlfeld(satz, position, laenge);
-        ziel = static_cast<int>(f.wert);
-        return f.gesetzt && !f.beschaedigt;
-    };
-    Steuerangaben a;
-    int sachsen = 0;
-    if (!pflicht(stelleSteuerklasse, 1, a.steuerklasse)) return falsch("Steuerklasse");
-    if (!pflicht(stelleKinderfreibetraege, 2, a.kinderfreibetraegeZehntel))
-        return falsch("Kinderfreibeträge");
-    if (!pflicht(stelleKirchensteuer, 1, a.kirchensteuerProzent)) return falsch("Kirchensteuer");
-    if (!pflicht(stelleKinder, 1, a.kinder)) return falsch("Kinder");
-    if (!pflicht(stelleSachsen, 1, sachsen) || sachsen > 1) return falsch("Sachsen");
-    a.sachsen = sachsen == 1;
-    const Feld zusatzbeitrag = zahlfeld(satz, stelleZusatzbeitrag, 4);
-    const Feld privatbeitrag = zahlfeld(satz, stellePrivatbeitrag, 6);
-    const Feld zusatzversorgung = zahlfeld(satz, stelleZusatzversorgung, 4);
-    if (zusatzbeitrag.beschaedigt) return falsch("Zusatzbeitrag");
-    if (privatbeitrag.beschaedigt) return falsch("private Krankenversicherung");
-    if (zusatzversorgung.beschaedigt) return falsch("Zusatzversorgung");
-    if (zusatzbeitrag.gesetzt) a.zusatzbeitrag = static_cast<int>(zusatzbeitrag.wert);
-    if (privatbeitrag.gesetzt) a.privatbeitrag = privatbeitrag.wert;
-    a.zusatzversorgung = static_cast<int>(zusatzversorgung.wert);
-    // The limits and what goes together are those the user's input is held to.
-    if (const std::string grund = steuerangabenPruefen(a); !grund.empty()) {
-        std::string ohnePunkt = grund.substr(0, grund.size() - 1);
-        return falsch(ohnePunkt);
+    const std::vector<Feldwert> werte = satzLesen(satz, svSatz);
+    for (std::size_t f = 0; f < werte.size(); ++f) {
+        // Positions 3 to 8 are always written; Saxony is a yes or a no.
+        if (werte[f].beschaedigt || (f <= sachsen && !werte[f].gesetzt) ||
+            (f == sachsen && werte[f].zahl > 1))
+            return falsch(felder[f].name);
     }
-    // Positions 23..75 are left for later settings: not read, and written back as read.
+    Steuerangaben a;
+    a.steuerklasse = static_cast<int>(werte[steuerklasse].zahl);
+    a.kinderfreibetraegeZehntel = static_cast<int>(werte[kinderfreibetraege].zahl);
+    a.kirchensteuerProzent = static_cast<int>(werte[kirchensteuer].zahl);
+    a.kinder = static_cast<int>(werte[kinder].zahl);
+    a.sachsen = werte[sachsen].zahl == 1;
+    if (werte[zusatzbeitrag].gesetzt) a.zusatzbeitrag = static_cast<int>(werte[zusatzbeitrag].zahl);
+    if (werte[privatbeitrag].gesetzt) a.privatbeitrag = werte[privatbeitrag].zahl;
+    a.zusatzversorgung = static_cast<int>(werte[zusatzversorgung].zahl);
+    // The limits and what goes together are those the user's input is held to.
+    if (const std::string grund = steuerangabenPruefen(a); !grund.empty())
+        return falsch(std::string_view(grund).substr(0, grund.size() - 1));
+    // The positions after the last field are left for later settings: not read, and written back
+    // as read (svSatzBilden).
     return a;
 }
 

@@ -36,6 +36,14 @@ inline constexpr std::size_t einstellungssatzLaenge = 75;
 // 75 bytes; the start group and the step durations are stored as byte codes, not as digits.
 using Einstellungssatz = std::array<unsigned char, einstellungssatzLaenge>;
 
+// A record this version cannot read (of a kind it does not know, or damaged), kept to be written
+// back as it was read: after the first `nach` records the case itself writes.
+struct BehaltenerSatz {
+    Einstellungssatz satz;
+    std::size_t nach = 0;
+    bool operator==(const BehaltenerSatz&) const = default;
+};
+
 struct TarifDaten {
     Reihe<FesterText<40>, 0, 11> monatsname;
     Reihe<FesterText<35>, 0, 0> fallname;

@@ -98,7 +98,7 @@ std::optional<Fallgelesen> fallLesen(const Einstellungslesung& lesung,
     const Tariftabelle& eigene = katalog.tabelle(fall.tabelle);
     int startgruppe = *einstellungssatzWiederherstellen(
         lesung.satz, lesung.kalendersatz.value_or(leer), fall, eigene.gruppenzahl(), lesung.person,
-        lesung.fallnamen, lesung.steuersatz);
+        lesung.fallnamen, lesung.steuersatz, lesung.behalten);
     if (statt) {
         startgruppe = gruppeUebertragen(eigene, startgruppe, *statt);
         fall.tabelle = statt->schluessel;

@@ -55,11 +55,7 @@ inline const Sitzung& fallRechnen(const std::uint8_t* daten, std::size_t groesse
     std::optional<Integer> startgruppe;
     if (lesung.ergebnis == Einstellungslesung::Ergebnis::gelesen) {
         KORVALT_PRUEFEN(istFallsatz(lesung.satz), "gelesen ohne Fallsatz");
-        Einstellungssatz leer;
-        leer.fill(' ');
-        startgruppe = sitzung.fallLaden(lesung.satz, lesung.tabellensatz.value_or(leer),
-                                        lesung.kalendersatz.value_or(leer), meldungen,
-                                        lesung.person, lesung.fallnamen, lesung.steuersatz);
+        startgruppe = sitzung.fallLaden(lesung, meldungen);
     } else {
         // The window names the reason and keeps the case it has; here the example case follows,
         // so that what an input computes does not depend on the one before.

@@ -3,6 +3,7 @@
 
 #include <sys/stat.h>
 #include <fstream>
+#include <functional>
 #include <iterator>
 #include <optional>
 #include <string>
@@ -54,6 +55,52 @@ TEST(Einstellungssatz, DauernStehenAnIhrenStellen) {
     EXPECT_EQ(satz.substr(18, 3), "000");
     EXPECT_EQ(satz[6 * 3 + 21 + 2 - 1], '\0');
     EXPECT_EQ(static_cast<unsigned char>(satz[6 * 4 + 45 + 6 - 1]), 255);
+}
+
+// Every field of the case record at its place: a duration changed in the case changes exactly its
+// bytes and comes back. Read a byte early or late, the value takes a neighbour's digit or byte.
+TEST(Einstellungssatz, JedesFeldAnSeinerStelle) {
+    Falltabellen standard;
+    standardfallSetzen(standard);
+    const std::string vorher = alsText(einstellungssatzBilden(9, standard, gruppen2006));
+    struct Zeile {
+        std::string feld;
+        int position;
+        std::string bytes;
+        Integer wert;
+        std::function<Integer&(Falltabellen&)> im;
+    };
+    std::vector<Zeile> zeilen;
+    for (int c = 1; c <= 4; ++c) {
+        const std::string spalte = " Spalte " + std::to_string(c);
+        zeilen.push_back({"Gruppendauer N" + spalte, 1 + 3 * c, "599", 599,
+                          [c](Falltabellen& t) -> Integer& { return t.grdauerN(c); }});
+        zeilen.push_back({"Gruppendauer I" + spalte, 13 + 3 * c, "599", 599,
+                          [c](Falltabellen& t) -> Integer& { return t.grdauerI(c); }});
+        for (int seite = 1; seite <= 2; ++seite)
+            for (int s = 1; s <= 6; ++s)
+                zeilen.push_back(
+                    {"Stufendauer " + std::to_string(seite) + spalte + " Stufe " +
+                         std::to_string(s),
+                     3 + 24 * seite + 6 * (c - 1) + s, "\xC8", 200,
+                     [=](Falltabellen& t) -> Integer& { return t.stufendauer(seite, c, s); }});
+    }
+    for (const Zeile& z : zeilen) {
+        SCOPED_TRACE(z.feld);
+        Falltabellen t = standard;
+        z.im(t) = z.wert;
+        std::string erwartet = vorher;
+        erwartet.replace(std::size_t(z.position - 1), z.bytes.size(), z.bytes);
+        const Einstellungssatz satz = einstellungssatzBilden(9, t, gruppen2006);
+        EXPECT_EQ(alsText(satz), erwartet);
+        Falltabellen zurueck;
+        ASSERT_TRUE(einstellungssatzWiederherstellen(satz, zurueck, gruppen2006));
+        EXPECT_EQ(z.im(zurueck), z.wert);
+    }
+    // The table's key fills positions 3 to 75.
+    const std::string schluessel = "A" + std::string(71, '-') + "Z";
+    EXPECT_EQ(alsText(tabellensatzBilden(schluessel)), "tb" + schluessel);
+    EXPECT_EQ(tabellensatzLesen(ausText("tb" + schluessel)), schluessel);
 }
 
 TEST(Einstellungssatz, HinUndZurueckGibtDenselbenFall) {
@@ -278,8 +325,8 @@ TEST(Einstellungsdatei, RohrUndGeraetWerdenSofortAbgelehnt) {
     }
 }
 
-// A record of a later version is passed over and named; the case opens from the records known, and
-// the file stays as it is.
+// A record of a later version is passed over and named; the case opens from the records known, the
+// file stays as it is, and saving keeps the record.
 TEST(Einstellungsdatei, UnbekannterSatzWirdGenanntUndDerFallGeoeffnet) {
     test::TemporaeresVerzeichnis verzeichnis;
     const auto datei = verzeichnis.pfad() / einstellungsdateiName;
@@ -294,8 +341,8 @@ TEST(Einstellungsdatei, UnbekannterSatzWirdGenanntUndDerFallGeoeffnet) {
               "Die Einstellungsdatei \u201E" + datei.string() +
                   "\u201C wird ohne einen Teil ihrer Angaben geöffnet: der 2. Satz "
                   "beginnt mit \u201Ezz\u201C, den diese Version von Korvalt nicht "
-                  "kennt. Die Datei bleibt unverändert; Speichern schreibt den Fall "
-                  "ohne diese Angaben.");
+                  "kennt. Die Datei bleibt unverändert; Sätze, die diese Version nicht "
+                  "lesen kann, bleiben auch beim Speichern unverändert in der Datei.");
     std::ifstream gelesen(datei, std::ios::binary);
     EXPECT_EQ(std::string(std::istreambuf_iterator<char>(gelesen), {}), inhalt);
 }
@@ -366,4 +413,61 @@ TEST(Einstellungsdatei, GelesenerKalendersatzWirdMitGespeichert) {
         ASSERT_EQ(saetze.size(), 2u);
         EXPECT_EQ(alsText(saetze[0]) + alsText(saetze[1]), inhalt);
     }
+}
+
+// What a later version wrote after the last field of a record goes back as it was when the case
+// clears that field, and the field itself goes back blank: a field not cleared on writing would be
+// read as damaged on the next opening.
+TEST(Einstellungsdatei, SpaetereStellenBleibenWennDasLetzteFeldGeleertWird) {
+    auto spaeter = [](std::size_t laenge) {
+        std::string text;
+        for (std::size_t i = 0; i < laenge; ++i) text += char('a' + i % 26);
+        return text;
+    };
+    Falltabellen standard;
+    standardfallSetzen(standard);
+    const std::string st = alsText(einstellungssatzBilden(9, standard, gruppen2006));
+    const std::string kz = "kz202601       1000010000          204512";
+    const std::string sv = "sv1159200290      0240";
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    std::ofstream(datei, std::ios::binary) << st << kz << spaeter(34) << sv << spaeter(53);
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    ASSERT_EQ(lesung.hinweis, "");
+    Falltabellen t;
+    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, t, gruppen2006,
+                                                 {}, {}, lesung.steuersatz));
+    t.kalender.ende.reset();
+    t.steuer->zusatzversorgung = 0;
+    const auto saetze = einstellungssaetzeBilden("9", t, tabelle2006());
+    ASSERT_EQ(saetze.size(), 3u);
+    EXPECT_EQ(alsText(saetze[1]), kz.substr(0, 35) + std::string(6, ' ') + spaeter(34));
+    EXPECT_EQ(alsText(saetze[2]), sv.substr(0, 18) + std::string(4, ' ') + spaeter(53));
+}
+
+// What this version cannot read, a record of a later kind, a name or person record with a letter it
+// does not know, a damaged one, goes back byte for byte and in its place among the records.
+TEST(Einstellungsdatei, UnlesbareSaetzeBleibenAnIhremPlatz) {
+    Falltabellen standard;
+    standardfallSetzen(standard);
+    std::string inhalt = alsText(einstellungssatzBilden(9, standard, gruppen2006));
+    for (const char* satz : {"zz1", "kz202601       1000010000", "fnNohne", "fnXFall X", "fnI",
+                             "sv100000", "peNAnna", "peD\x07", "peQQuartier", "zz2"})
+        inhalt += alsText(ausText(satz));
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto datei = verzeichnis.pfad() / einstellungsdateiName;
+    std::ofstream(datei, std::ios::binary) << inhalt;
+    const Einstellungslesung lesung = einstellungsdateiLesen(datei);
+    ASSERT_EQ(lesung.behalten.size(), 6u);
+    EXPECT_NE(lesung.hinweis.find("bleiben auch beim Speichern unverändert in der Datei."),
+              std::string::npos)
+        << lesung.hinweis;
+    Falltabellen t;
+    ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, t, gruppen2006,
+                                                 lesung.person, lesung.fallnamen, lesung.steuersatz,
+                                                 lesung.behalten));
+    std::string geschrieben;
+    for (const auto& satz : einstellungssaetzeBilden("9", t, tabelle2006()))
+        geschrieben += alsText(satz);
+    EXPECT_EQ(geschrieben, inhalt);
 }

@@ -4,7 +4,7 @@
 #include <string>
 
 #include "einstellungssatz.h"
-#include "fallnamensatz.h"
+#include "textsatz.h"
 
 using namespace korvalt;
 

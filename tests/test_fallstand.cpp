@@ -7,14 +7,13 @@
 #include "aenderungsname.h"
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
-#include "fallnamensatz.h"
 #include "kalendersatz.h"
 #include "meldungsprotokoll.h"
-#include "personensatz.h"
 #include "sicheredatei.h"
 #include "speicherfall.h"
 #include "svsatz.h"
 #include "tariftabelle.h"
+#include "textsatz.h"
 
 using namespace korvalt;
 

@@ -126,3 +126,35 @@ TEST(Kalendersatz, SatzartenNachDenErstenZweiBytes) {
         unbekannterSatzGrund(3, spaeter),
         "der 3. Satz beginnt mit \u201Ex\\x01\u201C, den diese Version von Korvalt nicht kennt");
 }
+
+// Each field at its positions: written there and read from there. Read a byte early or late, each
+// value changes or the record is damaged.
+TEST(Kalendersatz, JedesFeldAnSeinerStelle) {
+    const struct {
+        const char* feld;
+        Kalenderangaben angaben;
+        const char* bytes;
+    } faelle[] = {
+        {"Beginn 3-8", {.beginn = KalenderMonat(2026, 7)}, "kz202607       1000010000"},
+        {"Stufe 9, seit 10-15",
+         {.aktuelleStufe = AktuelleStufe{3, {2024, 4}}},
+         "kz      32024041000010000"},
+        {"Anteil 16-20", {.anteilN = 7500}, "kz             0750010000"},
+        {"Anteil 21-25", {.anteilI = 9999}, "kz             1000009999"},
+        {"Erhöhung 26-28, ab 29-34",
+         {.erhoehung = AngenommeneErhoehung{25, {2027, 4}}},
+         "kz             1000010000025202704"},
+        {"Jahressonderzahlung 35",
+         {.mitSonderzahlung = false},
+         "kz             1000010000         0"},
+        {"Ende 36-41",
+         {.beginn = KalenderMonat(2026, 1), .ende = KalenderMonat(2045, 12)},
+         "kz202601       1000010000          204512"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.feld);
+        EXPECT_EQ(kalendersatzBilden(f.angaben), satzAus(f.bytes));
+        std::string fehler;
+        EXPECT_EQ(kalendersatzLesen(satzAus(f.bytes), fehler), f.angaben) << fehler;
+    }
+}

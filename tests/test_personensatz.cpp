@@ -8,11 +8,10 @@
 
 #include "einstellungsdatei.h"
 #include "einstellungssatz.h"
-#include "fallnamensatz.h"
 #include "kalendersatz.h"
-#include "personensatz.h"
 #include "svsatz.h"
 #include "tariftabelle.h"
+#include "textsatz.h"
 
 using namespace korvalt;
 
@@ -211,4 +210,25 @@ TEST(Zusatzsaetze, DoppelteBeschaedigteUndUnbekannteSaetze) {
         EXPECT_EQ(lesung.person, f.person);
         EXPECT_NE(lesung.hinweis.find(f.hinweis), std::string::npos) << lesung.hinweis;
     }
+}
+
+// The one record of a text, "pe" and "fn": the letter at 3, the text from 4 to 75. Read a byte
+// early or late, the letter is another one and the text loses its first or its last byte.
+TEST(Textsatz, JedesFeldAnSeinerStelle) {
+    const std::string text = "A" + std::string(70, '-') + "Z";
+    Personenangaben person;
+    person.bearbeiter = text;
+    Fallnamen namen;
+    namen.individuell = text;
+    std::string fehler;
+    ASSERT_EQ(personensaetzeBilden(person), std::vector{ausText("peB" + text)});
+    ASSERT_EQ(fallnamensaetzeBilden(namen), std::vector{ausText("fnI" + text)});
+    const auto angabe = personensatzLesen(ausText("peB" + text), fehler);
+    ASSERT_TRUE(angabe) << fehler;
+    EXPECT_EQ(angabe->feld->kennbuchstabe, 'B');
+    EXPECT_EQ(angabe->text, text);
+    const auto name = fallnamensatzLesen(ausText("fnI" + text), fehler);
+    ASSERT_TRUE(name) << fehler;
+    EXPECT_EQ(name->feld->kennbuchstabe, 'I');
+    EXPECT_EQ(name->text, text);
 }

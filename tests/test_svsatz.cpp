@@ -135,3 +135,28 @@ TEST(Steuerangaben, WasZusammenpasst) {
     a.privatbeitrag = 50000;
     EXPECT_NE(steuerangabenPruefen(a), "");
 }
+
+// Each field at its positions: written there and read from there. Read a byte early or late, each
+// value changes or the record is damaged.
+TEST(SvSatz, JedesFeldAnSeinerStelle) {
+    const struct {
+        const char* feld;
+        Steuerangaben angaben;
+        const char* bytes;
+    } faelle[] = {
+        {"Steuerklasse 3", {.steuerklasse = 4}, "sv400000"},
+        {"Kinderfreibeträge 4-5", {.kinderfreibetraegeZehntel = 15}, "sv115000"},
+        {"Kirchensteuer 6", {.kirchensteuerProzent = 9}, "sv100900"},
+        {"Kinder 7", {.kinder = 3}, "sv100030"},
+        {"Sachsen 8", {.sachsen = true}, "sv100001"},
+        {"Zusatzbeitrag 9-12", {.zusatzbeitrag = 1000}, "sv1000001000"},
+        {"private Versicherung 13-18", {.privatbeitrag = 912345}, "sv100000    912345"},
+        {"Zusatzversorgung 19-22", {.zusatzversorgung = 1000}, "sv100000          1000"},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.feld);
+        EXPECT_EQ(svSatzBilden(f.angaben), satzAus(f.bytes));
+        std::string fehler;
+        EXPECT_EQ(svSatzLesen(satzAus(f.bytes), fehler), f.angaben) << fehler;
+    }
+}
