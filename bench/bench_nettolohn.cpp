@@ -72,7 +72,7 @@ std::vector<Fall> beideFaelle(benchmark::State& state) {
     for (Fall& f : faelle)
         if (saetze)
             f.sonderzahlungen =
-                jahressonderzahlungen({beginn, f.cent, f.gruppe}, tabelle, *saetze, "vka");
+                jahressonderzahlungen({beginn, f.cent, f.gruppe}, tabelle, *saetze, Arbeitgeberseite::vka);
     return faelle;
 }
 

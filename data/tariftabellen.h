@@ -10,6 +10,7 @@
 #include <string_view>
 #include <vector>
 
+#include "arbeitgeberseite.h"
 #include "grenzen.h"
 #include "meldungen.h"
 #include "reihen.h"
@@ -27,12 +28,6 @@ inline constexpr int schluesselLaengeHoechst = 73;
 enum class Aufstiegsregel {
     von2006,       // entry step chosen by pay, small gains topped up by the guarantee
     stufengleich,  // the step is kept (at least step 2), no guarantee
-};
-
-// The side of the collective agreement that pays by the table.
-enum class Arbeitgeberseite {
-    vka,   // the municipalities
-    bund,  // the Federation
 };
 
 // The pay of one step in cents; empty when the table has no such step.

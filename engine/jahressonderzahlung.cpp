@@ -11,7 +11,7 @@ namespace korvalt {
 std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
                                                  const Tariftabelle& tabelle,
                                                  const Sonderzahlungssaetze& saetze,
-                                                 std::string_view seite) {
+                                                 Arbeitgeberseite seite) {
     assert(fall.cent.size() == fall.gruppe.size());
     std::vector<Sonderzahlung> zahlungen;
     if (fall.cent.empty()) return zahlungen;
@@ -63,8 +63,8 @@ std::vector<Sonderzahlung> sonderzahlungenDesFalls(const Falltabellen& t, Seite 
         cent.push_back(t.monatscent(seite)(m));
         gruppe.push_back(t.monatsgruppe(seite)(m));
     }
-    const char* name = tabelle.seite == Arbeitgeberseite::bund ? "bund" : "vka";
-    return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, tabelle, saetze, name);
+    return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, tabelle, saetze,
+                                 tabelle.seite);
 }
 
 std::string sonderzahlungFehltGrund(std::string_view fehler) {
