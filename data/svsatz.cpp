@@ -36,10 +36,11 @@ Einstellungssatz svSatzBilden(const Steuerangaben& a, const Einstellungssatz* ge
     ziffernSchreiben(satz, stelleKirchensteuer, 1, a.kirchensteuerProzent);
     ziffernSchreiben(satz, stelleKinder, 1, a.kinder);
     ziffernSchreiben(satz, stelleSachsen, 1, a.sachsen ? 1 : 0);
-    if (a.zusatzbeitrag) ziffernSchreiben(satz, stelleZusatzbeitrag, 4, *a.zusatzbeitrag);
+    if (a.zusatzbeitrag)
+        ziffernSchreiben(satz, stelleZusatzbeitrag, 4, a.zusatzbeitrag->inHundertsteln());
     if (a.privatbeitrag) ziffernSchreiben(satz, stellePrivatbeitrag, 6, *a.privatbeitrag);
-    if (a.zusatzversorgung > 0)
-        ziffernSchreiben(satz, stelleZusatzversorgung, 4, a.zusatzversorgung);
+    if (a.zusatzversorgung.positiv())
+        ziffernSchreiben(satz, stelleZusatzversorgung, 4, a.zusatzversorgung.inHundertsteln());
     return satz;
 }
 
@@ -73,9 +74,9 @@ std::optional<Steuerangaben> svSatzLesen(const Einstellungssatz& satz, std::stri
     if (zusatzbeitrag.beschaedigt) return falsch("Zusatzbeitrag");
     if (privatbeitrag.beschaedigt) return falsch("private Krankenversicherung");
     if (zusatzversorgung.beschaedigt) return falsch("Zusatzversorgung");
-    if (zusatzbeitrag.gesetzt) a.zusatzbeitrag = static_cast<int>(zusatzbeitrag.wert);
+    if (zusatzbeitrag.gesetzt) a.zusatzbeitrag = Prozentsatz::hundertstel(zusatzbeitrag.wert);
     if (privatbeitrag.gesetzt) a.privatbeitrag = privatbeitrag.wert;
-    a.zusatzversorgung = static_cast<int>(zusatzversorgung.wert);
+    a.zusatzversorgung = Prozentsatz::hundertstel(zusatzversorgung.wert);
     // The limits and what goes together are those the user's input is held to.
     if (const std::string grund = steuerangabenPruefen(a); !grund.empty()) {
         std::string ohnePunkt = grund.substr(0, grund.size() - 1);

@@ -5,6 +5,7 @@
 #include <cassert>
 
 #include "bruchrundung.h"
+#include "jahresrecht.h"
 
 namespace korvalt {
 
@@ -23,7 +24,7 @@ std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
         if (KalenderMonat(jahr, 12) < beginn || KalenderMonat(jahr, 12) > ende) continue;
         Sonderzahlung z;
         z.jahr = jahr;
-        z.gebucht = std::max(KalenderMonat(jahr, 11), beginn);
+        z.gebucht = std::max(KalenderMonat(jahr, jahresrecht(jahr).sonderzahlungsmonat), beginn);
         KalenderMonat gruppenmonat = KalenderMonat(jahr, 9);
         if (beginn >= KalenderMonat(jahr, 10)) {
             gruppenmonat = beginn;

@@ -1,7 +1,7 @@
 // Both cases' month pays through the wage tax and the social insurance.
 #include "nettofall.h"
 
-#include "sozialversicherung.h"
+#include "jahresrecht.h"
 
 namespace korvalt {
 
@@ -35,7 +35,7 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
     const Steuerangaben& a = netto.angaben;
     std::vector<std::string> zeilen{"Lohnsteuer: " + lohnsteuerangabenText(a),
                                     "Sozialversicherung: " + versicherungsangabenText(a)};
-    if (a.zusatzversorgung > 0) {
+    if (a.zusatzversorgung.positiv()) {
         zeilen.push_back(
             "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
     } else {
@@ -45,7 +45,7 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
     if (netto.mitSonderzahlung)
         zeilen.push_back(
             "Netto im Monat der Jahressonderzahlung mit ihr, versteuert als sonstiger Bezug.");
-    if (netto.nachStand2026()) zeilen.push_back(std::string(stand2026Hinweis) + ".");
+    if (netto.nachLetztemStand()) zeilen.push_back(standHinweis() + ".");
     return zeilen;
 }
 

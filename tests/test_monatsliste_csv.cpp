@@ -470,9 +470,9 @@ TEST(Aufruf, AngabenWerdenGelesen) {
     EXPECT_EQ(v.kirchensteuerProzent, 8);
     EXPECT_EQ(v.kinder, 0);
     EXPECT_TRUE(v.sachsen);
-    EXPECT_EQ(v.zusatzbeitrag, 245);
+    EXPECT_EQ(v.zusatzbeitrag, Prozentsatz::hundertstel(245));
     EXPECT_FALSE(v.privatbeitrag);
-    EXPECT_EQ(v.zusatzversorgung, 240);
+    EXPECT_EQ(v.zusatzversorgung, Prozentsatz::hundertstel(240));
     EXPECT_EQ(
         aufrufLesen({"--monatsliste", "-", "--privat-kv", "612,50"}, fehler)->steuer.privatbeitrag,
         61250);

@@ -246,9 +246,9 @@ TEST(Nettofall, Hinweise) {
                   "kinderlos",
                   "Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).",
                   "Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet."}));
-    netto.angaben.zusatzversorgung = 240;
+    netto.angaben.zusatzversorgung = Prozentsatz::hundertstel(240);
     netto.mitSonderzahlung = true;
-    netto.reihen[1].nachStand2026 = true;
+    netto.reihen[1].nachLetztemStand = true;
     const auto mit = nettohinweise(netto);
     ASSERT_EQ(mit.size(), 5u);
     EXPECT_NE(mit[1].find(", Zusatzversorgung 2,4 %"), std::string::npos);
