@@ -90,6 +90,11 @@ bool Tariftabelle::hatBuchstabengruppen() const {
     return false;
 }
 
+int Tariftabelle::stufendauer(int gruppe, int stufe) const {
+    if (gruppenbezeichnung(gruppe) == "1") return stufe == 1 ? 0 : stufendauerEgr1;
+    return regelStufendauern[std::size_t(stufe - 1)];
+}
+
 std::string Tariftabelle::gruppenbezeichnung(int gruppe) const {
     if (gruppe < 1 || gruppe > gruppenzahl()) return {};
     return gruppen[std::size_t(gruppe - 1)];
