@@ -110,10 +110,12 @@ TEST(Lohnsteuer, ProgrammNachMonat) {
             EXPECT_NO_THROW(lohnsteuerBerechnen(recht.lohnsteuerprogramm(m), {})) << recht.jahr;
 }
 
-// No BMF values are at hand before 2026: these are reckoned by hand along the XML, each step in
-// the comment. A month of 4.000 € in tax class I: ZRE4J = 48.000, ANP + SAP = 1.266, the pension
-// part of the Vorsorgepauschale 48.000 × 9,3 % = 4.464 (the 12 % rule gives only 1.900 + 4.464).
-TEST(Lohnsteuer, HandgerechneteFaelleVor2026) {
+// No BMF values are at hand before 2026, nor for a bonus: these are reckoned by hand along the XML,
+// each step in the comment. A month of 4.000 € in tax class I: ZRE4J = 48.000, ANP + SAP = 1.266,
+// the pension part of the Vorsorgepauschale 48.000 × 9,3 % = 4.464 (the 12 % rule gives only
+// 1.900 + 4.464). A bonus (SONSTB) is taxed as the year's tax on JRE4 + SONSTB less that on JRE4,
+// cut to whole euros.
+TEST(Lohnsteuer, HandgerechneteFaelle) {
     const struct {
         const char* name;
         std::string_view programm;
@@ -188,6 +190,38 @@ TEST(Lohnsteuer, HandgerechneteFaelleVor2026) {
              return e;
          }(),
          {54300, 0, 76100, 0, 54300, 76100}},
+        // 2024, the first case with church tax and a bonus of 3.000 € on JRE4 = 48.000: without it
+        // ST 6.667 as above; with it ZRE4J 51.000, VSP 4.743 + 51.000 × 10,15 % = 5.176,50 ->
+        // 9.920, ZVE 39.814, Y = 2,2809, ST = (181,19 Y + 2.397) Y + 1.025,38 = 7.435,34 -> 7.435;
+        // STS = 7.435 − 6.667 = 768 €, no Soli below 18.130.
+        {"2024, 4.000 € und 3.000 € Sonderzahlung",
+         "Lohnsteuer2024",
+         [] {
+             auto e = monatslohn(400000, 1);
+             e.KVZ = Dezimal(17, 1);
+             e.PVZ = 1;
+             e.R = 1;
+             e.SONSTB = Dezimal(300000, 0);
+             e.JRE4 = Dezimal(4800000, 0);
+             return e;
+         }(),
+         {55558, 0, 76800, 0, 55558, 76800}},
+        // 2026, the November of tests/test_nettolohn.cpp: 4.203,56 €, additional rate 2,9 %,
+        // childless, a bonus of 3.573,03 € on JRE4 = 49.984,76. Without it VSP 4.648,58 +
+        // 5.423,34 -> 10.072, ZVE 38.646,76, Y = 2,0847, ST = (173,1 Y + 2.397) Y + 1.034,87 ->
+        // 6.784; with it ZRE4J 53.557,79, VSP 4.980,87 + 5.811,02 -> 10.792, ZVE 41.499,79,
+        // Y = 2,37, ST -> 7.688; STS = 904 €.
+        {"2026, 4.203,56 € und 3.573,03 € Sonderzahlung",
+         "Lohnsteuer2026",
+         [] {
+             auto e = monatslohn(420356, 1);
+             e.KVZ = Dezimal(29, 1);
+             e.PVZ = 1;
+             e.SONSTB = Dezimal(357303, 0);
+             e.JRE4 = Dezimal(4998476, 0);
+             return e;
+         }(),
+         {57483, 0, 90400, 0, 0, 0}},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.name);

@@ -2,6 +2,8 @@
 // rule of the contributions can break.
 #include <gtest/gtest.h>
 
+#include <optional>
+
 #include "jahresrecht.h"
 #include "lohnsteuer.h"
 #include "nettolohn.h"
@@ -121,18 +123,28 @@ TEST(Nettolohn, BeitragHalbAufgerundet) {
 }
 
 // The employee's care rate of 2026: 1,8 %, childless 2,4 %, from the second child 0,25 % less
-// each up to the fifth; in Saxony 0,5 % more. The wage tax takes the same settings.
+// each up to the fifth; in Saxony 0,5 % more. The wage tax takes the same settings. A private
+// member's subsidy is capped at the employer's share for a statutory member, and in Saxony his care
+// share is 3,6 − 2,3 = 1,3 %, not 1,8 %: on 4.000 € half of a premium of 1.200 € is more than
+// 4.000 × (7,3 + 1,45 + 1,8) % = 422,00, in Saxony more than 4.000 × (7,3 + 1,45 + 1,3) % = 402,00.
 TEST(Nettolohn, PflegeNachKindernUndSachsen) {
     const struct {
         const char* name;
         int kinder;
         bool sachsen;
         std::int64_t pflege;  // on 4.000 €
+        std::optional<std::int64_t> privatbeitrag;
+        std::int64_t zuschuss = 0;
     } faelle[] = {
-        {"kinderlos", 0, false, 9600},           {"ein Kind", 1, false, 7200},
-        {"zwei Kinder", 2, false, 6200},         {"fünf Kinder", 5, false, 3200},
-        {"sieben Kinder", 7, false, 3200},       {"Sachsen, kinderlos", 0, true, 11600},
+        {"kinderlos", 0, false, 9600},
+        {"ein Kind", 1, false, 7200},
+        {"zwei Kinder", 2, false, 6200},
+        {"fünf Kinder", 5, false, 3200},
+        {"sieben Kinder", 7, false, 3200},
+        {"Sachsen, kinderlos", 0, true, 11600},
         {"Sachsen, drei Kinder", 3, true, 7200},
+        {"privat", 1, false, 0, 120000, 42200},
+        {"Sachsen, privat", 1, true, 0, 120000, 40200},
     };
     std::int64_t steuerKinderlos = 0;
     for (const auto& f : faelle) {
@@ -140,8 +152,13 @@ TEST(Nettolohn, PflegeNachKindernUndSachsen) {
         Steuerangaben a = klasse1();
         a.kinder = f.kinder;
         a.sachsen = f.sachsen;
+        if (f.privatbeitrag) {
+            a.zusatzbeitrag.reset();
+            a.privatbeitrag = f.privatbeitrag;
+        }
         const Nettomonat m = monat(ganzesJahr(2026, 400000, a), 6);
         EXPECT_EQ(m.pflegeversicherung, f.pflege);
+        EXPECT_EQ(m.arbeitgeberzuschuss, f.zuschuss);
         if (f.kinder == 0 && !f.sachsen) steuerKinderlos = m.lohnsteuer;
         // A lower care contribution leaves less for the Vorsorgepauschale: more tax.
         if (f.kinder == 5) {
