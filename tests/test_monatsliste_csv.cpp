@@ -509,6 +509,8 @@ TEST(Aufruf, AbgelehnteAufrufe) {
         {{"--version", "--version"}, "„--version“ ist zweimal angegeben."},
         {{"--jahresliste", "-", "--ohne-jahressonderzahlung", "--ohne-jahressonderzahlung"},
          "„--ohne-jahressonderzahlung“ ist zweimal angegeben."},
+        {{"--monatsliste", "-", "--sachsen", "--steuerklasse", "1", "--sachsen"},
+         "„--sachsen“ ist zweimal angegeben."},
         {{"a.korvalt", "b.korvalt"}, "Es kann nur eine Falldatei geöffnet werden."},
         {{"a.korvalt", "--monatsliste", "-"},
          "Eine Falldatei wird im Fenster geöffnet; ohne Fenster nennt „--einstellungen DATEI“ den "
