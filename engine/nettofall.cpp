@@ -1,6 +1,8 @@
 // Both cases' month pays through the wage tax and the social insurance.
 #include "nettofall.h"
 
+#include <optional>
+
 #include "jahresrecht.h"
 
 namespace korvalt {
@@ -46,6 +48,14 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
         zeilen.push_back(
             "Netto im Monat der Jahressonderzahlung mit ihr, versteuert als sonstiger Bezug.");
     if (netto.nachLetztemStand()) zeilen.push_back(standHinweis() + ".");
+    // A negative amount alone would look like a fault of the program.
+    std::optional<KalenderMonat> unterNull;
+    for (const Nettoreihe& reihe : netto.reihen)
+        for (const Nettomonat& m : reihe.monate)
+            if (m.netto < 0 && (!unterNull || m.monat < *unterNull)) unterNull = m.monat;
+    if (unterNull)
+        zeilen.push_back("Nettolohn unter 0 ab " + unterNull->text() + ": " + nettoUnterNullGrund +
+                         ".");
     return zeilen;
 }
 

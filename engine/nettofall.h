@@ -42,10 +42,13 @@ Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
                            std::span<const Sonderzahlung> sonderzahlungenI,
                            Nettojahrspeicher* speicher = nullptr);
 
+// Why a month's net pay is below zero: a private premium above the pay.
+inline constexpr const char* nettoUnterNullGrund = "der private Beitrag übersteigt das Entgelt";
+
 // What every output that shows net pay says below it, one line each: the settings, the
 // supplementary pension's tax treatment that is not modelled (and that none was taken into account
 // where none is given), the bonus in its month, the assumption of the last year's law for later
-// years.
+// years, and the first month whose net pay is below zero.
 std::vector<std::string> nettohinweise(const Nettofall& netto);
 
 }  // namespace korvalt

@@ -235,7 +235,7 @@ TEST(Nettofall, OhneBeginnKeinNettoUndDerGrund) {
 }
 
 // The notes below net pay: what the supplementary pension leaves out, the bonus, and the values
-// of 2026 only where a later year is reckoned.
+// of 2026 only where a later year is reckoned, a net below zero only where there is one.
 TEST(Nettofall, Hinweise) {
     Nettofall netto;
     netto.angaben = klasse1Kirche9();
@@ -256,4 +256,13 @@ TEST(Nettofall, Hinweise) {
               "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
     EXPECT_NE(mit[3].find("sonstiger Bezug"), std::string::npos);
     EXPECT_EQ(mit[4], "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
+    // The earliest month below zero of either case.
+    Nettomonat unterNull;
+    unterNull.netto = -1;
+    unterNull.monat = KalenderMonat(2026, 7);
+    netto.reihen[0].monate = {unterNull};
+    unterNull.monat = KalenderMonat(2026, 6);
+    netto.reihen[1].monate = {unterNull};
+    EXPECT_EQ(nettohinweise(netto).back(),
+              "Nettolohn unter 0 ab 06/2026: der private Beitrag übersteigt das Entgelt.");
 }
