@@ -96,10 +96,10 @@ void jahresuebersichtMitSonderzahlung(benchmark::State& state) {
     const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
     if (!saetze) state.SkipWithError(fehler.c_str());
     for (auto _ : state) {
-        const auto bonusN =
-            jahressonderzahlungen({beginn, normal, v.gruppe}, vka.tabelle, *saetze, "vka");
-        const auto bonusI =
-            jahressonderzahlungen({beginn, individuell, v.gruppe}, vka.tabelle, *saetze, "vka");
+        const auto bonusN = jahressonderzahlungen({beginn, normal, v.gruppe}, vka.tabelle, *saetze,
+                                                  Arbeitgeberseite::vka);
+        const auto bonusI = jahressonderzahlungen({beginn, individuell, v.gruppe}, vka.tabelle,
+                                                  *saetze, Arbeitgeberseite::vka);
         const auto uebersicht =
             jahresuebersichtBilden({normal, bonusN}, {individuell, bonusI}, beginn);
         benchmark::DoNotOptimize(uebersicht.gesamt.kumuliert);

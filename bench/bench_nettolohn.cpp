@@ -18,7 +18,7 @@ using namespace korvalt;
 const KalenderMonat beginn = fruehesterBeginn;
 constexpr int monate = 600;
 
-void lohnsteuerprogramm2026(benchmark::State& state) {
+void lohnsteuerprogrammEinesMonats(benchmark::State& state) {
     PapEingaben e;
     e.RE4 = Dezimal(420356, 0);
     e.KVZ = Dezimal(290, 2);
@@ -26,10 +26,10 @@ void lohnsteuerprogramm2026(benchmark::State& state) {
     e.R = 1;
     for (auto _ : state) {
         e.RE4 = e.RE4.add(Dezimal::ONE);
-        benchmark::DoNotOptimize(lohnsteuerBerechnen(Lohnsteuerprogramm::jahr2026, e));
+        benchmark::DoNotOptimize(lohnsteuerBerechnen("Lohnsteuer2026", e));
     }
 }
-BENCHMARK(lohnsteuerprogramm2026);
+BENCHMARK(lohnsteuerprogrammEinesMonats);
 
 struct Fall {
     std::vector<Long> cent;
@@ -71,8 +71,8 @@ std::vector<Fall> beideFaelle(benchmark::State& state) {
     }
     for (Fall& f : faelle)
         if (saetze)
-            f.sonderzahlungen =
-                jahressonderzahlungen({beginn, f.cent, f.gruppe}, tabelle, *saetze, "vka");
+            f.sonderzahlungen = jahressonderzahlungen({beginn, f.cent, f.gruppe}, tabelle, *saetze,
+                                                      Arbeitgeberseite::vka);
     return faelle;
 }
 
@@ -80,7 +80,7 @@ void nettolohn600MonateBeiderFaelle(benchmark::State& state) {
     const std::vector<Fall> faelle = beideFaelle(state);
     Steuerangaben angaben;
     angaben.kirchensteuerProzent = 9;
-    angaben.zusatzversorgung = 240;
+    angaben.zusatzversorgung = Prozentsatz::hundertstel(240);
     for (auto _ : state) {
         for (const Fall& f : faelle) {
             const Nettoreihe reihe =

@@ -57,6 +57,8 @@ std::optional<Aufschluesselung> aufschluesselungBilden(const Nettofall& netto, i
             zeile.bezeichnung = "Private Kranken- und Pflegeversicherung";
         a.zeilen.push_back(std::move(zeile));
     }
+    if ((n && n->netto < 0) || (i && i->netto < 0))
+        a.hinweis = std::string("Nettolohn unter 0: ") + nettoUnterNullGrund + ".";
     return a;
 }
 

@@ -36,6 +36,8 @@ struct Aufschluesselung {
     int monat = 0;  // from 1
     KalenderMonat datum = fruehesterBeginn;
     std::vector<Aufschluesselungszeile> zeilen;
+    // "Nettolohn unter 0: …" when either case's net pay of the month is below zero, else "".
+    std::string hinweis;
 };
 
 // Month `monat` of both cases; nothing for a month neither case has. Lines that are 0 in both cases

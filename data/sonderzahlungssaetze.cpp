@@ -18,13 +18,6 @@ std::optional<int> zahl(const std::string& text, std::size_t hoechsteZiffern) {
     return wert;
 }
 
-bool istSeite(const std::string& text) {
-    if (text.empty()) return false;
-    for (char c : text)
-        if (c < 'a' || c > 'z') return false;
-    return true;
-}
-
 }  // namespace
 
 Entgeltband entgeltband(std::string_view gruppenbezeichnung) {
@@ -38,7 +31,7 @@ Entgeltband entgeltband(std::string_view gruppenbezeichnung) {
     return Entgeltband::egr13bis15;
 }
 
-std::optional<int> Sonderzahlungssaetze::satz(std::string_view seite, int jahr,
+std::optional<int> Sonderzahlungssaetze::satz(Arbeitgeberseite seite, int jahr,
                                               Entgeltband band) const {
     std::optional<int> gefunden;
     for (const Zeile& zeile : zeilen_)
@@ -67,16 +60,18 @@ std::optional<Sonderzahlungssaetze> sonderzahlungssaetzeLesen(std::istream& quel
             return falsch(
                 "erwartet: Bereich;ab Jahr;Satz EGr. 1–8;Satz EGr. 9a–12;Satz EGr. 13–15");
         Sonderzahlungssaetze::Zeile z;
-        z.seite = felder[0];
-        if (!istSeite(z.seite))
-            return falsch("Der Bereich \u201E" + z.seite + "\u201C besteht nicht aus a bis z.");
+        const auto seite = seiteLesen(felder[0]);
+        if (!seite)
+            return falsch("Der Bereich \u201E" + felder[0] +
+                          "\u201C ist unbekannt (vka oder bund).");
+        z.seite = *seite;
         const auto jahr = zahl(felder[1], 4);
         if (!jahr || felder[1].size() != 4)
             return falsch("Das Jahr \u201E" + felder[1] + "\u201C hat nicht vier Ziffern.");
         z.abJahr = *jahr;
         for (const Sonderzahlungssaetze::Zeile& frueher : zeilen)
             if (frueher.seite == z.seite && frueher.abJahr >= z.abJahr)
-                return falsch("Die Jahre des Bereichs \u201E" + z.seite +
+                return falsch("Die Jahre des Bereichs \u201E" + felder[0] +
                               "\u201C steigen nicht auf.");
         for (std::size_t band = 0; band < 3; ++band) {
             const auto satz = zahl(felder[band + 2], 5);

@@ -10,6 +10,8 @@
 #include <string_view>
 #include <vector>
 
+#include "arbeitgeberseite.h"
+
 namespace korvalt {
 
 inline constexpr const char* sonderzahlungssaetzeName = "jahressonderzahlung.csv";
@@ -23,7 +25,7 @@ Entgeltband entgeltband(std::string_view gruppenbezeichnung);
 class Sonderzahlungssaetze {
   public:
     struct Zeile {
-        std::string seite;          // "vka", "bund"
+        Arbeitgeberseite seite = Arbeitgeberseite::vka;
         int abJahr = 0;             // the first calendar year of the rates
         std::array<int, 3> satz{};  // hundredths of a percent, by band
     };
@@ -33,15 +35,15 @@ class Sonderzahlungssaetze {
 
     // The rate in hundredths of a percent (8500 = 85 %): the line of the side with the latest year
     // up to `jahr`. Nothing for a side the file lacks or a year before its first line.
-    std::optional<int> satz(std::string_view seite, int jahr, Entgeltband band) const;
+    std::optional<int> satz(Arbeitgeberseite seite, int jahr, Entgeltband band) const;
 
   private:
     std::vector<Zeile> zeilen_;
 };
 
-// Reads the file: a heading line, then "side;first year;rate 1–8;rate 9a–12;rate 13–15", the rates
-// in hundredths of a percent, the years of a side ascending. Nothing, and a German reason with the
-// line number, when it is not sound.
+// Reads the file: a heading line, then "side (vka or bund);first year;rate 1–8;rate 9a–12;rate
+// 13–15", the rates in hundredths of a percent, the years of a side ascending. Nothing, and a
+// German reason with the line number, when it is not sound.
 std::optional<Sonderzahlungssaetze> sonderzahlungssaetzeLesen(std::istream& quelle,
                                                               std::string& fehler);
 

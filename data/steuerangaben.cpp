@@ -27,10 +27,9 @@ std::string kinderfreibetraegeFehler(int zehntel) {
     return "";
 }
 
-std::string zusatzbeitragFehler(int hundertstel) {
-    if (hundertstel < 0 || hundertstel > groessterZusatzbeitrag)
-        return "Der Zusatzbeitrag von " + prozentHundertstelText(hundertstel) +
-               " liegt nicht zwischen 0 und 10 %.";
+std::string zusatzbeitragFehler(Prozentsatz satz) {
+    if (satz < Prozentsatz{} || satz > groessterZusatzbeitrag)
+        return "Der Zusatzbeitrag von " + prozentText(satz) + " liegt nicht zwischen 0 und 10 %.";
     return "";
 }
 
@@ -41,9 +40,9 @@ std::string privatbeitragFehler(std::int64_t cent) {
     return "";
 }
 
-std::string zusatzversorgungFehler(int hundertstel) {
-    if (hundertstel < 0 || hundertstel > groessteZusatzversorgung)
-        return "Der Anteil zur Zusatzversorgung von " + prozentHundertstelText(hundertstel) +
+std::string zusatzversorgungFehler(Prozentsatz satz) {
+    if (satz < Prozentsatz{} || satz > groessteZusatzversorgung)
+        return "Der Anteil zur Zusatzversorgung von " + prozentText(satz) +
                " liegt nicht zwischen 0 und 10 %.";
     return "";
 }
@@ -108,16 +107,17 @@ std::optional<int> kinderLesen(std::string_view text, std::string& fehler) {
     return wert;
 }
 
-std::optional<int> zusatzbeitragLesen(std::string_view text, std::string& fehler) {
+std::optional<Prozentsatz> zusatzbeitragLesen(std::string_view text, std::string& fehler) {
     const auto wert = dezimalLesen(text, 2);
     if (!wert) {
         fehler = zitiert(text) +
                  " ist kein Zusatzbeitrag (Prozent mit höchstens zwei Nachkommastellen, etwa 2,9).";
         return std::nullopt;
     }
-    fehler = zusatzbeitragFehler(static_cast<int>(*wert));
+    const auto satz = Prozentsatz::hundertstel(*wert);
+    fehler = zusatzbeitragFehler(satz);
     if (!fehler.empty()) return std::nullopt;
-    return static_cast<int>(*wert);
+    return satz;
 }
 
 std::optional<std::int64_t> privatbeitragLesen(std::string_view text, std::string& fehler) {
@@ -132,7 +132,7 @@ std::optional<std::int64_t> privatbeitragLesen(std::string_view text, std::strin
     return *wert;
 }
 
-std::optional<int> zusatzversorgungLesen(std::string_view text, std::string& fehler) {
+std::optional<Prozentsatz> zusatzversorgungLesen(std::string_view text, std::string& fehler) {
     const auto wert = dezimalLesen(text, 2);
     if (!wert) {
         fehler = zitiert(text) +
@@ -140,9 +140,10 @@ std::optional<int> zusatzversorgungLesen(std::string_view text, std::string& feh
                  "Nachkommastellen, etwa 2,4).";
         return std::nullopt;
     }
-    fehler = zusatzversorgungFehler(static_cast<int>(*wert));
+    const auto satz = Prozentsatz::hundertstel(*wert);
+    fehler = zusatzversorgungFehler(satz);
     if (!fehler.empty()) return std::nullopt;
-    return static_cast<int>(*wert);
+    return satz;
 }
 
 std::string steuerklasseText(int steuerklasse) {
@@ -156,8 +157,8 @@ std::string kinderfreibetraegeText(int zehntel) {
     return ohneNullenAmEnde(dezimalText(zehntel, 1));
 }
 
-std::string prozentHundertstelText(int hundertstel) {
-    return ohneNullenAmEnde(dezimalText(hundertstel, 2)) + " %";
+std::string prozentText(Prozentsatz satz) {
+    return ohneNullenAmEnde(dezimalText(satz.inZehntausendsteln(), 4)) + " %";
 }
 
 std::string monatsbeitragText(std::int64_t cent) {
@@ -178,8 +179,7 @@ std::string versicherungsangabenText(const Steuerangaben& a) {
     if (a.privatbeitrag)
         text = "privat versichert (" + monatsbeitragText(*a.privatbeitrag) + " im Monat)";
     else if (a.zusatzbeitrag)
-        text = "gesetzlich versichert (Zusatzbeitrag " + prozentHundertstelText(*a.zusatzbeitrag) +
-               ")";
+        text = "gesetzlich versichert (Zusatzbeitrag " + prozentText(*a.zusatzbeitrag) + ")";
     else
         text = "gesetzlich versichert (durchschnittlicher Zusatzbeitrag)";
     if (a.kinder == 0)
@@ -189,8 +189,8 @@ std::string versicherungsangabenText(const Steuerangaben& a) {
     else
         text += ", " + std::to_string(a.kinder) + " Kinder unter 25";
     if (a.sachsen) text += ", Sachsen";
-    if (a.zusatzversorgung > 0)
-        text += ", Zusatzversorgung " + prozentHundertstelText(a.zusatzversorgung);
+    if (a.zusatzversorgung.positiv())
+        text += ", Zusatzversorgung " + prozentText(a.zusatzversorgung);
     return text;
 }
 

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "prozentsatz.h"
+
 namespace korvalt {
 
 inline constexpr int kleinsteSteuerklasse = 1;
@@ -21,10 +23,10 @@ inline constexpr int hoechsteKlasseMitKinderfreibetraegen = 4;
 // 23 or older); otherwise the number of children under 25 (a parent whose children are all older
 // gives 1: no surcharge, no reduction).
 inline constexpr int groessteKinderzahl = 9;
-// Rates in hundredths of a percent: a health fund's additional rate and the supplementary-pension
-// share, 0 to 10 %.
-inline constexpr int groessterZusatzbeitrag = 1000;
-inline constexpr int groessteZusatzversorgung = 1000;
+// A health fund's additional rate and the supplementary-pension share: 0 to 10 %, typed with at
+// most two decimals.
+inline constexpr Prozentsatz groessterZusatzbeitrag = Prozentsatz::hundertstel(1000);
+inline constexpr Prozentsatz groessteZusatzversorgung = Prozentsatz::hundertstel(1000);
 // A private insurance's monthly premium for health and care, in cents.
 inline constexpr std::int64_t kleinsterPrivatbeitrag = 1;
 inline constexpr std::int64_t groessterPrivatbeitrag = 999999;
@@ -36,10 +38,10 @@ struct Steuerangaben {
     int kinder = 0;                // for the care insurance, 0 childless
     bool sachsen = false;
     // Statutory insurance: the fund's full additional rate; nothing is the year's average.
-    std::optional<int> zusatzbeitrag;
+    std::optional<Prozentsatz> zusatzbeitrag;
     // Private insurance: its monthly premium in cents; then there is no additional rate.
     std::optional<std::int64_t> privatbeitrag;
-    int zusatzversorgung = 0;  // hundredths of a percent of the pensionable pay, 0 none
+    Prozentsatz zusatzversorgung;  // of the pensionable pay, 0 none
 
     bool operator==(const Steuerangaben&) const = default;
     bool privatVersichert() const { return privatbeitrag.has_value(); }
@@ -57,18 +59,18 @@ std::optional<int> kinderfreibetraegeLesen(std::string_view text, std::string& f
 // "8" or "9", a "%" after it allowed.
 std::optional<int> kirchensteuerLesen(std::string_view text, std::string& fehler);
 std::optional<int> kinderLesen(std::string_view text, std::string& fehler);
-// "2,9" -> 290 (hundredths of a percent).
-std::optional<int> zusatzbeitragLesen(std::string_view text, std::string& fehler);
+// "2,9" -> 2,9 %.
+std::optional<Prozentsatz> zusatzbeitragLesen(std::string_view text, std::string& fehler);
 // "612,50" -> 61250 (cents), a "€" after it allowed.
 std::optional<std::int64_t> privatbeitragLesen(std::string_view text, std::string& fehler);
-std::optional<int> zusatzversorgungLesen(std::string_view text, std::string& fehler);
+std::optional<Prozentsatz> zusatzversorgungLesen(std::string_view text, std::string& fehler);
 
 // "I" .. "VI", as the tax classes are written.
 std::string steuerklasseText(int steuerklasse);
 // 15 -> "1,5", 10 -> "1".
 std::string kinderfreibetraegeText(int zehntel);
-// 290 -> "2,9 %", 245 -> "2,45 %".
-std::string prozentHundertstelText(int hundertstel);
+// "2,9 %", "2,45 %": no trailing zeros.
+std::string prozentText(Prozentsatz satz);
 // 61250 -> "612,50 €".
 std::string monatsbeitragText(std::int64_t cent);
 

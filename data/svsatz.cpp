@@ -44,9 +44,11 @@ Einstellungssatz svSatzBilden(const Steuerangaben& a, const Einstellungssatz* ge
     werte[kirchensteuer] = Feldwert::zahlwert(a.kirchensteuerProzent);
     werte[kinder] = Feldwert::zahlwert(a.kinder);
     werte[sachsen] = Feldwert::zahlwert(a.sachsen ? 1 : 0);
-    if (a.zusatzbeitrag) werte[zusatzbeitrag] = Feldwert::zahlwert(*a.zusatzbeitrag);
+    if (a.zusatzbeitrag)
+        werte[zusatzbeitrag] = Feldwert::zahlwert(a.zusatzbeitrag->inHundertsteln());
     if (a.privatbeitrag) werte[privatbeitrag] = Feldwert::zahlwert(*a.privatbeitrag);
-    if (a.zusatzversorgung > 0) werte[zusatzversorgung] = Feldwert::zahlwert(a.zusatzversorgung);
+    if (a.zusatzversorgung.positiv())
+        werte[zusatzversorgung] = Feldwert::zahlwert(a.zusatzversorgung.inHundertsteln());
     return satzSchreiben(svSatz, werte, gelesen);
 }
 
@@ -73,9 +75,10 @@ std::optional<Steuerangaben> svSatzLesen(const Einstellungssatz& satz, std::stri
     a.kirchensteuerProzent = static_cast<int>(werte[kirchensteuer].zahl);
     a.kinder = static_cast<int>(werte[kinder].zahl);
     a.sachsen = werte[sachsen].zahl == 1;
-    if (werte[zusatzbeitrag].gesetzt) a.zusatzbeitrag = static_cast<int>(werte[zusatzbeitrag].zahl);
+    if (werte[zusatzbeitrag].gesetzt)
+        a.zusatzbeitrag = Prozentsatz::hundertstel(werte[zusatzbeitrag].zahl);
     if (werte[privatbeitrag].gesetzt) a.privatbeitrag = werte[privatbeitrag].zahl;
-    a.zusatzversorgung = static_cast<int>(werte[zusatzversorgung].zahl);
+    a.zusatzversorgung = Prozentsatz::hundertstel(werte[zusatzversorgung].zahl);
     // The limits and what goes together are those the user's input is held to.
     if (const std::string grund = steuerangabenPruefen(a); !grund.empty())
         return falsch(std::string_view(grund).substr(0, grund.size() - 1));

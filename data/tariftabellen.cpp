@@ -90,6 +90,11 @@ bool Tariftabelle::hatBuchstabengruppen() const {
     return false;
 }
 
+int Tariftabelle::stufendauer(int gruppe, int stufe) const {
+    if (gruppenbezeichnung(gruppe) == "1") return stufe == 1 ? 0 : stufendauerEgr1;
+    return regelStufendauern[std::size_t(stufe - 1)];
+}
+
 std::string Tariftabelle::gruppenbezeichnung(int gruppe) const {
     if (gruppe < 1 || gruppe > gruppenzahl()) return {};
     return gruppen[std::size_t(gruppe - 1)];
@@ -299,11 +304,11 @@ std::optional<Tabellenkatalog> tabellenlisteLesen(std::istream& quelle, std::str
                           "\u201C ist unbekannt (2006 oder stufengleich).");
         if (t.quelle.empty()) return falsch("Die Datei fehlt.");
         if (felder.size() == 7) {
-            if (felder[5] == "bund")
-                t.seite = Arbeitgeberseite::bund;
-            else if (felder[5] != "vka")
+            const auto seite = seiteLesen(felder[5]);
+            if (!seite)
                 return falsch("Die Seite \u201E" + felder[5] +
                               "\u201C ist unbekannt (vka oder bund).");
+            t.seite = *seite;
             if (!istMonat(felder[6]))
                 return falsch("Der Monat \u201E" + felder[6] +
                               "\u201C, ab dem die Tabelle gilt, hat nicht die Form JJJJ-MM.");

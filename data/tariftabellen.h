@@ -2,6 +2,7 @@
 // each, read at start-up from the list of tables beside the tariff file.
 #pragma once
 
+#include <array>
 #include <cstdint>
 #include <filesystem>
 #include <istream>
@@ -10,6 +11,7 @@
 #include <string_view>
 #include <vector>
 
+#include "arbeitgeberseite.h"
 #include "grenzen.h"
 #include "meldungen.h"
 #include "reihen.h"
@@ -29,11 +31,11 @@ enum class Aufstiegsregel {
     stufengleich,  // the step is kept (at least step 2), no guarantee
 };
 
-// The side of the collective agreement that pays by the table.
-enum class Arbeitgeberseite {
-    vka,   // the municipalities
-    bund,  // the Federation
-};
+// The months a step lasts before the next under § 16 Abs. 3 TVöD: 12, 24, 36, 48 and 60 in steps 1
+// to 5; step 6 is the last. EGr. 1 has no step 1 and stays 48 months in each of steps 2 to 5 (§ 16
+// Abs. 4 TVöD).
+inline constexpr std::array<int, 5> regelStufendauern{12, 24, 36, 48, 60};
+inline constexpr int stufendauerEgr1 = 48;
 
 // The pay of one step in cents; empty when the table has no such step.
 using Stufenentgelt = std::optional<std::int32_t>;
@@ -86,6 +88,9 @@ struct Tariftabelle {
     std::optional<std::string> startgruppeBestaetigt(std::string_view text) const;
     // The field's text after an arrow button stepped the start group in `text` by `schritt`.
     std::string startgruppeGeschritten(std::string_view text, int schritt) const;
+    // The months step `stufe` (1..5) of `gruppe` lasts by the agreement; 0 for a step the group
+    // does not have.
+    int stufendauer(int gruppe, int stufe) const;
     int satznummer(int gruppe) const { return tarifsatzNummer(satzbasis, gruppenzahl(), gruppe); }
     int letzterSatz() const { return satznummer(1); }
 };

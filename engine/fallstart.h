@@ -43,9 +43,9 @@ struct Steuervorgaben {
     std::optional<int> kirchensteuerProzent;
     std::optional<int> kinder;
     bool sachsen = false;
-    std::optional<int> zusatzbeitrag;
+    std::optional<Prozentsatz> zusatzbeitrag;
     std::optional<std::int64_t> privatbeitrag;
-    std::optional<int> zusatzversorgung;
+    std::optional<Prozentsatz> zusatzversorgung;
 
     bool leer() const {
         return !steuerklasse && !kinderfreibetraegeZehntel && !kirchensteuerProzent && !kinder &&

@@ -107,10 +107,8 @@ Fallnamen hoehergruppierungNamen(const Hoehergruppierung& h) {
 
 Reihe<Integer, 1, 6> hoehergruppierungStufendauern(const Tariftabelle& tabelle, int gruppe) {
     Reihe<Integer, 1, 6> dauern;
-    const bool egr1 = tabelle.gruppenbezeichnung(gruppe) == "1";
-    constexpr Integer standard[] = {12, 24, 36, 48, 60};
     for (int stufe = 1; stufe <= 5; ++stufe)
-        dauern(stufe) = egr1 ? (stufe == 1 ? 0 : 48) : standard[stufe - 1];
+        dauern(stufe) = static_cast<Integer>(tabelle.stufendauer(gruppe, stufe));
     dauern(6) = groessteStufendauer;
     return dauern;
 }

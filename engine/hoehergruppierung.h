@@ -44,9 +44,8 @@ KalenderMonat hoehergruppierungEnde(const Hoehergruppierung& h);
 // „ohne Höhergruppierung“ and „mit Höhergruppierung nach 9b zum 07/2026“.
 Fallnamen hoehergruppierungNamen(const Hoehergruppierung& h);
 
-// The step durations of § 16 for a column of group `gruppe`: 12, 24, 36, 48 and 60 months in
-// steps 1 to 5, in EGr. 1 (which has no step 1) 48 in each of steps 2 to 5; 255, the largest a
-// field takes, in step 6.
+// The step durations of a column of group `gruppe`: the table's (`Tariftabelle::stufendauer`) in
+// steps 1 to 5; 255, the largest a field takes, in step 6.
 Reihe<Integer, 1, 6> hoehergruppierungStufendauern(const Tariftabelle& tabelle, int gruppe);
 
 // Sets up the case of the promotion check in `t`: the start group, the standard step durations

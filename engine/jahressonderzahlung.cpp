@@ -5,13 +5,14 @@
 #include <cassert>
 
 #include "bruchrundung.h"
+#include "jahresrecht.h"
 
 namespace korvalt {
 
 std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
                                                  const Tariftabelle& tabelle,
                                                  const Sonderzahlungssaetze& saetze,
-                                                 std::string_view seite) {
+                                                 Arbeitgeberseite seite) {
     assert(fall.cent.size() == fall.gruppe.size());
     std::vector<Sonderzahlung> zahlungen;
     if (fall.cent.empty()) return zahlungen;
@@ -23,7 +24,7 @@ std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
         if (KalenderMonat(jahr, 12) < beginn || KalenderMonat(jahr, 12) > ende) continue;
         Sonderzahlung z;
         z.jahr = jahr;
-        z.gebucht = std::max(KalenderMonat(jahr, 11), beginn);
+        z.gebucht = std::max(KalenderMonat(jahr, jahresrecht(jahr).sonderzahlungsmonat), beginn);
         KalenderMonat gruppenmonat = KalenderMonat(jahr, 9);
         if (beginn >= KalenderMonat(jahr, 10)) {
             gruppenmonat = beginn;
@@ -63,8 +64,8 @@ std::vector<Sonderzahlung> sonderzahlungenDesFalls(const Falltabellen& t, Seite 
         cent.push_back(t.monatscent(seite)(m));
         gruppe.push_back(t.monatsgruppe(seite)(m));
     }
-    const char* name = tabelle.seite == Arbeitgeberseite::bund ? "bund" : "vka";
-    return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, tabelle, saetze, name);
+    return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, tabelle, saetze,
+                                 tabelle.seite);
 }
 
 std::string sonderzahlungFehltGrund(std::string_view fehler) {

@@ -41,13 +41,13 @@ struct Sonderzahlung {
 
 // The bonus of every year whose 1 December lies in the case: base × rate × twelfths / 12, exactly,
 // rounded once to the cent, a half up. A new hire's twelfths are the months of the year from
-// `beginn` on. The rate is that of `seite` ("vka", "bund") in that year
+// `beginn` on. The rate is that of `seite` in that year
 // for the group in September, or in the first month of a case beginning in October or later; a
 // year without a rate has no bonus.
 std::vector<Sonderzahlung> jahressonderzahlungen(const Fallmonate& fall,
                                                  const Tariftabelle& tabelle,
                                                  const Sonderzahlungssaetze& saetze,
-                                                 std::string_view seite);
+                                                 Arbeitgeberseite seite);
 
 // The bonuses of one case of `t` as the last calculation left it (its month pays in cents and
 // groups to its last month, from the start month `beginn`), under the rates of the table's

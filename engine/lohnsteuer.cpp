@@ -1,6 +1,9 @@
 // Runs the generated wage-tax programs: a fresh program per payment, its inputs set, MAIN run.
 #include "lohnsteuer.h"
 
+#include <stdexcept>
+#include <string>
+
 #include "Lohnsteuer2024.h"
 #include "Lohnsteuer2024Dezember.h"
 #include "Lohnsteuer2025.h"
@@ -36,28 +39,23 @@ PapErgebnis rechnen(const PapEingaben& e) {
     return {cent(p.LSTLZZ), cent(p.SOLZLZZ), cent(p.STS), cent(p.SOLZS), cent(p.BK), cent(p.BKS)};
 }
 
+// Every program built, under the name of its XML, as the year's law names it.
+constexpr struct {
+    std::string_view name;
+    PapErgebnis (*rechnen)(const PapEingaben&);
+} programme[] = {
+    {"Lohnsteuer2024", &rechnen<pap::Lohnsteuer2024>},
+    {"Lohnsteuer2024Dezember", &rechnen<pap::Lohnsteuer2024Dezember>},
+    {"Lohnsteuer2025", &rechnen<pap::Lohnsteuer2025>},
+    {"Lohnsteuer2026", &rechnen<pap::Lohnsteuer2026>},
+};
+
 }  // namespace
 
-Lohnsteuerprogramm lohnsteuerprogramm(KalenderMonat monat) {
-    if (monat.jahr() <= 2024)
-        return monat.monat() == 12 ? Lohnsteuerprogramm::dezember2024
-                                   : Lohnsteuerprogramm::jahr2024;
-    if (monat.jahr() == 2025) return Lohnsteuerprogramm::jahr2025;
-    return Lohnsteuerprogramm::jahr2026;
-}
-
-PapErgebnis lohnsteuerBerechnen(Lohnsteuerprogramm programm, const PapEingaben& eingaben) {
-    switch (programm) {
-        case Lohnsteuerprogramm::jahr2024:
-            return rechnen<pap::Lohnsteuer2024>(eingaben);
-        case Lohnsteuerprogramm::dezember2024:
-            return rechnen<pap::Lohnsteuer2024Dezember>(eingaben);
-        case Lohnsteuerprogramm::jahr2025:
-            return rechnen<pap::Lohnsteuer2025>(eingaben);
-        case Lohnsteuerprogramm::jahr2026:
-            break;
-    }
-    return rechnen<pap::Lohnsteuer2026>(eingaben);
+PapErgebnis lohnsteuerBerechnen(std::string_view programm, const PapEingaben& eingaben) {
+    for (const auto& p : programme)
+        if (p.name == programm) return p.rechnen(eingaben);
+    throw std::out_of_range("kein Lohnsteuerprogramm \u201E" + std::string(programm) + "\u201C");
 }
 
 }  // namespace korvalt

@@ -1,20 +1,14 @@
-// The wage tax of one payment by the official wage-tax program (PAP) of the BMF in force in its
-// month. The programs are generated at build time from the BMF's XML (tarif/lohnsteuer/).
+// The wage tax of one payment by an official wage-tax program (PAP) of the BMF; which one is in
+// force in a month is the year's law (data/jahresrecht.h). The programs are generated at build time
+// from the BMF's XML (tarif/lohnsteuer/).
 #pragma once
 
 #include <cstdint>
+#include <string_view>
 
 #include "dezimal.h"
-#include "kalendermonat.h"
 
 namespace korvalt {
-
-enum class Lohnsteuerprogramm { jahr2024, dezember2024, jahr2025, jahr2026 };
-
-// January to November 2024 the program of 2024, December 2024 its December version (the raised
-// basic allowance), 2025 and 2026 their own, every later month the one of 2026. Months before 2024
-// have none of these programs: the caller does not ask for them.
-Lohnsteuerprogramm lohnsteuerprogramm(KalenderMonat monat);
 
 // The program's inputs under the program's own names, with its defaults; amounts in cents. Only
 // the inputs a payroll of a monthly wage needs; the program has more (pensions, allowances, the
@@ -49,6 +43,8 @@ struct PapErgebnis {
     bool operator==(const PapErgebnis&) const = default;
 };
 
-PapErgebnis lohnsteuerBerechnen(Lohnsteuerprogramm programm, const PapEingaben& eingaben);
+// Runs the program of that name ("Lohnsteuer2025", as its XML); std::out_of_range for a name no
+// program was built for.
+PapErgebnis lohnsteuerBerechnen(std::string_view programm, const PapEingaben& eingaben);
 
 }  // namespace korvalt

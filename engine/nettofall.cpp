@@ -1,7 +1,9 @@
 // Both cases' month pays through the wage tax and the social insurance.
 #include "nettofall.h"
 
-#include "sozialversicherung.h"
+#include <optional>
+
+#include "jahresrecht.h"
 
 namespace korvalt {
 
@@ -35,7 +37,7 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
     const Steuerangaben& a = netto.angaben;
     std::vector<std::string> zeilen{"Lohnsteuer: " + lohnsteuerangabenText(a),
                                     "Sozialversicherung: " + versicherungsangabenText(a)};
-    if (a.zusatzversorgung > 0) {
+    if (a.zusatzversorgung.positiv()) {
         zeilen.push_back(
             "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
     } else {
@@ -45,7 +47,15 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
     if (netto.mitSonderzahlung)
         zeilen.push_back(
             "Netto im Monat der Jahressonderzahlung mit ihr, versteuert als sonstiger Bezug.");
-    if (netto.nachStand2026()) zeilen.push_back(std::string(stand2026Hinweis) + ".");
+    if (netto.nachLetztemStand()) zeilen.push_back(standHinweis() + ".");
+    // A negative amount alone would look like a fault of the program.
+    std::optional<KalenderMonat> unterNull;
+    for (const Nettoreihe& reihe : netto.reihen)
+        for (const Nettomonat& m : reihe.monate)
+            if (m.netto < 0 && (!unterNull || m.monat < *unterNull)) unterNull = m.monat;
+    if (unterNull)
+        zeilen.push_back("Nettolohn unter 0 ab " + unterNull->text() + ": " + nettoUnterNullGrund +
+                         ".");
     return zeilen;
 }
 

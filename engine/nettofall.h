@@ -28,8 +28,10 @@ struct Nettofall {
     const Nettoreihe& reihe(Seite seite) const { return reihen[seite == Seite::normal ? 0 : 1]; }
     // Month `monat` (from 1) of one case; null for a month the case does not have.
     const Nettomonat* monat(Seite seite, int monat) const;
-    // Some month lies after 2026 and is reckoned by the values of 2026.
-    bool nachStand2026() const { return reihen[0].nachStand2026 || reihen[1].nachStand2026; }
+    // Some month lies after the last row of the year's law and is reckoned by it.
+    bool nachLetztemStand() const {
+        return reihen[0].nachLetztemStand || reihen[1].nachLetztemStand;
+    }
 };
 
 // The net pay of both cases of `t`, whose start month is set, under `angaben`: every month of each
@@ -40,9 +42,13 @@ Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
                            std::span<const Sonderzahlung> sonderzahlungenI,
                            Nettojahrspeicher* speicher = nullptr);
 
+// Why a month's net pay is below zero: a private premium above the pay.
+inline constexpr const char* nettoUnterNullGrund = "der private Beitrag übersteigt das Entgelt";
+
 // What every output that shows net pay says below it, one line each: the settings, the
 // supplementary pension's tax treatment that is not modelled (and that none was taken into account
-// where none is given), the bonus in its month, the assumption of 2026's values for later years.
+// where none is given), the bonus in its month, the assumption of the last year's law for later
+// years, and the first month whose net pay is below zero.
 std::vector<std::string> nettohinweise(const Nettofall& netto);
 
 }  // namespace korvalt

@@ -5,47 +5,40 @@
 #include <cassert>
 
 #include "bruchrundung.h"
+#include "jahresrecht.h"
 #include "lohnsteuer.h"
 #include "nettojahrspeicher.h"
-#include "sozialversicherung.h"
 
 namespace korvalt {
 
 namespace {
 
-// The care insurance lowers the employee's rate for the second to the fifth child under 25.
-constexpr int hoechsteKinderabschlaege = 4;
-
-// A contribution: the base times a rate in thousandths of a percent, rounded once to the cent,
-// a half up.
-std::int64_t beitrag(std::int64_t basis, std::int64_t satz) {
-    return geteiltGerundet(basis * satz, satzNenner);
+// The reductions of the care rate: one for each child under 25 from the second on.
+int kinderabschlaege(const Jahresrecht& recht, const Steuerangaben& a) {
+    return std::clamp(a.kinder - 1, 0, recht.hoechsteKinderabschlaege);
 }
 
-// Half of a full rate in hundredths of a percent, in thousandths of a percent: 290 -> 1450.
-int halberSatz(int hundertstelProzent) {
-    return hundertstelProzent * 5;
+Prozentsatz pflegesatz(const Jahresrecht& recht, const Steuerangaben& a) {
+    const Prozentsatz satz = a.sachsen ? recht.pflegeANSachsen : recht.pflegeAN;
+    if (a.kinder == 0) return satz + recht.pflegeKinderlosZuschlag;
+    return satz - recht.pflegeAbschlagJeKind * kinderabschlaege(recht, a);
 }
 
-int kinderabschlaege(const Steuerangaben& a) {
-    return std::clamp(a.kinder - 1, 0, hoechsteKinderabschlaege);
-}
-
-int pflegesatz(const Sozialversicherungsjahr& sv, const Steuerangaben& a) {
-    const int satz = a.sachsen ? sv.pflegeANSachsen : sv.pflegeAN;
-    if (a.kinder == 0) return satz + sv.pflegeKinderlosZuschlag;
-    return satz - kinderabschlaege(a) * sv.pflegeAbschlagJeKind;
+// The health rate of a statutory member: the employee's half and half of the fund's additional
+// rate, or of the year's average where none is given.
+Prozentsatz krankensatz(const Jahresrecht& recht, const Steuerangaben& a) {
+    return recht.krankenAN + a.zusatzbeitrag.value_or(recht.zusatzbeitragDurchschnitt).haelfte();
 }
 
 // The employer's subsidy to a private premium: half of it, at most what he would pay for a
 // statutory member at the average additional rate on the month's pay up to the ceiling, health
 // and care together, rounded once.
-std::int64_t arbeitgeberzuschuss(const Sozialversicherungsjahr& sv, const Steuerangaben& a,
+std::int64_t arbeitgeberzuschuss(const Jahresrecht& recht, const Steuerangaben& a,
                                  std::int64_t brutto) {
-    const int pflegeAG = sv.pflegeGesamt - (a.sachsen ? sv.pflegeANSachsen : sv.pflegeAN);
-    const std::int64_t hoechstens =
-        beitrag(std::min(brutto, sv.bbgKrankenPflege),
-                sv.krankenAN + halberSatz(sv.zusatzbeitragDurchschnitt) + pflegeAG);
+    const Prozentsatz pflegeAG =
+        recht.pflegeGesamt - (a.sachsen ? recht.pflegeANSachsen : recht.pflegeAN);
+    const Prozentsatz satz = recht.krankenAN + recht.zusatzbeitragDurchschnitt.haelfte() + pflegeAG;
+    const std::int64_t hoechstens = satz.von(std::min(brutto, recht.bbgKrankenPflege));
     return std::min(geteiltGerundet(*a.privatbeitrag, 2), hoechstens);
 }
 
@@ -63,8 +56,8 @@ std::int64_t sonderzahlungsbasis(const std::array<Lohnmonat, 12>& monate, int bo
     return std::clamp(anteilig - bisher, std::int64_t{0}, sonderzahlung);
 }
 
-PapEingaben papEingaben(Lohnsteuerprogramm programm, const Sozialversicherungsjahr& sv,
-                        const Steuerangaben& a, std::int64_t brutto, std::int64_t zuschuss) {
+PapEingaben papEingaben(const Jahresrecht& recht, const Steuerangaben& a, std::int64_t brutto,
+                        std::int64_t zuschuss) {
     PapEingaben e;
     e.LZZ = 2;
     e.RE4 = Dezimal(brutto, 0);
@@ -73,15 +66,16 @@ PapEingaben papEingaben(Lohnsteuerprogramm programm, const Sozialversicherungsja
     e.R = a.kirchensteuerProzent > 0 ? 1 : 0;
     e.PVZ = a.kinder == 0 ? 1 : 0;
     e.PVS = a.sachsen ? 1 : 0;
-    e.PVA = Dezimal::valueOf(kinderabschlaege(a));
+    e.PVA = Dezimal::valueOf(kinderabschlaege(recht, a));
     if (!a.privatVersichert()) {
-        e.KVZ = Dezimal(a.zusatzbeitrag.value_or(sv.zusatzbeitragDurchschnitt), 2);
-    } else if (programm == Lohnsteuerprogramm::jahr2026) {
+        e.KVZ =
+            Dezimal(a.zusatzbeitrag.value_or(recht.zusatzbeitragDurchschnitt).inHundertsteln(), 2);
+    } else if (recht.privatzuschussVorgegeben) {
         e.PKV = 1;
         e.PKPV = Dezimal(*a.privatbeitrag, 0);
         e.PKPVAGZ = Dezimal(zuschuss, 0);
     } else {
-        // Up to 2025 the program reckons the employer's subsidy itself.
+        // The program reckons the employer's subsidy itself.
         e.PKV = 2;
         e.PKPV = Dezimal(*a.privatbeitrag, 0);
     }
@@ -98,8 +92,8 @@ std::int64_t kirchensteuer(std::int64_t basis, int prozent) {
 Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
     assert(steuerangabenPruefen(e.angaben).empty());
     const Steuerangaben& a = e.angaben;
-    const Sozialversicherungsjahr& sv = sozialversicherungsjahr(e.jahr);
-    Nettojahr jahr{e.jahr, nachStand2026(e.jahr), {}};
+    const Jahresrecht& recht = jahresrecht(e.jahr);
+    Nettojahr jahr{e.jahr, nachLetztemStand(e.jahr), {}};
     std::int64_t jahreslohn = 0;
     for (const Lohnmonat& m : e.monate)
         if (m.art != Lohnmonat::Art::ohne) jahreslohn += m.brutto;
@@ -113,30 +107,29 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
         const bool mitSonderzahlung = e.sonderzahlung > 0 && e.sonderzahlungsmonat == index + 1;
         if (mitSonderzahlung) n.sonderzahlung = e.sonderzahlung;
 
-        std::int64_t basisKP = std::min(n.brutto, sv.bbgKrankenPflege);
-        std::int64_t basisRA = std::min(n.brutto, sv.bbgRenteArbeitslosen);
+        std::int64_t basisKP = std::min(n.brutto, recht.bbgKrankenPflege);
+        std::int64_t basisRA = std::min(n.brutto, recht.bbgRenteArbeitslosen);
         if (mitSonderzahlung) {
             basisKP +=
-                sonderzahlungsbasis(e.monate, index + 1, sv.bbgKrankenPflege, n.sonderzahlung);
-            basisRA +=
-                sonderzahlungsbasis(e.monate, index + 1, sv.bbgRenteArbeitslosen, n.sonderzahlung);
+                sonderzahlungsbasis(e.monate, index + 1, recht.bbgKrankenPflege, n.sonderzahlung);
+            basisRA += sonderzahlungsbasis(e.monate, index + 1, recht.bbgRenteArbeitslosen,
+                                           n.sonderzahlung);
         }
+        // Each contribution rounded once to the cent, a half up.
         if (a.privatVersichert()) {
             n.krankenversicherung = *a.privatbeitrag;
-            n.arbeitgeberzuschuss = arbeitgeberzuschuss(sv, a, n.brutto);
+            n.arbeitgeberzuschuss = arbeitgeberzuschuss(recht, a, n.brutto);
         } else {
-            const int zusatz = a.zusatzbeitrag.value_or(sv.zusatzbeitragDurchschnitt);
-            n.krankenversicherung = beitrag(basisKP, sv.krankenAN + halberSatz(zusatz));
-            n.pflegeversicherung = beitrag(basisKP, pflegesatz(sv, a));
+            n.krankenversicherung = krankensatz(recht, a).von(basisKP);
+            n.pflegeversicherung = pflegesatz(recht, a).von(basisKP);
         }
-        n.rentenversicherung = beitrag(basisRA, sv.renteAN);
-        n.arbeitslosenversicherung = beitrag(basisRA, sv.arbeitslosAN);
-        // The share is in hundredths of a percent of the pay and the bonus together.
-        n.zusatzversorgung =
-            geteiltGerundet((n.brutto + n.sonderzahlung) * a.zusatzversorgung, 10000);
+        n.rentenversicherung = recht.renteAN.von(basisRA);
+        n.arbeitslosenversicherung = recht.arbeitslosAN.von(basisRA);
+        // Of the pay and the bonus together.
+        n.zusatzversorgung = a.zusatzversorgung.von(n.brutto + n.sonderzahlung);
 
-        const Lohnsteuerprogramm programm = lohnsteuerprogramm(n.monat);
-        PapEingaben pap = papEingaben(programm, sv, a, n.brutto, n.arbeitgeberzuschuss);
+        const std::string_view programm = recht.lohnsteuerprogramm(index + 1);
+        PapEingaben pap = papEingaben(recht, a, n.brutto, n.arbeitgeberzuschuss);
         if (mitSonderzahlung) {
             pap.SONSTB = Dezimal(n.sonderzahlung, 0);
             pap.JRE4 = Dezimal(jahreslohn, 0);
@@ -181,7 +174,7 @@ Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
         }
         Nettojahr berechnet;
         const Nettojahr& jahr = speicher ? speicher->jahr(e) : (berechnet = nettojahrRechnen(e));
-        reihe.nachStand2026 = reihe.nachStand2026 || jahr.nachStand2026;
+        reihe.nachLetztemStand = reihe.nachLetztemStand || jahr.nachLetztemStand;
         reihe.monate.insert(reihe.monate.end(), jahr.monate.begin(), jahr.monate.end());
     }
     return reihe;

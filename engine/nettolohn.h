@@ -69,8 +69,8 @@ struct Nettomonat {
 
 struct Nettojahr {
     int jahr = 0;
-    // A year after 2026, reckoned with 2026's program, rates and ceilings.
-    bool nachStand2026 = false;
+    // A year after the last row of the year's law, reckoned by that row.
+    bool nachLetztemStand = false;
     std::vector<Nettomonat> monate;  // the months in the case, in order
 
     bool operator==(const Nettojahr&) const = default;
@@ -86,7 +86,7 @@ class Nettojahrspeicher;
 
 struct Nettoreihe {
     std::vector<Nettomonat> monate;  // month 1 of the case at index 0
-    bool nachStand2026 = false;      // some month lies after 2026
+    bool nachLetztemStand = false;   // some month lies after the last row of the year's law
 };
 
 // Every month of a case: `cent` the month pays from `beginn` on, `sonderzahlungen` the bonuses in

@@ -291,6 +291,10 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             continue;
         }
         if (a == sachsenOption) {
+            if (aufruf.steuer.sachsen) {
+                fehler = inZeichen(a) + " ist zweimal angegeben.";
+                return std::nullopt;
+            }
             aufruf.steuer.sachsen = true;
             continue;
         }

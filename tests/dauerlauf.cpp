@@ -292,8 +292,8 @@ class Dauerlauf {
         if (zahl(0, 5) == 0)
             s.privatbeitrag = zahl(10000, 120000);
         else if (zahl(0, 1) == 0)
-            s.zusatzbeitrag = zahl(0, 400);
-        if (zahl(0, 1) == 0) s.zusatzversorgung = zahl(0, 1000);
+            s.zusatzbeitrag = Prozentsatz::hundertstel(zahl(0, 400));
+        if (zahl(0, 1) == 0) s.zusatzversorgung = Prozentsatz::hundertstel(zahl(0, 1000));
         return s;
     }
 

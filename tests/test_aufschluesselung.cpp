@@ -47,6 +47,12 @@ TEST(Aufschluesselung, MonatOhneSonderzahlung) {
     EXPECT_EQ(a->zeilen[1].differenz(), -6000);
     EXPECT_EQ(a->zeilen.back().differenz(), 14000);
     EXPECT_FALSE(aufschluesselungBilden(netto, 3));
+    // A net below zero in one case is explained in that month only.
+    EXPECT_EQ(a->hinweis, "");
+    netto.reihen[1].monate[0].netto = -1500;
+    EXPECT_EQ(aufschluesselungBilden(netto, 1)->hinweis,
+              "Nettolohn unter 0: der private Beitrag übersteigt das Entgelt.");
+    EXPECT_EQ(aufschluesselungBilden(netto, 2)->hinweis, "");
 }
 
 // In the bonus month the bonus and the part of each tax on it follow their lines; under private

@@ -438,7 +438,7 @@ TEST(Einstellungsdatei, SpaetereStellenBleibenWennDasLetzteFeldGeleertWird) {
     ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, t, gruppen2006,
                                                  {}, {}, lesung.steuersatz));
     t.kalender.ende.reset();
-    t.steuer->zusatzversorgung = 0;
+    t.steuer->zusatzversorgung = {};
     const auto saetze = einstellungssaetzeBilden("9", t, tabelle2006());
     ASSERT_EQ(saetze.size(), 3u);
     EXPECT_EQ(alsText(saetze[1]), kz.substr(0, 35) + std::string(6, ' ') + spaeter(34));

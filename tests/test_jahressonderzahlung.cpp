@@ -27,7 +27,7 @@ std::vector<Sonderzahlung> sonderzahlungen9b(KalenderMonat beginn, int monate,
     EXPECT_TRUE(saetze) << fehler;
     if (!saetze) return {};
     return jahressonderzahlungen({beginn, cent, gruppe, imDienstVorBeginn}, vka.tabelle, *saetze,
-                                 "vka");
+                                 Arbeitgeberseite::vka);
 }
 
 std::optional<Sonderzahlungssaetze> lesen(const std::string& text, std::string& fehler) {
@@ -41,10 +41,10 @@ TEST(Sonderzahlungssaetze, SatzGiltBisZurNaechstenZeileDerSeite) {
     std::string fehler;
     const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
     ASSERT_TRUE(saetze) << fehler;
-    EXPECT_EQ(saetze->satz("vka", 2025, Entgeltband::egr9bis12), 7028);
-    EXPECT_EQ(saetze->satz("bund", 2025, Entgeltband::egr13bis15), 6000);
-    EXPECT_EQ(saetze->satz("bund", 2026, Entgeltband::egr1bis8), 9500);
-    EXPECT_FALSE(saetze->satz("bund", 2019, Entgeltband::egr1bis8));
+    EXPECT_EQ(saetze->satz(Arbeitgeberseite::vka, 2025, Entgeltband::egr9bis12), 7028);
+    EXPECT_EQ(saetze->satz(Arbeitgeberseite::bund, 2025, Entgeltband::egr13bis15), 6000);
+    EXPECT_EQ(saetze->satz(Arbeitgeberseite::bund, 2026, Entgeltband::egr1bis8), 9500);
+    EXPECT_FALSE(saetze->satz(Arbeitgeberseite::bund, 2019, Entgeltband::egr1bis8));
     EXPECT_EQ(entgeltband("8"), Entgeltband::egr1bis8);
     EXPECT_EQ(entgeltband("12"), Entgeltband::egr9bis12);
     EXPECT_EQ(entgeltband("13"), Entgeltband::egr13bis15);
@@ -59,6 +59,9 @@ TEST(Sonderzahlungssaetze, BeschaedigteZeile) {
               "EGr. 13–15");
     EXPECT_FALSE(lesen(kopf + "vka;2026;8500;8500;8500\nvka;2022;1;1;1\n", fehler));
     EXPECT_EQ(fehler, "Zeile 3: Die Jahre des Bereichs \u201Evka\u201C steigen nicht auf.");
+    // A side no table has would give no bonus without a word.
+    EXPECT_FALSE(lesen(kopf + "land;2026;8500;8500;8500\n", fehler));
+    EXPECT_EQ(fehler, "Zeile 2: Der Bereich \u201Eland\u201C ist unbekannt (vka oder bund).");
     EXPECT_FALSE(lesen(kopf + "vka;2026;85,0;8500;8500\n", fehler));
     EXPECT_EQ(fehler, "Zeile 2: Der Satz \u201E85,0\u201C ist keine Zahl in Hundertstel Prozent.");
 }
@@ -139,7 +142,8 @@ TEST(Jahressonderzahlung, SatzNachDerGruppeImSeptember) {
     std::string fehler;
     const auto saetze = sonderzahlungssaetzeLaden(".", fehler);
     ASSERT_TRUE(saetze) << fehler;
-    const auto z = jahressonderzahlungen({beginn, cent, gruppe}, vka.tabelle, *saetze, "bund");
+    const auto z =
+        jahressonderzahlungen({beginn, cent, gruppe}, vka.tabelle, *saetze, Arbeitgeberseite::bund);
     ASSERT_EQ(z.size(), 1u);
     EXPECT_EQ(z[0].satz, 9500);
     EXPECT_EQ(z[0].cent, 285000);

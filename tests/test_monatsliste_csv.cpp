@@ -470,9 +470,9 @@ TEST(Aufruf, AngabenWerdenGelesen) {
     EXPECT_EQ(v.kirchensteuerProzent, 8);
     EXPECT_EQ(v.kinder, 0);
     EXPECT_TRUE(v.sachsen);
-    EXPECT_EQ(v.zusatzbeitrag, 245);
+    EXPECT_EQ(v.zusatzbeitrag, Prozentsatz::hundertstel(245));
     EXPECT_FALSE(v.privatbeitrag);
-    EXPECT_EQ(v.zusatzversorgung, 240);
+    EXPECT_EQ(v.zusatzversorgung, Prozentsatz::hundertstel(240));
     EXPECT_EQ(
         aufrufLesen({"--monatsliste", "-", "--privat-kv", "612,50"}, fehler)->steuer.privatbeitrag,
         61250);
@@ -509,6 +509,8 @@ TEST(Aufruf, AbgelehnteAufrufe) {
         {{"--version", "--version"}, "„--version“ ist zweimal angegeben."},
         {{"--jahresliste", "-", "--ohne-jahressonderzahlung", "--ohne-jahressonderzahlung"},
          "„--ohne-jahressonderzahlung“ ist zweimal angegeben."},
+        {{"--monatsliste", "-", "--sachsen", "--steuerklasse", "1", "--sachsen"},
+         "„--sachsen“ ist zweimal angegeben."},
         {{"a.korvalt", "b.korvalt"}, "Es kann nur eine Falldatei geöffnet werden."},
         {{"a.korvalt", "--monatsliste", "-"},
          "Eine Falldatei wird im Fenster geöffnet; ohne Fenster nennt „--einstellungen DATEI“ den "

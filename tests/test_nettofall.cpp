@@ -235,7 +235,7 @@ TEST(Nettofall, OhneBeginnKeinNettoUndDerGrund) {
 }
 
 // The notes below net pay: what the supplementary pension leaves out, the bonus, and the values
-// of 2026 only where a later year is reckoned.
+// of 2026 only where a later year is reckoned, a net below zero only where there is one.
 TEST(Nettofall, Hinweise) {
     Nettofall netto;
     netto.angaben = klasse1Kirche9();
@@ -246,9 +246,9 @@ TEST(Nettofall, Hinweise) {
                   "kinderlos",
                   "Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).",
                   "Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet."}));
-    netto.angaben.zusatzversorgung = 240;
+    netto.angaben.zusatzversorgung = Prozentsatz::hundertstel(240);
     netto.mitSonderzahlung = true;
-    netto.reihen[1].nachStand2026 = true;
+    netto.reihen[1].nachLetztemStand = true;
     const auto mit = nettohinweise(netto);
     ASSERT_EQ(mit.size(), 5u);
     EXPECT_NE(mit[1].find(", Zusatzversorgung 2,4 %"), std::string::npos);
@@ -256,4 +256,13 @@ TEST(Nettofall, Hinweise) {
               "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
     EXPECT_NE(mit[3].find("sonstiger Bezug"), std::string::npos);
     EXPECT_EQ(mit[4], "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
+    // The earliest month below zero of either case.
+    Nettomonat unterNull;
+    unterNull.netto = -1;
+    unterNull.monat = KalenderMonat(2026, 7);
+    netto.reihen[0].monate = {unterNull};
+    unterNull.monat = KalenderMonat(2026, 6);
+    netto.reihen[1].monate = {unterNull};
+    EXPECT_EQ(nettohinweise(netto).back(),
+              "Nettolohn unter 0 ab 06/2026: der private Beitrag übersteigt das Entgelt.");
 }

@@ -12,7 +12,7 @@ namespace {
 Nettojahreseingaben grundjahr() {
     Nettojahreseingaben e;
     e.jahr = 2026;
-    e.angaben.zusatzbeitrag = 290;
+    e.angaben.zusatzbeitrag = Prozentsatz::hundertstel(290);
     for (int m = 2; m <= 12; ++m) e.monate[std::size_t(m - 1)] = {Lohnmonat::Art::imFall, 420356};
     e.sonderzahlung = 357303;
     return e;

@@ -2,9 +2,11 @@
 // rule of the contributions can break.
 #include <gtest/gtest.h>
 
+#include <optional>
+
+#include "jahresrecht.h"
 #include "lohnsteuer.h"
 #include "nettolohn.h"
-#include "sozialversicherung.h"
 
 using namespace korvalt;
 
@@ -16,7 +18,7 @@ constexpr auto vorBeginn = Lohnmonat::Art::vorBeginn;
 // Tax class I, no church tax, childless, additional rate 2,9 %: the settings of the worked month.
 Steuerangaben klasse1() {
     Steuerangaben a;
-    a.zusatzbeitrag = 290;
+    a.zusatzbeitrag = Prozentsatz::hundertstel(290);
     return a;
 }
 
@@ -121,18 +123,28 @@ TEST(Nettolohn, BeitragHalbAufgerundet) {
 }
 
 // The employee's care rate of 2026: 1,8 %, childless 2,4 %, from the second child 0,25 % less
-// each up to the fifth; in Saxony 0,5 % more. The wage tax takes the same settings.
+// each up to the fifth; in Saxony 0,5 % more. The wage tax takes the same settings. A private
+// member's subsidy is capped at the employer's share for a statutory member, and in Saxony his care
+// share is 3,6 − 2,3 = 1,3 %, not 1,8 %: on 4.000 € half of a premium of 1.200 € is more than
+// 4.000 × (7,3 + 1,45 + 1,8) % = 422,00, in Saxony more than 4.000 × (7,3 + 1,45 + 1,3) % = 402,00.
 TEST(Nettolohn, PflegeNachKindernUndSachsen) {
     const struct {
         const char* name;
         int kinder;
         bool sachsen;
         std::int64_t pflege;  // on 4.000 €
+        std::optional<std::int64_t> privatbeitrag;
+        std::int64_t zuschuss = 0;
     } faelle[] = {
-        {"kinderlos", 0, false, 9600},           {"ein Kind", 1, false, 7200},
-        {"zwei Kinder", 2, false, 6200},         {"fünf Kinder", 5, false, 3200},
-        {"sieben Kinder", 7, false, 3200},       {"Sachsen, kinderlos", 0, true, 11600},
+        {"kinderlos", 0, false, 9600},
+        {"ein Kind", 1, false, 7200},
+        {"zwei Kinder", 2, false, 6200},
+        {"fünf Kinder", 5, false, 3200},
+        {"sieben Kinder", 7, false, 3200},
+        {"Sachsen, kinderlos", 0, true, 11600},
         {"Sachsen, drei Kinder", 3, true, 7200},
+        {"privat", 1, false, 0, 120000, 42200},
+        {"Sachsen, privat", 1, true, 0, 120000, 40200},
     };
     std::int64_t steuerKinderlos = 0;
     for (const auto& f : faelle) {
@@ -140,8 +152,13 @@ TEST(Nettolohn, PflegeNachKindernUndSachsen) {
         Steuerangaben a = klasse1();
         a.kinder = f.kinder;
         a.sachsen = f.sachsen;
+        if (f.privatbeitrag) {
+            a.zusatzbeitrag.reset();
+            a.privatbeitrag = f.privatbeitrag;
+        }
         const Nettomonat m = monat(ganzesJahr(2026, 400000, a), 6);
         EXPECT_EQ(m.pflegeversicherung, f.pflege);
+        EXPECT_EQ(m.arbeitgeberzuschuss, f.zuschuss);
         if (f.kinder == 0 && !f.sachsen) steuerKinderlos = m.lohnsteuer;
         // A lower care contribution leaves less for the Vorsorgepauschale: more tax.
         if (f.kinder == 5) {
@@ -167,14 +184,14 @@ TEST(Nettolohn, PrivatVersichert) {
     pap.PKV = 1;
     pap.PKPV = Dezimal(60000, 0);
     pap.PKPVAGZ = Dezimal(30000, 0);
-    EXPECT_EQ(m.lohnsteuer, lohnsteuerBerechnen(Lohnsteuerprogramm::jahr2026, pap).LSTLZZ);
+    EXPECT_EQ(m.lohnsteuer, lohnsteuerBerechnen("Lohnsteuer2026", pap).LSTLZZ);
 
     a.privatbeitrag = 120000;  // half is 600 €, more than 4.203,56 × 10,55 % = 443,475…
     EXPECT_EQ(monat(ganzesJahr(2026, 420356, a), 5).arbeitgeberzuschuss, 44348);
     const Nettomonat m2025 = monat(ganzesJahr(2025, 420356, a), 5);
     pap.PKV = 2;
     pap.PKPV = Dezimal(120000, 0);
-    EXPECT_EQ(m2025.lohnsteuer, lohnsteuerBerechnen(Lohnsteuerprogramm::jahr2025, pap).LSTLZZ);
+    EXPECT_EQ(m2025.lohnsteuer, lohnsteuerBerechnen("Lohnsteuer2025", pap).LSTLZZ);
 }
 
 // Church tax is 8 or 9 % of the program's base, cut to the cent.
@@ -189,7 +206,7 @@ TEST(Nettolohn, KirchensteuerAbgerundet) {
         pap.R = 1;
         pap.KVZ = Dezimal(290, 2);
         pap.PVZ = 1;
-        const std::int64_t bk = lohnsteuerBerechnen(Lohnsteuerprogramm::jahr2026, pap).BK;
+        const std::int64_t bk = lohnsteuerBerechnen("Lohnsteuer2026", pap).BK;
         EXPECT_EQ(m.kirchensteuer, bk * 9 / 100) << brutto;
         if (bk * 9 % 100 >= 50) ++mitRest;
     }
@@ -221,15 +238,14 @@ TEST(Nettolohn, SonderzahlungBisZurAnteiligenGrenze) {
     EXPECT_EQ(monat(hoch, 11).rentenversicherung, 101453);  // 10.908,90 × 9,3 % = 1.014,5277
 }
 
-// Years after 2026 take 2026's program, rates and ceilings, and say so.
-TEST(Nettolohn, NachStand2026) {
+// Years after the last row of the year's law take its program, rates and ceilings, and say so.
+TEST(Nettolohn, NachLetztemStand) {
     const Nettojahr j2027 = nettojahrRechnen(ganzesJahr(2027, 420356, klasse1()));
     const Nettojahr j2026 = nettojahrRechnen(ganzesJahr(2026, 420356, klasse1()));
-    EXPECT_TRUE(j2027.nachStand2026);
-    EXPECT_FALSE(j2026.nachStand2026);
+    EXPECT_TRUE(j2027.nachLetztemStand);
+    EXPECT_FALSE(j2026.nachLetztemStand);
     EXPECT_EQ(j2027.monate[4].netto, j2026.monate[4].netto);
-    EXPECT_EQ(std::string(stand2026Hinweis),
-              "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026");
+    EXPECT_EQ(standHinweis(), "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026");
 }
 
 // A case's months go to their years; each year's bonus to its month; the months before the start
@@ -244,7 +260,7 @@ TEST(Nettolohn, ReiheEinesFalls) {
     const Nettoreihe reihe =
         nettoreiheRechnen(KalenderMonat(2026, 5), cent, boni, false, klasse1());
     ASSERT_EQ(reihe.monate.size(), 20u);
-    EXPECT_TRUE(reihe.nachStand2026);
+    EXPECT_TRUE(reihe.nachLetztemStand);
     EXPECT_EQ(reihe.monate[0].monat, KalenderMonat(2026, 5));
     EXPECT_EQ(reihe.monate[6].sonderzahlung, 357303);
     EXPECT_EQ(reihe.monate[18].monat, KalenderMonat(2027, 11));

@@ -79,8 +79,8 @@ TEST(Steuerdialog, EintraegeWerdenDieAngaben) {
     erwartet.kirchensteuerProzent = 8;
     erwartet.kinder = 2;
     erwartet.sachsen = true;
-    erwartet.zusatzbeitrag = 245;
-    erwartet.zusatzversorgung = 240;
+    erwartet.zusatzbeitrag = Prozentsatz::hundertstel(245);
+    erwartet.zusatzversorgung = Prozentsatz::hundertstel(240);
     ASSERT_TRUE(dialog.gueltig()) << dialog.grund();
     EXPECT_EQ(dialog.angaben(), erwartet);
 
@@ -105,8 +105,8 @@ TEST(Steuerdialog, ZeigtDieAngabenDesFalls) {
     a.kinderfreibetraegeZehntel = 10;
     a.kirchensteuerProzent = 9;
     a.kinder = 0;
-    a.zusatzbeitrag = 290;
-    a.zusatzversorgung = 180;
+    a.zusatzbeitrag = Prozentsatz::hundertstel(290);
+    a.zusatzversorgung = Prozentsatz::hundertstel(180);
     Steuerdialog dialog(a);
     EXPECT_EQ(dialog.findChild<QLineEdit*>("Kinderfreibetraege")->text(), "1");
     EXPECT_EQ(dialog.findChild<QLineEdit*>("Zusatzbeitrag")->text(), "2,9");

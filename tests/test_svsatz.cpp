@@ -22,8 +22,8 @@ Steuerangaben gesetzlich() {
     a.kinderfreibetraegeZehntel = 15;
     a.kirchensteuerProzent = 9;
     a.kinder = 2;
-    a.zusatzbeitrag = 290;
-    a.zusatzversorgung = 240;
+    a.zusatzbeitrag = Prozentsatz::hundertstel(290);
+    a.zusatzversorgung = Prozentsatz::hundertstel(240);
     return a;
 }
 
@@ -111,16 +111,16 @@ TEST(Steuerangaben, WerteAlsText) {
     EXPECT_FALSE(kirchensteuerLesen("7", fehler));
     EXPECT_EQ(kinderLesen("0", fehler), 0);
     EXPECT_FALSE(kinderLesen("10", fehler));
-    EXPECT_EQ(zusatzbeitragLesen("2,45", fehler), 245);
+    EXPECT_EQ(zusatzbeitragLesen("2,45", fehler), Prozentsatz::hundertstel(245));
     EXPECT_FALSE(zusatzbeitragLesen("10,5", fehler));
     EXPECT_EQ(fehler, "Der Zusatzbeitrag von 10,5 % liegt nicht zwischen 0 und 10 %.");
     EXPECT_EQ(privatbeitragLesen("612,50 €", fehler), 61250);
     EXPECT_FALSE(privatbeitragLesen("0", fehler));
     EXPECT_FALSE(privatbeitragLesen("12,345", fehler));
-    EXPECT_EQ(zusatzversorgungLesen("2,4", fehler), 240);
+    EXPECT_EQ(zusatzversorgungLesen("2,4", fehler), Prozentsatz::hundertstel(240));
     EXPECT_EQ(steuerklasseText(4), "IV");
     EXPECT_EQ(kinderfreibetraegeText(15), "1,5");
-    EXPECT_EQ(prozentHundertstelText(290), "2,9 %");
+    EXPECT_EQ(prozentText(Prozentsatz::hundertstel(290)), "2,9 %");
 }
 
 TEST(Steuerangaben, WasZusammenpasst) {
@@ -131,7 +131,7 @@ TEST(Steuerangaben, WasZusammenpasst) {
               "Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV.");
     a.steuerklasse = 4;
     EXPECT_EQ(steuerangabenPruefen(a), "");
-    a.zusatzbeitrag = 250;
+    a.zusatzbeitrag = Prozentsatz::hundertstel(250);
     a.privatbeitrag = 50000;
     EXPECT_NE(steuerangabenPruefen(a), "");
 }
@@ -149,9 +149,9 @@ TEST(SvSatz, JedesFeldAnSeinerStelle) {
         {"Kirchensteuer 6", {.kirchensteuerProzent = 9}, "sv100900"},
         {"Kinder 7", {.kinder = 3}, "sv100030"},
         {"Sachsen 8", {.sachsen = true}, "sv100001"},
-        {"Zusatzbeitrag 9-12", {.zusatzbeitrag = 1000}, "sv1000001000"},
+        {"Zusatzbeitrag 9-12", {.zusatzbeitrag = Prozentsatz::hundertstel(1000)}, "sv1000001000"},
         {"private Versicherung 13-18", {.privatbeitrag = 912345}, "sv100000    912345"},
-        {"Zusatzversorgung 19-22", {.zusatzversorgung = 1000}, "sv100000          1000"},
+        {"Zusatzversorgung 19-22", {.zusatzversorgung = Prozentsatz::hundertstel(1000)}, "sv100000          1000"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.feld);

@@ -91,7 +91,7 @@ void Aufschluesselungsansicht::monatZeigen(int monat) {
     titel_->setText(aufschluesselung_
                         ? alsQString("Monat " + aufschluesselungTitel(*aufschluesselung_))
                         : QString());
-    std::string hinweise;
+    std::string hinweise = aufschluesselung_ ? aufschluesselung_->hinweis : std::string();
     if (netto)
         for (const std::string& zeile : nettohinweise(*netto))
             hinweise += (hinweise.empty() ? "" : "\n") + zeile;

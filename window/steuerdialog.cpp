@@ -19,8 +19,8 @@ namespace korvalt {
 namespace {
 
 // A rate in hundredths of a percent as typed: "2,9" for 290.
-std::string prozentFeldtext(int hundertstel) {
-    return ohneNullenAmEnde(dezimalText(hundertstel, 2));
+std::string prozentFeldtext(Prozentsatz satz) {
+    return ohneNullenAmEnde(dezimalText(satz.inZehntausendsteln(), 4));
 }
 
 }  // namespace
@@ -67,7 +67,7 @@ Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerprue
                           "€ im Monat für Kranken- und Pflegeversicherung");
     zusatzversorgung_ =
         feld(this, "Zusatzversorgung",
-             a.zusatzversorgung > 0 ? prozentFeldtext(a.zusatzversorgung) : std::string(),
+             a.zusatzversorgung.positiv() ? prozentFeldtext(a.zusatzversorgung) : std::string(),
              "% Anteil des Beschäftigten, leer: keine");
 
     auto* formular = new QFormLayout;
