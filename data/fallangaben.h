@@ -13,6 +13,7 @@
 #include "reihen.h"
 #include "steuerangaben.h"
 #include "tarifdaten.h"
+#include "zeitraeume.h"
 
 namespace korvalt {
 
@@ -42,6 +43,8 @@ struct Fallangaben {
     // Start month, current step, working-time shares and assumed raise; empty for a case that has
     // none of them, which is calculated and saved as before they existed.
     Kalenderangaben kalender;
+    // Changes of the working-time share and interruptions without pay, in the order given.
+    Zeitraeume zeitraeume;
     // What the two cases are called; nothing in the calculation depends on it.
     Fallnamen namen;
     // Tax class, church tax, health insurance and the rest of what net pay needs; nothing for a

@@ -19,6 +19,7 @@ void standardfallSetzen(Fallangaben& t) {
         t.grdauerI(i) = 120;
     }
     t.kalender = {};
+    t.zeitraeume.clear();
     t.steuer.reset();
     t.steuersatz.reset();
     t.namen = {};

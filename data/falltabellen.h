@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <vector>
 
 #include "fallangaben.h"
 #include "grenzen.h"
@@ -31,6 +32,14 @@ using Monatszahlen = Reihe<Integer, 0, letzterMonat>;
 using Monatscent = Reihe<Long, 0, letzterMonat>;
 using Spaltentabelle = Reihe2<Single, 1, 4, 1, 6>;
 
+struct Stufenabschnitt {
+    int spalte = 0;
+    int stufe = 0;
+    int von = 0;
+    int bis = 0;
+    bool operator==(const Stufenabschnitt&) const = default;
+};
+
 struct Falltabellen : Fallangaben {
     Reihe<Integer, 1, 4> gruppe;
     Spaltentabelle entgelt;
@@ -56,6 +65,12 @@ struct Falltabellen : Fallangaben {
     // The month pays in cents: what the tables with cents total, exactly.
     Monatscent monatscentN;
     Monatscent monatscentI;
+    // Whether each month is paid; a month of an interruption keeps its group and step.
+    Reihe<Zahlung, 0, letzterMonat> monatszahlungN;
+    Reihe<Zahlung, 0, letzterMonat> monatszahlungI;
+    // The months a step held before a harmful interruption sent the case back a step: the table
+    // above keeps each step's last months, these the earlier ones.
+    Reihe<std::vector<Stufenabschnitt>, 1, 2> fruehereAbschnitte;
     Reihe<Integer, 1, 2> letztermonat;
     // The last month each case's own durations give, before the comparison holds the shorter case
     // to the common end of a case with a start month (`letztermonat` is then that end).
@@ -91,6 +106,12 @@ struct Falltabellen : Fallangaben {
     }
     Monatszahlen& monatsstufe(Seite s) { return s == Seite::normal ? monatsstufeN : monatsstufeI; }
     Monatscent& monatscent(Seite s) { return s == Seite::normal ? monatscentN : monatscentI; }
+    Reihe<Zahlung, 0, letzterMonat>& monatszahlung(Seite s) {
+        return s == Seite::normal ? monatszahlungN : monatszahlungI;
+    }
+    const Reihe<Zahlung, 0, letzterMonat>& monatszahlung(Seite s) const {
+        return s == Seite::normal ? monatszahlungN : monatszahlungI;
+    }
     const Monatscent& monatscent(Seite s) const {
         return s == Seite::normal ? monatscentN : monatscentI;
     }

@@ -118,6 +118,23 @@ Ergebnis<Fallangaben> mitSteuer(const Fallangaben& fall, const std::optional<Ste
     return n;
 }
 
+std::string zeitraeumePruefen(const Fallangaben& fall, const Zeitraeume& neu,
+                              const Tabellenkatalog& katalog) {
+    if (neu.empty()) return "";
+    const Tariftabelle& tabelle = katalog.tabelle(fall.tabelle);
+    if (!tabelle.inCent) return ohneKalenderGrund(tabelle);
+    return zeitraeumePruefen(neu, fall.kalender);
+}
+
+Ergebnis<Fallangaben> mitZeitraeumen(const Fallangaben& fall, const Zeitraeume& neu,
+                                     const Tabellenkatalog& katalog) {
+    if (std::string grund = zeitraeumePruefen(fall, neu, katalog); !grund.empty())
+        return Grund{grund};
+    Fallangaben n = fall;
+    n.zeitraeume = neu;
+    return n;
+}
+
 Ergebnis<Fallangaben> mitPerson(const Fallangaben& fall, const Personenangaben& person) {
     for (const Personenfeld& feld : personenfelder)
         if (std::string grund = personenangabePruefen(feld.bezeichnung, person.*feld.text);
@@ -151,7 +168,16 @@ std::string hoehergruppierungPruefen(const Fallangaben& fall, const Hoehergruppi
     const Tariftabelle* tabelle = hoehergruppierungAufstellen(h, katalog, neu, fehler);
     if (!tabelle) return fehler;
     // The case's one check, with the current step counted anew from the new durations.
-    return kalenderPruefen(neu.kalender, {}, neu, *tabelle, katalog);
+    if (std::string grund = kalenderPruefen(neu.kalender, {}, neu, *tabelle, katalog);
+        !grund.empty())
+        return grund;
+    // The periods belong to the person; the promotion cannot fall into an interruption.
+    for (const Zeitraum& z : fall.zeitraeume)
+        if (z.unterbricht() && z.fuer != Zeitraumfall::normal && z.von <= h.zum && h.zum <= *z.bis)
+            return "Der Monat der Höhergruppierung " + h.zum.text() +
+                   " liegt in einer Unterbrechung (" + zeitraumartText(z.art) + " " + z.von.text() +
+                   " bis " + z.bis->text() + ").";
+    return "";
 }
 
 Ergebnis<Fallangaben> mitHoehergruppierung(const Fallangaben& fall, const Hoehergruppierung& h,

@@ -50,6 +50,13 @@ std::string steuerPruefen(const Fallangaben& fall, const std::optional<Steuerang
 Ergebnis<Fallangaben> mitSteuer(const Fallangaben& fall, const std::optional<Steuerangaben>& neu,
                                 const Tabellenkatalog& katalog);
 
+// Changes of the working-time share and interruptions: refused in a table without calendar, in a
+// case without a start month and where `zeitraeumePruefen` finds a fault.
+std::string zeitraeumePruefen(const Fallangaben& fall, const Zeitraeume& neu,
+                              const Tabellenkatalog& katalog);
+Ergebnis<Fallangaben> mitZeitraeumen(const Fallangaben& fall, const Zeitraeume& neu,
+                                     const Tabellenkatalog& katalog);
+
 // Refuses a field that cannot be saved.
 Ergebnis<Fallangaben> mitPerson(const Fallangaben& fall, const Personenangaben& person);
 

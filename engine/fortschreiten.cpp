@@ -67,6 +67,8 @@ void Rechner::fortschreiten(Seite seite) {
     t_.letztermonat(s) = 0;
     t_.summemonate = 0;
 
+    planAufstellen(seite);
+    t_.fruehereAbschnitte(s).clear();
     if (tabelle().regel == Aufstiegsregel::stufengleich)
         stufengleichGehen(seite);
     else
@@ -74,6 +76,8 @@ void Rechner::fortschreiten(Seite seite) {
 
     for (int spalte = 1; spalte <= 4; ++spalte)
         for (int stufe = 1; stufe <= 6; ++stufe) monateZuordnen(seite, spalte, stufe);
+    for (const Stufenabschnitt& a : t_.fruehereAbschnitte(s))
+        monateFuellen(seite, a.spalte, a.stufe, a.von, a.bis);
     t_.eigenesEnde(s) = t_.letztermonat(s);
 }
 
@@ -93,7 +97,8 @@ Long Rechner::monatscent(Seite seite, int spalte, int stufe, int monat,
             ? folge->entgelt(*t_.kalender.kalendermonat(monat), t_.gruppe(spalte), stufe)
                   .value_or(0)
             : t_.entgeltCent(spalte, stufe);
-    return teilzeitCent(tabellencent, t_.anteil(seite));
+    if (!plan(seite).bezahlt(monat)) return 0;
+    return teilzeitCent(tabellencent, plan(seite).anteil(monat));
 }
 
 void Rechner::regel2006Gehen(Seite seite) {
@@ -141,6 +146,8 @@ void Rechner::stufengleichGehen(Seite seite) {
         if (t_.gruppe(1) == 1) gehalten.spalteDerErstenGruppe = 1;
     }
 
+    // The month of return from the harmful interruption last applied.
+    int zurueckIm = 0;
     for (int spalte = 1; spalte <= 4; ++spalte) {
         // Months left over in the previous column are dropped.
         t_.restmonate = grdauer(spalte);
@@ -152,26 +159,45 @@ void Rechner::stufengleichGehen(Seite seite) {
                 bisherCent =
                     gruppenentgelteIm(ersterMonat, *gehalten.spalteDerErstenGruppe)(gehalten.stufe)
                         .value_or(0);
+            // Back from a harmful interruption in the month of the promotion: the step goes back
+            // first, then the promotion keeps it.
+            if (const int r = plan(seite).schaedlicheRueckkehr(ersterMonat - 1, ersterMonat);
+                r != 0 && r != zurueckIm) {
+                gehalten.stufe = stufeNachRueckkehr(gehalten.stufe);
+                zurueckIm = r;
+            }
             einstieg =
                 eintrittsstufe(gehalten.stufe, bisherCent, gruppenentgelteIm(ersterMonat, spalte));
         }
         // A column without months leaves the step held before it.
         const Gehalten vorher = gehalten;
-        bool ganzGedient = false;  // the step held was served to the end of its duration
+        bool ganzGedient = false;     // the step held was served to the end of its duration
+        bool zurueckgestuft = false;  // a harmful interruption sent the case back a step
         for (int stufe = spalte == 1 ? 1 : 2; stufe <= 6; ++stufe) {
             if (stufe < einstieg || !t_.stufeVorhanden(spalte, stufe)) {
                 keineMonate(s, spalte, stufe);
                 continue;
             }
-            const Integer dauer = spalte == 1
+            // Back in a step after an interruption, its whole time is served anew.
+            const Integer dauer = spalte == 1 && !zurueckgestuft
                                       ? static_cast<Integer>(spalte1[std::size_t(stufe - 1)])
                                       : t_.stufendauer(s, spalte, stufe);
-            const bool voll = t_.restmonate >= dauer;
-            if (!stufenregel(s, spalte, stufe, dauer)) continue;
-            ganzGedient = voll;
+            const Schritt schritt =
+                schrittBemessen(seite, stufe, dauer, t_.stufendauer(s, spalte, stufe));
+            const bool voll = t_.restmonate >= schritt.laenge;
+            if (!stufenregel(s, spalte, stufe, schritt.laenge)) continue;
+            ganzGedient = voll && !schritt.zurueck;
             gehalten.stufe = stufe;
             gehalten.spalteDerErstenGruppe.reset();
             if (t_.gruppe(spalte) == 1) gehalten.spalteDerErstenGruppe = spalte;
+            if (schritt.zurueck && voll) {
+                zurueckStufen(s, spalte, stufe, schritt.zurueck);
+                zurueckIm = schritt.rueckkehr;
+                gehalten.stufe = schritt.zurueck;
+                zurueckgestuft = true;
+                einstieg = schritt.zurueck;
+                stufe = schritt.zurueck - 1;
+            }
         }
         if (grdauer(spalte) <= 0) {
             gehalten = vorher;
@@ -184,6 +210,29 @@ void Rechner::stufengleichGehen(Seite seite) {
                     break;
                 }
         }
+    }
+}
+
+Rechner::Schritt Rechner::schrittBemessen(Seite seite, int stufe, int dauer, int volleDauer) const {
+    const Monatsplan& monate = plan(seite);
+    const int von = t_.summemonate + 1;
+    Schritt schritt{monate.kalenderlaenge(von, dauer), 0, 0};
+    for (int ab = von; const int r = monate.schaedlicheRueckkehr(ab, von + schritt.laenge - 1);
+         ab = r) {
+        const int neu = stufeNachRueckkehr(stufe);
+        if (neu < stufe) return {r - von, neu, r};
+        // The same step, its whole time anew from the return.
+        schritt.laenge = r - von + monate.kalenderlaenge(r, volleDauer);
+    }
+    return schritt;
+}
+
+void Rechner::zurueckStufen(int seite, int spalte, int stufe, int zurueck) {
+    for (int k = zurueck; k <= stufe; ++k) {
+        const Integer monate = t_.stufenmonate(seite, spalte, k);
+        const Integer ende = t_.stufenende(seite, spalte, k);
+        if (monate >= 1)
+            t_.fruehereAbschnitte(seite).push_back({spalte, k, ende - monate + 1, ende});
     }
 }
 
@@ -204,7 +253,13 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
 
     // The month series hold months 0..600, and a case with Ende ends there: a longer case ends
     // there, its captions keep the true months.
-    const Integer bisMonat = static_cast<Integer>(std::min<int>(t_.restmonate, periodengrenze()));
+    monateFuellen(seite, spalte, stufe, t_.anfangsmonat, t_.restmonate);
+}
+
+void Rechner::monateFuellen(Seite seite, int spalte, int stufe, int von, int bis) {
+    const int s = static_cast<int>(seite);
+    auto& garantie = t_.garantie(seite);
+    const Integer bisMonat = static_cast<Integer>(std::min<int>(bis, periodengrenze()));
     if (bisMonat > t_.letztermonat(s)) t_.letztermonat(s) = bisMonat;
 
     // A table in whole euros pays the whole euros of the amount shown (cents cut off toward zero)
@@ -212,6 +267,8 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     // working-time share, by date the pay of the table in force in each month.
     const Long tabellencent = t_.entgeltCent(spalte, stufe);
     Long cent = teilzeitCent(tabellencent, t_.anteil(seite));
+    // Periods change the share or the pay from month to month.
+    const bool monatsweise = !plan(seite).schlicht();
     Single monatsbetrag = static_cast<Single>(cent / 100.0);
     if (!tabelle().inCent) {
         const double angezeigt = static_cast<double>(tabellencent / 100);
@@ -224,8 +281,10 @@ void Rechner::monateZuordnen(Seite seite, int spalte, int stufe) {
     auto& cents = t_.monatscent(seite);
     auto& gruppen = t_.monatsgruppe(seite);
     auto& stufen = t_.monatsstufe(seite);
-    for (int m = t_.anfangsmonat; m <= bisMonat; ++m) {
-        if (folge && m >= 1) {
+    auto& zahlungen = t_.monatszahlung(seite);
+    for (int m = von; m <= bisMonat; ++m) {
+        zahlungen(m) = plan(seite).zahlung(m);
+        if ((folge || monatsweise) && m >= 1) {
             cent = monatscent(seite, spalte, stufe, m, folge);
             monatsbetrag = static_cast<Single>(cent / 100.0);
         }

@@ -24,6 +24,8 @@ struct Fallmonate {
     // Employed before `beginn` (the case holds a current step): the months of that year before it
     // were paid, so they do not reduce the bonus.
     bool imDienstVorBeginn = false;
+    // Whether each month is paid (as `cent`); empty: every month is.
+    std::span<const Zahlung> zahlung = {};
 };
 
 struct Sonderzahlung {
@@ -35,6 +37,9 @@ struct Sonderzahlung {
     // first month's pay of a case that begins in October or later.
     std::int64_t basissumme = 0;
     int basismonate = 0;
+    // A month of July to September without pay: the base is basissumme for 30,67 of these
+    // calendar days of the paid months instead; 0 when every month of the base is paid.
+    int basistage = 0;
     int satz = 0;       // hundredths of a percent
     int zwoelftel = 0;  // the months of the year in the case
 };

@@ -80,7 +80,45 @@ std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& b
                 return grund;
         }
     }
+    if (neu.beginn && !t.zeitraeume.empty()) {
+        if (std::string grund = zeitraeumePruefen(t.zeitraeume, neu); !grund.empty()) return grund;
+    }
     return beginnFehlt(tabelle, neu.beginn.has_value());
+}
+
+std::string zeitraeumePruefen(const Zeitraeume& zeitraeume, const Kalenderangaben& kalender) {
+    if (!kalender.beginn) return "Teilzeit und Unterbrechungen brauchen einen Beginn.";
+    const KalenderMonat beginn = *kalender.beginn;
+    const KalenderMonat ende = *kalender.kalendermonat(kalender.periode().value_or(letzterMonat));
+    const auto gemeinsam = [](const Zeitraum& a, const Zeitraum& b) {
+        return a.fuer == Zeitraumfall::beide || b.fuer == Zeitraumfall::beide || a.fuer == b.fuer;
+    };
+    for (std::size_t i = 0; i < zeitraeume.size(); ++i) {
+        const Zeitraum& z = zeitraeume[i];
+        const std::string name = zeitraumartText(z.art) + " ab " + z.von.text();
+        const KalenderMonat bis = z.bis.value_or(z.von);
+        if (z.unterbricht() && !z.bis) return name + ": Das Ende fehlt.";
+        if (bis < z.von)
+            return name + ": Das Ende " + bis.text() + " liegt vor dem Anfang " + z.von.text() +
+                   ".";
+        if (z.von < beginn || bis > ende)
+            return name + " liegt nicht im Fall (" + beginn.text() + " bis " + ende.text() + ").";
+        if (z.art == Zeitraumart::teilzeit &&
+            (z.anteil < kleinsterAnteil || z.anteil > vollzeitAnteil))
+            return name + ": Der Arbeitszeitanteil " + anteilText(z.anteil) +
+                   " liegt nicht zwischen 1 und 100 %.";
+        if (z.geburt && *z.geburt > bis)
+            return name + ": Die Geburt des Kindes " + z.geburt->text() +
+                   " liegt nach dem Ende der Elternzeit.";
+        for (std::size_t j = 0; j < i; ++j) {
+            const Zeitraum& w = zeitraeume[j];
+            if (!gemeinsam(z, w) || z.unterbricht() != w.unterbricht()) continue;
+            if (z.von <= w.bis.value_or(w.von) && w.von <= bis)
+                return name + " überschneidet sich mit " + zeitraumartText(w.art) + " ab " +
+                       w.von.text() + ".";
+        }
+    }
+    return "";
 }
 
 std::string nettolohnGrund(const Tariftabelle& tabelle, const Kalenderangaben& kalender) {
@@ -88,8 +126,7 @@ std::string nettolohnGrund(const Tariftabelle& tabelle, const Kalenderangaben& k
         return "Die Tariftabelle " + tabelle.schluessel +
                " rechnet ohne Kalender; den Nettolohn gibt es nur in den Tabellen ab 2024 mit "
                "einem Beginn.";
-    if (!kalender.beginn)
-        return "Der Nettolohn braucht einen Beginn.";
+    if (!kalender.beginn) return "Der Nettolohn braucht einen Beginn.";
     return "";
 }
 

@@ -22,6 +22,12 @@ std::string kalenderPruefen(const Kalenderangaben& neu, const Kalenderangaben& b
 
 // Why a case in `tabelle` with the calendar settings `kalender` has no net pay, or "": the months'
 // taxes and contributions need their calendar months, so a table with cents and a start month.
+// Why the periods cannot be those of a case with the calendar settings `kalender`, or "": every
+// period within Beginn..Ende, an end not before its start, a share of 1..100 %, a birth not after
+// the parental leave; no two interruptions of the same case, nor two changes of hours in the same
+// month, at once.
+std::string zeitraeumePruefen(const Zeitraeume& zeitraeume, const Kalenderangaben& kalender);
+
 std::string nettolohnGrund(const Tariftabelle& tabelle, const Kalenderangaben& kalender);
 
 }  // namespace korvalt

@@ -1,6 +1,8 @@
 // Both cases' month pays through the wage tax and the social insurance.
 #include "nettofall.h"
 
+#include <algorithm>
+
 #include <optional>
 
 #include "jahresrecht.h"
@@ -23,13 +25,19 @@ Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
     const bool imDienst = t.kalender.aktuelleStufe.has_value();
     for (Seite seite : {Seite::normal, Seite::individuell}) {
         std::vector<Long> cent;
-        for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m)
+        std::vector<Zahlung> zahlung;
+        for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m) {
             cent.push_back(t.monatscent(seite)(m));
+            zahlung.push_back(t.monatszahlung(seite)(m));
+        }
         const auto sonderzahlungen = seite == Seite::normal ? sonderzahlungenN : sonderzahlungenI;
-        netto.reihen[seite == Seite::normal ? 0 : 1] =
-            nettoreiheRechnen(netto.beginn, cent, sonderzahlungen, imDienst, angaben, speicher);
+        netto.reihen[seite == Seite::normal ? 0 : 1] = nettoreiheRechnen(
+            netto.beginn, cent, sonderzahlungen, imDienst, angaben, speicher, zahlung);
     }
     netto.mitSonderzahlung = !sonderzahlungenN.empty() || !sonderzahlungenI.empty();
+    netto.mitElternzeit = std::any_of(t.zeitraeume.begin(), t.zeitraeume.end(), [](const auto& z) {
+        return z.art == Zeitraumart::elternzeit;
+    });
     return netto;
 }
 
@@ -44,6 +52,8 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
         zeilen.push_back("Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).");
         zeilen.push_back("Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet.");
     }
+    if (netto.mitElternzeit)
+        zeilen.push_back("Monate ohne Entgelt netto 0,00; Elterngeld ist nicht berücksichtigt.");
     if (netto.mitSonderzahlung)
         zeilen.push_back(
             "Netto im Monat der Jahressonderzahlung mit ihr, versteuert als sonstiger Bezug.");

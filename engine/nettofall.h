@@ -22,6 +22,8 @@ struct Nettofall {
     std::array<Nettoreihe, 2> reihen;  // normal, individual; month 1 at index 0
     // Whether the months with the bonus include its net.
     bool mitSonderzahlung = false;
+    // A case with parental leave: its parental allowance is not reckoned.
+    bool mitElternzeit = false;
     // Why a bonus asked for is missing: its rates are missing or damaged; "" otherwise.
     std::string sonderzahlungFehler;
 

@@ -49,7 +49,7 @@ std::int64_t sonderzahlungsbasis(const std::array<Lohnmonat, 12>& monate, int bo
     std::int64_t anteilig = 0;
     std::int64_t bisher = 0;
     for (int m = 0; m < bonusmonat; ++m) {
-        if (monate[std::size_t(m)].art == Lohnmonat::Art::ohne) continue;
+        if (!monate[std::size_t(m)].zaehlt()) continue;
         anteilig += bbg;
         bisher += std::min(monate[std::size_t(m)].brutto, bbg);
     }
@@ -96,16 +96,22 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
     Nettojahr jahr{e.jahr, nachLetztemStand(e.jahr), {}};
     std::int64_t jahreslohn = 0;
     for (const Lohnmonat& m : e.monate)
-        if (m.art != Lohnmonat::Art::ohne) jahreslohn += m.brutto;
+        if (m.zaehlt()) jahreslohn += m.brutto;
 
     for (int index = 0; index < 12; ++index) {
         const Lohnmonat& lohn = e.monate[std::size_t(index)];
-        if (lohn.art != Lohnmonat::Art::imFall) continue;
+        if (lohn.art != Lohnmonat::Art::imFall && lohn.art != Lohnmonat::Art::ohneEntgelt) continue;
         Nettomonat n;
         n.monat = KalenderMonat(e.jahr, index + 1);
         n.brutto = lohn.brutto;
         const bool mitSonderzahlung = e.sonderzahlung > 0 && e.sonderzahlungsmonat == index + 1;
         if (mitSonderzahlung) n.sonderzahlung = e.sonderzahlung;
+        // A month of leave has no tax and no contributions, unless the bonus is paid in it.
+        if (lohn.art == Lohnmonat::Art::ohneEntgelt && !mitSonderzahlung) {
+            jahr.monate.push_back(n);
+            continue;
+        }
+        const bool versichert = lohn.art == Lohnmonat::Art::imFall;
 
         std::int64_t basisKP = std::min(n.brutto, recht.bbgKrankenPflege);
         std::int64_t basisRA = std::min(n.brutto, recht.bbgRenteArbeitslosen);
@@ -117,8 +123,11 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
         }
         // Each contribution rounded once to the cent, a half up.
         if (a.privatVersichert()) {
-            n.krankenversicherung = *a.privatbeitrag;
-            n.arbeitgeberzuschuss = arbeitgeberzuschuss(recht, a, n.brutto);
+            // In a month without pay the premium is not paid through the pay.
+            if (versichert) {
+                n.krankenversicherung = *a.privatbeitrag;
+                n.arbeitgeberzuschuss = arbeitgeberzuschuss(recht, a, n.brutto);
+            }
         } else {
             n.krankenversicherung = krankensatz(recht, a).von(basisKP);
             n.pflegeversicherung = pflegesatz(recht, a).von(basisKP);
@@ -154,7 +163,8 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
 
 Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
                              std::span<const Sonderzahlung> sonderzahlungen, bool imDienstVorBeginn,
-                             const Steuerangaben& angaben, Nettojahrspeicher* speicher) {
+                             const Steuerangaben& angaben, Nettojahrspeicher* speicher,
+                             std::span<const Zahlung> zahlung) {
     Nettoreihe reihe;
     reihe.monate.reserve(cent.size());
     for (std::size_t k = 0; k < cent.size();) {
@@ -165,8 +175,10 @@ Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
             for (int m = 1; m < beginn.monat(); ++m)
                 e.monate[std::size_t(m - 1)] = {Lohnmonat::Art::vorBeginn, cent[0]};
         for (; k < cent.size() && (beginn + int(k)).jahr() == e.jahr; ++k)
-            e.monate[std::size_t((beginn + int(k)).monat() - 1)] = {Lohnmonat::Art::imFall,
-                                                                    cent[k]};
+            e.monate[std::size_t((beginn + int(k)).monat() - 1)] = {
+                zahlung.empty() || zahlung[k] == Zahlung::bezahlt ? Lohnmonat::Art::imFall
+                                                                  : Lohnmonat::Art::ohneEntgelt,
+                cent[k]};
         for (const Sonderzahlung& s : sonderzahlungen) {
             if (s.gebucht.jahr() != e.jahr) continue;
             e.sonderzahlung = s.cent;

@@ -19,11 +19,15 @@ namespace korvalt {
 // One calendar month of the year as the caller knows it.
 struct Lohnmonat {
     enum class Art {
-        ohne,       // no employment: counts for nothing
-        vorBeginn,  // an employee in service before the case's start: counts towards the year's
-                    // wage and the bonus's ceiling, at the pay the caller gives, and is not shown
-        imFall,     // a month of the case: computed and shown
+        ohne,         // no employment: counts for nothing
+        vorBeginn,    // an employee in service before the case's start: counts towards the year's
+                      // wage and the bonus's ceiling, at the pay the caller gives, and is not shown
+        imFall,       // a month of the case: computed and shown
+        ohneEntgelt,  // a month of the case without pay (leave): shown with no tax and no
+                      // contributions, and counts for nothing but a bonus paid in it
     };
+    // Paid, so that it counts towards the year's wage and the bonus's ceiling.
+    bool zaehlt() const { return art == Art::vorBeginn || art == Art::imFall; }
     Art art = Art::ohne;
     std::int64_t brutto = 0;  // cents, part-time included
 
@@ -92,8 +96,10 @@ struct Nettoreihe {
 // Every month of a case: `cent` the month pays from `beginn` on, `sonderzahlungen` the bonuses in
 // their months. For an employee in service (`imDienstVorBeginn`) the months of the first year
 // before `beginn` count at the first month's pay. Years found in `speicher` are taken from it.
+// `zahlung` says which months are paid (as `cent`; empty: every month).
 Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
                              std::span<const Sonderzahlung> sonderzahlungen, bool imDienstVorBeginn,
-                             const Steuerangaben& angaben, Nettojahrspeicher* speicher = nullptr);
+                             const Steuerangaben& angaben, Nettojahrspeicher* speicher = nullptr,
+                             std::span<const Zahlung> zahlung = {});
 
 }  // namespace korvalt

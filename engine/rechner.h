@@ -5,6 +5,7 @@
 // case tables) and nothing else: showing the results is the board's job.
 #pragma once
 
+#include <array>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -12,6 +13,7 @@
 
 #include "falltabellen.h"
 #include "kalenderangaben.h"
+#include "monatsplan.h"
 #include "tabellenfolge.h"
 #include "tarifdatei.h"
 #include "tarifdaten.h"
@@ -64,6 +66,22 @@ class Rechner {
     void stufengleichGehen(Seite seite);
     void keineMonate(int seite, int spalte, int stufe);
     void monateZuordnen(Seite seite, int spalte, int stufe);
+    // Fills the month series of `von`..`bis` (up to the period's end) with a step's group, step,
+    // pay and whether it is paid.
+    void monateFuellen(Seite seite, int spalte, int stufe, int von, int bis);
+    // The calendar months the next step of the walk takes, from the month after `summemonate`:
+    // its step time (`dauer`) with the months the step clock stops; a harmful interruption within
+    // them restarts its time (`volleDauer`) on return, or ends it there when the case goes back to
+    // the step `zurueck`.
+    struct Schritt {
+        int laenge = 0;
+        int zurueck = 0;
+        int rueckkehr = 0;
+    };
+    Schritt schrittBemessen(Seite seite, int stufe, int dauer, int volleDauer) const;
+    // Keeps the months the steps `zurueck`..`stufe` of a column held so far, before the walk goes
+    // back to `zurueck` and writes those steps anew.
+    void zurueckStufen(int seite, int spalte, int stufe, int zurueck);
     // Whether the case runs in calendar time: a start month in a table with cents.
     bool imKalender() const;
     // The last month a case's months are kept for: Ende, or the end of the month series.
@@ -87,6 +105,12 @@ class Rechner {
     Falltabellen& t_;
     Tarifdatei& datei_;
     std::vector<DatierteTabelle> datierte_;
+    // The months of each case under its periods, as last walked.
+    std::array<std::optional<Monatsplan>, 2> plaene_;
+    const Monatsplan& plan(Seite seite) const { return *plaene_[seite == Seite::normal ? 0 : 1]; }
+    void planAufstellen(Seite seite) {
+        plaene_[seite == Seite::normal ? 0 : 1].emplace(t_, seite, tabelle().seite);
+    }
     std::optional<Tabellenfolge> folge_;
     // What `folge_` was built for.
     std::optional<KalenderMonat> folgeBeginn_;

@@ -32,6 +32,7 @@ void Rechner::bisZumEndeHalten(Seite seite, int ende) {
         t_.monatsbetrag(seite)(m) = static_cast<Single>(t_.monatscent(seite)(m) / 100.0);
         t_.monatsgruppe(seite)(m) = t_.gruppe(spalte);
         t_.monatsstufe(seite)(m) = static_cast<Integer>(stufe);
+        t_.monatszahlung(seite)(m) = plan(seite).zahlung(m);
     }
     t_.letztermonat(s) = static_cast<Integer>(ende);
 }
@@ -40,6 +41,8 @@ void Rechner::vergleichen() {
     // A case with a start month runs both cases to the same end: Ende, or the end of the longer
     // case.
     for (int s = 1; s <= 2; ++s) t_.letztermonat(s) = t_.eigenesEnde(s);
+    planAufstellen(Seite::normal);
+    planAufstellen(Seite::individuell);
     if (imKalender()) {
         const int ende =
             t_.kalender.periode().value_or(std::max(t_.eigenesEnde(1), t_.eigenesEnde(2)));
@@ -57,6 +60,7 @@ void Rechner::vergleichen() {
             cents(m) = 0;
             gruppen(m) = 0;
             stufen(m) = 0;
+            t_.monatszahlung(seite)(m) = Zahlung::bezahlt;
         }
     }
 
