@@ -77,13 +77,14 @@ int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startoptio
         start.heute = KalenderMonat(heute.year(), heute.month());
     }
     fenster.korvaltei().laden(start);
-    if (ersterStart)
-        fenster.statusBar()->showMessage(
-            ersterStartHinweis(sitzung.daten(), sitzung.fall().tabelle));
     if (vorDemZeigen) vorDemZeigen(fenster);
     meldungen.setzeEltern(&fenster);
     if (signalende) return signalende;
     fenster.show();
+    // Once the window is shown, so that the note hides the case's facts in the status line.
+    if (ersterStart)
+        fenster.statusBar()->showMessage(
+            ersterStartHinweis(sitzung.daten(), sitzung.fall().tabelle));
     const int status = QApplication::exec();
     return signalende ? signalende : status;
 }
