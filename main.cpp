@@ -1,6 +1,10 @@
 // Korvalt: step progression under the TVöD for a start pay group and the next three, normal and
 // individual case.
+#include <fcntl.h>
+#include <signal.h>
 #include <stdlib.h>
+#include <unistd.h>
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 #include <filesystem>
@@ -55,6 +59,31 @@ class Laufzeitordner {
     std::filesystem::path pfad_;
 };
 
+// The pipe a signal to end writes its number into: the handler does nothing else, and the
+// window's event loop reads it and ends as Beenden does, without writing the case.
+int endeRohr[2] = {-1, -1};
+
+extern "C" void endeMelden(int signal) {
+    const int gesichert = errno;
+    const auto nummer = static_cast<unsigned char>(signal);
+    [[maybe_unused]] const ssize_t geschrieben = ::write(endeRohr[1], &nummer, 1);
+    errno = gesichert;
+}
+
+// A logout (SIGHUP), a shutdown or kill (SIGTERM) and Ctrl+C in the terminal (SIGINT) end the
+// window program through its event loop, so that the runtime folder goes as at every other end.
+// Set before the folder is made, so that no signal finds it without its handler. The pipe's end
+// to read, -1 when there is none (the signals then end the program as before).
+int endeSignaleAbfangen() {
+    if (::pipe2(endeRohr, O_CLOEXEC | O_NONBLOCK) != 0) return -1;
+    struct sigaction aktion {};
+    aktion.sa_handler = endeMelden;
+    sigemptyset(&aktion.sa_mask);
+    aktion.sa_flags = SA_RESTART;
+    for (const int signal : {SIGTERM, SIGHUP, SIGINT}) ::sigaction(signal, &aktion, nullptr);
+    return endeRohr[0];
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
@@ -77,23 +106,25 @@ int main(int argc, char** argv) {
     }
     if (aufruf->tabellenZeigen)
         return tabellenAuflisten(programmverzeichnis(), std::cout, std::cerr);
+    const int endesignal = aufruf->fensterOeffnen() ? endeSignaleAbfangen() : -1;
     std::optional<Laufzeitordner> laufzeitordner;
     if (aufruf->fensterOeffnen() || aufruf->brauchtQt()) laufzeitordner.emplace();
     if (aufruf->fensterOeffnen()) {
         const Startoptionen orte{tarifdateiSuchorte(programmverzeichnis()), einstellungsdateiName};
         const auto sitzung = std::make_unique<Sitzung>();
         const std::filesystem::path falldatei = aufruf->falldatei;
-        return fensterAusfuehren(argc, argv, *sitzung, orte, [&falldatei](Hauptfenster& fenster) {
-            menueAnschliessen(fenster);
-            // Once the window is up, so that a bad file's message stands over it; the window
-            // then keeps the case it started with.
-            if (!falldatei.empty())
-                QTimer::singleShot(0, &fenster,
-                                   [&fenster, falldatei] { fallOeffnen(fenster, falldatei); });
-            else
-                unfertigesSpeichernAnbieten(fenster,
-                                            fenster.korvaltei().sitzung().einstellungsdatei());
-        });
+        return fensterAusfuehren(
+            argc, argv, *sitzung, orte, endesignal, [&falldatei](Hauptfenster& fenster) {
+                menueAnschliessen(fenster);
+                // Once the window is up, so that a bad file's message stands over it; the window
+                // then keeps the case it started with.
+                if (!falldatei.empty())
+                    QTimer::singleShot(0, &fenster,
+                                       [&fenster, falldatei] { fallOeffnen(fenster, falldatei); });
+                else
+                    unfertigesSpeichernAnbieten(fenster,
+                                                fenster.korvaltei().sitzung().einstellungsdatei());
+            });
     }
     if (aufruf->brauchtQt())
         return exportierenMitQt(argc, argv, *aufruf, programmverzeichnis(), std::cout, std::cerr);

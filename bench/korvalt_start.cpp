@@ -26,7 +26,7 @@ int main(int argc, char** argv) {
         korvalt::einstellungsdateiName};
     korvalt::bench::ErstesBild erstesBild;
     const auto sitzung = std::make_unique<korvalt::Sitzung>();
-    return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte,
+    return korvalt::fensterAusfuehren(argc, argv, *sitzung, orte, -1,
                                       [&](korvalt::Hauptfenster& fenster) {
                                           korvalt::menueAnschliessen(fenster);
                                           if (breite > 0 && hoehe > 0)

@@ -162,8 +162,12 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
     for (int i = 0; i < f.gefaerbtAnzahl; ++i)
         felder_.setzeHintergrund(spaltenfeld(f.gefaerbt[std::size_t(i)], 1, spalte, stufe), farbe);
     if (f.betragImmerDurchsichtig || !erreicht) felder_.setzeDeckend(betrag(spalte, stufe), false);
-    monatZeigen(spaltenfeld(f.ende, 1, spalte, stufe), t.stufenende(s, spalte, stufe));
-    monatZeigen(spaltenfeld(f.anfang, 1, spalte, stufe), anfang);
+    const std::string stufenname = "Stufe " + std::to_string(stufe);
+    const std::string gruppe =
+        t.gruppe(spalte) >= 1 ? "EGr. " + tabelle().gruppentext(t.gruppe(spalte)) : "";
+    monatZeigen(spaltenfeld(f.ende, 1, spalte, stufe), t.stufenende(s, spalte, stufe),
+                stufenname + " bis ", gruppe);
+    monatZeigen(spaltenfeld(f.anfang, 1, spalte, stufe), anfang, stufenname + " ab ", gruppe);
     if (spalte >= 2) {
         const Single g = t.garantie(seite)(spalte, stufe);
         const FeldId feld = spaltenfeld(f.garantie, 2, spalte, stufe);
@@ -174,13 +178,21 @@ void Fallanzeige::stufeZeigen(Seite seite, int spalte, int stufe) {
     }
 }
 
-// A month of the case: its number, or with a start month "07/26" and the full date as the note.
-void Fallanzeige::monatZeigen(FeldId feld, Integer monat) {
+// A month of a step: its number, or with a start month "07/26"; the note says it in words,
+// „Stufe 5 ab 07/2033 (EGr. 9b, Monat 87)“, for whom "07/33" says little.
+void Fallanzeige::monatZeigen(FeldId feld, Integer monat, const std::string& wovon,
+                              const std::string& gruppe) {
     const auto datum =
         monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
     felder_.setzeText(feld, datum ? datum->kurztext() : ganzzahlText(monat));
-    felder_.setzeHinweis(
-        feld, datum ? datum->text() + " (Monat " + ganzzahlText(monat) + ")" : std::string());
+    std::string hinweis;
+    const std::string nummer = "Monat " + ganzzahlText(monat);
+    if (datum)
+        hinweis =
+            wovon + datum->text() + " (" + (gruppe.empty() ? "" : gruppe + ", ") + nummer + ")";
+    else if (monat >= 1)
+        hinweis = wovon + nummer + (gruppe.empty() ? "" : " (" + gruppe + ")");
+    felder_.setzeHinweis(feld, hinweis);
 }
 
 void Fallanzeige::vergleichZeigen() {

@@ -94,7 +94,8 @@ class Fallanzeige {
     void spaltenZeigen();
     void seiteZeigen(Seite seite);
     void stufeZeigen(Seite seite, int spalte, int stufe);
-    void monatZeigen(FeldId feld, Integer monat);
+    void monatZeigen(FeldId feld, Integer monat, const std::string& wovon,
+                     const std::string& gruppe);
     void vergleichZeigen();
 
     Sitzung& sitzung_;

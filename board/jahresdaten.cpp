@@ -143,7 +143,7 @@ std::string ausgleichZahlen(const Jahresdaten& daten) {
     std::string zeile = "Bis " + jahresmonatText(u, int(u.kumuliert.size())) + " kumuliert " +
                         euro(u.gesamt.kumuliert, true) + "; ";
     if (const auto& r = u.groessterRueckstand)
-        return zeile + "größter Rückstand " + euro(r->cent, false) + " im " +
+        return zeile + "größter Rückstand " + euro(r->cent, false) + " in " +
                jahresmonatText(u, r->monat) + ".";
     return zeile + "nie im Rückstand.";
 }

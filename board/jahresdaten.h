@@ -84,7 +84,7 @@ std::string ausgleichSatz(const Jahresdaten& daten);
 std::string nettoAusgleichSatz(const Jahresdaten& daten);
 
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
-// Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
+// Rückstand −7.466 € in 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
 std::string ausgleichZahlen(const Jahresdaten& daten);
 
 // The marks of the cases in the heads of the year table: "N." and "B." with the default names,

@@ -17,6 +17,11 @@ class Meldungen {
     // A modal question with OK and Abbrechen: 1 for OK, 2 for Abbrechen (closing the box counts as
     // Abbrechen).
     virtual std::int16_t okAbbrechen(std::string_view titel, std::string_view text) = 0;
+    // A modal question answered Ja or Nein: true for Ja (closing the box counts as Nein). Where no
+    // one can be asked it is answered as the OK/Abbrechen question is.
+    virtual bool jaNein(std::string_view titel, std::string_view text) {
+        return okAbbrechen(titel, text) == 1;
+    }
 };
 
 }  // namespace korvalt

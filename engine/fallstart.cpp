@@ -1,6 +1,7 @@
 // Opening a case from its records, and the command line's settings over it.
 #include "fallstart.h"
 
+#include <algorithm>
 #include <tuple>
 
 #include "einstellungssatz.h"
@@ -125,6 +126,17 @@ std::string steuerhinweis(const Fallangaben& fall, const Tabellenkatalog& katalo
     return "Die Angaben zu Steuer und Sozialversicherung (" + steuerangabenText(*fall.steuer) +
            ") bleiben unbeachtet: " + grund +
            " Beim Speichern bleiben sie unverändert in der Datei.";
+}
+
+Fallangaben ersterFall(const Tabellenkatalog& katalog, KalenderMonat heute) {
+    const Fallangaben beispiel = beispielfall(katalog);
+    const Tariftabelle* vka = katalog.finden("vka");
+    if (!vka || !vka->nachDatum) return beispiel;
+    Kalenderangaben kalender;
+    kalender.beginn = std::clamp(heute, fruehesterBeginn, spaetesterBeginn);
+    Ergebnis<Fallangaben> fall = mitTabelle(beispiel, vka->schluessel, katalog, kalender);
+    if (fall) fall = startgruppeVorgeben(*fall, "9a", katalog);
+    return fall ? *fall : beispiel;
 }
 
 Ergebnis<Fallangaben> vorgabenAnwenden(const Fallangaben& fall, const Startoptionen& optionen,

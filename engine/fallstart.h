@@ -81,6 +81,10 @@ struct Startoptionen {
     // The case a promotion check sets up, in place of the saved or the example case; its person
     // stays.
     std::optional<Hoehergruppierung> hoehergruppierung;
+    // The current month, for a start without a saved case (`ersterFall`); nothing: the example
+    // case. The window passes the system clock's month, the command line none, so that its
+    // outputs stay the same from day to day.
+    std::optional<KalenderMonat> heute;
 };
 
 // How the start-up ended.
@@ -113,6 +117,10 @@ std::optional<Fallgelesen> fallLesen(const Einstellungslesung& lesung,
 // with the case, are saved as read and count again once the case can have net pay. "" when there
 // are none or they count.
 std::string steuerhinweis(const Fallangaben& fall, const Tabellenkatalog& katalog);
+
+// The case a first start shows: someone starting today in the VKA's tables by date, start group
+// 9a, Beginn `heute`; the example case where the list has no VKA tables by date.
+Fallangaben ersterFall(const Tabellenkatalog& katalog, KalenderMonat heute);
 
 // The settings of the command line put over the case: calendar, start group, the promotion check,
 // then tax (net pay needs the start month the promotion check gives the case).

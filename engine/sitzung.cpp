@@ -56,6 +56,8 @@ Eroeffnung Sitzung::startfallLaden(const Startoptionen& optionen, const Einstell
     const auto gelesen = vorhanden ? fallLesen(lesung, katalog(), gewaehlt) : std::nullopt;
     Fallangaben fall =
         gelesen ? gelesen->fall : beispielfall(katalog(), gewaehlt ? gewaehlt->schluessel : "");
+    const bool heuteBeginnen = !gelesen && !gewaehlt && optionen.heute;
+    if (heuteBeginnen) fall = ersterFall(katalog(), *optionen.heute);
     // A table named on the command line is taken as it is, by date or not.
     if (gewaehlt) fall.tabelle = gewaehlt->schluessel;
     std::optional<Integer> startgruppe;
@@ -77,7 +79,8 @@ Eroeffnung Sitzung::startfallLaden(const Startoptionen& optionen, const Einstell
         return {std::nullopt, vorgegeben.grund()};
     }
     fall = *vorgegeben;
-    if (!optionen.startgruppe.empty() || optionen.hoehergruppierung) startgruppe = fall.startgruppe;
+    if (!optionen.startgruppe.empty() || optionen.hoehergruppierung || heuteBeginnen)
+        startgruppe = fall.startgruppe;
     // Without a window a case by date without a start month is refused; the window opens it.
     std::string fehler;
     if (optionen.ohneFenster)

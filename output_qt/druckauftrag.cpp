@@ -164,7 +164,7 @@ bool druckenOderPdf(const Druckvorgang& drucken, std::string_view was, std::stri
     }
     const std::string frage =
         grund + "\n\nSoll " + std::string(was) + " stattdessen als PDF-Datei gespeichert werden?";
-    if (meldungen.okAbbrechen("Drucken nicht möglich", frage) != 1) return false;
+    if (!meldungen.jaNein("Drucken nicht möglich", frage)) return false;
     const auto datei = umgebung.pdfDateiWaehlen(vorschlag);
     if (!datei) return false;
     std::string fehler;

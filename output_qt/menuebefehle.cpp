@@ -16,6 +16,7 @@
 #include "jahresdruck.h"
 #include "kalenderpruefung.h"
 #include "monatsliste_csv.h"
+#include "personenangaben.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
 #include "tabellenmenue.h"
@@ -54,11 +55,26 @@ bool fallSchreiben(Hauptfenster& fenster, const std::filesystem::path& datei) {
     return true;
 }
 
+bool fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
+    const std::string vorschlag = fenster.falldatei() ? fenster.falldatei()->native()
+                                                      : std::string("Fall.") + falldateiEndung;
+    const auto datei =
+        dialoge.speichernWaehlen("Fall speichern unter", vorschlag, fallFilter, falldateiEndung);
+    if (!datei) return false;
+    const std::filesystem::path ziel = vollerPfad(*datei);
+    if (!fallSchreiben(fenster, ziel)) return false;
+    fenster.setzeFalldatei(ziel);
+    return true;
+}
+
 // The case goes where it came from: its case file, or, for the case without one, the settings
-// file, as the button Speichern writes it.
-bool fallSpeichern(Hauptfenster& fenster, bool fragen) {
+// file, as the button Speichern writes it. A person's data does not go unasked into the settings
+// file in the working folder, where the next one to start the program there finds it: a case with
+// a person and without a file is saved under a name the user chooses.
+bool fallSpeichern(Hauptfenster& fenster, Dialoge& dialoge, bool fragen) {
     if (fenster.falldatei()) return fallSchreiben(fenster, *fenster.falldatei());
     Korvaltei& k = fenster.korvaltei();
+    if (!k.sitzung().fall().person.leer()) return fallSpeichernUnter(fenster, dialoge);
     if (!speichernAusfuehren(k, fragen)) return false;
     fenster.alsGespeichertMerken();
     gespeichertMelden(fenster, k.sitzung().einstellungsdatei());
@@ -71,7 +87,7 @@ bool aenderungenFragen(Hauptfenster& fenster, Dialoge& dialoge) {
                             : fenster.korvaltei().sitzung().einstellungsdatei().filename();
     switch (dialoge.aenderungenFragen(name.native())) {
         case Aenderungsantwort::speichern:
-            return fallSpeichern(fenster, false);
+            return fallSpeichern(fenster, dialoge, false);
         case Aenderungsantwort::verwerfen:
             return true;
         case Aenderungsantwort::abbrechen:
@@ -97,17 +113,6 @@ void neuerFall(Hauptfenster& fenster) {
     fenster.fallUebernommen();
     fenster.melden("Neuer Fall: der Beispielfall, Tabelle " +
                    tabellenmenuetext(k.sitzung().tabelle()));
-}
-
-void fallSpeichernUnter(Hauptfenster& fenster, Dialoge& dialoge) {
-    const std::string vorschlag = fenster.falldatei() ? fenster.falldatei()->native()
-                                                      : std::string("Fall.") + falldateiEndung;
-    const auto datei =
-        dialoge.speichernWaehlen("Fall speichern unter", vorschlag, fallFilter, falldateiEndung);
-    if (!datei) return;
-    const std::filesystem::path ziel = vollerPfad(*datei);
-    if (!fallSchreiben(fenster, ziel)) return;
-    fenster.setzeFalldatei(ziel);
 }
 
 void alsPdf(Hauptfenster& fenster, Dialoge& dialoge, Ausdruck was) {
@@ -250,6 +255,22 @@ Hoehergruppierungsvorschlag hoehergruppierungVorschlag(const Sitzung& s) {
     return v;
 }
 
+// A second check is often for someone else, and a note with the last person's name must not be
+// filed for them: asked whether it is the same person; if not, name and personnel number go and
+// the person dialog asks for the new ones (office and clerk stay, they are the clerk's). Nothing:
+// the person stays.
+std::optional<Personenangaben> personFuerPruefung(Korvaltei& k, Dialoge& dialoge) {
+    const Personenangaben& bisher = k.sitzung().fall().person;
+    const std::string wer = personKurz(bisher);
+    if (wer.empty()) return std::nullopt;
+    if (k.meldungen().jaNein("Höhergruppierung prüfen", "Gilt die Prüfung wieder für " + wer + "?"))
+        return std::nullopt;
+    Personenangaben neu = bisher;
+    neu.name.clear();
+    neu.personalnummer.clear();
+    return dialoge.personWaehlen(neu).value_or(neu);
+}
+
 // Höhergruppierung prüfen: the promotion as the dialog leaves it sets up the case, which is shown
 // and recalculated, and the year view opens with the answer. The dialog shows the last promotion
 // checked again.
@@ -263,11 +284,14 @@ void hoehergruppierungPruefen(Hauptfenster& fenster, Dialoge& dialoge,
         vorschlag, {s.daten().tabellenkatalog.tabellenNachDatum(),
                     [&s](const Hoehergruppierung& h) { return s.hoehergruppierungPruefen(h); }});
     if (!h) return;
+    const std::optional<Personenangaben> person = personFuerPruefung(k, dialoge);
     std::string fehler;
     bool eingerichtet = false;
-    // Table, calendar settings, durations and names: one step back.
-    fenster.benannt(QStringLiteral("Höhergruppierung prüfen"),
-                    [&] { eingerichtet = k.anzeige().hoehergruppierungEinrichten(*h, fehler); });
+    // Person, table, calendar settings, durations and names: one step back.
+    fenster.benannt(QStringLiteral("Höhergruppierung prüfen"), [&] {
+        if (person && !k.sitzung().personSetzen(*person, fehler)) return;
+        eingerichtet = k.anzeige().hoehergruppierungEinrichten(*h, fehler);
+    });
     if (!eingerichtet) {
         k.meldungen().warnen("Höhergruppierung prüfen", fehler);
         return;
@@ -343,8 +367,9 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     const Menueaktionen& a = fenster.aktionen();
     anschliessen(a.neu, [&fenster] { neuerFall(fenster); });
     anschliessen(a.fallOeffnen, mit(fallOeffnenFragen));
-    anschliessen(a.fallSpeichern, [&fenster] { fallSpeichern(fenster, true); });
-    anschliessen(a.fallSpeichernUnter, mit(fallSpeichernUnter));
+    anschliessen(a.fallSpeichern, [&fenster, dialoge] { fallSpeichern(fenster, *dialoge, true); });
+    anschliessen(a.fallSpeichernUnter,
+                 mit([](Hauptfenster& f, Dialoge& d) { fallSpeichernUnter(f, d); }));
     anschliessen(a.ergebnisPdf,
                  mit([](Hauptfenster& f, Dialoge& d) { alsPdf(f, d, Ausdruck::ergebnis); }));
     anschliessen(a.monatslistePdf,

@@ -120,3 +120,19 @@ TEST_F(HoehergruppierungsdialogTest, UngueltigeEingabeUndPruefungDesFalls) {
         EXPECT_TRUE(ok()) << f.feld << ": " << dialog->grund();
     }
 }
+
+// Alt and the underlined letter of every label reach a field: a label pointing at the row around
+// its fields (Stufe heute, Höhergruppierung nach, Teilzeit) would do nothing.
+TEST_F(HoehergruppierungsdialogTest, JedesKuerzelErreichtEinFeld) {
+    oeffnen();
+    int kuerzel = 0;
+    for (const QLabel* l : dialog->findChildren<QLabel*>()) {
+        if (!l->text().contains('&')) continue;
+        ++kuerzel;
+        SCOPED_TRACE(l->text().toStdString());
+        ASSERT_NE(l->buddy(), nullptr);
+        EXPECT_TRUE(l->buddy()->focusPolicy() & Qt::TabFocus)
+            << l->buddy()->metaObject()->className();
+    }
+    EXPECT_EQ(kuerzel, 9);
+}

@@ -86,14 +86,14 @@ TEST(Jahresdaten, SatzVornUndNie) {
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, KalenderMonat(2031, 8));
     EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall liegt ab 10/2031 dauerhaft vorn.");
     EXPECT_EQ(ausgleichZahlen(d),
-              "Bis 10/2031 kumuliert +12.300 \u20AC; größter Rückstand \u2212100 \u20AC im "
+              "Bis 10/2031 kumuliert +12.300 \u20AC; größter Rückstand \u2212100 \u20AC in "
               "08/2031.");
     d.centI = {90000, 110000, 99999};
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
     EXPECT_EQ(ausgleichSatz(d), "Der Beispielfall holt den Normalfall bis Monat 3 nicht ein.");
     // -100,00, then 0,00, then -0,01: rounded to whole euros.
     EXPECT_EQ(ausgleichZahlen(d),
-              "Bis Monat 3 kumuliert \u00B10 \u20AC; größter Rückstand \u2212100 \u20AC im "
+              "Bis Monat 3 kumuliert \u00B10 \u20AC; größter Rückstand \u2212100 \u20AC in "
               "Monat 1.");
     d.centI = {100000, 100100, 100000};
     d.uebersicht = jahresuebersichtBilden({d.centN, {}}, {d.centI, {}}, std::nullopt);
@@ -181,7 +181,7 @@ TEST(Jahresdaten, HoehergruppierungNach9bVonHandGerechnet) {
     EXPECT_EQ(mit.uebersicht.gesamt.kumuliert, 2584879);
     EXPECT_EQ(ausgleichSatz(mit), "Der Beispielfall liegt ab 08/2035 dauerhaft vorn.");
     EXPECT_EQ(ausgleichZahlen(mit),
-              "Bis 12/2045 kumuliert +25.849 \u20AC; größter Rückstand \u22127.466 \u20AC im "
+              "Bis 12/2045 kumuliert +25.849 \u20AC; größter Rückstand \u22127.466 \u20AC in "
               "06/2029.");
     EXPECT_EQ(jahresdatenBilden(sitzung, false).uebersicht.ausgleichKalendermonat(),
               KalenderMonat(2035, 9));

@@ -93,13 +93,24 @@ TEST(Diagrammdaten, OhneNettolohnBrutto) {
     EXPECT_EQ(dd.entgeltN.back(), QPointF(2, 2));
 }
 
-// The legend names the cases by their names, not by the defaults.
+// The legend names the cases by their names, not by the defaults; a name it would cut short goes
+// by its mark, even if only the other case's is long.
 TEST(Diagrammdaten, LinienTragenDieNamenDerFaelle) {
-    Jahresdaten d;
-    d.centN = d.centI = {100};
-    d.uebersicht.kumuliert = {0};
-    d.namen = {"bleiben", "wechseln"};
-    const Diagrammdaten dd = diagrammdatenBilden(d);
-    EXPECT_EQ(dd.nameN, "bleiben");
-    EXPECT_EQ(dd.nameI, "wechseln");
+    const struct {
+        Fallnamen namen;
+        const char* nameN;
+        const char* nameI;
+    } faelle[] = {
+        {{"bleiben", "wechseln"}, "bleiben", "wechseln"},
+        {{"ohne Höhergruppierung", "mit Höhergruppierung nach 9b zum 07/2026"}, "(1)", "(2)"},
+    };
+    for (const auto& f : faelle) {
+        Jahresdaten d;
+        d.centN = d.centI = {100};
+        d.uebersicht.kumuliert = {0};
+        d.namen = f.namen;
+        const Diagrammdaten dd = diagrammdatenBilden(d);
+        EXPECT_EQ(dd.nameN, f.nameN);
+        EXPECT_EQ(dd.nameI, f.nameI);
+    }
 }

@@ -377,3 +377,45 @@ TEST(KalenderRechnerDatei, NachDatumMitBeschaedigtemKalendersatz) {
     EXPECT_EQ(ohneFenster.oeffnen(optionen, meldungen).fehler,
               "\u201EVKA nach Datum\u201C braucht einen Beginn.");
 }
+
+// The window's first start opens today's case: the VKA's tables by date from this month, 9a. A
+// saved case keeps its table, 2006 too, and the command line, which passes no month, keeps the
+// example case of 2006 its callers rely on.
+TEST(KalenderRechnerDatei, ErsterStartBeginntHeute) {
+    test::TemporaeresVerzeichnis verzeichnis;
+    const auto gespeichert = verzeichnis.pfad() / "2006.korvalt";
+    {
+        Sitzung s;
+        test::Meldungsprotokoll meldungen;
+        ASSERT_EQ(s.oeffnen({{"."}, {}}, meldungen).fehler, "");
+        s.starten(10);
+        std::string fehler;
+        ASSERT_TRUE(s.speichern("10", gespeichert, fehler)) << fehler;
+    }
+    const KalenderMonat heute{2027, 2};
+    const struct {
+        const char* wie;
+        std::filesystem::path datei;
+        std::optional<KalenderMonat> heute;
+        std::string tabelle;
+        std::optional<KalenderMonat> beginn;
+        std::string startgruppe;
+    } faelle[] = {
+        {"erster Start", verzeichnis.pfad() / "fehlt.dat", heute, "vka", heute, "9a"},
+        {"gespeicherter Fall", gespeichert, heute, "2006", std::nullopt, "10"},
+        {"Kommandozeile", verzeichnis.pfad() / "fehlt.dat", std::nullopt, "2006", std::nullopt, ""},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.wie);
+        Startoptionen optionen({"."}, f.datei);
+        optionen.heute = f.heute;
+        Sitzung s;
+        test::Meldungsprotokoll meldungen;
+        const Eroeffnung e = s.oeffnen(optionen, meldungen);
+        ASSERT_EQ(e.fehler, "");
+        EXPECT_EQ(s.fall().tabelle, f.tabelle);
+        EXPECT_EQ(s.fall().kalender.beginn, f.beginn);
+        const Tariftabelle& t = s.daten().tabellenkatalog.tabelle(s.fall().tabelle);
+        EXPECT_EQ(e.startgruppe ? t.gruppenbezeichnung(*e.startgruppe) : "", f.startgruppe);
+    }
+}

@@ -1,8 +1,9 @@
-// The program as the user runs it: exports that meet a write the system refuses, and a start
-// without XDG_RUNTIME_DIR that prints nothing.
+// The program as the user runs it: exports that meet a write the system refuses, a start without
+// XDG_RUNTIME_DIR that prints nothing, and an end by a signal that leaves nothing behind.
 #include <gtest/gtest.h>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/resource.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -31,8 +32,13 @@ struct Bedingungen {
     std::filesystem::path temporaerordner;  // TMPDIR, when given
 };
 
-// Runs the built program, found in the build directory where the tests run.
-Lauf korvalt(const std::vector<std::string>& argumente, const Bedingungen& b) {
+struct Gestartet {
+    pid_t kind = -1;
+    int ausgabe = -1;  // the end of the pipe its output can be read from
+};
+
+// Starts the built program, found in the build directory where the tests run.
+Gestartet starten(const std::vector<std::string>& argumente, const Bedingungen& b) {
     const std::string programm = (std::filesystem::current_path() / "korvalt").string();
     int rohr[2];
     if (::pipe(rohr) != 0) return {};
@@ -54,16 +60,25 @@ Lauf korvalt(const std::vector<std::string>& argumente, const Bedingungen& b) {
         ::_exit(127);
     }
     ::close(rohr[1]);
+    return {kind, rohr[0]};
+}
+
+// Waits until the program has ended.
+Lauf abwarten(const Gestartet& g) {
     Lauf lauf;
     char puffer[4096];
     ssize_t n;
-    while ((n = ::read(rohr[0], puffer, sizeof puffer)) > 0)
+    while ((n = ::read(g.ausgabe, puffer, sizeof puffer)) > 0)
         lauf.ausgabe.append(puffer, static_cast<std::size_t>(n));
-    ::close(rohr[0]);
+    ::close(g.ausgabe);
     int status = 0;
-    ::waitpid(kind, &status, 0);
+    ::waitpid(g.kind, &status, 0);
     if (WIFEXITED(status)) lauf.status = WEXITSTATUS(status);
     return lauf;
+}
+
+Lauf korvalt(const std::vector<std::string>& argumente, const Bedingungen& b) {
+    return abwarten(starten(argumente, b));
 }
 
 // A file size limit of 4 KB makes every export fail partway, as a full disk does; the old file
@@ -109,6 +124,31 @@ TEST(Korvalt, OhneXdgRuntimeDirBleibtEsStill) {
     EXPECT_GT(korvalt::test::pdfSeiten(verzeichnis.pfad() / "liste.pdf"), 0);
     // The private runtime folder is gone again.
     EXPECT_TRUE(korvalt::test::dateinamen(temporaer).empty());
+}
+
+// A logout, a shutdown or kill ends the window: its private runtime folder goes with it, and the
+// case is not written unasked.
+TEST(Korvalt, EinSignalZumEndeNimmtDenLaufzeitordnerMit) {
+    for (const int signal : {SIGTERM, SIGHUP}) {
+        SCOPED_TRACE(signal);
+        korvalt::test::TemporaeresVerzeichnis verzeichnis;
+        const auto arbeit = verzeichnis.pfad() / "arbeit";
+        const auto temporaer = verzeichnis.pfad() / "tmp";
+        std::filesystem::create_directory(arbeit);
+        std::filesystem::create_directory(temporaer);
+        ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        const Gestartet g = starten({}, {arbeit, RLIM_INFINITY, true, temporaer});
+        ASSERT_GT(g.kind, 0);
+        // Once the folder is there the handler is too; the window may still be starting.
+        for (int i = 0; i < 200 && korvalt::test::dateinamen(temporaer).empty(); ++i)
+            ::usleep(50000);
+        ASSERT_FALSE(korvalt::test::dateinamen(temporaer).empty());
+        ::kill(g.kind, signal);
+        const Lauf lauf = abwarten(g);
+        EXPECT_EQ(lauf.status, 128 + signal) << lauf.ausgabe;
+        EXPECT_TRUE(korvalt::test::dateinamen(temporaer).empty());
+        EXPECT_TRUE(korvalt::test::dateinamen(arbeit).empty());
+    }
 }
 
 }  // namespace

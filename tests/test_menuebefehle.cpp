@@ -672,6 +672,60 @@ TEST_F(MenuebefehleTest, AngabenZurPersonWieJedeAenderungDesFalls) {
     EXPECT_EQ(titel(), mitPerson + " \u2013 Fall.korvalt");
 }
 
+// A second promotion check may be for someone else: Ja keeps the person, Nein asks for the new one
+// (the clerk's office and name stay), and the check and the person are one step back.
+TEST_F(MenuebefehleTest, HoehergruppierungFragtNachDerPerson) {
+    const Personenangaben anna{"Anna Müller", "4711", "Amt 3", "Frau Kern"};
+    const struct {
+        std::int16_t antwort;
+        std::optional<Personenangaben> neu;
+        Personenangaben gezeigt;  // what the person dialog is offered
+        Personenangaben danach;
+    } faelle[] = {
+        {1, std::nullopt, {}, anna},
+        {2,
+         Personenangaben{"Berta Bold", "815", "Amt 3", "Frau Kern"},
+         {"", "", "Amt 3", "Frau Kern"},
+         {"Berta Bold", "815", "Amt 3", "Frau Kern"}},
+        {2, std::nullopt, {"", "", "Amt 3", "Frau Kern"}, {"", "", "Amt 3", "Frau Kern"}},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.antwort);
+        starten();
+        dialoge->person = anna;
+        waehlen(&Menueaktionen::person);
+        meldungen.fragen.clear();
+        meldungen.antwort = f.antwort;
+        dialoge->person = f.neu;
+        dialoge->personGezeigt = {};
+        dialoge->hoehergruppierung = test::hoehergruppierungsbeispiel();
+        waehlen(&Menueaktionen::hoehergruppierung);
+        ASSERT_EQ(meldungen.fragen.size(), 1u);
+        EXPECT_EQ(meldungen.fragen[0],
+                  "Höhergruppierung prüfen: Gilt die Prüfung wieder für "
+                  "Anna Müller (Personalnummer 4711)?");
+        EXPECT_EQ(dialoge->personGezeigt, f.gezeigt);
+        EXPECT_EQ(sitzung->fall().person, f.danach);
+        waehlen(&Menueaktionen::rueckgaengig);
+        EXPECT_EQ(sitzung->fall().person, anna);
+    }
+}
+
+// A person's data is not written unasked into the settings file in the working folder: Ctrl+S on a
+// case with a person and without a file asks for its name.
+TEST_F(MenuebefehleTest, SpeichernMitPersonFragtNachDemNamen) {
+    starten();
+    dialoge->person = Personenangaben{"Anna Müller", "", "", ""};
+    waehlen(&Menueaktionen::person);
+    dialoge->datei = "Anna.korvalt";
+    taste(Qt::Key_S, Qt::ControlModifier);
+    EXPECT_EQ(dialoge->gefragt.back(),
+              "Fall speichern unter | Fall.korvalt | " + fallFilter + " | korvalt");
+    EXPECT_TRUE(meldungen.fragen.empty());
+    EXPECT_FALSE(std::filesystem::exists(einstellungsdatei()));
+    EXPECT_EQ(titel(), "Anna Müller – " + caption + " – Anna.korvalt");
+}
+
 // A field the settings file has no room for is refused with its reason; the case stays as it was.
 TEST_F(MenuebefehleTest, ZuLangeAngabeZurPersonAendertNichts) {
     starten();
@@ -763,8 +817,8 @@ TEST_F(MenuebefehleTest, HoehergruppierungPruefenZeigtDieAntwort) {
     EXPECT_EQ(ansicht->findChild<QLabel*>("Fallnamen")->text().toStdString(),
               "(1) " + ohne + "   (2) " + mit);
     const Diagrammdaten linien = diagrammdatenBilden(ansicht->daten());
-    EXPECT_EQ(linien.nameN.toStdString(), ohne);
-    EXPECT_EQ(linien.nameI.toStdString(), mit);
+    EXPECT_EQ(linien.nameN.toStdString(), "(1)");
+    EXPECT_EQ(linien.nameI.toStdString(), "(2)");
 
     // The command line gives the same numbers.
     std::string grund;

@@ -95,7 +95,8 @@ TEST_F(MonatsgitterTest, MitBeginnZeigenMonatsspalteUndStufenmonateDasDatum) {
     EXPECT_EQ(zelle(3 + 6, 0).toString(), "01/2027");
     EXPECT_EQ(zelle(3, 1, Gittermodell::kurztextRolle).toString(), "");
     EXPECT_EQ(text("nanfang1", 1), "07/26");
-    EXPECT_EQ(beschriftung("nanfang1", 1)->toolTip().toStdString(), "07/2026 (Monat 1)");
+    EXPECT_EQ(beschriftung("nanfang1", 1)->toolTip().toStdString(),
+              "Stufe 1 ab 07/2026 (EGr. 9a, Monat 1)");
 }
 
 // A fill tells the views only what changed: the months that look different and the rows dropped

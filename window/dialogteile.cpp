@@ -3,6 +3,7 @@
 
 #include <QDialog>
 #include <QDialogButtonBox>
+#include <QFormLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +34,13 @@ QWidget* zeile(std::initializer_list<QWidget*> teile) {
     layout->setContentsMargins(0, 0, 0, 0);
     for (QWidget* teil : teile) layout->addWidget(teil, teil == *(teile.end() - 1) ? 1 : 0);
     return z;
+}
+
+void formularzeile(QFormLayout& formular, const QString& text,
+                   std::initializer_list<QWidget*> teile) {
+    auto* beschriftung = new QLabel(text);
+    beschriftung->setBuddy(*teile.begin());
+    formular.addRow(beschriftung, zeile(teile));
 }
 
 QLabel* grundzeile(QDialog& dialog) {

@@ -1,5 +1,5 @@
-// The parts every case dialog shares: its fields, rows, the red line giving the reason OK is off,
-// and OK/Abbrechen.
+// The parts every case dialog shares: its fields, rows and their labels, the red line giving the
+// reason OK is off, and OK/Abbrechen.
 #pragma once
 
 #include <initializer_list>
@@ -7,8 +7,10 @@
 
 class QDialog;
 class QDialogButtonBox;
+class QFormLayout;
 class QLabel;
 class QLineEdit;
+class QString;
 class QWidget;
 
 namespace korvalt {
@@ -22,6 +24,11 @@ std::string feldtext(const QLineEdit* f);
 
 // Widgets side by side in one row of a form, the last one taking the room left.
 QWidget* zeile(std::initializer_list<QWidget*> teile);
+
+// A row of `teile` side by side in `formular` (as `zeile`), under a label whose mnemonic reaches
+// the first of them: a row's own widget takes no focus, so Alt and the letter would do nothing.
+void formularzeile(QFormLayout& formular, const QString& text,
+                   std::initializer_list<QWidget*> teile);
 
 // An empty, word-wrapped label in dark red, named "Grund", for the reason an entry is refused.
 QLabel* grundzeile(QDialog& dialog);

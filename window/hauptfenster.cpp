@@ -26,6 +26,7 @@
 #include <QTableView>
 #include <QUndoCommand>
 #include <QUndoStack>
+#include <QWindow>
 #include <algorithm>
 
 namespace korvalt {
@@ -82,6 +83,17 @@ QString ohneMarke(QString text) {
 void themensymbolSetzen(QAction* aktion, const char* name) {
     const QIcon symbol = QIcon::fromTheme(QString::fromLatin1(name));
     if (!symbol.isNull()) aktion->setIcon(symbol);
+}
+
+// A view of the case beside the main window, not over it: an ordinary window the user can put
+// behind the main window. The parent stays its owner; as a dialog, or with the main window as its
+// transient parent, the window manager would keep it on top. It does not keep the program running
+// once the main window is closed.
+void eigenesFenster(QWidget& ansicht) {
+    ansicht.setWindowFlags(Qt::Window);
+    ansicht.setAttribute(Qt::WA_QuitOnClose, false);
+    ansicht.winId();
+    ansicht.windowHandle()->setTransientParent(nullptr);
 }
 
 }  // namespace
@@ -192,15 +204,18 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
         connect(menue, &QMenu::aboutToShow, this, [this] { themensymboleSetzen(); });
     tabellenmenueAnlegen(*this);
 
+    // The case's facts stand in the status line while it has nothing to say: a note or an offer
+    // takes the whole line and is read whole, also at 1366 pixels and 125 %.
     dateianzeige_ = new QLabel(this);
     dateianzeige_->setObjectName("Falldatei");
-    statusBar()->addPermanentWidget(dateianzeige_);
     kalenderanzeige_ = new QLabel(this);
     kalenderanzeige_->setObjectName("Kalenderangaben");
-    statusBar()->addPermanentWidget(kalenderanzeige_);
     steueranzeige_ = new QLabel(this);
     steueranzeige_->setObjectName("Steuerangaben");
-    statusBar()->addPermanentWidget(steueranzeige_);
+    for (QLabel* tatsache : {dateianzeige_, kalenderanzeige_, steueranzeige_}) {
+        tatsache->setTextFormat(Qt::PlainText);
+        statusBar()->addWidget(tatsache);
+    }
 
     // The caption is Korvaltei's text: its display field is the client area's window title.
     connect(korvaltei_, &QWidget::windowTitleChanged, this, [this] { titelSetzen(); });
@@ -246,6 +261,7 @@ Hauptfenster::~Hauptfenster() {
 Jahresansicht& Hauptfenster::jahresansichtZeigen() {
     if (!jahresansicht_) {
         jahresansicht_ = new Jahresansicht(korvaltei_->sitzung(), this);
+        eigenesFenster(*jahresansicht_);
         hilfeAnbinden(*jahresansicht_, hilfeabschnitt::jahresuebersicht, korvaltei_->hilfeaufruf());
         // A change made in the view is a change of the case: recalculated like any other, it
         // reaches the view, the title's change mark and the status line.
@@ -263,6 +279,7 @@ Jahresansicht& Hauptfenster::jahresansichtZeigen() {
 Aufschluesselungsansicht& Hauptfenster::aufschluesselungZeigen(int monat) {
     if (!aufschluesselung_) {
         aufschluesselung_ = new Aufschluesselungsansicht(korvaltei_->sitzung(), this);
+        eigenesFenster(*aufschluesselung_);
         hilfeAnbinden(*aufschluesselung_, hilfeabschnitt::aufschluesselung,
                       korvaltei_->hilfeaufruf());
         // It follows the case: Ctrl+Z there takes back the case's last change, as in the window.
@@ -332,8 +349,9 @@ void Hauptfenster::angebotZeigen(const QString& text, const QString& knopftext,
         angebotEntfernen();
         annehmen();
     });
-    // Permanent, so that the notes of melden do not hide it.
+    // Permanent, so that the notes of melden do not hide it; the case's facts make room for it.
     statusBar()->insertPermanentWidget(0, angebot_, 1);
+    for (QLabel* tatsache : {dateianzeige_, kalenderanzeige_, steueranzeige_}) tatsache->hide();
 }
 
 void Hauptfenster::angebotEntfernen() {
@@ -341,6 +359,7 @@ void Hauptfenster::angebotEntfernen() {
     statusBar()->removeWidget(angebot_);
     angebot_->deleteLater();
     angebot_ = nullptr;
+    for (QLabel* tatsache : {dateianzeige_, kalenderanzeige_, steueranzeige_}) tatsache->show();
 }
 
 // The person comes first, so that a window in the task bar shows whose case it is. The change mark
@@ -481,10 +500,15 @@ void Hauptfenster::zuletztZeigen() {
 
 // Closing the window ends the program as Korvaltei's own closing does.
 void Hauptfenster::closeEvent(QCloseEvent* ereignis) {
-    if (korvaltei_->close())
-        ereignis->accept();
-    else
+    if (!korvaltei_->close()) {
         ereignis->ignore();
+        return;
+    }
+    ereignis->accept();
+    // The views are windows of their own: they go with the case they show.
+    for (QWidget* ansicht :
+         {static_cast<QWidget*>(jahresansicht_), static_cast<QWidget*>(aufschluesselung_)})
+        if (ansicht) ansicht->close();
 }
 
 bool Hauptfenster::eventFilter(QObject* objekt, QEvent* ereignis) {

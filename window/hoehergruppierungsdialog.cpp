@@ -94,10 +94,10 @@ Hoehergruppierungsdialog::Hoehergruppierungsdialog(const Hoehergruppierungsvorsc
     formular->addRow(QStringLiteral("&Arbeitgeber:"), seite_);
     formular->addRow(QStringLiteral("Entgeltgruppe &heute:"), gruppe_);
     auto* seitText = new QLabel(QStringLiteral("seit"), this);
-    formular->addRow(QStringLiteral("&Stufe heute:"), zeile({stufe_, seitText, seit_}));
+    formularzeile(*formular, QStringLiteral("&Stufe heute:"), {stufe_, seitText, seit_});
     auto* zumText = new QLabel(QStringLiteral("zum"), this);
-    formular->addRow(QStringLiteral("Höhergruppierung &nach:"), zeile({ziel_, zumText, zum_}));
-    formular->addRow(QStringLiteral("&Teilzeit beider Fälle:"), zeile({anteil_, stunden_}));
+    formularzeile(*formular, QStringLiteral("Höhergruppierung &nach:"), {ziel_, zumText, zum_});
+    formularzeile(*formular, QStringLiteral("&Teilzeit beider Fälle:"), {anteil_, stunden_});
     formular->addRow(QStringLiteral("Angenommene &Erhöhung:"), erhoehung_);
     formular->addRow(QStringLiteral("Erhöhung a&b:"), erhoehungAb_);
     formular->addRow(QStringLiteral("Be&ginn (erster Monat):"), beginn_);

@@ -16,6 +16,9 @@ namespace korvalt {
 
 namespace {
 
+// Characters of a case's name the legend shows whole beside the other four entries.
+constexpr qsizetype laengsterLegendenname = 24;
+
 // The x value of the start of month `index` (0 = month 1): a year with fractions from the start
 // month, or the month number of the case.
 double xWert(const Jahresdaten& d, int index) {
@@ -74,8 +77,18 @@ Diagrammdaten diagrammdatenBilden(const Jahresdaten& d, bool netto) {
     dd.entgeltTitel =
         netto ? QStringLiteral("Nettolohn im Monat (€)") : QStringLiteral("Monatsentgelt (€)");
     dd.differenzTitel = "Differenz" + zusatz + " kumuliert (€)";
-    dd.nameN = alsQString(d.namen.normal) + zusatz;
-    dd.nameI = alsQString(d.namen.individuell) + zusatz;
+    // The legend is one row under the chart and cuts a long name short („mit Höhergruppierung
+    // n…“), on screen and in print: long names of their own go by their marks, which the key line
+    // of the view and of its printout gives whole.
+    QString nameN = alsQString(d.namen.normal);
+    QString nameI = alsQString(d.namen.individuell);
+    if (!d.namen.standard() && std::max(nameN.size(), nameI.size()) > laengsterLegendenname) {
+        const auto [n, i] = fallzeichen(d.namen);
+        nameN = alsQString(n);
+        nameI = alsQString(i);
+    }
+    dd.nameN = nameN + zusatz;
+    dd.nameI = nameI + zusatz;
     dd.kumuliertName = "Differenz" + zusatz + " kumuliert";
     dd.xVon = xWert(d, 0);
     dd.xBis = xWert(d, monate);

@@ -4,7 +4,6 @@
 #include <QComboBox>
 #include <QDialogButtonBox>
 #include <QFormLayout>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -64,19 +63,14 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, Kalenderpruefung pr
         feld(this, "ErhoehungAb",
              (jetzt.erhoehung ? jetzt.erhoehung->ab : standardErhoehungAb).text(), "MM/JJJJ");
 
-    auto* stufenzeile = new QWidget(this);
-    auto* stufenlayout = new QHBoxLayout(stufenzeile);
-    stufenlayout->setContentsMargins(0, 0, 0, 0);
-    stufenlayout->addWidget(stufe_);
-    stufenlayout->addWidget(new QLabel(QStringLiteral("seit"), stufenzeile));
-    stufenlayout->addWidget(seit_, 1);
-
     auto* formular = new QFormLayout;
     formular->addRow(QStringLiteral("&Beginn (erster Monat):"), beginn_);
     formular->addRow(QStringLiteral("bis (letzter &Monat):"), ende_);
-    formular->addRow(QStringLiteral("Aktuelle &Stufe in Spalte 1:"), stufenzeile);
-    formular->addRow(QStringLiteral("Teilzeit &Normalfall:"), zeile({anteilN_, stundenN_}));
-    formular->addRow(QStringLiteral("Teilzeit &individueller Fall:"), zeile({anteilI_, stundenI_}));
+    formularzeile(*formular, QStringLiteral("Aktuelle &Stufe in Spalte 1:"),
+                  {stufe_, new QLabel(QStringLiteral("seit"), this), seit_});
+    formularzeile(*formular, QStringLiteral("Teilzeit &Normalfall:"), {anteilN_, stundenN_});
+    formularzeile(*formular, QStringLiteral("Teilzeit &individueller Fall:"),
+                  {anteilI_, stundenI_});
     formular->addRow(QStringLiteral("Angenommene &Erhöhung:"), erhoehung_);
     formular->addRow(QStringLiteral("Erhöhung &ab:"), erhoehungAb_);
 

@@ -1,4 +1,5 @@
-// The program's message boxes: warnings and the OK/Abbrechen question as modal Qt message boxes.
+// The program's message boxes: warnings, the OK/Abbrechen and the Ja/Nein question as modal Qt
+// message boxes.
 #pragma once
 
 #include <QPointer>
@@ -15,6 +16,7 @@ class Meldungsfenster : public Meldungen {
 
     void warnen(std::string_view titel, std::string_view text) override;
     std::int16_t okAbbrechen(std::string_view titel, std::string_view text) override;
+    bool jaNein(std::string_view titel, std::string_view text) override;
 
   private:
     QPointer<QWidget> eltern_;

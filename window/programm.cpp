@@ -1,8 +1,12 @@
 // Running the window program.
 #include "programm.h"
 
+#include <unistd.h>
+
 #include <QApplication>
+#include <QDate>
 #include <QLibraryInfo>
+#include <QSocketNotifier>
 #include <QStatusBar>
 #include <QTranslator>
 #include <algorithm>
@@ -16,7 +20,8 @@ namespace korvalt {
 
 namespace {
 
-// The first start shows the table of 2006 and where the others are chosen.
+// The first start shows today's tables by date and where the others, that of 2006 among them,
+// are chosen.
 QString ersterStartHinweis(const TarifDaten& daten, const std::string& tabelle) {
     QString text = "Tabelle: " + tabellenmenuetext(daten.tabellenkatalog.tabelle(tabelle)) + '.';
     int von = 9999;
@@ -39,8 +44,21 @@ QString ersterStartHinweis(const TarifDaten& daten, const std::string& tabelle) 
 }  // namespace
 
 int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startoptionen& orte,
-                      const std::function<void(Hauptfenster&)>& vorDemZeigen) {
+                      int endesignal, const std::function<void(Hauptfenster&)>& vorDemZeigen) {
     QApplication anwendung(argc, argv);
+    // A signal ends every event loop, a message box's too; the status also ends a start-up that
+    // was still showing one.
+    int signalende = 0;
+    if (endesignal >= 0) {
+        auto* melder = new QSocketNotifier(endesignal, QSocketNotifier::Read, &anwendung);
+        QObject::connect(melder, &QSocketNotifier::activated, &anwendung,
+                         [endesignal, &signalende] {
+                             unsigned char nummer = 0;
+                             if (::read(endesignal, &nummer, 1) != 1) return;
+                             signalende = 128 + nummer;
+                             QCoreApplication::exit(signalende);
+                         });
+    }
     // QSettings then keeps the user's list of files in ~/.config/Korvalt/Korvalt.conf.
     QApplication::setOrganizationName("Korvalt");
     QApplication::setApplicationName("Korvalt");
@@ -53,14 +71,22 @@ int fensterAusfuehren(int& argc, char** argv, Sitzung& sitzung, const Startoptio
     Hauptfenster fenster(sitzung, meldungen);
     std::error_code fehlt;
     const bool ersterStart = !std::filesystem::exists(orte.einstellungsdatei, fehlt);
-    fenster.korvaltei().laden(orte);
+    Startoptionen start = orte;
+    if (ersterStart) {
+        const QDate heute = QDate::currentDate();
+        start.heute = KalenderMonat(heute.year(), heute.month());
+    }
+    fenster.korvaltei().laden(start);
+    if (vorDemZeigen) vorDemZeigen(fenster);
+    meldungen.setzeEltern(&fenster);
+    if (signalende) return signalende;
+    fenster.show();
+    // Once the window is shown, so that the note hides the case's facts in the status line.
     if (ersterStart)
         fenster.statusBar()->showMessage(
             ersterStartHinweis(sitzung.daten(), sitzung.fall().tabelle));
-    if (vorDemZeigen) vorDemZeigen(fenster);
-    meldungen.setzeEltern(&fenster);
-    fenster.show();
-    return QApplication::exec();
+    const int status = QApplication::exec();
+    return signalende ? signalende : status;
 }
 
 }  // namespace korvalt

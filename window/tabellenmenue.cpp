@@ -41,9 +41,9 @@ bool beginnVorhanden(Hauptfenster& fenster, const Tariftabelle& tabelle) {
     const Sitzung& s = korvaltei.sitzung();
     const std::string fehler = beginnFehlt(tabelle, s.kalenderIn(tabelle).beginn.has_value());
     if (fehler.empty()) return true;
-    if (korvaltei.meldungen().okAbbrechen(
+    if (korvaltei.meldungen().jaNein(
             "Beginn fehlt", fehler + "\nJetzt unter \u201EBeginn, Stufe und Teilzeit\u201C "
-                                     "einen Beginn eingeben?") == 1 &&
+                                     "einen Beginn eingeben?") &&
         fenster.kalenderFuerTabelle())
         fenster.kalenderFuerTabelle()(tabelle);
     return false;
