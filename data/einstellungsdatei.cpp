@@ -14,6 +14,7 @@
 #include "svsatz.h"
 #include "systemfehler.h"
 #include "textsatz.h"
+#include "zeitraumsatz.h"
 
 namespace korvalt {
 
@@ -131,6 +132,12 @@ void weitereSaetzeLesen(std::string_view inhalt, const std::filesystem::path& pf
                     if (personGelesen[feld]) break;
                     personGelesen[feld] = true;
                     lesung.person.*angabe->feld->text = angabe->text;
+                }
+                break;
+            case Satzart::zeitraum:
+                if (auto zeitraum = zeitraumsatzLesen(satz, grund)) {
+                    lesung.zeitraeume.push_back(std::move(*zeitraum));
+                    hier = Verbleib::eigener;
                 }
                 break;
             case Satzart::unbekannt:

@@ -11,6 +11,7 @@
 #include "personenangaben.h"
 #include "steuerangaben.h"
 #include "tarifdaten.h"
+#include "zeitraeume.h"
 
 namespace korvalt {
 
@@ -32,6 +33,8 @@ struct Einstellungslesung {
     // the first damaged one, which the case keeps to write it back as it is).
     std::optional<Steuerangaben> steuer;
     std::optional<Einstellungssatz> steuersatz;
+    // The periods of the file's sound "zr" records, in their order; a damaged one is kept unread.
+    Zeitraeume zeitraeume;
     // The person, from the file's sound "pe" records.
     Personenangaben person;
     // The records this version cannot read, each after as many of the case's own records as it
@@ -48,8 +51,9 @@ struct Einstellungslesung {
 // A usable file is one or more whole 75-byte records whose first begins with "st". Of the further
 // ones the first "tb", the first sound "kz" (else the first damaged one), the first sound "fn" of
 // each case, the first sound "sv" (else the first damaged one) and the first sound "pe" of each
-// field are taken, a further "st", "tb", "kz", "fn", "sv" or "pe" of a case or field already read
-// is passed over silently, and any other is named in `hinweis` and kept in `behalten`.
+// field and every sound "zr" are taken, a further "st", "tb", "kz", "fn", "sv" or "pe" of a case
+// or field already read is passed over silently, and any other is named in `hinweis` and kept in
+// `behalten`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
 // The same reading of records held in memory, as `einstellungssaetzeBilden` gives them: what an

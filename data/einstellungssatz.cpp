@@ -10,6 +10,7 @@
 #include "satzfelder.h"
 #include "svsatz.h"
 #include "textsatz.h"
+#include "zeitraumsatz.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -161,6 +162,7 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     else if (t.steuer)
         saetze.push_back(svSatzBilden(*t.steuer, steuersatz));
     for (const Einstellungssatz& satz : personensaetzeBilden(t.person)) saetze.push_back(satz);
+    for (const Zeitraum& z : t.zeitraeume) saetze.push_back(zeitraumsatzBilden(z));
     // The records kept go back after as many of the case's own as they followed when read (after
     // all of them when the case now has fewer); inserted from the last, so that each one goes
     // before those that followed it.

@@ -55,6 +55,7 @@ Satzart satzartVon(const Einstellungssatz& satz) {
     if (kennung == "fn") return Satzart::fallnamen;
     if (kennung == "sv") return Satzart::steuer;
     if (kennung == "pe") return Satzart::person;
+    if (kennung == "zr") return Satzart::zeitraum;
     return Satzart::unbekannt;
 }
 

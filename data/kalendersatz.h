@@ -14,7 +14,7 @@ namespace korvalt {
 // settings, "fn" the name of one of its two cases, "sv" its tax and insurance settings, "pe" a
 // field of its person. Any other beginning is a record of a later version: a reader passes over it,
 // says so and keeps it to be written back in its place.
-enum class Satzart { fall, tabelle, kalender, fallnamen, steuer, person, unbekannt };
+enum class Satzart { fall, tabelle, kalender, fallnamen, steuer, person, zeitraum, unbekannt };
 Satzart satzartVon(const Einstellungssatz& satz);
 
 // Why a record of a later version was passed over: „der 3. Satz beginnt mit „xy“, den diese Version

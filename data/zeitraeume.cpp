@@ -32,4 +32,13 @@ std::string zeitraumText(const Zeitraum& z, const std::string& fallname) {
     return text;
 }
 
+std::vector<std::string> zeitraumzeilen(const Zeitraeume& zeitraeume, const Fallnamen& namen) {
+    std::vector<std::string> zeilen;
+    for (const Zeitraum& z : zeitraeume)
+        zeilen.push_back(zeitraumText(z, z.fuer == Zeitraumfall::normal        ? namen.normal
+                                         : z.fuer == Zeitraumfall::individuell ? namen.individuell
+                                                                               : std::string()));
+    return zeilen;
+}
+
 }  // namespace korvalt

@@ -8,6 +8,7 @@
 #include <string>
 #include <vector>
 
+#include "fallnamen.h"
 #include "kalendermonat.h"
 
 namespace korvalt {
@@ -32,6 +33,9 @@ struct Zeitraum {
     // The child's birth month of a parental leave; none: the period's first month.
     std::optional<KalenderMonat> geburt;
     Zeitraumfall fuer = Zeitraumfall::beide;
+    // What a later version wrote after the fields of the record the period was read from, written
+    // back as read.
+    std::string spaeter;
 
     bool unterbricht() const { return art != Zeitraumart::teilzeit; }
     // The step clock stops in its months.
@@ -59,5 +63,7 @@ std::string zeitraumartText(Zeitraumart art);
 // One line per period, as the month list and the CSV end with them: „Elternzeit 01/2028 bis
 // 12/2028 (Stufenlaufzeit ruht)“, „Teilzeit ab 01/2029: 100 %“; a period of one case names it.
 std::string zeitraumText(const Zeitraum& z, const std::string& fallname = {});
+// The lines of every period, in their order, a period of one case named by that case's name.
+std::vector<std::string> zeitraumzeilen(const Zeitraeume& zeitraeume, const Fallnamen& namen);
 
 }  // namespace korvalt

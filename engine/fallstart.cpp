@@ -105,6 +105,7 @@ std::optional<Fallgelesen> fallLesen(const Einstellungslesung& lesung,
         fall.tabelle = statt->schluessel;
     }
     fall.startgruppe = static_cast<Integer>(startgruppe);
+    fall.zeitraeume = lesung.zeitraeume;
     gelesen.startgruppe = fall.startgruppe;
     const Kalenderangaben kalender = fall.kalender;
     if (kalender.leer()) return gelesen;
@@ -145,6 +146,8 @@ Ergebnis<Fallangaben> vorgabenAnwenden(const Fallangaben& fall, const Startoptio
     if (n) n = startgruppeVorgeben(*n, optionen.startgruppe, katalog);
     if (n && optionen.hoehergruppierung)
         n = mitHoehergruppierung(*n, *optionen.hoehergruppierung, katalog);
+    if (n && !optionen.zeitraeume.empty())
+        n = mitZeitraeumen(*n, optionen.zeitraeume, katalog);
     if (n) n = steuerVorgeben(*n, optionen.steuer, katalog);
     return n;
 }

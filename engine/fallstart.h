@@ -74,6 +74,8 @@ struct Startoptionen {
     std::string tabelle;
     // Without a window a case calculated by date must have a start month, its own or given here.
     Kalendervorgaben kalender;
+    // In place of the case's periods when any is given, after the promotion check.
+    Zeitraeume zeitraeume;
     // Put over the case's tax settings after the calendar settings.
     Steuervorgaben steuer;
     // The start group by its label in the case's table ("9a", "10"), in place of the case's own.

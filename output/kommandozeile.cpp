@@ -100,6 +100,19 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, steueroption
 constexpr std::string_view sachsenOption = "--sachsen";
 using Steuertexte = std::array<std::optional<std::string>, steueroptionen>;
 
+// The options of the periods, each repeatable, with what their value is.
+struct Zeitraumoption {
+    std::string_view name;
+    Zeitraumart art;
+    std::string_view wert;
+};
+constexpr Zeitraumoption zeitraumoptionen[] = {
+    {"--teilzeit-ab", Zeitraumart::teilzeit, "der Monat und der Anteil (JJJJ-MM:P)"},
+    {"--elternzeit", Zeitraumart::elternzeit, "die Monate (VON:BIS[:GEBURT])"},
+    {"--sonderurlaub", Zeitraumart::sonderurlaub, "die Monate (VON:BIS)"},
+    {"--sonderurlaub-angerechnet", Zeitraumart::sonderurlaubAngerechnet,
+     "die Monate (VON:BIS)"}};
+
 // Arguments of any length are quoted shortened.
 std::string inZeichen(std::string_view text) {
     return zitat(text);
@@ -179,6 +192,46 @@ bool kalenderLesen(const Kalendertexte& texte, Kalendervorgaben& vorgaben, std::
         vorgaben.erhoehung = angenommen;
     }
     return true;
+}
+
+// One period as an option gives it: „2029-10:100“ for a change of hours, „2028-10:2029-09“ or
+// „2028-10:2029-09:2028-08“ for an interruption; nothing, and a German reason, otherwise.
+std::optional<Zeitraum> zeitraumLesen(const Zeitraumoption& option, const std::string& text,
+                                      std::string& fehler) {
+    std::vector<std::string> teile;
+    for (std::size_t von = 0;;) {
+        const auto trenner = text.find(':', von);
+        teile.push_back(text.substr(von, trenner - von));
+        if (trenner == std::string::npos) break;
+        von = trenner + 1;
+    }
+    const bool teilzeit = option.art == Zeitraumart::teilzeit;
+    const std::size_t hoechstens = option.art == Zeitraumart::elternzeit ? 3 : 2;
+    std::string grund;
+    const auto falsch = [&](const std::string& warum) -> std::optional<Zeitraum> {
+        fehler = inZeichen(std::string(option.name) + " " + text) + ": " + warum;
+        return std::nullopt;
+    };
+    if (teile.size() < 2 || teile.size() > hoechstens)
+        return falsch("Erwartet ist " + std::string(option.wert) + ".");
+    Zeitraum z;
+    z.art = option.art;
+    const auto von = monatLesen(teile[0], grund);
+    if (!von) return falsch(grund);
+    z.von = *von;
+    if (teilzeit) {
+        const auto anteil = anteilLesen(teile[1], grund);
+        if (!anteil) return falsch(grund);
+        z.anteil = *anteil;
+        return z;
+    }
+    z.bis = monatLesen(teile[1], grund);
+    if (!z.bis) return falsch(grund);
+    if (teile.size() == 3) {
+        z.geburt = monatLesen(teile[2], grund);
+        if (!z.geburt) return falsch(grund);
+    }
+    return z;
 }
 
 // The tax settings the options give; false with a German reason naming the option.
@@ -271,6 +324,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
     Aufruf aufruf;
     Kalendertexte kalendertexte;
     Steuertexte steuertexte;
+    std::vector<std::string_view> zeitraumGenannt;
     // The options without a value, as they were given.
     const std::pair<std::string_view, bool Aufruf::*> schalter[] = {
         {"--help", &Aufruf::hilfe},
@@ -296,6 +350,22 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
                 return std::nullopt;
             }
             aufruf.steuer.sachsen = true;
+            continue;
+        }
+        const auto* zeitraum =
+            std::find_if(std::begin(zeitraumoptionen), std::end(zeitraumoptionen),
+                         [&a](const Zeitraumoption& z) { return z.name == a; });
+        if (zeitraum != std::end(zeitraumoptionen)) {
+            if (i + 1 >= argumente.size() || argumente[i + 1].empty()) {
+                fehler = "Nach " + inZeichen(a) + " fehlt " + std::string(zeitraum->wert) + ".";
+                return std::nullopt;
+            }
+            auto z = zeitraumLesen(*zeitraum, argumente[++i], fehler);
+            if (!z) return std::nullopt;
+            aufruf.zeitraeume.push_back(std::move(*z));
+            if (std::find(zeitraumGenannt.begin(), zeitraumGenannt.end(), zeitraum->name) ==
+                zeitraumGenannt.end())
+                zeitraumGenannt.push_back(zeitraum->name);
             continue;
         }
         // A name without an option before it is the case file the window opens on.
@@ -373,6 +443,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
     for (std::size_t k = 0; k < steuertexte.size(); ++k)
         if (steuertexte[k]) fallOptionen.push_back(steueroptionNamen[k].first);
     if (aufruf.steuer.sachsen) fallOptionen.push_back(sachsenOption);
+    fallOptionen.insert(fallOptionen.end(), zeitraumGenannt.begin(), zeitraumGenannt.end());
 
     if (aufruf.tabellenZeigen) {
         // The list of tables is all this call does: anything else asked for would be dropped.
@@ -432,6 +503,8 @@ std::string aufrufHilfe() {
            "               [--steuerklasse N] [--kinderfreibetraege Z] [--kirchensteuer 8|9]\n"
            "               [--kinder N] [--sachsen] [--kv-zusatzbeitrag P | --privat-kv EURO]\n"
            "               [--zusatzversorgung P]\n"
+           "               [--teilzeit-ab JJJJ-MM:P] [--elternzeit VON:BIS[:GEBURT]]\n"
+           "               [--sonderurlaub VON:BIS] [--sonderurlaub-angerechnet VON:BIS]\n"
            "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
            "Fall]\n"
            "       korvalt --gruppe X --stufe S --seit JJJJ-MM --hoehergruppierung Y --zum "
@@ -510,6 +583,17 @@ std::string aufrufHilfe() {
            "                          (nur mit --tabelle vka oder bund),\n"
            "  --erhoehung-ab JJJJ-MM  zum ersten Mal in diesem Monat (sonst 04/2027; nach der "
            "letzten Tabelle)\n"
+           "Teilzeit und Unterbrechungen, je mehrfach, für beide Fälle und statt derer der\n"
+           "Einstellungsdatei, nur mit einem Beginn und nicht in der Tabelle 2006:\n"
+           "  --teilzeit-ab JJJJ-MM:P ab diesem Monat P Prozent Arbeitszeit\n"
+           "  --elternzeit VON:BIS[:GEBURT]\n"
+           "                          Elternzeit (die Stufenlaufzeit ruht; GEBURT: der Monat der "
+           "Geburt\n"
+           "                          des Kindes, sonst VON)\n"
+           "  --sonderurlaub VON:BIS  Sonderurlaub ohne Entgelt (die Stufenlaufzeit ruht)\n"
+           "  --sonderurlaub-angerechnet VON:BIS\n"
+           "                          Sonderurlaub ohne Entgelt, auf die Stufenlaufzeit "
+           "angerechnet\n"
            "Nettolohn, nur mit einem Beginn und nicht in der Tabelle 2006 (Lohnsteuer und\n"
            "Sozialversicherung ab 2027 nach dem Stand 2026); die Angaben gelten statt derer der\n"
            "Einstellungsdatei:\n"
@@ -565,6 +649,7 @@ Startoptionen startoptionen(const Aufruf& aufruf,
     optionen.tabelle = aufruf.tabelle;
     optionen.kalender = aufruf.kalender;
     optionen.steuer = aufruf.steuer;
+    optionen.zeitraeume = aufruf.zeitraeume;
     optionen.startgruppe = aufruf.gruppe;
     if (aufruf.hoehergruppierung) {
         // The check sets up the whole case in its own table, from the example case.

@@ -31,6 +31,9 @@ struct Aufruf {
     // --steuerklasse, --kinderfreibetraege, --kirchensteuer, --kinder, --sachsen,
     // --kv-zusatzbeitrag, --privat-kv, --zusatzversorgung: over the case's tax settings.
     Steuervorgaben steuer;
+    // --teilzeit-ab, --elternzeit, --sonderurlaub, --sonderurlaub-angerechnet, each repeatable:
+    // in place of the case's own periods, for both cases.
+    Zeitraeume zeitraeume;
     std::string gruppe;      // --gruppe: the start group by its label ("9a")
     std::string zielgruppe;  // --hoehergruppierung: the group promoted to
     std::string zum;         // --zum: the month of the promotion

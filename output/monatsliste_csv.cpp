@@ -76,6 +76,7 @@ std::string monatslisteGetrennt(const TarifDaten& daten, const Falltabellen& t, 
     // The assumed raise and what net pay leaves out are said once, below the list, so that the
     // lines above keep their columns.
     if (!erhoehungshinweis.empty()) text += std::string(erhoehungshinweis) + "\n";
+    for (const std::string& zeile : zeitraumzeilen(t.zeitraeume, t.namen)) text += zeile + "\n";
     if (netto)
         for (const std::string& hinweis : nettohinweise(*netto)) text += hinweis + "\n";
     return text;
