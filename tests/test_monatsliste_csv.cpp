@@ -480,7 +480,6 @@ TEST(Aufruf, AngabenWerdenGelesen) {
             ->steuer.zusatzversorgung;
     };
     EXPECT_EQ(versorgung("vbl-west"), Zusatzversorgungsvorgabe{Versorgungskasse::vblWest});
-    EXPECT_EQ(versorgung("keine"), Zusatzversorgungsvorgabe{});
     EXPECT_EQ(versorgung("1,5:4"), (Zusatzversorgungsvorgabe{Versorgungskasse::eigeneSaetze,
                                                              Prozentsatz::hundertstel(150),
                                                              Prozentsatz::hundertstel(400)}));
