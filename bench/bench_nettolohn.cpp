@@ -78,13 +78,12 @@ std::vector<Fall> beideFaelle(benchmark::State& state) {
 
 void nettolohn600MonateBeiderFaelle(benchmark::State& state) {
     const std::vector<Fall> faelle = beideFaelle(state);
-    Steuerangaben angaben;
+    Steuerangaben angaben = neueSteuerangaben();
     angaben.kirchensteuerProzent = 9;
-    angaben.zusatzversorgung = Prozentsatz::hundertstel(240);
     for (auto _ : state) {
         for (const Fall& f : faelle) {
-            const Nettoreihe reihe =
-                nettoreiheRechnen(beginn, f.cent, f.sonderzahlungen, true, angaben);
+            const Nettoreihe reihe = nettoreiheRechnen(beginn, f.cent, f.sonderzahlungen, true,
+                                                       angaben, Arbeitgeberseite::vka);
             benchmark::DoNotOptimize(reihe.monate.back().netto);
         }
     }

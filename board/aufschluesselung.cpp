@@ -34,6 +34,9 @@ constexpr Posten posten[] = {
     {"Arbeitslosenversicherung", Art::abzug, &Nettomonat::arbeitslosenversicherung, true},
     {"Zusatzversorgung", Art::abzug, &Nettomonat::zusatzversorgung, false},
     {"Nettolohn", Art::netto, &Nettomonat::netto, true},
+    {"Umlage des Arbeitgebers zur Zusatzversorgung", Art::angabe, &Nettomonat::umlage, false},
+    {"Umlage als Arbeitslohn versteuert", Art::angabe, &Nettomonat::umlageVersteuert, false},
+    {"Hinzurechnung zur Sozialversicherung", Art::angabe, &Nettomonat::svHinzurechnung, false},
 };
 
 }  // namespace

@@ -20,6 +20,7 @@ struct Aufschluesselungszeile {
         abzug,    // taken off
         davon,    // the part of the line above that falls on the bonus
         netto,    // what is left
+        angabe,   // neither paid nor taken off: the employer's levy and what follows from it
     };
     std::string bezeichnung;
     Art art = Art::zahlung;
@@ -42,7 +43,9 @@ struct Aufschluesselung {
 
 // Month `monat` of both cases; nothing for a month neither case has. Lines that are 0 in both cases
 // and only belong to some cases (the bonus, the employer's subsidy, care insurance under private
-// insurance, the supplementary pension) are left out.
+// insurance, the supplementary pension) are left out. After the net pay, the employer's levy to
+// the supplementary pension, its part taxed with the pay and what it adds to the social-insurance
+// base.
 std::optional<Aufschluesselung> aufschluesselungBilden(const Nettofall& netto, int monat);
 
 // "01/2027 (Monat 13)"

@@ -19,7 +19,13 @@ constexpr Prozentsatz prozent(std::int64_t hundertstel) {
 // - pension 18,6 % (Beitragssatzverordnung), unemployment 2,6 % (§ 341 Abs. 2 SGB III), each half;
 // - the annual bonus is paid with the pay of November (§ 20 Abs. 5 TVöD);
 // - § 40b EStG flat-taxed a month: 92,03 € under the Federation's pension agreement (ATV), 89,48 €
-//   under the municipal one (ATV-K) (Haufe TVöD-Office, Zusatzversorgung 4.3.2).
+//   under the municipal one (ATV-K) (Haufe TVöD-Office, Zusatzversorgung 4.3.2);
+// - the levy in the social-insurance base: what is tax-free or flat-taxed counts above 100 € a
+//   month, and of the part up to 100 € 2,5 % of the pay it stands for, less 13,30 € (§ 1 Abs. 1
+//   Satz 1 Nr. 4a, Sätze 3 and 4 SvEV);
+// - VBL West: the employer's levy 5,49 % of the pensionable pay, the employee's share 1,81 % (a
+//   levy of 1,41 % and 0,40 % to the capital-funded part) (VBL-Satzung, Abrechnungsverband West;
+//   ATV § 16 and § 37a).
 // By year: the ceilings by the Sozialversicherungsrechengrößen-Verordnung of the year; the average
 // additional rate as the health ministry announced it (§ 242a SGB V); the care rate 3,4 % from
 // 07/2023 (Pflegeunterstützungs- und -entlastungsgesetz), 3,6 % from 2025
@@ -47,7 +53,12 @@ constexpr std::array<Jahresrecht, 3> zeilen{{
      .sonderzahlungsmonat = 11,
      .steuerfreiZusatzversorgungAnteil = prozent(300),
      .pauschalZusatzversorgungBund = 9203,
-     .pauschalZusatzversorgungVka = 8948},
+     .pauschalZusatzversorgungVka = 8948,
+     .svFreibetragZusatzversorgung = 10000,
+     .svHinzurechnungsanteil = prozent(250),
+     .svHinzurechnungsabzug = 1330,
+     .vblWestUmlage = prozent(549),
+     .vblWestAnteil = prozent(181)},
     {.jahr = 2025,
      .lohnsteuer = "Lohnsteuer2025",
      .lohnsteuerDezember = {},
@@ -67,7 +78,12 @@ constexpr std::array<Jahresrecht, 3> zeilen{{
      .sonderzahlungsmonat = 11,
      .steuerfreiZusatzversorgungAnteil = prozent(400),
      .pauschalZusatzversorgungBund = 9203,
-     .pauschalZusatzversorgungVka = 8948},
+     .pauschalZusatzversorgungVka = 8948,
+     .svFreibetragZusatzversorgung = 10000,
+     .svHinzurechnungsanteil = prozent(250),
+     .svHinzurechnungsabzug = 1330,
+     .vblWestUmlage = prozent(549),
+     .vblWestAnteil = prozent(181)},
     {.jahr = 2026,
      .lohnsteuer = "Lohnsteuer2026",
      .lohnsteuerDezember = {},
@@ -88,7 +104,12 @@ constexpr std::array<Jahresrecht, 3> zeilen{{
      .sonderzahlungsmonat = 11,
      .steuerfreiZusatzversorgungAnteil = prozent(400),
      .pauschalZusatzversorgungBund = 9203,
-     .pauschalZusatzversorgungVka = 8948},
+     .pauschalZusatzversorgungVka = 8948,
+     .svFreibetragZusatzversorgung = 10000,
+     .svHinzurechnungsanteil = prozent(250),
+     .svHinzurechnungsabzug = 1330,
+     .vblWestUmlage = prozent(549),
+     .vblWestAnteil = prozent(181)},
 }};
 
 }  // namespace

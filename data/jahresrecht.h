@@ -46,6 +46,15 @@ struct Jahresrecht {
     Prozentsatz steuerfreiZusatzversorgungAnteil;
     std::int64_t pauschalZusatzversorgungBund = 0;
     std::int64_t pauschalZusatzversorgungVka = 0;
+    // What the levy adds to the social-insurance base (§ 1 Abs. 1 Satz 3 and 4 SvEV): the tax-free
+    // and flat-taxed part above this amount a month, in cents, and of the part up to it the share
+    // of the pay it stands for, less the deduction in cents.
+    std::int64_t svFreibetragZusatzversorgung = 0;
+    Prozentsatz svHinzurechnungsanteil;
+    std::int64_t svHinzurechnungsabzug = 0;
+    // The rates of VBL West: the employer's levy and the employee's share (levy and contribution).
+    Prozentsatz vblWestUmlage;
+    Prozentsatz vblWestAnteil;
 
     // The program that taxes a wage paid in `monat` (1..12) of the year.
     std::string_view lohnsteuerprogramm(int monat) const;

@@ -41,6 +41,12 @@ class Prozentsatz {
     constexpr std::int64_t von(std::int64_t cent) const {
         return geteiltGerundet(cent * teile_, 100 * teileJeProzent);
     }
+    // The amount of which `cent` is this share, rounded once to the cent, a half up; only for a
+    // positive rate.
+    constexpr std::int64_t ganzesZu(std::int64_t cent) const {
+        assert(teile_ > 0);
+        return geteiltGerundet(cent * 100 * teileJeProzent, teile_);
+    }
 
     constexpr auto operator<=>(const Prozentsatz&) const = default;
 

@@ -47,6 +47,30 @@ std::string zusatzversorgungFehler(Prozentsatz satz) {
     return "";
 }
 
+std::string umlageFehler(Prozentsatz satz) {
+    if (satz < Prozentsatz{} || satz > groessteZusatzversorgung)
+        return "Die Umlage des Arbeitgebers von " + prozentText(satz) +
+               " liegt nicht zwischen 0 und 10 %.";
+    return "";
+}
+
+// A rate of hundredths of a percent as typed, checked against its limits.
+std::optional<Prozentsatz> satzLesen(std::string_view text, std::string& fehler,
+                                     std::string_view was, std::string_view beispiel,
+                                     std::string (*grenzfehler)(Prozentsatz)) {
+    const auto wert = dezimalLesen(text, 2);
+    if (!wert) {
+        fehler = zitiert(text) + " ist " + std::string(was) +
+                 " (Prozent mit höchstens zwei Nachkommastellen, etwa " + std::string(beispiel) +
+                 ").";
+        return std::nullopt;
+    }
+    const auto satz = Prozentsatz::hundertstel(*wert);
+    fehler = grenzfehler(satz);
+    if (!fehler.empty()) return std::nullopt;
+    return satz;
+}
+
 }  // namespace
 
 std::string steuerangabenPruefen(const Steuerangaben& a) {
@@ -65,7 +89,17 @@ std::string steuerangabenPruefen(const Steuerangaben& a) {
         if (auto f = zusatzbeitragFehler(*a.zusatzbeitrag); !f.empty()) return f;
     if (a.privatbeitrag)
         if (auto f = privatbeitragFehler(*a.privatbeitrag); !f.empty()) return f;
-    return zusatzversorgungFehler(a.zusatzversorgung);
+    if (a.versorgungskasse == Versorgungskasse::vblWest &&
+        (a.zusatzversorgung.positiv() || a.umlage.positiv()))
+        return "Die VBL West hat ihre eigenen Sätze.";
+    if (auto f = zusatzversorgungFehler(a.zusatzversorgung); !f.empty()) return f;
+    return umlageFehler(a.umlage);
+}
+
+Steuerangaben neueSteuerangaben() {
+    Steuerangaben a;
+    a.versorgungskasse = Versorgungskasse::vblWest;
+    return a;
 }
 
 std::optional<int> steuerklasseLesen(std::string_view text, std::string& fehler) {
@@ -133,17 +167,12 @@ std::optional<std::int64_t> privatbeitragLesen(std::string_view text, std::strin
 }
 
 std::optional<Prozentsatz> zusatzversorgungLesen(std::string_view text, std::string& fehler) {
-    const auto wert = dezimalLesen(text, 2);
-    if (!wert) {
-        fehler = zitiert(text) +
-                 " ist kein Anteil zur Zusatzversorgung (Prozent mit höchstens zwei "
-                 "Nachkommastellen, etwa 2,4).";
-        return std::nullopt;
-    }
-    const auto satz = Prozentsatz::hundertstel(*wert);
-    fehler = zusatzversorgungFehler(satz);
-    if (!fehler.empty()) return std::nullopt;
-    return satz;
+    return satzLesen(text, fehler, "kein Anteil zur Zusatzversorgung", "2,4",
+                     zusatzversorgungFehler);
+}
+
+std::optional<Prozentsatz> umlageLesen(std::string_view text, std::string& fehler) {
+    return satzLesen(text, fehler, "keine Umlage des Arbeitgebers", "5,49", umlageFehler);
 }
 
 std::string steuerklasseText(int steuerklasse) {
@@ -189,8 +218,11 @@ std::string versicherungsangabenText(const Steuerangaben& a) {
     else
         text += ", " + std::to_string(a.kinder) + " Kinder unter 25";
     if (a.sachsen) text += ", Sachsen";
-    if (a.zusatzversorgung.positiv())
+    if (a.versorgungskasse == Versorgungskasse::vblWest)
+        text += ", Zusatzversorgung VBL West";
+    else if (!a.ohneZusatzversorgung())
         text += ", Zusatzversorgung " + prozentText(a.zusatzversorgung);
+    if (a.umlage.positiv()) text += ", Umlage " + prozentText(a.umlage);
     return text;
 }
 

@@ -1,7 +1,6 @@
 // The tax and insurance settings of a case, the same for both cases: tax class, child allowances,
-// church tax, children for the care insurance, Saxony, the health insurance and the employee's
-// share of the supplementary pension; with their limits and German texts for the values a user
-// types.
+// church tax, children for the care insurance, Saxony, the health insurance and the supplementary
+// pension's fund; with their limits and German texts for the values a user types.
 #pragma once
 
 #include <cstdint>
@@ -23,10 +22,19 @@ inline constexpr int hoechsteKlasseMitKinderfreibetraegen = 4;
 // 23 or older); otherwise the number of children under 25 (a parent whose children are all older
 // gives 1: no surcharge, no reduction).
 inline constexpr int groessteKinderzahl = 9;
-// A health fund's additional rate and the supplementary-pension share: 0 to 10 %, typed with at
+// A health fund's additional rate and the supplementary pension's rates: 0 to 10 %, typed with at
 // most two decimals.
 inline constexpr Prozentsatz groessterZusatzbeitrag = Prozentsatz::hundertstel(1000);
 inline constexpr Prozentsatz groessteZusatzversorgung = Prozentsatz::hundertstel(1000);
+
+// The supplementary pension's fund.
+enum class Versorgungskasse {
+    // The rates as typed, for a municipal fund; both 0 is no supplementary pension.
+    eigeneSaetze,
+    // VBL West, at the rates of the year's law.
+    vblWest,
+};
+
 // A private insurance's monthly premium for health and care, in cents.
 inline constexpr std::int64_t kleinsterPrivatbeitrag = 1;
 inline constexpr std::int64_t groessterPrivatbeitrag = 999999;
@@ -41,11 +49,24 @@ struct Steuerangaben {
     std::optional<Prozentsatz> zusatzbeitrag;
     // Private insurance: its monthly premium in cents; then there is no additional rate.
     std::optional<std::int64_t> privatbeitrag;
-    Prozentsatz zusatzversorgung;  // of the pensionable pay, 0 none
+    // Settings read from a file written before the fund was a choice are own rates: the share
+    // typed then and no levy.
+    Versorgungskasse versorgungskasse = Versorgungskasse::eigeneSaetze;
+    // Own rates only, of the pensionable pay: the employee's share and the employer's levy.
+    Prozentsatz zusatzversorgung;
+    Prozentsatz umlage;
 
     bool operator==(const Steuerangaben&) const = default;
     bool privatVersichert() const { return privatbeitrag.has_value(); }
+    bool ohneZusatzversorgung() const {
+        return versorgungskasse == Versorgungskasse::eigeneSaetze && !zusatzversorgung.positiv() &&
+               !umlage.positiv();
+    }
 };
+
+// The settings a case starts with when it first gets net pay: VBL West, the rest as
+// `Steuerangaben{}`.
+Steuerangaben neueSteuerangaben();
 
 // Why the settings cannot be used ("Kinderfreibeträge gibt es nur in den Steuerklassen I bis IV."),
 // or "" when they can.
@@ -64,6 +85,7 @@ std::optional<Prozentsatz> zusatzbeitragLesen(std::string_view text, std::string
 // "612,50" -> 61250 (cents), a "€" after it allowed.
 std::optional<std::int64_t> privatbeitragLesen(std::string_view text, std::string& fehler);
 std::optional<Prozentsatz> zusatzversorgungLesen(std::string_view text, std::string& fehler);
+std::optional<Prozentsatz> umlageLesen(std::string_view text, std::string& fehler);
 
 // "I" .. "VI", as the tax classes are written.
 std::string steuerklasseText(int steuerklasse);
@@ -78,7 +100,9 @@ std::string monatsbeitragText(std::int64_t cent);
 // child allowances only when there are any, the church tax always.
 std::string lohnsteuerangabenText(const Steuerangaben& angaben);
 // The settings of the social insurance: "gesetzlich versichert (Zusatzbeitrag 2,9 %), 2 Kinder
-// unter 25, Sachsen, Zusatzversorgung 2,4 %"; Saxony and the supplementary pension only when set.
+// unter 25, Sachsen, Zusatzversorgung 2,4 %"; Saxony and the supplementary pension only when set,
+// the pension as "Zusatzversorgung VBL West" or by its own rates ("Zusatzversorgung 1,5 %,
+// Umlage 4 %").
 std::string versicherungsangabenText(const Steuerangaben& angaben);
 // Both in one line, as messages name the settings.
 std::string steuerangabenText(const Steuerangaben& angaben);

@@ -20,9 +20,11 @@ enum Feld : std::size_t {
     zusatzbeitrag,       // hundredths of a percent
     privatbeitrag,       // cents
     zusatzversorgung,    // hundredths of a percent
+    versorgungskasse,    // blank: own rates, as in files written before it; 1 VBL West
+    umlage,              // hundredths of a percent
 };
 
-constexpr std::array<Satzfeld, 8> felder{{
+constexpr std::array<Satzfeld, 10> felder{{
     {"Steuerklasse", 3, 1, Feldart::ziffern},
     {"Kinderfreibeträge", 4, 2, Feldart::ziffern},
     {"Kirchensteuer", 6, 1, Feldart::ziffern},
@@ -31,7 +33,10 @@ constexpr std::array<Satzfeld, 8> felder{{
     {"Zusatzbeitrag", 9, 4, Feldart::ziffern},
     {"private Krankenversicherung", 13, 6, Feldart::ziffern},
     {"Zusatzversorgung", 19, 4, Feldart::ziffern},
+    {"Zusatzversorgungskasse", 23, 1, Feldart::ziffern},
+    {"Umlage", 24, 4, Feldart::ziffern},
 }};
+constexpr std::int64_t vblWestKennziffer = 1;
 static_assert(lueckenlos(felder));
 constexpr Satzbeschreibung svSatz{"sv", felder};
 
@@ -49,6 +54,11 @@ Einstellungssatz svSatzBilden(const Steuerangaben& a, const Einstellungssatz* ge
     if (a.privatbeitrag) werte[privatbeitrag] = Feldwert::zahlwert(*a.privatbeitrag);
     if (a.zusatzversorgung.positiv())
         werte[zusatzversorgung] = Feldwert::zahlwert(a.zusatzversorgung.inHundertsteln());
+    // Own rates leave the fund blank, so that a case saved before the fund was a choice keeps its
+    // bytes.
+    if (a.versorgungskasse == Versorgungskasse::vblWest)
+        werte[versorgungskasse] = Feldwert::zahlwert(vblWestKennziffer);
+    if (a.umlage.positiv()) werte[umlage] = Feldwert::zahlwert(a.umlage.inHundertsteln());
     return satzSchreiben(svSatz, werte, gelesen);
 }
 
@@ -64,9 +74,10 @@ std::optional<Steuerangaben> svSatzLesen(const Einstellungssatz& satz, std::stri
     };
     const std::vector<Feldwert> werte = satzLesen(satz, svSatz);
     for (std::size_t f = 0; f < werte.size(); ++f) {
-        // Positions 3 to 8 are always written; Saxony is a yes or a no.
+        // Positions 3 to 8 are always written; Saxony is a yes or a no, the fund blank or VBL West.
         if (werte[f].beschaedigt || (f <= sachsen && !werte[f].gesetzt) ||
-            (f == sachsen && werte[f].zahl > 1))
+            (f == sachsen && werte[f].zahl > 1) ||
+            (f == versorgungskasse && werte[f].gesetzt && werte[f].zahl != vblWestKennziffer))
             return falsch(felder[f].name);
     }
     Steuerangaben a;
@@ -79,6 +90,8 @@ std::optional<Steuerangaben> svSatzLesen(const Einstellungssatz& satz, std::stri
         a.zusatzbeitrag = Prozentsatz::hundertstel(werte[zusatzbeitrag].zahl);
     if (werte[privatbeitrag].gesetzt) a.privatbeitrag = werte[privatbeitrag].zahl;
     a.zusatzversorgung = Prozentsatz::hundertstel(werte[zusatzversorgung].zahl);
+    if (werte[versorgungskasse].gesetzt) a.versorgungskasse = Versorgungskasse::vblWest;
+    a.umlage = Prozentsatz::hundertstel(werte[umlage].zahl);
     // The limits and what goes together are those the user's input is held to.
     if (const std::string grund = steuerangabenPruefen(a); !grund.empty())
         return falsch(std::string_view(grund).substr(0, grund.size() - 1));

@@ -10,7 +10,8 @@
 namespace korvalt {
 
 // "sv", then tax class, child allowances, church tax, children, Saxony, the additional rate, the
-// private premium and the supplementary pension as digits; blanks for what is not set. The layout
+// private premium, the supplementary pension's share, its fund and the employer's levy as digits;
+// blanks for what is not set. The layout
 // is in docs/einstellungsdatei.md. The positions after the last one this version writes are blank,
 // or those of `gelesen`, the record the case was read with, so that a later version's settings
 // survive a save.

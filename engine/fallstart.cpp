@@ -58,7 +58,7 @@ Ergebnis<Fallangaben> steuerVorgeben(const Fallangaben& fall, const Steuervorgab
         return Grund{
             "Ohne Steuerklasse gibt es keinen Nettolohn, und der Fall hat keine Angaben zu Steuer "
             "und Sozialversicherung."};
-    Steuerangaben a = fall.steuer.value_or(Steuerangaben{});
+    Steuerangaben a = fall.steuer.value_or(neueSteuerangaben());
     if (v.steuerklasse) a.steuerklasse = *v.steuerklasse;
     if (v.kinderfreibetraegeZehntel) a.kinderfreibetraegeZehntel = *v.kinderfreibetraegeZehntel;
     if (v.kirchensteuerProzent) a.kirchensteuerProzent = *v.kirchensteuerProzent;
@@ -72,7 +72,11 @@ Ergebnis<Fallangaben> steuerVorgeben(const Fallangaben& fall, const Steuervorgab
         a.privatbeitrag = v.privatbeitrag;
         a.zusatzbeitrag.reset();
     }
-    if (v.zusatzversorgung) a.zusatzversorgung = *v.zusatzversorgung;
+    if (v.zusatzversorgung) {
+        a.versorgungskasse = v.zusatzversorgung->kasse;
+        a.zusatzversorgung = v.zusatzversorgung->anteil;
+        a.umlage = v.zusatzversorgung->umlage;
+    }
     return mitSteuer(fall, a, katalog);
 }
 

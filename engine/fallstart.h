@@ -33,10 +33,19 @@ struct Kalendervorgaben {
     bool leer() const { return !beginn && !ende && !anteile && !erhoehung && !aktuelleStufe; }
 };
 
+// The supplementary pension given for this run: a fund, or own rates (both 0: none).
+struct Zusatzversorgungsvorgabe {
+    Versorgungskasse kasse = Versorgungskasse::eigeneSaetze;
+    Prozentsatz anteil;
+    Prozentsatz umlage;
+
+    bool operator==(const Zusatzversorgungsvorgabe&) const = default;
+};
+
 // Tax and insurance settings given for this run over the case's own; what is not given stays as
 // the case has it. A tax class gives a case without settings net pay, with the defaults of
-// `Steuerangaben` for what is not given; a statutory additional rate replaces a private premium
-// and the other way round.
+// `neueSteuerangaben` for what is not given; a statutory additional rate replaces a private
+// premium and the other way round.
 struct Steuervorgaben {
     std::optional<int> steuerklasse;
     std::optional<int> kinderfreibetraegeZehntel;
@@ -45,7 +54,7 @@ struct Steuervorgaben {
     bool sachsen = false;
     std::optional<Prozentsatz> zusatzbeitrag;
     std::optional<std::int64_t> privatbeitrag;
-    std::optional<Prozentsatz> zusatzversorgung;
+    std::optional<Zusatzversorgungsvorgabe> zusatzversorgung;
 
     bool leer() const {
         return !steuerklasse && !kinderfreibetraegeZehntel && !kirchensteuerProzent && !kinder &&

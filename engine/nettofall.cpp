@@ -16,23 +16,23 @@ const Nettomonat* Nettofall::monat(Seite seite, int m) const {
 }
 
 Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
-                           std::span<const Sonderzahlung> sonderzahlungenN,
+                           Arbeitgeberseite seite, std::span<const Sonderzahlung> sonderzahlungenN,
                            std::span<const Sonderzahlung> sonderzahlungenI,
                            Nettojahrspeicher* speicher) {
     Nettofall netto;
     netto.angaben = angaben;
     netto.beginn = *t.kalender.beginn;
     const bool imDienst = t.kalender.aktuelleStufe.has_value();
-    for (Seite seite : {Seite::normal, Seite::individuell}) {
+    for (Seite fall : {Seite::normal, Seite::individuell}) {
         std::vector<Long> cent;
         std::vector<Zahlung> zahlung;
-        for (int m = 1; m <= t.letztermonat(static_cast<int>(seite)); ++m) {
-            cent.push_back(t.monatscent(seite)(m));
-            zahlung.push_back(t.monatszahlung(seite)(m));
+        for (int m = 1; m <= t.letztermonat(static_cast<int>(fall)); ++m) {
+            cent.push_back(t.monatscent(fall)(m));
+            zahlung.push_back(t.monatszahlung(fall)(m));
         }
-        const auto sonderzahlungen = seite == Seite::normal ? sonderzahlungenN : sonderzahlungenI;
-        netto.reihen[seite == Seite::normal ? 0 : 1] = nettoreiheRechnen(
-            netto.beginn, cent, sonderzahlungen, imDienst, angaben, speicher, zahlung);
+        const auto sonderzahlungen = fall == Seite::normal ? sonderzahlungenN : sonderzahlungenI;
+        netto.reihen[fall == Seite::normal ? 0 : 1] = nettoreiheRechnen(
+            netto.beginn, cent, sonderzahlungen, imDienst, angaben, seite, speicher, zahlung);
     }
     netto.mitSonderzahlung = !sonderzahlungenN.empty() || !sonderzahlungenI.empty();
     netto.mitElternzeit = std::any_of(t.zeitraeume.begin(), t.zeitraeume.end(), [](const auto& z) {
@@ -45,12 +45,20 @@ std::vector<std::string> nettohinweise(const Nettofall& netto) {
     const Steuerangaben& a = netto.angaben;
     std::vector<std::string> zeilen{"Lohnsteuer: " + lohnsteuerangabenText(a),
                                     "Sozialversicherung: " + versicherungsangabenText(a)};
-    if (a.zusatzversorgung.positiv()) {
-        zeilen.push_back(
-            "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
+    if (a.ohneZusatzversorgung()) {
+        zeilen.push_back("Zusatzversorgung: keine.");
     } else {
-        zeilen.push_back("Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).");
-        zeilen.push_back("Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet.");
+        const Jahresrecht& recht = jahresrecht(netto.beginn.jahr());
+        const bool vbl = a.versorgungskasse == Versorgungskasse::vblWest;
+        zeilen.push_back(std::string("Zusatzversorgung: ") + (vbl ? "VBL West" : "eigene Sätze") +
+                         ", Umlage des Arbeitgebers " +
+                         prozentText(vbl ? recht.vblWestUmlage : a.umlage) +
+                         ", Anteil des Beschäftigten " +
+                         prozentText(vbl ? recht.vblWestAnteil : a.zusatzversorgung) + ".");
+        zeilen.push_back(
+            "Nicht nachgebildet: Beiträge des Arbeitgebers zur kapitalgedeckten Versorgung "
+            "(§ 3 Nr. 63 EStG), Sanierungsgeld, die zusätzliche Umlage über der Entgeltgrenze und "
+            "die VBL Ost.");
     }
     if (netto.mitElternzeit)
         zeilen.push_back("Monate ohne Entgelt netto 0,00; Elterngeld ist nicht berücksichtigt.");

@@ -38,9 +38,10 @@ struct Nettofall {
 
 // The net pay of both cases of `t`, whose start month is set, under `angaben`: every month of each
 // case as the last calculation left it, with its bonuses. A case with a current step was employed
-// before its start month. Years found in `speicher` are taken from it.
+// before its start month. `seite` is the side of the case's table. Years found in `speicher` are
+// taken from it.
 Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
-                           std::span<const Sonderzahlung> sonderzahlungenN,
+                           Arbeitgeberseite seite, std::span<const Sonderzahlung> sonderzahlungenN,
                            std::span<const Sonderzahlung> sonderzahlungenI,
                            Nettojahrspeicher* speicher = nullptr);
 
@@ -48,9 +49,9 @@ Nettofall nettofallRechnen(const Falltabellen& t, const Steuerangaben& angaben,
 inline constexpr const char* nettoUnterNullGrund = "der private Beitrag übersteigt das Entgelt";
 
 // What every output that shows net pay says below it, one line each: the settings, the
-// supplementary pension's tax treatment that is not modelled (and that none was taken into account
-// where none is given), the bonus in its month, the assumption of the last year's law for later
-// years, and the first month whose net pay is below zero.
+// supplementary pension's fund with its rates and what of it is not modelled, the bonus in its
+// month, the assumption of the last year's law for later years, and the first month whose net pay
+// is below zero.
 std::vector<std::string> nettohinweise(const Nettofall& netto);
 
 }  // namespace korvalt

@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cassert>
+#include <utility>
 
 #include "bruchrundung.h"
 #include "jahresrecht.h"
@@ -42,25 +43,84 @@ std::int64_t arbeitgeberzuschuss(const Jahresrecht& recht, const Steuerangaben& 
     return std::min(geteiltGerundet(*a.privatbeitrag, 2), hoechstens);
 }
 
+// The rates of the case's fund in a year: the employee's share and the employer's levy.
+std::pair<Prozentsatz, Prozentsatz> versorgungssaetze(const Jahresrecht& recht,
+                                                      const Steuerangaben& a) {
+    if (a.versorgungskasse == Versorgungskasse::vblWest)
+        return {recht.vblWestAnteil, recht.vblWestUmlage};
+    return {a.zusatzversorgung, a.umlage};
+}
+
+// What the tax-free and flat-taxed part of the levy adds to the social-insurance base (§ 1 Abs. 1
+// Sätze 3 and 4 SvEV): what lies above 100 €; of the part up to it, 2,5 % of the pay it stands
+// for less 13,30 €, at most that part. Each step rounded to the cent.
+std::int64_t beguenstigtHinzurechnung(const Jahresrecht& recht, std::int64_t beguenstigt,
+                                      Prozentsatz umlagesatz) {
+    const std::int64_t bis = std::min(beguenstigt, recht.svFreibetragZusatzversorgung);
+    const std::int64_t darueber = beguenstigt - bis;
+    if (bis == 0) return darueber;
+    const std::int64_t anteil = recht.svHinzurechnungsanteil.von(umlagesatz.ganzesZu(bis));
+    return darueber +
+           std::max(std::int64_t{0}, std::min(bis, anteil) - recht.svHinzurechnungsabzug);
+}
+
+// One month's levy and its parts, as `Nettomonat` shows them.
+struct Umlagemonat {
+    std::int64_t umlage = 0;
+    std::int64_t steuerfrei = 0;
+    std::int64_t pauschal = 0;
+    std::int64_t versteuert = 0;
+    std::int64_t hinzurechnung = 0;
+};
+
+// The employer's levy of every month that counts, January at index 0: the year's tax-free amount
+// used up from January, in tax class VI neither it nor the flat-taxed amount.
+std::array<Umlagemonat, 12> umlagenRechnen(const Nettojahreseingaben& e, const Jahresrecht& recht,
+                                           Prozentsatz umlagesatz) {
+    std::array<Umlagemonat, 12> umlagen{};
+    if (!umlagesatz.positiv()) return umlagen;
+    const bool beguenstigt = e.angaben.steuerklasse != 6;
+    std::int64_t steuerfreiRest = beguenstigt ? recht.steuerfreieZusatzversorgung() : 0;
+    const std::int64_t pauschalHoechstens =
+        beguenstigt ? recht.pauschalZusatzversorgung(e.seite) : 0;
+    for (int m = 0; m < 12; ++m) {
+        const Lohnmonat& lohn = e.monate[std::size_t(m)];
+        if (lohn.art == Lohnmonat::Art::ohne) continue;
+        const std::int64_t zve =
+            lohn.brutto + (e.sonderzahlungsmonat == m + 1 ? e.sonderzahlung : 0);
+        Umlagemonat& u = umlagen[std::size_t(m)];
+        u.umlage = umlagesatz.von(zve);
+        u.steuerfrei = std::min(u.umlage, steuerfreiRest);
+        steuerfreiRest -= u.steuerfrei;
+        u.pauschal = std::min(u.umlage - u.steuerfrei, pauschalHoechstens);
+        u.versteuert = u.umlage - u.steuerfrei - u.pauschal;
+        u.hinzurechnung =
+            u.versteuert + beguenstigtHinzurechnung(recht, u.steuerfrei + u.pauschal, umlagesatz);
+    }
+    return umlagen;
+}
+
 // The bonus's base under one ceiling: what is left of the ceiling pro rata over the months that
-// count up to the bonus month, at most the bonus.
-std::int64_t sonderzahlungsbasis(const std::array<Lohnmonat, 12>& monate, int bonusmonat,
+// count up to the bonus month, at most the bonus. `regulaer` holds each month's base before the
+// ceilings.
+std::int64_t sonderzahlungsbasis(const std::array<Lohnmonat, 12>& monate,
+                                 const std::array<std::int64_t, 12>& regulaer, int bonusmonat,
                                  std::int64_t bbg, std::int64_t sonderzahlung) {
     std::int64_t anteilig = 0;
     std::int64_t bisher = 0;
     for (int m = 0; m < bonusmonat; ++m) {
         if (!monate[std::size_t(m)].zaehlt()) continue;
         anteilig += bbg;
-        bisher += std::min(monate[std::size_t(m)].brutto, bbg);
+        bisher += std::min(regulaer[std::size_t(m)], bbg);
     }
     return std::clamp(anteilig - bisher, std::int64_t{0}, sonderzahlung);
 }
 
-PapEingaben papEingaben(const Jahresrecht& recht, const Steuerangaben& a, std::int64_t brutto,
+PapEingaben papEingaben(const Jahresrecht& recht, const Steuerangaben& a, std::int64_t lohn,
                         std::int64_t zuschuss) {
     PapEingaben e;
     e.LZZ = 2;
-    e.RE4 = Dezimal(brutto, 0);
+    e.RE4 = Dezimal(lohn, 0);
     e.STKL = a.steuerklasse;
     e.ZKF = Dezimal(a.kinderfreibetraegeZehntel, 1);
     e.R = a.kirchensteuerProzent > 0 ? 1 : 0;
@@ -94,9 +154,16 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
     const Steuerangaben& a = e.angaben;
     const Jahresrecht& recht = jahresrecht(e.jahr);
     Nettojahr jahr{e.jahr, nachLetztemStand(e.jahr), {}};
+    const auto [anteilsatz, umlagesatz] = versorgungssaetze(recht, a);
+    const std::array<Umlagemonat, 12> umlagen = umlagenRechnen(e, recht, umlagesatz);
+    // The levy's taxed part is a regular payment: in the month's wage and in the year's.
     std::int64_t jahreslohn = 0;
-    for (const Lohnmonat& m : e.monate)
-        if (m.zaehlt()) jahreslohn += m.brutto;
+    std::array<std::int64_t, 12> regulaer{};
+    for (std::size_t m = 0; m < 12; ++m) {
+        if (!e.monate[m].zaehlt()) continue;
+        jahreslohn += e.monate[m].brutto + umlagen[m].versteuert;
+        regulaer[m] = e.monate[m].brutto + umlagen[m].hinzurechnung;
+    }
 
     for (int index = 0; index < 12; ++index) {
         const Lohnmonat& lohn = e.monate[std::size_t(index)];
@@ -112,21 +179,28 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
             continue;
         }
         const bool versichert = lohn.art == Lohnmonat::Art::imFall;
+        const Umlagemonat& umlage = umlagen[std::size_t(index)];
+        n.umlage = umlage.umlage;
+        n.umlageSteuerfrei = umlage.steuerfrei;
+        n.umlagePauschal = umlage.pauschal;
+        n.umlageVersteuert = umlage.versteuert;
+        n.svHinzurechnung = umlage.hinzurechnung;
 
-        std::int64_t basisKP = std::min(n.brutto, recht.bbgKrankenPflege);
-        std::int64_t basisRA = std::min(n.brutto, recht.bbgRenteArbeitslosen);
+        const std::int64_t basis = regulaer[std::size_t(index)];
+        std::int64_t basisKP = std::min(basis, recht.bbgKrankenPflege);
+        std::int64_t basisRA = std::min(basis, recht.bbgRenteArbeitslosen);
         if (mitSonderzahlung) {
-            basisKP +=
-                sonderzahlungsbasis(e.monate, index + 1, recht.bbgKrankenPflege, n.sonderzahlung);
-            basisRA += sonderzahlungsbasis(e.monate, index + 1, recht.bbgRenteArbeitslosen,
+            basisKP += sonderzahlungsbasis(e.monate, regulaer, index + 1, recht.bbgKrankenPflege,
                                            n.sonderzahlung);
+            basisRA += sonderzahlungsbasis(e.monate, regulaer, index + 1,
+                                           recht.bbgRenteArbeitslosen, n.sonderzahlung);
         }
         // Each contribution rounded once to the cent, a half up.
         if (a.privatVersichert()) {
             // In a month without pay the premium is not paid through the pay.
             if (versichert) {
                 n.krankenversicherung = *a.privatbeitrag;
-                n.arbeitgeberzuschuss = arbeitgeberzuschuss(recht, a, n.brutto);
+                n.arbeitgeberzuschuss = arbeitgeberzuschuss(recht, a, basis);
             }
         } else {
             n.krankenversicherung = krankensatz(recht, a).von(basisKP);
@@ -135,10 +209,11 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
         n.rentenversicherung = recht.renteAN.von(basisRA);
         n.arbeitslosenversicherung = recht.arbeitslosAN.von(basisRA);
         // Of the pay and the bonus together.
-        n.zusatzversorgung = a.zusatzversorgung.von(n.brutto + n.sonderzahlung);
+        n.zusatzversorgung = anteilsatz.von(n.brutto + n.sonderzahlung);
 
         const std::string_view programm = recht.lohnsteuerprogramm(index + 1);
-        PapEingaben pap = papEingaben(recht, a, n.brutto, n.arbeitgeberzuschuss);
+        PapEingaben pap =
+            papEingaben(recht, a, n.brutto + n.umlageVersteuert, n.arbeitgeberzuschuss);
         if (mitSonderzahlung) {
             pap.SONSTB = Dezimal(n.sonderzahlung, 0);
             pap.JRE4 = Dezimal(jahreslohn, 0);
@@ -163,14 +238,15 @@ Nettojahr nettojahrRechnen(const Nettojahreseingaben& e) {
 
 Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
                              std::span<const Sonderzahlung> sonderzahlungen, bool imDienstVorBeginn,
-                             const Steuerangaben& angaben, Nettojahrspeicher* speicher,
-                             std::span<const Zahlung> zahlung) {
+                             const Steuerangaben& angaben, Arbeitgeberseite seite,
+                             Nettojahrspeicher* speicher, std::span<const Zahlung> zahlung) {
     Nettoreihe reihe;
     reihe.monate.reserve(cent.size());
     for (std::size_t k = 0; k < cent.size();) {
         Nettojahreseingaben e;
         e.jahr = (beginn + int(k)).jahr();
         e.angaben = angaben;
+        e.seite = seite;
         if (imDienstVorBeginn && e.jahr == beginn.jahr())
             for (int m = 1; m < beginn.monat(); ++m)
                 e.monate[std::size_t(m - 1)] = {Lohnmonat::Art::vorBeginn, cent[0]};

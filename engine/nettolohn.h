@@ -1,7 +1,8 @@
 // Net pay of a case's months: wage tax, solidarity surcharge and church tax by the official program
 // of each month, the employee's social insurance up to the month's ceilings, the supplementary
-// pension; the annual bonus taxed as a "sonstiger Bezug" in its month. Plain functions over plain
-// data: the caller passes the months, the bonus and the settings.
+// pension with the employer's levy in tax and insurance; the annual bonus taxed as a "sonstiger
+// Bezug" in its month. Plain functions over plain data: the caller passes the months, the bonus and
+// the settings.
 #pragma once
 
 #include <array>
@@ -9,6 +10,7 @@
 #include <span>
 #include <vector>
 
+#include "arbeitgeberseite.h"
 #include "jahressonderzahlung.h"
 #include "kalendermonat.h"
 #include "steuerangaben.h"
@@ -40,6 +42,8 @@ struct Nettojahreseingaben {
     std::int64_t sonderzahlung = 0;  // cents; paid in `sonderzahlungsmonat`, a month in the case
     int sonderzahlungsmonat = 11;
     Steuerangaben angaben;  // sound: steuerangabenPruefen gives ""
+    // The pension agreement the levy's flat-taxed amount follows.
+    Arbeitgeberseite seite = Arbeitgeberseite::vka;
 
     bool operator==(const Nettojahreseingaben&) const = default;
 };
@@ -65,6 +69,14 @@ struct Nettomonat {
     // Private only: the employer's subsidy to the premium, paid out with the pay.
     std::int64_t arbeitgeberzuschuss = 0;
     std::int64_t zusatzversorgung = 0;
+    // The employer's levy to the supplementary pension, not paid out: the whole, its tax-free part
+    // (§ 3 Nr. 56 EStG), the part the employer taxes flat (§ 40b EStG), the part taxed with the
+    // pay, and what it adds to the month's social-insurance base (§ 1 SvEV).
+    std::int64_t umlage = 0;
+    std::int64_t umlageSteuerfrei = 0;
+    std::int64_t umlagePauschal = 0;
+    std::int64_t umlageVersteuert = 0;
+    std::int64_t svHinzurechnung = 0;
     // brutto + sonderzahlung + arbeitgeberzuschuss less every tax and contribution.
     std::int64_t netto = 0;
 
@@ -80,10 +92,12 @@ struct Nettojahr {
     bool operator==(const Nettojahr&) const = default;
 };
 
-// The year's months in the case. The bonus is taxed with SONSTB = the bonus and JRE4 = the year's
-// regular pay of every month that counts; its social insurance base is the bonus up to what is
-// left of each ceiling pro rata: the monthly ceiling × the months that count up to the bonus
-// month, less their bases (§ 23a SGB IV).
+// The year's months in the case. The employer's levy of every month that counts (the bonus with it
+// in its month) uses up the year's tax-free amount from January, then the month's flat-taxed
+// amount; the rest is taxed with the month's pay. The bonus is taxed with SONSTB = the bonus and
+// JRE4 = the year's regular pay of every month that counts, with that rest; its social insurance
+// base is the bonus up to what is left of each ceiling pro rata: the monthly ceiling × the months
+// that count up to the bonus month, less their bases (§ 23a SGB IV).
 Nettojahr nettojahrRechnen(const Nettojahreseingaben& eingaben);
 
 class Nettojahrspeicher;
@@ -95,11 +109,13 @@ struct Nettoreihe {
 
 // Every month of a case: `cent` the month pays from `beginn` on, `sonderzahlungen` the bonuses in
 // their months. For an employee in service (`imDienstVorBeginn`) the months of the first year
-// before `beginn` count at the first month's pay. Years found in `speicher` are taken from it.
-// `zahlung` says which months are paid (as `cent`; empty: every month).
+// before `beginn` count at the first month's pay. `seite` is the side of the case's table. Years
+// found in `speicher` are taken from it. `zahlung` says which months are paid (as `cent`; empty:
+// every month).
 Nettoreihe nettoreiheRechnen(KalenderMonat beginn, std::span<const Long> cent,
                              std::span<const Sonderzahlung> sonderzahlungen, bool imDienstVorBeginn,
-                             const Steuerangaben& angaben, Nettojahrspeicher* speicher = nullptr,
+                             const Steuerangaben& angaben, Arbeitgeberseite seite,
+                             Nettojahrspeicher* speicher = nullptr,
                              std::span<const Zahlung> zahlung = {});
 
 }  // namespace korvalt

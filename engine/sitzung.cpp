@@ -136,7 +136,8 @@ const Nettofall* Sitzung::netto() const {
     } else if (k.mitSonderzahlung) {
         fehler = sonderzahlungFehltGrund(sonderzahlungsfehler_);
     }
-    Nettofall netto = nettofallRechnen(t, *t.steuer, sonderN, sonderI, &nettojahre_);
+    Nettofall netto =
+        nettofallRechnen(t, *t.steuer, tabelle().seite, sonderN, sonderI, &nettojahre_);
     netto.sonderzahlungFehler = fehler;
     netto_.emplace(std::move(stand), std::move(netto));
     return &netto_->second;

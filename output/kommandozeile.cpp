@@ -96,7 +96,8 @@ constexpr std::array<std::pair<std::string_view, std::string_view>, steueroption
          {"--kinder", "die Zahl der Kinder (0 für kinderlos)"},
          {"--kv-zusatzbeitrag", "der Zusatzbeitrag der Krankenkasse in Prozent"},
          {"--privat-kv", "der Monatsbeitrag der privaten Kranken- und Pflegeversicherung"},
-         {"--zusatzversorgung", "der Anteil zur Zusatzversorgung in Prozent"}}};
+         {"--zusatzversorgung",
+          "die Zusatzversorgung (vbl-west, keine oder die Sätze in Prozent, AN:AG)"}}};
 constexpr std::string_view sachsenOption = "--sachsen";
 using Steuertexte = std::array<std::optional<std::string>, steueroptionen>;
 
@@ -234,6 +235,29 @@ std::optional<Zeitraum> zeitraumLesen(const Zeitraumoption& option, const std::s
     return z;
 }
 
+// --zusatzversorgung: "vbl-west", "keine", "AN:AG" (the employee's share and the employer's levy)
+// or "AN" alone, as before the fund was a choice: no levy.
+std::optional<Zusatzversorgungsvorgabe> versorgungLesen(std::string_view text, std::string& grund) {
+    if (text == "vbl-west") return Zusatzversorgungsvorgabe{Versorgungskasse::vblWest, {}, {}};
+    if (text == "keine") return Zusatzversorgungsvorgabe{};
+    if (text.find_first_of("0123456789") == std::string_view::npos) {
+        grund = zitat(text) +
+                " ist keine Zusatzversorgung (vbl-west, keine, die Sätze in Prozent wie 1,81:5,49 "
+                "oder nur der Anteil des Beschäftigten).";
+        return std::nullopt;
+    }
+    const auto trenner = text.find(':');
+    Zusatzversorgungsvorgabe vorgabe;
+    const auto anteil = zusatzversorgungLesen(text.substr(0, trenner), grund);
+    if (!anteil) return std::nullopt;
+    vorgabe.anteil = *anteil;
+    if (trenner == std::string_view::npos) return vorgabe;
+    const auto umlage = umlageLesen(text.substr(trenner + 1), grund);
+    if (!umlage) return std::nullopt;
+    vorgabe.umlage = *umlage;
+    return vorgabe;
+}
+
 // The tax settings the options give; false with a German reason naming the option.
 bool steuerLesen(const Steuertexte& texte, Steuervorgaben& vorgaben, std::string& fehler) {
     if (texte[kvZusatzbeitrag] && texte[privatKv]) {
@@ -258,7 +282,7 @@ bool steuerLesen(const Steuertexte& texte, Steuervorgaben& vorgaben, std::string
            lesen(kinder, kinderLesen, vorgaben.kinder) &&
            lesen(kvZusatzbeitrag, zusatzbeitragLesen, vorgaben.zusatzbeitrag) &&
            lesen(privatKv, privatbeitragLesen, vorgaben.privatbeitrag) &&
-           lesen(zusatzversorgung, zusatzversorgungLesen, vorgaben.zusatzversorgung);
+           lesen(zusatzversorgung, versorgungLesen, vorgaben.zusatzversorgung);
 }
 
 // The promotion check of --hoehergruppierung: the calendar options belong to it, for both cases;
@@ -502,7 +526,7 @@ std::string aufrufHilfe() {
            "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
            "               [--steuerklasse N] [--kinderfreibetraege Z] [--kirchensteuer 8|9]\n"
            "               [--kinder N] [--sachsen] [--kv-zusatzbeitrag P | --privat-kv EURO]\n"
-           "               [--zusatzversorgung P]\n"
+           "               [--zusatzversorgung vbl-west|keine|AN:AG]\n"
            "               [--teilzeit-ab JJJJ-MM:P] [--elternzeit VON:BIS[:GEBURT]]\n"
            "               [--sonderurlaub VON:BIS] [--sonderurlaub-angerechnet VON:BIS]\n"
            "       korvalt --jahresliste DATEI [--ohne-jahressonderzahlung] [dieselben Angaben zum "
@@ -613,9 +637,11 @@ std::string aufrufHilfe() {
            "  --privat-kv EURO        privat versichert mit diesem Monatsbeitrag für Kranken- "
            "und\n"
            "                          Pflegeversicherung (nicht mit --kv-zusatzbeitrag)\n"
-           "  --zusatzversorgung P    Anteil des Beschäftigten zur Zusatzversorgung in Prozent "
-           "(sonst keiner);\n"
-           "                          ihre steuerliche Behandlung ist nicht nachgebildet\n"
+           "  --zusatzversorgung K    Zusatzversorgung: vbl-west (ohne Angabe für neue Angaben), "
+           "keine, oder\n"
+           "                          AN:AG, Anteil des Beschäftigten und Umlage des Arbeitgebers "
+           "in Prozent;\n"
+           "                          P allein ist der Anteil ohne Umlage\n"
            "  --tabellen              zeigt die Schlüssel der Tariftabellen mit ihren "
            "Überschriften\n"
            "  --help                  zeigt diese Hilfe\n"

@@ -83,3 +83,18 @@ TEST(Aufschluesselung, SonderzahlungUndPrivatVersichert) {
                   "Rentenversicherung", "Arbeitslosenversicherung", "Nettolohn"}));
     EXPECT_EQ(a->zeilen[4].cent[0], 40000);
 }
+
+// The employer's levy, its taxed part and its addition to the insurance base follow the net pay,
+// which they do not touch; a line 0 in both cases is left out.
+TEST(Aufschluesselung, UmlageNachDemNettolohn) {
+    Nettofall netto;
+    Nettomonat n = monat(400000, 53558, 249731);
+    n.umlage = 21960;
+    n.svHinzurechnung = 15184;
+    netto.reihen[0].monate = {n};
+    netto.reihen[1].monate = {n};
+    const auto b = bezeichnungen(*aufschluesselungBilden(netto, 1));
+    EXPECT_EQ(std::vector(b.end() - 3, b.end()),
+              (std::vector<std::string>{"Nettolohn", "Umlage des Arbeitgebers zur Zusatzversorgung",
+                                        "Hinzurechnung zur Sozialversicherung"}));
+}

@@ -428,21 +428,21 @@ TEST(Einstellungsdatei, SpaetereStellenBleibenWennDasLetzteFeldGeleertWird) {
     standardfallSetzen(standard);
     const std::string st = alsText(einstellungssatzBilden(9, standard, gruppen2006));
     const std::string kz = "kz202601       1000010000          204512";
-    const std::string sv = "sv1159200290      0240";
+    const std::string sv = "sv1159200290      0240 0400";
     test::TemporaeresVerzeichnis verzeichnis;
     const auto datei = verzeichnis.pfad() / einstellungsdateiName;
-    std::ofstream(datei, std::ios::binary) << st << kz << spaeter(34) << sv << spaeter(53);
+    std::ofstream(datei, std::ios::binary) << st << kz << spaeter(34) << sv << spaeter(48);
     const Einstellungslesung lesung = einstellungsdateiLesen(datei);
     ASSERT_EQ(lesung.hinweis, "");
     Falltabellen t;
     ASSERT_TRUE(einstellungssatzWiederherstellen(lesung.satz, *lesung.kalendersatz, t, gruppen2006,
                                                  {}, {}, lesung.steuersatz));
     t.kalender.ende.reset();
-    t.steuer->zusatzversorgung = {};
+    t.steuer->umlage = {};
     const auto saetze = einstellungssaetzeBilden("9", t, tabelle2006());
     ASSERT_EQ(saetze.size(), 3u);
     EXPECT_EQ(alsText(saetze[1]), kz.substr(0, 35) + std::string(6, ' ') + spaeter(34));
-    EXPECT_EQ(alsText(saetze[2]), sv.substr(0, 18) + std::string(4, ' ') + spaeter(53));
+    EXPECT_EQ(alsText(saetze[2]), sv.substr(0, 23) + std::string(4, ' ') + spaeter(48));
 }
 
 // What this version cannot read, a record of a later kind, a name or person record with a letter it

@@ -48,6 +48,11 @@ TEST(Jahresrecht, JedeZeileWieVeroeffentlicht) {
         EXPECT_EQ(r.steuerfreieZusatzversorgung(), v.steuerfrei);
         EXPECT_EQ(r.pauschalZusatzversorgung(Arbeitgeberseite::bund), 9203);
         EXPECT_EQ(r.pauschalZusatzversorgung(Arbeitgeberseite::vka), 8948);
+        EXPECT_EQ(r.svFreibetragZusatzversorgung, 10000);
+        EXPECT_EQ(r.svHinzurechnungsanteil.inHundertsteln(), 250);
+        EXPECT_EQ(r.svHinzurechnungsabzug, 1330);
+        EXPECT_EQ(r.vblWestUmlage.inHundertsteln(), 549);
+        EXPECT_EQ(r.vblWestAnteil.inHundertsteln(), 181);
     }
     // Before the first row the first applies, after the last the last, and that is said.
     EXPECT_EQ(jahresrecht(2023).jahr, 2024);

@@ -472,7 +472,17 @@ TEST(Aufruf, AngabenWerdenGelesen) {
     EXPECT_TRUE(v.sachsen);
     EXPECT_EQ(v.zusatzbeitrag, Prozentsatz::hundertstel(245));
     EXPECT_FALSE(v.privatbeitrag);
-    EXPECT_EQ(v.zusatzversorgung, Prozentsatz::hundertstel(240));
+    // The share alone keeps its meaning: no levy.
+    EXPECT_EQ(v.zusatzversorgung,
+              Zusatzversorgungsvorgabe{.anteil = Prozentsatz::hundertstel(240)});
+    const auto versorgung = [&](const char* wert) {
+        return aufrufLesen({"--monatsliste", "-", "--zusatzversorgung", wert}, fehler)
+            ->steuer.zusatzversorgung;
+    };
+    EXPECT_EQ(versorgung("vbl-west"), Zusatzversorgungsvorgabe{Versorgungskasse::vblWest});
+    EXPECT_EQ(versorgung("1,5:4"), (Zusatzversorgungsvorgabe{Versorgungskasse::eigeneSaetze,
+                                                             Prozentsatz::hundertstel(150),
+                                                             Prozentsatz::hundertstel(400)}));
     EXPECT_EQ(
         aufrufLesen({"--monatsliste", "-", "--privat-kv", "612,50"}, fehler)->steuer.privatbeitrag,
         61250);
@@ -572,6 +582,12 @@ TEST(Aufruf, AbgelehnteAufrufe) {
          "versichert."},
         {{"--monatsliste", "-", "--steuerklasse"},
          "Nach „--steuerklasse“ fehlt die Steuerklasse (1 bis 6)."},
+        {{"--monatsliste", "-", "--zusatzversorgung", "vbl-ost"},
+         "„--zusatzversorgung vbl-ost“: „vbl-ost“ ist keine Zusatzversorgung (vbl-west, keine, die "
+         "Sätze in Prozent wie 1,81:5,49 oder nur der Anteil des Beschäftigten)."},
+        {{"--monatsliste", "-", "--zusatzversorgung", "1,81:12"},
+         "„--zusatzversorgung 1,81:12“: Die Umlage des Arbeitgebers von 12 % liegt nicht zwischen "
+         "0 und 10 %."},
         {{"--sachsen"}, "„--sachsen“ braucht „--monatsliste“, „--ergebnis“ oder „--jahresliste“."},
     };
     for (const auto& f : faelle) {
@@ -693,14 +709,17 @@ TEST_F(ExportTest, CsvMitNettolohn) {
 }
 
 // The tax options go with the promotion check, which gives the case the start month net pay
-// needs. 01/2027 at 75 %, tax class I, church tax 9 %, childless: 9a step 3 3.073,25 less
-// Lohnsteuer 309,16, church tax 27,82, health 8,75 % 268,91, care 2,4 % 73,76, pension 9,3 %
-// 285,81 and unemployment 1,3 % 39,95 leaves 2.067,84; 9b step 3 3.152,67 leaves 2.110,92.
+// needs. 01/2027 at 75 %, tax class I, church tax 9 %, childless, no supplementary pension: 9a step
+// 3 3.073,25 less Lohnsteuer 309,16, church tax 27,82, health 8,75 % 268,91, care 2,4 % 73,76,
+// pension 9,3 % 285,81 and unemployment 1,3 % 39,95 leaves 2.067,84; 9b step 3 3.152,67
+// leaves 2.110,92.
 TEST_F(ExportTest, SteuerangabenMitDerHoehergruppierung) {
-    ASSERT_EQ(exportieren({"--gruppe", "9a", "--stufe", "3", "--seit", "2024-04",
-                           "--hoehergruppierung", "9b", "--zum", "2026-07", "--teilzeit", "75",
-                           "--steuerklasse", "1", "--kirchensteuer", "9", "--monatsliste", "-"}),
-              exitGut)
+    ASSERT_EQ(
+        exportieren(plus({"--gruppe", "9a", "--stufe", "3", "--seit", "2024-04",
+                          "--hoehergruppierung", "9b", "--zum", "2026-07", "--teilzeit", "75",
+                          "--steuerklasse", "1", "--kirchensteuer", "9", "--monatsliste", "-"},
+                         {"--zusatzversorgung", "keine"})),
+        exitGut)
         << fehler.str();
     const std::string csv = aus.str();
     EXPECT_EQ(zeile(csv, 13), "13;01/2027;9a;3;3073,25;2067,84;9b;3;3152,67;2110,92;79,42;43,08");

@@ -137,7 +137,7 @@ TEST_F(NettofallDatei, Fall2006MitSteuerangabenBleibtUnveraendert) {
 // What a later version wrote after the positions this version knows is saved again byte for byte,
 // also once the settings were changed.
 TEST_F(NettofallDatei, SpaetereStellenDesSatzesBleiben) {
-    const std::string sv = satz("sv100000" + std::string(14, ' ') + "spaeter");
+    const std::string sv = satz("sv100000" + std::string(19, ' ') + "spaeter");
     oeffnen(nachDatum() + sv);
     ASSERT_EQ(sitzung.tabellen().steuer, Steuerangaben{});
     EXPECT_EQ(gespeichert().substr(3 * einstellungssatzLaenge), sv);
@@ -234,28 +234,44 @@ TEST(Nettofall, OhneBeginnKeinNettoUndDerGrund) {
     EXPECT_EQ(sitzung.nettoGrund(), "");
 }
 
-// The notes below net pay: what the supplementary pension leaves out, the bonus, and the values
-// of 2026 only where a later year is reckoned, a net below zero only where there is one.
+// The notes below net pay: the supplementary pension's fund with its rates and what of it is not
+// modelled, the bonus, and the values of 2026 only where a later year is reckoned, a net below
+// zero only where there is one.
 TEST(Nettofall, Hinweise) {
     Nettofall netto;
+    netto.beginn = KalenderMonat(2025, 1);
     netto.angaben = klasse1Kirche9();
     EXPECT_EQ(nettohinweise(netto),
               (std::vector<std::string>{
                   "Lohnsteuer: Steuerklasse I, Kirchensteuer 9 %",
                   "Sozialversicherung: gesetzlich versichert (durchschnittlicher Zusatzbeitrag), "
                   "kinderlos",
-                  "Zusatzversorgung nicht berücksichtigt (kein Anteil angegeben).",
-                  "Die steuerliche Behandlung der Zusatzversorgung ist nicht nachgebildet."}));
+                  "Zusatzversorgung: keine."}));
+    const std::string nichtNachgebildet =
+        "Nicht nachgebildet: Beiträge des Arbeitgebers zur kapitalgedeckten Versorgung (§ 3 Nr. 63 "
+        "EStG), Sanierungsgeld, die zusätzliche Umlage über der Entgeltgrenze und die VBL Ost.";
+    netto.angaben.versorgungskasse = Versorgungskasse::vblWest;
+    const auto vbl = nettohinweise(netto);
+    EXPECT_EQ(std::vector(vbl.begin() + 1, vbl.end()),
+              (std::vector<std::string>{
+                  "Sozialversicherung: gesetzlich versichert (durchschnittlicher Zusatzbeitrag), "
+                  "kinderlos, Zusatzversorgung VBL West",
+                  "Zusatzversorgung: VBL West, Umlage des Arbeitgebers 5,49 %, Anteil des "
+                  "Beschäftigten 1,81 %.",
+                  nichtNachgebildet}));
+    netto.angaben.versorgungskasse = Versorgungskasse::eigeneSaetze;
     netto.angaben.zusatzversorgung = Prozentsatz::hundertstel(240);
     netto.mitSonderzahlung = true;
     netto.reihen[1].nachLetztemStand = true;
     const auto mit = nettohinweise(netto);
-    ASSERT_EQ(mit.size(), 5u);
+    ASSERT_EQ(mit.size(), 6u);
     EXPECT_NE(mit[1].find(", Zusatzversorgung 2,4 %"), std::string::npos);
     EXPECT_EQ(mit[2],
-              "Zusatzversorgung abgezogen; ihre steuerliche Behandlung ist nicht nachgebildet.");
-    EXPECT_NE(mit[3].find("sonstiger Bezug"), std::string::npos);
-    EXPECT_EQ(mit[4], "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
+              "Zusatzversorgung: eigene Sätze, Umlage des Arbeitgebers 0 %, Anteil des "
+              "Beschäftigten 2,4 %.");
+    EXPECT_EQ(mit[3], nichtNachgebildet);
+    EXPECT_NE(mit[4].find("sonstiger Bezug"), std::string::npos);
+    EXPECT_EQ(mit[5], "Lohnsteuer und Sozialversicherung ab 2027 nach dem Stand 2026.");
     // The earliest month below zero of either case.
     Nettomonat unterNull;
     unterNull.netto = -1;

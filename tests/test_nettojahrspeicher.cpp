@@ -63,8 +63,10 @@ TEST(Nettojahrspeicher, ReiheWieOhneSpeicher) {
     const KalenderMonat beginn(2026, 5);
     Nettojahrspeicher speicher;
     for (int durchgang = 0; durchgang < 2; ++durchgang) {
-        EXPECT_EQ(nettoreiheRechnen(beginn, cent, boni, true, angaben, &speicher).monate,
-                  nettoreiheRechnen(beginn, cent, boni, true, angaben).monate)
+        EXPECT_EQ(
+            nettoreiheRechnen(beginn, cent, boni, true, angaben, Arbeitgeberseite::vka, &speicher)
+                .monate,
+            nettoreiheRechnen(beginn, cent, boni, true, angaben, Arbeitgeberseite::vka).monate)
             << durchgang;
         cent[12] = 450000;  // 05/2027
     }

@@ -257,8 +257,8 @@ TEST(Nettolohn, ReiheEinesFalls) {
     boni[0].cent = 357303;
     boni[1].gebucht = KalenderMonat(2027, 11);
     boni[1].cent = 357303;
-    const Nettoreihe reihe =
-        nettoreiheRechnen(KalenderMonat(2026, 5), cent, boni, false, klasse1());
+    const Nettoreihe reihe = nettoreiheRechnen(KalenderMonat(2026, 5), cent, boni, false, klasse1(),
+                                               Arbeitgeberseite::vka);
     ASSERT_EQ(reihe.monate.size(), 20u);
     EXPECT_TRUE(reihe.nachLetztemStand);
     EXPECT_EQ(reihe.monate[0].monat, KalenderMonat(2026, 5));
@@ -267,8 +267,103 @@ TEST(Nettolohn, ReiheEinesFalls) {
     EXPECT_EQ(reihe.monate[18].sonderzahlung, 357303);
     EXPECT_EQ(reihe.monate[7].sonderzahlung, 0);
     EXPECT_EQ(reihe.monate[0].netto, 271445);
-    const Nettoreihe imDienst =
-        nettoreiheRechnen(KalenderMonat(2026, 5), cent, boni, true, klasse1());
+    const Nettoreihe imDienst = nettoreiheRechnen(KalenderMonat(2026, 5), cent, boni, true,
+                                                  klasse1(), Arbeitgeberseite::vka);
     EXPECT_GT(imDienst.monate[6].lohnsteuerSonderzahlung, reihe.monate[6].lohnsteuerSonderzahlung);
     EXPECT_EQ(imDienst.monate[18], reihe.monate[18]);
+}
+
+// VBL West in 2025 (levy 5,49 %, share 1,81 %), tax class I, statutory at the average 2,5 %, no
+// church tax, childless: January, the tax-free 3.864 € not yet used, so F = U and I = 0.
+// 4.000,00: U = 219,60; base 4.000 + (219,60 − 100) + (1.821,49 × 2,5 % = 45,54 − 13,30)
+//   = 4.151,84. health 8,55 % 354,98232 -> 354,98; care 2,4 % 99,64416 -> 99,64; pension 9,3 %
+//   386,12112 -> 386,12; unemployment 1,3 % 53,97392 -> 53,97; share 1,81 % 72,40.
+//   wage tax on RE4 4.000: ZRE4J 48.000, VSP 4.464 + 48.000 × (7 + 1,25 + 2,4) % = 9.576,
+//   ZVE 48.000 − 1.230 − 36 − 9.576 = 37.158, z = 1,9715, ST = (176,64 z + 2.397) z + 1.015,13
+//   = 6.427 -> 535,58 a month. net 4.000 − 535,58 − 354,98 − 99,64 − 386,12 − 53,97 − 72,40
+//   = 2.497,31.
+// 1.500,00: U = 82,35 < 100: base 1.500 + (82,35 / 5,49 % = 1.500,00 × 2,5 % = 37,50 − 13,30)
+//   = 1.524,20. health 130,3191 -> 130,32; care 36,5808 -> 36,58; pension 141,7506 -> 141,75;
+//   unemployment 19,8146 -> 19,81; share 27,15. wage tax: VSP 1.674 + 1.917 = 3.591, ZVE 13.143,
+//   y = 0,1047, ST = (932,30 y + 1.400) y = 156 -> 13,00. net 1.500 − 13,00 − 130,32 − 36,58
+//   − 141,75 − 19,81 − 27,15 = 1.131,39.
+TEST(Nettolohn, VblWestGerechneteMonate) {
+    const struct {
+        std::int64_t brutto, basis, kv, pv, rv, av, anteil, lohnsteuer, netto;
+    } faelle[] = {
+        {400000, 415184, 35498, 9964, 38612, 5397, 7240, 53558, 249731},
+        {150000, 152420, 13032, 3658, 14175, 1981, 2715, 1300, 113139},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.brutto);
+        const Nettomonat m = monat(ganzesJahr(2025, f.brutto, neueSteuerangaben()), 1);
+        EXPECT_EQ(m.brutto + m.svHinzurechnung, f.basis);
+        EXPECT_EQ(m.umlageVersteuert, 0);
+        EXPECT_EQ((std::array{m.krankenversicherung, m.pflegeversicherung, m.rentenversicherung,
+                              m.arbeitslosenversicherung, m.zusatzversorgung, m.lohnsteuer}),
+                  (std::array{f.kv, f.pv, f.rv, f.av, f.anteil, f.lohnsteuer}));
+        EXPECT_EQ(m.netto, f.netto);
+    }
+}
+
+// The levy's parts by month, one row per way they break. EGr. 15 Stufe 6 in 2025: 7.748,20 €
+// to March, 7.980,65 € from April (U 425,38 and 438,14); the bonus 51,78 % (VKA, EGr. 13 to 15)
+// of 7.980,65 = 4.132,38, so November's U is 5,49 % of 12.113,03 = 665,01. The tax-free 3.864 €
+// last to September: 3 × 425,38 + 5 × 438,14 = 3.466,84, September 397,16 and 40,98 flat.
+// From October the flat 89,48 € (VKA) or 92,03 € (Bund), the rest taxed: November 575,53. Below
+// 100 € flat, 89,48 / 5,49 % = 1.629,87 × 2,5 % = 40,75 − 13,30 = 27,45 is added (92,03:
+// 1.676,32, 41,91, 28,61); at 100 € and more 32,24 and what is above 100.
+TEST(Nettolohn, UmlageDerZusatzversorgung) {
+    auto egr15 = [](Arbeitgeberseite seite, Lohnmonat::Art bisSeptember) {
+        auto e = ganzesJahr(2025, 798065, neueSteuerangaben());
+        for (int m = 0; m < 3; ++m) e.monate[std::size_t(m)].brutto = 774820;
+        for (int m = 0; m < 9; ++m) e.monate[std::size_t(m)].art = bisSeptember;
+        e.sonderzahlung = 413238;
+        e.seite = seite;
+        return e;
+    };
+    auto klasse6 = ganzesJahr(2025, 400000, neueSteuerangaben());
+    klasse6.angaben.steuerklasse = 6;
+    const struct {
+        const char* name;
+        Nettojahreseingaben eingaben;
+        int monat;
+        std::int64_t umlage, steuerfrei, pauschal, versteuert, hinzurechnung;
+    } faelle[] = {
+        {"September: der Rest steuerfrei, dann pauschal", egr15(Arbeitgeberseite::vka, imFall), 9,
+         43814, 39716, 4098, 0, 33814 + 3224},
+        {"November mit der Jahressonderzahlung", egr15(Arbeitgeberseite::vka, imFall), 11, 66501, 0,
+         8948, 57553, 57553 + 2745},
+        {"Bund: 92,03 pauschal", egr15(Arbeitgeberseite::bund, imFall), 10, 43814, 0, 9203, 34611,
+         34611 + 2861},
+        // The months before the start use up the tax-free amount as the case's own would.
+        {"im Dienst vor dem Beginn", egr15(Arbeitgeberseite::vka, vorBeginn), 10, 43814, 0, 8948,
+         34866, 34866 + 2745},
+        {"Steuerklasse VI: alles versteuert", klasse6, 1, 21960, 0, 0, 21960, 21960},
+    };
+    for (const auto& f : faelle) {
+        SCOPED_TRACE(f.name);
+        const Nettomonat m = monat(f.eingaben, f.monat);
+        EXPECT_EQ((std::array{m.umlage, m.umlageSteuerfrei, m.umlagePauschal, m.umlageVersteuert,
+                              m.svHinzurechnung}),
+                  (std::array{f.umlage, f.steuerfrei, f.pauschal, f.versteuert, f.hinzurechnung}));
+    }
+}
+
+// The taxed part is a regular payment: November's RE4 is 7.980,65 + 575,53 and the bonus's JRE4
+// the year's pay 95.070,45 with October's, November's and December's taxed parts, 96.343,30.
+TEST(Nettolohn, VersteuerteUmlageImLaufendenLohn) {
+    auto e = ganzesJahr(2025, 798065, neueSteuerangaben());
+    for (int m = 0; m < 3; ++m) e.monate[std::size_t(m)].brutto = 774820;
+    e.sonderzahlung = 413238;
+    PapEingaben pap;
+    pap.RE4 = Dezimal(798065 + 57553, 0);
+    pap.KVZ = Dezimal(250, 2);
+    pap.PVZ = 1;
+    pap.SONSTB = Dezimal(413238, 0);
+    pap.JRE4 = Dezimal(9507045 + 34866 + 57553 + 34866, 0);
+    const PapErgebnis steuer = lohnsteuerBerechnen("Lohnsteuer2025", pap);
+    const Nettomonat november = monat(e, 11);
+    EXPECT_EQ(november.lohnsteuerSonderzahlung, steuer.STS);
+    EXPECT_EQ(november.lohnsteuer, steuer.LSTLZZ + steuer.STS);
 }

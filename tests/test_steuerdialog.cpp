@@ -42,10 +42,12 @@ TEST(Steuerdialog, UngueltigeEingabeSperrtOkMitGrund) {
         {"Zusatzversorgung", "zwei",
          "\u201Ezwei\u201C ist kein Anteil zur Zusatzversorgung (Prozent mit höchstens zwei "
          "Nachkommastellen, etwa 2,4)."},
+        {"Umlage", "12", "Die Umlage des Arbeitgebers von 12 % liegt nicht zwischen 0 und 10 %."},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.feld);
         Steuerdialog dialog(Steuerangaben{});
+        dialog.findChild<QComboBox*>("Zusatzversorgungskasse")->setCurrentIndex(1);
         ASSERT_TRUE(ok(dialog)->isEnabled());
         setzen(dialog, f.feld, f.text);
         EXPECT_FALSE(ok(dialog)->isEnabled());
@@ -66,6 +68,12 @@ TEST(Steuerdialog, EintraegeWerdenDieAngaben) {
     EXPECT_FALSE(dialog.angaben());
 
     netto->setChecked(true);
+    ASSERT_TRUE(dialog.gueltig()) << dialog.grund();
+    EXPECT_EQ(dialog.angaben(), neueSteuerangaben());
+    auto* kasse = dialog.findChild<QComboBox*>("Zusatzversorgungskasse");
+    EXPECT_EQ(kasse->currentText(), "VBL West");
+    EXPECT_FALSE(dialog.findChild<QLineEdit*>("Zusatzversorgung")->isEnabled());
+    kasse->setCurrentIndex(1);
     dialog.findChild<QComboBox*>("Steuerklasse")->setCurrentIndex(2);
     setzen(dialog, "Kinderfreibetraege", "1,5");
     dialog.findChild<QComboBox*>("Kirchensteuer")->setCurrentIndex(1);
@@ -73,6 +81,7 @@ TEST(Steuerdialog, EintraegeWerdenDieAngaben) {
     dialog.findChild<QCheckBox*>("Sachsen")->setChecked(true);
     setzen(dialog, "Zusatzbeitrag", "2,45");
     setzen(dialog, "Zusatzversorgung", "2,4");
+    setzen(dialog, "Umlage", "4");
     Steuerangaben erwartet;
     erwartet.steuerklasse = 3;
     erwartet.kinderfreibetraegeZehntel = 15;
@@ -81,6 +90,7 @@ TEST(Steuerdialog, EintraegeWerdenDieAngaben) {
     erwartet.sachsen = true;
     erwartet.zusatzbeitrag = Prozentsatz::hundertstel(245);
     erwartet.zusatzversorgung = Prozentsatz::hundertstel(240);
+    erwartet.umlage = Prozentsatz::hundertstel(400);
     ASSERT_TRUE(dialog.gueltig()) << dialog.grund();
     EXPECT_EQ(dialog.angaben(), erwartet);
 

@@ -80,6 +80,8 @@ TEST(SvSatz, BeschaedigterSatz) {
         {"sv1000000290061250",
          "Privat Versicherte zahlen keinen Zusatzbeitrag einer gesetzlichen Krankenkasse"},
         {"sv100000          2,40", "Zusatzversorgung"},
+        {"sv100000              2", "Zusatzversorgungskasse"},
+        {"sv100000          02401", "Die VBL West hat ihre eigenen Sätze"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.text);
@@ -151,7 +153,13 @@ TEST(SvSatz, JedesFeldAnSeinerStelle) {
         {"Sachsen 8", {.sachsen = true}, "sv100001"},
         {"Zusatzbeitrag 9-12", {.zusatzbeitrag = Prozentsatz::hundertstel(1000)}, "sv1000001000"},
         {"private Versicherung 13-18", {.privatbeitrag = 912345}, "sv100000    912345"},
-        {"Zusatzversorgung 19-22", {.zusatzversorgung = Prozentsatz::hundertstel(1000)}, "sv100000          1000"},
+        {"Zusatzversorgung 19-22",
+         {.zusatzversorgung = Prozentsatz::hundertstel(1000)},
+         "sv100000          1000"},
+        {"Zusatzversorgungskasse 23",
+         {.versorgungskasse = Versorgungskasse::vblWest},
+         "sv100000              1"},
+        {"Umlage 24-27", {.umlage = Prozentsatz::hundertstel(1000)}, "sv100000               1000"},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.feld);

@@ -23,6 +23,14 @@ std::string prozentFeldtext(Prozentsatz satz) {
     return ohneNullenAmEnde(dezimalText(satz.inZehntausendsteln(), 4));
 }
 
+// The choices of the fund, in the order of the list.
+enum Kassenwahl { vblWest, eigeneSaetze, keine };
+
+Kassenwahl kassenwahl(const Steuerangaben& a) {
+    if (a.versorgungskasse == Versorgungskasse::vblWest) return vblWest;
+    return a.ohneZusatzversorgung() ? keine : eigeneSaetze;
+}
+
 }  // namespace
 
 Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerpruefung pruefung,
@@ -30,7 +38,7 @@ Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerprue
     : QDialog(eltern), pruefung_(std::move(pruefung)) {
     setObjectName("Steuerdialog");
     setWindowTitle(QStringLiteral("Steuer und Sozialversicherung"));
-    const Steuerangaben a = jetzt.value_or(Steuerangaben{});
+    const Steuerangaben a = jetzt.value_or(neueSteuerangaben());
 
     netto_ = new QCheckBox(QStringLiteral("&Nettolohn berechnen"), this);
     netto_->setObjectName("Nettolohn");
@@ -65,10 +73,17 @@ Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerprue
     privatbeitrag_ = feld(this, "Privatbeitrag",
                           a.privatbeitrag ? dezimalText(*a.privatbeitrag, 2) : std::string(),
                           "€ im Monat für Kranken- und Pflegeversicherung");
+    versorgungskasse_ = new QComboBox(this);
+    versorgungskasse_->setObjectName("Zusatzversorgungskasse");
+    versorgungskasse_->addItems(
+        {QStringLiteral("VBL West"), QStringLiteral("eigene Sätze"), QStringLiteral("keine")});
+    versorgungskasse_->setCurrentIndex(kassenwahl(a));
     zusatzversorgung_ =
         feld(this, "Zusatzversorgung",
              a.zusatzversorgung.positiv() ? prozentFeldtext(a.zusatzversorgung) : std::string(),
-             "% Anteil des Beschäftigten, leer: keine");
+             "% Anteil des Beschäftigten, leer: keiner");
+    umlage_ = feld(this, "Umlage", a.umlage.positiv() ? prozentFeldtext(a.umlage) : std::string(),
+                   "% Umlage des Arbeitgebers, leer: keine");
 
     auto* formular = new QFormLayout;
     formular->addRow(netto_);
@@ -80,7 +95,9 @@ Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerprue
     formular->addRow(QStringLiteral("K&rankenversicherung:"), versicherung_);
     formular->addRow(QStringLiteral("&Zusatzbeitrag:"), zusatzbeitrag_);
     formular->addRow(QStringLiteral("&Monatsbeitrag privat:"), privatbeitrag_);
-    formular->addRow(QStringLiteral("Zusatz&versorgung:"), zusatzversorgung_);
+    formular->addRow(QStringLiteral("Zusatz&versorgung:"), versorgungskasse_);
+    formular->addRow(QStringLiteral("&Anteil des Beschäftigten:"), zusatzversorgung_);
+    formular->addRow(QStringLiteral("&Umlage des Arbeitgebers:"), umlage_);
 
     grund_ = grundzeile(*this);
     knoepfe_ = okAbbrechen(*this);
@@ -92,10 +109,10 @@ Steuerdialog::Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerprue
 
     connect(netto_, &QCheckBox::toggled, this, [this] { pruefen(); });
     connect(sachsen_, &QCheckBox::toggled, this, [this] { pruefen(); });
-    for (QComboBox* c : {steuerklasse_, kirchensteuer_, versicherung_})
+    for (QComboBox* c : {steuerklasse_, kirchensteuer_, versicherung_, versorgungskasse_})
         connect(c, &QComboBox::currentIndexChanged, this, [this] { pruefen(); });
     for (QLineEdit* f :
-         {kinderfreibetraege_, kinder_, zusatzbeitrag_, privatbeitrag_, zusatzversorgung_})
+         {kinderfreibetraege_, kinder_, zusatzbeitrag_, privatbeitrag_, zusatzversorgung_, umlage_})
         connect(f, &QLineEdit::textChanged, this, [this] { pruefen(); });
     pruefen();
 }
@@ -110,12 +127,15 @@ void Steuerdialog::pruefen() {
     const bool an = netto_->isChecked() && pruefung_.ohneNetto.empty();
     netto_->setEnabled(pruefung_.ohneNetto.empty() || netto_->isChecked());
     const bool privat = versicherung_->currentIndex() == 1;
+    const bool eigene = versorgungskasse_->currentIndex() == eigeneSaetze;
     for (QWidget* f :
          std::initializer_list<QWidget*>{steuerklasse_, kinderfreibetraege_, kirchensteuer_,
-                                         kinder_, sachsen_, versicherung_, zusatzversorgung_})
+                                         kinder_, sachsen_, versicherung_, versorgungskasse_})
         f->setEnabled(an);
     zusatzbeitrag_->setEnabled(an && !privat);
     privatbeitrag_->setEnabled(an && privat);
+    zusatzversorgung_->setEnabled(an && eigene);
+    umlage_->setEnabled(an && eigene);
 
     std::string fehler;
     Steuerangaben a;
@@ -140,10 +160,19 @@ void Steuerdialog::pruefen() {
             a.zusatzbeitrag = zusatzbeitragLesen(feldtext(zusatzbeitrag_), fehler);
             if (!a.zusatzbeitrag) return false;
         }
-        if (!feldtext(zusatzversorgung_).empty()) {
+        // The rates of VBL West and of none are not typed; own rates typed stay in their
+        // fields while another fund is chosen.
+        if (versorgungskasse_->currentIndex() == vblWest)
+            a.versorgungskasse = Versorgungskasse::vblWest;
+        if (eigene && !feldtext(zusatzversorgung_).empty()) {
             const auto anteil = zusatzversorgungLesen(feldtext(zusatzversorgung_), fehler);
             if (!anteil) return false;
             a.zusatzversorgung = *anteil;
+        }
+        if (eigene && !feldtext(umlage_).empty()) {
+            const auto umlage = umlageLesen(feldtext(umlage_), fehler);
+            if (!umlage) return false;
+            a.umlage = *umlage;
         }
         fehler = steuerangabenPruefen(a);
         return fehler.empty();

@@ -1,7 +1,7 @@
 // The dialog Fall › Steuer und Sozialversicherung: whether the case has net pay, and its tax class,
 // child allowances, church tax, children for the care insurance, Saxony, statutory or private
-// health insurance and the supplementary pension. It checks every entry as it is typed and offers
-// OK only for settings that are whole and valid.
+// health insurance and the supplementary pension's fund with its rates. It checks every entry as it
+// is typed and offers OK only for settings that are whole and valid.
 #pragma once
 
 #include <QDialog>
@@ -30,7 +30,8 @@ struct Steuerpruefung {
 
 class Steuerdialog : public QDialog {
   public:
-    // Shows `jetzt`, the case's settings now (nothing: no net pay).
+    // Shows `jetzt`, the case's settings now (nothing: no net pay, and switched on, the settings of
+    // a new case).
     Steuerdialog(const std::optional<Steuerangaben>& jetzt, Steuerpruefung pruefung = {},
                  QWidget* eltern = nullptr);
 
@@ -53,7 +54,9 @@ class Steuerdialog : public QDialog {
     QComboBox* versicherung_;
     QLineEdit* zusatzbeitrag_;
     QLineEdit* privatbeitrag_;
+    QComboBox* versorgungskasse_;
     QLineEdit* zusatzversorgung_;
+    QLineEdit* umlage_;
     QLabel* grund_;
     QDialogButtonBox* knoepfe_;
     bool gueltig_ = false;
