@@ -83,6 +83,21 @@ std::string ausgleichSatz(const Jahresdaten& daten);
 // holt der Beispielfall den Normalfall bis 12/2045 nicht ein.“ …; "" without net pay.
 std::string nettoAusgleichSatz(const Jahresdaten& daten);
 
+// The cumulated sentence of a promotion check reads „Die Höhergruppierung hat sich ab 08/2035
+// ausgezahlt (kumuliert).“ („… bis 07/2046 nicht ausgezahlt (kumuliert).“), in net „Netto hat sich
+// die Höhergruppierung …“.
+
+// The second question, month by month: „Monat für Monat mehr ab 07/2038.“, „Monat für Monat nicht
+// dauerhaft mehr.“ when the individual case is paid less in the last month or never more after
+// the last month it is paid less, „Monat für Monat nie mehr.“ when it is paid more in no month;
+// "" for cases paid the same in every month, which the first sentence says.
+std::string monatlichSatz(const Jahresdaten& daten);
+// The same in net: „Netto Monat für Monat mehr ab 07/2038.“; "" without net pay.
+std::string nettoMonatlichSatz(const Jahresdaten& daten);
+// The sentences on both questions, gross then net, those that are not "": what the year view, its
+// printout, the year list's CSV and the file note say.
+std::vector<std::string> ausgleichSaetze(const Jahresdaten& daten);
+
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
 // Rückstand −7.466 € im 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.
 std::string ausgleichZahlen(const Jahresdaten& daten);
