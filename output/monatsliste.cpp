@@ -1,8 +1,9 @@
-// The month list, item by item at the eight print columns, on pages that each carry the case, the
-// table, the column heads, the print date and their number.
+// The month list as a table: each case's name over its half, amounts right-aligned under their
+// heads, on pages that each carry the case, the table, the heads, the print date and their number.
 #include "monatsliste.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 #include "monatszeile.h"
@@ -12,27 +13,20 @@ namespace korvalt {
 
 namespace {
 
-constexpr int balkenTwips = 1400;   // the bar after the month number
-constexpr int datumTwips = 1650;    // a case with a start month: the month's date after the bar
+constexpr int monatRechts = 1300;  // the month number ends here
+constexpr int summeBrutto = 7600;  // the totals under the block end here
+constexpr int summeNetto = 9800;
+constexpr int datumTwips = 1650;    // a case with a start month: the month's date after the number
 constexpr double kopfGroesse = 10;  // title block and column heads, the same on every list
 constexpr double zeilenGroesse = 8;
+// The block's lines wrap before the right edge of the narrowest page the list is printed on.
+constexpr int rechterRand = 10800;
 const std::string regel(75, '_');
 // The columns of net pay reach further right.
 const std::string nettoregel(90, '_');
 
-// Right-aligned in `breite` places. A longer text is printed whole, so an amount never loses its
-// sign or a digit.
-std::string rechtsbuendig(const std::string& text, std::size_t breite) {
-    if (text.size() >= breite) return text;
-    return std::string(breite - text.size(), ' ') + text;
-}
-
 std::string summe(double wert) {
     return tausenderText(wert) + " \u20AC";
-}
-
-std::string betrag(double wert) {
-    return rechtsbuendig(tausenderText(wert), 6);
 }
 
 }  // namespace
@@ -63,7 +57,7 @@ struct Schrift {
 constexpr Schrift titelSchrift{"Arial", kopfGroesse, true};
 constexpr Schrift angabenSchrift{"Arial", 9, false};
 constexpr Schrift koepfeSchrift{"Arial", kopfGroesse, false};
-constexpr Schrift zeilenSchrift{"courier new", zeilenGroesse, false};
+constexpr Schrift zeilenSchrift{"Arial", zeilenGroesse, false};
 constexpr Schrift randSchrift{"Arial", zeilenGroesse, false};
 
 void setzen(Drucker& drucker, const Schrift& s) {
@@ -93,7 +87,8 @@ Seitenplan planen(Drucker& drucker, int monate, int angaben, int kopfzeilen) {
     // Page heading and its blank line; a blank line and the page footer.
     const double rahmen = hoehe(randSchrift, 4);
     const double titel = hoehe(titelSchrift, 7 + kopfzeilen) + hoehe(angabenSchrift, angaben);
-    const double koepfe = hoehe(koepfeSchrift, 3);
+    // The cases' names, the heads, the rule and a blank line.
+    const double koepfe = hoehe(koepfeSchrift, 4);
     // The closing rule, the footer line, the space to sign, its line and the block's last line.
     const double schluss = hoehe(randSchrift, 4 + unterschriftLeerzeilen);
     const double monat = hoehe(zeilenSchrift, 1);
@@ -115,32 +110,69 @@ Seitenplan planen(Drucker& drucker, int monate, int angaben, int kopfzeilen) {
     }
 }
 
+// `zeile` in lines no wider than `breite` twips in the printer's current font, broken between
+// words; a word wider than that stands alone.
+std::vector<std::string> umbrechen(Drucker& drucker, const std::string& zeile, double breite) {
+    std::vector<std::string> zeilen;
+    std::string jetzt;
+    std::size_t anfang = 0;
+    while (anfang <= zeile.size()) {
+        std::size_t ende = zeile.find(' ', anfang);
+        if (ende == std::string::npos) ende = zeile.size();
+        const std::string wort = zeile.substr(anfang, ende - anfang);
+        const std::string laenger = jetzt.empty() ? wort : jetzt + " " + wort;
+        if (!jetzt.empty() && drucker.textbreite(laenger) > breite) {
+            zeilen.push_back(jetzt);
+            jetzt = "  " + wort;
+        } else {
+            jetzt = laenger;
+        }
+        anfang = ende + 1;
+    }
+    zeilen.push_back(jetzt);
+    return zeilen;
+}
+
+// Prints `text` so that it ends at `rechts`.
+void rechtsbuendig(Drucker& drucker, int rechts, const std::string& text,
+                   Zeile zeile = Zeile::bleibt) {
+    drucker.position(rechts - int(drucker.textbreite(text) + 0.5));
+    drucker.text(text, zeile);
+}
+
 }  // namespace
 
 bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
                         std::string_view fenstertitel, const Druckblock& block, Drucker& drucker,
                         std::string& fehler, const Nettofall* netto) {
     // With a start month the date stands between the month and the groups, which move right. Net
-    // pay, which has a start month, narrows the columns to make room for its three.
-    static constexpr int ohneDatum[] = {1000, 1800, 2400, 3000, 4000, 4600, 5200, 6200};
-    static constexpr int mitDatum[] = {1000, 2500, 3100, 3700, 4700, 5300, 5900, 6900};
-    static constexpr int mitNetto[] = {1000, 2400, 2900, 3500, 5300, 5800, 6400, 8200};
-    // Where the net pay of each case and the net difference stand.
-    static constexpr int nettoN = 4250;
-    static constexpr int nettoI = 7150;
-    static constexpr int nettodifferenz = 9100;
+    // pay, which has a start month, narrows the columns to make room for its three. Groups and
+    // steps stand at their left edge, amounts end at their right one.
+    struct Spalten {
+        int egrN, stufeN, entgeltN, egrI, stufeI, entgeltI, differenz;
+        int nettoN = 0, nettoI = 0, nettodifferenz = 0;
+    };
+    static constexpr Spalten ohneDatum{1800, 2400, 3900, 4600, 5200, 6700, 7900};
+    static constexpr Spalten mitDatum{2500, 3100, 4600, 5300, 5900, 7400, 8600};
+    static constexpr Spalten mitNetto{2400, 2900, 4400, 5700, 6200, 7400, 9400, 5400, 8400, 10950};
     const bool datiert = t.kalender.beginn.has_value();
-    const int* spalten = netto ? mitNetto : datiert ? mitDatum : ohneDatum;
+    const Spalten& sp = netto ? mitNetto : datiert ? mitDatum : ohneDatum;
     const std::string& linie = netto ? nettoregel : regel;
-    auto bei = [&](int n) { drucker.position(spalten[n]); };
+    auto bei = [&](int twips) { drucker.position(twips); };
     const Tariftabelle& tabelle = daten.tabellenkatalog.tabelle(t.tabelle);
+    // Cents where the table has them, as the year view shows them.
+    const auto betrag = [&](std::int64_t cent, std::int64_t euro) {
+        return tabelle.inCent ? centTausenderText(cent) : tausenderText(double(euro));
+    };
     const int monate = daten.monatsanzahl;
-    const std::vector<std::string> angaben = block.zeilen();
-    // Cases with names of their own head their columns on a line each, since a name can run over
-    // the next column.
-    const bool eigeneNamen = !t.namen.standard();
+    setzen(drucker, angabenSchrift);
+    std::vector<std::string> angaben;
+    for (const std::string& zeile : block.zeilen())
+        for (std::string& teil : umbrechen(drucker, zeile, rechterRand - 1000))
+            angaben.push_back(std::move(teil));
+    // The three lines of the totals.
     const Seitenplan plan =
-        planen(drucker, std::max(monate, 0), static_cast<int>(angaben.size()), eigeneNamen ? 2 : 1);
+        planen(drucker, std::max(monate, 0), static_cast<int>(angaben.size()), 2);
 
     auto seitenkopf = [&] {
         setzen(drucker, randSchrift);
@@ -155,88 +187,80 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
         drucker.zurLetztenZeile();
         bei(0);
         drucker.text(block.gedruckt);
-        bei(4);
+        bei(sp.egrI);
         drucker.text(seitenangabe(++seitennummer, plan.seiten()), Zeile::endet);
     };
 
     seitenkopf();
-    drucker.fett(true);
-    drucker.schriftname("Arial");
-    drucker.schriftgroesse(kopfGroesse);
-
-    bei(1);
+    setzen(drucker, titelSchrift);
+    bei(1000);
     drucker.text(fenstertitel, Zeile::endet);
     setzen(drucker, angabenSchrift);
     for (const std::string& angabe : angaben) {
-        bei(1);
+        bei(1000);
         drucker.text(angabe, Zeile::endet);
     }
     setzen(drucker, titelSchrift);
     bei(0);
     drucker.text(linie, Zeile::endet);
-    bei(1);
-    if (eigeneNamen) {
-        drucker.text(t.namen.normal);
-        bei(7);
-        drucker.text("Differenz", Zeile::endet);
-        bei(4);
-        drucker.text(t.namen.individuell, Zeile::endet);
-    } else {
-        drucker.text("N o r m a l f a l l");
-        bei(4);
-        drucker.text(daten.fallname(daten.fall.nummer()).text());
-        bei(7);
-        drucker.text("Differenz", Zeile::endet);
-    }
+    // Each case's total on a line of its own, then the difference: a name of any length stands
+    // left of its amounts.
     const Monatssummen summen = monatssummen(t, tabelle, netto);
-    bei(1);
-    drucker.text(summe(double(summen.euroDer(Seite::normal))));
-    bei(4);
-    drucker.text(summe(double(summen.euroDer(Seite::individuell))));
-    bei(7);
-    drucker.text(summe(double(summen.differenzEuro)), Zeile::endet);
-    if (summen.netto) {
-        const auto nettosumme = [](std::int64_t cent) {
-            return "netto " + summe(double(euroGerundet(cent)));
-        };
-        bei(1);
-        drucker.text(nettosumme((*summen.netto)[0]));
-        bei(4);
-        drucker.text(nettosumme((*summen.netto)[1]));
-        bei(7);
-        drucker.text(nettosumme(*summen.differenzNetto), Zeile::endet);
-    }
+    const auto summenzeile = [&](const std::string& name, std::int64_t cent, std::int64_t euro,
+                                 std::optional<std::int64_t> nettocent) {
+        bei(1000);
+        drucker.text(name);
+        rechtsbuendig(drucker, summeBrutto, betrag(cent, euro) + " \u20AC",
+                      nettocent ? Zeile::bleibt : Zeile::endet);
+        if (nettocent)
+            rechtsbuendig(drucker, summeNetto, "netto " + centTausenderText(*nettocent) + " \u20AC",
+                          Zeile::endet);
+    };
+    const auto nettoDer = [&](std::size_t i) {
+        return summen.netto ? std::optional((*summen.netto)[i]) : std::nullopt;
+    };
+    summenzeile(t.namen.normal, summen.cent[0], summen.euroDer(Seite::normal), nettoDer(0));
+    summenzeile(t.namen.individuell, summen.cent[1], summen.euroDer(Seite::individuell),
+                nettoDer(1));
+    summenzeile("Differenz", summen.differenzCent, summen.differenzEuro, summen.differenzNetto);
     bei(0);
     drucker.text(linie, Zeile::endet);
     drucker.leerzeile();
     bei(0);
-    drucker.text("Im einzelnen:", Zeile::endet);
+    drucker.text("Im Einzelnen:", Zeile::endet);
     drucker.leerzeile();
-    drucker.fett(false);
 
     auto spaltenkoepfe = [&] {
-        for (int n = 0; n <= 7; ++n) {
-            bei(n);
-            drucker.text(monatsspalten[std::size_t(n)],
-                         n == 7 && !netto ? Zeile::endet : Zeile::bleibt);
-            if (n == 0 && datiert) {
-                drucker.position(datumTwips);
-                drucker.text("Datum");
-            }
+        setzen(drucker, titelSchrift);
+        bei(sp.egrN);
+        drucker.text(t.namen.normal);
+        bei(sp.egrI);
+        drucker.text(t.namen.individuell, Zeile::endet);
+        setzen(drucker, koepfeSchrift);
+        rechtsbuendig(drucker, monatRechts, std::string(monatsspalten[0]));
+        if (datiert) {
+            bei(datumTwips);
+            drucker.text("Datum");
         }
-        if (netto) {
-            for (int position : {nettoN, nettoI}) {
-                drucker.position(position);
-                drucker.text(nettospalte);
-            }
-            drucker.position(nettodifferenz);
-            drucker.text(nettodifferenzspalte, Zeile::endet);
+        for (const auto& [egr, stufe, entgelt, nettospalte_] :
+             {std::tuple{sp.egrN, sp.stufeN, sp.entgeltN, sp.nettoN},
+              std::tuple{sp.egrI, sp.stufeI, sp.entgeltI, sp.nettoI}}) {
+            bei(egr);
+            drucker.text(monatsspalten[1]);
+            bei(stufe);
+            drucker.text(monatsspalten[2]);
+            rechtsbuendig(drucker, entgelt, std::string(monatsspalten[3]));
+            if (netto) rechtsbuendig(drucker, nettospalte_, std::string(nettospalte));
         }
+        rechtsbuendig(drucker, sp.differenz, std::string(monatsspalten[7]),
+                      netto ? Zeile::bleibt : Zeile::endet);
+        if (netto)
+            rechtsbuendig(drucker, sp.nettodifferenz, std::string(nettodifferenzspalte),
+                          Zeile::endet);
         bei(0);
         drucker.text(linie, Zeile::endet);
         drucker.leerzeile();
-        drucker.schriftname("courier new");
-        drucker.schriftgroesse(zeilenGroesse);
+        setzen(drucker, zeilenSchrift);
     };
     spaltenkoepfe();
 
@@ -246,49 +270,37 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
             seitenfuss();
             drucker.neueSeite();
             seitenkopf();
-            setzen(drucker, koepfeSchrift);
             spaltenkoepfe();
         }
         for (const int bis = m + plan.monate[s]; m < bis; ++m) {
             const Monatszeile z = monatszeile(t, tabelle, m, netto);
-            bei(0);
-            drucker.text(rechtsbuendig(ganzzahlText(z.monat), 3));
-            drucker.position(balkenTwips);
-            drucker.text("|");
+            rechtsbuendig(drucker, monatRechts, ganzzahlText(z.monat));
             if (z.datum) {
-                drucker.position(datumTwips);
+                bei(datumTwips);
                 drucker.text(z.datum->text());
             }
             for (Seite seite : {Seite::normal, Seite::individuell}) {
                 const Fallmonat& f = z.fall(seite);
-                const int erste = seite == Seite::normal ? 1 : 4;
+                const bool normal = seite == Seite::normal;
                 if (f.imFall) {
-                    bei(erste);
+                    bei(normal ? sp.egrN : sp.egrI);
                     if (tabelle.hatBuchstabengruppen())
                         drucker.text(" " + f.gruppentext + " ");
                     else
                         drucker.zahl(f.gruppe);
-                    bei(erste + 1);
+                    bei(normal ? sp.stufeN : sp.stufeI);
                     drucker.zahl(f.stufe);
                 }
-                bei(erste + 2);
-                if (f.netto) {
-                    // The case's bar stands after its net pay.
-                    drucker.text(betrag(double(f.euro)));
-                    drucker.position(seite == Seite::normal ? nettoN : nettoI);
-                    drucker.text(betrag(double(euroGerundet(*f.netto))) + "   |");
-                } else {
-                    drucker.text(betrag(double(f.euro)) + "   |");
-                }
+                rechtsbuendig(drucker, normal ? sp.entgeltN : sp.entgeltI, betrag(f.cent, f.euro));
+                if (f.netto)
+                    rechtsbuendig(drucker, normal ? sp.nettoN : sp.nettoI,
+                                  centTausenderText(*f.netto));
             }
-            bei(7);
-            if (!z.differenzNetto) {
-                drucker.text(betrag(double(z.differenzEuro)), Zeile::endet);
-                continue;
-            }
-            drucker.text(betrag(double(z.differenzEuro)));
-            drucker.position(nettodifferenz);
-            drucker.text(betrag(double(euroGerundet(*z.differenzNetto))), Zeile::endet);
+            rechtsbuendig(drucker, sp.differenz, betrag(z.differenzCent, z.differenzEuro),
+                          z.differenzNetto ? Zeile::bleibt : Zeile::endet);
+            if (z.differenzNetto)
+                rechtsbuendig(drucker, sp.nettodifferenz, centTausenderText(*z.differenzNetto),
+                              Zeile::endet);
         }
     }
 
@@ -297,7 +309,7 @@ bool monatslisteDrucken(const TarifDaten& daten, const Falltabellen& t,
         drucker.neueSeite();
         seitenkopf();
     }
-    drucker.schriftname("Arial");
+    setzen(drucker, titelSchrift);
     bei(0);
     drucker.text(linie, Zeile::endet);
     bei(0);
