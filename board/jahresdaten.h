@@ -75,8 +75,9 @@ bool gleichBezahlt(const Jahresuebersicht& uebersicht);
 // The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
 // Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
 // ends level); month numbers („ab Monat 57“) without a start month. Cases that pay the same in
-// every month get a sentence of their own. Cases with names of their own are named with them:
-// „Der Fall „mit Höhergruppierung nach 9b zum 07/2026“ liegt ab 08/2035 dauerhaft vorn.“
+// every month get a sentence of their own. Cases with names of their own are named with them
+// („Der Fall „Teilzeit“ liegt ab 08/2035 dauerhaft vorn.“), except the promotion check's, whose
+// sentence speaks of the promotion (below).
 std::string ausgleichSatz(const Jahresdaten& daten);
 
 // The same sentence for net pay: „Netto liegt der Beispielfall ab 08/2035 dauerhaft vorn.“, „Netto
