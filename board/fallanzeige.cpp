@@ -268,17 +268,18 @@ void Fallanzeige::gitterVorbereiten() {
         gitter.setzeText(1, spalte, std::string(monatsspalten[std::size_t(spalte)]));
 }
 
-// The cases over their three columns each, by their names; with the default names the normal
-// case is "D u r c h s c h n i t t", as it always was. The totals' hints name them too.
+// The cases over their three columns each, by the names every other output gives them; the
+// normal case's default name letter-spaced, as its heading always was. The totals' hints name
+// them too.
 void Fallanzeige::kopfZeigen() {
     const Falltabellen& t = sitzung_.tabellen();
-    const TarifDaten& daten = sitzung_.daten();
-    const std::string normal =
-        t.namen.normal == Fallnamen{}.normal ? "D u r c h s c h n i t t" : t.namen.normal;
-    const std::string individuell =
-        t.namen.individuell == Fallnamen{}.individuell
-            ? std::string(daten.fallname(daten.fall.nummer()).getrimmt())
-            : t.namen.individuell;
+    std::string normal = t.namen.normal;
+    if (normal == standardnameNormal) {
+        normal.clear();
+        for (char c : std::string_view(standardnameNormal))
+            normal += std::string(normal.empty() ? "" : " ") + c;
+    }
+    const std::string& individuell = t.namen.individuell;
     Gitterspeicher& gitter = felder_.gitter();
     for (int spalte = 1; spalte <= 3; ++spalte) {
         gitter.setzeText(0, spalte, normal);

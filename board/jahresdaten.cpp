@@ -97,12 +97,27 @@ std::string satz(bool netto, std::string subjekt, std::string_view praedikat,
     return subjekt + " " + std::string(praedikat) + " " + std::string(rest);
 }
 
+// The promotion check names its individual case so; its sentence speaks of the promotion.
+bool hoehergruppierungsfall(const Fallnamen& namen) {
+    return namen.individuell.rfind("mit Höhergruppierung", 0) == 0;
+}
+
 // The sentence on `u`, the gross or the net overview of the case `d`.
 std::string satzZu(const Jahresdaten& d, const Jahresuebersicht& u, bool netto) {
     const std::string individuell = imSatz(d, Seite::individuell, false);
     if (gleichBezahlt(u))
         return satz(netto, individuell + " und " + imSatz(d, Seite::normal, false), "sind",
                     "in jedem Monat gleich hoch bezahlt.");
+    if (hoehergruppierungsfall(d.namen)) {
+        const std::string rest =
+            u.ausgleichsmonat
+                ? "ab " + jahresmonatText(u, *u.ausgleichsmonat) + " ausgezahlt (kumuliert)."
+                : "bis " + jahresmonatText(u, int(u.kumuliert.size())) +
+                      (u.gesamt.kumuliert == 0 ? " ausgeglichen, aber nicht ausgezahlt (kumuliert)."
+                                               : " nicht ausgezahlt (kumuliert).");
+        return netto ? "Netto hat sich die Höhergruppierung " + rest
+                     : "Die Höhergruppierung hat sich " + rest;
+    }
     if (u.ausgleichsmonat)
         return satz(netto, individuell, "liegt",
                     "ab " + jahresmonatText(u, *u.ausgleichsmonat) + " dauerhaft vorn.");
@@ -128,6 +143,34 @@ std::string ausgleichSatz(const Jahresdaten& daten) {
 std::string nettoAusgleichSatz(const Jahresdaten& daten) {
     if (!daten.netto || daten.netto->jahre.empty()) return "";
     return satzZu(daten, *daten.netto, true);
+}
+
+namespace {
+
+std::string monatlichZu(const Jahresuebersicht& u, bool netto) {
+    if (u.kumuliert.empty() || gleichBezahlt(u)) return "";
+    const std::string anfang = netto ? "Netto Monat für Monat " : "Monat für Monat ";
+    if (u.monatlichMehrAb)
+        return anfang + "mehr ab " + jahresmonatText(u, *u.monatlichMehrAb) + ".";
+    return anfang + (u.jemalsMehr ? "nicht dauerhaft mehr." : "nie mehr.");
+}
+
+}  // namespace
+
+std::string monatlichSatz(const Jahresdaten& daten) {
+    return monatlichZu(daten.uebersicht, false);
+}
+
+std::string nettoMonatlichSatz(const Jahresdaten& daten) {
+    return daten.netto ? monatlichZu(*daten.netto, true) : "";
+}
+
+std::vector<std::string> ausgleichSaetze(const Jahresdaten& daten) {
+    std::vector<std::string> saetze;
+    for (std::string satz : {ausgleichSatz(daten), monatlichSatz(daten), nettoAusgleichSatz(daten),
+                             nettoMonatlichSatz(daten)})
+        if (!satz.empty()) saetze.push_back(std::move(satz));
+    return saetze;
 }
 
 std::string ausgleichZahlen(const Jahresdaten& daten) {

@@ -75,13 +75,29 @@ bool gleichBezahlt(const Jahresuebersicht& uebersicht);
 // The sentence above the year table: „Der Beispielfall liegt ab 09/2031 dauerhaft vorn.“ or „Der
 // Beispielfall holt den Normalfall bis 12/2066 nicht ein.“ („… ein, liegt aber nicht vorn.“ when it
 // ends level); month numbers („ab Monat 57“) without a start month. Cases that pay the same in
-// every month get a sentence of their own. Cases with names of their own are named with them:
-// „Der Fall „mit Höhergruppierung nach 9b zum 07/2026“ liegt ab 08/2035 dauerhaft vorn.“
+// every month get a sentence of their own. Cases with names of their own are named with them
+// („Der Fall „Teilzeit“ liegt ab 08/2035 dauerhaft vorn.“), except the promotion check's, whose
+// sentence speaks of the promotion (below).
 std::string ausgleichSatz(const Jahresdaten& daten);
 
 // The same sentence for net pay: „Netto liegt der Beispielfall ab 08/2035 dauerhaft vorn.“, „Netto
 // holt der Beispielfall den Normalfall bis 12/2045 nicht ein.“ …; "" without net pay.
 std::string nettoAusgleichSatz(const Jahresdaten& daten);
+
+// The cumulated sentence of a promotion check reads „Die Höhergruppierung hat sich ab 08/2035
+// ausgezahlt (kumuliert).“ („… bis 07/2046 nicht ausgezahlt (kumuliert).“), in net „Netto hat sich
+// die Höhergruppierung …“.
+
+// The second question, month by month: „Monat für Monat mehr ab 07/2038.“, „Monat für Monat nicht
+// dauerhaft mehr.“ when the individual case is paid less in the last month or never more after
+// the last month it is paid less, „Monat für Monat nie mehr.“ when it is paid more in no month;
+// "" for cases paid the same in every month, which the first sentence says.
+std::string monatlichSatz(const Jahresdaten& daten);
+// The same in net: „Netto Monat für Monat mehr ab 07/2038.“; "" without net pay.
+std::string nettoMonatlichSatz(const Jahresdaten& daten);
+// The sentences on both questions, gross then net, those that are not "": what the year view, its
+// printout, the year list's CSV and the file note say.
+std::vector<std::string> ausgleichSaetze(const Jahresdaten& daten);
 
 // The facts behind the sentence, in whole euros: „Bis 12/2045 kumuliert +25.849 €; größter
 // Rückstand −7.466 € in 06/2029.“, or „…; nie im Rückstand.“; "" where the sentence stands alone.

@@ -105,6 +105,25 @@ Jahresuebersicht jahresuebersichtBilden(const Fallreihe& normal, const Fallreihe
             uebersicht.ausgleichsmonat = monat;
             break;
         }
+
+    // Month by month: each month's difference is the step of the cumulated one.
+    int letzterWeniger = 0;  // month number; 0 when none
+    int ersterMehrDanach = 0;
+    std::int64_t vorher = 0;
+    for (int monat = 1; monat <= monate; ++monat) {
+        const std::int64_t k = uebersicht.kumuliert[std::size_t(monat - 1)];
+        const std::int64_t differenz = k - vorher;
+        vorher = k;
+        if (differenz < 0) {
+            letzterWeniger = monat;
+            ersterMehrDanach = 0;
+        } else if (differenz > 0) {
+            uebersicht.jemalsMehr = true;
+            if (!ersterMehrDanach) ersterMehrDanach = monat;
+        }
+    }
+    if (ersterMehrDanach)
+        uebersicht.monatlichMehrAb = letzterWeniger ? letzterWeniger + 1 : ersterMehrDanach;
     return uebersicht;
 }
 

@@ -56,6 +56,12 @@ struct Jahresuebersicht {
     // and never falls below 0 again to the end; nothing when there is none.
     std::optional<int> ausgleichsmonat;
     std::optional<Rueckstand> groessterRueckstand;  // nothing when it never falls below 0
+    // Month by month, bonuses in the month they are booked: the month after the last one in which
+    // the individual case is paid less, or without one the first in which it is paid more; nothing
+    // when it is paid less in the last month, or never more after the last month it is paid less.
+    std::optional<int> monatlichMehrAb;
+    // Whether the individual case is paid more in any month at all.
+    bool jemalsMehr = false;
 
     std::optional<KalenderMonat> ausgleichKalendermonat() const {
         if (!beginn || !ausgleichsmonat) return std::nullopt;

@@ -40,10 +40,13 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
                             std::string_view datum, const Nettofall* netto) {
     Druckblock block;
     const std::string kurz = personKurz(t.person);
-    block.titel = !kurz.empty() ? kurz : fall.empty() ? fallnameText(daten) : std::string(fall);
+    block.titel = !kurz.empty() ? kurz : fall.empty() ? t.namen.individuell : std::string(fall);
     for (const Personenfeld& feld : personenfelder)
         if (const std::string& text = t.person.*feld.text; !text.empty())
             block.person.push_back(std::string(feld.bezeichnung) + ": " + text);
+    // A printout filed without a name says so, rather than leaving the reader to guess whose it
+    // is.
+    if (block.person.empty()) block.person.push_back(ohnePersonText);
 
     const Tabellenkatalog& katalog = daten.tabellenkatalog;
     block.tabellen.push_back("Tabelle: " + katalog.tabelle(t.tabelle).ueberschrift);

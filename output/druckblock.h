@@ -16,11 +16,15 @@ namespace korvalt {
 
 class Sitzung;
 
+// The block's person line when the case has none.
+inline constexpr const char* ohnePersonText = "ohne Angaben zur Person";
+
 struct Druckblock {
     // What a printout's heading names: the person ("Anna Müller (Personalnummer 4711)"), without
     // one the case ("Beispielfall", the case file's name).
     std::string titel;
-    // One line each. The person's fields that are set ("Name: Anna Müller").
+    // One line each. The person's fields that are set ("Name: Anna Müller"), or
+    // "ohne Angaben zur Person".
     std::vector<std::string> person;
     // "Tabelle: Tariftabellen Stand MAI 2026"; a table by date with the months of each of its
     // tables ("  07/2024 bis 03/2025: Tariftabellen Stand MÄRZ 2024").
@@ -45,7 +49,7 @@ struct Druckblock {
 std::string druckdatumText();
 
 // The block of the case as the last calculation left it. `abschnitte` and `erhoehungshinweis` are
-// the Rechner's; `fall` is the heading's name without a person, the case's stored name when empty;
+// the Rechner's; `fall` is the heading's name without a person, the case's own name when empty;
 // `datum` is the print date as `druckdatumText` writes it; `netto` the Sitzung's net pay.
 Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
                             const std::vector<Tabellenabschnitt>& abschnitte,

@@ -29,6 +29,9 @@ class Drucker {
     virtual void position(int twips) = 0;
 
     virtual void text(std::string_view text, Zeile zeile = Zeile::bleibt) = 0;
+    // The width `text` takes in the current font, in twips: a printout right-aligns its amounts
+    // and wraps its long lines with it.
+    virtual double textbreite(std::string_view text) const = 0;
     // One blank or a minus sign, the digits, one blank: 9 prints as " 9 ".
     virtual void zahl(std::int16_t wert, Zeile zeile = Zeile::bleibt) = 0;
     virtual void leerzeile() = 0;

@@ -3,6 +3,7 @@
 
 #include <memory>
 
+#include "tabellenmappe.h"
 #include "zahlen.h"
 
 namespace korvalt {
@@ -45,6 +46,7 @@ std::string jahreslisteCsv(const Jahresdaten& daten) {
     for (std::size_t i = 0; i < u.jahre.size(); ++i)
         zeileSchreiben(aus, daten, u.jahre[i], netto ? &netto->jahre[i] : nullptr, true);
     zeileSchreiben(aus, daten, u.gesamt, netto ? &netto->gesamt : nullptr, false);
+    for (const std::string& satz : ausgleichSaetze(daten)) aus += satz + '\n';
     for (const std::string& hinweis : daten.nettohinweise) aus += hinweis + '\n';
     return aus;
 }
@@ -52,6 +54,8 @@ std::string jahreslisteCsv(const Jahresdaten& daten) {
 int jahreslisteCsvExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis, std::ostream& aus,
                               std::ostream& fehlerausgabe) {
+    if (istTabellenZiel(aufruf.jahresliste))
+        return jahreslisteMappeExportieren(aufruf, programmverzeichnis, fehlerausgabe);
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
     const Jahresdaten daten = jahresdatenBilden(fall->sitzung, true);

@@ -19,6 +19,7 @@
 #include "sicheredatei.h"
 #include "steuerangaben.h"
 #include "systemfehler.h"
+#include "tabellenmappe.h"
 #include "tarifdatei.h"
 
 namespace korvalt {
@@ -32,7 +33,8 @@ bool istPdfZiel(std::string_view ziel) {
 
 bool Aufruf::brauchtQt() const {
     return !hilfe && !version &&
-           (istPdfZiel(monatsliste) || !ergebnis.empty() || istPdfZiel(jahresliste));
+           (istPdfZiel(monatsliste) || !ergebnis.empty() || istPdfZiel(jahresliste) ||
+            !vermerk.empty());
 }
 
 namespace {
@@ -41,7 +43,8 @@ namespace {
 constexpr std::pair<std::string Aufruf::*, std::string_view> ausgaben[] = {
     {&Aufruf::monatsliste, "--monatsliste"},
     {&Aufruf::ergebnis, "--ergebnis"},
-    {&Aufruf::jahresliste, "--jahresliste"}};
+    {&Aufruf::jahresliste, "--jahresliste"},
+    {&Aufruf::vermerk, "--vermerk"}};
 
 // The options of the calendar settings, each with a value, and what a missing value is called.
 enum Kalenderoption {
@@ -406,6 +409,7 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         if (a == "--monatsliste") ziel = &aufruf.monatsliste;
         if (a == "--jahresliste") ziel = &aufruf.jahresliste;
         if (a == "--ergebnis") ziel = &aufruf.ergebnis;
+        if (a == "--vermerk") ziel = &aufruf.vermerk;
         if (a == "--einstellungen") ziel = &aufruf.einstellungen;
         if (a == "--tabelle") {
             ziel = &aufruf.tabelle;
@@ -486,10 +490,11 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
         }
         return aufruf;
     }
-    if (!aufruf.jahresliste.empty() && (!aufruf.monatsliste.empty() || !aufruf.ergebnis.empty())) {
+    if (!aufruf.jahresliste.empty() &&
+        (!aufruf.monatsliste.empty() || !aufruf.ergebnis.empty() || !aufruf.vermerk.empty())) {
         fehler =
-            "\u201E--jahresliste\u201C steht ohne \u201E--monatsliste\u201C und "
-            "\u201E--ergebnis\u201C.";
+            "\u201E--jahresliste\u201C steht ohne \u201E--monatsliste\u201C, "
+            "\u201E--ergebnis\u201C und \u201E--vermerk\u201C.";
         return std::nullopt;
     }
     if (aufruf.ohneSonderzahlung && aufruf.jahresliste.empty()) {
@@ -512,6 +517,12 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
             "\u201E.pdf\u201C enden.";
         return std::nullopt;
     }
+    if (!aufruf.vermerk.empty() && !istPdfZiel(aufruf.vermerk)) {
+        fehler =
+            "\u201E--vermerk\u201C schreibt eine PDF-Datei; der Dateiname muss auf "
+            "\u201E.pdf\u201C enden.";
+        return std::nullopt;
+    }
     if (!kalenderLesen(kalendertexte, aufruf.kalender, fehler)) return std::nullopt;
     if (!steuerLesen(steuertexte, aufruf.steuer, fehler)) return std::nullopt;
     if (!hoehergruppierungLesen(aufruf, kalendertexte, fehler)) return std::nullopt;
@@ -519,7 +530,8 @@ std::optional<Aufruf> aufrufLesen(const std::vector<std::string>& argumente, std
 }
 
 std::string aufrufHilfe() {
-    return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--einstellungen DATEI]\n"
+    return "Aufruf: korvalt [--monatsliste DATEI] [--ergebnis DATEI.pdf] [--vermerk DATEI.pdf]\n"
+           "               [--einstellungen DATEI]\n"
            "               [--tabelle SCHLÜSSEL] [--gruppe EGR] [--beginn JJJJ-MM] [--bis "
            "JJJJ-MM]\n"
            "               [--teilzeit P[:Q]] [--stufe S --seit JJJJ-MM]\n"
@@ -536,7 +548,8 @@ std::string aufrufHilfe() {
            "               [--tabelle vka|bund] [--beginn JJJJ-MM] [--bis JJJJ-MM] [--teilzeit P]\n"
            "               [--erhoehung P [--erhoehung-ab JJJJ-MM]]\n"
            "               [--steuerklasse N und die weiteren Angaben zum Nettolohn]\n"
-           "               (--monatsliste DATEI | --jahresliste DATEI | --ergebnis DATEI.pdf)\n"
+           "               (--monatsliste DATEI | --jahresliste DATEI | --ergebnis DATEI.pdf |\n"
+           "                --vermerk DATEI.pdf)\n"
            "       korvalt --version\n"
            "       korvalt --tabellen\n"
            "Ohne Argumente öffnet Korvalt sein Fenster.\n"
@@ -546,12 +559,17 @@ std::string aufrufHilfe() {
            "  --monatsliste DATEI     schreibt die Monatsliste des Falls, ohne ein Fenster zu "
            "öffnen:\n"
            "                          bei DATEI.pdf als PDF, wie der Drucker sie druckt,\n"
+           "                          bei DATEI.xlsx als Excel-Tabelle (Beträge als Zahlen),\n"
            "                          sonst als CSV (\";\"-getrennt, UTF-8), bei DATEI \"-\" auf "
            "die Standardausgabe\n"
            "  --ergebnis DATEI.pdf    schreibt den Ergebnisdruck (das Fenster als Seite) als PDF\n"
+           "  --vermerk DATEI.pdf     schreibt den Vermerk zum Fall (eine Seite für die "
+           "Personalakte) als PDF\n"
            "  --jahresliste DATEI     schreibt die Jahresübersicht des Falls: bei DATEI.pdf als "
            "PDF,\n"
-           "                          sonst als CSV, bei DATEI \"-\" auf die Standardausgabe\n"
+           "                          bei DATEI.xlsx als Excel-Tabelle, sonst als CSV, bei DATEI "
+           "\"-\" auf die\n"
+           "                          Standardausgabe\n"
            "  --ohne-jahressonderzahlung\n"
            "                          die Jahresübersicht ohne Jahressonderzahlung\n"
            "  --einstellungen DATEI   nimmt den Fall aus dieser Einstellungsdatei (75 Bytes je "
@@ -756,6 +774,8 @@ bool textSchreiben(const std::string& ziel, const std::string& text, std::ostrea
 int monatslisteCsvExportieren(const Aufruf& aufruf,
                               const std::filesystem::path& programmverzeichnis, std::ostream& aus,
                               std::ostream& fehlerausgabe) {
+    if (istTabellenZiel(aufruf.monatsliste))
+        return monatslisteMappeExportieren(aufruf, programmverzeichnis, fehlerausgabe);
     const auto fall = fallRechnen(aufruf, programmverzeichnis, fehlerausgabe);
     if (!fall) return exitEingabefehler;
     std::string fehler;

@@ -22,6 +22,7 @@ struct Aufruf {
     std::string monatsliste;  // target file of the month list; "-" is standard output
     std::string ergebnis;     // target file of the result printout
     std::string jahresliste;  // target file of the year view; "-" is standard output
+    std::string vermerk;      // target file of the file note, a PDF file
     bool ohneSonderzahlung = false;
     std::string einstellungen;  // settings file that names the case
     std::string tabelle;        // key of the tariff table, in place of the one the case names

@@ -94,9 +94,9 @@ std::string monatstabelleText(const TarifDaten& daten, const Falltabellen& t,
     // Pasted into a spreadsheet, the columns of the two cases would otherwise look alike; scripts
     // read the CSV, which keeps its single heading line.
     const std::string luecke(netto ? 4 : 3, '\t');
-    const std::string gruppen =
-        std::string(t.kalender.beginn ? "Monat\t\t" : "Monat\t") + "Normalfall" + luecke +
-        std::string(daten.fallname(daten.fall.nummer()).getrimmt()) + luecke + "Differenz\n";
+    const std::string gruppen = std::string(t.kalender.beginn ? "Monat\t\t" : "Monat\t") +
+                                t.namen.normal + luecke + t.namen.individuell + luecke +
+                                "Differenz\n";
     return gruppen + monatslisteGetrennt(daten, t, '\t', erhoehungshinweis, netto);
 }
 

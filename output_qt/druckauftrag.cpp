@@ -49,7 +49,7 @@ std::string fallbezeichnung(Korvaltei& fenster) {
     // Printed from the command line the case has no main window, and no case file.
     const auto* haupt = dynamic_cast<const Hauptfenster*>(fenster.window());
     if (haupt && haupt->falldatei()) return haupt->falldatei()->stem().string();
-    return fallnameText(fenster.sitzung().daten());
+    return fenster.sitzung().tabellen().namen.individuell;
 }
 
 std::string vorschlagBeimFall(Korvaltei& fenster, const std::string& name) {

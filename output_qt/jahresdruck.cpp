@@ -13,6 +13,7 @@
 #include "jahresansicht.h"
 #include "jahresdiagramm.h"
 #include "jahresliste_csv.h"
+#include "tabellenmappe.h"
 
 namespace korvalt {
 
@@ -108,10 +109,13 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     double y = rahmen.kopfZeichnen("Jahresübersicht");
     const double unten = rahmen.fussOben();
     p.setFont(schrift(4, true));
-    p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(ausgleichSatz(d)));
-    y += 60;
-    if (const std::string netto = nettoAusgleichSatz(d); !netto.empty()) {
-        p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter, q(netto));
+    // The cumulated sentence and the one month by month on a line, the net pair on the next.
+    for (const auto& [kumuliert, monatlich] :
+         {std::pair{ausgleichSatz(d), monatlichSatz(d)},
+          std::pair{nettoAusgleichSatz(d), nettoMonatlichSatz(d)}}) {
+        if (kumuliert.empty()) continue;
+        p.drawText(QRectF(0, y, breite, 55), Qt::AlignLeft | Qt::AlignVCenter,
+                   q(monatlich.empty() ? kumuliert : kumuliert + "  " + monatlich));
         y += 60;
     }
     if (const std::string zahlen = ausgleichZahlen(d); !zahlen.empty()) {
@@ -209,6 +213,18 @@ void jahresansichtAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> d
                     return melden("Speichern nicht möglich", fehler);
                 fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(*datei));
             });
+        ansicht.setzeTabellenarbeit([&fenster, melden, dialoge] {
+            const auto datei = dialoge->speichernWaehlen(
+                "Jahresübersicht als Excel-Tabelle speichern",
+                vorschlagBeimFall(fenster.korvaltei(), fallbezeichnung(fenster.korvaltei()) +
+                                                           " \u2013 Jahresübersicht.xlsx"),
+                "Excel-Tabellen (*.xlsx);;Alle Dateien (*)", "xlsx");
+            if (!datei) return;
+            std::string fehler;
+            if (!mappeSchreiben(*datei, jahreslisteMappe(fenster.korvaltei().sitzung()), fehler))
+                return melden("Speichern nicht möglich", fehler);
+            fenster.melden("Jahresübersicht gespeichert: " + dateinameAlsText(*datei));
+        });
     });
 }
 

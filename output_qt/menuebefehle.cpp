@@ -19,8 +19,10 @@
 #include "personenangaben.h"
 #include "qtumwandlung.h"
 #include "sicheredatei.h"
+#include "tabellenmappe.h"
 #include "tabellenmenue.h"
 #include "unfertigesspeichern.h"
+#include "vermerkdruck.h"
 
 namespace korvalt {
 
@@ -141,6 +143,39 @@ void alsCsv(Hauptfenster& fenster, Dialoge& dialoge) {
         return;
     }
     fenster.melden("Monatsliste gespeichert: " + dateinameAlsText(*datei));
+}
+
+void alsTabelle(Hauptfenster& fenster, Dialoge& dialoge) {
+    const auto datei = dialoge.speichernWaehlen(
+        "Monatsliste als Excel-Tabelle speichern",
+        vorschlagBeimFall(fenster.korvaltei(),
+                          fallbezeichnung(fenster.korvaltei()) + " \u2013 Monatsliste.xlsx"),
+        "Excel-Tabellen (*.xlsx);;Alle Dateien (*)", "xlsx");
+    if (!datei) return;
+    std::string fehler;
+    if (!mappeSchreiben(*datei, monatslisteMappe(fenster.korvaltei().sitzung()), fehler)) {
+        fenster.korvaltei().meldungen().warnen("Speichern nicht möglich", fehler);
+        return;
+    }
+    fenster.melden("Monatsliste gespeichert: " + dateinameAlsText(*datei));
+}
+
+// The file note goes to a printer the user chooses, or to a PDF file through its dialog.
+void vermerkMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
+    QPrinter printer(QPrinter::HighResolution);
+    printer.setDocName(alsQString(fallbezeichnung(fenster.korvaltei()) + " \u2013 Vermerk"));
+    if (!dialoge.druckerWaehlen(printer)) return;
+    const Vermerk vermerk = vermerkBilden(fenster.korvaltei().sitzung());
+    const auto drucken = [&vermerk](QPrinter& p, std::string& fehler) {
+        return vermerkDrucken(vermerk, p, fehler);
+    };
+    std::string fehler;
+    std::filesystem::path datei;
+    if (!druckerDrucken(printer, drucken, fehler, datei)) {
+        fenster.korvaltei().meldungen().warnen("Drucken nicht möglich", fehler);
+        return;
+    }
+    if (!datei.empty()) fenster.melden("Vermerk gespeichert: " + dateinameAlsText(datei));
 }
 
 void druckenMitDialog(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -375,6 +410,8 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.monatslistePdf,
                  mit([](Hauptfenster& f, Dialoge& d) { alsPdf(f, d, Ausdruck::monatsliste); }));
     anschliessen(a.monatslisteCsv, mit(alsCsv));
+    anschliessen(a.monatslisteTabelle, mit(alsTabelle));
+    anschliessen(a.vermerk, mit(vermerkMitDialog));
     anschliessen(a.drucken, mit(druckenMitDialog));
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });

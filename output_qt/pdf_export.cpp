@@ -11,6 +11,7 @@
 #include "jahresdruck.h"
 #include "jahresliste_csv.h"
 #include "korvaltei.h"
+#include "vermerkdruck.h"
 
 namespace korvalt {
 
@@ -71,6 +72,8 @@ int exportieren(const Aufruf& aufruf, const std::filesystem::path& programmverze
                      : jahreslisteCsvExportieren(aufruf, programmverzeichnis, aus, fehlerausgabe);
     if (!aufruf.ergebnis.empty() && status == exitGut)
         status = ergebnisPdfExportieren(aufruf, programmverzeichnis, fehlerausgabe);
+    if (!aufruf.vermerk.empty() && status == exitGut)
+        status = vermerkPdfExportieren(aufruf, programmverzeichnis, fehlerausgabe);
     return status;
 }
 

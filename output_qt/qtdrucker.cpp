@@ -123,6 +123,10 @@ void QtDrucker::text(std::string_view text, Zeile zeile) {
     if (zeile == Zeile::endet) zeilenende();
 }
 
+double QtDrucker::textbreite(std::string_view text) const {
+    return twips(QFontMetricsF(schrift_, &printer_).horizontalAdvance(alsQString(text)));
+}
+
 void QtDrucker::zahl(std::int16_t wert, Zeile zeile) {
     text(zahlpostenText(wert), zeile);
 }

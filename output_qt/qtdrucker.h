@@ -30,6 +30,7 @@ class QtDrucker : public Drucker {
     void fett(bool an) override;
     void position(int twips) override;
     void text(std::string_view text, Zeile zeile = Zeile::bleibt) override;
+    double textbreite(std::string_view text) const override;
     void zahl(std::int16_t wert, Zeile zeile = Zeile::bleibt) override;
     void leerzeile() override;
     double seitenhoehe() const override;

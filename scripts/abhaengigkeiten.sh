@@ -9,7 +9,7 @@ for a in "$@"; do
     if [ "$a" = fuzz ]; then zusatz+=(clang libclang-rt-dev); else zusatz+=("$a"); fi
 done
 pakete=(cmake make g++ pkg-config qt6-base-dev qt6-base-dev-tools qt6-charts-dev libgl-dev libgtest-dev libgmock-dev
-        libbenchmark-dev fonts-liberation poppler-utils xvfb xauth
+        libbenchmark-dev libxlsxwriter-dev unzip fonts-liberation poppler-utils xvfb xauth
         qt6-translations-l10n librsvg2-bin desktop-file-utils appstream shared-mime-info dpkg-dev file
         "${zusatz[@]}")
 fehlt=()

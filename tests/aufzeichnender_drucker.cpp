@@ -32,6 +32,12 @@ void AufzeichnenderDrucker::text(std::string_view text, Zeile zeile) {
     drucken(std::string(text), zeile);
 }
 
+double AufzeichnenderDrucker::textbreite(std::string_view text) const {
+    double zeichen = 0;
+    for (char c : text) zeichen += (static_cast<unsigned char>(c) & 0xC0) != 0x80;
+    return zeichen * 100;
+}
+
 void AufzeichnenderDrucker::zahl(std::int16_t wert, Zeile zeile) {
     befehle_.push_back({Druckbefehl::Art::zahl, {}, double(wert), zeile});
     drucken(zahlpostenText(wert), zeile);

@@ -51,6 +51,8 @@ class AufzeichnenderDrucker : public Drucker {
     void fett(bool an) override;
     void position(int twips) override;
     void text(std::string_view text, Zeile zeile = Zeile::bleibt) override;
+    // Every character, as UTF-8 counts them, is 100 twips wide.
+    double textbreite(std::string_view text) const override;
     void zahl(std::int16_t wert, Zeile zeile = Zeile::bleibt) override;
     void leerzeile() override;
     double seitenhoehe() const override { return zeilenProSeite_ * zeilenTwips; }

@@ -32,13 +32,14 @@ struct PdfWort {
     double x = 0;
     double y = 0;
     std::string text;
+    double rechts = 0;  // where it ends
 };
 
 // Every word of the file, page by page, as `pdftotext -bbox` finds them.
 inline std::vector<PdfWort> pdfWoerter(const std::filesystem::path& pdf) {
     const std::string html = ausgabeVon("pdftotext -bbox '" + pdf.string() + "' -");
     static const std::regex muster(
-        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="[0-9.]+" yMax="[0-9.]+">([^<]*)</word>)re");
+        R"re(<page |<word xMin="([0-9.]+)" yMin="([0-9.]+)" xMax="([0-9.]+)" yMax="[0-9.]+">([^<]*)</word>)re");
     std::vector<PdfWort> woerter;
     int seite = 0;
     for (auto it = std::sregex_iterator(html.begin(), html.end(), muster);
@@ -48,7 +49,8 @@ inline std::vector<PdfWort> pdfWoerter(const std::filesystem::path& pdf) {
             ++seite;
             continue;
         }
-        woerter.push_back({seite, std::stod(treffer[1]), std::stod(treffer[2]), treffer[3]});
+        woerter.push_back({seite, std::stod(treffer[1]), std::stod(treffer[2]), treffer[4],
+                           std::stod(treffer[3])});
     }
     return woerter;
 }

@@ -44,7 +44,7 @@ TEST(Druckblock, ZeilenJeFall) {
          {},
          {},
          "Beispielfall",
-         {},
+         {ohnePersonText},
          {"Tabelle: Tariftabellen Stand JANUAR 2006 WEST"},
          {"Beginn: ohne Datum (480 Monate)", vollzeit}},
         // Without a name or number the heading names the case file; an empty field has no line.
@@ -67,7 +67,7 @@ TEST(Druckblock, ZeilenJeFall) {
          kalender({2024, 7}, true),
          {},
          "Beispielfall",
-         {},
+         {ohnePersonText},
          {"Tabelle: Tariftabellen VKA nach Datum",
           "  07/2024 bis 03/2025: Tariftabellen Stand MÄRZ 2024",
           "  04/2025 bis 04/2026: Tariftabellen Stand APRIL 2025",

@@ -68,6 +68,8 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
           {"&Ergebnis als PDF…", ""},
           {"&Monatsliste als PDF…", ""},
           {"Monatsliste als &CSV…", ""},
+          {"Monatsliste als E&xcel-Tabelle…", ""},
+          {"&Vermerk drucken…", ""},
           {"&Drucken…", "Ctrl+P"},
           {"Seiten&ansicht…", ""},
           {"&Beenden", "Ctrl+Q"}}},

@@ -209,6 +209,11 @@ TEST_F(HoehergruppierungTest, BeispielVonHandGerechnet) {
     const Jahresdaten d = jahresdatenBilden(sitzung, true);
     EXPECT_EQ(d.uebersicht.ausgleichKalendermonat(), KalenderMonat(2035, 8));
     EXPECT_EQ(d.uebersicht.gesamt.kumuliert, 2584879);
+    // Behind again month by month in 04/2036–06/2038 (months 124 to 150), ahead for good after.
+    EXPECT_EQ(ausgleichSaetze(d),
+              (std::vector<std::string>{"Die Höhergruppierung hat sich ab 08/2035 ausgezahlt "
+                                        "(kumuliert).",
+                                        "Monat für Monat mehr ab 07/2038."}));
 }
 
 // A promotion at Beginn: column 1 has no months, and the individual case enters 9b in the step it
@@ -263,7 +268,7 @@ TEST_F(HoehergruppierungTest, EineAenderungMachtEinenGewoehnlichenFall) {
 
 // The cases are named by their names wherever they are named: the grid's heads, the totals' and
 // the input fields' hints, the pay-off sentence, the block of the printouts; back to the default
-// names, the grid heads the normal case "D u r c h s c h n i t t" again.
+// names, the grid heads the normal case "N o r m a l f a l l" again.
 TEST(HoehergruppierungAnzeige, NamenStehenWoDieFaelleGenanntWerden) {
     Speicherfall fall;
     test::Meldungsprotokoll meldungen;
@@ -287,12 +292,11 @@ TEST(HoehergruppierungAnzeige, NamenStehenWoDieFaelleGenanntWerden) {
               "Monate in Stufe 3 der EGr. 9b, " + mit);
 
     const Jahresdaten d = jahresdatenBilden(fall.sitzung, true);
-    EXPECT_EQ(ausgleichSatz(d),
-              "Der Fall \u201E" + mit + "\u201C liegt ab 08/2035 dauerhaft vorn.");
+    EXPECT_EQ(ausgleichSatz(d), "Die Höhergruppierung hat sich ab 08/2035 ausgezahlt (kumuliert).");
     Jahresdaten zurueck = d;
     zurueck.uebersicht.ausgleichsmonat.reset();
-    EXPECT_EQ(ausgleichSatz(zurueck), "Der Fall \u201E" + mit + "\u201C holt den Fall \u201E" +
-                                          ohne + "\u201C bis 12/2045 nicht ein.");
+    EXPECT_EQ(ausgleichSatz(zurueck),
+              "Die Höhergruppierung hat sich bis 12/2045 nicht ausgezahlt (kumuliert).");
     const Druckblock block = druckblockBilden(fall.sitzung);
     EXPECT_NE(std::find(block.kalender.begin(), block.kalender.end(),
                         "Arbeitszeit: " + ohne + " 75 % (29,25 Std./Woche), " + mit +
@@ -304,7 +308,7 @@ TEST(HoehergruppierungAnzeige, NamenStehenWoDieFaelleGenanntWerden) {
 
     fall.sitzung.dauerSetzen(Seite::individuell, 1, 0, 7);
     fall.anzeige.starten();
-    EXPECT_EQ(gitter.zelle(0, 1).text, "D u r c h s c h n i t t");
+    EXPECT_EQ(gitter.zelle(0, 1).text, "N o r m a l f a l l");
     EXPECT_EQ(gitter.zelle(0, 4).text, "Beispielfall");
     EXPECT_EQ(fall.felder.zustand({Feldname::Ergebnis2}).hinweis, "Summe Beispielfall");
 }

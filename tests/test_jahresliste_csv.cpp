@@ -67,6 +67,10 @@ TEST(JahreslisteCsv, NettospaltenUndHinweise) {
               "2026;1;3779,50;0,00;4039,01;0,00;259,51;259,51;2500,00;2600,00;100,00;100,00\n"
               "2027;1;3779,50;0,00;4039,01;0,00;259,51;519,02;2510,00;2625,00;115,00;215,00\n"
               "Summe;2;7559,00;0,00;8078,02;0,00;519,02;;5010,00;5225,00;215,00;\n"
+              "Der Beispielfall liegt ab 12/2026 dauerhaft vorn.\n"
+              "Monat für Monat mehr ab 12/2026.\n"
+              "Netto liegt der Beispielfall ab 12/2026 dauerhaft vorn.\n"
+              "Netto Monat für Monat mehr ab 12/2026.\n"
               "Hinweis eins\nHinweis zwei\n");
 }
 

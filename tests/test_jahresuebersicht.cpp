@@ -88,3 +88,37 @@ TEST(Jahresuebersicht, GleicheMonateSindKeinVorsprung) {
     const auto u = jahresuebersichtBilden({normal, {}}, {individuell, {}}, KalenderMonat(2026, 5));
     EXPECT_EQ(u.ausgleichsmonat, 3);
 }
+
+// Month by month: the month after the last one the individual case is paid less, its bonuses in
+// their month. Each row is one way the rule breaks: the last month less taken for the first, the
+// first month more taken after the last less, a month paid the same skipped, a bonus left out, a
+// case that ends behind or is never ahead taken as ahead.
+TEST(Jahresuebersicht, MonatFuerMonatMehr) {
+    const struct {
+        const char* name;
+        std::vector<Long> differenzen;  // the individual case's pay less the normal case's
+        Long bonusImMonat3;             // the normal case's bonus booked in month 3
+        std::optional<int> mehrAb;
+        bool jemalsMehr;
+    } faelle[] = {
+        {"wieder weniger, dann mehr", {5, -3, 4, -1, 2, 2}, 0, 5, true},
+        {"nie weniger: der erste Monat mehr", {0, 0, 2, 0}, 0, 3, true},
+        {"nach dem letzten Minus erst gleich", {1, -1, 0, 1}, 0, 3, true},
+        {"die Sonderzahlung zählt in ihrem Monat", {1, 1, 1, 1}, 5, 4, true},
+        {"endet mit weniger", {5, -3}, 0, std::nullopt, true},
+        {"nach dem letzten Minus nur gleich", {5, -3, 0}, 0, std::nullopt, true},
+        {"nie mehr", {-1, 0}, 0, std::nullopt, false},
+    };
+    for (const auto& f : faelle) {
+        const std::vector<Long> normal(f.differenzen.size(), stufe1);
+        std::vector<Long> individuell = normal;
+        for (std::size_t i = 0; i < normal.size(); ++i) individuell[i] += f.differenzen[i];
+        Sonderzahlung bonus;
+        bonus.gebucht = KalenderMonat(2026, 3);
+        bonus.cent = f.bonusImMonat3;
+        const auto u = jahresuebersichtBilden({normal, {&bonus, 1}}, {individuell, {}},
+                                              KalenderMonat(2026, 1));
+        EXPECT_EQ(u.monatlichMehrAb, f.mehrAb) << f.name;
+        EXPECT_EQ(u.jemalsMehr, f.jemalsMehr) << f.name;
+    }
+}

@@ -31,14 +31,9 @@ class MonatsgitterTest : public test::FensterTest {
 };
 
 TEST_F(MonatsgitterTest, UeberschriftenSindVerbundenUndBleibenStehen) {
-    const QString kopf[] = {"Monat",
-                            "D u r c h s c h n i t t",
-                            "D u r c h s c h n i t t",
-                            "D u r c h s c h n i t t",
-                            "Beispielfall",
-                            "Beispielfall",
-                            "Beispielfall",
-                            "Differenz"};
+    const QString kopf[] = {
+        "Monat",        "N o r m a l f a l l", "N o r m a l f a l l", "N o r m a l f a l l",
+        "Beispielfall", "Beispielfall",        "Beispielfall",        "Differenz"};
     const QString unterkopf[] = {"", "EGr.", "Stufe", "Entgelt", "EGr.", "Stufe", "Entgelt", ""};
     for (int s = 0; s < 8; ++s) {
         EXPECT_EQ(zelle(0, s).toString(), kopf[s]);

@@ -539,7 +539,7 @@ TEST(Aufruf, AbgelehnteAufrufe) {
         {{"--monatsliste", "-", "--stufe", "3"}, "„--stufe“ braucht „--seit“."},
         {{"--monatsliste", "-", "--seit", "2024-04"}, "„--seit“ braucht „--stufe“."},
         {{"--beginn", "2026-07"},
-         "„--beginn“ braucht „--monatsliste“, „--ergebnis“ oder „--jahresliste“."},
+         "„--beginn“ braucht „--monatsliste“, „--ergebnis“, „--jahresliste“ oder „--vermerk“."},
         {{"--tabellen", "--teilzeit", "50"},
          "„--tabellen“ steht allein; es geht nicht zusammen mit „--teilzeit“."},
         // What --hoehergruppierung lacks or cannot take.
@@ -588,7 +588,8 @@ TEST(Aufruf, AbgelehnteAufrufe) {
         {{"--monatsliste", "-", "--zusatzversorgung", "1,81:12"},
          "„--zusatzversorgung 1,81:12“: Die Umlage des Arbeitgebers von 12 % liegt nicht zwischen "
          "0 und 10 %."},
-        {{"--sachsen"}, "„--sachsen“ braucht „--monatsliste“, „--ergebnis“ oder „--jahresliste“."},
+        {{"--sachsen"},
+         "„--sachsen“ braucht „--monatsliste“, „--ergebnis“, „--jahresliste“ oder „--vermerk“."},
     };
     for (const auto& f : faelle) {
         SCOPED_TRACE(f.argumente.back());

@@ -334,7 +334,7 @@ TEST_F(RechnerTest, GitterZeilenUndSchlusszeile) {
     laden();
     auto& gitter = fall->felder.gitter();
     EXPECT_EQ(gitter.zeilenzahl(), 484);
-    EXPECT_EQ(zelle(0, 1), "D u r c h s c h n i t t");
+    EXPECT_EQ(zelle(0, 1), "N o r m a l f a l l");
     EXPECT_EQ(zelle(0, 4), "Beispielfall");
     EXPECT_EQ(zelle(1, 6), "Entgelt");
     EXPECT_EQ(gitter.zeilenhoehe(0), 360);

@@ -120,6 +120,9 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
     aktionen_.ergebnisPdf = neueAktion(datei, "&Ergebnis als PDF…");
     aktionen_.monatslistePdf = neueAktion(datei, "&Monatsliste als PDF…");
     aktionen_.monatslisteCsv = neueAktion(datei, "Monatsliste als &CSV…");
+    aktionen_.monatslisteTabelle = neueAktion(datei, "Monatsliste als E&xcel-Tabelle…");
+    datei->addSeparator();
+    aktionen_.vermerk = neueAktion(datei, "&Vermerk drucken…");
     datei->addSeparator();
     aktionen_.drucken = neueAktion(datei, "&Drucken…", QKeySequence::Print);
     aktionen_.seitenansicht = neueAktion(datei, "Seiten&ansicht…");

@@ -41,6 +41,8 @@ struct Menueaktionen {
     QAction* ergebnisPdf;
     QAction* monatslistePdf;
     QAction* monatslisteCsv;
+    QAction* monatslisteTabelle;  // Datei › Monatsliste als Excel-Tabelle…
+    QAction* vermerk;             // Datei › Vermerk drucken…
     QAction* drucken;
     QAction* seitenansicht;
     QAction* beenden;

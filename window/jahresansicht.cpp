@@ -147,6 +147,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
             [this](bool netto) { diagramm_->zeigen(diagrammdatenBilden(daten_, netto)); });
     drucken_ = new QPushButton("&Drucken…", this);
     alsPdf_ = new QPushButton("Als &PDF…", this);
+    alsTabelle_ = new QPushButton("Als &Excel-Tabelle…", this);
     auto* schliessen = new QPushButton("&Schließen", this);
     connect(drucken_, &QPushButton::clicked, this, [this] {
         if (druckarbeit_) druckarbeit_();
@@ -154,15 +155,20 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     connect(alsPdf_, &QPushButton::clicked, this, [this] {
         if (pdfarbeit_) pdfarbeit_();
     });
+    connect(alsTabelle_, &QPushButton::clicked, this, [this] {
+        if (tabellenarbeit_) tabellenarbeit_();
+    });
     connect(schliessen, &QPushButton::clicked, this, &QDialog::close);
     drucken_->setEnabled(false);
     alsPdf_->setEnabled(false);
+    alsTabelle_->setEnabled(false);
     auto* knoepfe = new QHBoxLayout;
     knoepfe->addWidget(schalter_);
     knoepfe->addWidget(nettoDiagramm_);
     knoepfe->addStretch(1);
     knoepfe->addWidget(drucken_);
     knoepfe->addWidget(alsPdf_);
+    knoepfe->addWidget(alsTabelle_);
     knoepfe->addWidget(schliessen);
 
     auto* layout = new QVBoxLayout(this);
@@ -197,6 +203,11 @@ void Jahresansicht::setzeDruckarbeit(std::function<void()> drucken, std::functio
     pdfarbeit_ = std::move(alsPdf);
     drucken_->setEnabled(bool(druckarbeit_));
     alsPdf_->setEnabled(bool(pdfarbeit_));
+}
+
+void Jahresansicht::setzeTabellenarbeit(std::function<void()> alsTabelle) {
+    tabellenarbeit_ = std::move(alsTabelle);
+    alsTabelle_->setEnabled(bool(tabellenarbeit_));
 }
 
 void Jahresansicht::schalterZeigen() {
@@ -238,7 +249,11 @@ void Jahresansicht::neuBerechnen() {
     ++neuberechnungen_;
     daten_ = jahresdatenBilden(sitzung_, true);
     schalterZeigen();
-    satz_->setText(QString::fromStdString(ausgleichSatz(daten_)));
+    // Both questions, the cumulated one and the one month by month, side by side.
+    const auto beide = [](std::string erster, const std::string& zweiter) {
+        return QString::fromStdString(zweiter.empty() ? erster : erster + " " + zweiter);
+    };
+    satz_->setText(beide(ausgleichSatz(daten_), monatlichSatz(daten_)));
     zahlen_->setText(QString::fromStdString(ausgleichZahlen(daten_)));
     grund_->setText(QString::fromStdString(daten_.sonderzahlungGrund));
     grund_->setVisible(!daten_.sonderzahlungMoeglich);
@@ -254,7 +269,9 @@ void Jahresansicht::neuBerechnen() {
 // The net sentence and the notes where the case has net pay; why not where its tax settings
 // cannot be used. The chart's switch stays as the user left it and counts once net pay is there.
 void Jahresansicht::nettoZeigen() {
-    nettoSatz_->setText(QString::fromStdString(nettoAusgleichSatz(daten_)));
+    const std::string monatlich = nettoMonatlichSatz(daten_);
+    nettoSatz_->setText(QString::fromStdString(nettoAusgleichSatz(daten_) +
+                                               (monatlich.empty() ? "" : " " + monatlich)));
     nettoSatz_->setVisible(daten_.netto.has_value());
     std::string hinweise = daten_.nettoGrund.empty() ? "" : "Ohne Nettolohn: " + daten_.nettoGrund;
     for (const std::string& zeile : daten_.nettohinweise)

@@ -52,6 +52,8 @@ class Jahresansicht : public QDialog {
 
     // The work of the buttons Drucken… and Als PDF…, attached from the output.
     void setzeDruckarbeit(std::function<void()> drucken, std::function<void()> alsPdf);
+    // The work of the button Als Excel-Tabelle….
+    void setzeTabellenarbeit(std::function<void()> alsTabelle);
 
   protected:
     void showEvent(QShowEvent* ereignis) override;
@@ -86,9 +88,11 @@ class Jahresansicht : public QDialog {
     std::string diagrammFehler_;
     QPushButton* drucken_ = nullptr;
     QPushButton* alsPdf_ = nullptr;
+    QPushButton* alsTabelle_ = nullptr;
     std::function<void()> rechnen_;
     std::function<void()> druckarbeit_;
     std::function<void()> pdfarbeit_;
+    std::function<void()> tabellenarbeit_;
 };
 
 }  // namespace korvalt
