@@ -1,6 +1,8 @@
 // Gathers the year view's figures from the case tables.
 #include "jahresdaten.h"
 
+#include "stufendaten.h"
+
 #include <algorithm>
 #include <string_view>
 
@@ -79,6 +81,7 @@ Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung) {
                            kalender.aktuelleStufe.has_value(), sitzung.netto()},
                           mitSonderzahlung && kalender.mitSonderzahlung);
     d.nettoGrund = sitzung.nettoGrund();
+    d.stufendaten = stufendatenDesFalls(sitzung);
     return d;
 }
 

@@ -58,6 +58,8 @@ struct Jahresdaten {
     std::vector<std::string> nettohinweise;
     // Why the case's tax settings give no net pay; "" when they do or there are none.
     std::string nettoGrund;
+    // When each step comes, with the delay of the case's interruptions; empty without them.
+    std::vector<std::string> stufendaten;
 };
 
 Jahresdaten jahresdatenBilden(const Jahresfall& fall, bool mitSonderzahlung);

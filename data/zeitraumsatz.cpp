@@ -54,15 +54,15 @@ Einstellungssatz zeitraumsatzBilden(const Zeitraum& z) {
     werte[geburt] = monatswert(z.geburt);
     Einstellungssatz gelesen;
     gelesen.fill(' ');
-    std::copy(z.spaeter.begin(), z.spaeter.end(),
-              gelesen.begin() + zeitraumsatz.letzteStelle());
+    std::copy(z.spaeter.begin(), z.spaeter.end(), gelesen.begin() + zeitraumsatz.letzteStelle());
     return satzSchreiben(zeitraumsatz, werte, z.spaeter.empty() ? nullptr : &gelesen);
 }
 
 std::optional<Zeitraum> zeitraumsatzLesen(const Einstellungssatz& satz, std::string& fehler) {
     const std::vector<Feldwert> w = satzLesen(satz, zeitraumsatz);
     const auto falsch = [&](std::size_t feld) {
-        fehler = "Der Satz eines Zeitraums ist beschädigt (" + std::string(felder[feld].name) + ").";
+        fehler =
+            "Der Satz eines Zeitraums ist beschädigt (" + std::string(felder[feld].name) + ").";
         return std::nullopt;
     };
     for (std::size_t f = 0; f < w.size(); ++f)

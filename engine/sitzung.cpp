@@ -143,6 +143,21 @@ const Nettofall* Sitzung::netto() const {
     return &netto_->second;
 }
 
+const Falltabellen* Sitzung::ohneUnterbrechungen() const {
+    const auto unterbricht = [](const Zeitraum& z) { return z.unterbricht(); };
+    if (std::none_of(fall().zeitraeume.begin(), fall().zeitraeume.end(), unterbricht))
+        return nullptr;
+    if (ohne_ && ohne_->first == fall()) return ohne_->second.get();
+    // A calculation of its own: the Rechner counts into the shared state it is given.
+    TarifDaten daten = daten_;
+    auto t = std::make_unique<Falltabellen>();
+    static_cast<Fallangaben&>(*t) = fall();
+    std::erase_if(t->zeitraeume, unterbricht);
+    Rechner(daten, *t, tarifdatei_).starten(fall().startgruppe);
+    ohne_.emplace(fall(), std::move(t));
+    return ohne_->second.get();
+}
+
 std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view startgruppentext) const {
     // A case waiting for a start month is saved with the table by date it names.
     const Tariftabelle& tabelle =

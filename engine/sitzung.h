@@ -5,6 +5,7 @@
 #pragma once
 
 #include <filesystem>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -71,6 +72,9 @@ class Sitzung {
     // and its month pays are the same.
     const Nettofall* netto() const;
     std::string nettoGrund() const { return korvalt::nettoGrund(fall(), katalog()); }
+    // The case calculated without its interruptions, for how much later its steps come; null for
+    // a case without any. Kept while the case is the same.
+    const Falltabellen* ohneUnterbrechungen() const;
 
     // The calculation's steps, as the Rechner runs them. Another start group makes a case set up
     // by the promotion check an ordinary one.
@@ -131,7 +135,8 @@ class Sitzung {
 
     TarifDaten daten_;
     Falltabellen tabellen_;
-    Tarifdatei tarifdatei_;
+    // Reading moves the file's position; what it holds stays.
+    mutable Tarifdatei tarifdatei_;
     Rechner rechner_{daten_, tabellen_, tarifdatei_};
     // The tariff-area index the caption was built with at start-up: once the first pay table is
     // read, the index in the case record no longer names the entry that holds the area's name.
@@ -148,6 +153,7 @@ class Sitzung {
         bool operator==(const Nettostand&) const = default;
     };
     mutable std::optional<std::pair<Nettostand, Nettofall>> netto_;
+    mutable std::optional<std::pair<Fallangaben, std::unique_ptr<Falltabellen>>> ohne_;
     // The years of net pay computed so far: typing into one case leaves the other's years and
     // those before the change as they were.
     mutable Nettojahrspeicher nettojahre_;

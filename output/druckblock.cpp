@@ -7,6 +7,7 @@
 #include "monatsliste.h"
 #include "prozentzahlen.h"
 #include "sitzung.h"
+#include "stufendaten.h"
 
 namespace korvalt {
 
@@ -77,6 +78,8 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
             erhoehung[0] = char(erhoehung[0] - 'a' + 'A');
         block.kalender.push_back(erhoehung);
     }
+    for (const std::string& zeile : zeitraumzeilen(t.zeitraeume, t.namen))
+        block.kalender.push_back(zeile);
 
     if (netto) block.netto = nettohinweise(*netto);
 
@@ -88,8 +91,11 @@ Druckblock druckblockBilden(const TarifDaten& daten, const Falltabellen& t,
 
 Druckblock druckblockBilden(const Sitzung& sitzung, std::string_view fall) {
     const Rechner& r = sitzung.rechner();
-    return druckblockBilden(sitzung.daten(), sitzung.tabellen(), r.tabellenabschnitte(),
-                            r.erhoehungshinweis(), fall, druckdatumText(), sitzung.netto());
+    Druckblock block =
+        druckblockBilden(sitzung.daten(), sitzung.tabellen(), r.tabellenabschnitte(),
+                         r.erhoehungshinweis(), fall, druckdatumText(), sitzung.netto());
+    for (const std::string& zeile : stufendatenDesFalls(sitzung)) block.kalender.push_back(zeile);
+    return block;
 }
 
 }  // namespace korvalt

@@ -114,8 +114,7 @@ constexpr Zeitraumoption zeitraumoptionen[] = {
     {"--teilzeit-ab", Zeitraumart::teilzeit, "der Monat und der Anteil (JJJJ-MM:P)"},
     {"--elternzeit", Zeitraumart::elternzeit, "die Monate (VON:BIS[:GEBURT])"},
     {"--sonderurlaub", Zeitraumart::sonderurlaub, "die Monate (VON:BIS)"},
-    {"--sonderurlaub-angerechnet", Zeitraumart::sonderurlaubAngerechnet,
-     "die Monate (VON:BIS)"}};
+    {"--sonderurlaub-angerechnet", Zeitraumart::sonderurlaubAngerechnet, "die Monate (VON:BIS)"}};
 
 // Arguments of any length are quoted shortened.
 std::string inZeichen(std::string_view text) {

@@ -111,6 +111,9 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     nettohinweise_->setWordWrap(true);
     grund_ = new QLabel(inhalt_);
     grund_->setWordWrap(true);
+    stufendaten_ = new QLabel(inhalt_);
+    stufendaten_->setObjectName("Stufendaten");
+    stufendaten_->setWordWrap(true);
     fallnamen_ = new QLabel(inhalt_);
     fallnamen_->setObjectName("Fallnamen");
     tabelle_ = new QTableWidget(0, spaltenzahl, inhalt_);
@@ -136,6 +139,7 @@ Jahresansicht::Jahresansicht(Sitzung& sitzung, QWidget* eltern)
     inhaltLayout->addWidget(zahlen_);
     inhaltLayout->addWidget(grund_);
     inhaltLayout->addWidget(nettohinweise_);
+    inhaltLayout->addWidget(stufendaten_);
     inhaltLayout->addWidget(fallnamen_);
     inhaltLayout->addLayout(teile, 1);
 
@@ -269,6 +273,15 @@ void Jahresansicht::neuBerechnen() {
 // The net sentence and the notes where the case has net pay; why not where its tax settings
 // cannot be used. The chart's switch stays as the user left it and counts once net pay is there.
 void Jahresansicht::nettoZeigen() {
+    // Each case on a line: „Stufen Normalfall: EGr. 9a Stufe 4 ab 04/2027, …“.
+    std::string stufen;
+    for (const std::string& zeile : daten_.stufendaten) {
+        const bool kopf = zeile.rfind("  ", 0) != 0;
+        stufen += kopf ? (stufen.empty() ? "" : "\n") + zeile
+                       : (stufen.back() == ':' ? " " : ", ") + zeile.substr(2);
+    }
+    stufendaten_->setText(QString::fromStdString(stufen));
+    stufendaten_->setVisible(!stufen.empty());
     const std::string monatlich = nettoMonatlichSatz(daten_);
     nettoSatz_->setText(QString::fromStdString(nettoAusgleichSatz(daten_) +
                                                (monatlich.empty() ? "" : " " + monatlich)));

@@ -78,6 +78,8 @@ class Jahresansicht : public QDialog {
     QLabel* zahlen_ = nullptr;
     QLabel* grund_ = nullptr;
     QLabel* nettohinweise_ = nullptr;
+    // The step dates of a case with interruptions.
+    QLabel* stufendaten_ = nullptr;
     QLabel* fallnamen_ = nullptr;
     QCheckBox* schalter_ = nullptr;
     QCheckBox* nettoDiagramm_ = nullptr;
