@@ -5,6 +5,7 @@
 
 #include <vector>
 
+#include "fallaenderungen.h"
 #include "jahresdaten.h"
 #include "jahressonderzahlung.h"
 #include "jahresuebersicht.h"
@@ -110,8 +111,9 @@ BENCHMARK(jahresuebersichtMitSonderzahlung)->Unit(benchmark::kMicrosecond);
 // The promotion check from 9a to 9b zum 07/2026, step 3 since 04/2024, both at 75 %, from
 // 01/2026 to 12/2075: the normal case stays in 9a for 600 months, the individual one has 594 in
 // 9b. One run is what the check costs: setting up the case, the full recalculation and the year
-// view's figures.
-void hoehergruppierung600Monate(benchmark::State& state) {
+// view's figures. With periods: a year of parental leave from 10/2028, full time from 10/2029 and a
+// year of unpaid leave in 2040, which should cost no more.
+void hoehergruppierung600Monate(benchmark::State& state, bool mitPerioden) {
     bench::ZaehlendeMeldungen meldungen;
     Sitzung sitzung;
     if (!sitzung.oeffnen({{"."}}, meldungen).fehler.empty() || meldungen.warnungen > 0)
@@ -125,6 +127,16 @@ void hoehergruppierung600Monate(benchmark::State& state) {
     h.ende = KalenderMonat(2075, 12);
     h.anteil = 7500;
     std::string fehler;
+    if (mitPerioden) {
+        Zeitraum elternzeit{Zeitraumart::elternzeit, {2028, 10}, KalenderMonat(2029, 9)};
+        Zeitraum vollzeit{Zeitraumart::teilzeit, {2029, 10}};
+        Zeitraum sonderurlaub{Zeitraumart::sonderurlaub, {2040, 1}, KalenderMonat(2040, 12)};
+        if (!sitzung.hoehergruppierungEinrichten(h, fehler) ||
+            !sitzung.aendern(mitZeitraeumen(sitzung.fall(), {elternzeit, vollzeit, sonderurlaub},
+                                            sitzung.katalog()),
+                             fehler))
+            state.SkipWithError(fehler.c_str());
+    }
     for (auto _ : state) {
         if (!sitzung.hoehergruppierungEinrichten(h, fehler)) state.SkipWithError(fehler.c_str());
         sitzung.starten(sitzung.fall().startgruppe);
@@ -133,7 +145,10 @@ void hoehergruppierung600Monate(benchmark::State& state) {
     }
     state.counters["Monate"] = sitzung.daten().monatsanzahl;
 }
-BENCHMARK(hoehergruppierung600Monate)->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(hoehergruppierung600Monate, ohne_zeitraeume, false)
+    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(hoehergruppierung600Monate, mit_zeitraeumen, true)
+    ->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

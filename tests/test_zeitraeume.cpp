@@ -10,6 +10,7 @@
 #include "jahressonderzahlung.h"
 #include "meldungsprotokoll.h"
 #include "sitzung.h"
+#include "stufendaten.h"
 
 using namespace korvalt;
 
@@ -306,4 +307,21 @@ TEST_F(ZeitraeumeTest, Ablehnungen) {
     Fallangaben mitUrlaub = fall;
     mitUrlaub.zeitraeume = {unterbrechung(A::sonderurlaub, {2026, 1}, {2026, 12})};
     EXPECT_NE(hoehergruppierungPruefen(mitUrlaub, test::hoehergruppierungsbeispiel(), katalog), "");
+}
+
+// The step dates say how much later each step comes than without the leave; a step before it
+// comes no later.
+TEST_F(ZeitraeumeTest, StufendatenMitVerzoegerung) {
+    Zeitraum elternzeit = unterbrechung(Zeitraumart::elternzeit, {2028, 10}, {2029, 9});
+    elternzeit.geburt = KalenderMonat(2028, 8);
+    einrichten(test::hoehergruppierungsbeispiel(), {elternzeit});
+    const auto zeilen = stufendatenDesFalls(sitzung);
+    const auto hat = [&](const std::string& zeile) {
+        return std::find(zeilen.begin(), zeilen.end(), zeile) != zeilen.end();
+    };
+    EXPECT_TRUE(hat("  EGr. 9a Stufe 4 ab 04/2027"));
+    EXPECT_TRUE(hat("  Stufe 5 ab 04/2032 (Elternzeit: 12 Monate später)"));
+    EXPECT_TRUE(hat("  Stufe 4 ab 07/2030 (Elternzeit: 12 Monate später)"));
+    einrichten(test::hoehergruppierungsbeispiel(), {});
+    EXPECT_TRUE(stufendatenDesFalls(sitzung).empty());
 }
