@@ -10,6 +10,13 @@
 
 namespace korvalt {
 
+QFont seitenschrift(double mm, bool fett) {
+    QFont f(QStringLiteral("Liberation Sans"));
+    f.setPixelSize(int(mm * einheitenProMm));
+    f.setBold(fett);
+    return f;
+}
+
 namespace {
 
 // Below the foot's rule: the print date and the page number.

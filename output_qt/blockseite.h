@@ -15,6 +15,13 @@ class QPainter;
 
 namespace korvalt {
 
+// The pages drawn with a painter (the year view's, the file note) are laid out in tenths of a
+// millimetre.
+inline constexpr int einheitenProMm = 10;
+
+// The printouts' proportional font at a size in millimetres.
+QFont seitenschrift(double mm, bool fett = false);
+
 class Blockseite {
   public:
     // `seite` is the printable area in the painter's coordinates; `schrift` the font of the block's

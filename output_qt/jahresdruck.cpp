@@ -19,16 +19,6 @@ namespace korvalt {
 
 namespace {
 
-// The page is drawn in tenths of a millimetre.
-constexpr int einheitenProMm = 10;
-
-QFont schrift(double mm, bool fett = false) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(int(mm * einheitenProMm));
-    f.setBold(fett);
-    return f;
-}
-
 QString q(const std::string& text) {
     return QString::fromStdString(text);
 }
@@ -55,7 +45,7 @@ void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
     auto zeileZeichnen = [&](int nr, const QStringList& werte, bool fett) {
         double x = rahmen.left();
         const double y = rahmen.top() + nr * hoehe;
-        p.setFont(schrift(schriftMm, fett));
+        p.setFont(seitenschrift(schriftMm, fett));
         for (int s = 0; s < werte.size(); ++s) {
             const double breite = rahmen.width() * anteile[std::size_t(s)];
             p.drawText(QRectF(x + 8, y, breite - 16, hoehe),
@@ -105,10 +95,10 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
     const double hoehe = seite.height() * einheitenProMm;
     const Jahresdaten& d = ansicht.daten();
 
-    Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), schrift(3), block);
+    Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), seitenschrift(3), block);
     double y = rahmen.kopfZeichnen("Jahresübersicht");
     const double unten = rahmen.fussOben();
-    p.setFont(schrift(4, true));
+    p.setFont(seitenschrift(4, true));
     // The cumulated sentence and the one month by month on a line, the net pair on the next.
     for (const auto& [kumuliert, monatlich] :
          {std::pair{ausgleichSatz(d), monatlichSatz(d)},
@@ -119,17 +109,17 @@ bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrin
         y += 60;
     }
     if (const std::string zahlen = ausgleichZahlen(d); !zahlen.empty()) {
-        p.setFont(schrift(3.5));
+        p.setFont(seitenschrift(3.5));
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zahlen));
         y += 50;
     }
     if (const std::string namen = fallnamenZeile(d.namen); !namen.empty()) {
-        p.setFont(schrift(3));
+        p.setFont(seitenschrift(3));
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(namen));
         y += 50;
     }
     if (!d.sonderzahlungGrund.empty() || !d.mitSonderzahlung) {
-        p.setFont(schrift(3));
+        p.setFont(seitenschrift(3));
         const std::string zeile =
             d.sonderzahlungGrund.empty() ? "Ohne Jahressonderzahlung." : d.sonderzahlungGrund;
         p.drawText(QRectF(0, y, breite, 45), Qt::AlignLeft | Qt::AlignVCenter, q(zeile));

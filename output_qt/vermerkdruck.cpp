@@ -12,16 +12,6 @@ namespace korvalt {
 
 namespace {
 
-// The page is drawn in tenths of a millimetre, as the year view's.
-constexpr int einheitenProMm = 10;
-
-QFont schrift(double mm, bool fett = false) {
-    QFont f(QStringLiteral("Liberation Sans"));
-    f.setPixelSize(int(mm * einheitenProMm));
-    f.setBold(fett);
-    return f;
-}
-
 // Draws lines one below the other from `y`, each wrapped in `breite`; returns the new `y`.
 double zeilen(QPainter& p, double y, double breite, const std::vector<std::string>& texte) {
     for (const std::string& text : texte) {
@@ -36,22 +26,22 @@ double zeilen(QPainter& p, double y, double breite, const std::vector<std::strin
 
 double abschnitt(QPainter& p, double y, double breite, const char* titel,
                  const std::vector<std::string>& texte) {
-    p.setFont(schrift(3.4, true));
+    p.setFont(seitenschrift(3.4, true));
     y = zeilen(p, y, breite, {titel});
-    p.setFont(schrift(3.2));
+    p.setFont(seitenschrift(3.2));
     return zeilen(p, y + 5, breite, texte) + 30;
 }
 
 // The twelve months as columns under a column of row heads.
 double monatstabelle(QPainter& p, double y, double breite, const Vermerk& v) {
-    p.setFont(schrift(3.4, true));
+    p.setFont(seitenschrift(3.4, true));
     y = zeilen(p, y, breite, {v.monatsueberschrift});
     const double kopf = breite * 0.07;
     const double spalte = (breite - kopf) / 12;
     const double hoehe = 48;
-    p.setFont(schrift(2.5));
+    p.setFont(seitenschrift(2.5));
     const auto zeile = [&](double oben, const QString& name, auto wert, bool fett) {
-        p.setFont(schrift(2.5, fett));
+        p.setFont(seitenschrift(2.5, fett));
         p.drawText(QRectF(0, oben, kopf, hoehe), Qt::AlignLeft | Qt::AlignVCenter, name);
         for (std::size_t i = 0; i < v.monate.size(); ++i)
             p.drawText(QRectF(kopf + double(i) * spalte, oben, spalte - 8, hoehe),
@@ -88,7 +78,7 @@ bool vermerkDrucken(const Vermerk& v, QPrinter& printer, std::string& fehler) {
     const double breite = seite.width() * einheitenProMm;
     const double hoehe = seite.height() * einheitenProMm;
 
-    Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), schrift(3), v.block);
+    Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), seitenschrift(3), v.block);
     double y = rahmen.kopfZeichnen("Vermerk") + 30;
     y = abschnitt(p, y, breite, "Frage", v.frage);
     y = abschnitt(p, y, breite, "Stufen", v.stufen);
