@@ -12,6 +12,7 @@
 #include "sicheredatei.h"
 #include "speicherfall.h"
 #include "svsatz.h"
+#include "zeitraumsatz.h"
 #include "tariftabelle.h"
 #include "textsatz.h"
 
@@ -193,4 +194,55 @@ TEST(Aenderungsname, NachDemErstenGeaendertenTeil) {
          "Steuer und Sozialversicherung ändern"},
     };
     for (const auto& z : zeilen) EXPECT_EQ(aenderungsname(z.vorher, z.nachher), z.name) << z.fall;
+}
+
+// A case file of a later version survives an open, a change of a duration and a save: every record
+// the change does not touch goes back byte for byte, in its place — a record of an unknown kind, a
+// person field and a case name this version does not know, a damaged name, and a later version's
+// positions in the calendar, tax and period records. (The cases' own names would go: a changed
+// duration makes a promotion check's case an ordinary one.)
+TEST_F(FallstandTest, SpaetereVersionUeberstehtAenderungUndSpeichern) {
+    const auto mitSpaeterem = [](Einstellungssatz satz) {
+        satz[70] = 'V';
+        satz[74] = '9';
+        return satz;
+    };
+    const auto roh = [](std::string_view text) {
+        Einstellungssatz satz;
+        satz.fill(' ');
+        std::copy(text.begin(), text.end(), satz.begin());
+        return satz;
+    };
+    Steuerangaben steuer;
+    steuer.steuerklasse = 1;
+    Zeitraum elternzeit;
+    elternzeit.art = Zeitraumart::elternzeit;
+    elternzeit.von = KalenderMonat(2027, 1);
+    elternzeit.bis = KalenderMonat(2027, 12);
+    const std::vector<Einstellungssatz> saetze{
+        fallsatz(10),
+        tabellensatzBilden("vka"),
+        mitSpaeterem(kalendersatzBilden(teilzeitAb({2026, 7}))),
+        roh("zzeine spätere Art"),
+        roh("fnXein Fall, den diese Version nicht kennt"),
+        roh("fnI\xff\xfe"),
+        mitSpaeterem(svSatzBilden(steuer)),
+        personensaetzeBilden({"Anna Müller", "", "", ""}).front(),
+        roh("peQein Feld, das diese Version nicht kennt"),
+        mitSpaeterem(zeitraumsatzBilden(elternzeit))};
+    oeffnen(saetze);
+    ASSERT_EQ(fall.sitzung.fall().zeitraeume.size(), 1u);
+    fall.sitzung.dauerSetzen(Seite::individuell, 1, 3, 30);
+    fall.anzeige.fortschreiten(Seite::individuell);
+    std::string fehler;
+    ASSERT_TRUE(fall.sitzung.speichern(fall.felder.text({Feldname::Startgruppe}), datei, fehler))
+        << fehler;
+    std::ifstream gelesen(datei, std::ios::binary);
+    const std::string inhalt{std::istreambuf_iterator<char>(gelesen), {}};
+    ASSERT_EQ(inhalt.size(), saetze.size() * einstellungssatzLaenge);
+    for (std::size_t i = 1; i < saetze.size(); ++i)
+        EXPECT_EQ(inhalt.substr(i * einstellungssatzLaenge, einstellungssatzLaenge),
+                  alsText({saetze[i]}))
+            << "Satz " << i + 1;
+    EXPECT_NE(inhalt.substr(0, einstellungssatzLaenge), alsText({saetze[0]}));
 }
