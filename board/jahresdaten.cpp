@@ -81,7 +81,7 @@ Jahresdaten jahresdatenBilden(const Sitzung& sitzung, bool mitSonderzahlung) {
                            kalender.aktuelleStufe.has_value(), sitzung.netto()},
                           mitSonderzahlung && kalender.mitSonderzahlung);
     d.nettoGrund = sitzung.nettoGrund();
-    d.stufendaten = stufendatenDesFalls(sitzung);
+    d.stufendaten = sitzung.stufendatenzeilen();
     return d;
 }
 

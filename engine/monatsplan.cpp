@@ -15,7 +15,12 @@ bool schaedlich(const Zeitraum& z, Arbeitgeberseite seite) {
 }
 
 Monatsplan::Monatsplan(const Fallangaben& fall, Seite fallseite, Arbeitgeberseite seite)
-    : grundanteil_(fall.anteil(fallseite)) {
+    : fallseite_(fallseite),
+      seite_(seite),
+      zeitraeume_(fall.zeitraeume),
+      beginn_(fall.kalender.beginn),
+      grundanteil_(fall.anteil(fallseite)),
+      imDienst_(fall.kalender.aktuelleStufe.has_value()) {
     const auto& beginn = fall.kalender.beginn;
     const auto gilt = [fallseite](const Zeitraum& z) {
         return z.fuer == Zeitraumfall::beide ||
@@ -23,23 +28,25 @@ Monatsplan::Monatsplan(const Fallangaben& fall, Seite fallseite, Arbeitgeberseit
     };
     if (!beginn) return;
     const auto index = [&](KalenderMonat m) { return m - *beginn + 1; };
-    for (const Zeitraum& z : fall.zeitraeume) {
+    // A change of hours holds until the next one by date, in whatever order they were given.
+    Zeitraeume nachDatum = fall.zeitraeume;
+    std::stable_sort(nachDatum.begin(), nachDatum.end(),
+                     [](const Zeitraum& a, const Zeitraum& b) { return a.von < b.von; });
+    for (const Zeitraum& z : nachDatum) {
         if (!gilt(z)) continue;
         if (schlicht_) {
             schlicht_ = false;
-            anteil_.assign(letzterMonat + 1, grundanteil_);
-            zahlung_.assign(letzterMonat + 1, Zahlung::bezahlt);
-            ruht_.assign(letzterMonat + 1, false);
+            monate_.assign(letzterMonat + 1, {grundanteil_, Zahlung::bezahlt, false});
         }
         const int von = std::max(1, index(z.von));
         if (z.art == Zeitraumart::teilzeit) {
-            for (int m = von; m <= letzterMonat; ++m) anteil_[m] = z.anteil;
+            for (int m = von; m <= letzterMonat; ++m) monate_[std::size_t(m)].anteil = z.anteil;
             continue;
         }
         const int bis = std::min(letzterMonat, index(*z.bis));
         for (int m = von; m <= bis; ++m) {
-            zahlung_[m] = Zahlung::unbezahlt;
-            ruht_[m] = z.haeltUhrAn();
+            monate_[std::size_t(m)].zahlung = Zahlung::unbezahlt;
+            monate_[std::size_t(m)].ruht = z.haeltUhrAn();
         }
         if (schaedlich(z, seite)) rueckkehr_.push_back(index(*z.bis) + 1);
     }
@@ -49,25 +56,26 @@ Monatsplan::Monatsplan(const Fallangaben& fall, Seite fallseite, Arbeitgeberseit
     for (const Zeitraum& z : fall.zeitraeume) {
         if (!gilt(z) || z.art != Zeitraumart::elternzeit) continue;
         const int vorher = index(z.von) - 1;
-        const bool vorherBezahlt = vorher >= 1 ? zahlung_[std::size_t(vorher)] == Zahlung::bezahlt
-                                               : fall.kalender.aktuelleStufe.has_value();
+        const bool vorherBezahlt = vorher >= 1
+                                       ? monate_[std::size_t(vorher)].zahlung == Zahlung::bezahlt
+                                       : imDienst_;
         if (!vorherBezahlt) continue;
         const int bis = std::min(
             {letzterMonat, index(*z.bis), index(KalenderMonat(z.geburtsmonat().jahr(), 12))});
         for (int m = std::max(1, index(z.von)); m <= bis; ++m)
-            zahlung_[std::size_t(m)] = Zahlung::unbezahltOhneKuerzung;
+            monate_[std::size_t(m)].zahlung = Zahlung::unbezahltOhneKuerzung;
     }
     std::sort(rueckkehr_.begin(), rueckkehr_.end());
 }
 
 int Monatsplan::anteil(int monat) const {
     if (schlicht_ || monat < 1 || monat > letzterMonat) return grundanteil_;
-    return anteil_[std::size_t(monat)];
+    return monate_[std::size_t(monat)].anteil;
 }
 
 Zahlung Monatsplan::zahlung(int monat) const {
     if (schlicht_ || monat < 1 || monat > letzterMonat) return Zahlung::bezahlt;
-    return zahlung_[std::size_t(monat)];
+    return monate_[std::size_t(monat)].zahlung;
 }
 
 int Monatsplan::kalenderlaenge(int von, int dauer) const {

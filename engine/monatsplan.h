@@ -18,6 +18,12 @@ class Monatsplan {
     // without a start month or without periods of its own has the plain plan.
     Monatsplan(const Fallangaben& fall, Seite fallseite, Arbeitgeberseite seite);
 
+    // Whether the plan is the one of these inputs, so that it need not be made again.
+    bool gilt(const Fallangaben& fall, Seite fallseite, Arbeitgeberseite seite) const {
+        return fallseite_ == fallseite && seite_ == seite && zeitraeume_ == fall.zeitraeume &&
+               beginn_ == fall.kalender.beginn && grundanteil_ == fall.anteil(fallseite) &&
+               imDienst_ == fall.kalender.aktuelleStufe.has_value();
+    }
     bool schlicht() const { return schlicht_; }
     int anteil(int monat) const;
     Zahlung zahlung(int monat) const;
@@ -29,13 +35,25 @@ class Monatsplan {
     int schaedlicheRueckkehr(int von, int bis) const;
 
   private:
-    bool ruht(int monat) const { return monat >= 1 && monat < int(ruht_.size()) && ruht_[monat]; }
+    struct Monat {
+        int anteil = 0;
+        Zahlung zahlung = Zahlung::bezahlt;
+        bool ruht = false;
+    };
+    bool ruht(int monat) const {
+        return monat >= 1 && monat < int(monate_.size()) && monate_[std::size_t(monat)].ruht;
+    }
+
+    // What the plan was made of.
+    Seite fallseite_;
+    Arbeitgeberseite seite_;
+    Zeitraeume zeitraeume_;
+    std::optional<KalenderMonat> beginn_;
+    int grundanteil_ = 0;
+    bool imDienst_ = false;
 
     bool schlicht_ = true;
-    int grundanteil_ = 0;
-    std::vector<int> anteil_;
-    std::vector<Zahlung> zahlung_;
-    std::vector<bool> ruht_;
+    std::vector<Monat> monate_;   // month 0..letzterMonat, when not plain
     std::vector<int> rueckkehr_;  // ascending
 };
 

@@ -109,7 +109,8 @@ class Rechner {
     std::array<std::optional<Monatsplan>, 2> plaene_;
     const Monatsplan& plan(Seite seite) const { return *plaene_[seite == Seite::normal ? 0 : 1]; }
     void planAufstellen(Seite seite) {
-        plaene_[seite == Seite::normal ? 0 : 1].emplace(t_, seite, tabelle().seite);
+        auto& plan = plaene_[seite == Seite::normal ? 0 : 1];
+        if (!plan || !plan->gilt(t_, seite, tabelle().seite)) plan.emplace(t_, seite, tabelle().seite);
     }
     std::optional<Tabellenfolge> folge_;
     // What `folge_` was built for.

@@ -7,6 +7,7 @@
 #include "jahressonderzahlung.h"
 #include "kalendersatz.h"
 #include "sicheredatei.h"
+#include "stufendaten.h"
 
 namespace korvalt {
 
@@ -147,15 +148,22 @@ const Falltabellen* Sitzung::ohneUnterbrechungen() const {
     const auto unterbricht = [](const Zeitraum& z) { return z.unterbricht(); };
     if (std::none_of(fall().zeitraeume.begin(), fall().zeitraeume.end(), unterbricht))
         return nullptr;
-    if (ohne_ && ohne_->first == fall()) return ohne_->second.get();
+    if (ohne_ && ohne_->fall == fall()) return ohne_->tabellen.get();
     // A calculation of its own: the Rechner counts into the shared state it is given.
     TarifDaten daten = daten_;
     auto t = std::make_unique<Falltabellen>();
     static_cast<Fallangaben&>(*t) = fall();
     std::erase_if(t->zeitraeume, unterbricht);
     Rechner(daten, *t, tarifdatei_).starten(fall().startgruppe);
-    ohne_.emplace(fall(), std::move(t));
-    return ohne_->second.get();
+    ohne_.emplace(Ohne{fall(), std::move(t), std::nullopt});
+    return ohne_->tabellen.get();
+}
+
+const std::vector<std::string>& Sitzung::stufendatenzeilen() const {
+    static const std::vector<std::string> keine;
+    if (!ohneUnterbrechungen()) return keine;
+    if (!ohne_->zeilen) ohne_->zeilen = stufendatenDesFalls(*this);
+    return *ohne_->zeilen;
 }
 
 std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view startgruppentext) const {

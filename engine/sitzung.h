@@ -73,8 +73,10 @@ class Sitzung {
     const Nettofall* netto() const;
     std::string nettoGrund() const { return korvalt::nettoGrund(fall(), katalog()); }
     // The case calculated without its interruptions, for how much later its steps come; null for
-    // a case without any. Kept while the case is the same.
+    // a case without any. Kept while the case is the same, with its step dates' lines
+    // (`stufendatenDesFalls`).
     const Falltabellen* ohneUnterbrechungen() const;
+    const std::vector<std::string>& stufendatenzeilen() const;
 
     // The calculation's steps, as the Rechner runs them. Another start group makes a case set up
     // by the promotion check an ordinary one.
@@ -153,7 +155,12 @@ class Sitzung {
         bool operator==(const Nettostand&) const = default;
     };
     mutable std::optional<std::pair<Nettostand, Nettofall>> netto_;
-    mutable std::optional<std::pair<Fallangaben, std::unique_ptr<Falltabellen>>> ohne_;
+    struct Ohne {
+        Fallangaben fall;
+        std::unique_ptr<Falltabellen> tabellen;
+        std::optional<std::vector<std::string>> zeilen;
+    };
+    mutable std::optional<Ohne> ohne_;
     // The years of net pay computed so far: typing into one case leaves the other's years and
     // those before the change as they were.
     mutable Nettojahrspeicher nettojahre_;

@@ -94,7 +94,7 @@ Druckblock druckblockBilden(const Sitzung& sitzung, std::string_view fall) {
     Druckblock block =
         druckblockBilden(sitzung.daten(), sitzung.tabellen(), r.tabellenabschnitte(),
                          r.erhoehungshinweis(), fall, druckdatumText(), sitzung.netto());
-    for (const std::string& zeile : stufendatenDesFalls(sitzung)) block.kalender.push_back(zeile);
+    for (const std::string& zeile : sitzung.stufendatenzeilen()) block.kalender.push_back(zeile);
     return block;
 }
 

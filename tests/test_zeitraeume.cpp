@@ -325,3 +325,13 @@ TEST_F(ZeitraeumeTest, StufendatenMitVerzoegerung) {
     einrichten(test::hoehergruppierungsbeispiel(), {});
     EXPECT_TRUE(stufendatenDesFalls(sitzung).empty());
 }
+
+// Changes of hours hold by date, whatever order they were given in.
+TEST_F(ZeitraeumeTest, TeilzeitNachDatum) {
+    // Step 5 from 07/2026 for 60 months: the same pay in every year but for the share.
+    einrichten(in9b(5, {2026, 7}), {teilzeitAb({2030, 1}, 10000), teilzeitAb({2029, 1}, 5000)});
+    const Falltabellen& t = sitzung.tabellen();
+    const auto cent = [&](KalenderMonat m) { return t.monatscentN(m - *t.kalender.beginn + 1); };
+    EXPECT_EQ(cent({2029, 6}) * 2, cent({2028, 6}) + (cent({2028, 6}) % 2 ? 1 : 0));
+    EXPECT_EQ(cent({2030, 6}), cent({2028, 6}));
+}
