@@ -9,10 +9,12 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStyle>
 #include <QTableWidget>
 #include <QVBoxLayout>
 #include <algorithm>
-#include <array>
+#include <initializer_list>
+#include <iterator>
 
 #include "dialogteile.h"
 #include "prozentzahlen.h"
@@ -22,26 +24,34 @@ namespace korvalt {
 
 namespace {
 
-constexpr std::array arten{Zeitraumart::teilzeit, Zeitraumart::elternzeit,
-                           Zeitraumart::sonderurlaub, Zeitraumart::sonderurlaubAngerechnet};
-
-// The add buttons: caption with its letter, name for the tests.
-struct Neuknopf {
+// Each kind: its name in the list (the long one is its tooltip), its add button with the button's
+// letter, and the button's name for the tests.
+struct Artangaben {
     Zeitraumart art;
-    const char* text;
     const char* name;
+    const char* knopf;
+    const char* knopfname;
 };
-constexpr Neuknopf neuknoepfe[] = {
-    {Zeitraumart::teilzeit, "&Teilzeit", "NeuTeilzeit"},
-    {Zeitraumart::elternzeit, "&Elternzeit", "NeuElternzeit"},
-    {Zeitraumart::sonderurlaub, "&Sonderurlaub ohne Entgelt", "NeuSonderurlaub"},
-    {Zeitraumart::sonderurlaubAngerechnet, "Sonderurlaub, &angerechnet", "NeuAngerechnet"},
+constexpr Artangaben artangaben[] = {
+    {Zeitraumart::teilzeit, "Teilzeit", "&Teilzeit", "NeuTeilzeit"},
+    {Zeitraumart::elternzeit, "Elternzeit", "&Elternzeit", "NeuElternzeit"},
+    {Zeitraumart::sonderurlaub, "Sonderurlaub ohne Entgelt", "&Sonderurlaub ohne Entgelt",
+     "NeuSonderurlaub"},
+    {Zeitraumart::sonderurlaubAngerechnet, "Sonderurlaub, angerechnet",
+     "Sonderurlaub, &angerechnet", "NeuAngerechnet"},
 };
 
-// A field of the list: framed by the table's grid, not by its own border.
+const Artangaben& angabenZu(Zeitraumart art) {
+    return *std::find_if(std::begin(artangaben), std::end(artangaben),
+                         [art](const Artangaben& a) { return a.art == art; });
+}
+
+// A field of the list: framed by the table's grid, not by its own border; its column is made wide
+// enough for its hint.
 QLineEdit* zellfeld(const char* name, const std::string& text, const char* hinweis) {
     QLineEdit* f = feld(nullptr, name, text, hinweis);
     f->setFrame(false);
+    f->setMinimumWidth(0);
     return f;
 }
 
@@ -72,25 +82,26 @@ Zeitraumdialog::Zeitraumdialog(const Zeitraeume& jetzt, const Fallnamen& namen,
     // Tab goes from field to field, not from cell to cell.
     liste_->setTabKeyNavigation(false);
 
-    // Each column as wide as its heading and what it holds, so that the list opens whole.
+    // Each column as wide as its heading, its hint and the names it holds, so that the list opens
+    // whole; long names of the cases are cut in the list and shown whole when it opens.
     const QFontMetrics schrift = liste_->fontMetrics();
     const auto breite = [&schrift](const QString& text) {
         return schrift.horizontalAdvance(text) + 3 * schrift.averageCharWidth();
     };
-    int artbreite = 0;
-    for (Zeitraumart a : arten)
-        artbreite = std::max(artbreite, breite(alsQString(zeitraumartText(a))));
+    int artbreite = breite(QStringLiteral("Art"));
+    for (const Artangaben& a : artangaben)
+        artbreite = std::max(artbreite, breite(QString::fromUtf8(a.name)));
     QComboBox probe;
     for (const std::string& n : {std::string("beide Fälle"), namen_.normal, namen_.individuell})
         probe.addItem(alsQString(n));
-    const int monatsbreite = breite(QStringLiteral("MM/JJJJ_"));
+    const int monatsbreite = breite(QStringLiteral("MM/JJJJ"));
     const int spaltenbreite[spalten] = {
         artbreite,
-        monatsbreite,
-        monatsbreite,
-        breite(QStringLiteral("Anteil_")),
-        breite(QStringLiteral("Geburt des Kindes")),
-        std::min(probe.sizeHint().width(), 24 * schrift.averageCharWidth())};
+        std::max(breite(QStringLiteral("von")), monatsbreite),
+        std::max(breite(QStringLiteral("bis")), monatsbreite),
+        std::max(breite(QStringLiteral("Anteil")), breite(QStringLiteral("1 bis 100"))),
+        std::max(breite(QStringLiteral("Geburt des Kindes")), monatsbreite),
+        std::min(probe.sizeHint().width(), 28 * schrift.averageCharWidth())};
     int summe = 0;
     for (int s = 0; s < spalten; ++s) {
         liste_->horizontalHeader()->resizeSection(s, spaltenbreite[s]);
@@ -99,8 +110,11 @@ Zeitraumdialog::Zeitraumdialog(const Zeitraeume& jetzt, const Fallnamen& namen,
     liste_->horizontalHeader()->setStretchLastSection(true);
     liste_->verticalHeader()->setDefaultSectionSize(
         std::max(QLineEdit().sizeHint().height(), probe.sizeHint().height()));
-    liste_->setMinimumWidth(summe + liste_->verticalHeader()->sizeHint().width() +
-                            2 * liste_->frameWidth() + 4);
+    // Room for row numbers of two digits and the scroll bar a long list gets.
+    liste_->setMinimumWidth(
+        summe + breite(QStringLiteral("99")) +
+        liste_->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, liste_) +
+        2 * liste_->frameWidth());
     liste_->setMinimumHeight(liste_->horizontalHeader()->sizeHint().height() +
                              6 * liste_->verticalHeader()->defaultSectionSize() +
                              2 * liste_->frameWidth());
@@ -112,9 +126,9 @@ Zeitraumdialog::Zeitraumdialog(const Zeitraeume& jetzt, const Fallnamen& namen,
     auto* knopfzeile = new QHBoxLayout(knopfleiste_);
     knopfzeile->setContentsMargins(0, 0, 0, 0);
     knopfzeile->addWidget(new QLabel(QStringLiteral("Neue Zeile:"), knopfleiste_));
-    for (const Neuknopf& k : neuknoepfe) {
-        auto* knopf = new QPushButton(QString::fromUtf8(k.text), knopfleiste_);
-        knopf->setObjectName(QString::fromLatin1(k.name));
+    for (const Artangaben& k : artangaben) {
+        auto* knopf = new QPushButton(QString::fromUtf8(k.knopf), knopfleiste_);
+        knopf->setObjectName(QString::fromLatin1(k.knopfname));
         // Enter in a field is OK, not another row.
         knopf->setAutoDefault(false);
         connect(knopf, &QPushButton::clicked, this, [this, art = k.art] { zeileAnfuegen(art); });
@@ -177,7 +191,8 @@ void Zeitraumdialog::zeileAnfuegen(Zeitraumart art) {
 void Zeitraumdialog::zeileZeigen(const Zeitraum& z) {
     const int r = liste_->rowCount();
     liste_->insertRow(r);
-    auto* artzelle = new QTableWidgetItem(alsQString(zeitraumartText(z.art)));
+    auto* artzelle = new QTableWidgetItem(QString::fromUtf8(angabenZu(z.art).name));
+    artzelle->setToolTip(alsQString(zeitraumartText(z.art)));
     artzelle->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
     liste_->setItem(r, art, artzelle);
 
