@@ -153,7 +153,7 @@ Zeitraumdialog::Zeitraumdialog(const Zeitraeume& jetzt, const Fallnamen& namen,
 
     for (const Zeitraum& z : jetzt) zeileZeigen(z);
     // Remove takes the row the user is typing in.
-    connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
+    fokus_ = connect(qApp, &QApplication::focusChanged, this, [this](QWidget*, QWidget* jetzt) {
         for (std::size_t i = 0; i < zeilen_.size(); ++i) {
             const Zeile& z = zeilen_[i];
             for (QWidget* w :
@@ -169,6 +169,10 @@ Zeitraumdialog::Zeitraumdialog(const Zeitraeume& jetzt, const Fallnamen& namen,
         knoepfe_->button(QDialogButtonBox::Ok)->setEnabled(false);
         grund_->setText(alsQString(pruefung_.ohneKalender));
     }
+}
+
+Zeitraumdialog::~Zeitraumdialog() {
+    disconnect(fokus_);
 }
 
 std::string Zeitraumdialog::grund() const {

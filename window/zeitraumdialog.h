@@ -38,6 +38,7 @@ class Zeitraumdialog : public QDialog {
     // `pruefung` accepts.
     Zeitraumdialog(const Zeitraeume& jetzt, const Fallnamen& namen, Zeitraumpruefung pruefung = {},
                    QWidget* eltern = nullptr);
+    ~Zeitraumdialog() override;
 
     // The periods as entered; nothing while an entry is invalid, `grund()` then says why.
     const std::optional<Zeitraeume>& angaben() const { return angaben_; }
@@ -69,6 +70,8 @@ class Zeitraumdialog : public QDialog {
     QLabel* grund_;
     QDialogButtonBox* knoepfe_;
     std::optional<Zeitraeume> angaben_;
+    // Follows the focus into the rows; let go before the rows go.
+    QMetaObject::Connection fokus_;
 };
 
 }  // namespace korvalt
