@@ -192,6 +192,15 @@ std::optional<Kalenderangaben> Desktopdialoge::kalenderWaehlen(const Kalenderang
     return dialog.angaben();
 }
 
+std::optional<Zeitraeume> Desktopdialoge::zeitraeumeWaehlen(const Zeitraeume& jetzt,
+                                                            const Fallnamen& namen,
+                                                            const Zeitraumpruefung& pruefung) {
+    Zeitraumdialog dialog(jetzt, namen, pruefung, eltern_);
+    hilfeZeigbar(dialog, hilfeabschnitt::zeitraeume, hilfe_);
+    if (dialog.exec() != QDialog::Accepted) return std::nullopt;
+    return dialog.angaben();
+}
+
 std::optional<Hoehergruppierung> Desktopdialoge::hoehergruppierungWaehlen(
     const Hoehergruppierungsvorschlag& vorschlag, const Hoehergruppierungspruefung& pruefung) {
     Hoehergruppierungsdialog dialog(vorschlag, pruefung, eltern_);

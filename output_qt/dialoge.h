@@ -14,6 +14,7 @@
 #include "kalenderdialog.h"
 #include "personenangaben.h"
 #include "steuerdialog.h"
+#include "zeitraumdialog.h"
 
 namespace korvalt {
 
@@ -53,6 +54,11 @@ class Dialoge : public Druckumgebung {
     // accepted by `pruefung`; nothing when the user cancels.
     virtual std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
                                                            const Kalenderpruefung& pruefung) = 0;
+    // Teilzeit und Unterbrechungen, showing the case's periods `jetzt` and its cases by `namen`:
+    // the periods entered, accepted by `pruefung`; nothing when the user cancels.
+    virtual std::optional<Zeitraeume> zeitraeumeWaehlen(const Zeitraeume& jetzt,
+                                                        const Fallnamen& namen,
+                                                        const Zeitraumpruefung& pruefung) = 0;
     // Angaben zur Person, showing the case's person `jetzt`: the person entered, each field
     // checked as the dialog checks it; nothing when the user cancels.
     virtual std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) = 0;
@@ -90,6 +96,8 @@ class Desktopdialoge : public Dialoge {
     Aenderungsantwort aenderungenFragen(std::string_view name) override;
     std::optional<Kalenderangaben> kalenderWaehlen(const Kalenderangaben& jetzt,
                                                    const Kalenderpruefung& pruefung) override;
+    std::optional<Zeitraeume> zeitraeumeWaehlen(const Zeitraeume& jetzt, const Fallnamen& namen,
+                                                const Zeitraumpruefung& pruefung) override;
     std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override;
     std::optional<std::optional<Steuerangaben>> steuerWaehlen(
         const std::optional<Steuerangaben>& jetzt, const Steuerpruefung& pruefung) override;

@@ -238,6 +238,23 @@ void kalenderAendern(Hauptfenster& fenster, Dialoge& dialoge) {
     k.anzeige().starten();
 }
 
+// Teilzeit und Unterbrechungen: the periods as the dialog leaves them, in one change of the case,
+// then the full recalculation, one step to undo. A refusal leaves the case as it was.
+void zeitraeumeAendern(Hauptfenster& fenster, Dialoge& dialoge) {
+    Korvaltei& k = fenster.korvaltei();
+    Sitzung& s = k.sitzung();
+    const auto neu = dialoge.zeitraeumeWaehlen(
+        s.fall().zeitraeume, s.fall().namen,
+        {ohneKalenderGrund(s.tabelle()),
+         [&s](const Zeitraeume& z) { return zeitraeumePruefen(s.fall(), z, s.katalog()); }});
+    if (!neu || *neu == s.fall().zeitraeume) return;
+    std::string fehler;
+    fenster.benannt(QStringLiteral("Teilzeit und Unterbrechungen ändern"), [&] {
+        if (s.aendern(mitZeitraeumen(s.fall(), *neu, s.katalog()), fehler)) k.anzeige().starten();
+    });
+    if (!fehler.empty()) k.meldungen().warnen("Teilzeit und Unterbrechungen", fehler);
+}
+
 // Angaben zur Person: nothing is recalculated; the title, the change mark and every later printout
 // follow.
 void personAendern(Hauptfenster& fenster, Dialoge& dialoge) {
@@ -416,6 +433,7 @@ void menueAnschliessen(Hauptfenster& fenster, std::shared_ptr<Dialoge> dialoge) 
     anschliessen(a.seitenansicht, mit(seitenansicht));
     anschliessen(a.monatstabelleKopieren, [&fenster] { monatstabelleKopieren(fenster); });
     anschliessen(a.kalender, mit(kalenderAendern));
+    anschliessen(a.zeitraeume, mit(zeitraeumeAendern));
     anschliessen(a.person, mit(personAendern));
     anschliessen(a.steuer, mit(steuerAendern));
     anschliessen(

@@ -68,6 +68,7 @@ TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
                                              Hoehergruppierungspruefung{});
         },
         [this] { dialoge.steuerWaehlen(std::nullopt, Steuerpruefung{}); },
+        [this] { dialoge.zeitraeumeWaehlen({}, Fallnamen{}, Zeitraumpruefung{}); },
     };
     for (const auto& dialogOeffnen : oeffnen) {
         Qt::WindowModality modal = Qt::NonModal;
@@ -80,8 +81,8 @@ TEST_F(DialogeTest, F1ImDialogOeffnetSeinenAbschnittDerHilfe) {
         dialogOeffnen();
         EXPECT_EQ(modal, Qt::WindowModal);
     }
-    EXPECT_EQ(hilfe,
-              (std::vector<std::string>{"kalender", "person", "hoehergruppierung", "steuer"}));
+    EXPECT_EQ(hilfe, (std::vector<std::string>{"kalender", "person", "hoehergruppierung", "steuer",
+                                               "zeitraeume"}));
 }
 
 TEST_F(DialogeTest, SeitenansichtZeigtDieSeitenDesDruckvorgangs) {

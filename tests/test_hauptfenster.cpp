@@ -80,6 +80,7 @@ TEST_F(HauptfensterMenueTest, MenuesUndPunkteMitIhrenTasten) {
         {"&Ansicht", {{"&Jahresübersicht…", "Ctrl+J"}, {"Monat auf&schlüsseln…", "Ctrl+D"}}},
         {"&Fall",
          {{"&Beginn, Stufe und Teilzeit…", ""},
+          {"&Teilzeit und Unterbrechungen…", ""},
           {"&Angaben zur Person…", ""},
           {"&Steuer und Sozialversicherung…", ""},
           {"&Höhergruppierung prüfen…", "Ctrl+H"}}},

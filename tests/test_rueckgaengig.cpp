@@ -6,6 +6,7 @@
 #include <QMenu>
 #include <QMenuBar>
 #include <QTableView>
+#include <QUndoStack>
 #include <functional>
 #include <memory>
 
@@ -113,6 +114,53 @@ TEST_F(RueckgaengigTest, UnbestaetigteStartgruppeGehoertZuKeinemSchritt) {
     EXPECT_EQ(sitzung->tabellen().person.name, "Anna Müller");
     EXPECT_EQ(sitzung->tabellen().gruppe(1), 9);
     EXPECT_EQ(text("Startgruppe"), "9");
+}
+
+// Teilzeit und Unterbrechungen sets the periods and recalculates in one named step, which undo
+// takes back whole; Abbrechen is no step. In the table of 2006 the dialog says why it has none.
+TEST_F(RueckgaengigTest, ZeitraeumeSindEinSchritt) {
+    starten();
+    waehlen(&Menueaktionen::zeitraeume);
+    EXPECT_EQ(dialoge->zeitraeumeOhne.rfind("Die Tariftabelle 2006 rechnet ohne Kalender", 0), 0u)
+        << dialoge->zeitraeumeOhne;
+    // VKA nach Datum from 07/2026, the start month asked for.
+    meldungen.antwort = 1;
+    Kalenderangaben kalender;
+    kalender.beginn = KalenderMonat(2026, 7);
+    dialoge->kalender = kalender;
+    QMenu* tabellen = fenster->menuBar()->findChild<QMenu*>("Tabellenmenue");
+    emit tabellen->aboutToShow();
+    for (QAction* a : tabellen->actions())
+        if (QString(a->text()).remove('&') == "VKA nach Datum") a->trigger();
+    ASSERT_EQ(sitzung->fall().tabelle, "vka");
+    const int schritte = fenster->aenderungen().count();
+    const auto bildVorher = bild();
+    waehlen(&Menueaktionen::zeitraeume);
+    EXPECT_EQ(fenster->aenderungen().count(), schritte);
+
+    const Zeitraeume neu{{Zeitraumart::elternzeit,
+                          {2028, 10},
+                          KalenderMonat(2029, 9),
+                          10000,
+                          KalenderMonat(2028, 8),
+                          Zeitraumfall::beide},
+                         {Zeitraumart::teilzeit,
+                          {2029, 10},
+                          std::nullopt,
+                          10000,
+                          std::nullopt,
+                          Zeitraumfall::beide}};
+    dialoge->zeitraeume = neu;
+    waehlen(&Menueaktionen::zeitraeume);
+    EXPECT_EQ(dialoge->zeitraeumeGrund, "");
+    EXPECT_EQ(sitzung->fall().zeitraeume, neu);
+    EXPECT_NE(bild(), bildVorher);
+    EXPECT_EQ(fenster->aenderungen().count(), schritte + 1);
+    EXPECT_EQ(rueckgaengigText(), "&Rückgängig: Teilzeit und Unterbrechungen ändern");
+
+    waehlen(&Menueaktionen::rueckgaengig);
+    EXPECT_TRUE(sitzung->fall().zeitraeume.empty());
+    EXPECT_EQ(bild(), bildVorher);
 }
 
 // Each kind of change is one step with its name, undone and done again as the records, the

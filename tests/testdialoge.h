@@ -80,6 +80,16 @@ class Testdialoge : public Dialoge {
         if (!kalenderGrund.empty()) return {};
         return kalender;
     }
+    std::optional<Zeitraeume> zeitraeumeWaehlen(const Zeitraeume& jetzt, const Fallnamen&,
+                                                const Zeitraumpruefung& pruefung) override {
+        gefragt.push_back("Zeiträume?");
+        zeitraeumeGezeigt = jetzt;
+        zeitraeumeOhne = pruefung.ohneKalender;
+        // As the dialog does: OK only for periods the check accepts, and its reason shown.
+        zeitraeumeGrund = zeitraeume && pruefung.pruefen ? pruefung.pruefen(*zeitraeume) : "";
+        if (!zeitraeumeGrund.empty()) return {};
+        return zeitraeume;
+    }
 
     std::optional<Personenangaben> personWaehlen(const Personenangaben& jetzt) override {
         gefragt.push_back("Person?");
@@ -121,6 +131,12 @@ class Testdialoge : public Dialoge {
     Kalenderangaben kalenderGezeigt;
     std::string kalenderOhne;   // the line why the table has no calendar
     std::string kalenderGrund;  // why the settings in `kalender` were not accepted
+    // What Teilzeit und Unterbrechungen answers (nothing: cancelled), what it was shown, the line
+    // why the table has none and why the periods in `zeitraeume` were not accepted.
+    std::optional<Zeitraeume> zeitraeume;
+    Zeitraeume zeitraeumeGezeigt;
+    std::string zeitraeumeOhne;
+    std::string zeitraeumeGrund;
     // What Angaben zur Person answers (nothing: cancelled) and what it was shown.
     std::optional<Personenangaben> person;
     Personenangaben personGezeigt;

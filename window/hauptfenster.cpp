@@ -188,6 +188,7 @@ Hauptfenster::Hauptfenster(Sitzung& sitzung, Meldungen& meldungen, QWidget* elte
 
     QMenu* fall = menuBar()->addMenu("&Fall");
     aktionen_.kalender = neueAktion(fall, "&Beginn, Stufe und Teilzeit…");
+    aktionen_.zeitraeume = neueAktion(fall, "&Teilzeit und Unterbrechungen…");
     aktionen_.person = neueAktion(fall, "&Angaben zur Person…");
     aktionen_.steuer = neueAktion(fall, "&Steuer und Sozialversicherung…");
     fall->addSeparator();

@@ -11,6 +11,7 @@ namespace korvalt::hilfeabschnitt {
 inline constexpr std::string_view programm = "kontext135";
 inline constexpr std::string_view tabellen = "tabellen";
 inline constexpr std::string_view kalender = "kalender";
+inline constexpr std::string_view zeitraeume = "zeitraeume";
 inline constexpr std::string_view hoehergruppierung = "hoehergruppierung";
 inline constexpr std::string_view jahresuebersicht = "jahresuebersicht";
 inline constexpr std::string_view steuer = "steuer";
@@ -18,8 +19,8 @@ inline constexpr std::string_view aufschluesselung = "aufschluesselung";
 inline constexpr std::string_view person = "person";
 inline constexpr std::string_view zuletzt = "zuletzt";
 
-inline constexpr std::array alle{programm,          tabellen,         kalender,
-                                 hoehergruppierung, jahresuebersicht, steuer,
-                                 aufschluesselung,  person,           zuletzt};
+inline constexpr std::array alle{
+    programm,         tabellen, kalender,         zeitraeume, hoehergruppierung,
+    jahresuebersicht, steuer,   aufschluesselung, person,     zuletzt};
 
 }  // namespace korvalt::hilfeabschnitt
