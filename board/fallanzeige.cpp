@@ -185,14 +185,14 @@ void Fallanzeige::monatZeigen(FeldId feld, Integer monat, const std::string& wov
     const auto datum =
         monat >= 1 ? sitzung_.tabellen().kalender.kalendermonat(monat) : std::nullopt;
     felder_.setzeText(feld, datum ? datum->kurztext() : ganzzahlText(monat));
-    std::string hinweis;
-    const std::string nummer = "Monat " + ganzzahlText(monat);
-    if (datum)
-        hinweis =
-            wovon + datum->text() + " (" + (gruppe.empty() ? "" : gruppe + ", ") + nummer + ")";
-    else if (monat >= 1)
-        hinweis = wovon + nummer + (gruppe.empty() ? "" : " (" + gruppe + ")");
-    felder_.setzeHinweis(feld, hinweis);
+    // A month number says what it is; a date in short form is spelled out.
+    if (!datum) {
+        felder_.setzeHinweis(feld, {});
+        return;
+    }
+    felder_.setzeHinweis(feld, wovon + datum->text() + " (" +
+                                   (gruppe.empty() ? "" : gruppe + ", ") + "Monat " +
+                                   ganzzahlText(monat) + ")");
 }
 
 void Fallanzeige::vergleichZeigen() {

@@ -56,9 +56,8 @@ Monatsplan::Monatsplan(const Fallangaben& fall, Seite fallseite, Arbeitgeberseit
     for (const Zeitraum& z : fall.zeitraeume) {
         if (!gilt(z) || z.art != Zeitraumart::elternzeit) continue;
         const int vorher = index(z.von) - 1;
-        const bool vorherBezahlt = vorher >= 1
-                                       ? monate_[std::size_t(vorher)].zahlung == Zahlung::bezahlt
-                                       : imDienst_;
+        const bool vorherBezahlt =
+            vorher >= 1 ? monate_[std::size_t(vorher)].zahlung == Zahlung::bezahlt : imDienst_;
         if (!vorherBezahlt) continue;
         const int bis = std::min(
             {letzterMonat, index(*z.bis), index(KalenderMonat(z.geburtsmonat().jahr(), 12))});

@@ -12,9 +12,9 @@
 #include "sicheredatei.h"
 #include "speicherfall.h"
 #include "svsatz.h"
-#include "zeitraumsatz.h"
 #include "tariftabelle.h"
 #include "textsatz.h"
+#include "zeitraumsatz.h"
 
 using namespace korvalt;
 

@@ -312,7 +312,11 @@ void Korvaltei::setzeSichtbar(FeldId feld, bool sichtbar) {
 }
 
 void Korvaltei::setzeHinweis(FeldId feld, std::string_view hinweis) {
-    if (QWidget* w = feldwidget(feld)) w->setToolTip(alsQString(hinweis));
+    QWidget* w = feldwidget(feld);
+    if (!w) return;
+    // Most of a recalculation's notes are those the fields have.
+    const QString neu = alsQString(hinweis);
+    if (w->toolTip() != neu) w->setToolTip(neu);
 }
 
 Gitterspeicher& Korvaltei::gitter() {
