@@ -217,7 +217,8 @@ std::optional<Kalenderangaben> kalenderFragen(Dialoge& dialoge, const Sitzung& s
     return dialoge.kalenderWaehlen(
         s.kalenderIn(tabelle),
         {ohneKalenderGrund(tabelle),
-         [&s, &tabelle](const Kalenderangaben& k) { return s.kalenderPruefen(k, tabelle); }});
+         [&s, &tabelle](const Kalenderangaben& k) { return s.kalenderPruefen(k, tabelle); },
+         s.fall().namen});
 }
 
 // Beginn, Stufe und Teilzeit: the settings as the dialog leaves them, in one change of the case,
@@ -362,7 +363,7 @@ void ueberKorvalt(Hauptfenster& fenster, Dialoge& dialoge) {
     const bool gespeichert = std::filesystem::exists(einstellungen, fehler);
     const std::string text =
         "Korvalt " KORVALT_VERSION
-        "\nStufenlaufzeit nach § 17 TVöD: Normalfall und individueller Fall im Vergleich.\n\n"
+        "\nStufenlaufzeit nach § 17 TVöD: zwei Fälle im Vergleich.\n\n"
         "Tariftabelle: " +
         s.tabelle().ueberschrift +
         "\nLizenz: GPL-3.0-or-later (GNU General Public License, Version 3 oder später).\n\n"

@@ -68,9 +68,13 @@ Kalenderdialog::Kalenderdialog(const Kalenderangaben& jetzt, Kalenderpruefung pr
     formular->addRow(QStringLiteral("bis (letzter &Monat):"), ende_);
     formularzeile(*formular, QStringLiteral("Aktuelle &Stufe in Spalte 1:"),
                   {stufe_, new QLabel(QStringLiteral("seit"), this), seit_});
-    formularzeile(*formular, QStringLiteral("Teilzeit &Normalfall:"), {anteilN_, stundenN_});
-    formularzeile(*formular, QStringLiteral("Teilzeit &individueller Fall:"),
-                  {anteilI_, stundenI_});
+    // Each case by its own name; a name's "&" stays a letter.
+    const auto teilzeit = [](const char* kuerzel, const std::string& name) {
+        return QStringLiteral("Teilzeit ") + QLatin1String(kuerzel) +
+               alsQString(name).replace('&', QLatin1String("&&")) + QLatin1Char(':');
+    };
+    formularzeile(*formular, teilzeit("(&1) ", pruefung.namen.normal), {anteilN_, stundenN_});
+    formularzeile(*formular, teilzeit("(&2) ", pruefung.namen.individuell), {anteilI_, stundenI_});
     formular->addRow(QStringLiteral("Angenommene &Erhöhung:"), erhoehung_);
     formular->addRow(QStringLiteral("Erhöhung &ab:"), erhoehungAb_);
 

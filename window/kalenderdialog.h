@@ -8,6 +8,7 @@
 #include <optional>
 #include <string>
 
+#include "fallnamen.h"
 #include "kalenderangaben.h"
 
 class QComboBox;
@@ -24,6 +25,8 @@ struct Kalenderpruefung {
     std::string ohneKalender;
     // The case's check of whole settings (`Sitzung::kalenderPruefen`): its reason, or "".
     std::function<std::string(const Kalenderangaben&)> pruefen;
+    // What the two cases are called, for their shares' labels.
+    Fallnamen namen;
 };
 
 class Kalenderdialog : public QDialog {
