@@ -10,6 +10,16 @@
 
 namespace korvalt {
 
+std::optional<QSizeF> seiteBeginnen(QPainter& p, QPrinter& printer,
+                                    QPageLayout::Orientation ausrichtung) {
+    printer.setPageOrientation(ausrichtung);
+    if (!p.begin(&printer)) return std::nullopt;
+    const QRectF seite = printer.pageLayout().paintRect(QPageLayout::Millimeter);
+    const double faktor = printer.resolution() / 25.4 / einheitenProMm;
+    p.scale(faktor, faktor);
+    return QSizeF(seite.width() * einheitenProMm, seite.height() * einheitenProMm);
+}
+
 QFont seitenschrift(double mm, bool fett) {
     QFont f(QStringLiteral("Liberation Sans"));
     f.setPixelSize(int(mm * einheitenProMm));

@@ -4,7 +4,12 @@
 #pragma once
 
 #include <QFont>
+#include <QPageLayout>
+#include <QPainter>
+#include <QPrinter>
 #include <QRectF>
+#include <QSizeF>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -21,6 +26,11 @@ inline constexpr int einheitenProMm = 10;
 
 // The printouts' proportional font at a size in millimetres.
 QFont seitenschrift(double mm, bool fett = false);
+
+// Begins painting `printer`'s page in `ausrichtung`, scaled to tenths of a millimetre: the page's
+// width and height in those units; nothing when the painter cannot begin.
+std::optional<QSizeF> seiteBeginnen(QPainter& p, QPrinter& printer,
+                                    QPageLayout::Orientation ausrichtung);
 
 class Blockseite {
   public:

@@ -82,17 +82,14 @@ void tabelleZeichnen(QPainter& p, const Jahresdaten& d, const QRectF& rahmen) {
 
 bool jahresansichtDrucken(Jahresansicht& ansicht, const Druckblock& block, QPrinter& printer,
                           std::string& fehler) {
-    printer.setPageOrientation(QPageLayout::Landscape);
     QPainter p;
-    if (!p.begin(&printer)) {
+    const auto seite = seiteBeginnen(p, printer, QPageLayout::Landscape);
+    if (!seite) {
         fehler = "Die Seite der Jahresübersicht konnte nicht gezeichnet werden.";
         return false;
     }
-    const QRectF seite = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    const double faktor = printer.resolution() / 25.4 / einheitenProMm;
-    p.scale(faktor, faktor);
-    const double breite = seite.width() * einheitenProMm;
-    const double hoehe = seite.height() * einheitenProMm;
+    const double breite = seite->width();
+    const double hoehe = seite->height();
     const Jahresdaten& d = ansicht.daten();
 
     Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), seitenschrift(3), block);

@@ -66,17 +66,14 @@ double monatstabelle(QPainter& p, double y, double breite, const Vermerk& v) {
 }  // namespace
 
 bool vermerkDrucken(const Vermerk& v, QPrinter& printer, std::string& fehler) {
-    printer.setPageOrientation(QPageLayout::Portrait);
     QPainter p;
-    if (!p.begin(&printer)) {
+    const auto seite = seiteBeginnen(p, printer, QPageLayout::Portrait);
+    if (!seite) {
         fehler = "Die Seite des Vermerks konnte nicht gezeichnet werden.";
         return false;
     }
-    const QRectF seite = printer.pageLayout().paintRect(QPageLayout::Millimeter);
-    const double faktor = printer.resolution() / 25.4 / einheitenProMm;
-    p.scale(faktor, faktor);
-    const double breite = seite.width() * einheitenProMm;
-    const double hoehe = seite.height() * einheitenProMm;
+    const double breite = seite->width();
+    const double hoehe = seite->height();
 
     Blockseite rahmen(p, QRectF(0, 0, breite, hoehe), seitenschrift(3), v.block);
     double y = rahmen.kopfZeichnen("Vermerk") + 30;
