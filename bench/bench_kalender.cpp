@@ -128,9 +128,17 @@ void hoehergruppierung600Monate(benchmark::State& state, bool mitPerioden) {
     h.anteil = 7500;
     std::string fehler;
     if (mitPerioden) {
-        Zeitraum elternzeit{Zeitraumart::elternzeit, {2028, 10}, KalenderMonat(2029, 9)};
-        Zeitraum vollzeit{Zeitraumart::teilzeit, {2029, 10}};
-        Zeitraum sonderurlaub{Zeitraumart::sonderurlaub, {2040, 1}, KalenderMonat(2040, 12)};
+        const auto zeitraum = [](Zeitraumart art, KalenderMonat von,
+                                 std::optional<KalenderMonat> bis) {
+            Zeitraum z;
+            z.art = art;
+            z.von = von;
+            z.bis = bis;
+            return z;
+        };
+        const Zeitraum elternzeit = zeitraum(Zeitraumart::elternzeit, {2028, 10}, {{2029, 9}});
+        const Zeitraum vollzeit = zeitraum(Zeitraumart::teilzeit, {2029, 10}, std::nullopt);
+        const Zeitraum sonderurlaub = zeitraum(Zeitraumart::sonderurlaub, {2040, 1}, {{2040, 12}});
         if (!sitzung.hoehergruppierungEinrichten(h, fehler) ||
             !sitzung.aendern(mitZeitraeumen(sitzung.fall(), {elternzeit, vollzeit, sonderurlaub},
                                             sitzung.katalog()),
@@ -147,8 +155,7 @@ void hoehergruppierung600Monate(benchmark::State& state, bool mitPerioden) {
 }
 BENCHMARK_CAPTURE(hoehergruppierung600Monate, ohne_zeitraeume, false)
     ->Unit(benchmark::kMicrosecond);
-BENCHMARK_CAPTURE(hoehergruppierung600Monate, mit_zeitraeumen, true)
-    ->Unit(benchmark::kMicrosecond);
+BENCHMARK_CAPTURE(hoehergruppierung600Monate, mit_zeitraeumen, true)->Unit(benchmark::kMicrosecond);
 
 }  // namespace
 

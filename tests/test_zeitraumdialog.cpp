@@ -29,9 +29,20 @@ void klicken(Zeitraumdialog& d, const char* knopf) {
     d.findChild<QPushButton*>(knopf)->click();
 }
 
-const Zeitraum elternzeit{Zeitraumart::elternzeit, {2028, 10},
-                          KalenderMonat(2029, 9),  10000,
-                          KalenderMonat(2028, 8),  Zeitraumfall::beide};
+Zeitraum zeitraum(Zeitraumart art, KalenderMonat von, std::optional<KalenderMonat> bis, int anteil,
+                  std::optional<KalenderMonat> geburt, Zeitraumfall fuer) {
+    Zeitraum z;
+    z.art = art;
+    z.von = von;
+    z.bis = bis;
+    z.anteil = anteil;
+    z.geburt = geburt;
+    z.fuer = fuer;
+    return z;
+}
+
+const Zeitraum elternzeit = zeitraum(Zeitraumart::elternzeit, {2028, 10}, KalenderMonat(2029, 9),
+                                     10000, KalenderMonat(2028, 8), Zeitraumfall::beide);
 
 struct Eingabe {
     const char* name;
@@ -118,12 +129,8 @@ INSTANTIATE_TEST_SUITE_P(
                     klicken(d, "Entfernen");
                 },
                 "",
-                Zeitraeume{{Zeitraumart::teilzeit,
-                            {2029, 10},
-                            std::nullopt,
-                            8750,
-                            std::nullopt,
-                            Zeitraumfall::individuell}}},
+                Zeitraeume{zeitraum(Zeitraumart::teilzeit, {2029, 10}, std::nullopt, 8750,
+                                    std::nullopt, Zeitraumfall::individuell)}},
         Eingabe{"AbbrechenGibtNichts",
                 [](Zeitraumdialog& d) { tippen(d, 0, Zeitraumdialog::bis, "12/2029"); }, "",
                 std::nullopt, true}),
