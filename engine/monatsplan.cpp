@@ -65,24 +65,18 @@ Monatsplan::Monatsplan(const Fallangaben& fall, Seite fallseite, Arbeitgeberseit
             monate_[std::size_t(m)].zahlung = Zahlung::unbezahltOhneKuerzung;
     }
     std::sort(rueckkehr_.begin(), rueckkehr_.end());
-}
-
-int Monatsplan::anteil(int monat) const {
-    if (schlicht_ || monat < 1 || monat > letzterMonat) return grundanteil_;
-    return monate_[std::size_t(monat)].anteil;
-}
-
-Zahlung Monatsplan::zahlung(int monat) const {
-    if (schlicht_ || monat < 1 || monat > letzterMonat) return Zahlung::bezahlt;
-    return monate_[std::size_t(monat)].zahlung;
+    uhr_.assign(letzterMonat + 1, 0);
+    for (std::size_t m = 1; m < uhr_.size(); ++m) uhr_[m] = uhr_[m - 1] + (monate_[m].ruht ? 0 : 1);
 }
 
 int Monatsplan::kalenderlaenge(int von, int dauer) const {
-    if (schlicht_ || dauer <= 0) return dauer;
-    int laenge = 0;
-    for (int gedient = 0; gedient < dauer; ++laenge)
-        if (!ruht(von + laenge)) ++gedient;
-    return laenge;
+    if (schlicht_ || dauer <= 0 || von > letzterMonat) return dauer;
+    // The month in which the clock has run `dauer` months since `von`; after the plan's last
+    // month it runs in every month.
+    const int ziel = uhr_[std::size_t(von - 1)] + dauer;
+    if (ziel > uhr_.back()) return letzterMonat - von + 1 + (ziel - uhr_.back());
+    const auto monat = std::lower_bound(uhr_.begin() + von, uhr_.end(), ziel) - uhr_.begin();
+    return int(monat) - von + 1;
 }
 
 int Monatsplan::schaedlicheRueckkehr(int von, int bis) const {

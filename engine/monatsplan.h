@@ -25,8 +25,14 @@ class Monatsplan {
                imDienst_ == fall.kalender.aktuelleStufe.has_value();
     }
     bool schlicht() const { return schlicht_; }
-    int anteil(int monat) const;
-    Zahlung zahlung(int monat) const;
+    int anteil(int monat) const {
+        if (schlicht_ || monat < 1 || monat > letzterMonat) return grundanteil_;
+        return monate_[std::size_t(monat)].anteil;
+    }
+    Zahlung zahlung(int monat) const {
+        if (schlicht_ || monat < 1 || monat > letzterMonat) return Zahlung::bezahlt;
+        return monate_[std::size_t(monat)].zahlung;
+    }
     bool bezahlt(int monat) const { return zahlung(monat) == Zahlung::bezahlt; }
     // The calendar months from `von` that `dauer` months of step time take: the months in which
     // the step clock stops are added.
@@ -40,9 +46,6 @@ class Monatsplan {
         Zahlung zahlung = Zahlung::bezahlt;
         bool ruht = false;
     };
-    bool ruht(int monat) const {
-        return monat >= 1 && monat < int(monate_.size()) && monate_[std::size_t(monat)].ruht;
-    }
 
     // What the plan was made of.
     Seite fallseite_;
@@ -53,7 +56,9 @@ class Monatsplan {
     bool imDienst_ = false;
 
     bool schlicht_ = true;
-    std::vector<Monat> monate_;   // month 0..letzterMonat, when not plain
+    std::vector<Monat> monate_;  // month 0..letzterMonat, when not plain
+    // The months the step clock ran in months 1..m, at index m.
+    std::vector<int> uhr_;
     std::vector<int> rueckkehr_;  // ascending
 };
 
