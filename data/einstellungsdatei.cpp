@@ -242,12 +242,6 @@ Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad) {
     return inhaltLesen(inhalt, pfad);
 }
 
-Einstellungslesung einstellungssaetzeLesen(const std::vector<Einstellungssatz>& saetze) {
-    std::string inhalt;
-    for (const auto& satz : saetze) inhalt.append(satz.begin(), satz.end());
-    return inhaltLesen(inhalt, {});
-}
-
 bool einstellungsdateiSchreiben(const std::filesystem::path& pfad,
                                 const std::vector<Einstellungssatz>& saetze, std::string& fehler) {
     std::string bytes;

@@ -56,10 +56,6 @@ struct Einstellungslesung {
 // `behalten`.
 Einstellungslesung einstellungsdateiLesen(const std::filesystem::path& pfad);
 
-// The same reading of records held in memory, as `einstellungssaetzeBilden` gives them: what an
-// undo step puts back is read as a file with those records would be. Its messages name no file.
-Einstellungslesung einstellungssaetzeLesen(const std::vector<Einstellungssatz>& saetze);
-
 // Writes the records as the file's whole content, whole or not at all. On failure returns false
 // and a German reason; the old file is then unchanged.
 bool einstellungsdateiSchreiben(const std::filesystem::path& pfad,

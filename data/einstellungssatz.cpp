@@ -10,8 +10,8 @@
 #include "satzfelder.h"
 #include "svsatz.h"
 #include "textsatz.h"
-#include "zeitraumsatz.h"
 #include "zahlen.h"
+#include "zeitraumsatz.h"
 
 namespace korvalt {
 
@@ -52,8 +52,7 @@ constexpr Satzbeschreibung tabellensatz{"tb", tabellenfelder};
 
 }  // namespace
 
-Einstellungssatz einstellungssatzBilden(double startgruppe, const Fallangaben& t,
-                                        int gruppenzahl) {
+Einstellungssatz einstellungssatzBilden(double startgruppe, const Fallangaben& t, int gruppenzahl) {
     std::vector<Feldwert> werte(fallfelder.size());
     werte[startgruppenwert] = Feldwert::zahlwert(static_cast<std::int64_t>(
         std::clamp<double>(rundeGerade(startgruppe), kleinsteStartgruppe, gruppenzahl)));
@@ -151,7 +150,10 @@ std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgru
     if (tabelle.schluessel != standardtabelle)
         saetze.push_back(tabellensatzBilden(tabelle.schluessel));
     const Einstellungssatz* gelesen = t.kalendersatz ? &t.kalendersatz->satz : nullptr;
-    if (t.kalendersatz && t.kalendersatz->beschaedigt)
+    // Settings the case's table cannot use rest as the record they were read with.
+    if (t.ruhenderKalender)
+        saetze.push_back(*t.ruhenderKalender);
+    else if (t.kalendersatz && t.kalendersatz->beschaedigt)
         saetze.push_back(*gelesen);
     else if (!t.kalender.leer() || (gelesen && unbekanntesBelegt(*gelesen)))
         saetze.push_back(kalendersatzBilden(t.kalender, gelesen));

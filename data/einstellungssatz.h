@@ -48,12 +48,12 @@ std::string tabelleDesFalls(const Einstellungssatz& satz2, const Tabellenkatalog
                             Meldungen& meldungen);
 
 // The records that save a case: the first, the table record when its table is not the standard
-// one, the calendar record when it has calendar settings or was read with one that must be kept
-// (a damaged one as it was, a later version's positions), a name record for each case not called
-// by its default name, the tax and insurance record when it has those or was read with a damaged
-// one (kept the same way), a person record for each field of its person that is set; so that a
-// case of 2006 without them is saved exactly as before there were other tables. The records the
-// case keeps unread (`Fallangaben::behalten`) go back in their places among these.
+// one, the calendar record when it has calendar settings, rests them (as read) or was read with one
+// that must be kept (a damaged one as it was, a later version's positions), a name record for each
+// case not called by its default name, the tax and insurance record when it has those or was read
+// with a damaged one (kept the same way), a person record for each field of its person that is set;
+// so that a case of 2006 without them is saved exactly as before there were other tables. The
+// records the case keeps unread (`Fallangaben::behalten`) go back in their places among these.
 std::vector<Einstellungssatz> einstellungssaetzeBilden(std::string_view startgruppentext,
                                                        const Fallangaben& t,
                                                        const Tariftabelle& tabelle);

@@ -170,19 +170,7 @@ std::vector<Einstellungssatz> Sitzung::einstellungssaetze(std::string_view start
     // A case waiting for a start month is saved with the table by date it names.
     const Tariftabelle& tabelle =
         katalog().tabelle(fall().nachDatum.empty() ? fall().tabelle : fall().nachDatum);
-    auto saetze = einstellungssaetzeBilden(startgruppentext, fall(), tabelle);
-    if (fall().ruhenderKalender) {
-        // The resting record takes the place of the calendar record, before the person's.
-        const auto istKalender = [](const Einstellungssatz& satz) {
-            return satzartVon(satz) == Satzart::kalender;
-        };
-        std::erase_if(saetze, istKalender);
-        const auto nachTabelle = std::find_if(saetze.begin(), saetze.end(), [](const auto& satz) {
-            return satzartVon(satz) != Satzart::fall && satzartVon(satz) != Satzart::tabelle;
-        });
-        saetze.insert(nachTabelle, *fall().ruhenderKalender);
-    }
-    return saetze;
+    return einstellungssaetzeBilden(startgruppentext, fall(), tabelle);
 }
 
 bool Sitzung::speichern(std::string_view startgruppentext, const std::filesystem::path& datei,
