@@ -41,10 +41,6 @@ constexpr std::array<Satzfeld, 9> felder{{
 static_assert(lueckenlos(felder));
 constexpr Satzbeschreibung kalendersatz{"kz", felder};
 
-Feldwert monatswert(const std::optional<KalenderMonat>& m) {
-    return m ? Feldwert::zahlwert(m->jahr() * 100 + m->monat()) : Feldwert{};
-}
-
 }  // namespace
 
 Satzart satzartVon(const Einstellungssatz& satz) {

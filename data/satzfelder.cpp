@@ -40,6 +40,17 @@ std::vector<Feldwert> satzLesen(const Einstellungssatz& satz, const Satzbeschrei
     return werte;
 }
 
+Feldwert monatswert(const std::optional<KalenderMonat>& m) {
+    return m ? Feldwert::zahlwert(m->jahr() * 100 + m->monat()) : Feldwert{};
+}
+
+std::optional<KalenderMonat> feldmonat(const Feldwert& w) {
+    const int jahr = int(w.zahl / 100);
+    const int monat = int(w.zahl % 100);
+    if (!w.gesetzt || monat < 1 || monat > 12 || jahr < 1) return std::nullopt;
+    return KalenderMonat(jahr, monat);
+}
+
 Einstellungssatz satzSchreiben(const Satzbeschreibung& art, const std::vector<Feldwert>& werte,
                                const Einstellungssatz* gelesen) {
     Einstellungssatz satz;

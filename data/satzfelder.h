@@ -3,11 +3,13 @@
 #pragma once
 
 #include <cstdint>
+#include <optional>
 #include <span>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "kalendermonat.h"
 #include "tarifdaten.h"
 
 namespace korvalt {
@@ -65,6 +67,11 @@ std::vector<Feldwert> satzLesen(const Einstellungssatz& satz, const Satzbeschrei
 // with, so that a later version's settings survive a save.
 Einstellungssatz satzSchreiben(const Satzbeschreibung& art, const std::vector<Feldwert>& werte,
                                const Einstellungssatz* gelesen = nullptr);
+
+// A month field, JJJJMM: blanks for none.
+Feldwert monatswert(const std::optional<KalenderMonat>& m);
+// The month a set field holds; nothing for a blank field or one that is no month.
+std::optional<KalenderMonat> feldmonat(const Feldwert& w);
 
 // Whether the record holds something after the last field of `art`.
 bool unbekanntesBelegt(const Einstellungssatz& satz, const Satzbeschreibung& art);

@@ -31,17 +31,6 @@ constexpr std::array<Satzfeld, 6> felder{{
 static_assert(lueckenlos(felder));
 constexpr Satzbeschreibung zeitraumsatz{"zr", felder};
 
-Feldwert monatswert(const std::optional<KalenderMonat>& m) {
-    return m ? Feldwert::zahlwert(m->jahr() * 100 + m->monat()) : Feldwert{};
-}
-
-std::optional<KalenderMonat> monatLesen(const Feldwert& w) {
-    const int jahr = int(w.zahl / 100);
-    const int monat = int(w.zahl % 100);
-    if (!w.gesetzt || monat < 1 || monat > 12 || jahr < 1) return std::nullopt;
-    return KalenderMonat(jahr, monat);
-}
-
 }  // namespace
 
 Einstellungssatz zeitraumsatzBilden(const Zeitraum& z) {
@@ -72,17 +61,17 @@ std::optional<Zeitraum> zeitraumsatzLesen(const Einstellungssatz& satz, std::str
     Zeitraum z;
     z.art = static_cast<Zeitraumart>(w[art].zahl - 1);
     z.fuer = static_cast<Zeitraumfall>(w[fuer].zahl);
-    const auto anfang = monatLesen(w[von]);
+    const auto anfang = feldmonat(w[von]);
     if (!anfang) return falsch(von);
     z.von = *anfang;
-    z.bis = monatLesen(w[bis]);
+    z.bis = feldmonat(w[bis]);
     if (z.unterbricht() != z.bis.has_value() || (w[bis].gesetzt && !z.bis)) return falsch(bis);
     if (z.art == Zeitraumart::teilzeit) {
         if (!w[anteil].gesetzt || w[anteil].zahl < 100 || w[anteil].zahl > 10000)
             return falsch(anteil);
         z.anteil = int(w[anteil].zahl);
     }
-    z.geburt = monatLesen(w[geburt]);
+    z.geburt = feldmonat(w[geburt]);
     if (w[geburt].gesetzt && !z.geburt) return falsch(geburt);
     // A later version's positions go back into the file as read.
     if (unbekanntesBelegt(satz, zeitraumsatz))
